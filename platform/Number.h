@@ -1,0 +1,20 @@
+// Text to number and number to text, the way every field and the settings file use them.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// The leading-number rule: leading blanks are skipped and the longest prefix that forms a decimal
+// number (sign, digits, optional point and fraction, optional exponent) is taken; 0 when there is none.
+// Never yields NaN; a prefix beyond the double range gives +-infinity.
+double LeadingNumber(std::string_view text);
+
+// The integer variant: blanks, sign and decimal digits; saturates to the 32-bit range, 0 when none.
+int LeadingInteger(std::string_view text);
+
+// printf-style formatting that always writes a decimal point, whatever the process locale.
+std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+}  // namespace platform

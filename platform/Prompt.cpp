@@ -1,0 +1,29 @@
+#include "platform/Prompt.h"
+
+#include <cstdio>
+
+namespace platform {
+
+namespace {
+Prompt* installed = nullptr;
+}
+
+Prompt* InstallPrompt(Prompt* prompt) {
+    Prompt* previous = installed;
+    installed = prompt;
+    return previous;
+}
+
+void ShowMessage(const std::string& text, MessageIcon icon) {
+    if (installed) {
+        installed->Message(text, icon);
+    } else {
+        std::fprintf(stderr, "%s: %s\n", kApplicationTitle, text.c_str());
+    }
+}
+
+int RunModalDialog(const DialogTemplate& dialog) {
+    return installed ? installed->RunDialog(dialog) : dialog.closeCode;
+}
+
+}  // namespace platform

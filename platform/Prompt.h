@@ -1,0 +1,63 @@
+// Message boxes and modal dialogs: the program's only way to ask or tell the user something.
+// A backend installs its prompt once (a real window, or the headless recorder); reactions call
+// ShowMessage and RunModalDialog from wherever they are, and continue when the box is closed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// Caption of every message box and the name under which the program keeps its profile.
+inline constexpr const char* kApplicationTitle = "Quellrix";
+
+enum class MessageIcon { None, Exclamation };
+
+struct DialogButton {
+    int id;               // control id of the button
+    std::string caption;  // button text
+    int code;             // the code with which the dialog ends when the button is chosen
+};
+
+// A modal dialog of static text and choice buttons, in dialog units.
+struct DialogTemplate {
+    int id = 0;
+    std::string caption;
+    int width = 0;
+    int height = 0;
+    std::string fontFace;
+    int fontPoints = 8;
+    std::string text;
+    std::vector<DialogButton> buttons;  // left to right
+    int closeCode = 2;                  // the code of the close box and the Escape key
+};
+
+class Prompt {
+public:
+    virtual ~Prompt() = default;
+    // A modal message box with the caption kApplicationTitle and an OK button.
+    virtual void Message(const std::string& text, MessageIcon icon) = 0;
+    // Runs the dialog modally and returns the code it ended with.
+    virtual int RunDialog(const DialogTemplate& dialog) = 0;
+};
+
+// Installs the prompt that ShowMessage and RunModalDialog use (nullptr: none); returns the previous one.
+Prompt* InstallPrompt(Prompt* prompt);
+
+// Without an installed prompt, a message goes to standard error and a dialog ends with its close code.
+void ShowMessage(const std::string& text, MessageIcon icon = MessageIcon::None);
+int RunModalDialog(const DialogTemplate& dialog);
+
+// Installs a prompt for the lifetime of the scope (tests, the session runner, the window).
+class ScopedPrompt {
+public:
+    explicit ScopedPrompt(Prompt& prompt) : previous_(InstallPrompt(&prompt)) {}
+    ~ScopedPrompt() { InstallPrompt(previous_); }
+    ScopedPrompt(const ScopedPrompt&) = delete;
+    ScopedPrompt& operator=(const ScopedPrompt&) = delete;
+
+private:
+    Prompt* previous_;
+};
+
+}  // namespace platform

@@ -1,0 +1,39 @@
+// The headless prompt: records every message and dialog in the transcript and answers dialogs
+// from a queue of codes (an empty queue closes the dialog by its close box).
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/Prompt.h"
+#include "platform/headless/Transcript.h"
+
+namespace headless {
+
+class RecordingPrompt : public platform::Prompt {
+public:
+    explicit RecordingPrompt(Transcript& transcript) : transcript_(transcript) {}
+
+    void Message(const std::string& text, platform::MessageIcon icon) override;
+    int RunDialog(const platform::DialogTemplate& dialog) override;
+
+    void QueueAnswers(const std::vector<int>& codes);
+    size_t PendingAnswers() const { return answers_.size(); }
+
+    struct Shown {
+        std::string text;
+        platform::MessageIcon icon;
+    };
+    // Every message shown so far, in order.
+    const std::vector<Shown>& Messages() const { return messages_; }
+    // Just the texts, for assertions.
+    std::vector<std::string> MessageTexts() const;
+
+private:
+    Transcript& transcript_;
+    std::deque<int> answers_;
+    std::vector<Shown> messages_;
+};
+
+}  // namespace headless

@@ -1,0 +1,31 @@
+// The headless session's record of what happened, one line per event, in order. The session runner
+// prints it; tests read it. Line formats are part of the quellrix-script contract (docs/quellrix-script.md).
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace headless {
+
+// The text in double quotes, with \" \\ and \n escaped (UTF-8 passes unchanged).
+std::string Quote(std::string_view text);
+
+class Transcript {
+public:
+    void Add(std::string line);
+    const std::vector<std::string>& Lines() const { return lines_; }
+    // Lines added since the last call of TakeNew (for tests that check one step at a time).
+    std::vector<std::string> TakeNew();
+    void Clear();
+    // Every line is also written to the stream as it is added (nullptr: none).
+    void EchoTo(std::ostream* out) { echo_ = out; }
+
+private:
+    std::vector<std::string> lines_;
+    size_t taken_ = 0;
+    std::ostream* echo_ = nullptr;
+};
+
+}  // namespace headless

@@ -1,0 +1,36 @@
+# Runs one session script and compares its transcript (and exit status) with the expected one.
+#   SCRIPT  path of NAME.qs; NAME.expected holds the transcript, NAME.ini seeds Rohre.ini,
+#           NAME.ini.expected (optional) is the settings file expected after the session,
+#           NAME.status (optional) the expected exit status (default 0).
+#   WORK    a scratch directory, emptied first.
+string(REGEX REPLACE "\\.qs$" "" base ${SCRIPT})
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK}/windir ${WORK}/tmp)
+if(EXISTS ${base}.ini)
+  file(COPY_FILE ${base}.ini ${WORK}/windir/Rohre.ini)
+endif()
+set(expected_status 0)
+if(EXISTS ${base}.status)
+  file(STRINGS ${base}.status expected_status LIMIT_COUNT 1)
+endif()
+set(ENV{TMPDIR} ${WORK}/tmp)
+execute_process(COMMAND ${RUNNER} --windir ${WORK}/windir ${SCRIPT}
+  OUTPUT_FILE ${WORK}/transcript ERROR_FILE ${WORK}/stderr RESULT_VARIABLE status)
+if(NOT status STREQUAL expected_status)
+  file(READ ${WORK}/stderr err)
+  message(FATAL_ERROR "exit status ${status}, expected ${expected_status}\n${err}")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${base}.expected ${WORK}/transcript
+  RESULT_VARIABLE differs)
+if(differs)
+  execute_process(COMMAND diff -u ${base}.expected ${WORK}/transcript OUTPUT_VARIABLE delta)
+  message(FATAL_ERROR "transcript differs from ${base}.expected:\n${delta}")
+endif()
+if(EXISTS ${base}.ini.expected)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${base}.ini.expected ${WORK}/windir/Rohre.ini
+    RESULT_VARIABLE ini_differs)
+  if(ini_differs)
+    execute_process(COMMAND diff -u ${base}.ini.expected ${WORK}/windir/Rohre.ini OUTPUT_VARIABLE delta)
+    message(FATAL_ERROR "Rohre.ini differs from ${base}.ini.expected:\n${delta}")
+  endif()
+endif()
