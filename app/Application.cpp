@@ -1,0 +1,91 @@
+#include "app/Application.h"
+
+#include <fstream>
+
+#include "app/AboutBox.h"
+#include "form/PlenwickView.h"
+#include "hydraulics/PlenwickDoc.h"
+#include "platform/Printing.h"
+#include "platform/Prompt.h"
+
+namespace {
+
+std::string FileTitle(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+QuellrixApp::QuellrixApp(const platform::Services& services) : m_services(services) {}
+
+QuellrixApp::~QuellrixApp() { Close(); }
+
+bool QuellrixApp::Start(const std::string& fileToOpen) {
+    if (!fileToOpen.empty() && !std::ifstream(fileToOpen, std::ios::binary)) {
+        platform::ShowMessage("Die Datei \"" + fileToOpen + "\" kann nicht geöffnet werden.",
+                              platform::MessageIcon::Exclamation);
+        return false;
+    }
+    m_document = std::make_unique<CPlenwickDoc>();
+    m_view = std::make_unique<CPlenwickView>(*m_document, m_services);
+    if (fileToOpen.empty()) {
+        m_document->OnNewDocument();
+    } else {
+        // Opening a document reads nothing: the record keeps its values, the file names the window.
+        m_document->Serialize(false);
+        m_document->SetTitle(FileTitle(fileToOpen));
+    }
+    m_view->OnInitialUpdate();
+    return true;
+}
+
+bool QuellrixApp::IsEnabled(Command command) const {
+    switch (command) {
+        case Command::New:
+        case Command::Open:
+        case Command::Save:
+        case Command::SaveAs:
+            return CPlenwickView::IsFileCommandEnabled();
+        case Command::Undo:
+        case Command::Cut:
+        case Command::Copy:
+        case Command::Paste:
+            return false;  // no handler
+        default:
+            return IsRunning();
+    }
+}
+
+bool QuellrixApp::Execute(Command command) {
+    if (!IsEnabled(command)) return false;
+    switch (command) {
+        case Command::Print:
+            m_services.printer.Print(*m_view);
+            break;
+        case Command::PrintPreview:
+            m_services.printer.Preview(*m_view);
+            break;
+        case Command::PrintSetup:
+            m_services.printer.PrinterSetup();
+            break;
+        case Command::Help:
+            m_view->OnHelp();
+            break;
+        case Command::About:
+            platform::RunModalDialog(AboutBoxTemplate());
+            break;
+        case Command::Exit:
+            Close();
+            break;
+        default:
+            break;  // toolbar, status bar and recent files belong to the window
+    }
+    return true;
+}
+
+void QuellrixApp::Close() {
+    if (!m_view) return;
+    m_view->OnDestroy();
+    m_view.reset();
+}

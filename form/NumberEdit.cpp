@@ -1,0 +1,47 @@
+#include "form/NumberEdit.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/Number.h"
+
+std::optional<platform::Rgb> NumberFieldColour(bool valid, bool resultMark) {
+    if (!valid) return kInvalidColour;
+    if (resultMark) return kResultColour;
+    return std::nullopt;
+}
+
+void CNumberEdit::SetResultMark(bool marked) {
+    if (m_resultMark == marked) return;
+    m_resultMark = marked;
+    Invalidate();
+}
+
+void CNumberEdit::SetValid(bool valid) {
+    if (m_valid == valid) return;
+    m_valid = valid;
+    Invalidate();
+}
+
+void CNumberEdit::ShowNumber(double x) {
+    if (std::fabs(x) < 1e-12) {
+        SetText(std::string());
+    } else {
+        SetText(platform::Format("%f", x));
+    }
+}
+
+void CNumberEdit::ShowFormatted(const char* format, double x) { SetText(platform::Format(format, x)); }
+
+double CNumberEdit::GetNumber() const { return platform::LeadingNumber(GetText()); }
+
+void CNumberEdit::OnKillFocus() {
+    std::string text = GetText();
+    std::replace(text.begin(), text.end(), ',', '.');
+    SetText(std::move(text));
+    EditControl::OnKillFocus();
+}
+
+std::optional<platform::Rgb> CNumberEdit::Background() const {
+    return NumberFieldColour(m_valid, m_resultMark);
+}

@@ -1,0 +1,42 @@
+// The number field: a text field that shows one quantity in the user's unit, marked yellow while it
+// holds a computed result and red while it is inconsistent with its neighbours.
+#pragma once
+
+#include <optional>
+
+#include "platform/Controls.h"
+
+// Background of a number field: red (not valid) wins over yellow (result); nullopt: default colours.
+std::optional<platform::Rgb> NumberFieldColour(bool valid, bool resultMark);
+
+inline constexpr platform::Rgb kInvalidColour{200, 80, 80};
+inline constexpr platform::Rgb kResultColour{240, 240, 0};
+
+class CNumberEdit : public platform::EditControl {
+public:
+    explicit CNumberEdit(int id) : EditControl(id) {}
+
+    // Each stores its flag and repaints the field only when the value changed.
+    virtual void SetResultMark(bool marked);
+    virtual void SetValid(bool valid);
+
+    bool IsValid() const { return m_valid; }
+    bool HasResultMark() const { return m_resultMark; }
+
+    // Empty text for |x| < 1e-12, else x with "%f".
+    void ShowNumber(double x);
+    // x with the given printf format, e.g. "%5.2f".
+    void ShowFormatted(const char* format, double x);
+    // The field's number by the leading-number rule.
+    double GetNumber() const;
+
+    // Leaving the field turns every decimal comma into a point (always written back), then the
+    // platform's focus-loss processing runs.
+    void OnKillFocus() override;
+
+    std::optional<platform::Rgb> Background() const override;
+
+private:
+    bool m_valid = true;
+    bool m_resultMark = false;
+};

@@ -1,0 +1,143 @@
+// The calculation form: the one view of the calculation record. It owns the form's controls,
+// routes every control event to its reaction and writes the record through its setters.
+//
+// The reactions are defined in the folder of the subsystem that owns them:
+//   form/      construction, event table, first showing, filling mode, sought parameter, Clear, closing
+//   hydraulics/ the solver ("Berechnen"), parameter-group and partial-filling reactions
+//   catalogue/ pipe selection, di and roughness
+//   report/    printer page size and the printing steps
+//   help/      help command and link button
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "form/NumberEdit.h"
+#include "platform/Controls.h"
+#include "platform/Document.h"
+#include "platform/Printing.h"
+#include "platform/Services.h"
+
+class CPlenwickDoc;
+class LayoutArea;
+
+class CPlenwickView : public platform::ControlSink, public platform::DocumentView, public platform::Printable {
+public:
+    CPlenwickView(CPlenwickDoc& document, const platform::Services& services);
+    ~CPlenwickView() override;
+    CPlenwickView(const CPlenwickView&) = delete;
+    CPlenwickView& operator=(const CPlenwickView&) = delete;
+
+    CPlenwickDoc* GetDocument() const { return &m_document; }
+    platform::ControlSet& Controls() { return m_controls; }
+    const platform::ControlSet& Controls() const { return m_controls; }
+
+    // --- events from the controls (platform::ControlSink) ---
+    void OnControlEvent(int id, platform::ControlEvent event) override;
+    std::optional<platform::Rgb> ControlBrush(int id) override;
+    void OnUpdate() override {}
+
+    // --- form (form/) ---
+    void OnInitialUpdate();
+    void OnFullFilling();
+    void OnPartialFilling();
+    void OnSoughtChanged();
+    void OnClear();
+    // The window is being destroyed: the global fluid texts go back to the settings file and the
+    // help file is deleted.
+    void OnDestroy();
+    // The link button's text colour, normal or pressed.
+    static platform::Rgb LinkColour(bool pressed);
+    // Draws the owner-drawn control id into dc, its rectangle starting at (left, top).
+    void OnDrawItem(int id, platform::DrawingContext& dc, int left, int top, bool pressed);
+    // File commands of a document program that keeps nothing in files: always disabled, do nothing.
+    static bool IsFileCommandEnabled() { return false; }
+    void OnFileOpen() {}
+    void OnFileSaveAs() {}
+
+    // --- solver (hydraulics/Solver.cpp) ---
+    void OnBerechnen();
+    void MarkCalculated(bool calculated);
+
+    // --- parameter-group reactions (hydraulics/ParameterReactions.cpp) ---
+    void OnVLeave();
+    void OnReLeave();
+    void OnQLsLeave();
+    void OnQM3hLeave();
+    void OnJLeave();
+    void OnALeave();
+    void OnLambdaLeave();
+    void OnNyChanged();
+    void OnNyLeave();
+    void OnGLeave();
+    void OnRhoLeave();
+    void OnTLeave();
+    void ShowViscosity();
+
+    // --- partial-filling reactions (hydraulics/PartialFillingReactions.cpp) ---
+    void OnHtLeave();
+    void OnQtLsLeave();
+    void OnQtM3hLeave();
+    void OnVtLeave();
+
+    // --- pipe selection (catalogue/PipeSelection.cpp) ---
+    void OnClassChanged();
+    void OnDnChanged();
+    double ComputeDi();
+    void ShowDi();
+    void OnPipeFieldLeave();
+    void OnDiChanged();
+    void OnDiLeave();
+    void OnRoughnessChanged();
+    void OnKChanged();
+    void OnKLeave();
+
+    // --- printing (report/) ---
+    bool ReadPrinterPageSize();
+    bool OnPreparePrinting(platform::PrintInfo& info) override;
+    void OnBeginPrinting(platform::DrawingContext& dc, platform::PrintInfo& info) override;
+    void OnPrint(platform::DrawingContext& dc, platform::PrintInfo& info) override;
+    void OnEndPrinting(platform::DrawingContext& dc, platform::PrintInfo& info) override;
+    int PageWidth() const { return m_pageWidth; }
+    int PageHeight() const { return m_pageHeight; }
+
+    // --- help (help/) ---
+    void OnHelp();
+    void OnWebLink();
+
+    // --- field access for the reactions ---
+    CNumberEdit& Field(int id) const;
+    platform::ListControl& List(int id) const;
+    platform::TabControl& SoughtTabs() const;
+    platform::ButtonControl& Button(int id) const;
+    // Shows x in field id ("%f", empty below 1e-12).
+    void Show(int id, double x) { Field(id).ShowNumber(x); }
+    // Empties field id (ShowNumber with 0).
+    void Empty(int id) { Field(id).ShowNumber(0.0); }
+    // The number in field id by the leading-number rule.
+    double Number(int id) const { return Field(id).GetNumber(); }
+    bool IsEmpty(int id) const { return Field(id).GetText().empty(); }
+    void EnableControl(int id, bool enabled);
+
+private:
+    void CreateControls();
+    // Consistency of the pipe fields with di (catalogue/PipeSelection.cpp).
+    void MarkPipeConsistency(double diMm);
+    // Report lines (report/CalculationReport.cpp).
+    void WriteRoughnessLine(LayoutArea& detail);
+    void WriteSlopeLine(LayoutArea& detail);
+    void WriteLambdaLine(LayoutArea& detail);
+    void WriteReynoldsLine(LayoutArea& detail);
+    void WritePartialFillingBlock(LayoutArea& detail);
+
+    CPlenwickDoc& m_document;
+    platform::Services m_services;
+    platform::ControlSet m_controls;
+
+    // True while CZeroQvDlg is shown from OnReLeave or OnLambdaLeave.
+    bool m_adjustDialogOpen = false;
+
+    // Printable size of the default printer's page, in its device units.
+    int m_pageWidth = 0;
+    int m_pageHeight = 0;
+};

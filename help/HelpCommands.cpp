@@ -1,0 +1,4 @@
+#include "form/PlenwickView.h"
+
+void CPlenwickView::OnHelp() {}
+void CPlenwickView::OnWebLink() {}

@@ -1,0 +1,4 @@
+#include "form/PlenwickView.h"
+
+void CPlenwickView::OnBerechnen() {}
+void CPlenwickView::MarkCalculated(bool) {}

@@ -1,0 +1,232 @@
+// The form's controls, addressed by control id, with the event semantics both backends share.
+//
+// A control object holds the truth about its state (text, enabled, entries, selection, check mark).
+// A backend attaches a peer that mirrors that state on the screen and feeds user input back through
+// the User* operations of ControlSet, so that the order of events is the same in the window and headless:
+// - every text written into an edit control, by the program or by the user, reaches the sink as a
+//   TextChanged event at once, before the writer goes on (reactions nest);
+// - moving the focus away from an edit control runs its leave processing (OnKillFocus) first; a click
+//   on a button, a pick in a list or a tab while a field has the focus runs that leave first.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+struct Rgb {
+    std::uint8_t r = 0, g = 0, b = 0;
+    friend bool operator==(Rgb a, Rgb b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
+    friend bool operator!=(Rgb a, Rgb b) { return !(a == b); }
+};
+
+enum class ControlEvent {
+    TextChanged,       // edit control: its text changed
+    FocusLost,         // edit control: the focus left it (after its own leave processing)
+    Clicked,           // push button or radio button
+    SelectionChanged,  // list: an entry was picked; tab control: another tab was chosen
+};
+
+enum class ControlKind { Edit, List, Tabs, PushButton, RadioButton, OwnerDrawButton };
+
+// Receives the controls' events: the form view.
+class ControlSink {
+public:
+    virtual void OnControlEvent(int id, ControlEvent event) = 0;
+    // The brush a control is painted with, when its owner decides it (nullopt: the platform's default).
+    virtual std::optional<Rgb> ControlBrush(int /*id*/) { return std::nullopt; }
+
+protected:
+    ~ControlSink() = default;
+};
+
+// The backend's side of one control.
+class ControlPeer {
+public:
+    virtual ~ControlPeer() = default;
+    // The program changed the control's state: show it.
+    virtual void Synchronise() = 0;
+    // The control's look changed (colours): paint it again.
+    virtual void Repaint() = 0;
+};
+
+class Control {
+public:
+    Control(int id, ControlKind kind) : id_(id), kind_(kind) {}
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    int Id() const { return id_; }
+    ControlKind Kind() const { return kind_; }
+
+    bool IsEnabled() const { return enabled_; }
+    void Enable(bool enabled);
+
+    void AttachSink(ControlSink* sink) { sink_ = sink; }
+    void AttachPeer(ControlPeer* peer) { peer_ = peer; }
+    ControlPeer* Peer() const { return peer_; }
+
+    // Paints the control again; counted, so tests can see whether a change repainted it.
+    void Invalidate();
+    int RepaintCount() const { return repaints_; }
+
+protected:
+    friend class ControlSet;
+    void Deliver(ControlEvent event);
+    void Synchronise();
+    ControlSink* Sink() const { return sink_; }
+
+private:
+    int id_;
+    ControlKind kind_;
+    bool enabled_ = true;
+    int repaints_ = 0;
+    ControlSink* sink_ = nullptr;
+    ControlPeer* peer_ = nullptr;
+};
+
+class EditControl : public Control {
+public:
+    explicit EditControl(int id) : Control(id, ControlKind::Edit) {}
+
+    const std::string& GetText() const { return text_; }
+    // Writes the text and delivers TextChanged before returning.
+    void SetText(std::string text);
+    // The user changed the text in the backend's widget (which already shows it): store and deliver.
+    void TextEditedByUser(std::string text);
+
+    // The platform's focus-loss processing: delivers FocusLost. A derived field may do its own
+    // processing first and then call this.
+    virtual void OnKillFocus();
+
+    // The field's own background colour (nullopt: the platform's default).
+    virtual std::optional<Rgb> Background() const { return std::nullopt; }
+
+private:
+    std::string text_;
+};
+
+// An editable drop-down list: a text field above an unsorted list.
+class ListControl : public Control {
+public:
+    explicit ListControl(int id) : Control(id, ControlKind::List) {}
+
+    // Empties the list and its text field; nothing is selected.
+    void ResetContent();
+    int AddString(std::string entry);
+    int GetCount() const { return static_cast<int>(entries_.size()); }
+    // The entry's text; empty for a position that does not exist.
+    std::string GetLBText(int index) const;
+    // The selected position, -1 when none.
+    int GetCurSel() const { return selection_; }
+    // Selects the position and shows its text in the text field (-1 or invalid: nothing selected,
+    // text field emptied). No event.
+    void SetCurSel(int index);
+    const std::string& GetEditText() const { return editText_; }
+    // Typing into the text field: no event; the selection goes.
+    void SetEditText(std::string text);
+    const std::vector<std::string>& Entries() const { return entries_; }
+
+private:
+    friend class ControlSet;
+    std::vector<std::string> entries_;
+    int selection_ = -1;
+    std::string editText_;
+};
+
+class TabControl : public Control {
+public:
+    explicit TabControl(int id) : Control(id, ControlKind::Tabs) {}
+
+    void DeleteAllItems();
+    void InsertItem(int index, std::string text);
+    int GetItemCount() const { return static_cast<int>(items_.size()); }
+    std::string GetItemText(int index) const;
+    int GetCurSel() const { return selection_; }
+    // Selects a tab without an event.
+    void SetCurSel(int index);
+    const std::vector<std::string>& Items() const { return items_; }
+
+private:
+    std::vector<std::string> items_;
+    int selection_ = -1;
+};
+
+class ButtonControl : public Control {
+public:
+    ButtonControl(int id, ControlKind kind, std::string caption)
+        : Control(id, kind), caption_(std::move(caption)) {}
+
+    const std::string& GetCaption() const { return caption_; }
+    bool GetCheck() const { return checked_; }
+    void SetCheck(bool checked);
+    bool IsPressed() const { return pressed_; }
+    // The backend reports the pressed state of an owner-drawn button (it is drawn differently).
+    void SetPressed(bool pressed);
+
+private:
+    std::string caption_;
+    bool checked_ = false;
+    bool pressed_ = false;
+};
+
+// All controls of one form, its tab order and its focus, and the user's actions on them.
+class ControlSet {
+public:
+    // Controls are added in tab order; tabStop says whether the Tab key stops at the control.
+    template <class T>
+    T& Add(std::unique_ptr<T> control, bool tabStop) {
+        T& added = *control;
+        AddControl(std::move(control), tabStop);
+        return added;
+    }
+    void AttachSink(ControlSink* sink);
+
+    Control* Find(int id) const;
+    EditControl* FindEdit(int id) const;
+    ListControl* FindList(int id) const;
+    TabControl* FindTabs(int id) const;
+    ButtonControl* FindButton(int id) const;
+    // All controls in tab order.
+    const std::vector<Control*>& InTabOrder() const { return order_; }
+
+    // The control that has the focus, 0 when none.
+    int FocusedId() const { return focused_; }
+
+    // --- user actions, the same for every backend ---
+    // The focus goes to the control: the field that had it runs its leave processing first.
+    // Returns false if the control does not exist or is disabled.
+    bool UserFocus(int id);
+    // The focus leaves the current field for no control.
+    void UserLeave();
+    // The Tab key: the focus moves to the next enabled tab stop after the focused control.
+    void UserTab();
+    // Click into the edit field, select all and type the text one character (UTF-8 code point) at a
+    // time, one text change per character; an empty text deletes the selection (one change).
+    bool UserType(int id, const std::string& text);
+    // Click on a push or radio button (a radio button takes the check mark from its group).
+    bool UserClick(int id);
+    // Pick entry index of a list; its text goes into the text field, then SelectionChanged.
+    bool UserPick(int id, int index);
+    // Type into the text field of a list without picking.
+    bool UserEditListText(int id, const std::string& text);
+    // Choose tab index of a tab control.
+    bool UserSelectTab(int id, int index);
+
+private:
+    void AddControl(std::unique_ptr<Control> control, bool tabStop);
+    bool TakeFocus(int id);
+
+    std::vector<std::unique_ptr<Control>> owned_;
+    std::vector<Control*> order_;
+    std::map<int, Control*> byId_;
+    std::map<int, bool> tabStop_;
+    int focused_ = 0;
+};
+
+}  // namespace platform
