@@ -1,0 +1,34 @@
+// The help command, the link button and the removal of the help file, over the shell services.
+// Every failure is told in a message box without icon; nothing here throws.
+#pragma once
+
+#include <string>
+
+#include "platform/Shell.h"
+
+namespace help {
+
+// The maker's web address: opened by the link button and shown as its text.
+inline constexpr const char* kMakerWebAddress = "https://www.veltrum-berlin.example/";
+
+// The help file: the temporary file name for "Veltrum-Help" and the number 1, its file name in lower
+// case and every ".tmp" of the path replaced by ".html" ("vel1.html" in the temporary directory).
+std::string BuildHelpFileName();
+
+// The file whose association tells the link button which program opens web pages.
+std::string BuildProbeFileName();
+
+// The messages for a failed browser lookup and a failed browser start (codes below 32).
+std::string LookupFailureMessage(int code);
+std::string StartFailureMessage(int code);
+
+// The help command: writes the help page into the help file and opens it in the default browser.
+void ShowHelpPage(platform::Shell& shell);
+
+// The link button: finds the default browser through the probe file and opens the maker's web address.
+void OpenMakerWebAddress(platform::Shell& shell);
+
+// At the form's end: removes the help file, silently (it is often absent).
+void DeleteHelpFile();
+
+}  // namespace help

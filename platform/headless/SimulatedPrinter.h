@@ -1,0 +1,32 @@
+// The headless default printer and print jobs: the printer's state is set by the session; print and
+// preview run the printing steps on a recording drawing context, whose output goes to the transcript.
+#pragma once
+
+#include "platform/Printing.h"
+#include "platform/headless/Transcript.h"
+
+namespace headless {
+
+class SimulatedPrinter : public platform::PrinterService {
+public:
+    explicit SimulatedPrinter(Transcript& transcript) : transcript_(transcript) {}
+
+    // The default printer the program will find (default: one of 4676 x 6744 dots).
+    void SetDefaultPrinter(const platform::DefaultPrinter& printer) { printer_ = printer; }
+
+    platform::DefaultPrinter QueryDefaultPrinter() override { return printer_; }
+    // The print dialog is accepted as it stands.
+    bool DoPreparePrinting(platform::PrintInfo& info) override;
+    // Each page drawn is introduced by a line "page N".
+    void Print(platform::Printable& printable) override { RunJob(printable, false); }
+    void Preview(platform::Printable& printable) override { RunJob(printable, true); }
+    void PrinterSetup() override {}
+
+private:
+    void RunJob(platform::Printable& printable, bool preview);
+
+    Transcript& transcript_;
+    platform::DefaultPrinter printer_{platform::DefaultPrinter::Status::Ok, 4676, 6744};
+};
+
+}  // namespace headless

@@ -1,0 +1,34 @@
+// The headless browser: answers the shell services with the result codes the session sets (42, success,
+// until set otherwise) and records every call in the transcript:
+//   browser lookup "FILE" CODE
+//   browser start "PROGRAM" "ARGUMENT" CODE
+// A successful lookup names the program kSimulatedBrowser; a failed one names none. Nothing is started.
+#pragma once
+
+#include <string>
+
+#include "platform/Shell.h"
+#include "platform/headless/Transcript.h"
+
+namespace headless {
+
+inline constexpr const char* kSimulatedBrowser = "/usr/bin/x-www-browser";
+
+class SimulatedShell : public platform::Shell {
+public:
+    explicit SimulatedShell(Transcript& transcript) : transcript_(transcript) {}
+
+    // The codes of the script commands "browser lookup CODE" and "browser start CODE".
+    void SetLookupResult(int code) { lookupResult_ = code; }
+    void SetStartResult(int code) { startResult_ = code; }
+
+    int FindExecutable(const std::string& file, std::string& program) override;
+    int ShellExecute(const std::string& program, const std::string& argument) override;
+
+private:
+    Transcript& transcript_;
+    int lookupResult_ = 42;
+    int startResult_ = 42;
+};
+
+}  // namespace headless

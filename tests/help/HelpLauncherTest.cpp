@@ -1,0 +1,199 @@
+#include "help/HelpLauncher.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <memory>
+
+#include "TestSupport.h"
+#include "help/HelpPage.h"
+#include "platform/Prompt.h"
+#include "platform/headless/RecordingPrompt.h"
+#include "platform/headless/SimulatedShell.h"
+
+namespace {
+
+using testing_support::Exists;
+using testing_support::ReadFile;
+using testing_support::ScopedEnv;
+using testing_support::TempFolder;
+using testing_support::WriteFile;
+using Lines = std::vector<std::string>;
+
+TEST(HelpFileName, LowersOnlyTheGeneratedNameAndReplacesEveryTmp) {
+    const struct {
+        std::optional<std::string> tmpdir;
+        std::string expected;
+    } cases[] = {
+        {std::nullopt, "/tmp/vel1.html"},
+        {"/home/ute/Temp", "/home/ute/Temp/vel1.html"},
+        {"/home/ute/Temp/", "/home/ute/Temp/vel1.html"},
+        {"/srv/x.tmp/cache.tmpfiles/", "/srv/x.html/cache.htmlfiles/vel1.html"},
+        {"/srv/X.TMP", "/srv/X.TMP/vel1.html"},
+    };
+    for (const auto& c : cases) {
+        ScopedEnv tmpdir("TMPDIR", c.tmpdir);
+        EXPECT_EQ(help::BuildHelpFileName(), c.expected);
+        EXPECT_EQ(help::BuildHelpFileName(), c.expected) << "a second call names the same file";
+    }
+}
+
+// The simulated browser that also notes what the looked-up file held at the time of the lookup.
+class InspectingShell : public headless::SimulatedShell {
+public:
+    using SimulatedShell::SimulatedShell;
+    int FindExecutable(const std::string& file, std::string& program) override {
+        contentAtLookup = Exists(file) ? std::optional<std::string>(ReadFile(file)) : std::nullopt;
+        return SimulatedShell::FindExecutable(file, program);
+    }
+    std::optional<std::string> contentAtLookup;
+};
+
+class HelpLauncher : public ::testing::Test {
+protected:
+    static std::string Q(const std::string& text) { return headless::Quote(text); }
+    std::string StartLine(const std::string& argument, int code = 42) const {
+        return "browser start " + Q(headless::kSimulatedBrowser) + " " + Q(argument) + " " + std::to_string(code);
+    }
+    std::string LookupLine(const std::string& file, int code = 42) const {
+        return "browser lookup " + Q(file) + " " + std::to_string(code);
+    }
+    static std::string MessageLine(const std::string& text) { return "message " + Q(text); }
+
+    TempFolder folder;
+    ScopedEnv tmpdir{"TMPDIR", folder.Path()};
+    std::string helpFile = folder / "vel1.html";
+    std::string probeFile = folder / "tttaaaa.html";
+    headless::Transcript transcript;
+    headless::RecordingPrompt prompt{transcript};
+    platform::ScopedPrompt installed{prompt};
+    InspectingShell shell{transcript};
+};
+
+TEST_F(HelpLauncher, TwoHelpCommandsWriteTheSameFileAndStartTheBrowserTwice) {
+    help::ShowHelpPage(shell);
+    WriteFile(helpFile, "stale");
+    help::ShowHelpPage(shell);
+    EXPECT_EQ(ReadFile(helpFile), help::HelpPageText());
+    EXPECT_EQ(shell.contentAtLookup, std::string(help::HelpPageText()));
+    EXPECT_EQ(transcript.Lines(), (Lines{LookupLine(helpFile), StartLine(helpFile), LookupLine(helpFile),
+                                         StartLine(helpFile)}));
+    EXPECT_TRUE(prompt.Messages().empty());
+}
+
+TEST_F(HelpLauncher, HelpFileStaysAfterAFailedLookupUntilItIsDeleted) {
+    shell.SetLookupResult(31);
+    help::ShowHelpPage(shell);
+    EXPECT_EQ(transcript.Lines(),
+              (Lines{LookupLine(helpFile, 31), MessageLine("Es ist kein Standard-Browser eingerichtet.")}));
+    EXPECT_EQ(ReadFile(helpFile), help::HelpPageText());
+
+    help::DeleteHelpFile();
+    EXPECT_FALSE(Exists(helpFile));
+    help::DeleteHelpFile();  // absent: still no message
+    EXPECT_EQ(prompt.Messages().size(), 1u);
+}
+
+TEST_F(HelpLauncher, TmpInTheTemporaryFolderIsReplacedForWritingAndDeleting) {
+    ASSERT_EQ(::mkdir((folder / "cache.tmp").c_str(), 0700), 0);
+    ASSERT_EQ(::mkdir((folder / "cache.html").c_str(), 0700), 0);
+    ScopedEnv dottedTmpdir("TMPDIR", folder / "cache.tmp");
+    const std::string changed = folder / "cache.html/vel1.html";
+    help::ShowHelpPage(shell);
+    EXPECT_EQ(ReadFile(changed), help::HelpPageText());
+    EXPECT_FALSE(Exists(folder / "cache.tmp/vel1.html"));
+    EXPECT_EQ(transcript.Lines(), (Lines{LookupLine(changed), StartLine(changed)}));
+    help::DeleteHelpFile();
+    EXPECT_FALSE(Exists(changed));
+}
+
+TEST_F(HelpLauncher, APlantedLinkIsNotFollowedAndWhatItNamesIsNotShown) {
+    WriteFile(folder / "victim", "precious");
+    ASSERT_EQ(::symlink((folder / "victim").c_str(), helpFile.c_str()), 0);
+    help::ShowHelpPage(shell);
+    EXPECT_EQ(ReadFile(folder / "victim"), "precious");
+    EXPECT_EQ(transcript.Lines(), (Lines{LookupLine(helpFile), MessageLine("Interner Fehler (1)")}));
+}
+
+TEST_F(HelpLauncher, LinkButtonOpensTheMakersAddressAndRemovesTheProbe) {
+    help::OpenMakerWebAddress(shell);
+    EXPECT_EQ(shell.contentAtLookup, std::string("<HTML></HTML>"));
+    EXPECT_FALSE(Exists(probeFile));
+    EXPECT_EQ(transcript.Lines(), (Lines{LookupLine(probeFile), StartLine(help::kMakerWebAddress)}));
+}
+
+TEST_F(HelpLauncher, TheProbeIsNeverLeftBehind) {
+    for (int lookupCode : {0, 2, 31}) {
+        shell.SetLookupResult(lookupCode);
+        help::OpenMakerWebAddress(shell);
+        EXPECT_FALSE(Exists(probeFile)) << lookupCode;
+    }
+    WriteFile(probeFile, "left over");  // an earlier probe of ours is replaced and removed as well
+    help::OpenMakerWebAddress(shell);
+    EXPECT_EQ(shell.contentAtLookup, std::string("<HTML></HTML>"));
+    EXPECT_FALSE(Exists(probeFile));
+}
+
+TEST_F(HelpLauncher, EveryFailedLookupHasItsMessageAndStartsNothing) {
+    const char* internal2 = "Interner Fehler (2).";
+    const struct {
+        int code;
+        const char* message;
+    } cases[] = {
+        {0, "Kein Speicher für Web-Browser verfügbar."},
+        {1, internal2},
+        {2, "Interner Fehler (1)"},
+        {3, "Interner Fehler (Haben Sie ein Laufwerk c:\\ ?)"},
+        {4, internal2},
+        {10, internal2},
+        {11, "Der Standard-Browser ist nicht funktionsfähig."},
+        {12, internal2},
+        {30, internal2},
+        {31, "Es ist kein Standard-Browser eingerichtet."},
+        {-1, internal2},
+    };
+    for (const auto& c : cases) {
+        shell.SetLookupResult(c.code);
+        help::ShowHelpPage(shell);
+        EXPECT_EQ(transcript.TakeNew(), (Lines{LookupLine(helpFile, c.code), MessageLine(c.message)})) << c.code;
+        help::OpenMakerWebAddress(shell);
+        EXPECT_EQ(transcript.TakeNew(), (Lines{LookupLine(probeFile, c.code), MessageLine(c.message)})) << c.code;
+    }
+    for (int code = 4; code <= 30; ++code) {
+        if (code != 11) EXPECT_EQ(help::LookupFailureMessage(code), internal2) << code;
+    }
+    for (const auto& shown : prompt.Messages()) EXPECT_EQ(shown.icon, platform::MessageIcon::None);
+}
+
+TEST_F(HelpLauncher, EveryFailedStartHasItsMessage) {
+    const char* internal3 = "Interner Fehler (3).";
+    const struct {
+        int code;
+        const char* message;
+    } cases[] = {
+        {0, "Kein Speicher für Web-Browser verfügbar."},
+        {1, internal3},
+        {2, "Der Standard Browser wurde nicht gefunden."},
+        {3, internal3},
+        {11, internal3},
+        {31, internal3},
+        {-1, internal3},
+    };
+    for (const auto& c : cases) {
+        shell.SetStartResult(c.code);
+        help::ShowHelpPage(shell);
+        EXPECT_EQ(transcript.TakeNew(),
+                  (Lines{LookupLine(helpFile), StartLine(helpFile, c.code), MessageLine(c.message)}))
+            << c.code;
+        help::OpenMakerWebAddress(shell);
+        EXPECT_EQ(transcript.TakeNew(), (Lines{LookupLine(probeFile), StartLine(help::kMakerWebAddress, c.code),
+                                              MessageLine(c.message)}))
+            << c.code;
+    }
+    for (int code = 3; code < 32; ++code) EXPECT_EQ(help::StartFailureMessage(code), internal3) << code;
+    shell.SetStartResult(32);
+    help::ShowHelpPage(shell);
+    EXPECT_EQ(transcript.TakeNew().size(), 2u) << "32 is success";
+}
+
+}  // namespace
