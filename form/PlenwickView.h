@@ -104,6 +104,8 @@ public:
     // --- help (help/) ---
     void OnHelp();
     void OnWebLink();
+    // Deletes the help file written by OnHelp, if any (the form is being destroyed).
+    void DeleteHelpFile();
 
     // --- field access for the reactions ---
     CNumberEdit& Field(int id) const;

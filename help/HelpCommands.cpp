@@ -2,3 +2,4 @@
 
 void CPlenwickView::OnHelp() {}
 void CPlenwickView::OnWebLink() {}
+void CPlenwickView::DeleteHelpFile() {}

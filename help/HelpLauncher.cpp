@@ -18,13 +18,15 @@ void ReplaceAll(std::string& text, const std::string& from, const std::string& t
 }
 
 // Opens target with the program that the lookup found, or tells why not.
-void StartBrowser(platform::Shell& shell, int lookupCode, const std::string& program, const std::string& target) {
+void StartBrowser(platform::Shell& shell, int lookupCode, const std::string& program,
+                  const std::string& target) {
     if (!platform::ShellSucceeded(lookupCode)) {
         platform::ShowMessage(LookupFailureMessage(lookupCode));
         return;
     }
     const int startCode = shell.ShellExecute(program, target);
-    if (!platform::ShellSucceeded(startCode)) platform::ShowMessage(StartFailureMessage(startCode));
+    if (!platform::ShellSucceeded(startCode))
+        platform::ShowMessage(StartFailureMessage(startCode));
 }
 
 }  // namespace
@@ -39,24 +41,35 @@ std::string BuildHelpFileName() {
     return name;
 }
 
-std::string BuildProbeFileName() { return platform::GetTempPath() + "tttaaaa.html"; }
+std::string BuildProbeFileName() {
+    return platform::GetTempPath() + "tttaaaa.html";
+}
 
 std::string LookupFailureMessage(int code) {
     switch (code) {
-        case platform::kShellOutOfResources: return kOutOfMemory;
-        case platform::kShellFileNotFound: return "Interner Fehler (1)";
-        case platform::kShellPathNotFound: return "Interner Fehler (Haben Sie ein Laufwerk c:\\ ?)";
-        case platform::kShellBadProgram: return "Der Standard-Browser ist nicht funktionsfähig.";
-        case platform::kShellNoAssociation: return "Es ist kein Standard-Browser eingerichtet.";
-        default: return "Interner Fehler (2).";
+        case platform::kShellOutOfResources:
+            return kOutOfMemory;
+        case platform::kShellFileNotFound:
+            return "Interner Fehler (1)";
+        case platform::kShellPathNotFound:
+            return "Interner Fehler (Haben Sie ein Laufwerk c:\\ ?)";
+        case platform::kShellBadProgram:
+            return "Der Standard-Browser ist nicht funktionsfähig.";
+        case platform::kShellNoAssociation:
+            return "Es ist kein Standard-Browser eingerichtet.";
+        default:
+            return "Interner Fehler (2).";
     }
 }
 
 std::string StartFailureMessage(int code) {
     switch (code) {
-        case platform::kShellOutOfResources: return kOutOfMemory;
-        case platform::kShellFileNotFound: return "Der Standard Browser wurde nicht gefunden.";
-        default: return "Interner Fehler (3).";
+        case platform::kShellOutOfResources:
+            return kOutOfMemory;
+        case platform::kShellFileNotFound:
+            return "Der Standard Browser wurde nicht gefunden.";
+        default:
+            return "Interner Fehler (3).";
     }
 }
 
@@ -66,7 +79,8 @@ void ShowHelpPage(platform::Shell& shell) {
     std::string program;
     int lookupCode = shell.FindExecutable(helpFile, program);
     // A file that could not be written is not ours (a planted link, another user's file): never show it.
-    if (!written && platform::ShellSucceeded(lookupCode)) lookupCode = platform::kShellFileNotFound;
+    if (!written && platform::ShellSucceeded(lookupCode))
+        lookupCode = platform::kShellFileNotFound;
     StartBrowser(shell, lookupCode, program, helpFile);
 }
 
@@ -79,6 +93,8 @@ void OpenMakerWebAddress(platform::Shell& shell) {
     StartBrowser(shell, lookupCode, program, kMakerWebAddress);
 }
 
-void DeleteHelpFile() { platform::DeleteFile(BuildHelpFileName()); }
+void DeleteHelpFile() {
+    platform::DeleteFile(BuildHelpFileName());
+}
 
 }  // namespace help

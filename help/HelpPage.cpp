@@ -167,7 +167,8 @@ std::string WithCrLf(std::string_view text) {
     std::string converted;
     converted.reserve(text.size() + text.size() / 32);
     for (char c : text) {
-        if (c == '\n') converted += '\r';
+        if (c == '\n')
+            converted += '\r';
         converted += c;
     }
     return converted;

@@ -14,10 +14,12 @@ inline constexpr int kShellNoAssociation = 31;
 inline constexpr int kShellSuccess = 32;  // the lowest success code
 inline constexpr int kShellFailure = 1;   // a failure that none of the codes above describes
 
-inline bool ShellSucceeded(int code) { return code >= kShellSuccess; }
+inline bool ShellSucceeded(int code) {
+    return code >= kShellSuccess;
+}
 
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     // The program associated with the type of file (which must exist), in program; a result code.
     virtual int FindExecutable(const std::string& file, std::string& program) = 0;

@@ -14,7 +14,8 @@ namespace platform {
 namespace {
 
 std::string WithTrailingSlash(std::string dir) {
-    if (!dir.empty() && dir.back() != '/') dir += '/';
+    if (!dir.empty() && dir.back() != '/')
+        dir += '/';
     return dir;
 }
 
@@ -27,8 +28,10 @@ std::string TempFileName(const std::string& dir, const std::string& prefix, unsi
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
         bytes.remove_prefix(static_cast<size_t>(written));
     }
     return true;
@@ -49,7 +52,8 @@ std::string GetTempPath() {
 }
 
 std::string GetTempFileName(const std::string& dir, const std::string& prefix, unsigned unique) {
-    if (unique != 0) return TempFileName(dir, prefix, unique);
+    if (unique != 0)
+        return TempFileName(dir, prefix, unique);
     // Numbers are tried from a start that differs between processes, as 16-bit values without 0.
     const unsigned start = static_cast<unsigned>(::getpid()) ^ static_cast<unsigned>(std::time(nullptr));
     for (unsigned step = 0; step < 0xFFFF; ++step) {
@@ -60,17 +64,22 @@ std::string GetTempFileName(const std::string& dir, const std::string& prefix, u
             ::close(fd);
             return name;
         }
-        if (errno != EEXIST) break;
+        if (errno != EEXIST)
+            break;
     }
     return "";
 }
 
-bool DeleteFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+bool DeleteFile(const std::string& path) {
+    return ::unlink(path.c_str()) == 0;
+}
 
 bool WriteFileSafely(const std::string& path, std::string_view bytes) {
     // O_NONBLOCK keeps a planted FIFO from blocking the open; it changes nothing for a plain file.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK | O_CLOEXEC, 0600);
-    if (fd < 0) return false;
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
     const bool written = IsOwnPlainFile(fd) && ::ftruncate(fd, 0) == 0 && WriteAll(fd, bytes);
     return ::close(fd) == 0 && written;
 }

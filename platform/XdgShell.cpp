@@ -29,13 +29,18 @@ constexpr size_t kLongestAnswer = 4096;
 
 int CodeOfErrno(int error) {
     switch (error) {
-        case ENOENT: return kShellFileNotFound;
-        case ENOTDIR: return kShellPathNotFound;
+        case ENOENT:
+            return kShellFileNotFound;
+        case ENOTDIR:
+            return kShellPathNotFound;
         case EACCES:
-        case ENOEXEC: return kShellBadProgram;
+        case ENOEXEC:
+            return kShellBadProgram;
         case EAGAIN:
-        case ENOMEM: return kShellOutOfResources;
-        default: return kShellFailure;
+        case ENOMEM:
+            return kShellOutOfResources;
+        default:
+            return kShellFailure;
     }
 }
 
@@ -64,7 +69,8 @@ std::vector<std::string> AbsoluteFolders(const std::string& list) {
     size_t begin = 0;
     while (begin <= list.size()) {
         const size_t end = std::min(list.find(':', begin), list.size());
-        if (end > begin && list[begin] == '/') folders.push_back(list.substr(begin, end - begin));
+        if (end > begin && list[begin] == '/')
+            folders.push_back(list.substr(begin, end - begin));
         begin = end + 1;
     }
     return folders;
@@ -72,20 +78,25 @@ std::vector<std::string> AbsoluteFolders(const std::string& list) {
 
 // A bare program name is searched in PATH; the first executable match, else the first match, else "".
 std::string ResolveProgram(const std::string& name) {
-    if (name.find('/') != std::string::npos) return name;
+    if (name.find('/') != std::string::npos)
+        return name;
     std::string firstMatch;
     for (const std::string& folder : AbsoluteFolders(EnvOr("PATH", "/usr/local/bin:/usr/bin:/bin"))) {
         const std::string candidate = folder + "/" + name;
-        if (IsExecutableFile(candidate)) return candidate;
-        if (firstMatch.empty() && IsRegularFile(candidate)) firstMatch = candidate;
+        if (IsExecutableFile(candidate))
+            return candidate;
+        if (firstMatch.empty() && IsRegularFile(candidate))
+            firstMatch = candidate;
     }
     return firstMatch;
 }
 
 int CheckFileExists(const std::string& file) {
     struct stat info;
-    if (::stat(file.c_str(), &info) == 0) return kStarted;
-    if (errno != ENOENT) return CodeOfErrno(errno);
+    if (::stat(file.c_str(), &info) == 0)
+        return kStarted;
+    if (errno != ENOENT)
+        return CodeOfErrno(errno);
     const size_t slash = file.rfind('/');
     const std::string folder = slash == std::string::npos ? "." : file.substr(0, std::max<size_t>(slash, 1));
     return IsDirectory(folder) ? kShellFileNotFound : kShellPathNotFound;
@@ -93,8 +104,9 @@ int CheckFileExists(const std::string& file) {
 
 bool EndsWithIgnoringCase(const std::string& text, std::string_view suffix) {
     return text.size() >= suffix.size() &&
-           std::equal(suffix.begin(), suffix.end(), text.end() - static_cast<std::ptrdiff_t>(suffix.size()),
-                      [](char lower, char c) { return lower == std::tolower(static_cast<unsigned char>(c)); });
+           std::equal(
+               suffix.begin(), suffix.end(), text.end() - static_cast<std::ptrdiff_t>(suffix.size()),
+               [](char lower, char c) { return lower == std::tolower(static_cast<unsigned char>(c)); });
 }
 
 bool HasHtmlExtension(const std::string& file) {
@@ -117,9 +129,12 @@ int MillisecondsUntil(Clock::time_point deadline) {
 bool Reap(pid_t pid, Clock::time_point deadline, int& status) {
     for (;;) {
         const pid_t reaped = ::waitpid(pid, &status, WNOHANG);
-        if (reaped == pid) return true;
-        if (reaped < 0 && errno != EINTR) return false;
-        if (MillisecondsUntil(deadline) == 0) break;
+        if (reaped == pid)
+            return true;
+        if (reaped < 0 && errno != EINTR)
+            return false;
+        if (MillisecondsUntil(deadline) == 0)
+            break;
         ::poll(nullptr, 0, 10);
     }
     ::kill(-pid, SIGKILL);
@@ -166,15 +181,19 @@ CommandOutput RunCommand(const std::vector<std::string>& words, std::chrono::mil
     while (!endOfOutput) {
         pollfd reader{channel[0], POLLIN, 0};
         const int ready = ::poll(&reader, 1, MillisecondsUntil(deadline));
-        if (ready < 0 && errno == EINTR) continue;
-        if (ready <= 0) break;
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready <= 0)
+            break;
         char buffer[512];
         const ssize_t got = ::read(channel[0], buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) continue;
+        if (got < 0 && errno == EINTR)
+            continue;
         if (got <= 0) {
             endOfOutput = true;
         } else {
-            output.text.append(buffer, std::min(static_cast<size_t>(got), kLongestAnswer - output.text.size()));
+            output.text.append(buffer,
+                               std::min(static_cast<size_t>(got), kLongestAnswer - output.text.size()));
         }
     }
     ::close(channel[0]);
@@ -190,25 +209,30 @@ std::string FirstEntryId(const std::string& answer) {
     std::string id = answer.substr(0, end);
     id.erase(0, id.find_first_not_of(" \t"));
     id.erase(id.find_last_not_of(" \t") + 1);
-    const bool valid = EndsWithIgnoringCase(id, ".desktop") && id[0] != '.' && id.find('/') == std::string::npos;
+    const bool valid =
+        EndsWithIgnoringCase(id, ".desktop") && id[0] != '.' && id.find('/') == std::string::npos;
     return valid ? id : "";
 }
 
 // An entry id "a-b.desktop" may also name the file "b.desktop" in the subfolder "a".
 std::string FindEntryIn(const std::string& folder, const std::string& id) {
     const std::string direct = folder + "/" + id;
-    if (IsRegularFile(direct)) return direct;
+    if (IsRegularFile(direct))
+        return direct;
     for (size_t dash = id.find('-'); dash != std::string::npos; dash = id.find('-', dash + 1)) {
         const std::string subfolder = folder + "/" + id.substr(0, dash);
-        if (!IsDirectory(subfolder)) continue;
+        if (!IsDirectory(subfolder))
+            continue;
         std::string found = FindEntryIn(subfolder, id.substr(dash + 1));
-        if (!found.empty()) return found;
+        if (!found.empty())
+            return found;
     }
     return "";
 }
 
 std::string FindDesktopEntry(const std::string& id) {
-    if (id.empty()) return "";
+    if (id.empty())
+        return "";
     std::vector<std::string> dataFolders;
     const std::string home = EnvOr("XDG_DATA_HOME", "");
     if (!home.empty()) {
@@ -220,7 +244,8 @@ std::string FindDesktopEntry(const std::string& id) {
         dataFolders.push_back(std::move(folder));
     for (const std::string& folder : dataFolders) {
         std::string found = FindEntryIn(folder + "/applications", id);
-        if (!found.empty()) return found;
+        if (!found.empty())
+            return found;
     }
     return "";
 }
@@ -231,14 +256,17 @@ std::string ExecValue(const std::string& entryFile) {
     std::string line;
     bool inMainGroup = false;
     while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
         if (!line.empty() && line[0] == '[') {
             inMainGroup = line == "[Desktop Entry]";
             continue;
         }
-        if (!inMainGroup || line.compare(0, 4, "Exec") != 0) continue;
+        if (!inMainGroup || line.compare(0, 4, "Exec") != 0)
+            continue;
         const size_t equals = line.find_first_not_of(' ', 4);
-        if (equals == std::string::npos || line[equals] != '=') continue;
+        if (equals == std::string::npos || line[equals] != '=')
+            continue;
         const size_t value = line.find_first_not_of(' ', equals + 1);
         return value == std::string::npos ? "" : line.substr(value);
     }
@@ -251,8 +279,8 @@ std::vector<std::string> ExecWords(const std::string& value) {
     std::string text;
     for (size_t i = 0; i < value.size(); ++i) {
         const std::string_view escapes = "s\\ntr";
-        const size_t escape = i + 1 < value.size() && value[i] == '\\' ? escapes.find(value[i + 1])
-                                                                        : std::string_view::npos;
+        const size_t escape =
+            i + 1 < value.size() && value[i] == '\\' ? escapes.find(value[i + 1]) : std::string_view::npos;
         if (escape == std::string_view::npos) {
             text += value[i];
         } else {
@@ -267,7 +295,8 @@ std::vector<std::string> ExecWords(const std::string& value) {
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (quoted) {
-            if (c == '\\' && i + 1 < text.size() && std::string_view("\"`$\\").find(text[i + 1]) != std::string_view::npos) {
+            if (c == '\\' && i + 1 < text.size() &&
+                std::string_view("\"`$\\").find(text[i + 1]) != std::string_view::npos) {
                 word += text[++i];
             } else if (c == '"') {
                 quoted = false;
@@ -275,16 +304,19 @@ std::vector<std::string> ExecWords(const std::string& value) {
                 word += c;
             }
         } else if (c == ' ' || c == '\t' || c == '\n') {
-            if (inWord) words.push_back(word);
+            if (inWord)
+                words.push_back(word);
             word.clear();
             inWord = false;
         } else {
             quoted = c == '"';
-            if (!quoted) word += c;
+            if (!quoted)
+                word += c;
             inWord = true;
         }
     }
-    if (inWord) words.push_back(word);
+    if (inWord)
+        words.push_back(word);
     return words;
 }
 
@@ -300,30 +332,40 @@ bool PassesOnlyTheTarget(const std::vector<std::string>& words) {
 int XdgShell::FindExecutable(const std::string& file, std::string& program) {
     program.clear();
     const int fileCode = CheckFileExists(file);
-    if (!ShellSucceeded(fileCode)) return fileCode;
-    if (!HasHtmlExtension(file)) return kShellNoAssociation;
+    if (!ShellSucceeded(fileCode))
+        return fileCode;
+    if (!HasHtmlExtension(file))
+        return kShellNoAssociation;
 
     const CommandOutput answer = RunCommand({"xdg-mime", "query", "default", "text/html"}, lookupTimeout_);
-    if (answer.spawnError == ENOENT) return kShellNoAssociation;
-    if (answer.spawnError != 0) return CodeOfErrno(answer.spawnError);
-    if (answer.timedOut) return kShellFailure;
+    if (answer.spawnError == ENOENT)
+        return kShellNoAssociation;
+    if (answer.spawnError != 0)
+        return CodeOfErrno(answer.spawnError);
+    if (answer.timedOut)
+        return kShellFailure;
     const std::string entry = answer.exitedWithZero ? FindDesktopEntry(FirstEntryId(answer.text)) : "";
-    const std::vector<std::string> exec = entry.empty() ? std::vector<std::string>() : ExecWords(ExecValue(entry));
-    if (exec.empty()) return kShellNoAssociation;
+    const std::vector<std::string> exec =
+        entry.empty() ? std::vector<std::string>() : ExecWords(ExecValue(entry));
+    if (exec.empty())
+        return kShellNoAssociation;
 
     const std::string resolved = ResolveProgram(PassesOnlyTheTarget(exec) ? exec.front() : "xdg-open");
-    if (!IsExecutableFile(resolved)) return kShellBadProgram;
+    if (!IsExecutableFile(resolved))
+        return kShellBadProgram;
     program = resolved;
     return kStarted;
 }
 
 int XdgShell::ShellExecute(const std::string& program, const std::string& argument) {
     const std::string path = ResolveProgram(program);
-    if (path.empty()) return kShellFileNotFound;
+    if (path.empty())
+        return kShellFileNotFound;
     const char* argv[] = {path.c_str(), argument.c_str(), nullptr};
     // The child reports a failed fork or exec through the channel; a successful exec closes it empty.
     int channel[2];
-    if (::pipe2(channel, O_CLOEXEC) != 0) return CodeOfErrno(errno);
+    if (::pipe2(channel, O_CLOEXEC) != 0)
+        return CodeOfErrno(errno);
     const int null = ::open("/dev/null", O_RDWR | O_CLOEXEC);
     const pid_t child = null < 0 ? -1 : ::fork();
     if (child == 0) {
@@ -340,12 +382,14 @@ int XdgShell::ShellExecute(const std::string& program, const std::string& argume
             ::execv(argv[0], const_cast<char* const*>(argv));
         }
         const int error = errno;
-        if (grandchild <= 0) (void)!::write(channel[1], &error, sizeof error);
+        if (grandchild <= 0)
+            (void)!::write(channel[1], &error, sizeof error);
         ::_exit(grandchild > 0 ? 0 : 127);
     }
     const int forkError = errno;
     ::close(channel[1]);
-    if (null >= 0) ::close(null);
+    if (null >= 0)
+        ::close(null);
     int code = kStarted;
     if (child < 0) {
         code = CodeOfErrno(forkError);
@@ -357,7 +401,8 @@ int XdgShell::ShellExecute(const std::string& program, const std::string& argume
         ssize_t got;
         while ((got = ::read(channel[0], &error, sizeof error)) < 0 && errno == EINTR) {
         }
-        if (got > 0) code = CodeOfErrno(error);
+        if (got > 0)
+            code = CodeOfErrno(error);
     }
     ::close(channel[0]);
     return code;

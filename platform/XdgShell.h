@@ -22,14 +22,14 @@
 namespace platform {
 
 class XdgShell : public Shell {
-public:
+  public:
     explicit XdgShell(std::chrono::milliseconds lookupTimeout = std::chrono::seconds(5))
         : lookupTimeout_(lookupTimeout) {}
 
     int FindExecutable(const std::string& file, std::string& program) override;
     int ShellExecute(const std::string& program, const std::string& argument) override;
 
-private:
+  private:
     std::chrono::milliseconds lookupTimeout_;
 };
 

@@ -15,7 +15,7 @@ namespace headless {
 inline constexpr const char* kSimulatedBrowser = "/usr/bin/x-www-browser";
 
 class SimulatedShell : public platform::Shell {
-public:
+  public:
     explicit SimulatedShell(Transcript& transcript) : transcript_(transcript) {}
 
     // The codes of the script commands "browser lookup CODE" and "browser start CODE".
@@ -25,7 +25,7 @@ public:
     int FindExecutable(const std::string& file, std::string& program) override;
     int ShellExecute(const std::string& program, const std::string& argument) override;
 
-private:
+  private:
     Transcript& transcript_;
     int lookupResult_ = 42;
     int startResult_ = 42;

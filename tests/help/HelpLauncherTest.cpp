@@ -40,7 +40,7 @@ TEST(HelpFileName, LowersOnlyTheGeneratedNameAndReplacesEveryTmp) {
 
 // The simulated browser that also notes what the looked-up file held at the time of the lookup.
 class InspectingShell : public headless::SimulatedShell {
-public:
+  public:
     using SimulatedShell::SimulatedShell;
     int FindExecutable(const std::string& file, std::string& program) override {
         contentAtLookup = Exists(file) ? std::optional<std::string>(ReadFile(file)) : std::nullopt;
@@ -50,10 +50,11 @@ public:
 };
 
 class HelpLauncher : public ::testing::Test {
-protected:
+  protected:
     static std::string Q(const std::string& text) { return headless::Quote(text); }
     std::string StartLine(const std::string& argument, int code = 42) const {
-        return "browser start " + Q(headless::kSimulatedBrowser) + " " + Q(argument) + " " + std::to_string(code);
+        return "browser start " + Q(headless::kSimulatedBrowser) + " " + Q(argument) + " " +
+               std::to_string(code);
     }
     std::string LookupLine(const std::string& file, int code = 42) const {
         return "browser lookup " + Q(file) + " " + std::to_string(code);
@@ -76,8 +77,8 @@ TEST_F(HelpLauncher, TwoHelpCommandsWriteTheSameFileAndStartTheBrowserTwice) {
     help::ShowHelpPage(shell);
     EXPECT_EQ(ReadFile(helpFile), help::HelpPageText());
     EXPECT_EQ(shell.contentAtLookup, std::string(help::HelpPageText()));
-    EXPECT_EQ(transcript.Lines(), (Lines{LookupLine(helpFile), StartLine(helpFile), LookupLine(helpFile),
-                                         StartLine(helpFile)}));
+    EXPECT_EQ(transcript.Lines(),
+              (Lines{LookupLine(helpFile), StartLine(helpFile), LookupLine(helpFile), StartLine(helpFile)}));
     EXPECT_TRUE(prompt.Messages().empty());
 }
 
@@ -140,27 +141,24 @@ TEST_F(HelpLauncher, EveryFailedLookupHasItsMessageAndStartsNothing) {
         int code;
         const char* message;
     } cases[] = {
-        {0, "Kein Speicher für Web-Browser verfügbar."},
-        {1, internal2},
-        {2, "Interner Fehler (1)"},
-        {3, "Interner Fehler (Haben Sie ein Laufwerk c:\\ ?)"},
-        {4, internal2},
-        {10, internal2},
-        {11, "Der Standard-Browser ist nicht funktionsfähig."},
-        {12, internal2},
-        {30, internal2},
-        {31, "Es ist kein Standard-Browser eingerichtet."},
-        {-1, internal2},
+        {0, "Kein Speicher für Web-Browser verfügbar."},        {1, internal2},  {2, "Interner Fehler (1)"},
+        {3, "Interner Fehler (Haben Sie ein Laufwerk c:\\ ?)"}, {4, internal2},  {10, internal2},
+        {11, "Der Standard-Browser ist nicht funktionsfähig."}, {12, internal2}, {30, internal2},
+        {31, "Es ist kein Standard-Browser eingerichtet."},     {-1, internal2},
     };
     for (const auto& c : cases) {
         shell.SetLookupResult(c.code);
         help::ShowHelpPage(shell);
-        EXPECT_EQ(transcript.TakeNew(), (Lines{LookupLine(helpFile, c.code), MessageLine(c.message)})) << c.code;
+        EXPECT_EQ(transcript.TakeNew(), (Lines{LookupLine(helpFile, c.code), MessageLine(c.message)}))
+            << c.code;
         help::OpenMakerWebAddress(shell);
-        EXPECT_EQ(transcript.TakeNew(), (Lines{LookupLine(probeFile, c.code), MessageLine(c.message)})) << c.code;
+        EXPECT_EQ(transcript.TakeNew(), (Lines{LookupLine(probeFile, c.code), MessageLine(c.message)}))
+            << c.code;
     }
     for (int code = 4; code <= 30; ++code) {
-        if (code != 11) EXPECT_EQ(help::LookupFailureMessage(code), internal2) << code;
+        if (code != 11) {
+            EXPECT_EQ(help::LookupFailureMessage(code), internal2) << code;
+        }
     }
     for (const auto& shown : prompt.Messages()) EXPECT_EQ(shown.icon, platform::MessageIcon::None);
 }
@@ -186,8 +184,9 @@ TEST_F(HelpLauncher, EveryFailedStartHasItsMessage) {
                   (Lines{LookupLine(helpFile), StartLine(helpFile, c.code), MessageLine(c.message)}))
             << c.code;
         help::OpenMakerWebAddress(shell);
-        EXPECT_EQ(transcript.TakeNew(), (Lines{LookupLine(probeFile), StartLine(help::kMakerWebAddress, c.code),
-                                              MessageLine(c.message)}))
+        EXPECT_EQ(
+            transcript.TakeNew(),
+            (Lines{LookupLine(probeFile), StartLine(help::kMakerWebAddress, c.code), MessageLine(c.message)}))
             << c.code;
     }
     for (int code = 3; code < 32; ++code) EXPECT_EQ(help::StartFailureMessage(code), internal3) << code;

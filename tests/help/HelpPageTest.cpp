@@ -14,8 +14,12 @@ TEST(HelpPage, IsPureAsciiWithEveryLineEndingInCrLf) {
     for (size_t i = 0; i < kPage.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(kPage[i]);
         ASSERT_TRUE(c < 0x80 && c != 0) << "byte " << i;
-        if (c == '\n') ASSERT_TRUE(i > 0 && kPage[i - 1] == '\r') << "bare LF at byte " << i;
-        if (c == '\r') ASSERT_TRUE(i + 1 < kPage.size() && kPage[i + 1] == '\n') << "bare CR at byte " << i;
+        if (c == '\n') {
+            ASSERT_TRUE(i > 0 && kPage[i - 1] == '\r') << "bare LF at byte " << i;
+        }
+        if (c == '\r') {
+            ASSERT_TRUE(i + 1 < kPage.size() && kPage[i + 1] == '\n') << "bare CR at byte " << i;
+        }
     }
     EXPECT_NE(kPage.find("charset=windows-1252"), std::string::npos);
 }
@@ -23,7 +27,8 @@ TEST(HelpPage, IsPureAsciiWithEveryLineEndingInCrLf) {
 TEST(HelpPage, HeadBodyAndFrameAsTheyMustBe) {
     for (const char* part : {
              "<title>Hilfe zu Quellrix - Version 1.0</title>",
-             "<body text=\"#000000\" bgcolor=\"#FFFFFF\" link=\"#FF0000\" alink=\"#FF0000\" vlink=\"#FF0000\">\r\n"
+             "<body text=\"#000000\" bgcolor=\"#FFFFFF\" link=\"#FF0000\" alink=\"#FF0000\" "
+             "vlink=\"#FF0000\">\r\n"
              "<font face=\"Arial\">\r\n<h1><b>Hilfe zu Quellrix - Version 1.0</b></h1>",
              "<hr noshade size=\"1\">\r\n</font>\r\n</body>\r\n</html>\r\n",
              "<u>Hinweis:</u>",
@@ -49,7 +54,8 @@ TEST(HelpPage, EverySectionHasItsLinkAnchorAndHeading) {
     size_t previousHeading = 0;
     for (const auto& s : sections) {
         const std::string link = std::string("<li><a href=\"#") + s.anchor + "\">" + s.text + "</a></li>";
-        const std::string heading = std::string("<b><u><a name=\"") + s.anchor + "\">" + s.heading + "</a></u></b>";
+        const std::string heading =
+            std::string("<b><u><a name=\"") + s.anchor + "\">" + s.heading + "</a></u></b>";
         EXPECT_NE(kPage.find(link), std::string::npos) << link;
         const size_t at = kPage.find(heading);
         ASSERT_NE(at, std::string::npos) << heading;
@@ -61,7 +67,8 @@ TEST(HelpPage, EverySectionHasItsLinkAnchorAndHeading) {
 TEST(HelpPage, QuotedSentencesListItemsAndFormulaLines) {
     const char* quoted[] = {
         "Das Ihnen vorliegende Programm Quellrix in der Version 1.0 ist ein Programm, dass nach ATV-DVWK "
-        "Arbeitsblatt 110 (ATV-DVWK A110) station&auml;re Str&ouml;mungen in kreisrunden geraden Rohrleitungen "
+        "Arbeitsblatt 110 (ATV-DVWK A110) station&auml;re Str&ouml;mungen in kreisrunden geraden "
+        "Rohrleitungen "
         "berechnet.",
         "Mittels der globalen Daten werden die elementaren Randbedingungen f&uuml;r eine Berechnung erfragt:",
         "<li>Vollf&uuml;llung / Teilf&uuml;llung</li>",

@@ -72,7 +72,7 @@ TEST(DeleteFile, RemovesTheLinkNotItsTargetAndReportsAMissingFile) {
 }
 
 class WriteFileSafely : public ::testing::Test {
-protected:
+  protected:
     TempFolder folder;
     std::string path = folder / "page.html";
 };
@@ -119,7 +119,8 @@ TEST_F(WriteFileSafely, RefusesWhatIsNotAPlainFileWithoutBlocking) {
 }
 
 TEST_F(WriteFileSafely, RefusesAnotherUsersFileWithoutTouchingIt) {
-    if (::geteuid() != 0) GTEST_SKIP() << "handing a file to another user needs root";
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "handing a file to another user needs root";
     WriteFile(path, "precious", 0666);
     ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
     EXPECT_FALSE(platform::WriteFileSafely(path, "page"));

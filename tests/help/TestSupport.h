@@ -14,7 +14,7 @@ namespace testing_support {
 
 // A fresh folder, removed with everything in it at the end of the scope.
 class TempFolder {
-public:
+  public:
     TempFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "quellrix-help-XXXXXX").string();
         path_ = ::mkdtemp(pattern.data()) ? pattern : "";
@@ -29,22 +29,23 @@ public:
     const std::string& Path() const { return path_; }
     std::string operator/(const std::string& name) const { return path_ + "/" + name; }
 
-private:
+  private:
     std::string path_;
 };
 
 // Sets (or with std::nullopt removes) an environment variable for the scope.
 class ScopedEnv {
-public:
+  public:
     ScopedEnv(const char* name, std::optional<std::string> value) : name_(name) {
-        if (const char* old = std::getenv(name)) previous_ = old;
+        if (const char* old = std::getenv(name))
+            previous_ = old;
         Apply(value);
     }
     ~ScopedEnv() { Apply(previous_); }
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;
 
-private:
+  private:
     void Apply(const std::optional<std::string>& value) {
         if (value) {
             ::setenv(name_, value->c_str(), 1);
