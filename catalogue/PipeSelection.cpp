@@ -1,6 +1,12 @@
 // Pipe selection: class and DN give the pipe dimensions and di; di and k typed by the user are kept
 // within their limits; the roughness list sets k.
+#include <array>
+#include <optional>
+#include <string>
+#include <utility>
+
 #include "catalogue/RoughnessChoices.h"
+#include "catalogue/SettingsFile.h"
 #include "form/ControlIds.h"
 #include "form/PlenwickView.h"
 #include "hydraulics/Formulas.h"
@@ -22,17 +28,90 @@ constexpr double kMaxDi = 5.0;
 constexpr double kMinK = 0.00001;
 constexpr double kMaxK = 0.05;
 
+// The pipe fields, each with the key of its value in a class table row.
+struct PipeField {
+    int id;
+    const char* key;
+};
+constexpr std::array<PipeField, 3> kPipeFields{
+    {{IDC_DA, SettingsFile::kDaKey}, {IDC_S, SettingsFile::kSKey}, {IDC_ZMA, SettingsFile::kZmaKey}}};
+
+// A new diameter invalidates v, Q and Re, and the fields of v, Q, Re and λ.
+void ClearFlow(CPlenwickView& view) {
+    CPlenwickDoc& doc = *view.GetDocument();
+    doc.SetV(0);
+    doc.SetQ(0);
+    doc.SetRe(0);
+    for (int id : {IDC_V, IDC_Q_LS, IDC_Q_M3H, IDC_RE, IDC_LAMBDA}) view.Empty(id);
+}
+
 }  // namespace
 
-void CPlenwickView::OnClassChanged() {}
+void CPlenwickView::OnClassChanged() {
+    platform::ListControl& dnList = List(IDC_DN);
+    const int previousDn = platform::LeadingInteger(dnList.GetEditText());
+    dnList.ResetContent();
+    const platform::ListControl& classList = List(IDC_CLASS);
+    if (classList.GetCurSel() < 0)
+        return;
+    const std::string className = classList.GetLBText(classList.GetCurSel());
 
-void CPlenwickView::OnDnChanged() {}
+    // The first row whose DN reaches the previous one; rows are stored in ascending DN.
+    const SettingsFile settings;
+    int choice = -1;
+    for (int row = 1; row <= SettingsFile::kMaxRows; ++row) {
+        const std::optional<std::string> dn = settings.ReadRowValue(className, row, SettingsFile::kDnKey);
+        if (!dn)
+            continue;
+        const int position = dnList.AddString(*dn);
+        if (choice < 0 && platform::LeadingInteger(*dn) >= previousDn)
+            choice = position;
+    }
+    if (choice < 0) {
+        platform::ShowMessage(
+            "In dieser Wanddickenklasse existiert keine entsprechende Nennweite. Der DN-Wert wird auf den "
+            "Anfangswert zurückgesetzt.");
+        choice = 0;
+    }
+    dnList.SetCurSel(choice);
+    OnDnChanged();
+}
 
-double CPlenwickView::ComputeDi() { return Number(IDC_DA) - 2 * (Number(IDC_S) + Number(IDC_ZMA)); }
+void CPlenwickView::OnDnChanged() {
+    const platform::ListControl& classList = List(IDC_CLASS);
+    const platform::ListControl& dnList = List(IDC_DN);
+    if (classList.GetCurSel() < 0 || dnList.GetCurSel() < 0)
+        return;
+    const std::string className = classList.GetLBText(classList.GetCurSel());
+    const int wantedDn = platform::LeadingInteger(dnList.GetLBText(dnList.GetCurSel()));
 
-void CPlenwickView::ShowDi() { Field(IDC_DI).ShowFormatted(kDiFormat, ComputeDi()); }
+    const SettingsFile settings;
+    for (int row = 1; row <= SettingsFile::kMaxRows; ++row) {
+        const std::optional<std::string> dn = settings.ReadRowValue(className, row, SettingsFile::kDnKey);
+        if (!dn || platform::LeadingInteger(*dn) != wantedDn)
+            continue;
+        // A value missing from the file leaves its field as it was.
+        for (const PipeField& field : kPipeFields) {
+            if (std::optional<std::string> text = settings.ReadRowValue(className, row, field.key)) {
+                Field(field.id).SetText(std::move(*text));
+            }
+        }
+        ShowDi();
+        return;
+    }
+}
 
-void CPlenwickView::OnPipeFieldLeave() { ShowDi(); }
+double CPlenwickView::ComputeDi() {
+    return Number(IDC_DA) - 2 * (Number(IDC_S) + Number(IDC_ZMA));
+}
+
+void CPlenwickView::ShowDi() {
+    Field(IDC_DI).ShowFormatted(kDiFormat, ComputeDi());
+}
+
+void CPlenwickView::OnPipeFieldLeave() {
+    ShowDi();
+}
 
 void CPlenwickView::MarkPipeConsistency(double diMm) {
     const bool consistent = diMm == platform::LeadingNumber(platform::Format(kDiFormat, ComputeDi()));
@@ -44,11 +123,9 @@ void CPlenwickView::OnDiChanged() {
     const double diMm = Number(IDC_DI);
     doc.SetDi(diMm * kMillimetre.toSi);
     MarkPipeConsistency(diMm);
-    doc.SetV(0);
-    doc.SetQ(0);
-    doc.SetRe(0);
-    for (int id : {IDC_V, IDC_Q_LS, IDC_Q_M3H, IDC_RE, IDC_LAMBDA}) Empty(id);
-    if (doc.IsFullFilling()) Show(IDC_A, hydraulics::AreaFromDiameter(diMm * kMillimetre.toSi));
+    ClearFlow(*this);
+    if (doc.IsFullFilling())
+        Show(IDC_A, hydraulics::AreaFromDiameter(diMm * kMillimetre.toSi));
 }
 
 void CPlenwickView::OnDiLeave() {
@@ -66,30 +143,32 @@ void CPlenwickView::OnDiLeave() {
     }
     doc.SetDi(di);
     MarkPipeConsistency(typedMm);
-    doc.SetV(0);
-    doc.SetQ(0);
-    doc.SetRe(0);
-    for (int id : {IDC_V, IDC_Q_LS, IDC_Q_M3H, IDC_RE, IDC_LAMBDA, IDC_HT, IDC_QT_LS, IDC_QT_M3H}) Empty(id);
+    ClearFlow(*this);
+    for (int id : {IDC_HT, IDC_QT_LS, IDC_QT_M3H}) Empty(id);
     doc.SetQt(0);
     Empty(IDC_VT);
     doc.SetVt(0);
     Empty(IDC_HT);
     doc.SetHt(0);
-    if (doc.IsFullFilling()) Show(IDC_A, hydraulics::AreaFromDiameter(di));
+    if (doc.IsFullFilling())
+        Show(IDC_A, hydraulics::AreaFromDiameter(di));
 }
 
 void CPlenwickView::OnRoughnessChanged() {
     const int position = List(IDC_ROUGHNESS).GetCurSel();
     const std::vector<RoughnessChoice>& choices = RoughnessChoices();
     // An entry beyond the known choices has no value of its own.
-    if (position < 0 || position >= static_cast<int>(choices.size())) return;
+    if (position < 0 || position >= static_cast<int>(choices.size()))
+        return;
     EnableControl(IDC_K, position == kManualRoughness);
     const double kMm = choices[static_cast<size_t>(position)].kMm;
     Show(IDC_K, kMm);
     GetDocument()->SetK(kMm * kMillimetre.toSi);
 }
 
-void CPlenwickView::OnKChanged() { GetDocument()->SetK(Number(IDC_K) * kMillimetre.toSi); }
+void CPlenwickView::OnKChanged() {
+    GetDocument()->SetK(Number(IDC_K) * kMillimetre.toSi);
+}
 
 void CPlenwickView::OnKLeave() {
     const double k = Number(IDC_K) * kMillimetre.toSi;

@@ -1,6 +1,7 @@
 #include "form/CalculationFormTemplate.h"
 
 #include "form/ControlIds.h"
+#include "help/HelpLauncher.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ platform::FormTemplate MakeTemplate() {
         Field(IDC_VT, "Fliessgeschw. vt [m/s] ", {170, 279, 74, 10}, {250, 277, 41, 12}),
         Button(IDC_BERECHNEN, ControlKind::PushButton, "Berechnen", {286, 72, 47, 16}, true),
         Button(IDC_CLEAR, ControlKind::PushButton, "Clear", {303, 294, 33, 11}, true),
-        Button(IDC_WEBLINK, ControlKind::OwnerDrawButton, kMakerWebAddress, {12, 297, 243, 11}, true),
+        Button(IDC_WEBLINK, ControlKind::OwnerDrawButton, help::kMakerWebAddress, {12, 297, 243, 11}, true),
         Button(IDC_FULL_FILLING, ControlKind::RadioButton, "Vollfüllung", {12, 18, 48, 10}, false),
         Button(IDC_PARTIAL_FILLING, ControlKind::RadioButton, "Teilfüllung", {12, 30, 48, 10}, false),
         Button(IDC_SOUGHT, ControlKind::Tabs, "", {16, 72, 258, 16}, false),

@@ -10,9 +10,12 @@
 namespace hydraulics {
 
 int TruncateToInt(double x) {
-    if (std::isnan(x)) return 0;
-    if (x >= static_cast<double>(INT_MAX)) return INT_MAX;
-    if (x <= static_cast<double>(INT_MIN)) return INT_MIN;
+    if (std::isnan(x))
+        return 0;
+    if (x >= static_cast<double>(INT_MAX))
+        return INT_MAX;
+    if (x <= static_cast<double>(INT_MIN))
+        return INT_MIN;
     return static_cast<int>(x);
 }
 
@@ -27,7 +30,9 @@ CFrictionFactor::CFrictionFactor() : m_start(0.0125) {}
 
 CFrictionFactor::~CFrictionFactor() = default;
 
-double CFrictionFactor::Unity() const { return 1.0; }
+double CFrictionFactor::Unity() const {
+    return 1.0;
+}
 
 hydraulics::ColebrookIteration CFrictionFactor::Iterate(int Re, double k, double di) const {
     const double a = (k / di) * kOneOver371;
@@ -45,9 +50,11 @@ hydraulics::ColebrookIteration CFrictionFactor::Iterate(int Re, double k, double
 double CFrictionFactor::LambdaIterative(int Re, double k, double di) const {
     const hydraulics::ColebrookIteration result = Iterate(Re, k, di);
     if (result.steps >= hydraulics::kColebrookMaxSteps) {
-        const int diMillimetres = hydraulics::TruncateToInt(std::round(di * hydraulics::units::kMillimetre.toDisplay));
-        platform::ShowMessage(platform::Format("Fehler: Lambda konvergiert nicht!  Re: %d, K: %f, di: %d, Counter: %d",
-                                               Re, k, diMillimetres, result.steps));
+        const int diMillimetres =
+            hydraulics::TruncateToInt(std::round(di * hydraulics::units::kMillimetre.toDisplay));
+        platform::ShowMessage(
+            platform::Format("Fehler: Lambda konvergiert nicht!  Re: %d, K: %f, di: %d, Counter: %d", Re, k,
+                             diMillimetres, result.steps));
     }
     return result.lambda;
 }
@@ -57,4 +64,6 @@ double CFrictionFactor::LambdaFromSlope(double k, double I, double ny, double g,
     return 1 / (x * x);
 }
 
-double CFrictionFactor::LambdaFromDarcy(double I, double g, double v, double di) const { return 2 * I * g * di / (v * v); }
+double CFrictionFactor::LambdaFromDarcy(double I, double g, double v, double di) const {
+    return 2 * I * g * di / (v * v);
+}

@@ -20,7 +20,7 @@ int TruncateToInt(double x);
 }  // namespace hydraulics
 
 class CFrictionFactor {
-public:
+  public:
     CFrictionFactor();
     virtual double Unity() const;
     // Colebrook-White by fixed-point iteration; shows a message when the step limit is reached.
@@ -34,6 +34,6 @@ public:
     // The iteration of LambdaIterative without its message.
     hydraulics::ColebrookIteration Iterate(int Re, double k, double di) const;
 
-private:
+  private:
     double m_start;  // first value of x = 1/√λ
 };

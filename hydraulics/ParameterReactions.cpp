@@ -1,15 +1,354 @@
-#include "form/PlenwickView.h"
+// Reactions of the groups "Parameter" and "Globale Daten": each stores its entry in the record, clamps it
+// where the program has limits and recomputes what follows from it. Showing a value in the di, k or ν
+// field runs that field's change reaction at once; the order of the steps relies on it.
+#include <cmath>
 
-void CPlenwickView::OnVLeave() {}
-void CPlenwickView::OnReLeave() {}
-void CPlenwickView::OnQLsLeave() {}
-void CPlenwickView::OnQM3hLeave() {}
-void CPlenwickView::OnJLeave() {}
-void CPlenwickView::OnALeave() {}
-void CPlenwickView::OnLambdaLeave() {}
-void CPlenwickView::OnNyChanged() {}
-void CPlenwickView::OnNyLeave() {}
-void CPlenwickView::OnGLeave() {}
-void CPlenwickView::OnRhoLeave() {}
-void CPlenwickView::OnTLeave() {}
-void CPlenwickView::ShowViscosity() {}
+#include "form/ControlIds.h"
+#include "form/PlenwickView.h"
+#include "hydraulics/AdjustDialogs.h"
+#include "hydraulics/EntryLimits.h"
+#include "hydraulics/Formulas.h"
+#include "hydraulics/PlenwickDoc.h"
+#include "hydraulics/Units.h"
+#include "platform/Prompt.h"
+
+namespace {
+
+using hydraulics::units::kCubicMetrePerHour;
+using hydraulics::units::kLitrePerSecond;
+using hydraulics::units::kMetrePerKilometre;
+using hydraulics::units::kMicroSquareMetrePerSecond;
+using hydraulics::units::kMillimetre;
+
+const hydraulics::EntryRange kVelocityRange = hydraulics::VelocityRange(
+    "v ist zu klein und wird begrenzt.",
+    "v überschreitet den Definitionsbereich (15m/s). Bitte Plausibilität der Ergebnisse prüfen.");
+const hydraulics::EntryRange kReynoldsRange{{2350, "Re ist zu klein und wird begrenzt.", true},
+                                            {5.7e7, "Re ist zu groß und wird begrenzt.", true}};
+const hydraulics::EntryRange kSlopeRange{{0.00005, "I ist zu klein und wird begrenzt.", true},  // m/m
+                                         {0.4, "I ist zu groß und wird begrenzt.", true}};
+
+// Changes smaller than these leave the record as it is.
+constexpr double kVelocityTolerance = 0.00001;  // m/s
+constexpr double kFlowTolerance = 0.00001;      // m³/s
+constexpr double kReynoldsTolerance = 0.00001;
+constexpr double kLambdaTolerance = 0.00001;
+constexpr double kViscosityTolerance = 1e-10;     // m²/s
+constexpr double kGravityTolerance = 0.001;       // m/s²
+constexpr double kDensityTolerance = 0.01;        // kg/m³
+constexpr double kTemperatureTolerance = 0.0001;  // °C
+constexpr double kDiameterTolerance = 0.0001;     // m
+// A Reynolds number closer than this to the stored one is not taken over.
+constexpr double kReynoldsStep = 1;
+
+// Q and v count as given for the di solve above this.
+constexpr double kGivenThreshold = 0.000001;
+// Up to this diameter [m] the velocity gives no flow rate and the viscosity no Reynolds number.
+constexpr double kMinFlowDiameter = 0.01;
+
+bool Given(double x) {
+    return x > kGivenThreshold;
+}
+
+void ShowFlow(CPlenwickView& view, double Q) {
+    view.Show(IDC_Q_LS, Q * kLitrePerSecond.toDisplay);
+    view.Show(IDC_Q_M3H, Q * kCubicMetrePerHour.toDisplay);
+}
+
+// With di sought, Q and v together determine di: λ and Re are no longer inputs.
+void ClearLambdaAndReynolds(CPlenwickView& view, CPlenwickDoc& doc) {
+    view.Empty(IDC_LAMBDA);
+    doc.SetLambda(0);
+    view.Empty(IDC_RE);
+    doc.SetRe(0);
+}
+
+// A new full-filling v or Q invalidates the partial-filling values.
+void ClearPartialFilling(CPlenwickView& view, CPlenwickDoc& doc) {
+    view.Empty(IDC_QT_LS);
+    view.Empty(IDC_QT_M3H);
+    doc.SetQt(0);
+    view.Empty(IDC_VT);
+    doc.SetVt(0);
+    view.Empty(IDC_HT);
+    doc.SetHt(0);
+}
+
+// Re from v, when the viscosity is known.
+void DeriveReynolds(CPlenwickView& view, CPlenwickDoc& doc, double v, double di) {
+    if (doc.GetNy() <= 0)
+        return;
+    const double Re = hydraulics::Reynolds(v, di, doc.GetNy());
+    doc.SetRe(Re);
+    view.Show(IDC_RE, Re);
+}
+
+void ApplyVelocityAndFlow(CPlenwickView& view, CPlenwickDoc& doc, double v, double di) {
+    doc.SetV(v);
+    view.Show(IDC_V, v);
+    const double Q = hydraulics::FlowFromVelocity(di, v);
+    doc.SetQ(Q);
+    ShowFlow(view, Q);
+}
+
+// Asks which of Q and v to set to zero, unless that dialog is already on the screen. restoreEntry puts
+// the entry that led to the question back into record and field, then the chosen quantity goes.
+template <class RestoreEntry>
+void AskWhichToZero(CPlenwickView& view, CPlenwickDoc& doc, bool& dialogOpen, RestoreEntry restoreEntry) {
+    if (!Given(doc.GetQ()) || !Given(doc.GetV()) || dialogOpen)
+        return;
+    dialogOpen = true;
+    const int choice = CZeroQvDlg().DoModal();
+    dialogOpen = false;
+    restoreEntry();
+    switch (choice) {
+        case CZeroQvDlg::ZERO_Q:
+            view.Empty(IDC_Q_LS);
+            view.Empty(IDC_Q_M3H);
+            doc.SetQ(0);
+            break;
+        case CZeroQvDlg::ZERO_V:
+            view.Empty(IDC_V);
+            doc.SetV(0);
+            break;
+    }
+}
+
+// The common part of both Q fields: Q [m³/s] has been read from one of them.
+void OnFlowEntered(CPlenwickView& view, CPlenwickDoc& doc, double Q, int otherField, double otherToDisplay) {
+    if (std::fabs(Q - doc.GetQ()) < kFlowTolerance)
+        return;
+    doc.SetQ(Q);
+    view.Show(otherField, Q * otherToDisplay);
+    if (doc.GetSought() == SOUGHT_DI) {
+        if (Given(Q) && Given(doc.GetV()))
+            ClearLambdaAndReynolds(view, doc);
+    } else if (const double di = doc.GetDi(); di > kMinFlowDiameter) {
+        const double v = hydraulics::VelocityFromFlow(Q, di);
+        doc.SetV(v);
+        view.Show(IDC_V, v);
+        DeriveReynolds(view, doc, v, di);
+    }
+    ClearPartialFilling(view, doc);
+}
+
+}  // namespace
+
+void CPlenwickView::OnVLeave() {
+    CPlenwickDoc& doc = *GetDocument();
+    if (IsEmpty(IDC_V)) {
+        Empty(IDC_V);
+        return;
+    }
+    double v = Number(IDC_V);
+    if (std::fabs(v - doc.GetV()) < kVelocityTolerance)
+        return;
+    if (const auto clamped = hydraulics::ApplyEntryLimits(v, kVelocityRange)) {
+        v = *clamped;
+        Show(IDC_V, v);
+    }
+    doc.SetV(v);
+    if (doc.GetSought() == SOUGHT_DI) {
+        if (Given(v) && Given(doc.GetQ()))
+            ClearLambdaAndReynolds(*this, doc);
+    } else if (const double di = doc.GetDi(); di > kMinFlowDiameter) {
+        const double Q = hydraulics::FlowFromVelocity(di, v);
+        doc.SetQ(Q);
+        ShowFlow(*this, Q);
+        DeriveReynolds(*this, doc, v, di);
+    }
+    ClearPartialFilling(*this, doc);
+}
+
+void CPlenwickView::OnQLsLeave() {
+    OnFlowEntered(*this, *GetDocument(), Number(IDC_Q_LS) * kLitrePerSecond.toSi, IDC_Q_M3H,
+                  kCubicMetrePerHour.toDisplay);
+}
+
+void CPlenwickView::OnQM3hLeave() {
+    OnFlowEntered(*this, *GetDocument(), Number(IDC_Q_M3H) * kCubicMetrePerHour.toSi, IDC_Q_LS,
+                  kLitrePerSecond.toDisplay);
+}
+
+void CPlenwickView::OnReLeave() {
+    CPlenwickDoc& doc = *GetDocument();
+    if (IsEmpty(IDC_RE)) {
+        Empty(IDC_RE);
+        return;
+    }
+    double Re = Number(IDC_RE);
+    if (std::fabs(Re - doc.GetRe()) < kReynoldsTolerance)
+        return;
+    if (const auto clamped = hydraulics::ApplyEntryLimits(Re, kReynoldsRange)) {
+        Re = *clamped;
+        Show(IDC_RE, Re);
+    }
+    // A clamp may have brought the entry back to the stored value.
+    if (std::fabs(doc.GetRe() - Re) <= kReynoldsStep)
+        return;
+    const double v = doc.GetV();
+    const double di = doc.GetDi();
+    const double ny = doc.GetNy();
+    doc.SetRe(Re);
+
+    if (doc.GetSought() == SOUGHT_DI) {
+        Empty(IDC_LAMBDA);
+        doc.SetLambda(0);
+        Empty(IDC_J);
+        doc.SetI(0);
+        AskWhichToZero(*this, doc, m_adjustDialogOpen, [&] {
+            doc.SetRe(Re);
+            Show(IDC_RE, Re);
+        });
+        return;
+    }
+
+    switch (CAdjustReDlg().DoModal()) {
+        case CAdjustReDlg::ADAPT_DI:
+            if (v > 0) {
+                const double newDi = hydraulics::DiameterFromReynoldsVelocity(Re, ny, v);
+                doc.SetDi(newDi);
+                // The di change reaction zeroes v, Q and Re; they are put back from the new di.
+                Show(IDC_DI, newDi * kMillimetre.toDisplay);
+                doc.SetRe(Re);
+                Show(IDC_RE, Re);
+                if (newDi > 0)
+                    ApplyVelocityAndFlow(*this, doc, ny * Re / newDi, newDi);
+            }
+            break;
+        case CAdjustReDlg::ADAPT_NY:
+            // Without both v and di no viscosity gives this Re; the fluid's viscosity stays.
+            if (Re > 0 && v > 0 && di > 0) {
+                const double newNy = di * v / Re;
+                doc.SetNy(newNy);
+                Show(IDC_NY, newNy * kMicroSquareMetrePerSecond.toDisplay);
+            }
+            break;
+        case CAdjustReDlg::ADAPT_V:
+            if (di > 0)
+                ApplyVelocityAndFlow(*this, doc, ny * Re / di, di);
+            break;
+    }
+}
+
+void CPlenwickView::OnJLeave() {
+    double I = Number(IDC_J) * kMetrePerKilometre.toSi;
+    if (const auto clamped = hydraulics::ApplyEntryLimits(I, kSlopeRange)) {
+        I = *clamped;
+        Show(IDC_J, I * kMetrePerKilometre.toDisplay);
+    }
+    GetDocument()->SetI(I);
+}
+
+void CPlenwickView::OnALeave() {
+    CPlenwickDoc& doc = *GetDocument();
+    const double Q = doc.GetQ();
+    const double v = doc.GetV();
+    const double storedDi = doc.GetDi();
+    const double A = Number(IDC_A);
+    if (!doc.IsFullFilling()) {
+        platform::ShowMessage("Noch nicht implementiert!");
+        return;
+    }
+    // An area that is not positive gives no diameter (and no NaN from the root).
+    const double di = A > 0 ? hydraulics::DiameterFromArea(A) : 0.0;
+    if (doc.GetSought() == SOUGHT_DI)
+        return;
+    if (std::fabs(storedDi - di) < kDiameterTolerance)
+        return;
+    doc.SetDi(di);
+    // The di change reaction zeroes v, Q and Re and shows the area of the new di.
+    Show(IDC_DI, di * kMillimetre.toDisplay);
+    if (Q <= 0 || v <= 0 || di <= 0)
+        return;
+
+    double newV = v;
+    switch (CAdjustAreaDlg().DoModal()) {
+        case CAdjustAreaDlg::ADAPT_Q: {
+            Show(IDC_V, v);
+            const double newQ = hydraulics::FlowFromVelocity(di, v);
+            doc.SetQ(newQ);
+            ShowFlow(*this, newQ);
+            doc.SetV(v);
+            break;
+        }
+        case CAdjustAreaDlg::ADAPT_V:
+            ShowFlow(*this, Q);
+            newV = hydraulics::VelocityFromFlow(Q, di);
+            Show(IDC_V, newV);
+            doc.SetQ(Q);
+            doc.SetV(newV);
+            break;
+    }
+    DeriveReynolds(*this, doc, newV, di);
+}
+
+void CPlenwickView::OnLambdaLeave() {
+    CPlenwickDoc& doc = *GetDocument();
+    if (IsEmpty(IDC_LAMBDA)) {
+        Empty(IDC_LAMBDA);
+        return;
+    }
+    const double lambda = Number(IDC_LAMBDA);
+    if (std::fabs(lambda - doc.GetLambda()) < kLambdaTolerance)
+        return;
+    doc.SetLambda(lambda);
+    if (doc.GetSought() != SOUGHT_DI || !Given(lambda))
+        return;
+    Empty(IDC_RE);
+    doc.SetRe(0);
+    AskWhichToZero(*this, doc, m_adjustDialogOpen, [&] {
+        doc.SetLambda(lambda);
+        Show(IDC_LAMBDA, lambda);
+    });
+}
+
+void CPlenwickView::OnNyChanged() {
+    CPlenwickDoc& doc = *GetDocument();
+    const double di = doc.GetDi();
+    const double v = doc.GetV();
+    if (di <= kMinFlowDiameter || v <= 0)
+        return;
+    const double ny = Number(IDC_NY) * kMicroSquareMetrePerSecond.toSi;
+    // A viscosity of 0 (or one so small that Re overflows) gives no Reynolds number.
+    const double Re = ny != 0 ? hydraulics::Reynolds(v, di, ny) : 0.0;
+    const double shown = std::isfinite(Re) ? Re : 0.0;
+    doc.SetRe(shown);
+    Show(IDC_RE, shown);
+}
+
+void CPlenwickView::OnNyLeave() {
+    const double ny = Number(IDC_NY) * kMicroSquareMetrePerSecond.toSi;
+    if (std::fabs(GetDocument()->GetNy() - ny) <= kViscosityTolerance)
+        return;
+    Field(IDC_RHO).SetValid(false);
+    Field(IDC_T).SetValid(false);
+}
+
+void CPlenwickView::OnGLeave() {
+    const double g = Number(IDC_G);
+    if (std::fabs(g - GetDocument()->GetG()) > kGravityTolerance)
+        GetDocument()->SetG(g);
+}
+
+void CPlenwickView::OnRhoLeave() {
+    const double rho = Number(IDC_RHO);
+    if (std::fabs(rho - GetDocument()->GetRho()) <= kDensityTolerance)
+        return;
+    GetDocument()->SetRho(rho);
+    ShowViscosity();
+}
+
+void CPlenwickView::OnTLeave() {
+    const double T = Number(IDC_T);
+    if (std::fabs(T - GetDocument()->GetT()) <= kTemperatureTolerance)
+        return;
+    GetDocument()->SetT(T);
+    ShowViscosity();
+}
+
+void CPlenwickView::ShowViscosity() {
+    Show(IDC_NY, GetDocument()->GetNy() * kMicroSquareMetrePerSecond.toDisplay);
+    Field(IDC_RHO).SetValid(true);
+    Field(IDC_T).SetValid(true);
+}

@@ -16,7 +16,7 @@ enum SoughtParameter {
 };
 
 class CPlenwickDoc : public platform::CDocument {
-public:
+  public:
     CPlenwickDoc() = default;
 
     // Every number back to 0, not calculated, title "Quellrix V 1.0".
@@ -71,7 +71,7 @@ public:
     bool IsCalculated() const { return m_calculated; }
     void SetCalculated(bool calculated) { m_calculated = calculated; }
 
-private:
+  private:
     enum class Check { V, Di, I, G, K, Re };
     bool Passes(Check check) const;
     bool PassesAll(std::initializer_list<Check> checks) const;
@@ -86,15 +86,15 @@ private:
     double m_Qt = 0;            // m³/s
     bool m_calculated = false;
     double m_Re = 0;
-    double m_k = 0;       // m
-    double m_Di = 0;      // m
-    double m_g = 0;       // m/s²
-    double m_v = 0;       // m/s
-    double m_ny = 0;      // m²/s
-    double m_Q = 0;       // m³/s
-    double m_I = 0;       // m/m
-    double m_rho = 0;     // kg/m³
-    double m_T = 0;       // °C
+    double m_k = 0;    // m
+    double m_Di = 0;   // m
+    double m_g = 0;    // m/s²
+    double m_v = 0;    // m/s
+    double m_ny = 0;   // m²/s
+    double m_Q = 0;    // m³/s
+    double m_I = 0;    // m/m
+    double m_rho = 0;  // kg/m³
+    double m_T = 0;    // °C
     double m_lambda = 0;
     int m_sought = SOUGHT_J;
     bool m_fullFilling = true;  // the form selects the filling mode on its first showing

@@ -20,32 +20,39 @@ using hydraulics::units::kMetrePerKilometre;
 using hydraulics::units::kMillimetre;
 
 // Calculation limits of the results, inclusive, in SI units.
-constexpr double kMaxSlope = 250;         // m/m
-constexpr double kMinVelocity = 0.05;     // m/s
-constexpr double kMaxVelocity = 15;       // m/s
-constexpr double kMaxRoughness = 0.05;    // m
-constexpr double kMinDiameter = 0.05;     // m
-constexpr double kMaxDiameter = 5;        // m
+constexpr double kMaxSlope = 250;       // m/m
+constexpr double kMinVelocity = 0.05;   // m/s
+constexpr double kMaxVelocity = 15;     // m/s
+constexpr double kMaxRoughness = 0.05;  // m
+constexpr double kMinDiameter = 0.05;   // m
+constexpr double kMaxDiameter = 5;      // m
 // Below this diameter the velocity result gives no flow rate.
 constexpr double kMinFlowDiameter = 0.01;  // m
 
 // The fields that carry a result mark, in the order in which they lose it.
-constexpr std::array kResultFields{IDC_SURFACE_WIDTH, IDC_VT, IDC_QT_M3H, IDC_QT_LS, IDC_A,    IDC_LAMBDA, IDC_RE,
-                                   IDC_V,             IDC_Q_M3H, IDC_Q_LS, IDC_J,     IDC_HT, IDC_DI,     IDC_K};
+constexpr std::array kResultFields{
+    IDC_SURFACE_WIDTH, IDC_VT,   IDC_QT_M3H, IDC_QT_LS, IDC_A,  IDC_LAMBDA, IDC_RE, IDC_V,
+    IDC_Q_M3H,         IDC_Q_LS, IDC_J,      IDC_HT,    IDC_DI, IDC_K};
 
 // Written so that NaN lies outside every range.
-bool WithinLimits(double x, double low, double high) { return x >= low && x <= high; }
+bool WithinLimits(double x, double low, double high) {
+    return x >= low && x <= high;
+}
 
-void ReportOutOfLimits(const char* format, double shown) { platform::ShowMessage(platform::Format(format, shown)); }
+void ReportOutOfLimits(const char* format, double shown) {
+    platform::ShowMessage(platform::Format(format, shown));
+}
 
 // One run of "Berechnen" on the view's record. The friction law lives exactly as long as the run.
 class Calculation {
-public:
+  public:
     explicit Calculation(CPlenwickView& view) : m_view(view), m_doc(*view.GetDocument()) {}
 
     void Run() {
-        if (!m_doc.IsFullFilling() && m_doc.GetSought() != SOUGHT_DI) CompletePartialFilling();
-        if (!m_doc.Validate()) return;
+        if (!m_doc.IsFullFilling() && m_doc.GetSought() != SOUGHT_DI)
+            CompletePartialFilling();
+        if (!m_doc.Validate())
+            return;
         switch (m_doc.GetSought()) {
             case SOUGHT_J:
                 SolveSlope();
@@ -64,7 +71,7 @@ public:
         }
     }
 
-private:
+  private:
     // Derives the filling height from Qt / Q, else from vt / v, with the water-surface width.
     void DeriveFillingHeight(double di, double Q, double Qt, double v, double vt) {
         double ht;
@@ -94,7 +101,8 @@ private:
         const double v = m_doc.GetV();
         const double di = m_doc.GetDi();
         const double h0 = m_doc.GetHt();
-        if (h0 > 0 && vt > 0 && Qt > 0) return;
+        if (h0 > 0 && vt > 0 && Qt > 0)
+            return;
 
         DeriveFillingHeight(di, Q, Qt, v, vt);
         if (di > 0 && h0 > 0 && v > 0 && Q > 0) {
@@ -171,7 +179,8 @@ private:
 
         const double k = hydraulics::RoughnessFromLambda(lambda, m_doc.GetRe(), di);
         if (!WithinLimits(k, 0, kMaxRoughness)) {
-            ReportOutOfLimits("k liegt außerhalb der Berechnungsgrenzen: (%f)[mm]", k * kMillimetre.toDisplay);
+            ReportOutOfLimits("k liegt außerhalb der Berechnungsgrenzen: (%f)[mm]",
+                              k * kMillimetre.toDisplay);
             return;
         }
         // The k field's change reaction stores the shown k; the exact value follows.
@@ -194,12 +203,15 @@ private:
         if (in.lambda > 0 && in.I > 0 && in.g > 0 && in.Q > 0) {
             return hydraulics::DiameterFromLambdaSlopeFlow(in.lambda, in.I, in.Q, in.g);
         }
-        if (in.Re > 0 && in.ny > 0 && in.v > 0) return hydraulics::DiameterFromReynoldsVelocity(in.Re, in.ny, in.v);
+        if (in.Re > 0 && in.ny > 0 && in.v > 0)
+            return hydraulics::DiameterFromReynoldsVelocity(in.Re, in.ny, in.v);
         if (in.Re > 0 && in.ny > 0) {
-            if (in.Q > 0) return hydraulics::DiameterFromReynoldsFlow(in.Re, in.ny, in.Q);
+            if (in.Q > 0)
+                return hydraulics::DiameterFromReynoldsFlow(in.Re, in.ny, in.Q);
             return std::nullopt;
         }
-        if (in.Q > 0 && in.v > 0) return hydraulics::DiameterFromFlowVelocity(in.Q, in.v);
+        if (in.Q > 0 && in.v > 0)
+            return hydraulics::DiameterFromFlowVelocity(in.Q, in.v);
         return std::nullopt;
     }
 
@@ -212,7 +224,8 @@ private:
             return;
         }
         if (!WithinLimits(*di, kMinDiameter, kMaxDiameter)) {
-            ReportOutOfLimits("di liegt außerhalb der Berechnungsgrenzen: (%f)[mm]", *di * kMillimetre.toDisplay);
+            ReportOutOfLimits("di liegt außerhalb der Berechnungsgrenzen: (%f)[mm]",
+                              *di * kMillimetre.toDisplay);
             return;
         }
         // Showing di runs its change reaction, which clears v, Q, Re and λ; the values read above go back.
@@ -230,7 +243,8 @@ private:
         m_view.MarkCalculated(true);
         m_view.Field(IDC_DI).SetResultMark(true);
 
-        if (!m_doc.IsFullFilling()) DeriveFillingHeight(m_doc.GetDi(), in.Q, m_doc.GetQt(), in.v, m_doc.GetVt());
+        if (!m_doc.IsFullFilling())
+            DeriveFillingHeight(m_doc.GetDi(), in.Q, m_doc.GetQt(), in.v, m_doc.GetVt());
     }
 
     CPlenwickView& m_view;
@@ -240,7 +254,9 @@ private:
 
 }  // namespace
 
-void CPlenwickView::OnBerechnen() { Calculation(*this).Run(); }
+void CPlenwickView::OnBerechnen() {
+    Calculation(*this).Run();
+}
 
 void CPlenwickView::MarkCalculated(bool calculated) {
     if (!calculated) {

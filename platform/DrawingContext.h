@@ -34,7 +34,9 @@ struct TextMetrics {
 enum class TextAlign : int { Left = 0, Right = 2, Centre = 6 };
 
 // True when the text extends to the left of its reference point (right or centre alignment).
-constexpr bool ExtendsLeftOfPoint(TextAlign align) { return (static_cast<int>(align) & 2) != 0; }
+constexpr bool ExtendsLeftOfPoint(TextAlign align) {
+    return (static_cast<int>(align) & 2) != 0;
+}
 
 // A logical font request. The byte-sized attributes take the values of the usual font-mapper constants.
 struct FontSpec {
@@ -64,17 +66,17 @@ struct PenSpec {
 
 // Handles of objects created by a context; the backend derives its own kinds.
 class Font {
-public:
+  public:
     virtual ~Font() = default;
 };
 
 class Pen {
-public:
+  public:
     virtual ~Pen() = default;
 };
 
 class DrawingContext {
-public:
+  public:
     virtual ~DrawingContext() = default;
 
     // Measuring, always with the selected font.
@@ -85,7 +87,7 @@ public:
     virtual void TextOut(int x, int y, std::string_view text) = 0;
     virtual TextAlign GetTextAlign() = 0;
     virtual TextAlign SetTextAlign(TextAlign align) = 0;  // returns the previous alignment
-    virtual Rgb SetTextColor(Rgb colour) = 0;            // returns the previous colour
+    virtual Rgb SetTextColor(Rgb colour) = 0;             // returns the previous colour
 
     // Lines with the selected pen: LineTo draws from the current position and moves it to the end.
     virtual void MoveTo(int x, int y) = 0;

@@ -24,7 +24,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr int kStarted = 42;
+constexpr int kSucceeded = 42;
 constexpr size_t kLongestAnswer = 4096;
 
 int CodeOfErrno(int error) {
@@ -94,7 +94,7 @@ std::string ResolveProgram(const std::string& name) {
 int CheckFileExists(const std::string& file) {
     struct stat info;
     if (::stat(file.c_str(), &info) == 0)
-        return kStarted;
+        return kSucceeded;
     if (errno != ENOENT)
         return CodeOfErrno(errno);
     const size_t slash = file.rfind('/');
@@ -125,7 +125,8 @@ int MillisecondsUntil(Clock::time_point deadline) {
     return static_cast<int>(std::max<std::chrono::milliseconds::rep>(0, left.count()));
 }
 
-// Waits for the command until the deadline; after it, kills its process group. False when killed.
+// Waits for the command until the deadline, then kills its process group. False when it had to be killed
+// or cannot be waited for.
 bool Reap(pid_t pid, Clock::time_point deadline, int& status) {
     for (;;) {
         const pid_t reaped = ::waitpid(pid, &status, WNOHANG);
@@ -354,7 +355,7 @@ int XdgShell::FindExecutable(const std::string& file, std::string& program) {
     if (!IsExecutableFile(resolved))
         return kShellBadProgram;
     program = resolved;
-    return kStarted;
+    return kSucceeded;
 }
 
 int XdgShell::ShellExecute(const std::string& program, const std::string& argument) {
@@ -390,7 +391,7 @@ int XdgShell::ShellExecute(const std::string& program, const std::string& argume
     ::close(channel[1]);
     if (null >= 0)
         ::close(null);
-    int code = kStarted;
+    int code = kSucceeded;
     if (child < 0) {
         code = CodeOfErrno(forkError);
     } else {

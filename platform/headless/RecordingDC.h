@@ -19,7 +19,7 @@
 namespace headless {
 
 class RecordingDC : public platform::DrawingContext {
-public:
+  public:
     // The stock font (character height 10, "System") and pen (solid, 1, black) are selected at first.
     explicit RecordingDC(Transcript& transcript);
     ~RecordingDC() override;
@@ -47,8 +47,8 @@ public:
     const platform::Pen* CurrentPen() const { return pen_; }
     const platform::FontSpec& CurrentFontSpec() const { return fontSpec_; }
     const platform::PenSpec& CurrentPenSpec() const { return penSpec_; }
-    const platform::Font* StockFont() const;
-    const platform::Pen* StockPen() const;
+    platform::Font* StockFont() const { return stockFont_.get(); }
+    platform::Pen* StockPen() const { return stockPen_.get(); }
     platform::Rgb TextColor() const { return textColour_; }
 
     // Objects made by CreateFont / CreatePen (stock objects not counted) and how many were destroyed.
@@ -58,7 +58,7 @@ public:
     };
     const Ledger& Objects() const { return *ledger_; }
 
-private:
+  private:
     Transcript& transcript_;
     std::shared_ptr<Ledger> ledger_;  // shared with the objects, which may outlive the context
     std::unique_ptr<platform::Font> stockFont_;

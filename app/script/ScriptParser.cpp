@@ -1,0 +1,204 @@
+#include "app/script/ScriptParser.h"
+
+#include <array>
+#include <string>
+#include <utility>
+
+#include "app/script/ScriptError.h"
+#include "app/script/ScriptNumbers.h"
+#include "app/script/ScriptText.h"
+#include "platform/headless/Transcript.h"
+
+namespace {
+
+// The words of a line, taken from the left; each slot after a blank is one argument (maybe empty).
+class Words {
+  public:
+    explicit Words(std::string_view line) : line_(line) {}
+
+    std::string_view Next(const char* what) {
+        if (!more_)
+            throw ScriptError(std::string("missing ") + what);
+        const size_t blank = line_.find(' ', pos_);
+        const std::string_view word =
+            line_.substr(pos_, blank == std::string_view::npos ? blank : blank - pos_);
+        more_ = blank != std::string_view::npos;
+        pos_ = more_ ? blank + 1 : line_.size();
+        if (word.empty())
+            throw ScriptError(std::string("missing ") + what + " (words are separated by one blank)");
+        return word;
+    }
+
+    // Everything after the next blank, verbatim; empty when the line ends here.
+    std::string Rest() {
+        const std::string rest(more_ ? line_.substr(pos_) : std::string_view());
+        more_ = false;
+        return rest;
+    }
+
+    // As Rest, but the blank before the text is required (the text itself may be empty).
+    std::string RequiredRest(const char* what) {
+        if (!more_)
+            throw ScriptError(std::string("missing ") + what);
+        return Rest();
+    }
+
+    bool AtEnd() const { return !more_; }
+
+    void ExpectEnd() const {
+        if (!more_)
+            return;
+        if (pos_ == line_.size())
+            throw ScriptError("unexpected blank at the end of the line");
+        throw ScriptError("unexpected text " + headless::Quote(line_.substr(pos_)) + " at the end");
+    }
+
+  private:
+    std::string_view line_;
+    size_t pos_ = 0;
+    bool more_ = true;
+};
+
+int ControlId(Words& words) {
+    return ParseNonNegative(words.Next("control id"), "control id");
+}
+
+SetPrinterLine ParsePrinter(Words& words) {
+    using Status = platform::DefaultPrinter::Status;
+    const std::string_view setting = words.Next("printer setting (none, unreadable or W H)");
+    SetPrinterLine line;
+    if (setting == "none") {
+        line.printer = {Status::NoDefaultPrinter, 0, 0};
+    } else if (setting == "unreadable") {
+        line.printer = {Status::SettingsUnreadable, 0, 0};
+    } else {
+        const int width = ParseNonNegative(setting, "printer width");
+        const int height = ParseNonNegative(words.Next("printer height"), "printer height");
+        line.printer = {Status::Ok, width, height};
+    }
+    words.ExpectEnd();
+    return line;
+}
+
+SetClockLine ParseClock(Words& words) {
+    const std::string_view date = words.Next("date (YYYY-MM-DD)");
+    const std::string_view time = words.Next("time (HH:MM:SS)");
+    words.ExpectEnd();
+    return {ParseLocalTime(date, time)};
+}
+
+SetBrowserLine ParseBrowser(Words& words) {
+    const std::string_view which = words.Next("browser setting (lookup or start)");
+    if (which != "lookup" && which != "start") {
+        throw ScriptError("browser setting " + headless::Quote(which) + " is neither lookup nor start");
+    }
+    SetBrowserLine line;
+    line.lookup = which == "lookup";
+    line.code = ParseSigned(words.Next("result code"), "result code");
+    words.ExpectEnd();
+    return line;
+}
+
+PickLine ParsePick(Words& words) {
+    PickLine line;
+    line.id = ControlId(words);
+    line.text = words.RequiredRest("entry (#N or its text)");
+    const std::string_view digits = std::string_view(line.text).substr(line.text.empty() ? 0 : 1);
+    if (line.text.size() > 1 && line.text.front() == '#' &&
+        digits.find_first_not_of("0123456789") == std::string_view::npos) {
+        line.position = ParseNonNegative(digits, "entry position");
+    }
+    return line;
+}
+
+std::vector<int> NumberList(Words& words, const char* what, int (*parse)(std::string_view, const char*)) {
+    std::vector<int> numbers;
+    do {
+        numbers.push_back(parse(words.Next(what), what));
+    } while (!words.AtEnd());
+    return numbers;
+}
+
+constexpr std::array<std::pair<const char*, Command>, 9> kMenuCommands{{
+    {"new", Command::New},
+    {"open", Command::Open},
+    {"save", Command::Save},
+    {"saveas", Command::SaveAs},
+    {"print", Command::Print},
+    {"preview", Command::PrintPreview},
+    {"printsetup", Command::PrintSetup},
+    {"help", Command::Help},
+    {"about", Command::About},
+}};
+
+MenuCommandLine ParseMenuCommand(Words& words) {
+    const std::string_view name = words.Next("command name");
+    words.ExpectEnd();
+    for (const auto& [known, command] : kMenuCommands) {
+        if (name == known)
+            return {command, std::string(name)};
+    }
+    throw ScriptError("unknown command " + headless::Quote(name) +
+                      " (new, open, save, saveas, print, preview, printsetup, help, about)");
+}
+
+template <class Line>
+Line WithoutArguments(Words& words) {
+    words.ExpectEnd();
+    return Line{};
+}
+
+ScriptCommand ParseCommand(std::string_view keyword, Words& words) {
+    if (keyword == "printer")
+        return ParsePrinter(words);
+    if (keyword == "clock")
+        return ParseClock(words);
+    if (keyword == "browser")
+        return ParseBrowser(words);
+    if (keyword == "start")
+        return WithoutArguments<StartLine>(words);
+    if (keyword == "type") {
+        const int id = ControlId(words);
+        return TypeLine{id, words.Rest()};
+    }
+    if (keyword == "leave")
+        return WithoutArguments<LeaveLine>(words);
+    if (keyword == "tab")
+        return WithoutArguments<TabLine>(words);
+    if (keyword == "click") {
+        const int id = ControlId(words);
+        words.ExpectEnd();
+        return ClickLine{id};
+    }
+    if (keyword == "pick")
+        return ParsePick(words);
+    if (keyword == "edit") {
+        const int id = ControlId(words);
+        return EditListLine{id, words.RequiredRest("text")};
+    }
+    if (keyword == "answer")
+        return AnswerLine{NumberList(words, "dialog code", ParseSigned)};
+    if (keyword == "command")
+        return ParseMenuCommand(words);
+    if (keyword == "show")
+        return ShowLine{NumberList(words, "control id", ParseNonNegative)};
+    if (keyword == "dump")
+        return WithoutArguments<DumpLine>(words);
+    if (keyword == "record")
+        return WithoutArguments<RecordLine>(words);
+    if (keyword == "close")
+        return WithoutArguments<CloseLine>(words);
+    throw ScriptError("unknown keyword " + headless::Quote(keyword));
+}
+
+}  // namespace
+
+std::optional<ScriptCommand> ParseScriptLine(std::string_view line) {
+    if (line.find_first_not_of(' ') == std::string_view::npos || line.front() == '#')
+        return std::nullopt;
+    if (auto fault = FindTextFault(line))
+        throw ScriptError(*fault);
+    Words words(line);
+    const std::string_view keyword = words.Next("keyword");
+    return ParseCommand(keyword, words);
+}

@@ -1,0 +1,89 @@
+// Settings file access as the form does it: single reads, the DN cascade of a class change, and the
+// writes at first start and at close. Every access opens the file anew.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
+
+#include "catalogue/SettingsFile.h"
+
+namespace {
+
+// A machine directory holding the default file, for the whole run.
+class DefaultMachineDirectory {
+  public:
+    DefaultMachineDirectory() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "quellrix-bench-XXXXXX").string();
+        if (::mkdtemp(pattern.data()))
+            path_ = pattern;
+        ::setenv("WINDIR", path_.c_str(), 1);
+        SettingsFile().WriteDefaultSettings();
+    }
+    ~DefaultMachineDirectory() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+
+  private:
+    std::string path_;
+};
+
+const SettingsFile& DefaultSettings() {
+    static DefaultMachineDirectory directory;
+    static const SettingsFile settings;
+    return settings;
+}
+
+void BM_ReadGlobalSetting(benchmark::State& state) {
+    const SettingsFile& settings = DefaultSettings();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            settings.ReadSetting(SettingsFile::kGlobalSection, SettingsFile::kGravityKey));
+    }
+}
+BENCHMARK(BM_ReadGlobalSetting);
+
+// The last section of the default file: the longest search.
+void BM_ReadLastRowSetting(benchmark::State& state) {
+    const SettingsFile& settings = DefaultSettings();
+    for (auto _ : state) benchmark::DoNotOptimize(settings.ReadRowValue("K7", 14, SettingsFile::kZmaKey));
+}
+BENCHMARK(BM_ReadLastRowSetting);
+
+// A class change: "DN" of rows 1 to 49 for the DN list, then da, s and ZMA of the chosen row.
+void BM_ClassChangeDnCascade(benchmark::State& state) {
+    const SettingsFile& settings = DefaultSettings();
+    for (auto _ : state) {
+        for (int row = 1; row <= SettingsFile::kMaxRows; ++row) {
+            benchmark::DoNotOptimize(settings.ReadRowValue("K7", row, SettingsFile::kDnKey));
+        }
+        for (const char* key : {SettingsFile::kDaKey, SettingsFile::kSKey, SettingsFile::kZmaKey}) {
+            benchmark::DoNotOptimize(settings.ReadRowValue("K7", 1, key));
+        }
+    }
+}
+BENCHMARK(BM_ClassChangeDnCascade)->Unit(benchmark::kMillisecond);
+
+// The four writes at close, each a synced replacement of the file.
+void BM_WriteGlobalData(benchmark::State& state) {
+    const SettingsFile& settings = DefaultSettings();
+    int counter = 0;
+    for (auto _ : state) {
+        const std::string g = ++counter % 2 ? "9.81" : "9.80";
+        benchmark::DoNotOptimize(settings.WriteGlobalData(g, "10.0", "1.306000", "1010"));
+    }
+}
+BENCHMARK(BM_WriteGlobalData)->Unit(benchmark::kMillisecond);
+
+// First start: the whole default contents in one replacement.
+void BM_WriteDefaultSettings(benchmark::State& state) {
+    const SettingsFile& settings = DefaultSettings();
+    for (auto _ : state) {
+        settings.WriteSetting(SettingsFile::kGlobalSection, SettingsFile::kGravityKey, "1");
+        benchmark::DoNotOptimize(settings.WriteDefaultSettings());
+    }
+}
+BENCHMARK(BM_WriteDefaultSettings)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,104 @@
+#include "catalogue/SettingsFile.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "catalogue/DefaultCatalogue.h"
+#include "platform/Number.h"
+#include "platform/PrivateProfile.h"
+
+namespace {
+
+std::string ClassKey(int index) {
+    return platform::Format("%s%d", SettingsFile::kClassKeyPrefix, index);
+}
+
+std::vector<platform::ProfileEntry> DefaultEntries() {
+    using catalogue::kDefaultClassNames;
+    const std::string global = SettingsFile::kGlobalSection, classes = SettingsFile::kClassSection;
+    std::vector<platform::ProfileEntry> entries = {
+        {global, SettingsFile::kRevisionKey, platform::Format("%d", SettingsFile::kCurrentRevision)},
+        {global, SettingsFile::kGravityKey, catalogue::kDefaultGravity},
+        {global, SettingsFile::kTemperatureKey, catalogue::kDefaultTemperature},
+        {global, SettingsFile::kDensityKey, catalogue::kDefaultDensity},
+        {classes, SettingsFile::kClassCountKey,
+         platform::Format("%d", static_cast<int>(kDefaultClassNames.size()))},
+    };
+    for (size_t i = 0; i < kDefaultClassNames.size(); ++i) {
+        entries.push_back({classes, ClassKey(static_cast<int>(i)), kDefaultClassNames[i]});
+    }
+    for (const char* className : catalogue::kDefaultTableOrder) {
+        int rowNumber = 0;
+        for (const catalogue::DefaultPipe& pipe : catalogue::DefaultPipes(className)) {
+            const std::string section = SettingsFile::RowSection(className, ++rowNumber);
+            entries.push_back({section, SettingsFile::kDnKey, pipe.dn});
+            entries.push_back({section, SettingsFile::kDaKey, pipe.da});
+            entries.push_back({section, SettingsFile::kSKey, pipe.s});
+            entries.push_back({section, SettingsFile::kZmaKey, pipe.zma});
+        }
+    }
+    return entries;
+}
+
+}  // namespace
+
+SettingsFile::SettingsFile(std::string fileName) : fileName_(std::move(fileName)) {}
+
+std::optional<std::string> SettingsFile::ReadSetting(std::string_view section, std::string_view key) const {
+    return platform::GetPrivateProfileString(section, key, fileName_);
+}
+
+bool SettingsFile::WriteSetting(std::string_view section, std::string_view key, std::string_view text) const {
+    return platform::WritePrivateProfileString(section, key, text, fileName_);
+}
+
+bool SettingsFile::EnsureCurrentRevision() const {
+    const std::optional<std::string> revision = ReadSetting(kGlobalSection, kRevisionKey);
+    if (revision && platform::LeadingInteger(*revision) >= kCurrentRevision)
+        return true;
+    return WriteDefaultSettings();
+}
+
+bool SettingsFile::WriteDefaultSettings() const {
+    return platform::WritePrivateProfileStrings(DefaultEntries(), fileName_);
+}
+
+std::vector<std::string> SettingsFile::ReadClassList() const {
+    std::vector<std::string> classes;
+    const std::optional<std::string> count = ReadSetting(kClassSection, kClassCountKey);
+    if (!count)
+        return classes;
+    const int n = std::min(platform::LeadingInteger(*count), kMaxClasses);
+    for (int i = 0; i < n; ++i) {
+        if (std::optional<std::string> name = ReadSetting(kClassSection, ClassKey(i))) {
+            classes.push_back(std::move(*name));
+        }
+    }
+    return classes;
+}
+
+std::string SettingsFile::RowSection(std::string_view className, int rowNumber) {
+    return platform::Format("%.*s-%d", static_cast<int>(className.size()), className.data(), rowNumber);
+}
+
+std::optional<std::string> SettingsFile::ReadRowValue(std::string_view className, int rowNumber,
+                                                      std::string_view key) const {
+    return ReadSetting(RowSection(className, rowNumber), key);
+}
+
+std::optional<PipeRow> SettingsFile::ReadRow(std::string_view className, int rowNumber) const {
+    std::optional<std::string> dn = ReadRowValue(className, rowNumber, kDnKey);
+    if (!dn)
+        return std::nullopt;
+    return PipeRow{std::move(*dn), ReadRowValue(className, rowNumber, kDaKey),
+                   ReadRowValue(className, rowNumber, kSKey), ReadRowValue(className, rowNumber, kZmaKey)};
+}
+
+bool SettingsFile::WriteGlobalData(std::string_view gravity, std::string_view temperature,
+                                   std::string_view viscosity, std::string_view density) const {
+    bool written = WriteSetting(kGlobalSection, kGravityKey, gravity);
+    written &= WriteSetting(kGlobalSection, kTemperatureKey, temperature);
+    written &= WriteSetting(kGlobalSection, kViscosityKey, viscosity);
+    written &= WriteSetting(kGlobalSection, kDensityKey, density);
+    return written;
+}

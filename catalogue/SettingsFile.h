@@ -1,0 +1,81 @@
+// The settings file "Rohre.ini": global fluid data, the list of wall-thickness classes and one section
+// per pipe of each class table. Every read and write goes to the file itself; nothing is cached, so a
+// change made by hand is seen at the next read.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One row of a class table, every value as the text stored. A row exists when its "DN" is present;
+// the other keys may be absent.
+struct PipeRow {
+    std::string DN;
+    std::optional<std::string> da;
+    std::optional<std::string> s;
+    std::optional<std::string> ZMA;
+};
+
+class SettingsFile {
+  public:
+    static constexpr const char* kFileName = "Rohre.ini";
+    static constexpr int kCurrentRevision = 2;
+    static constexpr int kMaxRows = 49;  // rows 1 to kMaxRows of a class table are read
+    // At most this many indices of the class list are read, whatever "Anzahl" says, so that a huge
+    // count cannot stall the start.
+    static constexpr int kMaxClasses = 1000;
+
+    static constexpr const char* kGlobalSection = "Gobale Daten";
+    static constexpr const char* kRevisionKey = "Revision";
+    static constexpr const char* kGravityKey = "g";
+    static constexpr const char* kTemperatureKey = "Fluidtemperatur";
+    static constexpr const char* kViscosityKey = "Zaehigkeit";
+    static constexpr const char* kDensityKey = "Fluiddichte";
+
+    static constexpr const char* kClassSection = "K-Werte";
+    static constexpr const char* kClassCountKey = "Anzahl";
+    static constexpr const char* kClassKeyPrefix = "K";  // "K0", "K1", ...
+
+    static constexpr const char* kDnKey = "DN";
+    static constexpr const char* kDaKey = "da";
+    static constexpr const char* kSKey = "s";
+    static constexpr const char* kZmaKey = "ZMA";
+
+    // fileName: a bare name lies in the machine directory.
+    explicit SettingsFile(std::string fileName = kFileName);
+
+    // The value's text (at most 79 characters); absent when the key is missing or empty, or the file
+    // is missing or unreadable.
+    std::optional<std::string> ReadSetting(std::string_view section, std::string_view key) const;
+    // Replaces the value in place, or adds the key to its section, or the section to the file (which is
+    // created as needed). False when the file could not be written; it is then unchanged.
+    bool WriteSetting(std::string_view section, std::string_view key, std::string_view text) const;
+
+    // Writes the default contents when "Revision" is absent or below kCurrentRevision. True when the
+    // file is current afterwards.
+    bool EnsureCurrentRevision() const;
+    // Writes the global data, the class list and the class tables, overwriting every key they name and
+    // leaving all other keys alone. All or nothing: false leaves the file unchanged.
+    bool WriteDefaultSettings() const;
+
+    // The class names "K0" to "K<Anzahl - 1>" of "K-Werte" (at most kMaxClasses indices) in list
+    // order; a missing index is skipped; none when "Anzahl" is missing or not positive.
+    std::vector<std::string> ReadClassList() const;
+
+    // The section of a class table row: class name, '-', row number.
+    static std::string RowSection(std::string_view className, int rowNumber);
+    // One key of a row ("DN", "da", "s" or "ZMA").
+    std::optional<std::string> ReadRowValue(std::string_view className, int rowNumber,
+                                            std::string_view key) const;
+    // The row, or absent when its "DN" is.
+    std::optional<PipeRow> ReadRow(std::string_view className, int rowNumber) const;
+
+    // "g", "Fluidtemperatur", "Zaehigkeit" and "Fluiddichte" of the global data, in this order,
+    // verbatim. True when all four were written.
+    bool WriteGlobalData(std::string_view gravity, std::string_view temperature, std::string_view viscosity,
+                         std::string_view density) const;
+
+  private:
+    std::string fileName_;
+};

@@ -1,0 +1,250 @@
+// The settings file: default contents, revision check, class list, class table rows and the global
+// data written at close.
+#include "catalogue/SettingsFile.h"
+
+#include <map>
+
+#include "MachineDirectoryFixture.h"
+#include "catalogue/DefaultCatalogue.h"
+#include "platform/Number.h"
+
+namespace {
+
+using catalogue_test::MachineDirectoryTest;
+
+const std::vector<std::string> kDefaultClasses = {"K7",
+                                                  "K8-Abwasser",
+                                                  "K8-Trinkwasser",
+                                                  "K9-Abwasser",
+                                                  "K9-Trinkwasser",
+                                                  "K10-Abwasser",
+                                                  "K10-Trinkwasser",
+                                                  "K40",
+                                                  "Abwasser"};
+
+std::string GoldenDefaultFile() {
+    return catalogue_test::ReadBytes(QUELLRIX_TEST_DATA "/DefaultRohre.ini");
+}
+
+class SettingsFileTest : public MachineDirectoryTest {
+  protected:
+    SettingsFile settings;
+};
+
+TEST_F(SettingsFileTest, FirstStartCreatesDefaultFile) {
+    ASSERT_FALSE(GoldenDefaultFile().empty());
+    EXPECT_TRUE(settings.EnsureCurrentRevision());
+    EXPECT_EQ(Contents(), GoldenDefaultFile());
+    EXPECT_EQ(settings.ReadClassList(), kDefaultClasses);
+    EXPECT_EQ(Entries(), std::set<std::string>{SettingsFile::kFileName});
+}
+
+struct RowCase {
+    const char* className;
+    int row;
+    const char *dn, *da, *s, *zma;
+};
+
+TEST_F(SettingsFileTest, DefaultRows) {
+    ASSERT_TRUE(settings.WriteDefaultSettings());
+    for (const RowCase& c :
+         {RowCase{"K9-Abwasser", 3, "200", "222", "6.3", "3.5"}, RowCase{"K40", 4, "150", "170", "5", "4.0"},
+          RowCase{"K7", 1, "100", "118", "5", "3.5"}, RowCase{"Abwasser", 10, "450", "480", "6.7", "5"},
+          RowCase{"Abwasser", 21, "2000", "2082", "22.5", "9"},
+          RowCase{"K8-Trinkwasser", 13, "1400", "1462", "15.2", "9"}}) {
+        const std::optional<PipeRow> row = settings.ReadRow(c.className, c.row);
+        ASSERT_TRUE(row) << c.className << "-" << c.row;
+        EXPECT_EQ(row->DN, c.dn);
+        EXPECT_EQ(row->da, c.da);
+        EXPECT_EQ(row->s, c.s);
+        EXPECT_EQ(row->ZMA, c.zma);
+    }
+    EXPECT_FALSE(settings.ReadRow("K40", 8));
+    EXPECT_FALSE(settings.ReadRow("K7", 0));
+    EXPECT_FALSE(settings.ReadRow("K11", 1));
+}
+
+// Rows run in ascending DN, and so do the outer diameters, each above its DN.
+TEST(DefaultCatalogue, TablesAscendInDnAndDa) {
+    const std::map<std::string, size_t> rowCounts = {{"K7", 14},
+                                                     {"K8-Abwasser", 13},
+                                                     {"K8-Trinkwasser", 13},
+                                                     {"K9-Abwasser", 18},
+                                                     {"K9-Trinkwasser", 18},
+                                                     {"K10-Abwasser", 20},
+                                                     {"K10-Trinkwasser", 20},
+                                                     {"K40", 7},
+                                                     {"Abwasser", 21}};
+    for (const char* className : catalogue::kDefaultTableOrder) {
+        const std::vector<catalogue::DefaultPipe> pipes = catalogue::DefaultPipes(className);
+        EXPECT_EQ(pipes.size(), rowCounts.at(className)) << className;
+        for (size_t i = 0; i < pipes.size(); ++i) {
+            EXPECT_GT(platform::LeadingNumber(pipes[i].da), platform::LeadingNumber(pipes[i].dn))
+                << className;
+            if (i == 0)
+                continue;
+            EXPECT_GT(platform::LeadingInteger(pipes[i].dn), platform::LeadingInteger(pipes[i - 1].dn))
+                << className;
+            EXPECT_GT(platform::LeadingNumber(pipes[i].da), platform::LeadingNumber(pipes[i - 1].da))
+                << className;
+        }
+    }
+}
+
+const std::string kUserFile =
+    "[Gobale Daten]\nRevision=%s\ng=9.7\nFluidtemperatur=20\nZaehigkeit=1.3\nFluiddichte=999\n"
+    "[K7-1]\nDN=100\nda=118\ns=9\nZMA=3.5\n[K7-15]\nDN=1100\n";
+
+std::string UserFile(const char* revision) {
+    return platform::Format(kUserFile.c_str(), revision);
+}
+
+struct RevisionCase {
+    const char* name;
+    const char* revision;
+    bool rewrites;
+};
+
+void PrintTo(const RevisionCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class RevisionTest : public SettingsFileTest, public ::testing::WithParamInterface<RevisionCase> {};
+
+TEST_P(RevisionTest, OldOrMissingRevisionRewritesDefaults) {
+    const RevisionCase& c = GetParam();
+    Seed(UserFile(c.revision));
+    EXPECT_TRUE(settings.EnsureCurrentRevision());
+    if (!c.rewrites) {
+        EXPECT_EQ(Contents(), UserFile(c.revision));
+        return;
+    }
+    using S = SettingsFile;
+    EXPECT_EQ(settings.ReadSetting(S::kGlobalSection, S::kRevisionKey), "2");
+    EXPECT_EQ(settings.ReadSetting(S::kGlobalSection, S::kGravityKey), "9.81");
+    EXPECT_EQ(settings.ReadSetting(S::kGlobalSection, S::kTemperatureKey), "10.0");
+    EXPECT_EQ(settings.ReadSetting(S::kGlobalSection, S::kDensityKey), "1010");
+    EXPECT_EQ(settings.ReadSetting(S::kGlobalSection, S::kViscosityKey), "1.3");
+    EXPECT_EQ(settings.ReadRowValue("K7", 1, S::kSKey), "5");
+    EXPECT_EQ(settings.ReadRowValue("K7", 15, S::kDnKey), "1100");
+    EXPECT_EQ(settings.ReadClassList(), kDefaultClasses);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RevisionTest,
+    ::testing::Values(RevisionCase{"One", "1", true}, RevisionCase{"Empty", "", true},
+                      RevisionCase{"Zero", "0", true}, RevisionCase{"Negative", "-2", true},
+                      RevisionCase{"NoNumber", "zwei", true}, RevisionCase{"Current", "2", false},
+                      RevisionCase{"Newer", "3", false}, RevisionCase{"TwoWithLetters", "2abc", false},
+                      RevisionCase{"TwoWithBlanks", " 2 ", false}),
+    [](const ::testing::TestParamInfo<RevisionCase>& info) { return std::string(info.param.name); });
+
+TEST_F(SettingsFileTest, RewriteKeepsLayoutOfExistingFile) {
+    ASSERT_TRUE(settings.WriteDefaultSettings());
+    ASSERT_TRUE(settings.WriteGlobalData("9.7", "20", "1.3", "999"));
+    ASSERT_TRUE(settings.WriteSetting("K7-1", "s", "9"));
+    ASSERT_TRUE(settings.WriteSetting(SettingsFile::kGlobalSection, SettingsFile::kRevisionKey, "1"));
+    ASSERT_TRUE(settings.EnsureCurrentRevision());
+    std::string expected = GoldenDefaultFile();
+    expected.insert(expected.find("[K-Werte]"), "Zaehigkeit=1.3\n");
+    EXPECT_EQ(Contents(), expected);
+}
+
+struct ClassListCase {
+    const char* name;
+    std::string section;
+    std::vector<std::string> expected;
+};
+
+void PrintTo(const ClassListCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class ClassListTest : public SettingsFileTest, public ::testing::WithParamInterface<ClassListCase> {};
+
+TEST_P(ClassListTest, ListsPresentNames) {
+    Seed("[K-Werte]\n" + GetParam().section);
+    EXPECT_EQ(settings.ReadClassList(), GetParam().expected);
+}
+
+std::string NineClasses() {
+    std::string keys;
+    for (size_t i = 0; i < kDefaultClasses.size(); ++i)
+        keys += platform::Format("K%zu=%s\n", i, kDefaultClasses[i].c_str());
+    return keys;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ClassListTest,
+    ::testing::Values(ClassListCase{"CountBeyondKeys", "Anzahl=12\n" + NineClasses(), kDefaultClasses},
+                      ClassListCase{"CountBelowKeys", "Anzahl=2\n" + NineClasses(), {"K7", "K8-Abwasser"}},
+                      ClassListCase{"CountZero", "Anzahl=0\n" + NineClasses(), {}},
+                      ClassListCase{"CountNegative", "Anzahl=-3\n" + NineClasses(), {}},
+                      ClassListCase{"CountMissing", NineClasses(), {}},
+                      ClassListCase{"CountHuge", "Anzahl=99999999999\nK0=A\nK1=B\n", {"A", "B"}},
+                      ClassListCase{"CountLeadingInteger", "Anzahl= 2 Klassen\nK0=A\nK1=B\n", {"A", "B"}},
+                      ClassListCase{"GapSkipped", "Anzahl=3\nK0=A\nK1=\nK2=C\n", {"A", "C"}},
+                      ClassListCase{"Duplicates", "Anzahl=2\nK0=K7\nk1=K7\n", {"K7", "K7"}}),
+    [](const ::testing::TestParamInfo<ClassListCase>& info) { return std::string(info.param.name); });
+
+TEST_F(SettingsFileTest, HandEditSeenAtNextRead) {
+    ASSERT_TRUE(settings.EnsureCurrentRevision());
+    std::string text = Contents();
+    text.replace(text.find("[K7-1]\nDN=100\nda=118\ns=5"), 24, "[K7-1]\nDN=100\nda=118\ns=7");
+    Seed(text);
+    const std::optional<PipeRow> row = settings.ReadRow("K7", 1);
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->s, "7");
+}
+
+TEST_F(SettingsFileTest, RowKeysMayBeMissing) {
+    Seed("[K7-2]\nDN=125\nZMA=3.5\n[K7-3]\nda=170\n");
+    const std::optional<PipeRow> row = settings.ReadRow("K7", 2);
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->DN, "125");
+    EXPECT_EQ(row->da, std::nullopt);
+    EXPECT_EQ(row->s, std::nullopt);
+    EXPECT_EQ(row->ZMA, "3.5");
+    EXPECT_FALSE(settings.ReadRow("K7", 3));
+    EXPECT_EQ(settings.ReadRowValue("K7", 3, SettingsFile::kDaKey), "170");
+    EXPECT_EQ(SettingsFile::RowSection("K10-Abwasser", 20), "K10-Abwasser-20");
+}
+
+TEST_F(SettingsFileTest, GlobalDataWrittenInOrderVerbatim) {
+    ASSERT_TRUE(settings.WriteGlobalData("9,81", "12.5", "1.306000", ""));
+    EXPECT_EQ(Contents(),
+              "[Gobale Daten]\ng=9,81\nFluidtemperatur=12.5\nZaehigkeit=1.306000\nFluiddichte=\n");
+
+    catalogue_test::fs::remove(IniPath());
+    ASSERT_TRUE(settings.EnsureCurrentRevision());
+    ASSERT_TRUE(settings.WriteGlobalData("9.8", "11", "1.3", "1000"));
+    std::string expected = GoldenDefaultFile();
+    const std::string defaults = "g=9.81\nFluidtemperatur=10.0\nFluiddichte=1010\n";
+    expected.replace(expected.find(defaults), defaults.size(),
+                     "g=9.8\nFluidtemperatur=11\nFluiddichte=1000\nZaehigkeit=1.3\n");
+    EXPECT_EQ(Contents(), expected);
+}
+
+TEST_F(SettingsFileTest, UnwritableMachineDirectoryReadsAbsent) {
+    ::setenv("WINDIR", (Dir() / "fehlt").c_str(), 1);
+    EXPECT_FALSE(settings.EnsureCurrentRevision());
+    EXPECT_EQ(settings.ReadSetting(SettingsFile::kGlobalSection, SettingsFile::kGravityKey), std::nullopt);
+    EXPECT_TRUE(settings.ReadClassList().empty());
+    EXPECT_FALSE(settings.WriteGlobalData("9.81", "10.0", "1.3", "1010"));
+}
+
+// Defaults are stored all at once: a write that fails half way leaves the old file, so the next start
+// still sees the old revision and tries again.
+TEST_F(SettingsFileTest, FailedDefaultWriteLeavesOldFile) {
+    Seed(UserFile("1"));
+    {
+        catalogue_test::ScopedFileSizeLimit limit(4096);
+        EXPECT_FALSE(settings.EnsureCurrentRevision());
+    }
+    EXPECT_EQ(Contents(), UserFile("1"));
+    EXPECT_EQ(Entries(), std::set<std::string>{SettingsFile::kFileName});
+    EXPECT_TRUE(settings.EnsureCurrentRevision());
+    EXPECT_EQ(settings.ReadSetting(SettingsFile::kGlobalSection, SettingsFile::kRevisionKey), "2");
+}
+
+}  // namespace

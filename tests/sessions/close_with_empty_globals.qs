@@ -1,0 +1,12 @@
+# Emptying the four global fields: g, T and rho are stored as 0 on leaving (rho 0 keeps the viscosity
+# derived before), the typed-away viscosity paints T and rho as not valid; closing writes the four
+# empty texts into the settings file all the same.
+start
+type 1003
+type 1005
+type 1013
+type 1006
+leave
+show 1003 1005 1013 1006
+record
+close

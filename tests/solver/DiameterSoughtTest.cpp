@@ -1,0 +1,196 @@
+#include <cmath>
+
+#include "platform/Number.h"
+#include "tests/solver/SolverFixture.h"
+
+namespace solver_test {
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+
+// The record's values that the diameter is computed from.
+struct Given {
+    double ny, Re, lambda, I, Q, v;
+};
+
+class DiameterSought : public SolverTest {
+  protected:
+    DiameterSought() {
+        doc.SetSought(SOUGHT_DI);
+        doc.SetG(9.81);
+    }
+
+    void Give(const Given& given) {
+        doc.SetNy(given.ny);
+        doc.SetRe(given.Re);
+        doc.SetLambda(given.lambda);
+        doc.SetI(given.I);
+        doc.SetQ(given.Q);
+        doc.SetV(given.v);
+    }
+};
+
+struct DiameterRule {
+    const char* name;
+    Given given;
+    double di;  // m
+};
+
+class DiameterRules : public DiameterSought, public ::testing::WithParamInterface<DiameterRule> {};
+
+// Showing di runs its change reaction (which clears v, Q, Re and λ); the solver then writes the
+// values it started from back, so the record and the fields end up holding the exact result.
+TEST_P(DiameterRules, FirstApplicableRuleGivesDi) {
+    const Given& given = GetParam().given;
+    Give(given);
+    Calculate();
+
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_NEAR(doc.GetDi(), GetParam().di, 1e-12);
+    EXPECT_EQ(Text(IDC_DI), platform::Format("%f", doc.GetDi() * 1000));
+    EXPECT_EQ(doc.GetQ(), given.Q);
+    EXPECT_EQ(doc.GetV(), given.v);
+    EXPECT_EQ(doc.GetRe(), given.Re);
+    EXPECT_EQ(doc.GetLambda(), given.lambda);
+    EXPECT_EQ(Text(IDC_Q_LS), Shown(given.Q * 1000));
+    EXPECT_EQ(Text(IDC_Q_M3H), Shown(given.Q * 3600));
+    EXPECT_EQ(Text(IDC_V), Shown(given.v));
+    EXPECT_EQ(Text(IDC_RE), Shown(given.Re));
+    EXPECT_EQ(Text(IDC_LAMBDA), Shown(given.lambda));
+    EXPECT_EQ(MarkedFields(), std::vector<int>{IDC_DI});
+    EXPECT_TRUE(doc.IsCalculated());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, DiameterRules,
+    ::testing::Values(
+        // λ, I, g and v given: the velocity rule wins although Q is given as well.
+        DiameterRule{"LambdaSlopeVelocity", {1e-6, 100000, 0.02, 0.01, 0.02, 1}, 0.1019367991845056},
+        DiameterRule{"LambdaSlopeFlow", {1e-6, 100000, 0.02, 0.01, 0.01, 0}, 0.11056820164060376},
+        DiameterRule{"ReynoldsVelocity", {1e-6, 100000, 0, 0, 0.05, 1}, 0.1},
+        DiameterRule{"ReynoldsFlow", {1e-6, 100000, 0, 0, 0.01, 0}, 0.12732395447351627},
+        DiameterRule{"FlowVelocity", {1e-6, 0, 0, 0, 0.01, 1}, 0.11283791670955126},
+        DiameterRule{"FlowVelocityWithoutViscosity", {0, 100000, 0.02, 0, 0.01, 1}, 0.11283791670955126}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The nested di reaction also shows the new cross-section and checks the pipe fields against di; the
+// writes after it leave the exact di in the record.
+TEST_F(DiameterSought, FlowAndVelocityGiveTheExactDi) {
+    Preset(IDC_DA, "118");
+    Preset(IDC_S, "5");
+    Preset(IDC_ZMA, "3.5");
+    Give({0, 0, 0, 0, 0.01, 1});
+    Calculate();
+
+    EXPECT_EQ(Text(IDC_DI), "112.837917");
+    EXPECT_NE(doc.GetDi(), Number(IDC_DI) * 0.001);
+    EXPECT_EQ(Text(IDC_Q_LS), "10.000000");
+    EXPECT_EQ(Text(IDC_Q_M3H), "36.000000");
+    EXPECT_EQ(Text(IDC_V), "1.000000");
+    EXPECT_NEAR(Number(IDC_A), kPi / 4 * 0.112837917 * 0.112837917, 1e-6);
+    for (int id : {IDC_DA, IDC_S, IDC_ZMA}) EXPECT_FALSE(view.Field(id).IsValid()) << id;
+}
+
+struct NotEnough {
+    const char* name;
+    Given given;
+};
+
+class DiameterNotEnough : public DiameterSought, public ::testing::WithParamInterface<NotEnough> {};
+
+TEST_P(DiameterNotEnough, ShowsTheMessageAndChangesNothing) {
+    doc.SetDi(0.2);
+    Preset(IDC_DI, "200.00");
+    Give(GetParam().given);
+    Calculate();
+
+    EXPECT_EQ(Messages(), std::vector<std::string>{
+                              "Di kann nicht errechnet werden. Es sind nicht genügend Werte vorgegeben!"});
+    EXPECT_EQ(doc.GetDi(), 0.2);
+    EXPECT_EQ(Text(IDC_DI), "200.00");
+    EXPECT_TRUE(MarkedFields().empty());
+    EXPECT_FALSE(doc.IsCalculated());
+}
+
+INSTANTIATE_TEST_SUITE_P(Rules, DiameterNotEnough,
+                         ::testing::Values(NotEnough{"ReynoldsWithoutFlow", {1e-6, 100000, 0, 0, 0, 0}},
+                                           NotEnough{"FlowWithoutVelocity", {1e-6, 0, 0, 0, 0.01, 0}},
+                                           NotEnough{"LambdaWithoutSlope", {0, 0, 0.02, 0, 0, 1}},
+                                           NotEnough{"Nothing", {0, 0, 0, 0, 0, 0}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct OutOfRange {
+    const char* name;
+    double Q;  // with v = 1 m/s
+};
+
+class DiameterOutOfRange : public DiameterSought, public ::testing::WithParamInterface<OutOfRange> {};
+
+TEST_P(DiameterOutOfRange, ReportsDiInMillimetresAndStoresNothing) {
+    doc.SetDi(0.2);
+    Give({0, 0, 0, 0, GetParam().Q, 1});
+    Calculate();
+
+    const double diMm = std::sqrt(4 * GetParam().Q / kPi) * 1000;
+    EXPECT_EQ(Messages(), std::vector<std::string>{
+                              platform::Format("di liegt außerhalb der Berechnungsgrenzen: (%f)[mm]", diMm)});
+    EXPECT_EQ(doc.GetDi(), 0.2);
+    EXPECT_EQ(doc.GetQ(), GetParam().Q);
+    EXPECT_EQ(Text(IDC_DI), "");
+    EXPECT_FALSE(doc.IsCalculated());
+}
+
+INSTANTIATE_TEST_SUITE_P(Limits, DiameterOutOfRange,
+                         ::testing::Values(OutOfRange{"BelowFiftyMillimetres", 0.0001},
+                                           OutOfRange{"AboveFiveMetres", 100}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class DiameterSoughtPartly : public DiameterSought {
+  protected:
+    DiameterSoughtPartly() {
+        doc.SetFullFilling(false);
+        Preset(IDC_A, "0.123000");
+    }
+};
+
+TEST_F(DiameterSoughtPartly, HeightFollowsFromTheFlowRatioWithTheNewDi) {
+    Give({0, 0, 0, 0, 0.01, 1});
+    doc.SetQt(0.005);
+    doc.SetVt(0.9);
+    Calculate();
+
+    const double di = doc.GetDi();
+    EXPECT_NEAR(doc.GetHt(), 0.5044 * di, 0.0001 * di);
+    EXPECT_EQ(Text(IDC_HT), platform::Format("%f", doc.GetHt() * 1000));
+    EXPECT_GT(doc.GetSurfaceWidth(), 0);
+    EXPECT_EQ(Text(IDC_SURFACE_WIDTH), platform::Format("%f", doc.GetSurfaceWidth() * 1000));
+    EXPECT_EQ(doc.GetQt(), 0.005);
+    EXPECT_EQ(doc.GetVt(), 0.9);
+    EXPECT_EQ(Text(IDC_A), "0.123000");  // the area is shown only in full filling
+    EXPECT_TRUE(doc.IsCalculated());
+}
+
+TEST_F(DiameterSoughtPartly, HeightFollowsFromTheVelocityRatioWithoutQt) {
+    Give({0, 0, 0, 0, 0.01, 1});
+    doc.SetVt(1.0);
+    Calculate();
+
+    EXPECT_NEAR(doc.GetHt(), 0.5137 * doc.GetDi(), 0.0001 * doc.GetDi());
+    EXPECT_EQ(doc.GetQt(), 0);
+}
+
+// The completion before the solve is skipped for di: a given height derives no partial flow.
+TEST_F(DiameterSoughtPartly, GivenHeightIsNotCompletedBeforeTheSolve) {
+    Give({0, 0, 0, 0, 0.01, 1});
+    doc.SetDi(0.1);
+    doc.SetHt(0.05);
+    Calculate();
+
+    EXPECT_EQ(doc.GetQt(), 0);
+    EXPECT_EQ(doc.GetVt(), 0);
+    EXPECT_EQ(doc.GetHt(), 0.05);
+    EXPECT_EQ(Text(IDC_QT_LS), "");
+}
+
+}  // namespace
+}  // namespace solver_test
