@@ -56,7 +56,9 @@ class ActionGenerator {
             case 10:
                 return Pick(20) == 0 ? "dump" : "record";
             default:
-                return Pick(50) == 0 ? "command preview" : "edit 1053 k " + kTexts[Pick(kTexts.size())];
+                if (Pick(50) == 0)
+                    return "command preview";
+                return form.Find(1053)->IsEnabled() ? "edit 1053 k " + kTexts[Pick(kTexts.size())] : "tab";
         }
     }
 

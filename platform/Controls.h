@@ -16,13 +16,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/Colour.h"
+
 namespace platform {
 
-struct Rgb {
-    std::uint8_t r = 0, g = 0, b = 0;
-    friend bool operator==(Rgb a, Rgb b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
-    friend bool operator!=(Rgb a, Rgb b) { return !(a == b); }
-};
+class DrawingContext;
 
 enum class ControlEvent {
     TextChanged,       // edit control: its text changed
@@ -39,6 +37,9 @@ public:
     virtual void OnControlEvent(int id, ControlEvent event) = 0;
     // The brush a control is painted with, when its owner decides it (nullopt: the platform's default).
     virtual std::optional<Rgb> ControlBrush(int /*id*/) { return std::nullopt; }
+    // Draws the owner-drawn control id into dc, its rectangle starting at (left, top); pressed while
+    // the user holds it down. Nothing by default.
+    virtual void OnDrawItem(int /*id*/, DrawingContext& /*dc*/, int /*left*/, int /*top*/, bool /*pressed*/) {}
 
 protected:
     ~ControlSink() = default;

@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/Controls.h"  // Rgb
+#include "platform/Colour.h"
 
 namespace platform {
 

@@ -1,19 +1,54 @@
+// The view's printing steps and the page size of the default printer.
 #include "form/PlenwickView.h"
+#include "hydraulics/PlenwickDoc.h"
+#include "platform/Printing.h"
+#include "platform/Prompt.h"
+
+namespace {
+
+// The page geometry used when the default printer cannot be read: A4 at 600 dpi, nearly.
+constexpr int kFallbackPageWidth = 4676;
+constexpr int kFallbackPageHeight = 6744;
+
+constexpr const char* kNoDefaultPrinterMessage =
+    "Es ist kein Standarddrucker definiert!\n\nDas Programm wird bezieht sich bei vielen Berechnungen auf den eingestellten Druckertyp.\n\nDrücken Sie Start -> Einstellungen und neuer Drucker zum Einrichten eines Druckers.";
+constexpr const char* kPrinterUnreadableMessage = "Fehler beim Auslesen des Druckers";
+
+}  // namespace
 
 bool CPlenwickView::ReadPrinterPageSize() {
-    m_pageWidth = 4676;
-    m_pageHeight = 6744;
-    return false;
+    int width = kFallbackPageWidth;
+    int height = kFallbackPageHeight;
+    bool read = false;
+    const platform::DefaultPrinter printer = m_services.printer.QueryDefaultPrinter();
+    switch (printer.status) {
+        case platform::DefaultPrinter::Status::NoDefaultPrinter:
+            platform::ShowMessage(kNoDefaultPrinterMessage, platform::MessageIcon::Exclamation);
+            break;
+        case platform::DefaultPrinter::Status::SettingsUnreadable:
+            platform::ShowMessage(kPrinterUnreadableMessage, platform::MessageIcon::None);
+            break;
+        case platform::DefaultPrinter::Status::Ok:
+            // A printer without a printable area would leave the report without a page: keep the
+            // fallback geometry for it.
+            if (printer.width > 0 && printer.height > 0) {
+                width = printer.width;
+                height = printer.height;
+            }
+            read = true;
+            break;
+    }
+    m_pageWidth = width;
+    m_pageHeight = height;
+    GetDocument()->UpdateAllViews();
+    return read;
 }
+
 bool CPlenwickView::OnPreparePrinting(platform::PrintInfo& info) {
     info.maxPage = 1;
-    return true;
+    return m_services.printer.DoPreparePrinting(info);
 }
-void CPlenwickView::OnBeginPrinting(platform::DrawingContext&, platform::PrintInfo&) {}
-void CPlenwickView::OnPrint(platform::DrawingContext&, platform::PrintInfo&) {}
-void CPlenwickView::OnEndPrinting(platform::DrawingContext&, platform::PrintInfo&) {}
-void CPlenwickView::WriteRoughnessLine(LayoutArea&) {}
-void CPlenwickView::WriteSlopeLine(LayoutArea&) {}
-void CPlenwickView::WriteLambdaLine(LayoutArea&) {}
-void CPlenwickView::WriteReynoldsLine(LayoutArea&) {}
-void CPlenwickView::WritePartialFillingBlock(LayoutArea&) {}
+
+void CPlenwickView::OnBeginPrinting(platform::DrawingContext& /*dc*/, platform::PrintInfo& /*info*/) {}
+
+void CPlenwickView::OnEndPrinting(platform::DrawingContext& /*dc*/, platform::PrintInfo& /*info*/) {}

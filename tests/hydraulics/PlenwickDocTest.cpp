@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <limits>
 #include <string>
 #include <vector>
@@ -90,154 +89,65 @@ TEST_F(PlenwickDocTest, DensityAndTemperatureDeriveTheViscosityUnlessTheDensityI
     EXPECT_EQ(doc.GetNy(), hydraulics::ViscosityFromTemperature(20, 1000));
 }
 
+struct Change {
+    void (CPlenwickDoc::*set)(double);
+    double value;
+};
+
 struct ValidateCase {
     const char* name;
     int sought;
-    std::function<void(CPlenwickDoc&)> change;  // applied to a record that passes every check
+    std::vector<Change> changes;  // applied to a record that passes every check
     bool valid;
     std::vector<std::string> messages;
 };
 
-void FillValid(CPlenwickDoc& doc) {
-    doc.SetV(1.0);
-    doc.SetDi(0.1);
-    doc.SetI(0.01);
-    doc.SetG(9.81);
-    doc.SetK(0.0001);
-    doc.SetRe(100000);
-}
-
 using Messages = std::vector<std::string>;
+using D = CPlenwickDoc;
 
+const Change kValidRecord[] = {{&D::SetV, 1.0},  {&D::SetDi, 0.1},   {&D::SetI, 0.01},
+                               {&D::SetG, 9.81}, {&D::SetK, 0.0001}, {&D::SetRe, 100000}};
+
+// clang-format off
 const ValidateCase kValidateCases[] = {
-    {"J complete", SOUGHT_J, [](CPlenwickDoc&) {}, true, {}},
-    {"J needs no slope", SOUGHT_J, [](CPlenwickDoc& d) { d.SetI(0); }, true, {}},
-    {"J reports only the first failure",
-     SOUGHT_J,
-     [](CPlenwickDoc& d) {
-         d.SetV(0);
-         d.SetDi(0);
-     },
-     false,
-     {"Der Wert für v ist mit <0.000> ungültig"}},
-    {"J v at its bound", SOUGHT_J, [](CPlenwickDoc& d) { d.SetV(0.0001); }, true, {}},
-    {"J Di below its bound",
-     SOUGHT_J,
-     [](CPlenwickDoc& d) { d.SetDi(0.00009); },
-     false,
-     {"Der Wert für Di ist mit <0.000> ungültig"}},
-    {"J g at upper bound", SOUGHT_J, [](CPlenwickDoc& d) { d.SetG(100); }, true, {}},
-    {"J g at lower bound", SOUGHT_J, [](CPlenwickDoc& d) { d.SetG(0.1); }, true, {}},
-    {"J g above",
-     SOUGHT_J,
-     [](CPlenwickDoc& d) { d.SetG(100.0001); },
-     false,
-     {"Der Wert für g ist mit <100.000100> ungültig"}},
-    {"J g below",
-     SOUGHT_J,
-     [](CPlenwickDoc& d) { d.SetG(0.0999); },
-     false,
-     {"Der Wert für g ist mit <0.099900> ungültig"}},
-    {"J g before k",
-     SOUGHT_J,
-     [](CPlenwickDoc& d) {
-         d.SetG(0);
-         d.SetK(0);
-     },
-     false,
-     {"Der Wert für g ist mit <0.000000> ungültig"}},
-    {"J k at its bound", SOUGHT_J, [](CPlenwickDoc& d) { d.SetK(0.000001); }, true, {}},
-    {"J k below",
-     SOUGHT_J,
-     [](CPlenwickDoc& d) { d.SetK(0.0000009); },
-     false,
-     {"Der Wert für k ist mit <0.000001> ungültig"}},
-    {"J Re at its bound", SOUGHT_J, [](CPlenwickDoc& d) { d.SetRe(0.0001); }, true, {}},
-    {"J Re negative",
-     SOUGHT_J,
-     [](CPlenwickDoc& d) { d.SetRe(-1234.5678); },
-     false,
-     {"Der Wert für Re ist mit <-1234.568> ungültig"}},
-    {"J v not a number",
-     SOUGHT_J,
-     [](CPlenwickDoc& d) { d.SetV(kNaN); },
-     false,
-     {"Der Wert für v ist mit <  nan> ungültig"}},
-    {"J g not a number",
-     SOUGHT_J,
-     [](CPlenwickDoc& d) { d.SetG(kNaN); },
-     false,
-     {"Der Wert für g ist mit <nan> ungültig"}},
-    {"VQ needs neither v nor Re",
-     SOUGHT_VQ,
-     [](CPlenwickDoc& d) {
-         d.SetV(0);
-         d.SetRe(0);
-     },
-     true,
-     {}},
-    {"VQ Di before g",
-     SOUGHT_VQ,
-     [](CPlenwickDoc& d) {
-         d.SetG(0);
-         d.SetDi(0);
-     },
-     false,
-     {"Der Wert für Di ist mit <0.000> ungültig"}},
-    {"VQ k before I",
-     SOUGHT_VQ,
-     [](CPlenwickDoc& d) {
-         d.SetI(0);
-         d.SetK(0);
-     },
-     false,
-     {"Der Wert für k ist mit <0.000000> ungültig"}},
-    {"VQ slope below 0.1 m/km",
-     SOUGHT_VQ,
-     [](CPlenwickDoc& d) { d.SetI(0.00009); },
-     false,
-     {"Der Wert für I ist mit <0.000> ungültig"}},
-    {"VQ slope at its bound", SOUGHT_VQ, [](CPlenwickDoc& d) { d.SetI(0.0001); }, true, {}},
-    {"K needs neither k nor Re",
-     SOUGHT_K,
-     [](CPlenwickDoc& d) {
-         d.SetK(0);
-         d.SetRe(0);
-     },
-     true,
-     {}},
-    {"K g before I",
-     SOUGHT_K,
-     [](CPlenwickDoc& d) {
-         d.SetG(200);
-         d.SetI(0);
-     },
-     false,
-     {"Der Wert für g ist mit <200.000000> ungültig"}},
-    {"K I before v",
-     SOUGHT_K,
-     [](CPlenwickDoc& d) {
-         d.SetV(0);
-         d.SetI(-0.5);
-     },
-     false,
-     {"Der Wert für I ist mit <-0.500> ungültig"}},
-    {"K v last",
-     SOUGHT_K,
-     [](CPlenwickDoc& d) { d.SetV(0.00005); },
-     false,
-     {"Der Wert für v ist mit <0.000> ungültig"}},
-    {"Q computes nothing", SOUGHT_Q, [](CPlenwickDoc&) {}, false, {}},
-    {"DI on a record of zeros", SOUGHT_DI, [](CPlenwickDoc& d) { d = CPlenwickDoc(); }, true, {}},
-    {"unknown sought value", 5, [](CPlenwickDoc&) {}, false, {}},
-    {"negative sought value", -1, [](CPlenwickDoc&) {}, false, {}},
+    {"J complete", SOUGHT_J, {}, true, {}},
+    {"J needs no slope", SOUGHT_J, {{&D::SetI, 0}}, true, {}},
+    {"J reports only the first failure", SOUGHT_J, {{&D::SetV, 0}, {&D::SetDi, 0}}, false, {"Der Wert für v ist mit <0.000> ungültig"}},
+    {"J v at its bound", SOUGHT_J, {{&D::SetV, 0.0001}}, true, {}},
+    {"J Di below its bound", SOUGHT_J, {{&D::SetDi, 0.00009}}, false, {"Der Wert für Di ist mit <0.000> ungültig"}},
+    {"J g at upper bound", SOUGHT_J, {{&D::SetG, 100}}, true, {}},
+    {"J g at lower bound", SOUGHT_J, {{&D::SetG, 0.1}}, true, {}},
+    {"J g above", SOUGHT_J, {{&D::SetG, 100.0001}}, false, {"Der Wert für g ist mit <100.000100> ungültig"}},
+    {"J g below", SOUGHT_J, {{&D::SetG, 0.0999}}, false, {"Der Wert für g ist mit <0.099900> ungültig"}},
+    {"J g before k", SOUGHT_J, {{&D::SetG, 0}, {&D::SetK, 0}}, false, {"Der Wert für g ist mit <0.000000> ungültig"}},
+    {"J k at its bound", SOUGHT_J, {{&D::SetK, 0.000001}}, true, {}},
+    {"J k below", SOUGHT_J, {{&D::SetK, 0.0000009}}, false, {"Der Wert für k ist mit <0.000001> ungültig"}},
+    {"J k before Re", SOUGHT_J, {{&D::SetRe, 0}, {&D::SetK, 0}}, false, {"Der Wert für k ist mit <0.000000> ungültig"}},
+    {"J Re at its bound", SOUGHT_J, {{&D::SetRe, 0.0001}}, true, {}},
+    {"J Re negative", SOUGHT_J, {{&D::SetRe, -1234.5678}}, false, {"Der Wert für Re ist mit <-1234.568> ungültig"}},
+    {"J v not a number", SOUGHT_J, {{&D::SetV, kNaN}}, false, {"Der Wert für v ist mit <  nan> ungültig"}},
+    {"J g not a number", SOUGHT_J, {{&D::SetG, kNaN}}, false, {"Der Wert für g ist mit <nan> ungültig"}},
+    {"VQ needs neither v nor Re", SOUGHT_VQ, {{&D::SetV, 0}, {&D::SetRe, 0}}, true, {}},
+    {"VQ Di before g", SOUGHT_VQ, {{&D::SetG, 0}, {&D::SetDi, 0}}, false, {"Der Wert für Di ist mit <0.000> ungültig"}},
+    {"VQ k before I", SOUGHT_VQ, {{&D::SetI, 0}, {&D::SetK, 0}}, false, {"Der Wert für k ist mit <0.000000> ungültig"}},
+    {"VQ slope below 0.1 m/km", SOUGHT_VQ, {{&D::SetI, 0.00009}}, false, {"Der Wert für I ist mit <0.000> ungültig"}},
+    {"VQ slope at its bound", SOUGHT_VQ, {{&D::SetI, 0.0001}}, true, {}},
+    {"K needs neither k nor Re", SOUGHT_K, {{&D::SetK, 0}, {&D::SetRe, 0}}, true, {}},
+    {"K g before I", SOUGHT_K, {{&D::SetG, 200}, {&D::SetI, 0}}, false, {"Der Wert für g ist mit <200.000000> ungültig"}},
+    {"K I before v", SOUGHT_K, {{&D::SetV, 0}, {&D::SetI, -0.5}}, false, {"Der Wert für I ist mit <-0.500> ungültig"}},
+    {"K v last", SOUGHT_K, {{&D::SetV, 0.00005}}, false, {"Der Wert für v ist mit <0.000> ungültig"}},
+    {"Q computes nothing", SOUGHT_Q, {}, false, {}},
+    {"DI on a record of zeros", SOUGHT_DI, {{&D::SetV, 0}, {&D::SetDi, 0}, {&D::SetI, 0}, {&D::SetG, 0}, {&D::SetK, 0}, {&D::SetRe, 0}}, true, {}},
+    {"unknown sought value", 5, {}, false, {}},
+    {"negative sought value", -1, {}, false, {}},
 };
+// clang-format on
 
 TEST_F(PlenwickDocTest, ValidateChecksTheInputsOfTheSoughtParameterInOrder) {
     for (const ValidateCase& c : kValidateCases) {
         CPlenwickDoc record;
-        FillValid(record);
-        c.change(record);
+        for (const Change& change : kValidRecord) (record.*change.set)(change.value);
+        for (const Change& change : c.changes) (record.*change.set)(change.value);
         record.SetSought(c.sought);
         const size_t before = prompt.Messages().size();
         EXPECT_EQ(record.Validate(), c.valid) << c.name;

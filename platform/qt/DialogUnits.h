@@ -1,0 +1,32 @@
+// Dialog units: layout positions measured in the dialog font, a quarter of its average character
+// width horizontally and an eighth of its height vertically.
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <string>
+
+#include "platform/FormTemplate.h"
+
+namespace qtbackend {
+
+// The font a dialog template names; the classic dialog faces map to a metric-compatible sans serif.
+QFont DialogFont(const std::string& face, int points);
+
+class DialogUnits {
+public:
+    explicit DialogUnits(const QFont& font);
+
+    int BaseX() const { return baseX_; }
+    int BaseY() const { return baseY_; }
+    int X(int du) const;
+    int Y(int du) const;
+    // Each edge is mapped on its own, so neighbouring rectangles stay neighbours.
+    QRect Rect(const platform::DialogRect& rect) const;
+
+private:
+    int baseX_;
+    int baseY_;
+};
+
+}  // namespace qtbackend

@@ -1,0 +1,215 @@
+#include "platform/qt/QtDrawingContext.h"
+
+#include <QBrush>
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "platform/qt/Text.h"
+
+namespace qtbackend {
+
+namespace {
+
+constexpr int kBoldWeight = 700;
+constexpr std::uint8_t kFamilyRoman = 16, kFamilySwiss = 32, kFamilyModern = 48, kFamilyScript = 64,
+                       kFamilyDecorative = 80;
+
+QFont::StyleHint StyleHintFor(std::uint8_t pitchAndFamily) {
+    switch (pitchAndFamily & 0xF0) {
+        case kFamilyRoman:
+            return QFont::Serif;
+        case kFamilySwiss:
+            return QFont::SansSerif;
+        case kFamilyModern:
+            return QFont::Monospace;
+        case kFamilyScript:
+            return QFont::Cursive;
+        case kFamilyDecorative:
+            return QFont::Decorative;
+        default:
+            return QFont::AnyStyle;
+    }
+}
+
+QString DefaultFamilyFor(QFont::StyleHint hint) {
+    switch (hint) {
+        case QFont::Serif:
+            return QStringLiteral("Liberation Serif");
+        case QFont::Monospace:
+            return QStringLiteral("Liberation Mono");
+        default:
+            return QStringLiteral("Liberation Sans");
+    }
+}
+
+QColor ToQColor(platform::Rgb colour) { return QColor(colour.r, colour.g, colour.b); }
+
+Qt::PenStyle ToQtStyle(platform::PenStyle style) {
+    switch (style) {
+        case platform::PenStyle::Dash:
+            return Qt::DashLine;
+        case platform::PenStyle::Dot:
+            return Qt::DotLine;
+        case platform::PenStyle::DashDot:
+            return Qt::DashDotLine;
+        case platform::PenStyle::DashDotDot:
+            return Qt::DashDotDotLine;
+        case platform::PenStyle::Null:
+            return Qt::NoPen;
+        case platform::PenStyle::Solid:
+            break;
+    }
+    return Qt::SolidLine;
+}
+
+}  // namespace
+
+QFont FontFor(const platform::FontSpec& spec, const QFont& defaultFont, const QPaintDevice* device) {
+    const QFont::StyleHint hint = StyleHintFor(spec.pitchAndFamily);
+    QFont font(spec.faceName.empty() ? DefaultFamilyFor(hint) : ToQString(spec.faceName));
+    font.setStyleHint(hint);
+    if (spec.weight > 0) font.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight, 1, 1000)));
+    font.setItalic(spec.italic != 0);
+    font.setUnderline(spec.underline != 0);
+    font.setStrikeOut(spec.strikeOut != 0);
+
+    if (spec.height < 0) {
+        font.setPixelSize(-spec.height);
+    } else if (spec.height > 0) {
+        // A cell height: the em size that gives ascent plus descent of that many units.
+        QFont probe = font;
+        probe.setPixelSize(1000);
+        const qreal cell = QFontMetricsF(probe, device).height();
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.height * 1000.0 / cell))));
+    } else if (defaultFont.pixelSize() > 0) {
+        font.setPixelSize(defaultFont.pixelSize());
+    } else {
+        font.setPointSizeF(defaultFont.pointSizeF());
+    }
+
+    if (spec.width > 0) {
+        const qreal natural = QFontMetricsF(font, device).averageCharWidth();
+        if (natural > 0) font.setStretch(std::clamp(static_cast<int>(std::lround(100.0 * spec.width / natural)), 1, 4000));
+    }
+    return font;
+}
+
+QPen PenFor(const platform::PenSpec& spec) {
+    QPen pen(ToQColor(spec.colour));
+    pen.setStyle(ToQtStyle(spec.style));
+    pen.setWidth(std::max(1, spec.width));
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    return pen;
+}
+
+// Objects remember the context that made them: another context's object is foreign.
+class QtDrawingContext::ContextFont : public platform::Font {
+public:
+    ContextFont(const QtDrawingContext* owner, QFont font, int escapement)
+        : owner(owner), font(std::move(font)), escapement(escapement) {}
+    const QtDrawingContext* owner;
+    QFont font;
+    int escapement;
+};
+
+class QtDrawingContext::ContextPen : public platform::Pen {
+public:
+    ContextPen(const QtDrawingContext* owner, QPen pen) : owner(owner), pen(std::move(pen)) {}
+    const QtDrawingContext* owner;
+    QPen pen;
+};
+
+QtDrawingContext::QtDrawingContext(QPainter& painter)
+    : painter_(painter),
+      stockFont_(std::make_unique<ContextFont>(this, painter.font(), 0)),
+      stockPen_(std::make_unique<ContextPen>(this, PenFor(platform::PenSpec{}))),
+      selectedFont_(stockFont_.get()),
+      selectedPen_(stockPen_.get()),
+      font_(stockFont_->font),
+      pen_(stockPen_->pen) {
+    painter_.setRenderHint(QPainter::Antialiasing);
+    painter_.setRenderHint(QPainter::TextAntialiasing);
+}
+
+QtDrawingContext::~QtDrawingContext() = default;
+
+platform::TextMetrics QtDrawingContext::GetTextMetrics() {
+    const QFontMetrics metrics(font_, painter_.device());
+    return {metrics.height(), std::max(0, metrics.leading())};
+}
+
+platform::Extent QtDrawingContext::GetTextExtent(std::string_view text) {
+    const QFontMetrics metrics(font_, painter_.device());
+    return {metrics.horizontalAdvance(ToQString(text)), metrics.height()};
+}
+
+void QtDrawingContext::TextOut(int x, int y, std::string_view text) {
+    const QString qtext = ToQString(text);
+    const QFontMetrics metrics(font_, painter_.device());
+    const int width = metrics.horizontalAdvance(qtext);
+    int offset = 0;
+    if (align_ == platform::TextAlign::Right) offset = -width;
+    if (align_ == platform::TextAlign::Centre) offset = -width / 2;
+
+    painter_.save();
+    painter_.setFont(font_);
+    painter_.setPen(ToQColor(textColour_));
+    painter_.translate(x, y);
+    if (escapement_ != 0) painter_.rotate(-escapement_ / 10.0);
+    painter_.drawText(QPoint(offset, metrics.ascent()), qtext);
+    painter_.restore();
+}
+
+platform::TextAlign QtDrawingContext::SetTextAlign(platform::TextAlign align) {
+    return std::exchange(align_, align);
+}
+
+platform::Rgb QtDrawingContext::SetTextColor(platform::Rgb colour) { return std::exchange(textColour_, colour); }
+
+void QtDrawingContext::MoveTo(int x, int y) { current_ = QPoint(x, y); }
+
+void QtDrawingContext::LineTo(int x, int y) {
+    const QPoint end(x, y);
+    painter_.setPen(pen_);
+    painter_.drawLine(current_, end);
+    current_ = end;
+}
+
+void QtDrawingContext::Rectangle(int left, int top, int right, int bottom) {
+    painter_.setPen(pen_);
+    painter_.setBrush(Qt::white);
+    // The outline runs along the first and the last unit inside the right and bottom edges.
+    painter_.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
+    painter_.setBrush(Qt::NoBrush);
+}
+
+std::unique_ptr<platform::Font> QtDrawingContext::CreateFont(const platform::FontSpec& spec) {
+    return std::make_unique<ContextFont>(this, FontFor(spec, stockFont_->font, painter_.device()),
+                                         spec.escapement);
+}
+
+std::unique_ptr<platform::Pen> QtDrawingContext::CreatePen(const platform::PenSpec& spec) {
+    return std::make_unique<ContextPen>(this, PenFor(spec));
+}
+
+platform::Font* QtDrawingContext::SelectFont(platform::Font* font) {
+    auto* own = dynamic_cast<ContextFont*>(font);
+    if (!own || own->owner != this) return nullptr;
+    font_ = own->font;
+    escapement_ = own->escapement;
+    return std::exchange(selectedFont_, font);
+}
+
+platform::Pen* QtDrawingContext::SelectPen(platform::Pen* pen) {
+    auto* own = dynamic_cast<ContextPen*>(pen);
+    if (!own || own->owner != this) return nullptr;
+    pen_ = own->pen;
+    return std::exchange(selectedPen_, pen);
+}
+
+}  // namespace qtbackend

@@ -1,0 +1,31 @@
+#include "platform/qt/QtPrompt.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "platform/qt/Text.h"
+
+namespace qtbackend {
+
+QWidget* QtPrompt::Parent() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    return parent_ && parent_->isVisible() ? parent_.data() : nullptr;
+}
+
+void QtPrompt::Message(const std::string& text, platform::MessageIcon icon) {
+    QMessageBox box(icon == platform::MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
+                    QString::fromUtf8(platform::kApplicationTitle), ToQString(text), QMessageBox::Ok, Parent());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+int QtPrompt::RunDialog(const platform::DialogTemplate& dialog) {
+    const auto picture = pictures_.find(dialog.id);
+    TemplateDialog window(dialog, picture == pictures_.end() ? nullptr : &picture->second, Parent());
+    return window.exec();
+}
+
+void QtPrompt::SetDialogPicture(int dialogId, DialogPicture picture) { pictures_[dialogId] = std::move(picture); }
+
+}  // namespace qtbackend

@@ -1,0 +1,33 @@
+// The window's prompt: message boxes and the template dialogs, modal, each returning exactly where
+// the reaction waits for it.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <map>
+
+#include "platform/Prompt.h"
+#include "platform/qt/TemplateDialog.h"
+
+namespace qtbackend {
+
+class QtPrompt : public platform::Prompt {
+public:
+    // A message box titled with the application title, with an OK button and, for Exclamation, the
+    // warning icon.
+    void Message(const std::string& text, platform::MessageIcon icon) override;
+    int RunDialog(const platform::DialogTemplate& dialog) override;
+
+    // The window boxes belong to while no other window is active.
+    void SetParentWindow(QWidget* window) { parent_ = window; }
+    // Shows the picture in every dialog with this template id.
+    void SetDialogPicture(int dialogId, DialogPicture picture);
+
+private:
+    QWidget* Parent() const;
+
+    QPointer<QWidget> parent_;
+    std::map<int, DialogPicture> pictures_;
+};
+
+}  // namespace qtbackend

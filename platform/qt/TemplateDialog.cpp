@@ -1,0 +1,65 @@
+#include "platform/qt/TemplateDialog.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "platform/qt/DialogUnits.h"
+#include "platform/qt/Text.h"
+
+namespace qtbackend {
+
+namespace {
+
+// Layout in dialog units: a margin all round, the buttons in a row at the bottom right.
+constexpr int kMargin = 7;
+constexpr int kButtonWidth = 50;
+constexpr int kButtonHeight = 14;
+constexpr int kButtonGap = 6;
+constexpr int kPictureGap = 10;
+
+}  // namespace
+
+TemplateDialog::TemplateDialog(const platform::DialogTemplate& dialog, const DialogPicture* picture,
+                               QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      closeCode_(dialog.closeCode) {
+    setWindowTitle(ToQString(dialog.caption));
+    setFont(DialogFont(dialog.fontFace, dialog.fontPoints));
+    const DialogUnits units(font());
+    setFixedSize(units.X(dialog.width), units.Y(dialog.height));
+
+    int textLeft = kMargin;
+    if (picture) {
+        auto* image = new QLabel(this);
+        const QRect area = units.Rect(picture->rect);
+        image->setGeometry(area);
+        image->setAlignment(Qt::AlignCenter);
+        image->setPixmap(picture->pixmap.scaled(area.size() * picture->pixmap.devicePixelRatio(),
+                                                Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        textLeft = picture->rect.x + picture->rect.width + kPictureGap;
+    }
+
+    const int buttonTop = dialog.height - kMargin - kButtonHeight;
+    const int count = static_cast<int>(dialog.buttons.size());
+    int buttonLeft = dialog.width - kMargin - count * kButtonWidth - (count - 1) * kButtonGap;
+
+    auto* text = new QLabel(ToQString(dialog.text), this);
+    text->setTextFormat(Qt::PlainText);
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    text->setGeometry(units.Rect({textLeft, kMargin, dialog.width - kMargin - textLeft, buttonTop - 2 * kMargin}));
+
+    for (const platform::DialogButton& choice : dialog.buttons) {
+        auto* button = new QPushButton(ToQString(choice.caption), this);
+        button->setObjectName(QStringLiteral("button%1").arg(choice.id));
+        button->setGeometry(units.Rect({buttonLeft, buttonTop, kButtonWidth, kButtonHeight}));
+        button->setDefault(count == 1);
+        const int code = choice.code;
+        connect(button, &QPushButton::clicked, this, [this, code] { done(code); });
+        buttonLeft += kButtonWidth + kButtonGap;
+    }
+}
+
+void TemplateDialog::reject() { done(closeCode_); }
+
+}  // namespace qtbackend

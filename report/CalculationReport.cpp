@@ -1,0 +1,288 @@
+// The one-page calculation report: inputs, global data and the computed result of the record.
+#include <string>
+
+#include "form/PlenwickView.h"
+#include "hydraulics/PlenwickDoc.h"
+#include "hydraulics/ProgramName.h"
+#include "hydraulics/Units.h"
+#include "platform/Clock.h"
+#include "platform/Number.h"
+#include "report/ReportLayout.h"
+
+namespace {
+
+using hydraulics::units::kCubicMetrePerHour;
+using hydraulics::units::kLitrePerSecond;
+using hydraulics::units::kMetrePerKilometre;
+using hydraulics::units::kMicroSquareMetrePerSecond;
+using hydraulics::units::kMillimetre;
+using platform::Format;
+
+constexpr double kLineFactor = 1.4;
+
+const char* const kFontBold = "FontBold";
+const char* const kFontNormal = "FontNormal";
+const char* const kFontHeadline1 = "FontHeadline1";
+const char* const kFontHeadline2 = "FontHeadline2";
+const char* const kPenBorder = "borderall";
+const char* const kPenCheckbox = "checkbox";
+
+void RegisterFontsAndPens(ReportLayout& page) {
+    struct FontRow {
+        const char* name;
+        double size;
+        int weight;
+    };
+    constexpr FontRow fonts[] = {
+        {kFontBold, 1.1, 700}, {kFontNormal, 1.0, 400}, {kFontHeadline1, 1.5, 700}, {kFontHeadline2, 0.85, 700}};
+    constexpr int kRomanDefaultPitch = 16;
+    for (const FontRow& font : fonts) {
+        page.AddFont(font.size, font.name, 0, 0, 0, font.weight, 0, 0, 0, 0, 0, 0, 0, kRomanDefaultPitch, "Arial");
+    }
+    const platform::Rgb black{0, 0, 0};
+    page.AddPen(0.2, kPenBorder, platform::PenStyle::Solid, black);
+    page.AddPen(0.1, kPenCheckbox, platform::PenStyle::Solid, black);
+}
+
+void CreateAreas(ReportLayout& page) {
+    page.AddArea(5, 0, 5, 92, "header");
+    page.AddArea(5, 8, 5, 6, "body");
+    page.AddArea(5, 94, 5, 0, "footer");
+    page.AddSubArea("body", 0, 0, 0, 95, "headline");
+    page.AddSubArea("body", 0, 5, 0, 0, "detailouter");
+    page.AddSubArea("detailouter", 2, 2, 2, 2, "detail");
+}
+
+// The vertical space between blocks of the detail area.
+void Gap(LayoutArea& area) { area.Advance(0, 3); }
+
+// Label at the first tab stop, value at the next, no visible rule.
+void FieldLine(LayoutArea& area, const std::string& label, const std::string& value) {
+    area.NextTab();
+    area.WriteField(label, value, "", 0, FieldAnchor::LabelAtCursor, 1);
+    area.NewLine(kLineFactor);
+}
+
+// Label in the normal font, value in bold.
+void ResultLine(ReportLayout& page, LayoutArea& area, const std::string& label, const std::string& value) {
+    area.NextTab();
+    area.WriteText(label);
+    page.SelectFont(kFontBold);
+    area.NextTab();
+    area.WriteText(value);
+    area.NewLine(kLineFactor);
+    page.SelectFont(kFontNormal);
+}
+
+void PlainLine(LayoutArea& area, const std::string& label, const std::string& value) {
+    area.NextTab();
+    area.WriteText(label);
+    area.NextTab();
+    area.WriteText(value);
+    area.NewLine(kLineFactor);
+}
+
+void Heading(ReportLayout& page, LayoutArea& area, const char* number, const char* title) {
+    page.SelectFont(kFontBold);
+    area.WriteText(number);
+    area.NextTab();
+    area.WriteText(title);
+    area.NewLine(kLineFactor);
+    area.Advance(0, 1);
+    page.SelectFont(kFontNormal);
+}
+
+std::string FlowText(const char* format, double Q) {
+    return Format(format, Q * kLitrePerSecond.toDisplay, Q * kCubicMetrePerHour.toDisplay);
+}
+
+std::string DateLine(const platform::LocalTime& t) {
+    return Format("%02d.%02d.%4d, %02d:%02d:%02d", t.day, t.month, t.year, t.hour, t.minute, t.second);
+}
+
+}  // namespace
+
+void CPlenwickView::WriteRoughnessLine(LayoutArea& detail) {
+    FieldLine(detail, "Rauhigkeit k:", Format("%.1f [mm]", GetDocument()->GetK() * kMillimetre.toDisplay));
+}
+
+void CPlenwickView::WriteSlopeLine(LayoutArea& detail) {
+    FieldLine(detail, "Druckgefälle J:",
+              Format("%.3f [m/km]", GetDocument()->GetI() * kMetrePerKilometre.toDisplay));
+}
+
+void CPlenwickView::WriteLambdaLine(LayoutArea& detail) {
+    FieldLine(detail, "Lambda:", Format("%.2f [1]", GetDocument()->GetLambda()));
+}
+
+void CPlenwickView::WriteReynoldsLine(LayoutArea& detail) {
+    FieldLine(detail, "Reynoldszahl Re:", Format("%.2f [1]", GetDocument()->GetRe()));
+}
+
+void CPlenwickView::WritePartialFillingBlock(LayoutArea& detail) {
+    const CPlenwickDoc& doc = *GetDocument();
+    Gap(detail);
+    detail.NextTab();
+    detail.WriteText("Teilfüllung:");
+    detail.NewLine(kLineFactor);
+    PlainLine(detail, "ht:", Format("%.2f [mm]", doc.GetHt() * kMillimetre.toDisplay));
+    PlainLine(detail, "Qt:", FlowText("%.2f [l/s], %.2f [m³/h]", doc.GetQt()));
+    PlainLine(detail, "vt:", Format("%.2f [m/s]", doc.GetVt()));
+    PlainLine(detail, "Wasserspiegelbreite:", Format("%.2f [mm]", doc.GetSurfaceWidth() * kMillimetre.toDisplay));
+}
+
+void CPlenwickView::OnPrint(platform::DrawingContext& dc, platform::PrintInfo& info) {
+    const CPlenwickDoc& doc = *GetDocument();
+    ReportLayout page(dc, m_pageWidth, m_pageHeight, 0, 0, 0, 0);
+    RegisterFontsAndPens(page);
+    CreateAreas(page);
+
+    if (LayoutArea* header = page.FindArea("header")) {
+        page.SelectFont(kFontNormal);
+        header->Home();
+        header->Advance(0, 5);
+        header->WriteField("Datum:", DateLine(m_services.clock.Now()), kFontNormal, 0, FieldAnchor::LabelAtCursor,
+                           0);
+    }
+
+    if (LayoutArea* frame = page.FindArea("detailouter")) {
+        page.SelectPen(kPenBorder);
+        frame->DrawBorder();
+    }
+
+    if (LayoutArea* headline = page.FindArea("headline")) {
+        headline->AddTab(50);
+        page.SelectPen(kPenBorder);
+        headline->DrawBorder();
+        headline->Home();
+        headline->Advance(0, 10);
+        page.SelectFont(kFontHeadline1);
+        const platform::TextAlign previous = dc.SetTextAlign(platform::TextAlign::Centre);
+        headline->NextTab();
+        headline->WriteText(Format("%s %s - Berechnung von Rohrparametern", hydraulics::kProgramName,
+                                   hydraulics::kVersionText));
+        headline->NewLine(1.0);
+        page.SelectFont(kFontHeadline2);
+        headline->NextTab();
+        headline->WriteText("Die Berechnung erfolgt nach dem aktuellen ATV Arbeitsblatt 110 ");
+        dc.SetTextAlign(previous);
+    }
+
+    if (LayoutArea* detail = page.FindArea("detail")) {
+        page.SelectPen(kPenCheckbox);
+        detail->AddTab(7);
+        detail->AddTab(35);
+        detail->AddTab(50);
+        detail->Home();
+        detail->Advance(0, 1);
+        Heading(page, *detail, "1.", "Eingabeparameter");
+
+        const std::string mode = doc.IsFullFilling() ? "Vollfüllung" : "Teilfüllung";
+        const std::string diLine = Format("%.1f [mm]", doc.GetDi() * kMillimetre.toDisplay);
+        const std::string vLine = Format("%.2f [m/s]", doc.GetV());
+        const std::string qLine = FlowText("%.2f [l/s], %7.2f [m³/h]", doc.GetQ());
+        auto sought = [&](const std::string& parameter, const char* needed) {
+            FieldLine(*detail, "Gesuchter Parameter:", parameter + mode);
+            Gap(*detail);
+            FieldLine(*detail, "Benötigte Parameter:", needed);
+        };
+        switch (doc.GetSought()) {
+            case SOUGHT_J:
+                sought("Druckgefälle J[m/km],", "k, di, Q oder v, ny = f(T, rho), Re = f(ny, v, di)");
+                Gap(*detail);
+                FieldLine(*detail, "Innendurchmesser di:", diLine);
+                WriteRoughnessLine(*detail);
+                FieldLine(*detail, "Durchflußgeschw. v:", vLine);
+                FieldLine(*detail, "Durchfluß Q:", qLine);
+                WriteReynoldsLine(*detail);
+                WriteLambdaLine(*detail);
+                break;
+            case SOUGHT_VQ:
+                sought("Durchflussgeschwindigkeit v[m/s], Durchfluß Q[m³/h], [l/s],", "k, di, J, ny = f(T, rho)");
+                Gap(*detail);
+                FieldLine(*detail, "Innendurchmesser di:", diLine);
+                WriteRoughnessLine(*detail);
+                WriteSlopeLine(*detail);
+                WriteReynoldsLine(*detail);
+                WriteLambdaLine(*detail);
+                break;
+            case SOUGHT_K:
+                sought("Rauhigkeit k[mm],", "Q oder v, di, J, ny = f(T, rho)");
+                Gap(*detail);
+                FieldLine(*detail, "Durchflußgeschw. v:", vLine);
+                FieldLine(*detail, "Durchfluß Q:", qLine);
+                FieldLine(*detail, "Innendurchmesser di:", diLine);
+                WriteSlopeLine(*detail);
+                WriteReynoldsLine(*detail);
+                WriteLambdaLine(*detail);
+                break;
+            case SOUGHT_DI:
+                sought("Innendurchmesser di[mm],", "Lambda, J, Q oder v, g");
+                FieldLine(*detail, "oder:", "Re, Q oder v, ny = f(T, rho)");
+                FieldLine(*detail, "oder:", "Q und v");
+                Gap(*detail);
+                FieldLine(*detail, "Durchflußgeschw. v:", vLine);
+                WriteRoughnessLine(*detail);
+                FieldLine(*detail, "Durchfluß Q:", qLine);
+                WriteSlopeLine(*detail);
+                WriteReynoldsLine(*detail);
+                WriteLambdaLine(*detail);
+                break;
+            default:
+                break;
+        }
+
+        Gap(*detail);
+        Heading(page, *detail, "2.", "Globale Parameter");
+        FieldLine(*detail, "Erdbeschleunigung g:", Format("%.2f [m/s²]", doc.GetG()));
+        FieldLine(*detail, "Fluiddichte rho:", Format("%.2f [kg/m³]", doc.GetRho()));
+        FieldLine(*detail, "Fluidtemperatur T:", Format("%.2f [°C]", doc.GetT()));
+        FieldLine(*detail, "Kinematische Zähigkeit ny:",
+                  Format("%.2f [*10^(-6) [m²/s]]", doc.GetNy() * kMicroSquareMetrePerSecond.toDisplay));
+
+        Gap(*detail);
+        Heading(page, *detail, "3.", "Berechnete Werte");
+        const int soughtParameter = doc.GetSought();
+        const bool computes = soughtParameter == SOUGHT_J || soughtParameter == SOUGHT_VQ ||
+                              soughtParameter == SOUGHT_K || soughtParameter == SOUGHT_DI;
+        if (computes && !doc.IsCalculated()) {
+            detail->NextTab();
+            detail->WriteText("Kein Ergebnis berechnet.");
+            detail->NewLine(kLineFactor);
+        } else if (computes) {
+            switch (soughtParameter) {
+                case SOUGHT_J:
+                    ResultLine(page, *detail, "Druckgefälle I:",
+                               Format("%.3f [m/km]", doc.GetI() * kMetrePerKilometre.toDisplay));
+                    break;
+                case SOUGHT_VQ:
+                    ResultLine(page, *detail, "Durchflußgeschw. v:", vLine);
+                    ResultLine(page, *detail, "Durchfluß Q:", FlowText("%.2f [l/s], %.2f [m³/h]", doc.GetQ()));
+                    break;
+                case SOUGHT_K:
+                    ResultLine(page, *detail, "Rauhigleit k:",
+                               Format("%.2f [mm]", doc.GetK() * kMillimetre.toDisplay));
+                    break;
+                case SOUGHT_DI:
+                    ResultLine(page, *detail, "Innendurchmesser di:",
+                               Format("%.2f [mm]", doc.GetDi() * kMillimetre.toDisplay));
+                    break;
+            }
+            if (!doc.IsFullFilling()) WritePartialFillingBlock(*detail);
+        }
+    }
+
+    if (LayoutArea* footer = page.FindArea("footer")) {
+        footer->Home();
+        footer->Advance(0, 60);
+        page.SelectFont(kFontNormal);
+        footer->WriteText("Veltrum-Berlin");
+        const std::string pageText = Format("Seite %d von %d", info.currentPage, info.maxPage);
+        const platform::TextAlign previous = dc.SetTextAlign(platform::TextAlign::Right);
+        footer->MoveToRight();
+        footer->WriteText(pageText);
+        dc.SetTextAlign(previous);
+    }
+
+    page.Render();
+}
