@@ -299,13 +299,17 @@ void SyncDirectoryOf(const std::string& path) {
         ::fsync(dir.Get());
 }
 
+// A profile file in the machine directory is shared by every user of the machine: a new one is made
+// readable and writable for all, whatever the creator's umask.
+constexpr mode_t kSharedFileMode = 0666;
+
 // Replaces the file at path by one holding text: written to a sibling, synced and renamed over it.
 bool ReplaceFile(const std::string& path, std::string_view text, std::optional<mode_t> permissions) {
     std::string siblingPath;
     FileDescriptor sibling(CreateSibling(path, siblingPath));
     if (sibling.Get() < 0)
         return false;
-    const bool stored = (!permissions || ::fchmod(sibling.Get(), *permissions) == 0) &&
+    const bool stored = ::fchmod(sibling.Get(), permissions.value_or(kSharedFileMode)) == 0 &&
                         WriteAll(sibling.Get(), text) && ::fsync(sibling.Get()) == 0 && sibling.Close() &&
                         ::rename(siblingPath.c_str(), path.c_str()) == 0;
     if (!stored) {

@@ -1,0 +1,38 @@
+#include "app/gui/CommandTexts.h"
+
+#include <array>
+#include <utility>
+
+namespace {
+
+constexpr std::array<std::pair<Command, const char*>, 16> kPrompts{{
+    {Command::New, "Erstellt ein neues Dokument.\nNeu"},
+    {Command::Open, "Öffnet ein bestehendes Dokument.\nÖffnen"},
+    {Command::Save, "Speichert das aktive Dokument.\nSpeichern"},
+    {Command::SaveAs, "Speichert das aktive Dokument unter neuem Namen.\nSpeichern unter"},
+    {Command::PrintSetup, "Ändert den Drucker und die Druckoptionen.\nDruckereinrichtung"},
+    {Command::Print, "Druckt das aktive Dokument.\nDrucken"},
+    {Command::PrintPreview, "Zeigt ganze Seiten an.\nSeitenansicht"},
+    {Command::RecentFile1, "Öffnet dieses Dokument."},
+    {Command::Undo, "Macht die letzte Aktion rückgängig.\nRückgängig"},
+    {Command::Cut, "Entfernt die Markierung und überträgt sie in die Zwischenablage.\nAusschneiden"},
+    {Command::Copy, "Kopiert die Markierung und überträgt sie in die Zwischenablage.\nKopieren"},
+    {Command::Paste, "Fügt den Inhalt der Zwischenablage ein.\nEinfügen"},
+    {Command::About, "Zeigt Programminformationen und die Versionsnummer an.\nInfo"},
+    {Command::Exit, "Verläßt die Anwendung; fragt, ob Dokumente gespeichert werden sollen.\nBeenden"},
+    {Command::ToggleToolbar, "Blendet die Symbolleiste ein oder aus.\nSymbolleiste ein-/ausschalten"},
+    {Command::ToggleStatusBar, "Blendet die Statusleiste ein oder aus.\nStatusleiste ein-/ausschalten"},
+}};
+
+}  // namespace
+
+CommandPrompt PromptFor(Command command) {
+    for (const auto& [candidate, text] : kPrompts) {
+        if (candidate != command) continue;
+        const QString whole = QString::fromUtf8(text);
+        const qsizetype lineBreak = whole.indexOf(u'\n');
+        if (lineBreak < 0) return {whole, QString()};
+        return {whole.left(lineBreak), whole.mid(lineBreak + 1)};
+    }
+    return {};
+}

@@ -1,0 +1,81 @@
+// The form as a Qt widget: group boxes, labels and one widget per control, laid out from the form's
+// template in dialog units of its font.
+//
+// The widgets only mirror the controls (through their peers) and hand the user's input to the
+// ControlSet's user actions, so events reach the program in the same order as headless:
+// - the focus arriving at a control (click or Tab) is ControlSet::UserFocus, which runs the leave
+//   processing of the field that had it; Tab and Shift+Tab follow the template's tab order;
+// - typing is EditControl::TextEditedByUser, one change per edit, synchronously;
+// - clicks, picks and tab choices are UserClick, UserPick and UserSelectTab, which run the focused
+//   field's leave processing first;
+// - the focus moving to another window (a message box, a dialog, a popup, the preview) or to the
+//   menu or toolbar does not leave the field.
+// While an action runs, Qt's own focus changes are not reported; afterwards Qt's focus follows the
+// control that has the program's focus.
+#pragma once
+
+#include <QMetaObject>
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "platform/Controls.h"
+#include "platform/FormTemplate.h"
+#include "platform/qt/DialogUnits.h"
+
+namespace qtbackend {
+
+class Peer;
+
+class FormWidget : public QWidget {
+public:
+    FormWidget(const platform::FormTemplate& form, platform::ControlSet& controls, platform::ControlSink& sink,
+               QWidget* parent = nullptr);
+    ~FormWidget() override;
+
+    // Cuts the widgets off the controls (before the controls go away): no more input reaches them.
+    void Detach();
+    bool IsAttached() const { return attached_; }
+
+    // The widget of control id; nullptr when there is none.
+    QWidget* WidgetFor(int id) const;
+    // The control a widget, or a widget inside it, belongs to; 0 for none.
+    int IdOf(const QWidget* widget) const;
+
+    const DialogUnits& Units() const { return units_; }
+    platform::ControlSet& Controls() const { return controls_; }
+    platform::ControlSink& Sink() const { return sink_; }
+
+    // Runs one user action on the controls, then moves Qt's focus to the program's focus.
+    // Ignored while another action runs or after Detach.
+    void Dispatch(const std::function<void()>& action, Qt::FocusReason reason = Qt::OtherFocusReason);
+    // Within an action: gives control id the focus unless it has it; false when it cannot take it.
+    bool FocusOn(int id);
+
+protected:
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    void AddGroupBoxes(const platform::FormTemplate& form);
+    void AddLabels(const platform::FormTemplate& form);
+    void AddControls(const platform::FormTemplate& form);
+    void OnFocusChanged(QWidget* now);
+    void FollowFocus(Qt::FocusReason reason);
+    int PreviousTabStop() const;
+
+    platform::ControlSet& controls_;
+    platform::ControlSink& sink_;
+    DialogUnits units_;
+    std::vector<std::unique_ptr<Peer>> peers_;
+    std::map<const QWidget*, int> ids_;
+    std::map<int, QWidget*> widgets_;
+    std::map<int, bool> tabStops_;
+    QMetaObject::Connection focusConnection_;
+    bool attached_ = true;
+    bool dispatching_ = false;
+    int followDepth_ = 0;
+};
+
+}  // namespace qtbackend

@@ -1,0 +1,31 @@
+// The widget side of one control: mirrors the control's state into its widget and turns the
+// widget's input into the form's user actions.
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "platform/Controls.h"
+#include "platform/FormTemplate.h"
+
+namespace qtbackend {
+
+class FormWidget;
+
+class Peer : public platform::ControlPeer {
+public:
+    Peer(FormWidget& form, platform::Control& control) : form_(form), control_(control) {}
+
+    platform::Control& Control() const { return control_; }
+    virtual QWidget* Widget() const = 0;
+    void Repaint() override { Widget()->update(); }
+
+protected:
+    FormWidget& form_;
+    platform::Control& control_;
+};
+
+// The peer and widget (a child of the form) for one control of the template.
+std::unique_ptr<Peer> MakePeer(FormWidget& form, const platform::ControlTemplate& layout, platform::Control& control);
+
+}  // namespace qtbackend

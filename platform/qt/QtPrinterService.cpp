@@ -1,0 +1,156 @@
+#include "platform/qt/QtPrinterService.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSettings>
+#include <algorithm>
+
+#include "platform/Prompt.h"
+#include "platform/qt/QtDrawingContext.h"
+
+namespace qtbackend {
+
+namespace {
+
+constexpr int kFallbackResolution = 600;
+// A4 is 4961 x 7016 dots at 600 dpi; these margins leave 4676 x 6744.
+constexpr double kDotsToPoints = 72.0 / kFallbackResolution;
+const QMarginsF kFallbackMargins(142 * kDotsToPoints, 136 * kDotsToPoints, 143 * kDotsToPoints, 136 * kDotsToPoints);
+
+const QString kPreviewPagesKey = QStringLiteral("Settings/PreviewPages");
+
+// Measuring at the printer's resolution without starting a job: the begin and end steps of a preview.
+class MeasuringSurface {
+public:
+    explicit MeasuringSurface(int resolution) : image_(1, 1, QImage::Format_RGB32) {
+        const int dotsPerMetre = static_cast<int>(resolution / 0.0254 + 0.5);
+        image_.setDotsPerMeterX(dotsPerMetre);
+        image_.setDotsPerMeterY(dotsPerMetre);
+        painter_.begin(&image_);
+    }
+    QPainter& Painter() { return painter_; }
+
+private:
+    QImage image_;
+    QPainter painter_;
+};
+
+void PrintPages(platform::Printable& printable, QPrinter& printer, QtDrawingContext& dc, platform::PrintInfo& info) {
+    const int last = std::max(info.maxPage, info.minPage);
+    for (int page = info.minPage; page <= last; ++page) {
+        if (page > info.minPage) printer.newPage();
+        info.currentPage = page;
+        printable.OnPrint(dc, info);
+    }
+}
+
+}  // namespace
+
+std::unique_ptr<QPrinter> MakeFallbackPrinter() {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setResolution(kFallbackResolution);
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    printer->setPageOrientation(QPageLayout::Portrait);
+    printer->setPageMargins(kFallbackMargins, QPageLayout::Point);
+    return printer;
+}
+
+QtPrinterService::QtPrinterService() = default;
+
+QtPrinterService::~QtPrinterService() = default;
+
+QPrinter& QtPrinterService::JobPrinter() {
+    if (!printer_) {
+        const QPrinterInfo standard = QPrinterInfo::defaultPrinter();
+        if (standard.isNull()) {
+            printer_ = MakeFallbackPrinter();
+        } else {
+            printer_ = std::make_unique<QPrinter>(standard, QPrinter::HighResolution);
+        }
+        printer_->setDocName(QString::fromUtf8(platform::kApplicationTitle));
+    }
+    return *printer_;
+}
+
+platform::DefaultPrinter QtPrinterService::QueryDefaultPrinter() {
+    const QPrinterInfo standard = QPrinterInfo::defaultPrinter();
+    if (standard.isNull()) return {platform::DefaultPrinter::Status::NoDefaultPrinter, 0, 0};
+    QPrinter printer(standard, QPrinter::HighResolution);
+    if (!printer.isValid()) return {platform::DefaultPrinter::Status::SettingsUnreadable, 0, 0};
+    const QRect printable = printer.pageLayout().paintRectPixels(printer.resolution());
+    return {platform::DefaultPrinter::Status::Ok, printable.width(), printable.height()};
+}
+
+bool QtPrinterService::DoPreparePrinting(platform::PrintInfo& info) {
+    if (info.maxPage < info.minPage) info.maxPage = info.minPage;
+    if (info.preview) return true;
+
+    QPrinter& printer = JobPrinter();
+    QPrintDialog dialog(&printer, parent_);
+    dialog.setMinMax(info.minPage, info.maxPage);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        info.minPage = std::max(info.minPage, printer.fromPage());
+        info.maxPage = std::min(info.maxPage, printer.toPage());
+    }
+    return info.minPage <= info.maxPage;
+}
+
+void QtPrinterService::Print(platform::Printable& printable) {
+    platform::PrintInfo info;
+    if (!printable.OnPreparePrinting(info)) return;
+    QPrinter& printer = JobPrinter();
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        platform::ShowMessage("Der Druckauftrag konnte nicht gestartet werden.", platform::MessageIcon::Exclamation);
+        return;
+    }
+    QtDrawingContext dc(painter);
+    printable.OnBeginPrinting(dc, info);
+    PrintPages(printable, printer, dc, info);
+    printable.OnEndPrinting(dc, info);
+    painter.end();
+}
+
+void QtPrinterService::Preview(platform::Printable& printable) {
+    platform::PrintInfo info;
+    info.preview = true;
+    if (!printable.OnPreparePrinting(info)) return;
+
+    QPrinter& printer = JobPrinter();
+    MeasuringSurface measuring(printer.resolution());
+    QtDrawingContext measuringDc(measuring.Painter());
+    printable.OnBeginPrinting(measuringDc, info);
+
+    QPrintPreviewDialog dialog(&printer, parent_);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
+        QPainter painter(target);
+        QtDrawingContext dc(painter);
+        PrintPages(printable, *target, dc, info);
+    });
+    auto* pages = dialog.findChild<QPrintPreviewWidget*>();
+    QSettings settings;
+    if (pages && settings.value(kPreviewPagesKey, 1).toInt() == 2) pages->setFacingPagesViewMode();
+    if (parent_) dialog.resize(std::max(parent_->width(), 800), std::max(parent_->height(), 900));
+    dialog.exec();
+    if (pages) {
+        settings.setValue(kPreviewPagesKey, pages->viewMode() == QPrintPreviewWidget::FacingPagesView ? 2 : 1);
+    }
+    printable.OnEndPrinting(measuringDc, info);
+}
+
+void QtPrinterService::PrinterSetup() {
+    QPageSetupDialog dialog(&JobPrinter(), parent_);
+    dialog.exec();
+}
+
+}  // namespace qtbackend

@@ -1,0 +1,41 @@
+// Printing through Qt: the default printer's printable size, the print dialog, print jobs, the print
+// preview and the page setup, all in the printer's own dots (high resolution).
+//
+// One printer serves every job of the run, so a choice made in a dialog holds for the next job. With
+// no default printer it is a PDF printer of 600 dpi on A4 whose printable area is 4676 x 6744 dots.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+#include "platform/Printing.h"
+
+class QPrinter;
+
+namespace qtbackend {
+
+class QtPrinterService : public platform::PrinterService {
+public:
+    QtPrinterService();
+    ~QtPrinterService() override;
+
+    platform::DefaultPrinter QueryDefaultPrinter() override;
+    bool DoPreparePrinting(platform::PrintInfo& info) override;
+    void Print(platform::Printable& printable) override;
+    void Preview(platform::Printable& printable) override;
+    void PrinterSetup() override;
+
+    void SetParentWindow(QWidget* window) { parent_ = window; }
+    // The printer the jobs go to.
+    QPrinter& JobPrinter();
+
+private:
+    QPointer<QWidget> parent_;
+    std::unique_ptr<QPrinter> printer_;
+};
+
+// A printer for when there is no default printer: PDF, 600 dpi, A4, printable area 4676 x 6744 dots.
+std::unique_ptr<QPrinter> MakeFallbackPrinter();
+
+}  // namespace qtbackend
