@@ -22,6 +22,9 @@ using hydraulics::units::kMillimetre;
 // How di is shown when it follows from the pipe dimensions.
 constexpr const char* kDiFormat = "%5.2f";
 
+constexpr const char* kNoMatchingDnMessage =
+    "In dieser Wanddickenklasse existiert keine entsprechende Nennweite. Der DN-Wert wird auf den Anfangswert zurückgesetzt.";
+
 // Limits of a typed di and k, inclusive, in m.
 constexpr double kMinDi = 0.005;
 constexpr double kMaxDi = 5.0;
@@ -68,9 +71,7 @@ void CPlenwickView::OnClassChanged() {
             choice = position;
     }
     if (choice < 0) {
-        platform::ShowMessage(
-            "In dieser Wanddickenklasse existiert keine entsprechende Nennweite. Der DN-Wert wird auf den "
-            "Anfangswert zurückgesetzt.");
+        platform::ShowMessage(kNoMatchingDnMessage);
         choice = 0;
     }
     dnList.SetCurSel(choice);
