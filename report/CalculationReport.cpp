@@ -33,11 +33,14 @@ void RegisterFontsAndPens(ReportLayout& page) {
         double size;
         int weight;
     };
-    constexpr FontRow fonts[] = {
-        {kFontBold, 1.1, 700}, {kFontNormal, 1.0, 400}, {kFontHeadline1, 1.5, 700}, {kFontHeadline2, 0.85, 700}};
+    constexpr FontRow fonts[] = {{kFontBold, 1.1, 700},
+                                 {kFontNormal, 1.0, 400},
+                                 {kFontHeadline1, 1.5, 700},
+                                 {kFontHeadline2, 0.85, 700}};
     constexpr int kRomanDefaultPitch = 16;
     for (const FontRow& font : fonts) {
-        page.AddFont(font.size, font.name, 0, 0, 0, font.weight, 0, 0, 0, 0, 0, 0, 0, kRomanDefaultPitch, "Arial");
+        page.AddFont(font.size, font.name, 0, 0, 0, font.weight, 0, 0, 0, 0, 0, 0, 0, kRomanDefaultPitch,
+                     "Arial");
     }
     const platform::Rgb black{0, 0, 0};
     page.AddPen(0.2, kPenBorder, platform::PenStyle::Solid, black);
@@ -54,7 +57,9 @@ void CreateAreas(ReportLayout& page) {
 }
 
 // The vertical space between blocks of the detail area.
-void Gap(LayoutArea& area) { area.Advance(0, 3); }
+void Gap(LayoutArea& area) {
+    area.Advance(0, 3);
+}
 
 // Label at the first tab stop, value at the next, no visible rule.
 void FieldLine(LayoutArea& area, const std::string& label, const std::string& value) {
@@ -107,8 +112,8 @@ void CPlenwickView::WriteRoughnessLine(LayoutArea& detail) {
 }
 
 void CPlenwickView::WriteSlopeLine(LayoutArea& detail) {
-    FieldLine(detail, "Druckgefälle J:",
-              Format("%.3f [m/km]", GetDocument()->GetI() * kMetrePerKilometre.toDisplay));
+    FieldLine(detail,
+              "Druckgefälle J:", Format("%.3f [m/km]", GetDocument()->GetI() * kMetrePerKilometre.toDisplay));
 }
 
 void CPlenwickView::WriteLambdaLine(LayoutArea& detail) {
@@ -128,7 +133,8 @@ void CPlenwickView::WritePartialFillingBlock(LayoutArea& detail) {
     PlainLine(detail, "ht:", Format("%.2f [mm]", doc.GetHt() * kMillimetre.toDisplay));
     PlainLine(detail, "Qt:", FlowText("%.2f [l/s], %.2f [m³/h]", doc.GetQt()));
     PlainLine(detail, "vt:", Format("%.2f [m/s]", doc.GetVt()));
-    PlainLine(detail, "Wasserspiegelbreite:", Format("%.2f [mm]", doc.GetSurfaceWidth() * kMillimetre.toDisplay));
+    PlainLine(detail,
+              "Wasserspiegelbreite:", Format("%.2f [mm]", doc.GetSurfaceWidth() * kMillimetre.toDisplay));
 }
 
 void CPlenwickView::OnPrint(platform::DrawingContext& dc, platform::PrintInfo& info) {
@@ -141,8 +147,8 @@ void CPlenwickView::OnPrint(platform::DrawingContext& dc, platform::PrintInfo& i
         page.SelectFont(kFontNormal);
         header->Home();
         header->Advance(0, 5);
-        header->WriteField("Datum:", DateLine(m_services.clock.Now()), kFontNormal, 0, FieldAnchor::LabelAtCursor,
-                           0);
+        header->WriteField("Datum:", DateLine(m_services.clock.Now()), kFontNormal, 0,
+                           FieldAnchor::LabelAtCursor, 0);
     }
 
     if (LayoutArea* frame = page.FindArea("detailouter")) {
@@ -198,7 +204,8 @@ void CPlenwickView::OnPrint(platform::DrawingContext& dc, platform::PrintInfo& i
                 WriteLambdaLine(*detail);
                 break;
             case SOUGHT_VQ:
-                sought("Durchflussgeschwindigkeit v[m/s], Durchfluß Q[m³/h], [l/s],", "k, di, J, ny = f(T, rho)");
+                sought("Durchflussgeschwindigkeit v[m/s], Durchfluß Q[m³/h], [l/s],",
+                       "k, di, J, ny = f(T, rho)");
                 Gap(*detail);
                 FieldLine(*detail, "Innendurchmesser di:", diLine);
                 WriteRoughnessLine(*detail);
@@ -257,18 +264,20 @@ void CPlenwickView::OnPrint(platform::DrawingContext& dc, platform::PrintInfo& i
                     break;
                 case SOUGHT_VQ:
                     ResultLine(page, *detail, "Durchflußgeschw. v:", vLine);
-                    ResultLine(page, *detail, "Durchfluß Q:", FlowText("%.2f [l/s], %.2f [m³/h]", doc.GetQ()));
+                    ResultLine(page, *detail,
+                               "Durchfluß Q:", FlowText("%.2f [l/s], %.2f [m³/h]", doc.GetQ()));
                     break;
                 case SOUGHT_K:
-                    ResultLine(page, *detail, "Rauhigleit k:",
-                               Format("%.2f [mm]", doc.GetK() * kMillimetre.toDisplay));
+                    ResultLine(page, *detail,
+                               "Rauhigleit k:", Format("%.2f [mm]", doc.GetK() * kMillimetre.toDisplay));
                     break;
                 case SOUGHT_DI:
                     ResultLine(page, *detail, "Innendurchmesser di:",
                                Format("%.2f [mm]", doc.GetDi() * kMillimetre.toDisplay));
                     break;
             }
-            if (!doc.IsFullFilling()) WritePartialFillingBlock(*detail);
+            if (!doc.IsFullFilling())
+                WritePartialFillingBlock(*detail);
         }
     }
 
