@@ -60,11 +60,11 @@ void CPlenwickView::OnInitialUpdate() {
         doc.SetG(Number(IDC_G));
     }
     if (auto temperature = settings.ReadSetting(SettingsFile::kGlobalSection, SettingsFile::kTemperatureKey)) {
-        doc.SetT(platform::LeadingNumber(*temperature));
+        doc.SetT(platform::LeadingFiniteNumber(*temperature));
         Field(IDC_T).SetText(*temperature);
     }
     if (auto density = settings.ReadSetting(SettingsFile::kGlobalSection, SettingsFile::kDensityKey)) {
-        doc.SetRho(platform::LeadingNumber(*density));
+        doc.SetRho(platform::LeadingFiniteNumber(*density));
         Field(IDC_RHO).SetText(*density);
     }
     ShowViscosity();

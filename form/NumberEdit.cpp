@@ -24,16 +24,18 @@ void CNumberEdit::SetValid(bool valid) {
 }
 
 void CNumberEdit::ShowNumber(double x) {
-    if (std::fabs(x) < 1e-12) {
+    if (!std::isfinite(x) || std::fabs(x) < 1e-12) {
         SetText(std::string());
     } else {
         SetText(platform::Format("%f", x));
     }
 }
 
-void CNumberEdit::ShowFormatted(const char* format, double x) { SetText(platform::Format(format, x)); }
+void CNumberEdit::ShowFormatted(const char* format, double x) {
+    SetText(std::isfinite(x) ? platform::Format(format, x) : std::string());
+}
 
-double CNumberEdit::GetNumber() const { return platform::LeadingNumber(GetText()); }
+double CNumberEdit::GetNumber() const { return platform::LeadingFiniteNumber(GetText()); }
 
 void CNumberEdit::OnKillFocus() {
     std::string text = GetText();

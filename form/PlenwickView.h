@@ -49,7 +49,7 @@ public:
     // The link button's text colour, normal or pressed.
     static platform::Rgb LinkColour(bool pressed);
     // Draws the owner-drawn control id into dc, its rectangle starting at (left, top).
-    void OnDrawItem(int id, platform::DrawingContext& dc, int left, int top, bool pressed);
+    void OnDrawItem(int id, platform::DrawingContext& dc, int left, int top, bool pressed) override;
     // File commands of a document program that keeps nothing in files: always disabled, do nothing.
     static bool IsFileCommandEnabled() { return false; }
     void OnFileOpen() {}

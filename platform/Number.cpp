@@ -1,8 +1,10 @@
 #include "platform/Number.h"
 
 #include <cctype>
+#include <cfloat>
 #include <clocale>
 #include <climits>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -57,6 +59,11 @@ double LeadingNumber(std::string_view text) {
     }
     const std::string number(text.substr(start, end - start));
     return strtod_l(number.c_str(), nullptr, CLocale());
+}
+
+double LeadingFiniteNumber(std::string_view text) {
+    const double x = LeadingNumber(text);
+    return std::isinf(x) ? std::copysign(DBL_MAX, x) : x;
 }
 
 int LeadingInteger(std::string_view text) {

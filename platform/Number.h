@@ -11,6 +11,10 @@ namespace platform {
 // Never yields NaN; a prefix beyond the double range gives +-infinity.
 double LeadingNumber(std::string_view text);
 
+// The leading-number rule for entries: as LeadingNumber, but a prefix beyond the double range gives
+// the largest finite double of its sign, so that an entry never becomes infinite.
+double LeadingFiniteNumber(std::string_view text);
+
 // The integer variant: blanks, sign and decimal digits; saturates to the 32-bit range, 0 when none.
 int LeadingInteger(std::string_view text);
 

@@ -1,4 +1,5 @@
 // The one-page calculation report: inputs, global data and the computed result of the record.
+#include <cmath>
 #include <string>
 
 #include "form/PlenwickView.h"
@@ -20,12 +21,12 @@ using platform::Format;
 
 constexpr double kLineFactor = 1.4;
 
-const char* const kFontBold = "FontBold";
-const char* const kFontNormal = "FontNormal";
-const char* const kFontHeadline1 = "FontHeadline1";
-const char* const kFontHeadline2 = "FontHeadline2";
-const char* const kPenBorder = "borderall";
-const char* const kPenCheckbox = "checkbox";
+constexpr const char* kFontBold = "FontBold";
+constexpr const char* kFontNormal = "FontNormal";
+constexpr const char* kFontHeadline1 = "FontHeadline1";
+constexpr const char* kFontHeadline2 = "FontHeadline2";
+constexpr const char* kPenBorder = "borderall";
+constexpr const char* kPenCheckbox = "checkbox";
 
 void RegisterFontsAndPens(ReportLayout& page) {
     struct FontRow {
@@ -97,8 +98,18 @@ void Heading(ReportLayout& page, LayoutArea& area, const char* number, const cha
     page.SelectFont(kFontNormal);
 }
 
+// A quantity that is not finite is no value, as its empty field on the form says: printed as 0, like
+// every quantity that is not given.
+double Finite(double x) {
+    return std::isfinite(x) ? x : 0.0;
+}
+
+std::string NumberText(const char* format, double x) {
+    return Format(format, Finite(x));
+}
+
 std::string FlowText(const char* format, double Q) {
-    return Format(format, Q * kLitrePerSecond.toDisplay, Q * kCubicMetrePerHour.toDisplay);
+    return Format(format, Finite(Q * kLitrePerSecond.toDisplay), Finite(Q * kCubicMetrePerHour.toDisplay));
 }
 
 std::string DateLine(const platform::LocalTime& t) {
@@ -108,20 +119,21 @@ std::string DateLine(const platform::LocalTime& t) {
 }  // namespace
 
 void CPlenwickView::WriteRoughnessLine(LayoutArea& detail) {
-    FieldLine(detail, "Rauhigkeit k:", Format("%.1f [mm]", GetDocument()->GetK() * kMillimetre.toDisplay));
+    FieldLine(detail,
+              "Rauhigkeit k:", NumberText("%.1f [mm]", GetDocument()->GetK() * kMillimetre.toDisplay));
 }
 
 void CPlenwickView::WriteSlopeLine(LayoutArea& detail) {
-    FieldLine(detail,
-              "Druckgefälle J:", Format("%.3f [m/km]", GetDocument()->GetI() * kMetrePerKilometre.toDisplay));
+    FieldLine(detail, "Druckgefälle J:",
+              NumberText("%.3f [m/km]", GetDocument()->GetI() * kMetrePerKilometre.toDisplay));
 }
 
 void CPlenwickView::WriteLambdaLine(LayoutArea& detail) {
-    FieldLine(detail, "Lambda:", Format("%.2f [1]", GetDocument()->GetLambda()));
+    FieldLine(detail, "Lambda:", NumberText("%.2f [1]", GetDocument()->GetLambda()));
 }
 
 void CPlenwickView::WriteReynoldsLine(LayoutArea& detail) {
-    FieldLine(detail, "Reynoldszahl Re:", Format("%.2f [1]", GetDocument()->GetRe()));
+    FieldLine(detail, "Reynoldszahl Re:", NumberText("%.2f [1]", GetDocument()->GetRe()));
 }
 
 void CPlenwickView::WritePartialFillingBlock(LayoutArea& detail) {
@@ -130,11 +142,11 @@ void CPlenwickView::WritePartialFillingBlock(LayoutArea& detail) {
     detail.NextTab();
     detail.WriteText("Teilfüllung:");
     detail.NewLine(kLineFactor);
-    PlainLine(detail, "ht:", Format("%.2f [mm]", doc.GetHt() * kMillimetre.toDisplay));
+    PlainLine(detail, "ht:", NumberText("%.2f [mm]", doc.GetHt() * kMillimetre.toDisplay));
     PlainLine(detail, "Qt:", FlowText("%.2f [l/s], %.2f [m³/h]", doc.GetQt()));
-    PlainLine(detail, "vt:", Format("%.2f [m/s]", doc.GetVt()));
+    PlainLine(detail, "vt:", NumberText("%.2f [m/s]", doc.GetVt()));
     PlainLine(detail,
-              "Wasserspiegelbreite:", Format("%.2f [mm]", doc.GetSurfaceWidth() * kMillimetre.toDisplay));
+              "Wasserspiegelbreite:", NumberText("%.2f [mm]", doc.GetSurfaceWidth() * kMillimetre.toDisplay));
 }
 
 void CPlenwickView::OnPrint(platform::DrawingContext& dc, platform::PrintInfo& info) {
@@ -184,8 +196,8 @@ void CPlenwickView::OnPrint(platform::DrawingContext& dc, platform::PrintInfo& i
         Heading(page, *detail, "1.", "Eingabeparameter");
 
         const std::string mode = doc.IsFullFilling() ? "Vollfüllung" : "Teilfüllung";
-        const std::string diLine = Format("%.1f [mm]", doc.GetDi() * kMillimetre.toDisplay);
-        const std::string vLine = Format("%.2f [m/s]", doc.GetV());
+        const std::string diLine = NumberText("%.1f [mm]", doc.GetDi() * kMillimetre.toDisplay);
+        const std::string vLine = NumberText("%.2f [m/s]", doc.GetV());
         const std::string qLine = FlowText("%.2f [l/s], %7.2f [m³/h]", doc.GetQ());
         auto sought = [&](const std::string& parameter, const char* needed) {
             FieldLine(*detail, "Gesuchter Parameter:", parameter + mode);
@@ -241,11 +253,11 @@ void CPlenwickView::OnPrint(platform::DrawingContext& dc, platform::PrintInfo& i
 
         Gap(*detail);
         Heading(page, *detail, "2.", "Globale Parameter");
-        FieldLine(*detail, "Erdbeschleunigung g:", Format("%.2f [m/s²]", doc.GetG()));
-        FieldLine(*detail, "Fluiddichte rho:", Format("%.2f [kg/m³]", doc.GetRho()));
-        FieldLine(*detail, "Fluidtemperatur T:", Format("%.2f [°C]", doc.GetT()));
+        FieldLine(*detail, "Erdbeschleunigung g:", NumberText("%.2f [m/s²]", doc.GetG()));
+        FieldLine(*detail, "Fluiddichte rho:", NumberText("%.2f [kg/m³]", doc.GetRho()));
+        FieldLine(*detail, "Fluidtemperatur T:", NumberText("%.2f [°C]", doc.GetT()));
         FieldLine(*detail, "Kinematische Zähigkeit ny:",
-                  Format("%.2f [*10^(-6) [m²/s]]", doc.GetNy() * kMicroSquareMetrePerSecond.toDisplay));
+                  NumberText("%.2f [*10^(-6) [m²/s]]", doc.GetNy() * kMicroSquareMetrePerSecond.toDisplay));
 
         Gap(*detail);
         Heading(page, *detail, "3.", "Berechnete Werte");
@@ -260,7 +272,7 @@ void CPlenwickView::OnPrint(platform::DrawingContext& dc, platform::PrintInfo& i
             switch (soughtParameter) {
                 case SOUGHT_J:
                     ResultLine(page, *detail, "Druckgefälle I:",
-                               Format("%.3f [m/km]", doc.GetI() * kMetrePerKilometre.toDisplay));
+                               NumberText("%.3f [m/km]", doc.GetI() * kMetrePerKilometre.toDisplay));
                     break;
                 case SOUGHT_VQ:
                     ResultLine(page, *detail, "Durchflußgeschw. v:", vLine);
@@ -269,11 +281,11 @@ void CPlenwickView::OnPrint(platform::DrawingContext& dc, platform::PrintInfo& i
                     break;
                 case SOUGHT_K:
                     ResultLine(page, *detail,
-                               "Rauhigleit k:", Format("%.2f [mm]", doc.GetK() * kMillimetre.toDisplay));
+                               "Rauhigleit k:", NumberText("%.2f [mm]", doc.GetK() * kMillimetre.toDisplay));
                     break;
                 case SOUGHT_DI:
                     ResultLine(page, *detail, "Innendurchmesser di:",
-                               Format("%.2f [mm]", doc.GetDi() * kMillimetre.toDisplay));
+                               NumberText("%.2f [mm]", doc.GetDi() * kMillimetre.toDisplay));
                     break;
             }
             if (!doc.IsFullFilling())

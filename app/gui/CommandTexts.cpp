@@ -28,10 +28,12 @@ constexpr std::array<std::pair<Command, const char*>, 16> kPrompts{{
 
 CommandPrompt PromptFor(Command command) {
     for (const auto& [candidate, text] : kPrompts) {
-        if (candidate != command) continue;
+        if (candidate != command)
+            continue;
         const QString whole = QString::fromUtf8(text);
         const qsizetype lineBreak = whole.indexOf(u'\n');
-        if (lineBreak < 0) return {whole, QString()};
+        if (lineBreak < 0)
+            return {whole, QString()};
         return {whole.left(lineBreak), whole.mid(lineBreak + 1)};
     }
     return {};

@@ -7,7 +7,9 @@ namespace {
 
 const QString kSection = QStringLiteral("Recent File List");
 
-QString Key(int index) { return kSection + QStringLiteral("/File%1").arg(index + 1); }
+QString Key(int index) {
+    return kSection + QStringLiteral("/File%1").arg(index + 1);
+}
 
 }  // namespace
 
@@ -15,7 +17,8 @@ RecentFileList::RecentFileList() {
     const QSettings settings;
     for (int i = 0; i < kSize; ++i) {
         const QString file = settings.value(Key(i)).toString();
-        if (!file.isEmpty() && !files_.contains(file)) files_.append(file);
+        if (!file.isEmpty() && !files_.contains(file))
+            files_.append(file);
     }
 }
 

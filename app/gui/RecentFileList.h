@@ -6,7 +6,7 @@
 #include <QStringList>
 
 class RecentFileList {
-public:
+  public:
     static constexpr int kSize = 4;
 
     // Reads the list from the profile.
@@ -17,7 +17,7 @@ public:
     void Add(const QString& file);
     void Remove(const QString& file);
 
-private:
+  private:
     void Save() const;
 
     QStringList files_;

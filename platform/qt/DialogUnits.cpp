@@ -33,13 +33,19 @@ DialogUnits::DialogUnits(const QFont& font) {
         metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     baseX_ = (letters / 26 + 1) / 2;
     baseY_ = metrics.height();
-    if (baseX_ < 1) baseX_ = 1;
-    if (baseY_ < 1) baseY_ = 1;
+    if (baseX_ < 1)
+        baseX_ = 1;
+    if (baseY_ < 1)
+        baseY_ = 1;
 }
 
-int DialogUnits::X(int du) const { return MulDiv(du, baseX_, 4); }
+int DialogUnits::X(int du) const {
+    return MulDiv(du, baseX_, 4);
+}
 
-int DialogUnits::Y(int du) const { return MulDiv(du, baseY_, 8); }
+int DialogUnits::Y(int du) const {
+    return MulDiv(du, baseY_, 8);
+}
 
 QRect DialogUnits::Rect(const platform::DialogRect& rect) const {
     const int left = X(rect.x);

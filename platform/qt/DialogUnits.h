@@ -14,7 +14,7 @@ namespace qtbackend {
 QFont DialogFont(const std::string& face, int points);
 
 class DialogUnits {
-public:
+  public:
     explicit DialogUnits(const QFont& font);
 
     int BaseX() const { return baseX_; }
@@ -24,7 +24,7 @@ public:
     // Each edge is mapped on its own, so neighbouring rectangles stay neighbours.
     QRect Rect(const platform::DialogRect& rect) const;
 
-private:
+  private:
     int baseX_;
     int baseY_;
 };

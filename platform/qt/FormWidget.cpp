@@ -1,6 +1,7 @@
 #include "platform/qt/FormWidget.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 
@@ -9,12 +10,16 @@
 
 namespace qtbackend {
 
+namespace {
+
+// Room a label's text may take beyond its template rectangle, in dialog units.
+constexpr int kLabelOverrun = 12;
+
+}  // namespace
+
 FormWidget::FormWidget(const platform::FormTemplate& form, platform::ControlSet& controls,
                        platform::ControlSink& sink, QWidget* parent)
-    : QWidget(parent),
-      controls_(controls),
-      sink_(sink),
-      units_(DialogFont(form.fontFace, form.fontPoints)) {
+    : QWidget(parent), controls_(controls), sink_(sink), units_(DialogFont(form.fontFace, form.fontPoints)) {
     setObjectName(QStringLiteral("form%1").arg(form.id));
     setFont(DialogFont(form.fontFace, form.fontPoints));
     setFixedSize(units_.X(form.width), units_.Y(form.height));
@@ -38,23 +43,39 @@ FormWidget::~FormWidget() {
 }
 
 void FormWidget::AddGroupBoxes(const platform::FormTemplate& form) {
+    // The frame's top line runs through the middle of the caption, which sits on it near the left.
+    const int captionMiddle = QFontMetrics(font()).height() / 2;
+    const QString groupStyle =
+        QStringLiteral(
+            "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: %1px; }"
+            "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+            " left: %2px; padding: 0 2px; }")
+            .arg(captionMiddle)
+            .arg(units_.X(3));
     for (const platform::GroupBoxTemplate& group : form.groups) {
         auto* box = new QGroupBox(ToQString(group.caption), this);
         box->setGeometry(units_.Rect(group.rect));
+        box->setStyleSheet(groupStyle);
         box->setFocusPolicy(Qt::NoFocus);
     }
 }
 
 void FormWidget::AddLabels(const platform::FormTemplate& form) {
     for (const platform::ControlTemplate& control : form.controls) {
-        if (control.label.empty()) continue;
+        if (control.label.empty())
+            continue;
         auto* label = new QLabel(ToQString(control.label), this);
         label->setObjectName(QStringLiteral("label%1").arg(control.id));
         label->setTextFormat(Qt::PlainText);
         const Qt::Alignment horizontal =
             control.labelAlign == platform::LabelAlign::Right ? Qt::AlignRight : Qt::AlignLeft;
         label->setAlignment(horizontal | Qt::AlignTop);
-        label->setGeometry(units_.Rect(control.labelRect));
+        // The text may be wider in this font than in the template's: it may run on over its free side.
+        platform::DialogRect area = control.labelRect;
+        area.width += kLabelOverrun;
+        if (control.labelAlign == platform::LabelAlign::Right)
+            area.x -= kLabelOverrun;
+        label->setGeometry(units_.Rect(area));
     }
 }
 
@@ -62,13 +83,15 @@ void FormWidget::AddControls(const platform::FormTemplate& form) {
     QWidget* previous = nullptr;
     for (const platform::ControlTemplate& layout : form.controls) {
         platform::Control* control = controls_.Find(layout.id);
-        if (!control || control->Kind() != layout.kind) continue;
+        if (!control || control->Kind() != layout.kind)
+            continue;
         std::unique_ptr<Peer> peer = MakePeer(*this, layout, *control);
         QWidget* widget = peer->Widget();
         ids_[widget] = layout.id;
         widgets_[layout.id] = widget;
         tabStops_[layout.id] = layout.tabStop;
-        if (previous) setTabOrder(previous, widget);
+        if (previous)
+            setTabOrder(previous, widget);
         previous = widget;
 
         control->AttachPeer(peer.get());
@@ -79,7 +102,8 @@ void FormWidget::AddControls(const platform::FormTemplate& form) {
 }
 
 void FormWidget::Detach() {
-    if (!attached_) return;
+    if (!attached_)
+        return;
     attached_ = false;
     disconnect(focusConnection_);
     for (const auto& peer : peers_) peer->Control().AttachPeer(nullptr);
@@ -93,27 +117,34 @@ QWidget* FormWidget::WidgetFor(int id) const {
 int FormWidget::IdOf(const QWidget* widget) const {
     for (; widget && widget != this; widget = widget->parentWidget()) {
         const auto found = ids_.find(widget);
-        if (found != ids_.end()) return found->second;
+        if (found != ids_.end())
+            return found->second;
     }
     return 0;
 }
 
 void FormWidget::Dispatch(const std::function<void()>& action, Qt::FocusReason reason) {
-    if (!attached_ || dispatching_) return;
+    if (!attached_ || dispatching_)
+        return;
     dispatching_ = true;
     action();
     dispatching_ = false;
-    if (attached_) FollowFocus(reason);
+    if (attached_)
+        FollowFocus(reason);
 }
 
-bool FormWidget::FocusOn(int id) { return controls_.FocusedId() == id || controls_.UserFocus(id); }
+bool FormWidget::FocusOn(int id) {
+    return controls_.FocusedId() == id || controls_.UserFocus(id);
+}
 
 void FormWidget::OnFocusChanged(QWidget* now) {
     // Another window (message box, dialog, popup, preview) or the window losing the focus: the field
     // keeps it. The menu bar and the toolbar do not take it either.
-    if (!attached_ || dispatching_ || !now || now->window() != window()) return;
+    if (!attached_ || dispatching_ || !now || now->window() != window())
+        return;
     const int id = IdOf(now);
-    if (id == 0 || id == controls_.FocusedId()) return;
+    if (id == 0 || id == controls_.FocusedId())
+        return;
     Dispatch([this, id] { controls_.UserFocus(id); });
 }
 
@@ -143,19 +174,23 @@ int FormWidget::PreviousTabStop() const {
     const int count = static_cast<int>(order.size());
     int start = 0;
     for (int i = 0; i < count; ++i) {
-        if (order[static_cast<size_t>(i)]->Id() == controls_.FocusedId()) start = i;
+        if (order[static_cast<size_t>(i)]->Id() == controls_.FocusedId())
+            start = i;
     }
     for (int step = 1; step <= count; ++step) {
-        const platform::Control* candidate = order[static_cast<size_t>(((start - step) % count + count) % count)];
+        const platform::Control* candidate =
+            order[static_cast<size_t>(((start - step) % count + count) % count)];
         const auto stop = tabStops_.find(candidate->Id());
-        if (candidate->IsEnabled() && stop != tabStops_.end() && stop->second) return candidate->Id();
+        if (candidate->IsEnabled() && stop != tabStops_.end() && stop->second)
+            return candidate->Id();
     }
     return 0;
 }
 
 // Tab and Shift+Tab move through the template's tab stops, as ControlSet::UserTab does.
 bool FormWidget::focusNextPrevChild(bool next) {
-    if (!attached_) return QWidget::focusNextPrevChild(next);
+    if (!attached_)
+        return QWidget::focusNextPrevChild(next);
     Dispatch(
         [this, next] {
             if (next) {

@@ -30,9 +30,9 @@ namespace qtbackend {
 class Peer;
 
 class FormWidget : public QWidget {
-public:
-    FormWidget(const platform::FormTemplate& form, platform::ControlSet& controls, platform::ControlSink& sink,
-               QWidget* parent = nullptr);
+  public:
+    FormWidget(const platform::FormTemplate& form, platform::ControlSet& controls,
+               platform::ControlSink& sink, QWidget* parent = nullptr);
     ~FormWidget() override;
 
     // Cuts the widgets off the controls (before the controls go away): no more input reaches them.
@@ -54,10 +54,10 @@ public:
     // Within an action: gives control id the focus unless it has it; false when it cannot take it.
     bool FocusOn(int id);
 
-protected:
+  protected:
     bool focusNextPrevChild(bool next) override;
 
-private:
+  private:
     void AddGroupBoxes(const platform::FormTemplate& form);
     void AddLabels(const platform::FormTemplate& form);
     void AddControls(const platform::FormTemplate& form);

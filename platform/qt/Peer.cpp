@@ -25,6 +25,9 @@ namespace {
 // Height of a closed drop-down list, in dialog units.
 constexpr int kListHeight = 13;
 
+// The grey of disabled text that stays readable on a coloured background.
+const QColor kDisabledTextOnColour(109, 109, 109);
+
 QPalette PaletteWith(QPalette::ColorRole role, std::optional<platform::Rgb> colour) {
     QPalette palette;  // nothing set: everything inherited from the form
     if (colour) {
@@ -32,6 +35,8 @@ QPalette PaletteWith(QPalette::ColorRole role, std::optional<platform::Rgb> colo
         for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
             palette.setColor(group, role, qcolour);
         }
+        palette.setColor(QPalette::Disabled, QPalette::Text, kDisabledTextOnColour);
+        palette.setColor(QPalette::Disabled, QPalette::ButtonText, kDisabledTextOnColour);
     }
     return palette;
 }
@@ -40,12 +45,14 @@ Qt::FocusPolicy FocusPolicyFor(const platform::ControlTemplate& layout, Qt::Focu
     return layout.tabStop ? tabStopPolicy : Qt::NoFocus;
 }
 
-QString ObjectName(int id) { return QStringLiteral("control%1").arg(id); }
+QString ObjectName(int id) {
+    return QStringLiteral("control%1").arg(id);
+}
 
 // --- number and text fields ---
 
 class EditPeer : public Peer {
-public:
+  public:
     EditPeer(FormWidget& form, const platform::ControlTemplate& layout, platform::EditControl& control)
         : Peer(form, control), edit_(new QLineEdit(&form)) {
         edit_->setObjectName(ObjectName(layout.id));
@@ -53,9 +60,11 @@ public:
         edit_->setFocusPolicy(FocusPolicyFor(layout, Qt::StrongFocus));
         QObject::connect(edit_, &QLineEdit::textEdited, edit_, [this](const QString& text) {
             form_.Dispatch([&] {
-                if (form_.FocusOn(control_.Id())) Edit().TextEditedByUser(ToStdString(text));
+                if (form_.FocusOn(control_.Id()))
+                    Edit().TextEditedByUser(ToStdString(text));
             });
-            if (form_.IsAttached()) Synchronise();
+            if (form_.IsAttached())
+                Synchronise();
         });
     }
 
@@ -67,7 +76,8 @@ public:
         const QString text = ToQString(control.GetText());
         if (edit_->text() != text) {
             edit_->setText(text);
-            if (!edit_->hasFocus()) edit_->setCursorPosition(0);  // show the start, as a new text does
+            if (!edit_->hasFocus())
+                edit_->setCursorPosition(0);  // show the start, as a new text does
         }
         edit_->setEnabled(control.IsEnabled());
     }
@@ -78,7 +88,7 @@ public:
         edit_->update();
     }
 
-private:
+  private:
     platform::EditControl& Edit() const { return static_cast<platform::EditControl&>(control_); }
 
     QLineEdit* edit_;
@@ -88,10 +98,10 @@ private:
 
 // Turning the mouse wheel over a list that has no focus scrolls nothing and picks nothing.
 class DropDownList : public QComboBox {
-public:
+  public:
     using QComboBox::QComboBox;
 
-protected:
+  protected:
     void wheelEvent(QWheelEvent* event) override {
         if (hasFocus()) {
             QComboBox::wheelEvent(event);
@@ -102,7 +112,7 @@ protected:
 };
 
 class ListPeer : public Peer {
-public:
+  public:
     ListPeer(FormWidget& form, const platform::ControlTemplate& layout, platform::ListControl& control)
         : Peer(form, control), list_(new DropDownList(&form)) {
         list_->setObjectName(ObjectName(layout.id));
@@ -125,11 +135,13 @@ public:
         const int id = layout.id;
         QObject::connect(list_, qOverload<int>(&QComboBox::activated), list_, [this, id](int index) {
             form_.Dispatch([&] { form_.Controls().UserPick(id, index); });
-            if (form_.IsAttached()) Synchronise();
+            if (form_.IsAttached())
+                Synchronise();
         });
         QObject::connect(list_->lineEdit(), &QLineEdit::textEdited, list_, [this, id](const QString& text) {
             form_.Dispatch([&] { form_.Controls().UserEditListText(id, ToStdString(text)); });
-            if (form_.IsAttached()) Synchronise();
+            if (form_.IsAttached())
+                Synchronise();
         });
     }
 
@@ -147,18 +159,23 @@ public:
             list_->clear();
             for (const std::string& entry : control.Entries()) list_->addItem(ToQString(entry));
         }
-        if (list_->currentIndex() != control.GetCurSel()) list_->setCurrentIndex(control.GetCurSel());
+        if (list_->currentIndex() != control.GetCurSel())
+            list_->setCurrentIndex(control.GetCurSel());
         const QString text = ToQString(control.GetEditText());
-        if (line->text() != text) line->setText(text);
-        if (text == shownText) line->setCursorPosition(cursor);
+        if (line->text() != text)
+            line->setText(text);
+        if (text == shownText)
+            line->setCursorPosition(cursor);
         list_->setEnabled(control.IsEnabled());
     }
 
-private:
+  private:
     bool SameEntries(const std::vector<std::string>& entries) const {
-        if (list_->count() != static_cast<int>(entries.size())) return false;
+        if (list_->count() != static_cast<int>(entries.size()))
+            return false;
         for (int i = 0; i < list_->count(); ++i) {
-            if (list_->itemText(i) != ToQString(entries[static_cast<size_t>(i)])) return false;
+            if (list_->itemText(i) != ToQString(entries[static_cast<size_t>(i)]))
+                return false;
         }
         return true;
     }
@@ -169,11 +186,11 @@ private:
 // --- the tab control, drawn as a row of buttons ---
 
 class ButtonRow : public QWidget {
-public:
+  public:
     using QWidget::QWidget;
     std::function<void(int step)> onArrow;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override {
         if ((event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) && onArrow) {
             onArrow(event->key() == Qt::Key_Left ? -1 : 1);
@@ -184,7 +201,7 @@ protected:
 };
 
 class TabsPeer : public Peer {
-public:
+  public:
     TabsPeer(FormWidget& form, const platform::ControlTemplate& layout, platform::TabControl& control)
         : Peer(form, control), row_(new ButtonRow(&form)) {
         row_->setObjectName(ObjectName(layout.id));
@@ -197,7 +214,8 @@ public:
 
     void Synchronise() override {
         const platform::TabControl& tabs = Tabs();
-        if (!SameItems(tabs.Items())) Rebuild(tabs.Items());
+        if (!SameItems(tabs.Items()))
+            Rebuild(tabs.Items());
         for (size_t i = 0; i < buttons_.size(); ++i) {
             const QSignalBlocker blocker(buttons_[i]);
             buttons_[i]->setChecked(static_cast<int>(i) == tabs.GetCurSel());
@@ -205,20 +223,24 @@ public:
         row_->setEnabled(tabs.IsEnabled());
     }
 
-private:
+  private:
     platform::TabControl& Tabs() const { return static_cast<platform::TabControl&>(control_); }
 
     void Choose(int index) {
-        if (index < 0 || index >= Tabs().GetItemCount()) return;
+        if (index < 0 || index >= Tabs().GetItemCount())
+            return;
         const int id = control_.Id();
         form_.Dispatch([&] { form_.Controls().UserSelectTab(id, index); });
-        if (form_.IsAttached()) Synchronise();
+        if (form_.IsAttached())
+            Synchronise();
     }
 
     bool SameItems(const std::vector<std::string>& items) const {
-        if (buttons_.size() != items.size()) return false;
+        if (buttons_.size() != items.size())
+            return false;
         for (size_t i = 0; i < items.size(); ++i) {
-            if (buttons_[i]->text() != ToQString(items[i])) return false;
+            if (buttons_[i]->text() != ToQString(items[i]))
+                return false;
         }
         return true;
     }
@@ -257,8 +279,9 @@ private:
 // --- push buttons and radio buttons ---
 
 class PushButtonPeer : public Peer {
-public:
-    PushButtonPeer(FormWidget& form, const platform::ControlTemplate& layout, platform::ButtonControl& control)
+  public:
+    PushButtonPeer(FormWidget& form, const platform::ControlTemplate& layout,
+                   platform::ButtonControl& control)
         : Peer(form, control), button_(new QPushButton(ToQString(control.GetCaption()), &form)) {
         button_->setObjectName(ObjectName(layout.id));
         button_->setGeometry(form.Units().Rect(layout.rect));
@@ -280,12 +303,12 @@ public:
         button_->update();
     }
 
-private:
+  private:
     QPushButton* button_;
 };
 
 class RadioPeer : public Peer {
-public:
+  public:
     RadioPeer(FormWidget& form, const platform::ControlTemplate& layout, platform::ButtonControl& control)
         : Peer(form, control), radio_(new QRadioButton(ToQString(control.GetCaption()), &form)) {
         radio_->setObjectName(ObjectName(layout.id));
@@ -295,7 +318,8 @@ public:
         const int id = layout.id;
         QObject::connect(radio_, &QRadioButton::clicked, radio_, [this, id] {
             form_.Dispatch([&] { form_.Controls().UserClick(id); });
-            if (form_.IsAttached()) Synchronise();
+            if (form_.IsAttached())
+                Synchronise();
         });
     }
 
@@ -307,42 +331,45 @@ public:
         radio_->setEnabled(control_.IsEnabled());
     }
 
-private:
+  private:
     QRadioButton* radio_;
 };
 
 // --- owner-drawn buttons: the form draws them ---
 
 class OwnerDrawnButton : public QAbstractButton {
-public:
+  public:
     OwnerDrawnButton(QWidget* parent, std::function<void(QPainter&)> draw)
         : QAbstractButton(parent), draw_(std::move(draw)) {}
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setFont(font());
         draw_(painter);
     }
 
-private:
+  private:
     std::function<void(QPainter&)> draw_;
 };
 
 class OwnerDrawPeer : public Peer {
-public:
+  public:
     OwnerDrawPeer(FormWidget& form, const platform::ControlTemplate& layout, platform::ButtonControl& control)
-        : Peer(form, control), button_(new OwnerDrawnButton(&form, [this](QPainter& painter) { Draw(painter); })) {
+        : Peer(form, control),
+          button_(new OwnerDrawnButton(&form, [this](QPainter& painter) { Draw(painter); })) {
         button_->setObjectName(ObjectName(layout.id));
         button_->setGeometry(form.Units().Rect(layout.rect));
         button_->setFocusPolicy(FocusPolicyFor(layout, Qt::TabFocus));
         button_->setCursor(Qt::PointingHandCursor);
         const int id = layout.id;
         QObject::connect(button_, &QAbstractButton::pressed, button_, [this] {
-            if (form_.IsAttached()) Button().SetPressed(true);
+            if (form_.IsAttached())
+                Button().SetPressed(true);
         });
         QObject::connect(button_, &QAbstractButton::released, button_, [this] {
-            if (form_.IsAttached()) Button().SetPressed(false);
+            if (form_.IsAttached())
+                Button().SetPressed(false);
         });
         QObject::connect(button_, &QAbstractButton::clicked, button_,
                          [this, id] { form_.Dispatch([&] { form_.Controls().UserClick(id); }); });
@@ -352,9 +379,10 @@ public:
 
     void Synchronise() override { button_->setEnabled(control_.IsEnabled()); }
 
-private:
+  private:
     void Draw(QPainter& painter) {
-        if (!form_.IsAttached()) return;
+        if (!form_.IsAttached())
+            return;
         QtDrawingContext dc(painter);
         form_.Sink().OnDrawItem(control_.Id(), dc, 0, 0, Button().IsPressed());
     }
@@ -366,7 +394,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Peer> MakePeer(FormWidget& form, const platform::ControlTemplate& layout, platform::Control& control) {
+std::unique_ptr<Peer> MakePeer(FormWidget& form, const platform::ControlTemplate& layout,
+                               platform::Control& control) {
     switch (layout.kind) {
         case platform::ControlKind::Edit:
             return std::make_unique<EditPeer>(form, layout, static_cast<platform::EditControl&>(control));
@@ -375,11 +404,13 @@ std::unique_ptr<Peer> MakePeer(FormWidget& form, const platform::ControlTemplate
         case platform::ControlKind::Tabs:
             return std::make_unique<TabsPeer>(form, layout, static_cast<platform::TabControl&>(control));
         case platform::ControlKind::PushButton:
-            return std::make_unique<PushButtonPeer>(form, layout, static_cast<platform::ButtonControl&>(control));
+            return std::make_unique<PushButtonPeer>(form, layout,
+                                                    static_cast<platform::ButtonControl&>(control));
         case platform::ControlKind::RadioButton:
             return std::make_unique<RadioPeer>(form, layout, static_cast<platform::ButtonControl&>(control));
         case platform::ControlKind::OwnerDrawButton:
-            return std::make_unique<OwnerDrawPeer>(form, layout, static_cast<platform::ButtonControl&>(control));
+            return std::make_unique<OwnerDrawPeer>(form, layout,
+                                                   static_cast<platform::ButtonControl&>(control));
     }
     return nullptr;
 }

@@ -13,19 +13,20 @@ namespace qtbackend {
 class FormWidget;
 
 class Peer : public platform::ControlPeer {
-public:
+  public:
     Peer(FormWidget& form, platform::Control& control) : form_(form), control_(control) {}
 
     platform::Control& Control() const { return control_; }
     virtual QWidget* Widget() const = 0;
     void Repaint() override { Widget()->update(); }
 
-protected:
+  protected:
     FormWidget& form_;
     platform::Control& control_;
 };
 
 // The peer and widget (a child of the form) for one control of the template.
-std::unique_ptr<Peer> MakePeer(FormWidget& form, const platform::ControlTemplate& layout, platform::Control& control);
+std::unique_ptr<Peer> MakePeer(FormWidget& form, const platform::ControlTemplate& layout,
+                               platform::Control& control);
 
 }  // namespace qtbackend

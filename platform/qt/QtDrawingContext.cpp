@@ -46,7 +46,9 @@ QString DefaultFamilyFor(QFont::StyleHint hint) {
     }
 }
 
-QColor ToQColor(platform::Rgb colour) { return QColor(colour.r, colour.g, colour.b); }
+QColor ToQColor(platform::Rgb colour) {
+    return QColor(colour.r, colour.g, colour.b);
+}
 
 Qt::PenStyle ToQtStyle(platform::PenStyle style) {
     switch (style) {
@@ -72,7 +74,8 @@ QFont FontFor(const platform::FontSpec& spec, const QFont& defaultFont, const QP
     const QFont::StyleHint hint = StyleHintFor(spec.pitchAndFamily);
     QFont font(spec.faceName.empty() ? DefaultFamilyFor(hint) : ToQString(spec.faceName));
     font.setStyleHint(hint);
-    if (spec.weight > 0) font.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight, 1, 1000)));
+    if (spec.weight > 0)
+        font.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight, 1, 1000)));
     font.setItalic(spec.italic != 0);
     font.setUnderline(spec.underline != 0);
     font.setStrikeOut(spec.strikeOut != 0);
@@ -93,7 +96,8 @@ QFont FontFor(const platform::FontSpec& spec, const QFont& defaultFont, const QP
 
     if (spec.width > 0) {
         const qreal natural = QFontMetricsF(font, device).averageCharWidth();
-        if (natural > 0) font.setStretch(std::clamp(static_cast<int>(std::lround(100.0 * spec.width / natural)), 1, 4000));
+        if (natural > 0)
+            font.setStretch(std::clamp(static_cast<int>(std::lround(100.0 * spec.width / natural)), 1, 4000));
     }
     return font;
 }
@@ -109,7 +113,7 @@ QPen PenFor(const platform::PenSpec& spec) {
 
 // Objects remember the context that made them: another context's object is foreign.
 class QtDrawingContext::ContextFont : public platform::Font {
-public:
+  public:
     ContextFont(const QtDrawingContext* owner, QFont font, int escapement)
         : owner(owner), font(std::move(font)), escapement(escapement) {}
     const QtDrawingContext* owner;
@@ -118,7 +122,7 @@ public:
 };
 
 class QtDrawingContext::ContextPen : public platform::Pen {
-public:
+  public:
     ContextPen(const QtDrawingContext* owner, QPen pen) : owner(owner), pen(std::move(pen)) {}
     const QtDrawingContext* owner;
     QPen pen;
@@ -153,14 +157,17 @@ void QtDrawingContext::TextOut(int x, int y, std::string_view text) {
     const QFontMetrics metrics(font_, painter_.device());
     const int width = metrics.horizontalAdvance(qtext);
     int offset = 0;
-    if (align_ == platform::TextAlign::Right) offset = -width;
-    if (align_ == platform::TextAlign::Centre) offset = -width / 2;
+    if (align_ == platform::TextAlign::Right)
+        offset = -width;
+    if (align_ == platform::TextAlign::Centre)
+        offset = -width / 2;
 
     painter_.save();
     painter_.setFont(font_);
     painter_.setPen(ToQColor(textColour_));
     painter_.translate(x, y);
-    if (escapement_ != 0) painter_.rotate(-escapement_ / 10.0);
+    if (escapement_ != 0)
+        painter_.rotate(-escapement_ / 10.0);
     painter_.drawText(QPoint(offset, metrics.ascent()), qtext);
     painter_.restore();
 }
@@ -169,9 +176,13 @@ platform::TextAlign QtDrawingContext::SetTextAlign(platform::TextAlign align) {
     return std::exchange(align_, align);
 }
 
-platform::Rgb QtDrawingContext::SetTextColor(platform::Rgb colour) { return std::exchange(textColour_, colour); }
+platform::Rgb QtDrawingContext::SetTextColor(platform::Rgb colour) {
+    return std::exchange(textColour_, colour);
+}
 
-void QtDrawingContext::MoveTo(int x, int y) { current_ = QPoint(x, y); }
+void QtDrawingContext::MoveTo(int x, int y) {
+    current_ = QPoint(x, y);
+}
 
 void QtDrawingContext::LineTo(int x, int y) {
     const QPoint end(x, y);
@@ -199,7 +210,8 @@ std::unique_ptr<platform::Pen> QtDrawingContext::CreatePen(const platform::PenSp
 
 platform::Font* QtDrawingContext::SelectFont(platform::Font* font) {
     auto* own = dynamic_cast<ContextFont*>(font);
-    if (!own || own->owner != this) return nullptr;
+    if (!own || own->owner != this)
+        return nullptr;
     font_ = own->font;
     escapement_ = own->escapement;
     return std::exchange(selectedFont_, font);
@@ -207,7 +219,8 @@ platform::Font* QtDrawingContext::SelectFont(platform::Font* font) {
 
 platform::Pen* QtDrawingContext::SelectPen(platform::Pen* pen) {
     auto* own = dynamic_cast<ContextPen*>(pen);
-    if (!own || own->owner != this) return nullptr;
+    if (!own || own->owner != this)
+        return nullptr;
     pen_ = own->pen;
     return std::exchange(selectedPen_, pen);
 }

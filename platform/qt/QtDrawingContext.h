@@ -25,7 +25,7 @@ QFont FontFor(const platform::FontSpec& spec, const QFont& defaultFont, const QP
 QPen PenFor(const platform::PenSpec& spec);
 
 class QtDrawingContext : public platform::DrawingContext {
-public:
+  public:
     // The painter's font at construction is the stock font; the stock pen is solid, 1 unit, black.
     explicit QtDrawingContext(QPainter& painter);
     ~QtDrawingContext() override;
@@ -49,7 +49,7 @@ public:
     const QFont& CurrentFont() const { return font_; }
     const QPen& CurrentPen() const { return pen_; }
 
-private:
+  private:
     class ContextFont;
     class ContextPen;
 

@@ -1,8 +1,8 @@
 #include "platform/qt/QtPrinterService.h"
 
 #include <QImage>
-#include <QPainter>
 #include <QPageSetupDialog>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -19,15 +19,15 @@ namespace qtbackend {
 namespace {
 
 constexpr int kFallbackResolution = 600;
-// A4 is 4961 x 7016 dots at 600 dpi; these margins leave 4676 x 6744.
-constexpr double kDotsToPoints = 72.0 / kFallbackResolution;
-const QMarginsF kFallbackMargins(142 * kDotsToPoints, 136 * kDotsToPoints, 143 * kDotsToPoints, 136 * kDotsToPoints);
+// A4 is 4958 x 7017 dots at 600 dpi. Margins are whole points: these leave 4683 x 6751 dots, the
+// smallest area that holds the report's 4676 x 6744.
+const QMarginsF kFallbackMargins(16, 16, 17, 16);
 
 const QString kPreviewPagesKey = QStringLiteral("Settings/PreviewPages");
 
 // Measuring at the printer's resolution without starting a job: the begin and end steps of a preview.
 class MeasuringSurface {
-public:
+  public:
     explicit MeasuringSurface(int resolution) : image_(1, 1, QImage::Format_RGB32) {
         const int dotsPerMetre = static_cast<int>(resolution / 0.0254 + 0.5);
         image_.setDotsPerMeterX(dotsPerMetre);
@@ -36,15 +36,17 @@ public:
     }
     QPainter& Painter() { return painter_; }
 
-private:
+  private:
     QImage image_;
     QPainter painter_;
 };
 
-void PrintPages(platform::Printable& printable, QPrinter& printer, QtDrawingContext& dc, platform::PrintInfo& info) {
+void PrintPages(platform::Printable& printable, QPrinter& printer, QtDrawingContext& dc,
+                platform::PrintInfo& info) {
     const int last = std::max(info.maxPage, info.minPage);
     for (int page = info.minPage; page <= last; ++page) {
-        if (page > info.minPage) printer.newPage();
+        if (page > info.minPage)
+            printer.newPage();
         info.currentPage = page;
         printable.OnPrint(dc, info);
     }
@@ -81,23 +83,28 @@ QPrinter& QtPrinterService::JobPrinter() {
 
 platform::DefaultPrinter QtPrinterService::QueryDefaultPrinter() {
     const QPrinterInfo standard = QPrinterInfo::defaultPrinter();
-    if (standard.isNull()) return {platform::DefaultPrinter::Status::NoDefaultPrinter, 0, 0};
+    if (standard.isNull())
+        return {platform::DefaultPrinter::Status::NoDefaultPrinter, 0, 0};
     QPrinter printer(standard, QPrinter::HighResolution);
-    if (!printer.isValid()) return {platform::DefaultPrinter::Status::SettingsUnreadable, 0, 0};
+    if (!printer.isValid())
+        return {platform::DefaultPrinter::Status::SettingsUnreadable, 0, 0};
     const QRect printable = printer.pageLayout().paintRectPixels(printer.resolution());
     return {platform::DefaultPrinter::Status::Ok, printable.width(), printable.height()};
 }
 
 bool QtPrinterService::DoPreparePrinting(platform::PrintInfo& info) {
-    if (info.maxPage < info.minPage) info.maxPage = info.minPage;
-    if (info.preview) return true;
+    if (info.maxPage < info.minPage)
+        info.maxPage = info.minPage;
+    if (info.preview)
+        return true;
 
     QPrinter& printer = JobPrinter();
     QPrintDialog dialog(&printer, parent_);
     dialog.setMinMax(info.minPage, info.maxPage);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    if (dialog.exec() != QDialog::Accepted) return false;
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
         info.minPage = std::max(info.minPage, printer.fromPage());
         info.maxPage = std::min(info.maxPage, printer.toPage());
@@ -107,11 +114,13 @@ bool QtPrinterService::DoPreparePrinting(platform::PrintInfo& info) {
 
 void QtPrinterService::Print(platform::Printable& printable) {
     platform::PrintInfo info;
-    if (!printable.OnPreparePrinting(info)) return;
+    if (!printable.OnPreparePrinting(info))
+        return;
     QPrinter& printer = JobPrinter();
     QPainter painter;
     if (!painter.begin(&printer)) {
-        platform::ShowMessage("Der Druckauftrag konnte nicht gestartet werden.", platform::MessageIcon::Exclamation);
+        platform::ShowMessage("Der Druckauftrag konnte nicht gestartet werden.",
+                              platform::MessageIcon::Exclamation);
         return;
     }
     QtDrawingContext dc(painter);
@@ -124,7 +133,8 @@ void QtPrinterService::Print(platform::Printable& printable) {
 void QtPrinterService::Preview(platform::Printable& printable) {
     platform::PrintInfo info;
     info.preview = true;
-    if (!printable.OnPreparePrinting(info)) return;
+    if (!printable.OnPreparePrinting(info))
+        return;
 
     QPrinter& printer = JobPrinter();
     MeasuringSurface measuring(printer.resolution());
@@ -139,11 +149,14 @@ void QtPrinterService::Preview(platform::Printable& printable) {
     });
     auto* pages = dialog.findChild<QPrintPreviewWidget*>();
     QSettings settings;
-    if (pages && settings.value(kPreviewPagesKey, 1).toInt() == 2) pages->setFacingPagesViewMode();
-    if (parent_) dialog.resize(std::max(parent_->width(), 800), std::max(parent_->height(), 900));
+    if (pages && settings.value(kPreviewPagesKey, 1).toInt() == 2)
+        pages->setFacingPagesViewMode();
+    if (parent_)
+        dialog.resize(std::max(parent_->width(), 800), std::max(parent_->height(), 900));
     dialog.exec();
     if (pages) {
-        settings.setValue(kPreviewPagesKey, pages->viewMode() == QPrintPreviewWidget::FacingPagesView ? 2 : 1);
+        settings.setValue(kPreviewPagesKey,
+                          pages->viewMode() == QPrintPreviewWidget::FacingPagesView ? 2 : 1);
     }
     printable.OnEndPrinting(measuringDc, info);
 }

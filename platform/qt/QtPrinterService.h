@@ -2,7 +2,7 @@
 // preview and the page setup, all in the printer's own dots (high resolution).
 //
 // One printer serves every job of the run, so a choice made in a dialog holds for the next job. With
-// no default printer it is a PDF printer of 600 dpi on A4 whose printable area is 4676 x 6744 dots.
+// no default printer it is a PDF printer of 600 dpi on A4 whose printable area holds 4676 x 6744 dots.
 #pragma once
 
 #include <QPointer>
@@ -16,7 +16,7 @@ class QPrinter;
 namespace qtbackend {
 
 class QtPrinterService : public platform::PrinterService {
-public:
+  public:
     QtPrinterService();
     ~QtPrinterService() override;
 
@@ -30,12 +30,13 @@ public:
     // The printer the jobs go to.
     QPrinter& JobPrinter();
 
-private:
+  private:
     QPointer<QWidget> parent_;
     std::unique_ptr<QPrinter> printer_;
 };
 
-// A printer for when there is no default printer: PDF, 600 dpi, A4, printable area 4676 x 6744 dots.
+// A printer for when there is no default printer: PDF, 600 dpi, A4, with a printable area just large
+// enough for 4676 x 6744 dots.
 std::unique_ptr<QPrinter> MakeFallbackPrinter();
 
 }  // namespace qtbackend

@@ -8,14 +8,17 @@
 namespace qtbackend {
 
 QWidget* QtPrompt::Parent() const {
-    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
-    if (QWidget* active = QApplication::activeWindow()) return active;
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
     return parent_ && parent_->isVisible() ? parent_.data() : nullptr;
 }
 
 void QtPrompt::Message(const std::string& text, platform::MessageIcon icon) {
     QMessageBox box(icon == platform::MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
-                    QString::fromUtf8(platform::kApplicationTitle), ToQString(text), QMessageBox::Ok, Parent());
+                    QString::fromUtf8(platform::kApplicationTitle), ToQString(text), QMessageBox::Ok,
+                    Parent());
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
@@ -26,6 +29,8 @@ int QtPrompt::RunDialog(const platform::DialogTemplate& dialog) {
     return window.exec();
 }
 
-void QtPrompt::SetDialogPicture(int dialogId, DialogPicture picture) { pictures_[dialogId] = std::move(picture); }
+void QtPrompt::SetDialogPicture(int dialogId, DialogPicture picture) {
+    pictures_[dialogId] = std::move(picture);
+}
 
 }  // namespace qtbackend

@@ -12,7 +12,7 @@
 namespace qtbackend {
 
 class QtPrompt : public platform::Prompt {
-public:
+  public:
     // A message box titled with the application title, with an OK button and, for Exclamation, the
     // warning icon.
     void Message(const std::string& text, platform::MessageIcon icon) override;
@@ -23,7 +23,7 @@ public:
     // Shows the picture in every dialog with this template id.
     void SetDialogPicture(int dialogId, DialogPicture picture);
 
-private:
+  private:
     QWidget* Parent() const;
 
     QPointer<QWidget> parent_;

@@ -21,7 +21,8 @@ constexpr int kPictureGap = 10;
 
 TemplateDialog::TemplateDialog(const platform::DialogTemplate& dialog, const DialogPicture* picture,
                                QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent,
+              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       closeCode_(dialog.closeCode) {
     setWindowTitle(ToQString(dialog.caption));
     setFont(DialogFont(dialog.fontFace, dialog.fontPoints));
@@ -47,7 +48,8 @@ TemplateDialog::TemplateDialog(const platform::DialogTemplate& dialog, const Dia
     text->setTextFormat(Qt::PlainText);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    text->setGeometry(units.Rect({textLeft, kMargin, dialog.width - kMargin - textLeft, buttonTop - 2 * kMargin}));
+    text->setGeometry(
+        units.Rect({textLeft, kMargin, dialog.width - kMargin - textLeft, buttonTop - 2 * kMargin}));
 
     for (const platform::DialogButton& choice : dialog.buttons) {
         auto* button = new QPushButton(ToQString(choice.caption), this);
@@ -60,6 +62,8 @@ TemplateDialog::TemplateDialog(const platform::DialogTemplate& dialog, const Dia
     }
 }
 
-void TemplateDialog::reject() { done(closeCode_); }
+void TemplateDialog::reject() {
+    done(closeCode_);
+}
 
 }  // namespace qtbackend

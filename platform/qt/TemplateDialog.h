@@ -17,12 +17,12 @@ struct DialogPicture {
 };
 
 class TemplateDialog : public QDialog {
-public:
+  public:
     TemplateDialog(const platform::DialogTemplate& dialog, const DialogPicture* picture, QWidget* parent);
 
     void reject() override;
 
-private:
+  private:
     int closeCode_;
 };
 

@@ -1,0 +1,45 @@
+// One run of the program in its window: the Qt services, the application object and the main
+// window, started in the program's order.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "app/Application.h"
+#include "app/gui/MainFrame.h"
+#include "platform/Clock.h"
+#include "platform/XdgShell.h"
+#include "platform/qt/QtPrinterService.h"
+#include "platform/qt/QtPrompt.h"
+
+class QApplication;
+
+// Profile location, German texts of Qt's own dialogs, the window icon.
+void ConfigureApplication(QApplication& application);
+
+class GuiSession {
+  public:
+    GuiSession();
+    ~GuiSession();
+    GuiSession(const GuiSession&) = delete;
+    GuiSession& operator=(const GuiSession&) = delete;
+
+    // The main window with its bars, then the document and the form with its first showing, then
+    // the form goes into the window, which fits it and is shown. False when start-up fails.
+    bool Start(const std::string& fileToOpen = std::string());
+
+    QuellrixApp& App() { return app_; }
+    CMainFrame& Frame() { return *frame_; }
+    qtbackend::QtPrompt& Prompt() { return prompt_; }
+    qtbackend::QtPrinterService& Printer() { return printer_; }
+
+  private:
+    qtbackend::QtPrompt prompt_;
+    platform::ScopedPrompt installed_{prompt_};
+    qtbackend::QtPrinterService printer_;
+    platform::XdgShell shell_;
+    platform::SystemClock clock_;
+    QuellrixApp app_;
+    std::unique_ptr<CMainFrame>
+        frame_;  // goes before the application object, which holds the form's controls
+};

@@ -1,0 +1,62 @@
+#include "app/gui/LockIndicators.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QStatusBar>
+
+namespace {
+
+// Modifier bits of an X11 key event's state.
+constexpr quint32 kX11LockMask = 0x02;
+constexpr quint32 kX11NumLockMask = 0x10;
+
+QLabel* AddPane(QStatusBar& statusBar, const QString& text) {
+    auto* pane = new QLabel(&statusBar);
+    pane->setObjectName(text);
+    pane->setAlignment(Qt::AlignCenter);
+    pane->setFrameShape(QFrame::Panel);
+    pane->setFrameShadow(QFrame::Sunken);
+    pane->setMinimumWidth(QFontMetrics(pane->font()).horizontalAdvance(text) + 12);
+    pane->setProperty("indicator", text);
+    statusBar.addPermanentWidget(pane);
+    return pane;
+}
+
+void ShowPane(QLabel* pane, bool on) {
+    pane->setText(on ? pane->property("indicator").toString() : QString());
+}
+
+}  // namespace
+
+LockIndicators::LockIndicators(QStatusBar& statusBar)
+    : QObject(&statusBar),
+      capsLock_(AddPane(statusBar, QStringLiteral("UF"))),
+      numLock_(AddPane(statusBar, QStringLiteral("NUM"))),
+      scrollLock_(AddPane(statusBar, QStringLiteral("RF"))) {
+    qApp->installEventFilter(this);
+}
+
+void LockIndicators::Show(bool capsLock, bool numLock, bool scrollLock) {
+    ShowPane(capsLock_, capsLock);
+    ShowPane(numLock_, numLock);
+    ShowPane(scrollLock_, scrollLock);
+}
+
+bool LockIndicators::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (event->type() == QEvent::KeyPress && key->key() == Qt::Key_ScrollLock && !key->isAutoRepeat()) {
+            scrollLockOn_ = !scrollLockOn_;
+        }
+        if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+            const quint32 state = key->nativeModifiers();
+            Show((state & kX11LockMask) != 0, (state & kX11NumLockMask) != 0, scrollLockOn_);
+        } else {
+            ShowPane(scrollLock_, scrollLockOn_);
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,259 @@
+#include "app/gui/MainFrame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app/Application.h"
+#include "app/gui/CommandTexts.h"
+#include "app/gui/LockIndicators.h"
+#include "app/gui/Pictures.h"
+#include "form/CalculationFormTemplate.h"
+#include "form/PlenwickView.h"
+#include "hydraulics/PlenwickDoc.h"
+#include "platform/Prompt.h"
+#include "platform/qt/FormWidget.h"
+
+namespace {
+
+const QString kIdleText = QStringLiteral("Bereit");
+
+struct MenuEntry {
+    Command command;
+    const char* caption;  // nullptr: a separator
+};
+
+constexpr MenuEntry Separator() {
+    return {Command::New, nullptr};
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(QuellrixApp& app) : app_(app) {
+    setObjectName(QStringLiteral("mainFrame"));
+    setWindowIcon(ProgramIcon());
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    UpdateCommandStates();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QAction* CMainFrame::MakeAction(Command command, const char* caption) {
+    auto* action = new QAction(QString::fromUtf8(caption), this);
+    action->setObjectName(QStringLiteral("command%1").arg(static_cast<int>(command)));
+    const CommandPrompt prompt = PromptFor(command);
+    action->setStatusTip(prompt.statusTip);
+    if (!prompt.toolTip.isEmpty())
+        action->setToolTip(prompt.toolTip);
+    connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
+    actions_[command] = action;
+    return action;
+}
+
+void CMainFrame::CreateMenus() {
+    const std::vector<std::pair<const char*, std::vector<MenuEntry>>> menus = {
+        {"&Datei",
+         {{Command::New, "&Neu\tStrg+N"},
+          {Command::Open, "Ö&ffnen...\tStrg+O"},
+          {Command::Save, "S&peichern\tStrg+S"},
+          {Command::SaveAs, "Speichern &unter..."},
+          Separator(),
+          {Command::Print, "&Drucken...\tStrg+P"},
+          {Command::PrintPreview, "Sei&tenansicht"},
+          {Command::PrintSetup, "Drucker&einrichtung..."},
+          Separator(),
+          {Command::RecentFile1, "Letzte Datei"},
+          Separator(),
+          {Command::Exit, "&Beenden"}}},
+        {"&Bearbeiten",
+         {{Command::Undo, "&Rückgängig\tStrg+Z"},
+          Separator(),
+          {Command::Cut, "&Ausschneiden\tStrg+X"},
+          {Command::Copy, "&Kopieren\tStrg+C"},
+          {Command::Paste, "E&infügen\tStrg+V"}}},
+        {"&Ansicht",
+         {{Command::ToggleToolbar, "&Symbolleiste"}, {Command::ToggleStatusBar, "S&tatusleiste"}}},
+        {"&?", {{Command::About, "Inf&o über Quellrix..."}, {Command::Help, "Hilfe"}}},
+    };
+    for (const auto& [title, entries] : menus) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(title));
+        connect(menu, &QMenu::aboutToShow, this, [this] { UpdateCommandStates(); });
+        for (const MenuEntry& entry : entries) {
+            if (!entry.caption) {
+                menu->addSeparator();
+            } else {
+                menu->addAction(MakeAction(entry.command, entry.caption));
+            }
+        }
+        if (!fileMenu_)
+            fileMenu_ = menu;
+    }
+    recentPlaceholder_ = Action(Command::RecentFile1);
+    connect(fileMenu_, &QMenu::aboutToShow, this, [this] { UpdateRecentFileMenu(); });
+
+    // Bound shortcuts: printing. The disabled commands keep the keys free for the fields' own editing.
+    Action(Command::Print)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    Action(Command::ToggleToolbar)->setCheckable(true);
+    Action(Command::ToggleStatusBar)->setCheckable(true);
+}
+
+void CMainFrame::CreateToolBar() {
+    toolBar_ = new QToolBar(QStringLiteral("Standard"), this);
+    toolBar_->setObjectName(QStringLiteral("toolBar"));
+    toolBar_->setIconSize(QSize(16, 16));
+    toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    toolBar_->setMovable(true);
+    toolBar_->setFloatable(true);
+    toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
+    const std::vector<std::vector<Command>> groups = {
+        {Command::New, Command::Open, Command::Save},
+        {Command::Cut, Command::Copy, Command::Paste},
+        {Command::Print},
+        {Command::About},
+    };
+    for (const std::vector<Command>& group : groups) {
+        if (!toolBar_->actions().isEmpty())
+            toolBar_->addSeparator();
+        for (Command command : group) {
+            QAction* action = Action(command);
+            action->setIcon(ToolbarIcon(command));
+            toolBar_->addAction(action);
+        }
+    }
+    addToolBar(Qt::TopToolBarArea, toolBar_);
+    QAction* toggle = Action(Command::ToggleToolbar);
+    toggle->setChecked(true);
+    connect(toolBar_, &QToolBar::visibilityChanged, toggle, &QAction::setChecked);
+}
+
+void CMainFrame::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("statusBar"));
+    indicators_ = new LockIndicators(*bar);
+    bar->showMessage(kIdleText);
+    // A prompt that goes leaves the idle text behind it.
+    connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& message) {
+        if (message.isEmpty())
+            bar->showMessage(kIdleText);
+    });
+    Action(Command::ToggleStatusBar)->setChecked(true);
+}
+
+QAction* CMainFrame::Action(Command command) const {
+    const auto found = actions_.find(command);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+void CMainFrame::RunCommand(Command command) {
+    switch (command) {
+        case Command::ToggleToolbar:
+            toolBar_->setVisible(!toolBar_->isVisible());
+            break;
+        case Command::ToggleStatusBar:
+            statusBar()->setVisible(!statusBar()->isVisible());
+            Action(Command::ToggleStatusBar)->setChecked(statusBar()->isVisible());
+            break;
+        case Command::Exit:
+            close();
+            break;
+        case Command::RecentFile1:
+            break;  // the entries of the list open their files
+        default:
+            app_.Execute(command);
+            break;
+    }
+}
+
+void CMainFrame::UpdateCommandStates() {
+    for (const auto& [command, action] : actions_) {
+        switch (command) {
+            case Command::ToggleToolbar:
+            case Command::ToggleStatusBar:
+            case Command::Exit:
+                action->setEnabled(true);
+                break;
+            case Command::RecentFile1:
+                action->setEnabled(false);  // the placeholder of an empty list
+                break;
+            default:
+                action->setEnabled(app_.IsEnabled(command));
+                break;
+        }
+    }
+}
+
+void CMainFrame::UpdateRecentFileMenu() {
+    for (QAction* action : recentActions_) {
+        fileMenu_->removeAction(action);
+        action->deleteLater();
+    }
+    recentActions_.clear();
+    const QStringList& files = recentFiles_.Files();
+    recentPlaceholder_->setVisible(files.isEmpty());
+    for (int i = 0; i < files.size(); ++i) {
+        auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(files[i]), this);
+        action->setStatusTip(PromptFor(Command::RecentFile1).statusTip);
+        const QString file = files[i];
+        connect(action, &QAction::triggered, this, [this, file] { OpenRecentFile(file); });
+        fileMenu_->insertAction(recentPlaceholder_, action);
+        recentActions_.push_back(action);
+    }
+}
+
+void CMainFrame::OpenRecentFile(const QString& file) {
+    if (!app_.IsRunning())
+        return;
+    const QFileInfo info(file);
+    if (!info.isFile() || !info.isReadable()) {
+        platform::ShowMessage("Die Datei \"" + file.toStdString() + "\" wurde nicht gefunden.",
+                              platform::MessageIcon::Exclamation);
+        recentFiles_.Remove(file);
+        return;
+    }
+    // Opening reads nothing: the record keeps its values, the file names the document.
+    app_.Document().Serialize(false);
+    app_.Document().SetTitle(info.fileName().toStdString());
+    recentFiles_.Add(file);
+    UpdateCaption();
+}
+
+void CMainFrame::UpdateCaption() {
+    setWindowTitle(app_.IsRunning() ? QString::fromStdString(app_.Document().GetTitle()) : QString());
+}
+
+void CMainFrame::ShowForm(CPlenwickView& view) {
+    scrollArea_ = new QScrollArea(this);
+    scrollArea_->setObjectName(QStringLiteral("formArea"));
+    scrollArea_->setFrameShape(QFrame::NoFrame);
+    scrollArea_->setFocusPolicy(Qt::NoFocus);
+    form_ = new qtbackend::FormWidget(CalculationFormTemplate(), view.Controls(), view);
+    scrollArea_->setWidget(form_);
+    setCentralWidget(scrollArea_);
+    UpdateCaption();
+    UpdateCommandStates();
+    FitToForm();
+}
+
+// The window takes exactly the room its bars and the form need.
+void CMainFrame::FitToForm() {
+    scrollArea_->setMinimumSize(form_->size());
+    adjustSize();
+    resize(sizeHint().expandedTo(minimumSizeHint()));
+    scrollArea_->setMinimumSize(0, 0);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!closed_) {
+        closed_ = true;
+        if (form_)
+            form_->Detach();
+        app_.Close();  // the form writes the global data back
+    }
+    event->accept();
+}

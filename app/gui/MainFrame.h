@@ -1,0 +1,72 @@
+// The main window: menu bar, toolbar and status bar around the calculation form.
+//
+// Its caption is the document title alone ("Quellrix V 1.0", or the name of an opened file): the
+// window has no base title of its own. Commands go to the application object; toolbar, status bar
+// and the recent-file list belong to the window. Menu and toolbar commands leave the form's focus
+// where it is.
+#pragma once
+
+#include <QMainWindow>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "app/Commands.h"
+#include "app/gui/RecentFileList.h"
+
+class CPlenwickView;
+class LockIndicators;
+class QAction;
+class QMenu;
+class QScrollArea;
+class QToolBar;
+class QuellrixApp;
+
+namespace qtbackend {
+class FormWidget;
+}
+
+class CMainFrame : public QMainWindow {
+  public:
+    explicit CMainFrame(QuellrixApp& app);
+    ~CMainFrame() override;
+
+    // Puts the form of the view into the window, which then shrinks to the form's size.
+    void ShowForm(CPlenwickView& view);
+    qtbackend::FormWidget* Form() const { return form_; }
+
+    QAction* Action(Command command) const;
+    QToolBar* ToolBar() const { return toolBar_; }
+    LockIndicators* Indicators() const { return indicators_; }
+    RecentFileList& RecentFiles() { return recentFiles_; }
+
+    // The caption follows the document title; the command states follow the application.
+    void UpdateCaption();
+    void UpdateCommandStates();
+    // Opens a file of the recent-file list: the document takes its name and reads nothing.
+    void OpenRecentFile(const QString& file);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    QAction* MakeAction(Command command, const char* caption);
+    void RunCommand(Command command);
+    void UpdateRecentFileMenu();
+    void FitToForm();
+
+    QuellrixApp& app_;
+    RecentFileList recentFiles_;
+    std::map<Command, QAction*> actions_;
+    QMenu* fileMenu_ = nullptr;
+    QAction* recentPlaceholder_ = nullptr;
+    std::vector<QAction*> recentActions_;
+    QToolBar* toolBar_ = nullptr;
+    LockIndicators* indicators_ = nullptr;
+    QScrollArea* scrollArea_ = nullptr;
+    qtbackend::FormWidget* form_ = nullptr;
+    bool closed_ = false;
+};

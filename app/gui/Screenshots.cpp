@@ -1,0 +1,177 @@
+// quellrix-screenshots OUTDIR: starts the window and saves pictures of its typical states as PNG files.
+// Each window is drawn with a plain title bar of its caption; a message box or dialog is shown in
+// front of the main window.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
+#include <QTest>
+#include <cstdio>
+
+#include "app/gui/GuiSession.h"
+#include "app/gui/ModalAnswerer.h"
+#include "form/ControlIds.h"
+#include "form/PlenwickView.h"
+#include "platform/qt/FormWidget.h"
+
+namespace {
+
+QString outputDir;
+int failures = 0;
+
+void Save(const QPixmap& picture, const QString& name) {
+    const QString path = QDir(outputDir).filePath(name);
+    if (picture.isNull() || !picture.save(path)) {
+        std::fprintf(stderr, "could not save %s\n", qPrintable(path));
+        ++failures;
+        return;
+    }
+    std::printf("%s\n", qPrintable(path));
+}
+
+// A window as a desktop would show it: with a title bar carrying its caption and a close box.
+QPixmap Decorated(QWidget& window) {
+    const QPixmap content = window.grab();
+    const int bar = 26, border = 1;
+    const qreal ratio = content.devicePixelRatio();
+    const QSize size = content.deviceIndependentSize().toSize();
+    QPixmap picture(QSize(size.width() + 2 * border, size.height() + bar + border) * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(QColor(70, 74, 82));
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient title(0, 0, 0, bar);
+    title.setColorAt(0, QColor(92, 110, 150));
+    title.setColorAt(1, QColor(60, 78, 118));
+    painter.fillRect(QRect(0, 0, picture.width(), bar), title);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(13);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(10, 0, size.width() - 40, bar), Qt::AlignVCenter | Qt::AlignLeft,
+                     window.windowTitle());
+    const QRect close(size.width() - 22, 5, 16, 16);
+    painter.setPen(QPen(Qt::white, 2));
+    painter.drawLine(close.topLeft() + QPoint(4, 4), close.bottomRight() - QPoint(4, 4));
+    painter.drawLine(close.topRight() + QPoint(-4, 4), close.bottomLeft() + QPoint(4, -4));
+    painter.drawPixmap(border, bar, content);
+    return picture;
+}
+
+// The window alone, or the window with a box in front of it, centred as on a desktop.
+QPixmap Picture(QWidget& window, QWidget* box = nullptr) {
+    QPixmap picture = Decorated(window);
+    if (!box)
+        return picture;
+    const QPixmap front = Decorated(*box);
+    const QSize back = picture.deviceIndependentSize().toSize();
+    const QSize size = front.deviceIndependentSize().toSize();
+    const QPoint at((back.width() - size.width()) / 2, (back.height() - size.height()) / 3);
+    QPainter painter(&picture);
+    painter.fillRect(QRect(at + QPoint(4, 4), size), QColor(0, 0, 0, 70));  // shadow
+    painter.drawPixmap(at, front);
+    return picture;
+}
+
+QWidget* Widget(GuiSession& session, int id) {
+    return session.Frame().Form()->WidgetFor(id);
+}
+
+void Type(GuiSession& session, int id, const QString& text) {
+    auto* edit = qobject_cast<QLineEdit*>(Widget(session, id));
+    QTest::mouseClick(edit, Qt::LeftButton);
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+// The Tab key, pressed in the control that has the form's focus.
+void Tab(GuiSession& session) {
+    QTest::keyClick(Widget(session, session.App().View().Controls().FocusedId()), Qt::Key_Tab);
+}
+
+void Click(GuiSession& session, int id) {
+    QTest::mouseClick(Widget(session, id), Qt::LeftButton);
+}
+
+// Saves the next modal window (with the main window behind it), then closes it with the button
+// of that text (none: Escape).
+void CaptureModal(ModalAnswerer& answerer, GuiSession& session, const QString& name,
+                  const QString& buttonText = QString()) {
+    answerer.Then([&session, name, buttonText](QWidget* modal) {
+        RunEventsFor(300);
+        Save(Picture(session.Frame(), modal), name);
+        for (QAbstractButton* button : modal->findChildren<QAbstractButton*>()) {
+            if (!buttonText.isEmpty() && button->text().remove(u'&') == buttonText) {
+                button->click();
+                return;
+            }
+        }
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+    });
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    ConfigureApplication(application);
+    outputDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots/out");
+    QDir().mkpath(outputDir);
+
+    GuiSession session;
+    ModalAnswerer answerer;
+    // Without a default printer the start-up warns.
+    answerer.Then([](QWidget* modal) {
+        Save(Decorated(*modal), QStringLiteral("00-start-message.png"));
+        static_cast<QMessageBox*>(modal)->button(QMessageBox::Ok)->click();
+    });
+    if (!session.Start())
+        return 1;
+    CMainFrame& frame = session.Frame();
+    frame.activateWindow();
+    RunEventsFor(500);
+    Save(Picture(frame), QStringLiteral("01-start.png"));
+
+    Type(session, IDC_V, QStringLiteral("1"));
+    Tab(session);
+    Click(session, IDC_BERECHNEN);
+    RunEventsFor(300);
+    Save(Picture(frame), QStringLiteral("02-result.png"));
+
+    Click(session, IDC_PARTIAL_FILLING);
+    Type(session, IDC_HT, QStringLiteral("200"));
+    CaptureModal(answerer, session, QStringLiteral("03-partial-message.png"), QStringLiteral("OK"));
+    Tab(session);
+    RunEventsFor(300);
+    Save(Picture(frame), QStringLiteral("04-partial.png"));
+
+    Type(session, IDC_RE, QStringLiteral("50000"));
+    CaptureModal(answerer, session, QStringLiteral("05-re-dialog.png"), QStringLiteral("v"));
+    Tab(session);
+    RunEventsFor(300);
+    Save(Picture(frame), QStringLiteral("06-after-re-dialog.png"));
+
+    answerer.Then([](QWidget* modal) {
+        modal->resize(820, 980);
+        RunEventsFor(800);
+        Save(Decorated(*modal), QStringLiteral("07-preview.png"));
+        static_cast<QDialog*>(modal)->reject();
+    });
+    session.App().Execute(Command::PrintPreview);
+
+    CaptureModal(answerer, session, QStringLiteral("08-about.png"), QStringLiteral("OK"));
+    session.App().Execute(Command::About);
+
+    if (answerer.PendingHandlers() != 0) {
+        std::fprintf(stderr, "%d expected windows did not open\n", answerer.PendingHandlers());
+        ++failures;
+    }
+    frame.close();
+    return failures == 0 ? 0 : 1;
+}

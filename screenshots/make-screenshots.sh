@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Renders the Quellrix window in its typical states to PNG files in screenshots/out/ (under Xvfb, so
+# message boxes and dialogs appear in front of the window), in a fresh machine directory and profile.
+# Usage: screenshots/make-screenshots.sh [BUILD_DIR]   (default build/qt, configured with the GUI)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build/qt}
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  cmake -S . -B "$build" -G Ninja -DQUELLRIX_GUI=ON >/dev/null
+fi
+cmake --build "$build" --target quellrix-screenshots
+out=$PWD/screenshots/out
+mkdir -p "$out"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# No printer server: the start-up finds no default printer and jobs go to the A4 PDF printer.
+export CUPS_SERVER=$work/no-cups-server
+export WINDIR=$work/machine XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime TMPDIR=$work
+mkdir -p "$WINDIR" && mkdir -m 0700 "$XDG_RUNTIME_DIR"
+xvfb-run -a -s "-screen 0 1280x1100x24 -dpi 96" "$build/app/gui/quellrix-screenshots" "$out"

@@ -1,0 +1,234 @@
+// The whole program in its window: start-up, menus, toolbar and status bar, a calculation typed
+// and clicked as a user does, a clamping message, printing to PDF, the about box and closing.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+
+#include "GuiTestSupport.h"
+#include "app/gui/GuiSession.h"
+#include "app/gui/LockIndicators.h"
+#include "app/gui/ModalAnswerer.h"
+#include "form/ControlIds.h"
+#include "form/PlenwickView.h"
+#include "hydraulics/PlenwickDoc.h"
+#include "platform/headless/HeadlessPlatform.h"
+#include "platform/qt/FormWidget.h"
+
+namespace {
+
+QStringList ActionTexts(const QList<QAction*>& actions) {
+    QStringList texts;
+    for (QAction* action : actions) texts << (action->isSeparator() ? QStringLiteral("|") : action->text());
+    return texts;
+}
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    MainWindowTest() {
+        EXPECT_TRUE(session.Start());
+        guitest::ShowActive(session.Frame());
+    }
+
+    QWidget* Widget(int id) { return session.Frame().Form()->WidgetFor(id); }
+    QLineEdit* Edit(int id) { return qobject_cast<QLineEdit*>(Widget(id)); }
+    QAction* Action(Command command) { return session.Frame().Action(command); }
+    void PressTab() { guitest::PressKey(Widget(session.App().View().Controls().FocusedId()), Qt::Key_Tab); }
+
+    guitest::ScratchMachine machine;
+    ModalAnswerer answerer;  // answers the start-up's printer warning
+    GuiSession session;
+};
+
+TEST_F(MainWindowTest, StartsWithTheDocumentTitleAndWarnsOfTheMissingPrinter) {
+    EXPECT_EQ(session.Frame().windowTitle(), QStringLiteral("Quellrix V 1.0"));
+    ASSERT_EQ(answerer.MessageBoxes().size(), 1u);
+    EXPECT_TRUE(
+        answerer.MessageBoxes()[0].text.startsWith(QStringLiteral("Es ist kein Standarddrucker definiert!")));
+    EXPECT_EQ(answerer.MessageBoxes()[0].icon, QMessageBox::Warning);
+    // The first showing filled the form from the default settings file.
+    EXPECT_EQ(Edit(IDC_T)->text(), QStringLiteral("10.0"));
+    EXPECT_EQ(Edit(IDC_DI)->text(), QStringLiteral("101.00"));
+    EXPECT_FALSE(Edit(IDC_J)->isEnabled());
+}
+
+TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndStates) {
+    const QList<QAction*> menus = session.Frame().menuBar()->actions();
+    EXPECT_EQ(ActionTexts(menus), (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&?"}));
+    EXPECT_EQ(ActionTexts(menus[0]->menu()->actions()),
+              (QStringList{"&Neu\tStrg+N", "Ö&ffnen...\tStrg+O", "S&peichern\tStrg+S", "Speichern &unter...",
+                           "|", "&Drucken...\tStrg+P", "Sei&tenansicht", "Drucker&einrichtung...", "|",
+                           "Letzte Datei", "|", "&Beenden"}));
+    EXPECT_EQ(ActionTexts(menus[1]->menu()->actions()),
+              (QStringList{"&Rückgängig\tStrg+Z", "|", "&Ausschneiden\tStrg+X", "&Kopieren\tStrg+C",
+                           "E&infügen\tStrg+V"}));
+    EXPECT_EQ(ActionTexts(menus[2]->menu()->actions()), (QStringList{"&Symbolleiste", "S&tatusleiste"}));
+    EXPECT_EQ(ActionTexts(menus[3]->menu()->actions()), (QStringList{"Inf&o über Quellrix...", "Hilfe"}));
+
+    // Disabled even while a text field has the focus.
+    guitest::ClickInto(Edit(IDC_V));
+    session.Frame().UpdateCommandStates();
+    for (Command command : {Command::New, Command::Open, Command::Save, Command::SaveAs, Command::Undo,
+                            Command::Cut, Command::Copy, Command::Paste}) {
+        EXPECT_FALSE(Action(command)->isEnabled()) << static_cast<int>(command);
+    }
+    for (Command command : {Command::Print, Command::PrintPreview, Command::PrintSetup, Command::About,
+                            Command::Help, Command::Exit}) {
+        EXPECT_TRUE(Action(command)->isEnabled()) << static_cast<int>(command);
+    }
+    EXPECT_EQ(Action(Command::Print)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    EXPECT_EQ(Action(Command::Print)->statusTip(), QStringLiteral("Druckt das aktive Dokument."));
+    EXPECT_EQ(Action(Command::Print)->toolTip(), QStringLiteral("Drucken"));
+}
+
+TEST_F(MainWindowTest, ToolbarAndStatusBarShowAndHide) {
+    QToolBar* toolBar = session.Frame().ToolBar();
+    EXPECT_EQ(ActionTexts(toolBar->actions()),
+              (QStringList{"&Neu\tStrg+N", "Ö&ffnen...\tStrg+O", "S&peichern\tStrg+S", "|",
+                           "&Ausschneiden\tStrg+X", "&Kopieren\tStrg+C", "E&infügen\tStrg+V", "|",
+                           "&Drucken...\tStrg+P", "|", "Inf&o über Quellrix..."}));
+    for (QAction* action : toolBar->actions()) EXPECT_TRUE(action->isSeparator() || !action->icon().isNull());
+
+    QStatusBar* status = session.Frame().statusBar();
+    EXPECT_EQ(status->currentMessage(), QStringLiteral("Bereit"));
+    status->showMessage(QStringLiteral("Druckt das aktive Dokument."));
+    status->clearMessage();
+    EXPECT_EQ(status->currentMessage(), QStringLiteral("Bereit"));
+    const LockIndicators* locks = session.Frame().Indicators();
+    EXPECT_EQ(locks->CapsLock()->property("indicator").toString(), QStringLiteral("UF"));
+    EXPECT_EQ(locks->NumLock()->property("indicator").toString(), QStringLiteral("NUM"));
+    EXPECT_EQ(locks->ScrollLock()->property("indicator").toString(), QStringLiteral("RF"));
+
+    for (Command command : {Command::ToggleToolbar, Command::ToggleStatusBar}) {
+        EXPECT_TRUE(Action(command)->isChecked());
+        Action(command)->trigger();
+        EXPECT_FALSE(Action(command)->isChecked());
+        Action(command)->trigger();
+        EXPECT_TRUE(Action(command)->isChecked());
+    }
+    EXPECT_TRUE(toolBar->isVisible());
+    EXPECT_TRUE(status->isVisible());
+}
+
+TEST_F(MainWindowTest, WindowFitsTheForm) {
+    auto* area = session.Frame().findChild<QScrollArea*>(QStringLiteral("formArea"));
+    ASSERT_NE(area, nullptr);
+    EXPECT_EQ(area->viewport()->size(), session.Frame().Form()->size());
+}
+
+TEST_F(MainWindowTest, TypedVelocityAndBerechnenGiveTheSameJAsHeadless) {
+    guitest::TypeInto(Edit(IDC_V), QStringLiteral("1"));
+    PressTab();
+    guitest::ClickInto(Widget(IDC_BERECHNEN));
+
+    headless::HeadlessPlatform hp;
+    CPlenwickDoc doc;
+    CPlenwickView view(doc, hp.Services());
+    view.OnInitialUpdate();
+    view.Controls().UserType(IDC_V, "1");
+    view.Controls().UserTab();
+    view.Controls().UserClick(IDC_BERECHNEN);
+
+    ASSERT_FALSE(view.Field(IDC_J).GetText().empty());
+    EXPECT_EQ(Edit(IDC_J)->text().toStdString(), view.Field(IDC_J).GetText());
+    for (int id : {IDC_Q_LS, IDC_Q_M3H, IDC_RE, IDC_LAMBDA}) {
+        EXPECT_EQ(Edit(id)->text().toStdString(), view.Field(id).GetText()) << id;
+    }
+    EXPECT_EQ(Edit(IDC_J)->palette().color(QPalette::Disabled, QPalette::Base), QColor(240, 240, 0));
+    EXPECT_GT(guitest::CountPixels(Edit(IDC_J), {240, 240, 0}), 100);
+    EXPECT_EQ(answerer.MessageBoxes().size(), 1u);  // nothing beyond the printer warning
+}
+
+TEST_F(MainWindowTest, OutOfRangeEntryShowsItsMessageAndTheLimit) {
+    guitest::TypeInto(Edit(IDC_V), QStringLiteral("0,01"));
+    PressTab();
+    ASSERT_EQ(answerer.MessageBoxes().size(), 2u);
+    EXPECT_EQ(answerer.MessageBoxes()[1].text, QStringLiteral("v ist zu klein und wird begrenzt."));
+    EXPECT_EQ(answerer.MessageBoxes()[1].icon, QMessageBox::NoIcon);
+    EXPECT_EQ(Edit(IDC_V)->text(), QStringLiteral("0.050000"));
+    EXPECT_EQ(session.App().View().Controls().FocusedId(), IDC_Q_LS);
+}
+
+TEST_F(MainWindowTest, PrintsTheReportToPdf) {
+    guitest::TypeInto(Edit(IDC_V), QStringLiteral("1"));
+    PressTab();
+    guitest::ClickInto(Widget(IDC_BERECHNEN));
+    const QString pdf = machine.File(QStringLiteral("bericht.pdf"));
+    session.Printer().JobPrinter().setOutputFileName(pdf);
+    answerer.Then([](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); });
+    EXPECT_TRUE(session.App().Execute(Command::Print));
+    EXPECT_EQ(answerer.PendingHandlers(), 0);
+
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(pdftotext.waitForFinished(30000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    EXPECT_TRUE(text.contains(QStringLiteral("Quellrix V 1.0"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Seite 1 von 1"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(Edit(IDC_J)->text().left(5))) << text.toStdString();
+}
+
+TEST_F(MainWindowTest, AboutBoxOpensWithItsPictureAndClosesWithOk) {
+    QString title;
+    bool picture = false;
+    answerer.Then([&](QWidget* about) {
+        title = about->windowTitle();
+        for (QLabel* label : about->findChildren<QLabel*>()) picture = picture || !label->pixmap().isNull();
+        for (QPushButton* button : about->findChildren<QPushButton*>()) {
+            if (button->text() == QStringLiteral("OK"))
+                button->click();
+        }
+    });
+    Action(Command::About)->trigger();
+    EXPECT_EQ(answerer.PendingHandlers(), 0);
+    EXPECT_EQ(title, QStringLiteral("Info über Quellrix V 1.0"));
+    EXPECT_TRUE(picture);
+    EXPECT_TRUE(session.Frame().isVisible());
+}
+
+TEST_F(MainWindowTest, ClosingTheWindowWritesTheGlobalData) {
+    guitest::TypeInto(Edit(IDC_G), QStringLiteral("9,80"));
+    guitest::TypeInto(Edit(IDC_T), QStringLiteral("12"));  // leaves g
+    session.Frame().close();
+    EXPECT_FALSE(session.App().IsRunning());
+    QFile ini(machine.File(QStringLiteral("Rohre.ini")));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    const QString contents = QString::fromLatin1(ini.readAll());
+    EXPECT_TRUE(contents.contains(QStringLiteral("g=9.80"))) << contents.toStdString();
+    EXPECT_TRUE(contents.contains(QStringLiteral("Fluidtemperatur=12"))) << contents.toStdString();
+}
+
+TEST(MainWindowFileTest, AFileOnTheCommandLineNamesTheDocumentAndEntersTheRecentList) {
+    guitest::ScratchMachine machine;
+    ModalAnswerer answerer;
+    const QString file = machine.File(QStringLiteral("Leitung Nord.qrx"));
+    QFile(file).open(QIODevice::WriteOnly);
+    {
+        GuiSession session;
+        ASSERT_TRUE(session.Start(file.toStdString()));
+        EXPECT_EQ(session.Frame().windowTitle(), QStringLiteral("Leitung Nord.qrx"));
+        EXPECT_EQ(QSettings().value(QStringLiteral("Recent File List/File1")).toString(), file);
+
+        // A recent file that went away is reported and leaves the list.
+        session.Frame().RecentFiles().Add(machine.File(QStringLiteral("weg.qrx")));
+        session.Frame().OpenRecentFile(machine.File(QStringLiteral("weg.qrx")));
+        EXPECT_EQ(session.Frame().windowTitle(), QStringLiteral("Leitung Nord.qrx"));
+        EXPECT_EQ(session.Frame().RecentFiles().Files(), QStringList{file});
+    }
+    EXPECT_EQ(answerer.MessageBoxes().size(), 2u);  // the printer warning, the missing file
+
+    GuiSession failing;
+    EXPECT_FALSE(failing.Start(machine.File(QStringLiteral("fehlt.qrx")).toStdString()));
+}
+
+}  // namespace

@@ -1,0 +1,393 @@
+// Thousands of random user actions on the headless program, each one the form allows at that moment:
+// typing numbers and odd texts, leaving and tabbing, every button, every list entry and tab, filling
+// modes, dialog answers queued at random, menu commands and print jobs. After every action:
+// - no field shows a non-finite number ("nan", "inf"), except a text the user typed that is still there;
+// - a changed input quantity leaves the record not calculated (only "Berechnen" may mark it), an entry
+//   in v, Q, J, Re, λ, g, ρ, T, di or k that changes its quantity does so in any case, and an entry in
+//   ht, Qt or vt leaves the result state as it was;
+// - every printed page composes, and no printed value is non-finite.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <deque>
+#include <map>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "FormInvariants.h"
+#include "ScratchDirectory.h"
+#include "app/Application.h"
+#include "form/ControlIds.h"
+#include "platform/Number.h"
+#include "platform/headless/HeadlessPlatform.h"
+
+namespace robustness {
+namespace {
+
+// How a typed quantity reaches the record: which quantity, the factor to SI, when an entry counts as
+// a change (beyond the reaction's own tolerance), and how the reaction treats it.
+struct QuantityEntry {
+    int id;
+    double (CPlenwickDoc::*stored)() const;
+    double toSi;
+    double changedBeyond;   // an entry differing by more than this from the stored value changes it
+    bool emptyIsNoEntry;    // an empty field changes nothing
+    double low = -DBL_MAX;  // the clamp applied before storing
+    double high = DBL_MAX;
+    double clampedStep = 0;  // after the clamp, a difference up to this changes nothing
+};
+
+const std::vector<QuantityEntry> kQuantityEntries = {
+    {IDC_V, &CPlenwickDoc::GetV, 1, 1e-4, true},
+    {IDC_Q_LS, &CPlenwickDoc::GetQ, 0.001, 1e-4, false},
+    {IDC_Q_M3H, &CPlenwickDoc::GetQ, 1.0 / 3600, 1e-4, false},
+    {IDC_RE, &CPlenwickDoc::GetRe, 1, 1e-4, true, 2350, 5.7e7, 1.0001},
+    {IDC_LAMBDA, &CPlenwickDoc::GetLambda, 1, 1e-4, true},
+    {IDC_G, &CPlenwickDoc::GetG, 1, 0.01, false},
+    {IDC_RHO, &CPlenwickDoc::GetRho, 1, 0.1, false},
+    {IDC_T, &CPlenwickDoc::GetT, 1, 0.001, false},
+};
+// Every entry in these stores its quantity: J has no test for an unchanged value, di and k store each
+// keystroke and the comma rewrite on leaving.
+const std::set<int> kAlwaysStored = {IDC_J, IDC_DI, IDC_K};
+// Entries in these touch only the partial-filling values, which leave the result state alone.
+const std::set<int> kPartialFillingFields = {IDC_HT, IDC_QT_LS, IDC_QT_M3H, IDC_VT};
+
+// Texts that read oddly by the leading-number rule; besides them, 500 digits.
+const char* const kOddTexts[] = {"1e308",
+                                 "-0",
+                                 "nan",
+                                 "inf",
+                                 "1,5,5",
+                                 "",
+                                 " ",
+                                 "1e-310",
+                                 "NaN",
+                                 "-inf",
+                                 "Infinity",
+                                 "1e999",
+                                 "-1e999",
+                                 "0",
+                                 "abc",
+                                 "12abc",
+                                 "1e",
+                                 "-",
+                                 ".",
+                                 "0,0001",
+                                 "5000,1",
+                                 "-1e308",
+                                 "1.7976931348623157e308",
+                                 "4.9e-324",
+                                 "  7",
+                                 "2350",
+                                 "5.7e7",
+                                 "1e-12",
+                                 "0x1p3",
+                                 "1e+999999999"};
+
+// What each field usually holds, in its unit on the form; list texts are DN values.
+const std::map<int, double> kTypicalValues = {
+    {IDC_V, 1},     {IDC_Q_LS, 10},   {IDC_Q_M3H, 36}, {IDC_J, 10},     {IDC_RE, 1e5}, {IDC_LAMBDA, 0.02},
+    {IDC_G, 9.81},  {IDC_RHO, 1000},  {IDC_T, 10},     {IDC_NY, 1.3},   {IDC_DI, 100}, {IDC_K, 0.1},
+    {IDC_A, 0.008}, {IDC_DA, 118},    {IDC_S, 5},      {IDC_ZMA, 3.5},  {IDC_HT, 50},  {IDC_VT, 1},
+    {IDC_QT_LS, 5}, {IDC_QT_M3H, 18}, {IDC_DN, 300},   {IDC_CLASS, 300}};
+
+const std::vector<int> kButtons = {IDC_BERECHNEN, IDC_CLEAR, IDC_FULL_FILLING, IDC_PARTIAL_FILLING,
+                                   IDC_WEBLINK};
+const std::vector<int> kLists = {IDC_CLASS, IDC_DN, IDC_ROUGHNESS};
+const std::vector<Command> kCommands = {Command::Print, Command::PrintPreview, Command::Help, Command::About,
+                                        Command::PrintSetup};
+
+// The number a field reads from a typed text once its commas have become points.
+double TypedNumber(std::string text) {
+    std::replace(text.begin(), text.end(), ',', '.');
+    return platform::LeadingFiniteNumber(text);
+}
+
+class RandomSession {
+  public:
+    explicit RandomSession(unsigned seed) : seed_(seed), random_(seed) {
+        app_.Start();
+        hp_.transcript.TakeNew();
+    }
+    ~RandomSession() { app_.Close(); }
+
+    // Runs the actions, printing every printEvery of them; stops at the first broken invariant.
+    void Run(int actions, int printEvery) {
+        for (step_ = 1; step_ <= actions && !::testing::Test::HasFailure(); ++step_) {
+            Act();
+            if (step_ % printEvery == 0)
+                PrintAndCheck();
+        }
+    }
+    int CalculatedCount() const { return calculated_; }
+
+  private:
+    // One action chosen at random among those the form allows now.
+    void Act() {
+        const InputSnapshot before(Doc());
+        const bool wasCalculated = Doc().IsCalculated();
+        solverRan_ = false;
+        switch (Pick(12)) {
+            case 0:
+            case 1:
+            case 2:
+            case 3:
+            case 4:
+                TypeIntoField();
+                break;
+            case 5:
+            case 6:
+                ClickButton();
+                break;
+            case 7:
+                PickListEntry();
+                break;
+            case 8:
+                SelectTab();
+                break;
+            case 9:
+                QueueAnswers();
+                break;
+            case 10:
+                MoveFocus();
+                break;
+            default:
+                RunCommandOrEditList();
+                break;
+        }
+        CheckFields();
+        const std::string changed = InputSnapshot(Doc()).ChangedSince(before);
+        if (!solverRan_ && !changed.empty() && Doc().IsCalculated())
+            Fail("inputs " + changed + " changed, the record is still calculated");
+        if (Doc().IsCalculated() && !wasCalculated)
+            ++calculated_;
+    }
+
+    void TypeIntoField() {
+        std::vector<int> fields;
+        for (const platform::Control* control : Form().InTabOrder()) {
+            if (control->Kind() == platform::ControlKind::Edit && control->IsEnabled())
+                fields.push_back(control->Id());
+        }
+        if (fields.empty())
+            return;
+        const int id = fields[Pick(fields.size())];
+        const std::string text = RandomText(id);
+        // Focusing first runs the leave of the field that had the focus, so the record below is the
+        // one the entry meets.
+        if (!Form().UserFocus(id))
+            return;
+        const bool wasCalculated = Doc().IsCalculated();
+        const double storedBefore = StoredQuantity(id);
+        Note("type " + std::to_string(id) + " \"" + text.substr(0, 40) + "\"");
+        Form().UserType(id, text);
+        std::string rewritten = text;
+        std::replace(rewritten.begin(), rewritten.end(), ',', '.');
+        userTexts_[id] = {text, rewritten};
+
+        const int how = Pick(5);
+        if (how == 3)
+            return;  // the focus stays; a later action leaves the field
+        if (how == 4) {
+            ClickButton(IDC_BERECHNEN);  // leaves the field, then calculates
+            return;
+        }
+        Note(how == 2 ? "tab" : "leave");
+        how == 2 ? Form().UserTab() : Form().UserLeave();
+        CheckEntry(id, text, storedBefore, wasCalculated);
+    }
+
+    // The record after an entry was typed and left.
+    void CheckEntry(int id, const std::string& text, double storedBefore, bool wasCalculated) {
+        if (kPartialFillingFields.count(id) && Doc().IsCalculated() != wasCalculated)
+            Fail("a partial-filling entry changed the result state");
+        if (!Doc().IsCalculated())
+            return;
+        if (kAlwaysStored.count(id))
+            Fail("an entry in " + std::to_string(id) + " left the record calculated");
+        for (const QuantityEntry& entry : kQuantityEntries) {
+            if (entry.id != id || (entry.emptyIsNoEntry && text.empty()))
+                continue;
+            const double typed = TypedNumber(text) * entry.toSi;
+            if (!(std::fabs(typed - storedBefore) > entry.changedBeyond))
+                continue;
+            const double clamped = std::clamp(typed, entry.low, entry.high);
+            if (std::fabs(clamped - storedBefore) > entry.clampedStep)
+                Fail("the entry changed quantity " + std::to_string(id) + ", the record is still calculated");
+        }
+    }
+
+    double StoredQuantity(int id) {
+        for (const QuantityEntry& entry : kQuantityEntries) {
+            if (entry.id == id)
+                return (Doc().*entry.stored)();
+        }
+        return 0;
+    }
+
+    // "Berechnen" half of the time, so that results are reached and then disturbed.
+    void ClickButton() { ClickButton(Pick(2) ? IDC_BERECHNEN : kButtons[Pick(kButtons.size())]); }
+
+    void ClickButton(int id) {
+        if (!Form().Find(id)->IsEnabled())
+            return;
+        Note("click " + std::to_string(id));
+        solverRan_ = id == IDC_BERECHNEN;
+        Form().UserClick(id);
+    }
+
+    void PickListEntry() {
+        const int id = kLists[Pick(kLists.size())];
+        platform::ListControl* list = Form().FindList(id);
+        if (!list->IsEnabled() || list->GetCount() == 0)
+            return;
+        const int index = static_cast<int>(Pick(static_cast<size_t>(list->GetCount())));
+        Note("pick " + std::to_string(id) + " #" + std::to_string(index));
+        Form().UserPick(id, index);
+    }
+
+    void SelectTab() {
+        const int index = static_cast<int>(Pick(4));
+        Note("pick 1030 #" + std::to_string(index));
+        Form().UserSelectTab(IDC_SOUGHT, index);
+    }
+
+    void QueueAnswers() {
+        if (hp_.prompt.PendingAnswers() > 4)
+            return;
+        static const std::vector<int> kCodes = {1, 2, 3, 1, 2, 3, 0, 7, -1};
+        std::vector<int> codes(1 + Pick(3));
+        for (int& code : codes) code = kCodes[Pick(kCodes.size())];
+        Note("answer ...");
+        hp_.prompt.QueueAnswers(codes);
+    }
+
+    void MoveFocus() {
+        const bool tab = Pick(2) == 0;
+        Note(tab ? "tab" : "leave");
+        tab ? Form().UserTab() : Form().UserLeave();
+    }
+
+    void RunCommandOrEditList() {
+        if (Pick(3) == 0) {
+            const int id = Pick(2) ? IDC_DN : IDC_CLASS;
+            if (!Form().Find(id)->IsEnabled())
+                return;
+            const std::string text = RandomText(id);
+            Note("edit " + std::to_string(id) + " \"" + text.substr(0, 40) + "\"");
+            Form().UserEditListText(id, text);
+            return;
+        }
+        const Command command = kCommands[Pick(kCommands.size())];
+        Note("command " + std::to_string(static_cast<int>(command)));
+        app_.Execute(command);
+        if (command == Command::Print || command == Command::PrintPreview)
+            CheckPrinted();
+        hp_.transcript.TakeNew();
+    }
+
+    void PrintAndCheck() {
+        hp_.transcript.TakeNew();
+        Note("command print");
+        app_.Execute(Command::Print);
+        CheckPrinted();
+    }
+
+    void CheckPrinted() {
+        const std::vector<std::string> texts = PrintedTexts(hp_.transcript.TakeNew());
+        if (texts.empty())
+            Fail("the print job drew nothing");
+        for (const std::string& text : texts) {
+            if (ShowsNonFinite(text))
+                Fail("the report prints a non-finite value: " + text);
+        }
+    }
+
+    void CheckFields() {
+        for (const platform::Control* control : Form().InTabOrder()) {
+            if (control->Kind() != platform::ControlKind::Edit)
+                continue;
+            const std::string& text = static_cast<const platform::EditControl*>(control)->GetText();
+            const auto typed = userTexts_.find(control->Id());
+            const bool typedByUser = typed != userTexts_.end() && typed->second.count(text);
+            if (ShowsNonFinite(text) && !typedByUser)
+                Fail("field " + std::to_string(control->Id()) + " shows \"" + text + "\"");
+        }
+    }
+
+    // An odd text, a number of any magnitude, or (most of the time) what the field usually holds or a
+    // number near it; at times negative, at times with a decimal comma.
+    std::string RandomText(int id) {
+        const auto typical = kTypicalValues.find(id);
+        double x = typical == kTypicalValues.end() ? 1.0 : typical->second;
+        switch (Pick(6)) {
+            case 0: {
+                const size_t odd = Pick(std::size(kOddTexts) + 1);
+                return odd < std::size(kOddTexts) ? kOddTexts[odd] : std::string(500, '9');
+            }
+            case 1:
+                x = std::pow(10.0, std::uniform_real_distribution<double>(-6, 6)(random_));
+                break;
+            case 2:
+            case 3:
+                x *= std::pow(10.0, std::uniform_real_distribution<double>(-0.5, 0.5)(random_));
+                break;
+            default:
+                break;
+        }
+        std::string text = platform::Format("%.*g", static_cast<int>(1 + Pick(6)), x);
+        if (Pick(10) == 0)
+            text = "-" + text;
+        if (Pick(4) == 0)
+            std::replace(text.begin(), text.end(), '.', ',');
+        return text;
+    }
+
+    size_t Pick(size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(random_); }
+
+    void Note(std::string action) {
+        history_.push_back(std::move(action));
+        if (history_.size() > 30)
+            history_.pop_front();
+    }
+
+    void Fail(const std::string& what) {
+        std::string recent;
+        for (const std::string& action : history_) recent += "\n  " + action;
+        ADD_FAILURE() << "seed " << seed_ << ", action " << step_ << ": " << what
+                      << "\nlast actions:" << recent;
+    }
+
+    platform::ControlSet& Form() { return app_.View().Controls(); }
+    const CPlenwickDoc& Doc() { return app_.Document(); }
+
+    ScratchDirectory directory_;  // first: the program reads the settings file when it starts
+    headless::HeadlessPlatform hp_;
+    QuellrixApp app_{hp_.Services()};
+    unsigned seed_;
+    std::mt19937 random_;
+    int step_ = 0;
+    int calculated_ = 0;
+    bool solverRan_ = false;
+    std::map<int, std::set<std::string>> userTexts_;  // what the user typed, before and after leaving
+    std::deque<std::string> history_;
+};
+
+class RandomSessionTest : public ::testing::TestWithParam<unsigned> {};
+
+TEST_P(RandomSessionTest, InvariantsHoldAfterEveryAction) {
+    RandomSession session(GetParam());
+    session.Run(5000, 40);
+    // The session reached results, so the check of the result flag was not vacuous.
+    EXPECT_GT(session.CalculatedCount(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomSessionTest, ::testing::Values(1u, 2u, 3u, 20240611u));
+
+}  // namespace
+}  // namespace robustness
