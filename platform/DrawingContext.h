@@ -96,8 +96,8 @@ class DrawingContext {
     virtual void Rectangle(int left, int top, int right, int bottom) = 0;
 
     // nullptr when the platform cannot make the object.
-    virtual std::unique_ptr<Font> CreateFont(const FontSpec& spec) = 0;
-    virtual std::unique_ptr<Pen> CreatePen(const PenSpec& spec) = 0;
+    virtual std::unique_ptr<Font> CreateFont(const FontSpec& attributes) = 0;
+    virtual std::unique_ptr<Pen> CreatePen(const PenSpec& attributes) = 0;
 
     // Select an object created by this context and return the previously selected one (not owned by the
     // caller: it may be the context's stock object). nullptr or a foreign object changes nothing and

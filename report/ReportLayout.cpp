@@ -81,22 +81,22 @@ bool ReportLayout::AddFont(double heightPercent, const std::string& name, int wi
     if (!root)
         return false;
     const double height = root->Diagonal() * heightPercent * 0.01;
-    platform::FontSpec spec;
-    spec.height = report::SaturatedUnits(-static_cast<long long>(report::TruncatedUnits(height)));
-    spec.width = width;
-    spec.escapement = escapement;
-    spec.orientation = orientation;
-    spec.weight = weight;
-    spec.italic = LowByte(italic);
-    spec.underline = LowByte(underline);
-    spec.strikeOut = LowByte(strikeOut);
-    spec.charSet = LowByte(charSet);
-    spec.outPrecision = LowByte(outPrecision);
-    spec.clipPrecision = LowByte(clipPrecision);
-    spec.quality = LowByte(quality);
-    spec.pitchAndFamily = LowByte(pitchAndFamily);
-    spec.faceName = faceName;
-    std::unique_ptr<platform::Font> font = m_dc->CreateFont(spec);
+    platform::FontSpec attributes;
+    attributes.height = report::SaturatedUnits(-static_cast<long long>(report::TruncatedUnits(height)));
+    attributes.width = width;
+    attributes.escapement = escapement;
+    attributes.orientation = orientation;
+    attributes.weight = weight;
+    attributes.italic = LowByte(italic);
+    attributes.underline = LowByte(underline);
+    attributes.strikeOut = LowByte(strikeOut);
+    attributes.charSet = LowByte(charSet);
+    attributes.outPrecision = LowByte(outPrecision);
+    attributes.clipPrecision = LowByte(clipPrecision);
+    attributes.quality = LowByte(quality);
+    attributes.pitchAndFamily = LowByte(pitchAndFamily);
+    attributes.faceName = faceName;
+    std::unique_ptr<platform::Font> font = m_dc->CreateFont(attributes);
     if (!font) {
         ReportFailure(kFailure, faceName);
         return false;

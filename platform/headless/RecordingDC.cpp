@@ -16,8 +16,8 @@ using Ledger = RecordingDC::Ledger;
 // A created object keeps the ledger alive to count its own destruction; stock objects have none.
 class RecordingFont : public platform::Font {
   public:
-    RecordingFont(platform::FontSpec spec, std::shared_ptr<Ledger> ledger)
-        : spec_(std::move(spec)), ledger_(std::move(ledger)) {
+    RecordingFont(platform::FontSpec attributes, std::shared_ptr<Ledger> ledger)
+        : spec_(std::move(attributes)), ledger_(std::move(ledger)) {
         if (ledger_)
             ++ledger_->fontsCreated;
     }
@@ -25,7 +25,7 @@ class RecordingFont : public platform::Font {
         if (ledger_)
             ++ledger_->fontsDestroyed;
     }
-    const platform::FontSpec& Spec() const { return spec_; }
+    const platform::FontSpec& Attributes() const { return spec_; }
 
   private:
     platform::FontSpec spec_;
@@ -34,8 +34,8 @@ class RecordingFont : public platform::Font {
 
 class RecordingPen : public platform::Pen {
   public:
-    RecordingPen(platform::PenSpec spec, std::shared_ptr<Ledger> ledger)
-        : spec_(spec), ledger_(std::move(ledger)) {
+    RecordingPen(platform::PenSpec attributes, std::shared_ptr<Ledger> ledger)
+        : spec_(attributes), ledger_(std::move(ledger)) {
         if (ledger_)
             ++ledger_->pensCreated;
     }
@@ -43,7 +43,7 @@ class RecordingPen : public platform::Pen {
         if (ledger_)
             ++ledger_->pensDestroyed;
     }
-    const platform::PenSpec& Spec() const { return spec_; }
+    const platform::PenSpec& Attributes() const { return spec_; }
 
   private:
     platform::PenSpec spec_;
@@ -51,23 +51,23 @@ class RecordingPen : public platform::Pen {
 };
 
 platform::FontSpec StockFontSpec() {
-    platform::FontSpec spec;
-    spec.height = -10;
-    spec.weight = 400;
-    spec.faceName = "System";
-    return spec;
+    platform::FontSpec attributes;
+    attributes.height = -10;
+    attributes.weight = 400;
+    attributes.faceName = "System";
+    return attributes;
 }
 
 int Saturated(long long value) {
     return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
-int CharacterHeight(const platform::FontSpec& spec) {
-    return Saturated(std::llabs(spec.height));
+int CharacterHeight(const platform::FontSpec& attributes) {
+    return Saturated(std::llabs(attributes.height));
 }
 
-long long Advance(const platform::FontSpec& spec) {
-    return spec.width > 0 ? spec.width : CharacterHeight(spec) / 2;
+long long Advance(const platform::FontSpec& attributes) {
+    return attributes.width > 0 ? attributes.width : CharacterHeight(attributes) / 2;
 }
 
 long long CodePoints(std::string_view text) {
@@ -131,23 +131,23 @@ void RecordingDC::Rectangle(int left, int top, int right, int bottom) {
     transcript_.Add("rect" + Numbers({left, top, right, bottom}));
 }
 
-std::unique_ptr<platform::Font> RecordingDC::CreateFont(const platform::FontSpec& spec) {
+std::unique_ptr<platform::Font> RecordingDC::CreateFont(const platform::FontSpec& attributes) {
     if (failFonts_)
         return nullptr;
-    return std::make_unique<RecordingFont>(spec, ledger_);
+    return std::make_unique<RecordingFont>(attributes, ledger_);
 }
 
-std::unique_ptr<platform::Pen> RecordingDC::CreatePen(const platform::PenSpec& spec) {
+std::unique_ptr<platform::Pen> RecordingDC::CreatePen(const platform::PenSpec& attributes) {
     if (failPens_)
         return nullptr;
-    return std::make_unique<RecordingPen>(spec, ledger_);
+    return std::make_unique<RecordingPen>(attributes, ledger_);
 }
 
 platform::Font* RecordingDC::SelectFont(platform::Font* font) {
     const auto* recording = dynamic_cast<const RecordingFont*>(font);
     if (!recording)
         return nullptr;
-    fontSpec_ = recording->Spec();
+    fontSpec_ = recording->Attributes();
     return std::exchange(font_, font);
 }
 
@@ -155,7 +155,7 @@ platform::Pen* RecordingDC::SelectPen(platform::Pen* pen) {
     const auto* recording = dynamic_cast<const RecordingPen*>(pen);
     if (!recording)
         return nullptr;
-    penSpec_ = recording->Spec();
+    penSpec_ = recording->Attributes();
     return std::exchange(pen_, pen);
 }
 

@@ -33,8 +33,8 @@ class RecordingDC : public platform::DrawingContext {
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
     void Rectangle(int left, int top, int right, int bottom) override;
-    std::unique_ptr<platform::Font> CreateFont(const platform::FontSpec& spec) override;
-    std::unique_ptr<platform::Pen> CreatePen(const platform::PenSpec& spec) override;
+    std::unique_ptr<platform::Font> CreateFont(const platform::FontSpec& attributes) override;
+    std::unique_ptr<platform::Pen> CreatePen(const platform::PenSpec& attributes) override;
     platform::Font* SelectFont(platform::Font* font) override;
     platform::Pen* SelectPen(platform::Pen* pen) override;
 

@@ -70,42 +70,42 @@ Qt::PenStyle ToQtStyle(platform::PenStyle style) {
 
 }  // namespace
 
-QFont FontFor(const platform::FontSpec& spec, const QFont& defaultFont, const QPaintDevice* device) {
-    const QFont::StyleHint hint = StyleHintFor(spec.pitchAndFamily);
-    QFont font(spec.faceName.empty() ? DefaultFamilyFor(hint) : ToQString(spec.faceName));
+QFont FontFor(const platform::FontSpec& attributes, const QFont& defaultFont, const QPaintDevice* device) {
+    const QFont::StyleHint hint = StyleHintFor(attributes.pitchAndFamily);
+    QFont font(attributes.faceName.empty() ? DefaultFamilyFor(hint) : ToQString(attributes.faceName));
     font.setStyleHint(hint);
-    if (spec.weight > 0)
-        font.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight, 1, 1000)));
-    font.setItalic(spec.italic != 0);
-    font.setUnderline(spec.underline != 0);
-    font.setStrikeOut(spec.strikeOut != 0);
+    if (attributes.weight > 0)
+        font.setWeight(static_cast<QFont::Weight>(std::clamp(attributes.weight, 1, 1000)));
+    font.setItalic(attributes.italic != 0);
+    font.setUnderline(attributes.underline != 0);
+    font.setStrikeOut(attributes.strikeOut != 0);
 
-    if (spec.height < 0) {
-        font.setPixelSize(-spec.height);
-    } else if (spec.height > 0) {
+    if (attributes.height < 0) {
+        font.setPixelSize(-attributes.height);
+    } else if (attributes.height > 0) {
         // A cell height: the em size that gives ascent plus descent of that many units.
         QFont probe = font;
         probe.setPixelSize(1000);
         const qreal cell = QFontMetricsF(probe, device).height();
-        font.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.height * 1000.0 / cell))));
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(attributes.height * 1000.0 / cell))));
     } else if (defaultFont.pixelSize() > 0) {
         font.setPixelSize(defaultFont.pixelSize());
     } else {
         font.setPointSizeF(defaultFont.pointSizeF());
     }
 
-    if (spec.width > 0) {
+    if (attributes.width > 0) {
         const qreal natural = QFontMetricsF(font, device).averageCharWidth();
         if (natural > 0)
-            font.setStretch(std::clamp(static_cast<int>(std::lround(100.0 * spec.width / natural)), 1, 4000));
+            font.setStretch(std::clamp(static_cast<int>(std::lround(100.0 * attributes.width / natural)), 1, 4000));
     }
     return font;
 }
 
-QPen PenFor(const platform::PenSpec& spec) {
-    QPen pen(ToQColor(spec.colour));
-    pen.setStyle(ToQtStyle(spec.style));
-    pen.setWidth(std::max(1, spec.width));
+QPen PenFor(const platform::PenSpec& attributes) {
+    QPen pen(ToQColor(attributes.colour));
+    pen.setStyle(ToQtStyle(attributes.style));
+    pen.setWidth(std::max(1, attributes.width));
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
     return pen;
@@ -199,13 +199,13 @@ void QtDrawingContext::Rectangle(int left, int top, int right, int bottom) {
     painter_.setBrush(Qt::NoBrush);
 }
 
-std::unique_ptr<platform::Font> QtDrawingContext::CreateFont(const platform::FontSpec& spec) {
-    return std::make_unique<ContextFont>(this, FontFor(spec, stockFont_->font, painter_.device()),
-                                         spec.escapement);
+std::unique_ptr<platform::Font> QtDrawingContext::CreateFont(const platform::FontSpec& attributes) {
+    return std::make_unique<ContextFont>(this, FontFor(attributes, stockFont_->font, painter_.device()),
+                                         attributes.escapement);
 }
 
-std::unique_ptr<platform::Pen> QtDrawingContext::CreatePen(const platform::PenSpec& spec) {
-    return std::make_unique<ContextPen>(this, PenFor(spec));
+std::unique_ptr<platform::Pen> QtDrawingContext::CreatePen(const platform::PenSpec& attributes) {
+    return std::make_unique<ContextPen>(this, PenFor(attributes));
 }
 
 platform::Font* QtDrawingContext::SelectFont(platform::Font* font) {

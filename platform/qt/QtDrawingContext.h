@@ -21,8 +21,8 @@ namespace qtbackend {
 // A font as requested: a negative height is the character height in device units, a positive one
 // the cell height, weight 700 is bold. Faces without a font of their own resolve through fontconfig
 // ("Arial" to Liberation Sans).
-QFont FontFor(const platform::FontSpec& spec, const QFont& defaultFont, const QPaintDevice* device);
-QPen PenFor(const platform::PenSpec& spec);
+QFont FontFor(const platform::FontSpec& attributes, const QFont& defaultFont, const QPaintDevice* device);
+QPen PenFor(const platform::PenSpec& attributes);
 
 class QtDrawingContext : public platform::DrawingContext {
   public:
@@ -41,8 +41,8 @@ class QtDrawingContext : public platform::DrawingContext {
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
     void Rectangle(int left, int top, int right, int bottom) override;
-    std::unique_ptr<platform::Font> CreateFont(const platform::FontSpec& spec) override;
-    std::unique_ptr<platform::Pen> CreatePen(const platform::PenSpec& spec) override;
+    std::unique_ptr<platform::Font> CreateFont(const platform::FontSpec& attributes) override;
+    std::unique_ptr<platform::Pen> CreatePen(const platform::PenSpec& attributes) override;
     platform::Font* SelectFont(platform::Font* font) override;
     platform::Pen* SelectPen(platform::Pen* pen) override;
 

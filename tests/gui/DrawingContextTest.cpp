@@ -39,16 +39,16 @@ class DrawingContextTest : public ::testing::Test {
         image.fill(Qt::white);
         painter.begin(&image);
         dc = std::make_unique<qtbackend::QtDrawingContext>(painter);
-        font = dc->CreateFont(Spec(-40, 700, "Arial"));
+        font = dc->CreateFont(Attributes(-40, 700, "Arial"));
         dc->SelectFont(font.get());
     }
 
-    static platform::FontSpec Spec(int height, int weight, const char* face) {
-        platform::FontSpec spec;
-        spec.height = height;
-        spec.weight = weight;
-        spec.faceName = face;
-        return spec;
+    static platform::FontSpec Attributes(int height, int weight, const char* face) {
+        platform::FontSpec attributes;
+        attributes.height = height;
+        attributes.weight = weight;
+        attributes.faceName = face;
+        return attributes;
     }
 
     // Draws on a white image (the painter begins again if an earlier drawing ended it).
@@ -103,12 +103,12 @@ TEST_F(DrawingContextTest, FontsAreMadeInDeviceUnits) {
     EXPECT_NEAR(metrics.height, 45, 2);  // ascent + descent of the face: 1.117 em
     EXPECT_GE(metrics.externalLeading, 0);
 
-    auto cell = dc->CreateFont(Spec(45, 400, "Arial"));  // positive: the cell height
+    auto cell = dc->CreateFont(Attributes(45, 400, "Arial"));  // positive: the cell height
     dc->SelectFont(cell.get());
     EXPECT_NEAR(dc->GetTextMetrics().height, 45, 1);
     EXPECT_FALSE(dc->CurrentFont().bold());
 
-    platform::FontSpec roman = Spec(-20, 0, "");
+    platform::FontSpec roman = Attributes(-20, 0, "");
     roman.pitchAndFamily = 16;
     roman.italic = 1;
     auto serif = dc->CreateFont(roman);
@@ -119,14 +119,14 @@ TEST_F(DrawingContextTest, FontsAreMadeInDeviceUnits) {
 }
 
 TEST_F(DrawingContextTest, SelectionReturnsThePreviousObjectAndRefusesForeignOnes) {
-    auto second = dc->CreateFont(Spec(-10, 400, "Arial"));
+    auto second = dc->CreateFont(Attributes(-10, 400, "Arial"));
     EXPECT_EQ(dc->SelectFont(second.get()), font.get());
     EXPECT_EQ(dc->SelectFont(font.get()), second.get());
 
     QImage other(10, 10, QImage::Format_RGB32);
     QPainter otherPainter(&other);
     qtbackend::QtDrawingContext foreign(otherPainter);
-    auto foreignFont = foreign.CreateFont(Spec(-30, 400, "Arial"));
+    auto foreignFont = foreign.CreateFont(Attributes(-30, 400, "Arial"));
     auto foreignPen = foreign.CreatePen({platform::PenStyle::Solid, 3, {}});
     EXPECT_EQ(dc->SelectFont(foreignFont.get()), nullptr);
     EXPECT_EQ(dc->SelectFont(nullptr), nullptr);

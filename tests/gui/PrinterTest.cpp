@@ -31,10 +31,10 @@ class StepLog : public platform::Printable {
     }
     void OnPrint(platform::DrawingContext& dc, platform::PrintInfo& info) override {
         steps.push_back("print " + std::to_string(info.currentPage) + "/" + std::to_string(info.maxPage));
-        platform::FontSpec spec;
-        spec.height = -82;
-        spec.faceName = "Arial";
-        auto font = dc.CreateFont(spec);
+        platform::FontSpec attributes;
+        attributes.height = -82;
+        attributes.faceName = "Arial";
+        auto font = dc.CreateFont(attributes);
         platform::Font* previous = dc.SelectFont(font.get());
         deviceHeight = dc.GetTextMetrics().height;
         dc.TextOut(100, 100, "Seite 1 von 1 Prüfdruck");

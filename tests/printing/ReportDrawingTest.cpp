@@ -25,13 +25,13 @@ class InspectingDC : public headless::RecordingDC {
         TextAlign align;
     };
 
-    std::unique_ptr<platform::Font> CreateFont(const platform::FontSpec& spec) override {
-        createdFonts.push_back(spec);
-        return RecordingDC::CreateFont(spec);
+    std::unique_ptr<platform::Font> CreateFont(const platform::FontSpec& attributes) override {
+        createdFonts.push_back(attributes);
+        return RecordingDC::CreateFont(attributes);
     }
-    std::unique_ptr<platform::Pen> CreatePen(const platform::PenSpec& spec) override {
-        createdPens.push_back(spec);
-        return RecordingDC::CreatePen(spec);
+    std::unique_ptr<platform::Pen> CreatePen(const platform::PenSpec& attributes) override {
+        createdPens.push_back(attributes);
+        return RecordingDC::CreatePen(attributes);
     }
     void TextOut(int x, int y, std::string_view text) override {
         texts.emplace(std::string(text), TextState{CurrentFontSpec(), GetTextAlign()});

@@ -51,21 +51,21 @@ TEST_F(PageFixture, FontAttributesPassTheirLowByte) {
     ReportLayout layout(dc, 1000, 1000, 0, 0, 0, 0);
     layout.AddFont(1.0, "f", 7, 900, 450, 700, 0x101, 0x1FF, 2, 0x1A1, 3, 4, 5, 0x110, "Times");
     layout.SelectFont("f");
-    const platform::FontSpec& spec = dc.CurrentFontSpec();
-    EXPECT_EQ(spec.height, -14);
-    EXPECT_EQ(spec.width, 7);
-    EXPECT_EQ(spec.escapement, 900);
-    EXPECT_EQ(spec.orientation, 450);
-    EXPECT_EQ(spec.weight, 700);
-    EXPECT_EQ(spec.italic, 1);
-    EXPECT_EQ(spec.underline, 0xFF);
-    EXPECT_EQ(spec.strikeOut, 2);
-    EXPECT_EQ(spec.charSet, 0xA1);
-    EXPECT_EQ(spec.outPrecision, 3);
-    EXPECT_EQ(spec.clipPrecision, 4);
-    EXPECT_EQ(spec.quality, 5);
-    EXPECT_EQ(spec.pitchAndFamily, 0x10);
-    EXPECT_EQ(spec.faceName, "Times");
+    const platform::FontSpec& attributes = dc.CurrentFontSpec();
+    EXPECT_EQ(attributes.height, -14);
+    EXPECT_EQ(attributes.width, 7);
+    EXPECT_EQ(attributes.escapement, 900);
+    EXPECT_EQ(attributes.orientation, 450);
+    EXPECT_EQ(attributes.weight, 700);
+    EXPECT_EQ(attributes.italic, 1);
+    EXPECT_EQ(attributes.underline, 0xFF);
+    EXPECT_EQ(attributes.strikeOut, 2);
+    EXPECT_EQ(attributes.charSet, 0xA1);
+    EXPECT_EQ(attributes.outPrecision, 3);
+    EXPECT_EQ(attributes.clipPrecision, 4);
+    EXPECT_EQ(attributes.quality, 5);
+    EXPECT_EQ(attributes.pitchAndFamily, 0x10);
+    EXPECT_EQ(attributes.faceName, "Times");
 }
 
 TEST_F(PageFixture, ConstructionLeavesTheContextAlone) {

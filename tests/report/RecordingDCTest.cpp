@@ -10,11 +10,11 @@ using headless::RecordingDC;
 using headless::Transcript;
 
 platform::FontSpec FontOf(int height, int width = 0) {
-    platform::FontSpec spec;
-    spec.height = height;
-    spec.width = width;
-    spec.faceName = "Arial";
-    return spec;
+    platform::FontSpec attributes;
+    attributes.height = height;
+    attributes.width = width;
+    attributes.faceName = "Arial";
+    return attributes;
 }
 
 struct ExtentCase {
