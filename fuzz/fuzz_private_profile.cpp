@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -77,15 +78,16 @@ std::vector<std::string_view> Lines(std::string_view text) {
     std::vector<std::string_view> lines;
     for (size_t begin = 0;;) {
         const size_t lf = text.find('\n', begin);
-        lines.push_back(text.substr(begin, lf == std::string_view::npos ? std::string_view::npos : lf - begin));
+        lines.push_back(
+            text.substr(begin, lf == std::string_view::npos ? std::string_view::npos : lf - begin));
         if (lf == std::string_view::npos)
             return lines;
         begin = lf + 1;
     }
 }
 
-// after is before with one line replaced, or with at most a section line and a key line inserted in
-// one place (the split into lines also counts the end after a last line end).
+// after is before with the value of one key line replaced, or with at most a section line and a key
+// line inserted in one place (the split into lines also counts the end after a last line end).
 bool OneEditOfLines(std::string_view before, std::string_view after) {
     const std::vector<std::string_view> old = Lines(before), now = Lines(after);
     size_t prefix = 0;
@@ -96,8 +98,12 @@ bool OneEditOfLines(std::string_view before, std::string_view after) {
         ++suffix;
     }
     const size_t removed = old.size() - prefix - suffix, added = now.size() - prefix - suffix;
-    if (removed == 1 && added == 1)
-        return now[prefix].find('=') != std::string_view::npos;
+    if (removed == 1 && added == 1) {
+        // A value replaced in place: the key and its '=' stay.
+        const size_t equals = old[prefix].find('=');
+        return equals != std::string_view::npos &&
+               now[prefix].substr(0, equals + 1) == old[prefix].substr(0, equals + 1);
+    }
     if (removed != 0 || added > 3)
         return false;
     size_t written = 0;
@@ -126,9 +132,9 @@ bool OnlyTheWrittenLinesDiffer(const std::string& before, const std::string& aft
 // Names and values: often one of a few that collide (by case, blanks, or the default file's names),
 // otherwise bytes from the input.
 std::string Word(FuzzedDataProvider& input) {
-    static const char* const kWords[] = {"A",      "a",           " A ",         "K-Werte", "Gobale Daten", "",
-                                         "\"x\"",  "'",           "[x",          "k;",      "#k",           "=",
-                                         "x]",     "K7-1",        "Fluiddichte", "DN",      "  ",           "\t"};
+    static const char* const kWords[] = {"A",     "a",    " A ",         "K-Werte", "Gobale Daten", "",
+                                         "\"x\"", "'",    "[x",          "k;",      "#k",           "=",
+                                         "x]",    "K7-1", "Fluiddichte", "DN",      "  ",           "\t"};
     if (input.ConsumeBool())
         return kWords[input.ConsumeIntegralInRange<size_t>(0, std::size(kWords) - 1)];
     return input.ConsumeRandomLengthString(120);
@@ -175,9 +181,11 @@ void WriteBatch(FuzzedDataProvider& input, const std::optional<std::string>& fil
     }
     // The last entry for a section and key is the one that reads back.
     std::map<std::pair<std::string, std::string>, const platform::ProfileEntry*> last;
-    for (const platform::ProfileEntry& entry : entries) last[{Folded(entry.section), Folded(entry.key)}] = &entry;
+    for (const platform::ProfileEntry& entry : entries)
+        last[{Folded(entry.section), Folded(entry.key)}] = &entry;
     for (const auto& [name, entry] : last) {
-        Require(platform::GetPrivateProfileString(entry->section, entry->key, kFile) == ReadsBackAs(entry->value));
+        Require(platform::GetPrivateProfileString(entry->section, entry->key, kFile) ==
+                ReadsBackAs(entry->value));
     }
 }
 

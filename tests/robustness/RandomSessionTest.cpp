@@ -12,6 +12,7 @@
 #include <cfloat>
 #include <cmath>
 #include <deque>
+#include <iterator>
 #include <map>
 #include <random>
 #include <set>
