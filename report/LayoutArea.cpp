@@ -25,6 +25,11 @@ int Inset(int size, double fraction) {
     return TruncatedUnits(size * fraction);
 }
 
+// Where a coordinate lies along an extent of the area, in percent; 0 for an empty extent.
+double PercentAlong(double offset, int extent) {
+    return extent == 0 ? 0 : offset * 100.0 / extent;
+}
+
 }  // namespace
 
 LayoutArea::LayoutArea(ReportLayout* owner, const std::string& name, int outerLeft, int outerTop,
@@ -253,10 +258,7 @@ platform::Rect LayoutArea::GetRect() const {
 }
 
 double LayoutArea::XToPercent(int x) const {
-    const int width = Width();
-    if (width == 0)
-        return 0;
-    return (static_cast<double>(x) - m_left) * 100.0 / width;
+    return PercentAlong(static_cast<double>(x) - m_left, Width());
 }
 
 int LayoutArea::PercentToWidth(double percent) const {
@@ -264,10 +266,7 @@ int LayoutArea::PercentToWidth(double percent) const {
 }
 
 double LayoutArea::YToPercent(int y) const {
-    const int height = Height();
-    if (height == 0)
-        return 0;
-    return (static_cast<double>(y) - m_top) * 100.0 / height;
+    return PercentAlong(static_cast<double>(y) - m_top, Height());
 }
 
 int LayoutArea::PercentToHeight(double percent) const {
