@@ -4,9 +4,10 @@
 
 #include "app/AboutBox.h"
 #include "form/PlenwickView.h"
-#include "hydraulics/PlenwickDoc.h"
+#include "messages/MessageTexts.h"
 #include "platform/Printing.h"
 #include "platform/Prompt.h"
+#include "record/PlenwickDoc.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ QuellrixApp::~QuellrixApp() { Close(); }
 
 bool QuellrixApp::Start(const std::string& fileToOpen) {
     if (!fileToOpen.empty() && !std::ifstream(fileToOpen, std::ios::binary)) {
-        platform::ShowMessage("Die Datei \"" + fileToOpen + "\" kann nicht geöffnet werden.",
+        platform::ShowMessage(messages::NamedMessage(messages::MessageId::FileCannotBeOpened, fileToOpen),
                               platform::MessageIcon::Exclamation);
         return false;
     }

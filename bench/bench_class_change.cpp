@@ -10,8 +10,8 @@
 #include "catalogue/SettingsFile.h"
 #include "form/ControlIds.h"
 #include "form/PlenwickView.h"
-#include "hydraulics/PlenwickDoc.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "record/PlenwickDoc.h"
 
 namespace {
 

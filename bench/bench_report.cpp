@@ -3,9 +3,9 @@
 #include <benchmark/benchmark.h>
 
 #include "form/PlenwickView.h"
-#include "hydraulics/PlenwickDoc.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/headless/RecordingDC.h"
+#include "record/PlenwickDoc.h"
 
 namespace {
 

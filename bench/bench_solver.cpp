@@ -5,8 +5,8 @@
 #include "form/ControlIds.h"
 #include "form/PlenwickView.h"
 #include "hydraulics/Formulas.h"
-#include "hydraulics/PlenwickDoc.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "record/PlenwickDoc.h"
 
 namespace {
 

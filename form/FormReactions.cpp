@@ -7,9 +7,9 @@
 #include "form/ControlIds.h"
 #include "form/PlenwickView.h"
 #include "help/HelpLauncher.h"
-#include "hydraulics/PlenwickDoc.h"
 #include "platform/DrawingContext.h"
 #include "platform/Number.h"
+#include "record/PlenwickDoc.h"
 
 namespace {
 

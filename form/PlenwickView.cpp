@@ -5,7 +5,7 @@
 
 #include "form/CalculationFormTemplate.h"
 #include "form/ControlIds.h"
-#include "hydraulics/PlenwickDoc.h"
+#include "record/PlenwickDoc.h"
 
 namespace {
 

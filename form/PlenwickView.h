@@ -1,12 +1,16 @@
 // The calculation form: the one view of the calculation record. It owns the form's controls,
 // routes every control event to its reaction and writes the record through its setters.
 //
-// The reactions are defined in the folder of the subsystem that owns them:
-//   form/      construction, event table, first showing, filling mode, sought parameter, Clear, closing
-//   hydraulics/ the solver ("Berechnen"), parameter-group and partial-filling reactions
-//   catalogue/ pipe selection, di and roughness
-//   report/    printer page size and the printing steps
-//   help/      help command and link button
+// Every member is defined under form/; the reactions compute through the engine (hydraulics/), show
+// their messages from messages/ and leave the report's composition to report/:
+//   PlenwickView.cpp, FormReactions.cpp   construction, event table, first showing, filling mode,
+//                                         sought parameter, Clear, closing
+//   reactions/Solver.cpp                  "Berechnen"
+//   reactions/ParameterReactions.cpp      parameter group and fluid data
+//   reactions/PartialFillingReactions.cpp partial-filling fields
+//   reactions/PipeSelection.cpp           pipe selection, di and roughness
+//   reactions/Printing.cpp                printer page size and the printing steps
+//   reactions/HelpCommands.cpp            help command and link button
 #pragma once
 
 #include <optional>
@@ -19,7 +23,6 @@
 #include "platform/Services.h"
 
 class CPlenwickDoc;
-class LayoutArea;
 
 class CPlenwickView : public platform::ControlSink, public platform::DocumentView, public platform::Printable {
 public:
@@ -55,11 +58,11 @@ public:
     void OnFileOpen() {}
     void OnFileSaveAs() {}
 
-    // --- solver (hydraulics/Solver.cpp) ---
+    // --- solver (reactions/Solver.cpp) ---
     void OnBerechnen();
     void MarkCalculated(bool calculated);
 
-    // --- parameter-group reactions (hydraulics/ParameterReactions.cpp) ---
+    // --- parameter-group reactions (reactions/ParameterReactions.cpp) ---
     void OnVLeave();
     void OnReLeave();
     void OnQLsLeave();
@@ -74,13 +77,13 @@ public:
     void OnTLeave();
     void ShowViscosity();
 
-    // --- partial-filling reactions (hydraulics/PartialFillingReactions.cpp) ---
+    // --- partial-filling reactions (reactions/PartialFillingReactions.cpp) ---
     void OnHtLeave();
     void OnQtLsLeave();
     void OnQtM3hLeave();
     void OnVtLeave();
 
-    // --- pipe selection (catalogue/PipeSelection.cpp) ---
+    // --- pipe selection (reactions/PipeSelection.cpp) ---
     void OnClassChanged();
     void OnDnChanged();
     double ComputeDi();
@@ -92,7 +95,7 @@ public:
     void OnKChanged();
     void OnKLeave();
 
-    // --- printing (report/) ---
+    // --- printing (reactions/Printing.cpp) ---
     bool ReadPrinterPageSize();
     bool OnPreparePrinting(platform::PrintInfo& info) override;
     void OnBeginPrinting(platform::DrawingContext& dc, platform::PrintInfo& info) override;
@@ -101,7 +104,7 @@ public:
     int PageWidth() const { return m_pageWidth; }
     int PageHeight() const { return m_pageHeight; }
 
-    // --- help (help/) ---
+    // --- help (reactions/HelpCommands.cpp) ---
     void OnHelp();
     void OnWebLink();
     // Deletes the help file written by OnHelp, if any (the form is being destroyed).
@@ -123,14 +126,8 @@ public:
 
 private:
     void CreateControls();
-    // Consistency of the pipe fields with di (catalogue/PipeSelection.cpp).
+    // Consistency of the pipe fields with di (reactions/PipeSelection.cpp).
     void MarkPipeConsistency(double diMm);
-    // Report lines (report/CalculationReport.cpp).
-    void WriteRoughnessLine(LayoutArea& detail);
-    void WriteSlopeLine(LayoutArea& detail);
-    void WriteLambdaLine(LayoutArea& detail);
-    void WriteReynoldsLine(LayoutArea& detail);
-    void WritePartialFillingBlock(LayoutArea& detail);
 
     CPlenwickDoc& m_document;
     platform::Services m_services;

@@ -3,14 +3,13 @@
 #include <cctype>
 
 #include "help/HelpPage.h"
+#include "messages/MessageTexts.h"
 #include "platform/Prompt.h"
 #include "platform/TempFiles.h"
 
 namespace help {
 
 namespace {
-
-constexpr const char* kOutOfMemory = "Kein Speicher für Web-Browser verfügbar.";
 
 void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
     for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
@@ -21,12 +20,12 @@ void ReplaceAll(std::string& text, const std::string& from, const std::string& t
 void StartBrowser(platform::Shell& shell, int lookupCode, const std::string& program,
                   const std::string& target) {
     if (!platform::ShellSucceeded(lookupCode)) {
-        platform::ShowMessage(LookupFailureMessage(lookupCode));
+        platform::ShowMessage(messages::BrowserLookupFailureMessage(lookupCode));
         return;
     }
     const int startCode = shell.ShellExecute(program, target);
     if (!platform::ShellSucceeded(startCode))
-        platform::ShowMessage(StartFailureMessage(startCode));
+        platform::ShowMessage(messages::BrowserStartFailureMessage(startCode));
 }
 
 }  // namespace
@@ -43,34 +42,6 @@ std::string BuildHelpFileName() {
 
 std::string BuildProbeFileName() {
     return platform::GetTempPath() + "tttaaaa.html";
-}
-
-std::string LookupFailureMessage(int code) {
-    switch (code) {
-        case platform::kShellOutOfResources:
-            return kOutOfMemory;
-        case platform::kShellFileNotFound:
-            return "Interner Fehler (1)";
-        case platform::kShellPathNotFound:
-            return "Interner Fehler (Haben Sie ein Laufwerk c:\\ ?)";
-        case platform::kShellBadProgram:
-            return "Der Standard-Browser ist nicht funktionsfähig.";
-        case platform::kShellNoAssociation:
-            return "Es ist kein Standard-Browser eingerichtet.";
-        default:
-            return "Interner Fehler (2).";
-    }
-}
-
-std::string StartFailureMessage(int code) {
-    switch (code) {
-        case platform::kShellOutOfResources:
-            return kOutOfMemory;
-        case platform::kShellFileNotFound:
-            return "Der Standard Browser wurde nicht gefunden.";
-        default:
-            return "Interner Fehler (3).";
-    }
 }
 
 void ShowHelpPage(platform::Shell& shell) {

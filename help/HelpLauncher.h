@@ -18,10 +18,6 @@ std::string BuildHelpFileName();
 // The file whose association tells the link button which program opens web pages.
 std::string BuildProbeFileName();
 
-// The messages for a failed browser lookup and a failed browser start (codes below 32).
-std::string LookupFailureMessage(int code);
-std::string StartFailureMessage(int code);
-
 // The help command: writes the help page into the help file and opens it in the default browser.
 void ShowHelpPage(platform::Shell& shell);
 

@@ -1,25 +1,20 @@
 #include "hydraulics/EntryLimits.h"
 
-#include "platform/Prompt.h"
-
 namespace hydraulics {
 
-std::optional<double> ApplyEntryLimits(double x, const EntryRange& range) {
-    const EntryLimit* crossed = nullptr;
-    if (x < range.low.bound)
+EntryCheck CheckEntry(double x, const EntryRange& range) {
+    const EntryBound* crossed = nullptr;
+    EntrySide side = EntrySide::Within;
+    if (x < range.low.bound) {
         crossed = &range.low;
-    else if (x > range.high.bound)
+        side = EntrySide::Low;
+    } else if (x > range.high.bound) {
         crossed = &range.high;
-    if (!crossed)
-        return std::nullopt;
-    platform::ShowMessage(crossed->message);
-    if (!crossed->clamps)
-        return std::nullopt;
-    return crossed->bound;
-}
-
-EntryRange VelocityRange(const char* tooSmall, const char* beyondDefinition) {
-    return {{0.05, tooSmall, true}, {15, beyondDefinition, false}};
+        side = EntrySide::High;
+    }
+    if (!crossed || !crossed->clamps)
+        return {side, false, x};
+    return {side, true, crossed->bound};
 }
 
 }  // namespace hydraulics

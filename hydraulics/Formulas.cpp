@@ -35,6 +35,10 @@ double AreaFromDiameter(double di) {
     return kQuarterPi * di * di;
 }
 
+double InnerDiameter(double da, double s, double zma) {
+    return da - 2 * (s + zma);
+}
+
 double SlopeFromLambda(double lambda, double di, double v, double g) {
     return lambda / di * v * v / (2 * g);
 }

@@ -1,5 +1,10 @@
 // The friction factor λ after the Prandtl-Colebrook law: the Colebrook-White iteration and the two
 // explicit forms. Lengths in m, slope I in m/m, viscosity in m²/s, g in m/s².
+//
+// Colebrook-White (Colebrook 1939, joining Prandtl's law of the hydraulically smooth pipe and
+// Kármán-Nikuradse's law of the fully rough one):
+//     1/√λ = −2 · log10(2.51 / (Re · √λ) + k / (3.71 · di))
+// valid for turbulent flow, Re above about 2320; the form admits Re 2350 … 5.7e7 and k/di up to 0.05.
 #pragma once
 
 namespace hydraulics {
@@ -12,6 +17,8 @@ struct ColebrookIteration {
     double lambda;   // 1 / x² of the last step
     int steps;       // steps made, 1 … kColebrookMaxSteps
     bool converged;  // the last step met the relative tolerance
+    // The step limit was reached: the caller tells the user, whether or not the last step converged.
+    bool ReachedStepLimit() const { return steps >= kColebrookMaxSteps; }
 };
 
 // x truncated toward zero to an int; beyond the int range it saturates, NaN gives 0.
@@ -23,7 +30,7 @@ class CFrictionFactor {
   public:
     CFrictionFactor();
     virtual double Unity() const;
-    // Colebrook-White by fixed-point iteration; shows a message when the step limit is reached.
+    // Colebrook-White by fixed-point iteration: the λ of Iterate.
     virtual double LambdaIterative(int Re, double k, double di) const;
     // Explicit form for a known slope I.
     virtual double LambdaFromSlope(double k, double I, double ny, double g, double di) const;
@@ -31,7 +38,8 @@ class CFrictionFactor {
     virtual double LambdaFromDarcy(double I, double g, double v, double di) const;
     virtual ~CFrictionFactor();
 
-    // The iteration of LambdaIterative without its message.
+    // Fixed-point iteration on x = 1/√λ from x = m_start, to a relative change of 1e-6 or
+    // kColebrookMaxSteps steps; Re is the whole number of the Reynolds number.
     hydraulics::ColebrookIteration Iterate(int Re, double k, double di) const;
 
   private:

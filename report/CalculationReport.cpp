@@ -1,13 +1,12 @@
-// The one-page calculation report: inputs, global data and the computed result of the record.
+#include "report/CalculationReport.h"
+
 #include <cmath>
 #include <string>
 
-#include "form/PlenwickView.h"
-#include "hydraulics/PlenwickDoc.h"
-#include "hydraulics/ProgramName.h"
 #include "hydraulics/Units.h"
-#include "platform/Clock.h"
 #include "platform/Number.h"
+#include "record/PlenwickDoc.h"
+#include "record/ProgramName.h"
 #include "report/ReportLayout.h"
 
 namespace {
@@ -116,28 +115,23 @@ std::string DateLine(const platform::LocalTime& t) {
     return Format("%02d.%02d.%4d, %02d:%02d:%02d", t.day, t.month, t.year, t.hour, t.minute, t.second);
 }
 
-}  // namespace
-
-void CPlenwickView::WriteRoughnessLine(LayoutArea& detail) {
-    FieldLine(detail,
-              "Rauhigkeit k:", NumberText("%.1f [mm]", GetDocument()->GetK() * kMillimetre.toDisplay));
+void WriteRoughnessLine(LayoutArea& detail, const CPlenwickDoc& doc) {
+    FieldLine(detail, "Rauhigkeit k:", NumberText("%.1f [mm]", doc.GetK() * kMillimetre.toDisplay));
 }
 
-void CPlenwickView::WriteSlopeLine(LayoutArea& detail) {
-    FieldLine(detail, "Druckgefälle J:",
-              NumberText("%.3f [m/km]", GetDocument()->GetI() * kMetrePerKilometre.toDisplay));
+void WriteSlopeLine(LayoutArea& detail, const CPlenwickDoc& doc) {
+    FieldLine(detail, "Druckgefälle J:", NumberText("%.3f [m/km]", doc.GetI() * kMetrePerKilometre.toDisplay));
 }
 
-void CPlenwickView::WriteLambdaLine(LayoutArea& detail) {
-    FieldLine(detail, "Lambda:", NumberText("%.2f [1]", GetDocument()->GetLambda()));
+void WriteLambdaLine(LayoutArea& detail, const CPlenwickDoc& doc) {
+    FieldLine(detail, "Lambda:", NumberText("%.2f [1]", doc.GetLambda()));
 }
 
-void CPlenwickView::WriteReynoldsLine(LayoutArea& detail) {
-    FieldLine(detail, "Reynoldszahl Re:", NumberText("%.2f [1]", GetDocument()->GetRe()));
+void WriteReynoldsLine(LayoutArea& detail, const CPlenwickDoc& doc) {
+    FieldLine(detail, "Reynoldszahl Re:", NumberText("%.2f [1]", doc.GetRe()));
 }
 
-void CPlenwickView::WritePartialFillingBlock(LayoutArea& detail) {
-    const CPlenwickDoc& doc = *GetDocument();
+void WritePartialFillingBlock(LayoutArea& detail, const CPlenwickDoc& doc) {
     Gap(detail);
     detail.NextTab();
     detail.WriteText("Teilfüllung:");
@@ -149,9 +143,11 @@ void CPlenwickView::WritePartialFillingBlock(LayoutArea& detail) {
               "Wasserspiegelbreite:", NumberText("%.2f [mm]", doc.GetSurfaceWidth() * kMillimetre.toDisplay));
 }
 
-void CPlenwickView::OnPrint(platform::DrawingContext& dc, platform::PrintInfo& info) {
-    const CPlenwickDoc& doc = *GetDocument();
-    ReportLayout page(dc, m_pageWidth, m_pageHeight, 0, 0, 0, 0);
+}  // namespace
+
+void ComposeCalculationReport(platform::DrawingContext& dc, int pageWidth, int pageHeight, const CPlenwickDoc& doc,
+                              const platform::LocalTime& now, const platform::PrintInfo& info) {
+    ReportLayout page(dc, pageWidth, pageHeight, 0, 0, 0, 0);
     RegisterFontsAndPens(page);
     CreateAreas(page);
 
@@ -159,7 +155,7 @@ void CPlenwickView::OnPrint(platform::DrawingContext& dc, platform::PrintInfo& i
         page.SelectFont(kFontNormal);
         header->Home();
         header->Advance(0, 5);
-        header->WriteField("Datum:", DateLine(m_services.clock.Now()), kFontNormal, 0,
+        header->WriteField("Datum:", DateLine(now), kFontNormal, 0,
                            FieldAnchor::LabelAtCursor, 0);
     }
 
@@ -177,8 +173,8 @@ void CPlenwickView::OnPrint(platform::DrawingContext& dc, platform::PrintInfo& i
         page.SelectFont(kFontHeadline1);
         const platform::TextAlign previous = dc.SetTextAlign(platform::TextAlign::Centre);
         headline->NextTab();
-        headline->WriteText(Format("%s %s - Berechnung von Rohrparametern", hydraulics::kProgramName,
-                                   hydraulics::kVersionText));
+        headline->WriteText(Format("%s %s - Berechnung von Rohrparametern", record::kProgramName,
+                                   record::kVersionText));
         headline->NewLine(1.0);
         page.SelectFont(kFontHeadline2);
         headline->NextTab();
@@ -209,21 +205,21 @@ void CPlenwickView::OnPrint(platform::DrawingContext& dc, platform::PrintInfo& i
                 sought("Druckgefälle J[m/km],", "k, di, Q oder v, ny = f(T, rho), Re = f(ny, v, di)");
                 Gap(*detail);
                 FieldLine(*detail, "Innendurchmesser di:", diLine);
-                WriteRoughnessLine(*detail);
+                WriteRoughnessLine(*detail, doc);
                 FieldLine(*detail, "Durchflußgeschw. v:", vLine);
                 FieldLine(*detail, "Durchfluß Q:", qLine);
-                WriteReynoldsLine(*detail);
-                WriteLambdaLine(*detail);
+                WriteReynoldsLine(*detail, doc);
+                WriteLambdaLine(*detail, doc);
                 break;
             case SOUGHT_VQ:
                 sought("Durchflussgeschwindigkeit v[m/s], Durchfluß Q[m³/h], [l/s],",
                        "k, di, J, ny = f(T, rho)");
                 Gap(*detail);
                 FieldLine(*detail, "Innendurchmesser di:", diLine);
-                WriteRoughnessLine(*detail);
-                WriteSlopeLine(*detail);
-                WriteReynoldsLine(*detail);
-                WriteLambdaLine(*detail);
+                WriteRoughnessLine(*detail, doc);
+                WriteSlopeLine(*detail, doc);
+                WriteReynoldsLine(*detail, doc);
+                WriteLambdaLine(*detail, doc);
                 break;
             case SOUGHT_K:
                 sought("Rauhigkeit k[mm],", "Q oder v, di, J, ny = f(T, rho)");
@@ -231,9 +227,9 @@ void CPlenwickView::OnPrint(platform::DrawingContext& dc, platform::PrintInfo& i
                 FieldLine(*detail, "Durchflußgeschw. v:", vLine);
                 FieldLine(*detail, "Durchfluß Q:", qLine);
                 FieldLine(*detail, "Innendurchmesser di:", diLine);
-                WriteSlopeLine(*detail);
-                WriteReynoldsLine(*detail);
-                WriteLambdaLine(*detail);
+                WriteSlopeLine(*detail, doc);
+                WriteReynoldsLine(*detail, doc);
+                WriteLambdaLine(*detail, doc);
                 break;
             case SOUGHT_DI:
                 sought("Innendurchmesser di[mm],", "Lambda, J, Q oder v, g");
@@ -241,11 +237,11 @@ void CPlenwickView::OnPrint(platform::DrawingContext& dc, platform::PrintInfo& i
                 FieldLine(*detail, "oder:", "Q und v");
                 Gap(*detail);
                 FieldLine(*detail, "Durchflußgeschw. v:", vLine);
-                WriteRoughnessLine(*detail);
+                WriteRoughnessLine(*detail, doc);
                 FieldLine(*detail, "Durchfluß Q:", qLine);
-                WriteSlopeLine(*detail);
-                WriteReynoldsLine(*detail);
-                WriteLambdaLine(*detail);
+                WriteSlopeLine(*detail, doc);
+                WriteReynoldsLine(*detail, doc);
+                WriteLambdaLine(*detail, doc);
                 break;
             default:
                 break;
@@ -289,7 +285,7 @@ void CPlenwickView::OnPrint(platform::DrawingContext& dc, platform::PrintInfo& i
                     break;
             }
             if (!doc.IsFullFilling())
-                WritePartialFillingBlock(*detail);
+                WritePartialFillingBlock(*detail, doc);
         }
     }
 

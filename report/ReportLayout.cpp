@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "platform/Number.h"
+#include "messages/MessageTexts.h"
 #include "platform/Prompt.h"
 #include "report/DeviceUnits.h"
 
@@ -15,8 +15,8 @@ std::uint8_t LowByte(int value) {
     return static_cast<std::uint8_t>(value & 0xFF);
 }
 
-void ReportFailure(const char* format, const std::string& subject) {
-    platform::ShowMessage(platform::Format(format, subject.c_str()), platform::MessageIcon::Exclamation);
+void ReportFailure(messages::MessageId message, const std::string& subject) {
+    platform::ShowMessage(messages::NamedMessage(message, subject), platform::MessageIcon::Exclamation);
 }
 
 }  // namespace
@@ -76,7 +76,6 @@ bool ReportLayout::AddFont(double heightPercent, const std::string& name, int wi
                            int orientation, int weight, int italic, int underline, int strikeOut, int charSet,
                            int outPrecision, int clipPrecision, int quality, int pitchAndFamily,
                            const std::string& faceName) {
-    constexpr const char* kFailure = "Konnte den Font: %s nicht erstellen!";
     LayoutArea* root = FindArea(kRootName);
     if (!root)
         return false;
@@ -98,7 +97,7 @@ bool ReportLayout::AddFont(double heightPercent, const std::string& name, int wi
     attributes.faceName = faceName;
     std::unique_ptr<platform::Font> font = m_dc->CreateFont(attributes);
     if (!font) {
-        ReportFailure(kFailure, faceName);
+        ReportFailure(messages::MessageId::FontNotCreated, faceName);
         return false;
     }
     m_fonts.push_back(std::move(font));
@@ -108,7 +107,6 @@ bool ReportLayout::AddFont(double heightPercent, const std::string& name, int wi
 
 bool ReportLayout::AddPen(double widthPercent, const std::string& name, platform::PenStyle style,
                           platform::Rgb colour) {
-    constexpr const char* kFailure = "Konnte den Pen: %s nicht erstellen!";
     LayoutArea* root = FindArea(kRootName);
     std::unique_ptr<platform::Pen> pen;
     if (root) {
@@ -116,7 +114,7 @@ bool ReportLayout::AddPen(double widthPercent, const std::string& name, platform
         pen = m_dc->CreatePen({style, width, colour});
     }
     if (!pen) {
-        ReportFailure(kFailure, name);
+        ReportFailure(messages::MessageId::PenNotCreated, name);
         return false;
     }
     m_pens.push_back(std::move(pen));

@@ -14,9 +14,10 @@
 #include "app/gui/Pictures.h"
 #include "form/CalculationFormTemplate.h"
 #include "form/PlenwickView.h"
-#include "hydraulics/PlenwickDoc.h"
+#include "messages/MessageTexts.h"
 #include "platform/Prompt.h"
 #include "platform/qt/FormWidget.h"
+#include "record/PlenwickDoc.h"
 
 namespace {
 
@@ -211,7 +212,7 @@ void CMainFrame::OpenRecentFile(const QString& file) {
         return;
     const QFileInfo info(file);
     if (!info.isFile() || !info.isReadable()) {
-        platform::ShowMessage("Die Datei \"" + file.toStdString() + "\" wurde nicht gefunden.",
+        platform::ShowMessage(messages::NamedMessage(messages::MessageId::FileNotFound, file.toStdString()),
                               platform::MessageIcon::Exclamation);
         recentFiles_.Remove(file);
         return;

@@ -1,9 +1,9 @@
 #include "app/script/ControlDump.h"
 
 #include "form/NumberEdit.h"
-#include "hydraulics/PlenwickDoc.h"
 #include "platform/Number.h"
 #include "platform/headless/Transcript.h"
+#include "record/PlenwickDoc.h"
 
 namespace {
 

@@ -21,9 +21,9 @@
 #include "app/gui/ModalAnswerer.h"
 #include "form/ControlIds.h"
 #include "form/PlenwickView.h"
-#include "hydraulics/PlenwickDoc.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/qt/FormWidget.h"
+#include "record/PlenwickDoc.h"
 
 namespace {
 

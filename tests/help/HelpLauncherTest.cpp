@@ -7,6 +7,7 @@
 
 #include "TestSupport.h"
 #include "help/HelpPage.h"
+#include "messages/MessageTexts.h"
 #include "platform/Prompt.h"
 #include "platform/headless/RecordingPrompt.h"
 #include "platform/headless/SimulatedShell.h"
@@ -157,7 +158,7 @@ TEST_F(HelpLauncher, EveryFailedLookupHasItsMessageAndStartsNothing) {
     }
     for (int code = 4; code <= 30; ++code) {
         if (code != 11) {
-            EXPECT_EQ(help::LookupFailureMessage(code), internal2) << code;
+            EXPECT_EQ(messages::BrowserLookupFailureMessage(code), internal2) << code;
         }
     }
     for (const auto& shown : prompt.Messages()) EXPECT_EQ(shown.icon, platform::MessageIcon::None);
@@ -189,7 +190,7 @@ TEST_F(HelpLauncher, EveryFailedStartHasItsMessage) {
             (Lines{LookupLine(probeFile), StartLine(help::kMakerWebAddress, c.code), MessageLine(c.message)}))
             << c.code;
     }
-    for (int code = 3; code < 32; ++code) EXPECT_EQ(help::StartFailureMessage(code), internal3) << code;
+    for (int code = 3; code < 32; ++code) EXPECT_EQ(messages::BrowserStartFailureMessage(code), internal3) << code;
     shell.SetStartResult(32);
     help::ShowHelpPage(shell);
     EXPECT_EQ(transcript.TakeNew().size(), 2u) << "32 is success";

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "form/AdjustDialogs.h"
 #include "form/ControlIds.h"
-#include "hydraulics/AdjustDialogs.h"
 #include "platform/headless/HeadlessPlatform.h"
 
 namespace {

@@ -11,9 +11,9 @@
 
 #include "form/ControlIds.h"
 #include "form/PlenwickView.h"
-#include "hydraulics/PlenwickDoc.h"
 #include "platform/Prompt.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "record/PlenwickDoc.h"
 
 namespace form_testing {
 

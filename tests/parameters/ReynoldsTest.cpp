@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "hydraulics/AdjustDialogs.h"
+#include "form/AdjustDialogs.h"
 #include "parameters/FormFixture.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "form/PlenwickView.h"
-#include "hydraulics/PlenwickDoc.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "record/PlenwickDoc.h"
 
 namespace printing_test {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "form/PlenwickView.h"
-#include "hydraulics/PlenwickDoc.h"
+#include "record/PlenwickDoc.h"
 
 namespace robustness {
 

@@ -11,8 +11,8 @@
 #include "ScratchDirectory.h"
 #include "app/Application.h"
 #include "form/PlenwickView.h"
-#include "hydraulics/PlenwickDoc.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "record/PlenwickDoc.h"
 
 namespace robustness {
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "form/NumberEdit.h"
-#include "hydraulics/PlenwickDoc.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "record/PlenwickDoc.h"
 
 namespace {
 

@@ -59,6 +59,22 @@ TEST_F(SlopeSought, NaNSlopeFailsTheRangeTest) {
     EXPECT_FALSE(doc.IsCalculated());
 }
 
+// At Re = 7 the iteration meets its tolerance exactly in its 100th step (k = 0.01906 m) or in its 99th
+// (k = 0.01935 m): only the step limit draws the message, converged or not, and the solve goes on.
+TEST_F(SlopeSought, StepLimitDrawsTheMessageBeforeLambdaIsShown) {
+    doc.SetRe(7);
+    doc.SetK(0.01906);
+    Calculate();
+    EXPECT_EQ(Messages(), std::vector<std::string>{
+                              "Fehler: Lambda konvergiert nicht!  Re: 7, K: 0.019060, di: 100, Counter: 100"});
+    EXPECT_EQ(doc.GetLambda(), CFrictionFactor().LambdaIterative(7, 0.01906, 0.1));
+    EXPECT_FALSE(Text(IDC_J).empty());
+
+    doc.SetK(0.01935);
+    Calculate();
+    EXPECT_EQ(Messages().size(), 1u);
+}
+
 TEST_F(SlopeSought, SlopeAboveTheLimitIsShownAndStoredButNotMarked) {
     doc.SetDi(0.0001);
     doc.SetV(100);

@@ -10,9 +10,9 @@
 
 #include "form/ControlIds.h"
 #include "form/PlenwickView.h"
-#include "hydraulics/PlenwickDoc.h"
 #include "platform/Number.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "record/PlenwickDoc.h"
 
 namespace solver_test {
 

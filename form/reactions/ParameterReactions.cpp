@@ -3,14 +3,17 @@
 // field runs that field's change reaction at once; the order of the steps relies on it.
 #include <cmath>
 
+#include "form/AdjustDialogs.h"
 #include "form/ControlIds.h"
 #include "form/PlenwickView.h"
-#include "hydraulics/AdjustDialogs.h"
+#include "form/reactions/EntryCorrection.h"
+#include "hydraulics/Calculations.h"
 #include "hydraulics/EntryLimits.h"
 #include "hydraulics/Formulas.h"
-#include "hydraulics/PlenwickDoc.h"
 #include "hydraulics/Units.h"
+#include "messages/MessageTexts.h"
 #include "platform/Prompt.h"
+#include "record/PlenwickDoc.h"
 
 namespace {
 
@@ -20,13 +23,7 @@ using hydraulics::units::kMetrePerKilometre;
 using hydraulics::units::kMicroSquareMetrePerSecond;
 using hydraulics::units::kMillimetre;
 
-const hydraulics::EntryRange kVelocityRange = hydraulics::VelocityRange(
-    "v ist zu klein und wird begrenzt.",
-    "v überschreitet den Definitionsbereich (15m/s). Bitte Plausibilität der Ergebnisse prüfen.");
-const hydraulics::EntryRange kReynoldsRange{{2350, "Re ist zu klein und wird begrenzt.", true},
-                                            {5.7e7, "Re ist zu groß und wird begrenzt.", true}};
-const hydraulics::EntryRange kSlopeRange{{0.00005, "I ist zu klein und wird begrenzt.", true},  // m/m
-                                         {0.4, "I ist zu groß und wird begrenzt.", true}};
+using hydraulics::EntryQuantity;
 
 // Changes smaller than these leave the record as it is.
 constexpr double kVelocityTolerance = 0.00001;  // m/s
@@ -43,8 +40,8 @@ constexpr double kReynoldsStep = 1;
 
 // Q and v count as given for the di solve above this.
 constexpr double kGivenThreshold = 0.000001;
-// Up to this diameter [m] the velocity gives no flow rate and the viscosity no Reynolds number.
-constexpr double kMinFlowDiameter = 0.01;
+// Up to this diameter the velocity gives no flow rate and the viscosity no Reynolds number.
+using hydraulics::kMinFlowDiameter;
 
 bool Given(double x) {
     return x > kGivenThreshold;
@@ -143,7 +140,7 @@ void CPlenwickView::OnVLeave() {
     double v = Number(IDC_V);
     if (std::fabs(v - doc.GetV()) < kVelocityTolerance)
         return;
-    if (const auto clamped = hydraulics::ApplyEntryLimits(v, kVelocityRange)) {
+    if (const auto clamped = CorrectEntry(v, EntryQuantity::V, hydraulics::kVelocityEntry)) {
         v = *clamped;
         Show(IDC_V, v);
     }
@@ -179,7 +176,7 @@ void CPlenwickView::OnReLeave() {
     double Re = Number(IDC_RE);
     if (std::fabs(Re - doc.GetRe()) < kReynoldsTolerance)
         return;
-    if (const auto clamped = hydraulics::ApplyEntryLimits(Re, kReynoldsRange)) {
+    if (const auto clamped = CorrectEntry(Re, EntryQuantity::Re, hydraulics::kReynoldsEntry)) {
         Re = *clamped;
         Show(IDC_RE, Re);
     }
@@ -233,7 +230,7 @@ void CPlenwickView::OnReLeave() {
 
 void CPlenwickView::OnJLeave() {
     double I = Number(IDC_J) * kMetrePerKilometre.toSi;
-    if (const auto clamped = hydraulics::ApplyEntryLimits(I, kSlopeRange)) {
+    if (const auto clamped = CorrectEntry(I, EntryQuantity::I, hydraulics::kSlopeEntry)) {
         I = *clamped;
         Show(IDC_J, I * kMetrePerKilometre.toDisplay);
     }
@@ -247,7 +244,7 @@ void CPlenwickView::OnALeave() {
     const double storedDi = doc.GetDi();
     const double A = Number(IDC_A);
     if (!doc.IsFullFilling()) {
-        platform::ShowMessage("Noch nicht implementiert!");
+        platform::ShowMessage(messages::Text(messages::MessageId::AreaInPartialFilling));
         return;
     }
     // An area that is not positive gives no diameter (and no NaN from the root).

@@ -1,19 +1,9 @@
 // The calculation record: the one document of the program. Every quantity is stored in SI units;
-// a value of 0 means the quantity is not given.
+// a value of 0 means the quantity is not given. Its checks are the engine's; it shows their messages.
 #pragma once
 
-#include <initializer_list>
-
+#include "hydraulics/SoughtParameter.h"
 #include "platform/Document.h"
-
-// Which parameter "Berechnen" computes.
-enum SoughtParameter {
-    SOUGHT_J = 0,   // slope J
-    SOUGHT_VQ = 1,  // velocity v and flow rate Q
-    SOUGHT_Q = 2,   // nothing is computed
-    SOUGHT_K = 3,   // roughness k
-    SOUGHT_DI = 4,  // inner diameter di
-};
 
 class CPlenwickDoc : public platform::CDocument {
   public:
@@ -72,9 +62,6 @@ class CPlenwickDoc : public platform::CDocument {
     void SetCalculated(bool calculated) { m_calculated = calculated; }
 
   private:
-    enum class Check { V, Di, I, G, K, Re };
-    bool Passes(Check check) const;
-    bool PassesAll(std::initializer_list<Check> checks) const;
     void StoreInput(double& member, double value) {
         member = value;
         m_calculated = false;

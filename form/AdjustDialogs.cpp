@@ -1,10 +1,11 @@
-#include "hydraulics/AdjustDialogs.h"
+#include "form/AdjustDialogs.h"
 
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "form/ControlIds.h"
+#include "messages/MessageTexts.h"
 
 namespace {
 
@@ -25,30 +26,23 @@ platform::DialogTemplate AdjustTemplate(int id, std::string text,
     return dialog;
 }
 
-constexpr const char* kAdjustReText =
-    "Beim Ändern der Reynoldszahl muß ein anderer Parameter angepaßt werden. Re = f(v, di, ny). Bitte wählen Sie den Parameter, der angepaßt werden soll.";
-constexpr const char* kAdjustAreaText =
-    "Beim Ändern der Fläche muß neben dem Innendurchmesser di noch ein anderer Parameter angepaßt werden. A = f(Q, v). Bitte wählen Sie den Parameter, der angepaßt werden soll.";
-constexpr const char* kZeroQvText =
-    "Q und v sind ungleich Null. Aus Q und v kann di direkt ermittelt werden. Um die letzte Eingabe nutzen zu können, muß einer der Parameter auf Null gesetzt werden. Wählen Sie den Parameter, der auf Null gesetzt werden soll.";
-
 }  // namespace
 
 CAdjustReDlg::CAdjustReDlg()
     : CAdjustDialog(AdjustTemplate(
           IDD_ADJUST_RE,
-          kAdjustReText,
+          messages::Text(messages::MessageId::AdjustReynolds),
           {{IDC_ADJUST_DI, "di", ADAPT_DI}, {IDC_ADJUST_NY, "ny", ADAPT_NY}, {IDC_ADJUST_V, "v", ADAPT_V}})) {
 }
 
 CAdjustAreaDlg::CAdjustAreaDlg()
     : CAdjustDialog(
           AdjustTemplate(IDD_ADJUST_AREA,
-                         kAdjustAreaText,
+                         messages::Text(messages::MessageId::AdjustArea),
                          {{IDC_ADJUST_Q, "Q", ADAPT_Q}, {IDC_ADJUST_V, "v", ADAPT_V}})) {}
 
 CZeroQvDlg::CZeroQvDlg()
     : CAdjustDialog(
           AdjustTemplate(IDD_ZERO_QV,
-                         kZeroQvText,
+                         messages::Text(messages::MessageId::ZeroFlowOrVelocity),
                          {{IDC_ADJUST_Q, "Q", ZERO_Q}, {IDC_ADJUST_V, "v", ZERO_V}})) {}

@@ -1,4 +1,4 @@
-#include "hydraulics/PlenwickDoc.h"
+#include "record/PlenwickDoc.h"
 
 #include <gtest/gtest.h>
 

@@ -1,18 +1,16 @@
 // The view's printing steps and the page size of the default printer.
 #include "form/PlenwickView.h"
-#include "hydraulics/PlenwickDoc.h"
+#include "messages/MessageTexts.h"
 #include "platform/Printing.h"
 #include "platform/Prompt.h"
+#include "record/PlenwickDoc.h"
+#include "report/CalculationReport.h"
 
 namespace {
 
 // The page geometry used when the default printer cannot be read: A4 at 600 dpi, nearly.
 constexpr int kFallbackPageWidth = 4676;
 constexpr int kFallbackPageHeight = 6744;
-
-constexpr const char* kNoDefaultPrinterMessage =
-    "Es ist kein Standarddrucker definiert!\n\nDas Programm wird bezieht sich bei vielen Berechnungen auf den eingestellten Druckertyp.\n\nDrücken Sie Start -> Einstellungen und neuer Drucker zum Einrichten eines Druckers.";
-constexpr const char* kPrinterUnreadableMessage = "Fehler beim Auslesen des Druckers";
 
 }  // namespace
 
@@ -23,10 +21,10 @@ bool CPlenwickView::ReadPrinterPageSize() {
     const platform::DefaultPrinter printer = m_services.printer.QueryDefaultPrinter();
     switch (printer.status) {
         case platform::DefaultPrinter::Status::NoDefaultPrinter:
-            platform::ShowMessage(kNoDefaultPrinterMessage, platform::MessageIcon::Exclamation);
+            platform::ShowMessage(messages::Text(messages::MessageId::NoDefaultPrinter), platform::MessageIcon::Exclamation);
             break;
         case platform::DefaultPrinter::Status::SettingsUnreadable:
-            platform::ShowMessage(kPrinterUnreadableMessage, platform::MessageIcon::None);
+            platform::ShowMessage(messages::Text(messages::MessageId::PrinterUnreadable), platform::MessageIcon::None);
             break;
         case platform::DefaultPrinter::Status::Ok:
             // A printer without a printable area would leave the report without a page: keep the
@@ -50,5 +48,9 @@ bool CPlenwickView::OnPreparePrinting(platform::PrintInfo& info) {
 }
 
 void CPlenwickView::OnBeginPrinting(platform::DrawingContext& /*dc*/, platform::PrintInfo& /*info*/) {}
+
+void CPlenwickView::OnPrint(platform::DrawingContext& dc, platform::PrintInfo& info) {
+    ComposeCalculationReport(dc, m_pageWidth, m_pageHeight, *GetDocument(), m_services.clock.Now(), info);
+}
 
 void CPlenwickView::OnEndPrinting(platform::DrawingContext& /*dc*/, platform::PrintInfo& /*info*/) {}

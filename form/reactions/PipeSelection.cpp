@@ -9,11 +9,14 @@
 #include "catalogue/SettingsFile.h"
 #include "form/ControlIds.h"
 #include "form/PlenwickView.h"
+#include "form/reactions/EntryCorrection.h"
+#include "hydraulics/EntryLimits.h"
 #include "hydraulics/Formulas.h"
-#include "hydraulics/PlenwickDoc.h"
 #include "hydraulics/Units.h"
+#include "messages/MessageTexts.h"
 #include "platform/Number.h"
 #include "platform/Prompt.h"
+#include "record/PlenwickDoc.h"
 
 namespace {
 
@@ -21,15 +24,6 @@ using hydraulics::units::kMillimetre;
 
 // How di is shown when it follows from the pipe dimensions.
 constexpr const char* kDiFormat = "%5.2f";
-
-constexpr const char* kNoMatchingDnMessage =
-    "In dieser Wanddickenklasse existiert keine entsprechende Nennweite. Der DN-Wert wird auf den Anfangswert zurückgesetzt.";
-
-// Limits of a typed di and k, inclusive, in m.
-constexpr double kMinDi = 0.005;
-constexpr double kMaxDi = 5.0;
-constexpr double kMinK = 0.00001;
-constexpr double kMaxK = 0.05;
 
 // The pipe fields, each with the key of its value in a class table row.
 struct PipeField {
@@ -71,7 +65,7 @@ void CPlenwickView::OnClassChanged() {
             choice = position;
     }
     if (choice < 0) {
-        platform::ShowMessage(kNoMatchingDnMessage);
+        platform::ShowMessage(messages::Text(messages::MessageId::NoMatchingDn));
         choice = 0;
     }
     dnList.SetCurSel(choice);
@@ -103,7 +97,7 @@ void CPlenwickView::OnDnChanged() {
 }
 
 double CPlenwickView::ComputeDi() {
-    return Number(IDC_DA) - 2 * (Number(IDC_S) + Number(IDC_ZMA));
+    return hydraulics::InnerDiameter(Number(IDC_DA), Number(IDC_S), Number(IDC_ZMA));
 }
 
 void CPlenwickView::ShowDi() {
@@ -133,14 +127,9 @@ void CPlenwickView::OnDiLeave() {
     CPlenwickDoc& doc = *GetDocument();
     const double typedMm = Number(IDC_DI);
     double di = typedMm * kMillimetre.toSi;
-    if (di < kMinDi) {
-        platform::ShowMessage("di ist zu klein und wird begrenzt.");
-        di = kMinDi;
-        Show(IDC_DI, kMinDi * kMillimetre.toDisplay);
-    } else if (di > kMaxDi) {
-        platform::ShowMessage("di ist zu groß und wird begrenzt.");
-        di = kMaxDi;
-        Show(IDC_DI, kMaxDi * kMillimetre.toDisplay);
+    if (const auto clamped = CorrectEntry(di, hydraulics::EntryQuantity::Di, hydraulics::kDiameterEntry)) {
+        di = *clamped;
+        Show(IDC_DI, di * kMillimetre.toDisplay);
     }
     doc.SetDi(di);
     MarkPipeConsistency(typedMm);
@@ -173,11 +162,7 @@ void CPlenwickView::OnKChanged() {
 
 void CPlenwickView::OnKLeave() {
     const double k = Number(IDC_K) * kMillimetre.toSi;
-    if (k < kMinK) {
-        platform::ShowMessage("k ist zu klein und wird begrenzt.");
-        Show(IDC_K, kMinK * kMillimetre.toDisplay);
-    } else if (k > kMaxK) {
-        platform::ShowMessage("k ist zu groß und wird begrenzt.");
-        Show(IDC_K, kMaxK * kMillimetre.toDisplay);
-    }
+    // The k field's change reaction stores the bound.
+    if (const auto clamped = CorrectEntry(k, hydraulics::EntryQuantity::K, hydraulics::kRoughnessEntry))
+        Show(IDC_K, *clamped * kMillimetre.toDisplay);
 }

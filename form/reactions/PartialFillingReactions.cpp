@@ -4,11 +4,12 @@
 
 #include "form/ControlIds.h"
 #include "form/PlenwickView.h"
+#include "form/reactions/EntryCorrection.h"
+#include "hydraulics/Calculations.h"
 #include "hydraulics/EntryLimits.h"
 #include "hydraulics/Formulas.h"
-#include "hydraulics/PlenwickDoc.h"
 #include "hydraulics/Units.h"
-#include "platform/Prompt.h"
+#include "record/PlenwickDoc.h"
 
 namespace {
 
@@ -16,10 +17,9 @@ using hydraulics::units::kCubicMetrePerHour;
 using hydraulics::units::kLitrePerSecond;
 using hydraulics::units::kMillimetre;
 
-const hydraulics::EntryRange kPartialVelocityRange = hydraulics::VelocityRange(
-    "vt ist zu klein und wird begrenzt.",
-    "vt überschreitet den Definitionsbereich (15m/s). Bitte Plausibilität der Ergebnisse prüfen.");
-constexpr double kMinHeight = 0.005;  // m
+using hydraulics::EntryQuantity;
+using hydraulics::EntrySide;
+using hydraulics::kMinFillingHeight;
 
 // Changes smaller than these leave the record as it is.
 constexpr double kHeightTolerance = 0.00001;  // m
@@ -101,7 +101,7 @@ void CPlenwickView::OnVtLeave() {
     Empty(IDC_QT_LS);
     Empty(IDC_QT_M3H);
     doc.SetQt(0);
-    if (const auto clamped = hydraulics::ApplyEntryLimits(vt, kPartialVelocityRange)) {
+    if (const auto clamped = CorrectEntry(vt, EntryQuantity::Vt, hydraulics::kVelocityEntry)) {
         vt = *clamped;
         Show(IDC_VT, vt);
     }
@@ -133,28 +133,22 @@ void CPlenwickView::OnHtLeave() {
         return;
     doc.SetQt(0);
     const double di = doc.GetDi();
-    if (ht < kMinHeight) {
-        ht = kMinHeight;
-        platform::ShowMessage("ht ist zu klein und wird begrenzt.");
-        Show(IDC_HT, kMinHeight * kMillimetre.toDisplay);
+    if (ht < kMinFillingHeight) {
+        ht = kMinFillingHeight;
+        TellEntryLimit(EntryQuantity::Ht, EntrySide::Low);
+        Show(IDC_HT, kMinFillingHeight * kMillimetre.toDisplay);
     }
     if (ht > di) {
-        platform::ShowMessage("ht ist größer als Di und wird begrenzt.");
+        TellEntryLimit(EntryQuantity::Ht, EntrySide::High);
         ht = di;
         Show(IDC_HT, di * kMillimetre.toDisplay);
     }
     doc.SetHt(ht);
-    ApplySurfaceWidth(*this, doc, di, ht);
-    // Without a diameter there is no filling ratio: no partial flow and no partial velocity.
-    double Qt = 0;
-    double vt = 0;
-    if (di > 0) {
-        const double x = ht / di;
-        Qt = hydraulics::PartialFlowRatio(doc.GetQ(), x);
-        vt = hydraulics::PartialVelocityRatio(doc.GetV(), x);
-    }
-    ShowPartialFlow(*this, Qt);
-    doc.SetQt(Qt);
-    Show(IDC_VT, vt);
-    doc.SetVt(vt);
+    const hydraulics::PartialFromHeight partial = hydraulics::PartialValuesAtHeight(di, doc.GetQ(), doc.GetV(), ht);
+    doc.SetSurfaceWidth(partial.surfaceWidth);
+    Show(IDC_SURFACE_WIDTH, partial.surfaceWidth * kMillimetre.toDisplay);
+    ShowPartialFlow(*this, partial.Qt);
+    doc.SetQt(partial.Qt);
+    Show(IDC_VT, partial.vt);
+    doc.SetVt(partial.vt);
 }

@@ -1,0 +1,30 @@
+// The range checks of the inputs a calculation needs, as data: which check failed, and with what value.
+#pragma once
+
+#include <optional>
+
+namespace hydraulics {
+
+enum class InputCheck { V, Di, I, G, K, Re };
+
+struct FailedCheck {
+    InputCheck check;
+    double value;  // the SI value that failed
+};
+
+// The quantities the checks look at, in SI units.
+struct CheckedValues {
+    double v, Di, I, g, k, Re;
+};
+
+// Whether a calculation for the sought parameter computes anything at all (SOUGHT_Q and values outside
+// the enumeration do not).
+bool Computes(int sought);
+
+// The first failing check of those the sought parameter needs, in their fixed order:
+//   J: v, Di, g, k, Re    v and Q: Di, g, k, I    k: Di, g, I, v    di: none.
+// Minimum values: v, Di, I and Re 0.0001, k 0.000001 m; g within 0.1 … 100 m/s² (inclusive).
+// A NaN fails its check.
+std::optional<FailedCheck> FirstFailedCheck(int sought, const CheckedValues& values);
+
+}  // namespace hydraulics

@@ -1,0 +1,88 @@
+// Every text the program shows in a message box or an adjustment dialog, in one table, and the
+// translation of the engine's results (a failed input check, a crossed entry or result limit, an
+// iteration that reached its step limit) into those texts. Nothing below this folder holds a message
+// text; everything above that tells the user something takes its text from here.
+#pragma once
+
+#include <string>
+
+#include "hydraulics/Calculations.h"
+#include "hydraulics/EntryLimits.h"
+
+namespace messages {
+
+// The entries of the table; texts with a placeholder are printf formats.
+enum class MessageId {
+    // checks of the calculation's inputs
+    InvalidV,
+    InvalidDi,
+    InvalidI,
+    InvalidG,
+    InvalidK,
+    InvalidRe,
+    // results outside the calculation limits
+    SlopeOutOfLimits,
+    VelocityOutOfLimits,
+    RoughnessOutOfLimits,
+    DiameterOutOfLimits,
+    LambdaNotConverging,
+    DiameterNotEnoughValues,
+    // entries beyond their limits
+    VTooSmall,
+    VBeyondDefinition,
+    VtTooSmall,
+    VtBeyondDefinition,
+    ReTooSmall,
+    ReTooLarge,
+    ITooSmall,
+    ITooLarge,
+    DiTooSmall,
+    DiTooLarge,
+    KTooSmall,
+    KTooLarge,
+    HtTooSmall,
+    HtAboveDi,
+    AreaInPartialFilling,
+    // adjustment dialogs
+    AdjustReynolds,
+    AdjustArea,
+    ZeroFlowOrVelocity,
+    // pipe selection
+    NoMatchingDn,
+    // printer and report page
+    NoDefaultPrinter,
+    PrinterUnreadable,
+    FontNotCreated,
+    PenNotCreated,
+    // browser
+    BrowserOutOfMemory,
+    BrowserInternal1,
+    BrowserPathNotFound,
+    BrowserBadProgram,
+    BrowserNoAssociation,
+    BrowserInternal2,
+    BrowserNotFound,
+    BrowserInternal3,
+    // files named on the command line or in the recent-file list
+    FileCannotBeOpened,
+    FileNotFound,
+    Count
+};
+
+const char* Text(MessageId id);
+
+// "Der Wert für … ist mit <…> ungültig", with the stored SI value.
+std::string InputCheckMessage(const hydraulics::FailedCheck& failed);
+// "… liegt außerhalb der Berechnungsgrenzen", k and di in mm.
+std::string LimitBreachMessage(const hydraulics::LimitBreach& breach);
+// The iteration reached its step limit; di is shown in whole millimetres.
+std::string NonConvergenceMessage(int Re, double k, double di, int steps);
+// The message of the limit an entry crossed (side Low or High).
+const char* EntryLimitMessage(hydraulics::EntryQuantity quantity, hydraulics::EntrySide side);
+// The failures of the browser lookup and of the browser start (result codes below 32).
+std::string BrowserLookupFailureMessage(int code);
+std::string BrowserStartFailureMessage(int code);
+// A message whose one placeholder is a name (font face, pen, file path).
+std::string NamedMessage(MessageId id, const std::string& name);
+
+}  // namespace messages

@@ -1,0 +1,14 @@
+// The one-page calculation report: inputs, global data and the computed result of the record.
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/DrawingContext.h"
+#include "platform/Printing.h"
+
+class CPlenwickDoc;
+
+// Composes the report of doc for a page of pageWidth × pageHeight device units of dc, dated now, and
+// renders it; info gives the page number and the page count of the footer.
+void ComposeCalculationReport(platform::DrawingContext& dc, int pageWidth, int pageHeight,
+                              const CPlenwickDoc& doc, const platform::LocalTime& now,
+                              const platform::PrintInfo& info);
