@@ -12,8 +12,8 @@ namespace hydraulics {
 
 // Kinematic viscosity ν [m²/s] of water at temperature T [°C] and density rho [kg/m³]: the dynamic
 // viscosity fit μ = 0.001779 / (1 + 0.03368 · T + 0.000221 · T²) Pa·s (Poiseuille's form, μ(0 °C) =
-// 1.779 mPa·s) divided by rho. Within 0 … 30 °C it stays within 1.5 % of the reference values of water
-// (IAPWS 2008); beyond, the fit drifts (+4 % at 60 °C).
+// 1.779 mPa·s) divided by rho. Within 0 … 30 °C it lies within −0.7 % … +1.0 % of the reference values
+// of water (IAPWS 2008, at 0.1 MPa and the density of pure water).
 double ViscosityFromTemperature(double T, double rho);
 
 // Reynolds number Re = v · di / ν of velocity v [m/s] in a pipe of inner diameter di [m].
