@@ -1,6 +1,8 @@
 # Runs one session script and compares its transcript (and exit status) with the expected one.
 #   SCRIPT  path of NAME.qs; NAME.expected holds the transcript, NAME.ini seeds Rohre.ini,
 #           NAME.ini.expected (optional) is the settings file expected after the session,
+#           NAME.globals.expected (optional) its global section, followed by the class list and tables of
+#           the default catalogue GOLDEN from its "[K-Werte]" on,
 #           NAME.status (optional) the expected exit status (default 0).
 #   WORK    a scratch directory, emptied first.
 string(REGEX REPLACE "\\.qs$" "" base ${SCRIPT})
@@ -32,5 +34,18 @@ if(EXISTS ${base}.ini.expected)
   if(ini_differs)
     execute_process(COMMAND diff -u ${base}.ini.expected ${WORK}/windir/Rohre.ini OUTPUT_VARIABLE delta)
     message(FATAL_ERROR "Rohre.ini differs from ${base}.ini.expected:\n${delta}")
+  endif()
+endif()
+if(EXISTS ${base}.globals.expected)
+  file(READ ${base}.globals.expected globals)
+  file(READ ${GOLDEN} golden)
+  string(FIND "${golden}" "[K-Werte]" tables_start)
+  string(SUBSTRING "${golden}" ${tables_start} -1 tables)
+  file(WRITE ${WORK}/Rohre.ini.expected "${globals}${tables}")
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORK}/Rohre.ini.expected ${WORK}/windir/Rohre.ini
+    RESULT_VARIABLE ini_differs)
+  if(ini_differs)
+    execute_process(COMMAND diff -u ${WORK}/Rohre.ini.expected ${WORK}/windir/Rohre.ini OUTPUT_VARIABLE delta)
+    message(FATAL_ERROR "Rohre.ini differs from ${base}.globals.expected with ${GOLDEN}:\n${delta}")
   endif()
 endif()

@@ -10,27 +10,18 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <optional>
 #include <set>
-#include <sstream>
 #include <string>
+
+#include "support/Files.h"
+#include "support/ScratchDirectory.h"
 
 namespace catalogue_test {
 
 namespace fs = std::filesystem;
 
-inline void WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
-
-inline std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
+using test_support::ReadBytes;
+using test_support::WriteBytes;
 
 // Lowers the file size limit for the scope, so that writing a larger file fails (EFBIG) for any user.
 class ScopedFileSizeLimit {
@@ -73,41 +64,21 @@ bool Unprivileged(Check check) {
 class MachineDirectoryTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "quellrix-ini-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
+        ASSERT_FALSE(dir_.Path().empty());
         // Reachable for the unprivileged checks.
-        fs::permissions(dir_, fs::perms::all);
-        if (const char* old = std::getenv("WINDIR"))
-            previousWindir_ = old;
-        ::setenv("WINDIR", dir_.c_str(), 1);
-    }
-    void TearDown() override {
-        if (previousWindir_) {
-            ::setenv("WINDIR", previousWindir_->c_str(), 1);
-        } else {
-            ::unsetenv("WINDIR");
-        }
-        std::error_code ignored;
-        fs::permissions(dir_, fs::perms::all, ignored);
-        fs::remove_all(dir_, ignored);
+        fs::permissions(dir_.Path(), fs::perms::all);
     }
 
-    const fs::path& Dir() const { return dir_; }
-    fs::path IniPath() const { return dir_ / "Rohre.ini"; }
+    fs::path Dir() const { return dir_.Path(); }
+    fs::path IniPath() const { return dir_.Ini(); }
     void Seed(const std::string& bytes) const { WriteBytes(IniPath(), bytes); }
     std::string Contents() const { return ReadBytes(IniPath()); }
 
     // The names in the machine directory: no sibling of a replaced file may stay behind.
-    std::set<std::string> Entries() const {
-        std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(dir_)) names.insert(entry.path().filename().string());
-        return names;
-    }
+    std::set<std::string> Entries() const { return dir_.Entries(); }
 
   private:
-    fs::path dir_;
-    std::optional<std::string> previousWindir_;
+    test_support::ScratchMachineDirectory dir_{test_support::ScratchMachineDirectory::Temp::NotToo};
 };
 
 }  // namespace catalogue_test

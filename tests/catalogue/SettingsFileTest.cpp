@@ -23,7 +23,7 @@ const std::vector<std::string> kDefaultClasses = {"K7",
                                                   "Abwasser"};
 
 std::string GoldenDefaultFile() {
-    return catalogue_test::ReadBytes(QUELLRIX_TEST_DATA "/DefaultRohre.ini");
+    return catalogue_test::ReadBytes(QUELLRIX_TEST_SUPPORT "/DefaultRohre.ini");
 }
 
 class SettingsFileTest : public MachineDirectoryTest {

@@ -3,7 +3,8 @@
 #include "catalogue/SettingsFile.h"
 #include "hydraulics/Formulas.h"
 #include "platform/Number.h"
-#include "tests/catalogue_view/MachineDirectory.h"
+#include "support/Files.h"
+#include "support/ScratchDirectory.h"
 #include "tests/catalogue_view/PipeSelectionFixture.h"
 
 namespace catalogue_view_test {
@@ -21,7 +22,7 @@ class ClassChange : public PipeSelectionTest {
         FillClassList();
     }
     void UseSettings(const std::string& text) {
-        machine.WriteSettings(text);
+        test_support::WriteBytes(machine.Ini(), text);
         FillClassList();
     }
     void FillClassList() {
@@ -41,7 +42,8 @@ class ClassChange : public PipeSelectionTest {
     std::string SelectedDn() const { return view.List(IDC_DN).GetEditText(); }
     std::vector<std::string> Pipe() const { return {Text(IDC_DA), Text(IDC_S), Text(IDC_ZMA), Text(IDC_DI)}; }
 
-    ScratchMachineDirectory machine;  // before the form, which reads the file
+    // Where the form reads the settings file.
+    test_support::ScratchMachineDirectory machine{test_support::ScratchMachineDirectory::Temp::NotToo};
 };
 
 TEST_F(ClassChange, FirstClassOfTheDefaultFile) {

@@ -5,20 +5,21 @@
 
 #include <memory>
 
-#include "TestSupport.h"
 #include "help/HelpPage.h"
 #include "messages/MessageTexts.h"
 #include "platform/Prompt.h"
 #include "platform/headless/RecordingPrompt.h"
 #include "platform/headless/SimulatedShell.h"
+#include "support/Files.h"
+#include "support/ScratchDirectory.h"
 
 namespace {
 
-using testing_support::Exists;
-using testing_support::ReadFile;
-using testing_support::ScopedEnv;
-using testing_support::TempFolder;
-using testing_support::WriteFile;
+using test_support::Exists;
+using test_support::ReadBytes;
+using test_support::ScopedEnv;
+using test_support::ScratchDirectory;
+using test_support::WriteBytes;
 using Lines = std::vector<std::string>;
 
 TEST(HelpFileName, LowersOnlyTheGeneratedNameAndReplacesEveryTmp) {
@@ -44,7 +45,7 @@ class InspectingShell : public headless::SimulatedShell {
   public:
     using SimulatedShell::SimulatedShell;
     int FindExecutable(const std::string& file, std::string& program) override {
-        contentAtLookup = Exists(file) ? std::optional<std::string>(ReadFile(file)) : std::nullopt;
+        contentAtLookup = Exists(file) ? std::optional<std::string>(ReadBytes(file)) : std::nullopt;
         return SimulatedShell::FindExecutable(file, program);
     }
     std::optional<std::string> contentAtLookup;
@@ -62,7 +63,7 @@ class HelpLauncher : public ::testing::Test {
     }
     static std::string MessageLine(const std::string& text) { return "message " + Q(text); }
 
-    TempFolder folder;
+    ScratchDirectory folder;
     ScopedEnv tmpdir{"TMPDIR", folder.Path()};
     std::string helpFile = folder / "vel1.html";
     std::string probeFile = folder / "tttaaaa.html";
@@ -74,9 +75,9 @@ class HelpLauncher : public ::testing::Test {
 
 TEST_F(HelpLauncher, TwoHelpCommandsWriteTheSameFileAndStartTheBrowserTwice) {
     help::ShowHelpPage(shell);
-    WriteFile(helpFile, "stale");
+    WriteBytes(helpFile, "stale", 0644);
     help::ShowHelpPage(shell);
-    EXPECT_EQ(ReadFile(helpFile), help::HelpPageText());
+    EXPECT_EQ(ReadBytes(helpFile), help::HelpPageText());
     EXPECT_EQ(shell.contentAtLookup, std::string(help::HelpPageText()));
     EXPECT_EQ(transcript.Lines(),
               (Lines{LookupLine(helpFile), StartLine(helpFile), LookupLine(helpFile), StartLine(helpFile)}));
@@ -88,7 +89,7 @@ TEST_F(HelpLauncher, HelpFileStaysAfterAFailedLookupUntilItIsDeleted) {
     help::ShowHelpPage(shell);
     EXPECT_EQ(transcript.Lines(),
               (Lines{LookupLine(helpFile, 31), MessageLine("Es ist kein Standard-Browser eingerichtet.")}));
-    EXPECT_EQ(ReadFile(helpFile), help::HelpPageText());
+    EXPECT_EQ(ReadBytes(helpFile), help::HelpPageText());
 
     help::DeleteHelpFile();
     EXPECT_FALSE(Exists(helpFile));
@@ -102,7 +103,7 @@ TEST_F(HelpLauncher, TmpInTheTemporaryFolderIsReplacedForWritingAndDeleting) {
     ScopedEnv dottedTmpdir("TMPDIR", folder / "cache.tmp");
     const std::string changed = folder / "cache.html/vel1.html";
     help::ShowHelpPage(shell);
-    EXPECT_EQ(ReadFile(changed), help::HelpPageText());
+    EXPECT_EQ(ReadBytes(changed), help::HelpPageText());
     EXPECT_FALSE(Exists(folder / "cache.tmp/vel1.html"));
     EXPECT_EQ(transcript.Lines(), (Lines{LookupLine(changed), StartLine(changed)}));
     help::DeleteHelpFile();
@@ -110,10 +111,10 @@ TEST_F(HelpLauncher, TmpInTheTemporaryFolderIsReplacedForWritingAndDeleting) {
 }
 
 TEST_F(HelpLauncher, APlantedLinkIsNotFollowedAndWhatItNamesIsNotShown) {
-    WriteFile(folder / "victim", "precious");
+    WriteBytes(folder / "victim", "precious", 0644);
     ASSERT_EQ(::symlink((folder / "victim").c_str(), helpFile.c_str()), 0);
     help::ShowHelpPage(shell);
-    EXPECT_EQ(ReadFile(folder / "victim"), "precious");
+    EXPECT_EQ(ReadBytes(folder / "victim"), "precious");
     EXPECT_EQ(transcript.Lines(), (Lines{LookupLine(helpFile), MessageLine("Interner Fehler (1)")}));
 }
 
@@ -130,7 +131,7 @@ TEST_F(HelpLauncher, TheProbeIsNeverLeftBehind) {
         help::OpenMakerWebAddress(shell);
         EXPECT_FALSE(Exists(probeFile)) << lookupCode;
     }
-    WriteFile(probeFile, "left over");  // an earlier probe of ours is replaced and removed as well
+    WriteBytes(probeFile, "left over", 0644);  // an earlier probe of ours is replaced and removed as well
     help::OpenMakerWebAddress(shell);
     EXPECT_EQ(shell.contentAtLookup, std::string("<HTML></HTML>"));
     EXPECT_FALSE(Exists(probeFile));

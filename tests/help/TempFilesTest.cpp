@@ -5,15 +5,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "TestSupport.h"
+#include "support/Files.h"
+#include "support/ScratchDirectory.h"
 
 namespace {
 
-using testing_support::Exists;
-using testing_support::ReadFile;
-using testing_support::ScopedEnv;
-using testing_support::TempFolder;
-using testing_support::WriteFile;
+using test_support::Exists;
+using test_support::ReadBytes;
+using test_support::ScopedEnv;
+using test_support::ScratchDirectory;
+using test_support::WriteBytes;
 
 TEST(TempPath, FollowsTmpdirWithTrailingSlash) {
     const struct {
@@ -32,7 +33,7 @@ TEST(TempPath, FollowsTmpdirWithTrailingSlash) {
 }
 
 TEST(TempFileName, ThreeLettersOfPrefixHexNumberAndTmpWithoutCreatingTheFile) {
-    TempFolder folder;
+    ScratchDirectory folder;
     const struct {
         std::string dir, prefix;
         unsigned unique;
@@ -49,7 +50,7 @@ TEST(TempFileName, ThreeLettersOfPrefixHexNumberAndTmpWithoutCreatingTheFile) {
 }
 
 TEST(TempFileName, NumberZeroCreatesAFreshOwnerOnlyFile) {
-    TempFolder folder;
+    ScratchDirectory folder;
     const std::string first = platform::GetTempFileName(folder.Path() + "/", "Veltrum-Help", 0);
     const std::string second = platform::GetTempFileName(folder.Path() + "/", "Veltrum-Help", 0);
     ASSERT_FALSE(first.empty());
@@ -62,41 +63,41 @@ TEST(TempFileName, NumberZeroCreatesAFreshOwnerOnlyFile) {
 }
 
 TEST(DeleteFile, RemovesTheLinkNotItsTargetAndReportsAMissingFile) {
-    TempFolder folder;
-    WriteFile(folder / "target", "keep");
+    ScratchDirectory folder;
+    WriteBytes(folder / "target", "keep", 0644);
     ASSERT_EQ(::symlink((folder / "target").c_str(), (folder / "link").c_str()), 0);
     EXPECT_TRUE(platform::DeleteFile(folder / "link"));
     EXPECT_FALSE(Exists(folder / "link"));
-    EXPECT_EQ(ReadFile(folder / "target"), "keep");
+    EXPECT_EQ(ReadBytes(folder / "target"), "keep");
     EXPECT_FALSE(platform::DeleteFile(folder / "link"));
 }
 
 class WriteFileSafely : public ::testing::Test {
   protected:
-    TempFolder folder;
+    ScratchDirectory folder;
     std::string path = folder / "page.html";
 };
 
 TEST_F(WriteFileSafely, CreatesOwnerOnlyFileWithTheBytesUnchanged) {
     const std::string bytes("a\r\nb\n\0c", 7);
     ASSERT_TRUE(platform::WriteFileSafely(path, bytes));
-    EXPECT_EQ(ReadFile(path), bytes);
+    EXPECT_EQ(ReadBytes(path), bytes);
     struct stat info;
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
 }
 
 TEST_F(WriteFileSafely, ReplacesTheWholeContentOfOurOwnFile) {
-    WriteFile(path, "a much longer earlier content");
+    WriteBytes(path, "a much longer earlier content", 0644);
     ASSERT_TRUE(platform::WriteFileSafely(path, "short"));
-    EXPECT_EQ(ReadFile(path), "short");
+    EXPECT_EQ(ReadBytes(path), "short");
 }
 
 TEST_F(WriteFileSafely, NeverFollowsAPlantedLink) {
-    WriteFile(folder / "victim", "precious");
+    WriteBytes(folder / "victim", "precious", 0644);
     ASSERT_EQ(::symlink((folder / "victim").c_str(), path.c_str()), 0);
     EXPECT_FALSE(platform::WriteFileSafely(path, "page"));
-    EXPECT_EQ(ReadFile(folder / "victim"), "precious");
+    EXPECT_EQ(ReadBytes(folder / "victim"), "precious");
 
     // A dangling link must not create its target either.
     ASSERT_EQ(::symlink((folder / "created").c_str(), (folder / "dangling").c_str()), 0);
@@ -105,10 +106,10 @@ TEST_F(WriteFileSafely, NeverFollowsAPlantedLink) {
 }
 
 TEST_F(WriteFileSafely, RefusesAFileWithAnotherNameWithoutTouchingIt) {
-    WriteFile(folder / "other", "precious");
+    WriteBytes(folder / "other", "precious", 0644);
     ASSERT_EQ(::link((folder / "other").c_str(), path.c_str()), 0);
     EXPECT_FALSE(platform::WriteFileSafely(path, "page"));
-    EXPECT_EQ(ReadFile(folder / "other"), "precious");
+    EXPECT_EQ(ReadBytes(folder / "other"), "precious");
 }
 
 TEST_F(WriteFileSafely, RefusesWhatIsNotAPlainFileWithoutBlocking) {
@@ -121,10 +122,10 @@ TEST_F(WriteFileSafely, RefusesWhatIsNotAPlainFileWithoutBlocking) {
 TEST_F(WriteFileSafely, RefusesAnotherUsersFileWithoutTouchingIt) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "handing a file to another user needs root";
-    WriteFile(path, "precious", 0666);
+    WriteBytes(path, "precious", 0666);
     ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
     EXPECT_FALSE(platform::WriteFileSafely(path, "page"));
-    EXPECT_EQ(ReadFile(path), "precious");
+    EXPECT_EQ(ReadBytes(path), "precious");
 }
 
 }  // namespace

@@ -9,15 +9,16 @@
 #include <chrono>
 #include <filesystem>
 
-#include "TestSupport.h"
+#include "support/Files.h"
+#include "support/ScratchDirectory.h"
 
 namespace {
 
-using testing_support::Exists;
-using testing_support::ReadFile;
-using testing_support::ScopedEnv;
-using testing_support::TempFolder;
-using testing_support::WriteFile;
+using test_support::Exists;
+using test_support::ReadBytes;
+using test_support::ScopedEnv;
+using test_support::ScratchDirectory;
+using test_support::WriteBytes;
 
 // A desktop of its own: PATH holds only a scratch bin folder with a fake xdg-mime, and the data folders
 // hold the desktop entries the test installs.
@@ -26,21 +27,21 @@ class XdgShell : public ::testing::Test {
     XdgShell() {
         for (const char* sub : {"bin", "data", "data/applications", "shared", "shared/applications"})
             std::filesystem::create_directory(folder / sub);
-        WriteFile(page, "<HTML></HTML>");
+        WriteBytes(page, "<HTML></HTML>", 0644);
     }
 
     void InstallScript(const std::string& name, const std::string& body, mode_t mode = 0755) {
-        WriteFile(bin + "/" + name, "#!/bin/sh\n" + body + "\n", mode);
+        WriteBytes(bin + "/" + name, "#!/bin/sh\n" + body + "\n", mode);
     }
     void DefaultBrowserIs(const std::string& entryId) { InstallScript("xdg-mime", "echo '" + entryId + "'"); }
     void InstallEntry(const std::string& path, const std::string& exec) {
         std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-        WriteFile(path,
-                  "[Desktop Entry]\nName=Browser\n" + exec + "\n[Desktop Action new]\nExec=/bin/false\n");
+        WriteBytes(path,
+                  "[Desktop Entry]\nName=Browser\n" + exec + "\n[Desktop Action new]\nExec=/bin/false\n", 0644);
     }
     int Lookup(const std::string& file) { return shell.FindExecutable(file, program); }
 
-    TempFolder folder;
+    ScratchDirectory folder;
     std::string bin = folder / "bin";
     std::string applications = folder / "data/applications";
     std::string page = folder / "page.html";
@@ -72,7 +73,7 @@ TEST_F(XdgShell, FindsTheProgramOfTheDefaultBrowsersEntry) {
         EXPECT_EQ(program, c.expected) << c.exec;
     }
     EXPECT_EQ(Lookup(folder / "PAGE.HTM"), 2);
-    WriteFile(folder / "PAGE.HTM", "");
+    WriteBytes(folder / "PAGE.HTM", "", 0644);
     EXPECT_EQ(Lookup(folder / "PAGE.HTM"), 42);
 }
 
@@ -129,7 +130,7 @@ TEST_F(XdgShell, AnXdgMimeThatDoesNotAnswerIsCutOff) {
 
 std::string WaitForFile(const std::string& path) {
     for (int i = 0; i < 1000 && !Exists(path); ++i) ::poll(nullptr, 0, 10);
-    return ReadFile(path);
+    return ReadBytes(path);
 }
 
 TEST_F(XdgShell, StartsTheProgramDetachedWithTheArgumentUnchanged) {

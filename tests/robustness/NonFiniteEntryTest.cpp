@@ -9,6 +9,8 @@
 #include "form/ControlIds.h"
 #include "form/NumberEdit.h"
 #include "platform/Number.h"
+#include "support/Files.h"
+#include "support/ScratchDirectory.h"
 
 namespace robustness {
 namespace {
@@ -151,7 +153,7 @@ TEST_F(NonFiniteEntry, SubnormalDensityGivesNoInfiniteViscosity) {
 
 // Hand-edited global data beyond the double range are stored finite at start.
 TEST_F(ProgramTest, HugeGlobalDataFromTheSettingsFile) {
-    WriteBytes(directory.Ini(),
+    test_support::WriteBytes(directory.Ini(),
                "[Gobale Daten]\nRevision=2\ng=1e999\nFluidtemperatur=1e999\nFluiddichte=-1e999\n");
     Start();
     EXPECT_EQ(Doc().GetG(), DBL_MAX);

@@ -8,11 +8,12 @@
 #include <vector>
 
 #include "FormInvariants.h"
-#include "ScratchDirectory.h"
 #include "app/Application.h"
 #include "form/PlenwickView.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "record/PlenwickDoc.h"
+#include "support/Files.h"
+#include "support/ScratchDirectory.h"
 
 namespace robustness {
 
@@ -48,7 +49,7 @@ class ProgramTest : public ::testing::Test {
     platform::ControlSet& Form() { return app.View().Controls(); }
     CPlenwickDoc& Doc() { return app.Document(); }
 
-    ScratchDirectory directory;  // first: WINDIR and TMPDIR are set before the program starts
+    test_support::ScratchMachineDirectory directory;  // first: WINDIR and TMPDIR are set before the program starts
     headless::HeadlessPlatform hp;
     QuellrixApp app{hp.Services()};
 };

@@ -20,11 +20,12 @@
 #include <vector>
 
 #include "FormInvariants.h"
-#include "ScratchDirectory.h"
 #include "app/Application.h"
 #include "form/ControlIds.h"
 #include "platform/Number.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "support/Files.h"
+#include "support/ScratchDirectory.h"
 
 namespace robustness {
 namespace {
@@ -367,7 +368,7 @@ class RandomSession {
     platform::ControlSet& Form() { return app_.View().Controls(); }
     const CPlenwickDoc& Doc() { return app_.Document(); }
 
-    ScratchDirectory directory_;  // first: the program reads the settings file when it starts
+    test_support::ScratchMachineDirectory directory_;  // first: the program reads the settings file when it starts
     headless::HeadlessPlatform hp_;
     QuellrixApp app_{hp_.Services()};
     unsigned seed_;

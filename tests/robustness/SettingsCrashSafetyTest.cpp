@@ -12,8 +12,9 @@
 #include <random>
 #include <string>
 
-#include "ScratchDirectory.h"
 #include "catalogue/SettingsFile.h"
+#include "support/Files.h"
+#include "support/ScratchDirectory.h"
 
 namespace robustness {
 namespace {
@@ -35,20 +36,20 @@ class SettingsCrashSafety : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(settings.WriteDefaultSettings());
-        contentA = ReadBytes(directory.Ini());
+        contentA = test_support::ReadBytes(directory.Ini());
         const Clock::time_point start = Clock::now();
         ASSERT_TRUE(
             settings.WriteSetting(SettingsFile::kGlobalSection, SettingsFile::kGravityKey, kLongGravity));
-        contentB = ReadBytes(directory.Ini());
+        contentB = test_support::ReadBytes(directory.Ini());
         ASSERT_TRUE(settings.WriteDefaultSettings());
         writePair = Clock::now() - start;
-        ASSERT_EQ(ReadBytes(directory.Ini()), contentA);
+        ASSERT_EQ(test_support::ReadBytes(directory.Ini()), contentA);
         ASSERT_NE(contentA.size(), contentB.size());
     }
 
     bool IsWhole(const std::string& content) const { return content == contentA || content == contentB; }
 
-    ScratchDirectory directory;
+    test_support::ScratchMachineDirectory directory;
     const SettingsFile settings;
     std::string contentA, contentB;
     Clock::duration writePair{};
@@ -69,14 +70,14 @@ TEST_F(SettingsCrashSafety, KilledWriterLeavesOldOrNewContent) {
         const Clock::time_point deadline = Clock::now() + Clock::duration(delay(random));
         do {
             ++reads;
-            tornReads += !IsWhole(ReadBytes(directory.Ini()));
+            tornReads += !IsWhole(test_support::ReadBytes(directory.Ini()));
         } while (Clock::now() < deadline);
         ASSERT_EQ(::kill(child, SIGKILL), 0);
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
 
-        ASSERT_TRUE(IsWhole(ReadBytes(directory.Ini()))) << "after kill " << kill;
+        ASSERT_TRUE(IsWhole(test_support::ReadBytes(directory.Ini()))) << "after kill " << kill;
         const std::string prefix = ".Rohre.ini." + std::to_string(child) + ".";
         int left = 0;
         for (const std::string& name : directory.Entries()) {

@@ -17,14 +17,17 @@
 #include <optional>
 #include <string>
 
-#include "ScratchDirectory.h"
 #include "app/Application.h"
 #include "catalogue/SettingsFile.h"
 #include "form/ControlIds.h"
 #include "form/PlenwickView.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "support/Files.h"
+#include "support/ScratchDirectory.h"
 
 namespace robustness {
+
+namespace fs = std::filesystem;
 namespace {
 
 constexpr uid_t kNobody = 65534;
@@ -115,7 +118,7 @@ class UnwritableSettings : public ::testing::Test {
         fs::permissions(directory.Path(), fs::perms::all);
     }
     void Seed(const std::string& text) {
-        WriteBytes(directory.Ini(), text);
+        test_support::WriteBytes(directory.Ini(), text);
         fs::permissions(directory.Ini(), fs::perms::all);
     }
     void MakeReadOnly(const fs::path& path) {
@@ -123,20 +126,20 @@ class UnwritableSettings : public ::testing::Test {
                                   fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
     }
 
-    ScratchDirectory directory;
+    test_support::ScratchMachineDirectory directory;
 };
 
 TEST_F(UnwritableSettings, MachineDirectoryIsARegularFile) {
-    const fs::path plain = directory.Path() / "plain";
-    WriteBytes(plain, "not a directory");
-    ScopedVariable windir("WINDIR", plain.string());
+    const fs::path plain = directory / "plain";
+    test_support::WriteBytes(plain, "not a directory");
+    test_support::ScopedEnv windir("WINDIR", plain.string());
     EXPECT_EQ(InChild({}, Session), kNothingRead);
-    EXPECT_EQ(ReadBytes(plain), "not a directory");
+    EXPECT_EQ(test_support::ReadBytes(plain), "not a directory");
     EXPECT_EQ(directory.Entries(), std::set<std::string>{"plain"});
 }
 
 TEST_F(UnwritableSettings, MachineDirectoryIsMissing) {
-    ScopedVariable windir("WINDIR", (directory.Path() / "fehlt").string());
+    test_support::ScopedEnv windir("WINDIR", directory / "fehlt");
     EXPECT_EQ(InChild({}, Session), kNothingRead);
     EXPECT_TRUE(directory.Entries().empty());
 }
@@ -152,7 +155,7 @@ TEST_F(UnwritableSettings, ReadOnlyDirectoryWithoutTheFile) {
 TEST_F(UnwritableSettings, FullDiskAtTheFirstStart) {
     EXPECT_EQ(InChild({false, 1000}, Session), kNothingRead);
     EXPECT_EQ(directory.Entries(), std::set<std::string>{"Rohre.ini"});
-    EXPECT_EQ(ReadBytes(directory.Ini()),
+    EXPECT_EQ(test_support::ReadBytes(directory.Ini()),
               "[Gobale Daten]\ng=9.812\nFluidtemperatur=\nZaehigkeit=\nFluiddichte=\n");
     EXPECT_EQ(InChild({}, Session).substr(0, 12), "g='9.81' T='");
 }
@@ -167,7 +170,7 @@ TEST_F(UnwritableSettings, ReadOnlyFileIsReadAndLeftAsItWas) {
     Seed(kCurrentFile);
     MakeReadOnly(directory.Ini());
     EXPECT_EQ(InChild({true, {}}, Session), kCurrentFileShown);
-    EXPECT_EQ(ReadBytes(directory.Ini()), kCurrentFile);
+    EXPECT_EQ(test_support::ReadBytes(directory.Ini()), kCurrentFile);
     EXPECT_EQ(directory.Entries(), std::set<std::string>{"Rohre.ini"});
 }
 
@@ -178,14 +181,14 @@ TEST_F(UnwritableSettings, ReadOnlyFileOfAnOldRevision) {
     MakeReadOnly(directory.Ini());
     EXPECT_EQ(InChild({true, {}}, Session),
               "g='9.70' T='' rho='' ny='' da='' di='' k='0.100000' classes=0 dn=0 revision=1");
-    EXPECT_EQ(ReadBytes(directory.Ini()), old);
+    EXPECT_EQ(test_support::ReadBytes(directory.Ini()), old);
 }
 
 TEST_F(UnwritableSettings, ReadOnlyDirectoryWithTheFile) {
     Seed(kCurrentFile);
     MakeReadOnly(directory.Path());
     EXPECT_EQ(InChild({true, {}}, Session), kCurrentFileShown);
-    EXPECT_EQ(ReadBytes(directory.Ini()), kCurrentFile);
+    EXPECT_EQ(test_support::ReadBytes(directory.Ini()), kCurrentFile);
     EXPECT_EQ(directory.Entries(), std::set<std::string>{"Rohre.ini"});
 }
 
@@ -193,7 +196,7 @@ TEST_F(UnwritableSettings, ReadOnlyDirectoryWithTheFile) {
 TEST_F(UnwritableSettings, FullDiskAtClosing) {
     Seed(kCurrentFile);
     EXPECT_EQ(InChild({false, kCurrentFile.size()}, Session), kCurrentFileShown);
-    EXPECT_EQ(ReadBytes(directory.Ini()), kCurrentFile);
+    EXPECT_EQ(test_support::ReadBytes(directory.Ini()), kCurrentFile);
     EXPECT_EQ(directory.Entries(), std::set<std::string>{"Rohre.ini"});
 }
 

@@ -57,7 +57,7 @@ class ScriptExecutableTest : public script_test::SessionTest {
     }
 
   private:
-    script_test::ScratchDir scratch_;
+    test_support::ScratchDirectory scratch_;
 };
 
 TEST_F(ScriptExecutableTest, BadUsageExitsWithStatusTwo) {

@@ -206,8 +206,8 @@ TEST_F(ScriptRunnerTest, BinaryInputIsAnErrorNeverACrash) {
 }
 
 TEST(ScriptSession, EndOfScriptClosesTheWindowOnce) {
-    script_test::ScratchDir windir, tmpdir;
-    script_test::ScopedEnv windirEnv("WINDIR", windir.Path()), tmpdirEnv("TMPDIR", tmpdir.Path());
+    test_support::ScratchDirectory windir, tmpdir;
+    test_support::ScopedEnv windirEnv("WINDIR", windir.Path()), tmpdirEnv("TMPDIR", tmpdir.Path());
     ScriptSession session(nullptr);
     EXPECT_EQ(session.Controls(), nullptr);
     session.Execute(StartLine{});

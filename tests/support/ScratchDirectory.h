@@ -1,0 +1,65 @@
+// Fresh directories for tests: removed with everything in them at the end of the scope (permissions are
+// restored first, so that a test may leave a directory read-only).
+#pragma once
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include "support/ScopedEnv.h"
+
+namespace test_support {
+
+class ScratchDirectory {
+  public:
+    ScratchDirectory() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "quellrix-test-XXXXXX").string();
+        if (::mkdtemp(pattern.data()))
+            path_ = pattern;
+    }
+    ~ScratchDirectory() {
+        std::error_code ignored;
+        std::filesystem::permissions(path_, std::filesystem::perms::all, ignored);
+        std::filesystem::remove_all(path_, ignored);
+    }
+    ScratchDirectory(const ScratchDirectory&) = delete;
+    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+
+    const std::string& Path() const { return path_; }
+    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+
+    // The names of the directory's entries.
+    std::set<std::string> Entries() const {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(path_))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
+
+  private:
+    std::string path_;
+};
+
+// A scratch directory that serves as the machine directory (WINDIR, where "Rohre.ini" lies) and, unless
+// told otherwise, as the temporary directory (TMPDIR, where the help page goes) for the scope.
+class ScratchMachineDirectory : public ScratchDirectory {
+  public:
+    enum class Temp { Too, NotToo };
+    explicit ScratchMachineDirectory(Temp temp = Temp::Too)
+        : windir_("WINDIR", Path()),
+          tmpdir_("TMPDIR", temp == Temp::Too ? std::optional<std::string>(Path()) : CurrentTmpdir()) {}
+
+    std::filesystem::path Ini() const { return *this / "Rohre.ini"; }
+
+  private:
+    static std::optional<std::string> CurrentTmpdir() {
+        const char* current = std::getenv("TMPDIR");
+        return current ? std::optional<std::string>(current) : std::nullopt;
+    }
+    ScopedEnv windir_;
+    ScopedEnv tmpdir_;
+};
+
+}  // namespace test_support
