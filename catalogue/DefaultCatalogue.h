@@ -1,5 +1,11 @@
 // The contents a new settings file gets: the global fluid data, the class list and the pipe tables of
 // the ductile cast-iron wall-thickness classes.
+//
+// The pipes are those of EN 545 (water) and EN 598 (sewage), ductile iron pipes after ISO 2531: da is
+// the standard outer diameter of the DN; the wall thickness of class Kn (K7 … K10) is
+// s = n · (0.5 + 0.001 · DN) mm, not below the standard's minimum. ZMA is the cement-mortar
+// lining, 3.5 or 4 mm as each table gives it. The inner diameter follows
+// as di = da − 2 · (s + ZMA), the engine's InnerDiameter.
 #pragma once
 
 #include <array>
