@@ -47,18 +47,8 @@ void EnsureApplication() {
     ConfigureApplication(*application);
 }
 
-ScratchMachine::ScratchMachine() : previousWindir_(qgetenv("WINDIR")) {
+ScratchMachine::ScratchMachine() {
     EnsureApplication();
-    qputenv("WINDIR", dir_.path().toLocal8Bit());
-    qputenv("TMPDIR", dir_.path().toLocal8Bit());
-}
-
-ScratchMachine::~ScratchMachine() {
-    if (previousWindir_.isEmpty()) {
-        qunsetenv("WINDIR");
-    } else {
-        qputenv("WINDIR", previousWindir_);
-    }
 }
 
 void ShowActive(QWidget& window) {

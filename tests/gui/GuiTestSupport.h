@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QString>
-#include <QTemporaryDir>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -13,6 +12,7 @@
 
 #include "platform/Controls.h"
 #include "platform/FormTemplate.h"
+#include "support/ScratchDirectory.h"
 
 namespace guitest {
 
@@ -25,16 +25,11 @@ struct WithApplication {
 };
 
 // A fresh machine directory (WINDIR) and temporary directory for one test; restored afterwards.
-class ScratchMachine {
+class ScratchMachine : public test_support::ScratchMachineDirectory {
   public:
     ScratchMachine();
-    ~ScratchMachine();
-    QString Path() const { return dir_.path(); }
-    QString File(const QString& name) const { return dir_.filePath(name); }
-
-  private:
-    QTemporaryDir dir_;
-    QByteArray previousWindir_;
+    QString Path() const { return QString::fromStdString(ScratchMachineDirectory::Path()); }
+    QString File(const QString& name) const { return Path() + QLatin1Char('/') + name; }
 };
 
 // Shows the window and waits until it is active, so clicks give the focus as on a desktop.
