@@ -52,8 +52,8 @@ struct SlopeInputs {
 };
 struct SlopeResult {
     CalculationStatus status;
-    ColebrookIteration iteration;  // λ with its steps, from Re truncated toward zero
-    double I = 0;                  // m/m; shown and stored even when outside 0 … 250
+    ColebrookIteration iteration{0, 0, false};  // λ with its steps, from Re truncated toward zero
+    double I = 0;                               // m/m; shown and stored even when outside 0 … 250
 };
 SlopeResult SolveSlope(const SlopeInputs& in);
 
