@@ -23,6 +23,7 @@ TEST(FormulasTest, KnownFullFillingValues) {
     EXPECT_NEAR(DiameterFromFlowVelocity(0.01, 1.0) * units::kMillimetre.toDisplay, 112.837917, 5e-7);
     EXPECT_NEAR(SlopeFromLambda(0.02217, 0.1, 1.0, 9.81), 0.0113, 0.00005);
     EXPECT_DOUBLE_EQ(Reynolds(1.0, 0.1, 1e-6), 100000.0);
+    EXPECT_DOUBLE_EQ(InnerDiameter(118, 5, 3.5), 101.0);  // K7, DN 100
 }
 
 struct FullFilling {
