@@ -5,7 +5,8 @@ set(QUELLRIX_GROUP quellrix)
 set(QUELLRIX_PREPARE ${CMAKE_INSTALL_FULL_LIBEXECDIR}/quellrix/prepare-machine-directory)
 
 # Sets up the machine directory and its Rohre.ini; run by the package and by the install below.
-configure_file(packaging/prepare-machine-directory.in prepare-machine-directory @ONLY)
+configure_file(packaging/prepare-machine-directory.in prepare-machine-directory @ONLY
+  FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 install(PROGRAMS ${PROJECT_BINARY_DIR}/prepare-machine-directory
         DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/quellrix)
 
