@@ -299,9 +299,10 @@ void SyncDirectoryOf(const std::string& path) {
         ::fsync(dir.Get());
 }
 
-// A profile file in the machine directory is shared by every user of the machine: a new one is made
-// readable and writable for all, whatever the creator's umask.
-constexpr mode_t kSharedFileMode = 0666;
+// A profile file in the machine directory is shared by the users of the machine: a new one is made
+// readable for all and writable for its owner and group (the group of the machine directory, which
+// passes it on), whatever the creator's umask.
+constexpr mode_t kSharedFileMode = 0664;
 
 // Replaces the file at path by one holding text: written to a sibling, synced and renamed over it.
 bool ReplaceFile(const std::string& path, std::string_view text, std::optional<mode_t> permissions) {
