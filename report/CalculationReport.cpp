@@ -151,7 +151,8 @@ void CPlenwickView::WritePartialFillingBlock(LayoutArea& detail) {
 
 void CPlenwickView::OnPrint(platform::DrawingContext& dc, platform::PrintInfo& info) {
     const CPlenwickDoc& doc = *GetDocument();
-    ReportLayout page(dc, m_pageWidth, m_pageHeight, 0, 0, 0, 0);
+    const platform::PageSize pageSize = ReportPageSize(info);
+    ReportLayout page(dc, pageSize.width, pageSize.height, 0, 0, 0, 0);
     RegisterFontsAndPens(page);
     CreateAreas(page);
 

@@ -49,6 +49,12 @@ bool CPlenwickView::OnPreparePrinting(platform::PrintInfo& info) {
     return m_services.printer.DoPreparePrinting(info);
 }
 
+platform::PageSize CPlenwickView::ReportPageSize(const platform::PrintInfo& info) const {
+    if (info.pageWidth > 0 && info.pageHeight > 0)
+        return {info.pageWidth, info.pageHeight};
+    return {m_pageWidth, m_pageHeight};
+}
+
 void CPlenwickView::OnBeginPrinting(platform::DrawingContext& /*dc*/, platform::PrintInfo& /*info*/) {}
 
 void CPlenwickView::OnEndPrinting(platform::DrawingContext& /*dc*/, platform::PrintInfo& /*info*/) {}

@@ -97,8 +97,11 @@ void CMainFrame::CreateMenus() {
     recentPlaceholder_ = Action(Command::RecentFile1);
     connect(fileMenu_, &QMenu::aboutToShow, this, [this] { UpdateRecentFileMenu(); });
 
-    // Bound shortcuts: printing. The disabled commands keep the keys free for the fields' own editing.
-    Action(Command::Print)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    // Bound shortcuts: printing, quitting and the help, by the desktop's standard keys. The disabled
+    // commands keep their keys free for the fields' own editing.
+    Action(Command::Print)->setShortcut(QKeySequence::Print);
+    Action(Command::Exit)->setShortcut(QKeySequence::Quit);
+    Action(Command::Help)->setShortcut(QKeySequence::HelpContents);
     Action(Command::ToggleToolbar)->setCheckable(true);
     Action(Command::ToggleStatusBar)->setCheckable(true);
 }
