@@ -31,6 +31,14 @@ constexpr MenuEntry Separator() {
     return {Command::New, nullptr};
 }
 
+// The desktop's keys for a standard command, or the usual one where its key scheme has none.
+QList<QKeySequence> StandardKeys(QKeySequence::StandardKey command, QKeyCombination usual) {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(command);
+    if (keys.isEmpty())
+        keys.append(QKeySequence(usual));
+    return keys;
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame(QuellrixApp& app) : app_(app) {
@@ -99,9 +107,9 @@ void CMainFrame::CreateMenus() {
 
     // Bound shortcuts: printing, quitting and the help, by the desktop's standard keys. The disabled
     // commands keep their keys free for the fields' own editing.
-    Action(Command::Print)->setShortcut(QKeySequence::Print);
-    Action(Command::Exit)->setShortcut(QKeySequence::Quit);
-    Action(Command::Help)->setShortcut(QKeySequence::HelpContents);
+    Action(Command::Print)->setShortcuts(StandardKeys(QKeySequence::Print, Qt::CTRL | Qt::Key_P));
+    Action(Command::Exit)->setShortcuts(StandardKeys(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q));
+    Action(Command::Help)->setShortcuts(StandardKeys(QKeySequence::HelpContents, Qt::Key_F1));
     Action(Command::ToggleToolbar)->setCheckable(true);
     Action(Command::ToggleStatusBar)->setCheckable(true);
 }
