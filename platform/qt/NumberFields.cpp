@@ -51,10 +51,12 @@ int TextRoom(const QLineEdit& edit) {
 double FieldWidening(const platform::FormTemplate& form, const QFont& dialogFont) {
     const DialogUnits plain(dialogFont);
     const QFontMetricsF metrics(NumberFieldFont(dialogFont));
-    const double bearings = std::max(0.0, -metrics.minLeftBearing()) + std::max(0.0, -metrics.minRightBearing());
+    const double bearings =
+        std::max(0.0, -metrics.minLeftBearing()) + std::max(0.0, -metrics.minRightBearing());
     double widening = 1.0;
     for (const platform::ControlTemplate& control : form.controls) {
-        if (control.kind != platform::ControlKind::Edit || control.widestText.empty() || control.rect.width <= 0)
+        if (control.kind != platform::ControlKind::Edit || control.widestText.empty() ||
+            control.rect.width <= 0)
             continue;
         const double width = control.rect.width * plain.BaseX() / 4.0;
         const int chrome = static_cast<int>(width) - TextRoom(static_cast<int>(width));

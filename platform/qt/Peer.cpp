@@ -330,7 +330,8 @@ class PushButtonPeer : public Peer {
   public:
     PushButtonPeer(FormWidget& form, const platform::ControlTemplate& layout,
                    platform::ButtonControl& control)
-        : Peer(form, control), button_(new QPushButton(WindowCaption(control.GetCaption(), layout.mnemonic), &form)) {
+        : Peer(form, control),
+          button_(new QPushButton(WindowCaption(control.GetCaption(), layout.mnemonic), &form)) {
         button_->setObjectName(ObjectName(layout.id));
         button_->setGeometry(form.Units().Rect(layout.rect));
         button_->setAutoDefault(false);
