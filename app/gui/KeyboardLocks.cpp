@@ -10,12 +10,13 @@ std::optional<KeyboardLocks> QueryKeyboardLocks() {
     Display* display = x11 ? x11->display() : nullptr;
     if (!display)
         return std::nullopt;
-    bool known = true;
+    // An indicator the keymap does not have is off; without any, the keyboard cannot be asked.
+    bool known = false;
     const auto isOn = [display, &known](const char* indicator) {
         Bool state = False;
         const Atom name = XInternAtom(display, indicator, False);
-        if (!XkbGetNamedIndicator(display, name, nullptr, &state, nullptr, nullptr))
-            known = false;
+        if (XkbGetNamedIndicator(display, name, nullptr, &state, nullptr, nullptr))
+            known = true;
         return state == True;
     };
     const KeyboardLocks locks{isOn("Caps Lock"), isOn("Num Lock"), isOn("Scroll Lock")};
