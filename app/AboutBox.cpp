@@ -11,12 +11,14 @@ const platform::DialogTemplate& AboutBoxTemplate() {
         dialog.height = 111;
         dialog.fontFace = "MS Sans Serif";
         dialog.fontPoints = 8;
-        dialog.text =
-            "Quellrix V 1.0\n"
-            "Hydraulische Bemessung duktiler Gussrohre nach Prandtl-Colebrook.\n\n"
-            "Programmierung: das Quellrix-Team\n"
-            "Fachliche Beratung: Veltrum-Berlin";
-        dialog.buttons = {{1, "OK", 1}};
+        // Beside the picture (14,15 56 x 54): an empty line of text, then the author block.
+        dialog.texts = {
+            {"", {80, 21, 139, 18}},
+            {"Programmierung: das Quellrix-Team\n"
+             "Fachliche Beratung: Veltrum-Berlin",
+             {80, 47, 139, 41}},
+        };
+        dialog.buttons = {{1, "OK", 1, {233, 7, 50, 14}}};
         return dialog;
     }();
     return about;

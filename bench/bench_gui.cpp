@@ -186,6 +186,9 @@ void BM_ReportToPdf(benchmark::State& state) {
     printer->setOutputFileName(file);
     platform::PrintInfo info;
     info.maxPage = 1;
+    const QRect page = printer->pageLayout().paintRectPixels(printer->resolution());
+    info.pageWidth = page.width();
+    info.pageHeight = page.height();
     for (auto _ : state) {
         QPainter painter;
         if (!painter.begin(printer.get())) {

@@ -10,6 +10,12 @@ using platform::ControlTemplate;
 using platform::DialogRect;
 using platform::LabelAlign;
 
+// The widest "%f" values the number fields show in practice: four integer digits in the narrow fields
+// (di up to 5000 mm), seven in the wide ones (Re and Q of large pipes).
+constexpr const char* kNarrowFieldText = "0000.000000";
+constexpr const char* kWideFieldText = "0000000.000000";
+constexpr int kNarrowField = 31;
+
 ControlTemplate Field(int id, const char* label, DialogRect labelRect, DialogRect rect,
                       LabelAlign align = LabelAlign::Right) {
     ControlTemplate control;
@@ -19,17 +25,21 @@ ControlTemplate Field(int id, const char* label, DialogRect labelRect, DialogRec
     control.labelRect = labelRect;
     control.labelAlign = align;
     control.rect = rect;
+    control.widestText = rect.width <= kNarrowField ? kNarrowFieldText : kWideFieldText;
     return control;
 }
 
 ControlTemplate List(int id, const char* label, DialogRect labelRect, DialogRect rect) {
     ControlTemplate control = Field(id, label, labelRect, rect, LabelAlign::Left);
     control.kind = ControlKind::List;
+    control.widestText.clear();
     return control;
 }
 
-ControlTemplate Button(int id, ControlKind kind, const char* caption, DialogRect rect, bool tabStop) {
+ControlTemplate Button(int id, ControlKind kind, const char* caption, DialogRect rect, bool tabStop,
+                       int mnemonic = -1) {
     ControlTemplate control;
+    control.mnemonic = mnemonic;
     control.id = id;
     control.kind = kind;
     control.caption = caption;
@@ -70,7 +80,8 @@ platform::FormTemplate MakeTemplate() {
         Field(IDC_QT_M3H, "Durchfluss Qt [m³/h] ", {170, 263, 74, 10}, {250, 261, 41, 12}),
         Field(IDC_HT, "Füllhöhe ht [mm] ", {9, 279, 66, 10}, {84, 277, 41, 12}),
         Field(IDC_VT, "Fliessgeschw. vt [m/s] ", {170, 279, 74, 10}, {250, 277, 41, 12}),
-        Button(IDC_BERECHNEN, ControlKind::PushButton, "Berechnen", {286, 72, 47, 16}, true),
+        // Alt+R clicks it: Alt+B belongs to the menu "&Bearbeiten".
+        Button(IDC_BERECHNEN, ControlKind::PushButton, "Berechnen", {286, 72, 47, 16}, true, 2),
         Button(IDC_CLEAR, ControlKind::PushButton, "Clear", {303, 294, 33, 11}, true),
         Button(IDC_WEBLINK, ControlKind::OwnerDrawButton, help::kMakerWebAddress, {12, 297, 243, 11}, true),
         Button(IDC_FULL_FILLING, ControlKind::RadioButton, "Vollfüllung", {12, 18, 48, 10}, false),
@@ -79,6 +90,7 @@ platform::FormTemplate MakeTemplate() {
         Field(IDC_SURFACE_WIDTH, "Wasserspiegelbreite [mm]", {150, 247, 93, 10}, {250, 245, 41, 12}),
     };
     form.controls.back().enabled = false;  // the water-surface width is only ever shown
+    form.defaultButton = IDC_BERECHNEN;
 
     form.groups = {
         {"Globale Daten", {7, 6, 338, 47}},

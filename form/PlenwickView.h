@@ -101,6 +101,9 @@ public:
     void OnBeginPrinting(platform::DrawingContext& dc, platform::PrintInfo& info) override;
     void OnPrint(platform::DrawingContext& dc, platform::PrintInfo& info) override;
     void OnEndPrinting(platform::DrawingContext& dc, platform::PrintInfo& info) override;
+    // The page the report of a job is laid out on: the job's printable area where its printer gives
+    // one, else the page size read at start.
+    platform::PageSize ReportPageSize(const platform::PrintInfo& info) const;
     int PageWidth() const { return m_pageWidth; }
     int PageHeight() const { return m_pageHeight; }
 

@@ -6,12 +6,9 @@
 #include <vector>
 
 #include "platform/Controls.h"
+#include "platform/DialogRect.h"
 
 namespace platform {
-
-struct DialogRect {
-    int x = 0, y = 0, width = 0, height = 0;
-};
 
 enum class LabelAlign { Left, Right };
 
@@ -25,6 +22,11 @@ struct ControlTemplate {
     DialogRect rect;
     bool tabStop = true;
     bool enabled = true;  // state when the form is created
+    // Buttons: position of the caption's character that, with Alt, clicks the button; -1: none.
+    int mnemonic = -1;
+    // Edit fields: the widest text the program writes into the field in practice; the window makes
+    // room for it. Empty: no demand.
+    std::string widestText;
 };
 
 struct GroupBoxTemplate {
@@ -39,6 +41,7 @@ struct FormTemplate {
     int fontPoints = 8;
     std::vector<ControlTemplate> controls;  // in tab order
     std::vector<GroupBoxTemplate> groups;
+    int defaultButton = 0;  // the push button that Enter in an edit field clicks; 0: none
 };
 
 }  // namespace platform

@@ -5,12 +5,21 @@ namespace platform {
 
 class DrawingContext;
 
+struct PageSize {
+    int width = 0;
+    int height = 0;
+};
+
 // What the framework tells the printing steps about a job.
 struct PrintInfo {
     int currentPage = 1;
     int minPage = 1;
     int maxPage = 0;  // 0: not known yet; the printing steps set it
     bool preview = false;
+    // Printable area of the page the job prints on, in its device units; 0 when the printer does not
+    // say (the page is then laid out on the size read at start).
+    int pageWidth = 0;
+    int pageHeight = 0;
 };
 
 // The object whose pages are printed: the form view.

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/DialogRect.h"
+
 namespace platform {
 
 // Caption of every message box and the name under which the program keeps its profile.
@@ -17,6 +19,13 @@ struct DialogButton {
     int id;               // control id of the button
     std::string caption;  // button text
     int code;             // the code with which the dialog ends when the button is chosen
+    DialogRect rect{};    // where the template places it; width 0: in the row at the bottom right
+};
+
+// A static text the template places itself.
+struct DialogText {
+    std::string text;
+    DialogRect rect;
 };
 
 // A modal dialog of static text and choice buttons, in dialog units.
@@ -27,7 +36,8 @@ struct DialogTemplate {
     int height = 0;
     std::string fontFace;
     int fontPoints = 8;
-    std::string text;
+    std::string text;                   // word-wrapped in the room the picture and buttons leave
+    std::vector<DialogText> texts;      // placed static texts, in addition
     std::vector<DialogButton> buttons;  // left to right
     int closeCode = 2;                  // the code of the close box and the Escape key
 };

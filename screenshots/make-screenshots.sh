@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Renders the Quellrix window in its typical states to PNG files in screenshots/out/ (under Xvfb, so
-# message boxes and dialogs appear in front of the window), in a fresh machine directory and profile.
+# message boxes and dialogs appear in front of the window), in a fresh machine directory and profile,
+# with the report page rendered from the printed PDF; the pictures the README shows go to docs/.
 # Usage: screenshots/make-screenshots.sh [BUILD_DIR]   (default build/qt, configured with the GUI)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,3 +19,9 @@ export CUPS_SERVER=$work/no-cups-server
 export WINDIR=$work/machine XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime TMPDIR=$work
 mkdir -p "$WINDIR" && mkdir -m 0700 "$XDG_RUNTIME_DIR"
 xvfb-run -a -s "-screen 0 1280x1100x24 -dpi 96" "$build/app/gui/quellrix-screenshots" "$out"
+pdftoppm -png -r 72 -singlefile "$out/report.pdf" "$out/09-report"
+echo "$out/09-report.png"
+cp "$out/02-result.png" docs/main-window.png
+cp "$out/04-partial.png" docs/partial-filling.png
+cp "$out/09-report.png" docs/report-page.png
+echo "docs/main-window.png docs/partial-filling.png docs/report-page.png"

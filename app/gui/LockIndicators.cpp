@@ -1,5 +1,7 @@
 #include "app/gui/LockIndicators.h"
 
+#include "app/gui/KeyboardLocks.h"
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -37,6 +39,14 @@ LockIndicators::LockIndicators(QStatusBar& statusBar)
       numLock_(AddPane(statusBar, QStringLiteral("NUM"))),
       scrollLock_(AddPane(statusBar, QStringLiteral("RF"))) {
     qApp->installEventFilter(this);
+    askable_ = AskKeyboard();
+}
+
+bool LockIndicators::AskKeyboard() {
+    const std::optional<KeyboardLocks> locks = QueryKeyboardLocks();
+    if (locks)
+        Show(locks->capsLock, locks->numLock, locks->scrollLock);
+    return locks.has_value();
 }
 
 void LockIndicators::Show(bool capsLock, bool numLock, bool scrollLock) {
@@ -46,16 +56,25 @@ void LockIndicators::Show(bool capsLock, bool numLock, bool scrollLock) {
 }
 
 bool LockIndicators::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::ApplicationActivate || type == QEvent::WindowActivate) {
+        AskKeyboard();  // the locks may have changed in another window
+    } else if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (event->type() == QEvent::KeyPress && key->key() == Qt::Key_ScrollLock && !key->isAutoRepeat()) {
-            scrollLockOn_ = !scrollLockOn_;
-        }
-        if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-            const quint32 state = key->nativeModifiers();
-            Show((state & kX11LockMask) != 0, (state & kX11NumLockMask) != 0, scrollLockOn_);
+        const bool lockKey = key->key() == Qt::Key_CapsLock || key->key() == Qt::Key_NumLock ||
+                             key->key() == Qt::Key_ScrollLock;
+        if (askable_) {
+            if (type == QEvent::KeyRelease && lockKey)
+                AskKeyboard();
         } else {
-            ShowPane(scrollLock_, scrollLockOn_);
+            if (type == QEvent::KeyPress && key->key() == Qt::Key_ScrollLock && !key->isAutoRepeat())
+                scrollLockOn_ = !scrollLockOn_;
+            if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+                const quint32 state = key->nativeModifiers();
+                Show((state & kX11LockMask) != 0, (state & kX11NumLockMask) != 0, scrollLockOn_);
+            } else {
+                ShowPane(scrollLock_, scrollLockOn_);
+            }
         }
     }
     return QObject::eventFilter(watched, event);

@@ -32,6 +32,14 @@ constexpr MenuEntry Separator() {
     return {Command::New, nullptr};
 }
 
+// The desktop's keys for a standard command, or the usual one where its key scheme has none.
+QList<QKeySequence> StandardKeys(QKeySequence::StandardKey command, QKeyCombination usual) {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(command);
+    if (keys.isEmpty())
+        keys.append(QKeySequence(usual));
+    return keys;
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame(QuellrixApp& app) : app_(app) {
@@ -98,8 +106,11 @@ void CMainFrame::CreateMenus() {
     recentPlaceholder_ = Action(Command::RecentFile1);
     connect(fileMenu_, &QMenu::aboutToShow, this, [this] { UpdateRecentFileMenu(); });
 
-    // Bound shortcuts: printing. The disabled commands keep the keys free for the fields' own editing.
-    Action(Command::Print)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    // Bound shortcuts: printing, quitting and the help, by the desktop's standard keys. The disabled
+    // commands keep their keys free for the fields' own editing.
+    Action(Command::Print)->setShortcuts(StandardKeys(QKeySequence::Print, Qt::CTRL | Qt::Key_P));
+    Action(Command::Exit)->setShortcuts(StandardKeys(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q));
+    Action(Command::Help)->setShortcuts(StandardKeys(QKeySequence::HelpContents, Qt::Key_F1));
     Action(Command::ToggleToolbar)->setCheckable(true);
     Action(Command::ToggleStatusBar)->setCheckable(true);
 }

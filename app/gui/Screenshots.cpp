@@ -1,4 +1,5 @@
-// quellrix-screenshots OUTDIR: starts the window and saves pictures of its typical states as PNG files.
+// quellrix-screenshots OUTDIR: starts the window and saves pictures of its typical states as PNG files,
+// and the report of the first result as report.pdf.
 // Each window is drawn with a plain title bar of its caption; a message box or dialog is shown in
 // front of the main window.
 #include <QAbstractButton>
@@ -9,6 +10,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
+#include <QPrinter>
 #include <QTest>
 #include <cstdio>
 
@@ -144,10 +146,18 @@ int main(int argc, char* argv[]) {
     RunEventsFor(300);
     Save(Picture(frame), QStringLiteral("02-result.png"));
 
+    // The report of this result, printed to a PDF file (the script renders its page).
+    session.Printer().JobPrinter().setOutputFileName(QDir(outputDir).filePath(QStringLiteral("report.pdf")));
+    answerer.Then([](QWidget* modal) { static_cast<QDialog*>(modal)->accept(); });
+    session.App().Execute(Command::Print);
+
     Click(session, IDC_PARTIAL_FILLING);
     Type(session, IDC_HT, QStringLiteral("200"));
     CaptureModal(answerer, session, QStringLiteral("03-partial-message.png"), QStringLiteral("OK"));
     Tab(session);
+    Type(session, IDC_HT, QStringLiteral("50"));
+    Tab(session);
+    Click(session, IDC_BERECHNEN);
     RunEventsFor(300);
     Save(Picture(frame), QStringLiteral("04-partial.png"));
 

@@ -47,10 +47,17 @@ bool CPlenwickView::OnPreparePrinting(platform::PrintInfo& info) {
     return m_services.printer.DoPreparePrinting(info);
 }
 
+platform::PageSize CPlenwickView::ReportPageSize(const platform::PrintInfo& info) const {
+    if (info.pageWidth > 0 && info.pageHeight > 0)
+        return {info.pageWidth, info.pageHeight};
+    return {m_pageWidth, m_pageHeight};
+}
+
 void CPlenwickView::OnBeginPrinting(platform::DrawingContext& /*dc*/, platform::PrintInfo& /*info*/) {}
 
 void CPlenwickView::OnPrint(platform::DrawingContext& dc, platform::PrintInfo& info) {
-    ComposeCalculationReport(dc, m_pageWidth, m_pageHeight, *GetDocument(), m_services.clock.Now(), info);
+    const platform::PageSize page = ReportPageSize(info);
+    ComposeCalculationReport(dc, page.width, page.height, *GetDocument(), m_services.clock.Now(), info);
 }
 
 void CPlenwickView::OnEndPrinting(platform::DrawingContext& /*dc*/, platform::PrintInfo& /*info*/) {}

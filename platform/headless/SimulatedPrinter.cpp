@@ -14,6 +14,8 @@ bool SimulatedPrinter::DoPreparePrinting(platform::PrintInfo& info) {
 void SimulatedPrinter::RunJob(platform::Printable& printable, bool preview) {
     platform::PrintInfo info;
     info.preview = preview;
+    info.pageWidth = jobPage_.width;
+    info.pageHeight = jobPage_.height;
     if (!printable.OnPreparePrinting(info)) return;
     RecordingDC dc(transcript_);
     printable.OnBeginPrinting(dc, info);

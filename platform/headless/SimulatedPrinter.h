@@ -13,6 +13,8 @@ public:
 
     // The default printer the program will find (default: one of 4676 x 6744 dots).
     void SetDefaultPrinter(const platform::DefaultPrinter& printer) { printer_ = printer; }
+    // The printable area each job reports (default: none, so the report keeps the start-up page).
+    void SetJobPage(const platform::PageSize& page) { jobPage_ = page; }
 
     platform::DefaultPrinter QueryDefaultPrinter() override { return printer_; }
     // The print dialog is accepted as it stands.
@@ -27,6 +29,7 @@ private:
 
     Transcript& transcript_;
     platform::DefaultPrinter printer_{platform::DefaultPrinter::Status::Ok, 4676, 6744};
+    platform::PageSize jobPage_;
 };
 
 }  // namespace headless

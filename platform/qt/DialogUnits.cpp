@@ -1,6 +1,8 @@
 #include "platform/qt/DialogUnits.h"
 
 #include <QFontMetrics>
+#include <algorithm>
+#include <cmath>
 
 #include "platform/qt/Text.h"
 
@@ -26,7 +28,7 @@ QFont DialogFont(const std::string& face, int points) {
     return font;
 }
 
-DialogUnits::DialogUnits(const QFont& font) {
+DialogUnits::DialogUnits(const QFont& font, double widening) : widening_(std::max(1.0, widening)) {
     const QFontMetrics metrics(font);
     // The average width of the 52 letters, rounded as the classic dialog manager does.
     const int letters =
@@ -40,7 +42,9 @@ DialogUnits::DialogUnits(const QFont& font) {
 }
 
 int DialogUnits::X(int du) const {
-    return MulDiv(du, baseX_, 4);
+    if (widening_ == 1.0)
+        return MulDiv(du, baseX_, 4);
+    return static_cast<int>(std::lround(du * baseX_ * widening_ / 4.0));
 }
 
 int DialogUnits::Y(int du) const {

@@ -15,9 +15,11 @@ QFont DialogFont(const std::string& face, int points);
 
 class DialogUnits {
   public:
-    explicit DialogUnits(const QFont& font);
+    // widening > 1 stretches the horizontal unit alone, so every position keeps its place in the layout.
+    explicit DialogUnits(const QFont& font, double widening = 1.0);
 
     int BaseX() const { return baseX_; }
+    double Widening() const { return widening_; }
     int BaseY() const { return baseY_; }
     int X(int du) const;
     int Y(int du) const;
@@ -27,6 +29,7 @@ class DialogUnits {
   private:
     int baseX_;
     int baseY_;
+    double widening_;
 };
 
 }  // namespace qtbackend

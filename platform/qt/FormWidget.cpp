@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 
+#include "platform/qt/NumberFields.h"
 #include "platform/qt/Peer.h"
 #include "platform/qt/Text.h"
 
@@ -19,7 +20,12 @@ constexpr int kLabelOverrun = 12;
 
 FormWidget::FormWidget(const platform::FormTemplate& form, platform::ControlSet& controls,
                        platform::ControlSink& sink, QWidget* parent)
-    : QWidget(parent), controls_(controls), sink_(sink), units_(DialogFont(form.fontFace, form.fontPoints)) {
+    : QWidget(parent),
+      controls_(controls),
+      sink_(sink),
+      units_(DialogFont(form.fontFace, form.fontPoints),
+             FieldWidening(form, DialogFont(form.fontFace, form.fontPoints))),
+      defaultButton_(form.defaultButton) {
     setObjectName(QStringLiteral("form%1").arg(form.id));
     setFont(DialogFont(form.fontFace, form.fontPoints));
     setFixedSize(units_.X(form.width), units_.Y(form.height));
@@ -145,6 +151,9 @@ void FormWidget::OnFocusChanged(QWidget* now) {
     const int id = IdOf(now);
     if (id == 0 || id == controls_.FocusedId())
         return;
+    // A locked field takes Qt's focus only for selecting its text: the program's focus stays.
+    if (!controls_.Find(id)->IsEnabled())
+        return;
     Dispatch([this, id] { controls_.UserFocus(id); });
 }
 
@@ -152,7 +161,7 @@ void FormWidget::FollowFocus(Qt::FocusReason reason) {
     const int id = controls_.FocusedId();
     QWidget* target = WidgetFor(id);
     const int qtFocus = IdOf(window()->focusWidget());
-    if (target && target->isEnabled()) {
+    if (target && target->isEnabled() && controls_.Find(id)->IsEnabled()) {
         if (qtFocus != id) {
             dispatching_ = true;
             target->setFocus(reason);

@@ -8,8 +8,10 @@
 // - typing is EditControl::TextEditedByUser, one change per edit, synchronously;
 // - clicks, picks and tab choices are UserClick, UserPick and UserSelectTab, which run the focused
 //   field's leave processing first;
-// - the focus moving to another window (a message box, a dialog, a popup, the preview) or to the
-//   menu or toolbar does not leave the field.
+// - the focus moving to another window (a message box, a dialog, a popup, the preview), to the
+//   menu or toolbar, or into a locked (disabled) field to select its text does not leave the field;
+// - Enter in a field clicks the form's default button, which runs the field's leave processing first.
+// Number fields are laid out wide enough for their widest text (see NumberFields.h).
 // While an action runs, Qt's own focus changes are not reported; afterwards Qt's focus follows the
 // control that has the program's focus.
 #pragma once
@@ -45,6 +47,8 @@ class FormWidget : public QWidget {
     int IdOf(const QWidget* widget) const;
 
     const DialogUnits& Units() const { return units_; }
+    // The push button that Enter in a field clicks; 0: none.
+    int DefaultButton() const { return defaultButton_; }
     platform::ControlSet& Controls() const { return controls_; }
     platform::ControlSink& Sink() const { return sink_; }
 
@@ -68,6 +72,7 @@ class FormWidget : public QWidget {
     platform::ControlSet& controls_;
     platform::ControlSink& sink_;
     DialogUnits units_;
+    int defaultButton_;
     std::vector<std::unique_ptr<Peer>> peers_;
     std::map<const QWidget*, int> ids_;
     std::map<int, QWidget*> widgets_;

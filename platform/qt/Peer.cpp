@@ -1,6 +1,7 @@
 #include "platform/qt/Peer.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "platform/qt/FormWidget.h"
+#include "platform/qt/NumberFields.h"
 #include "platform/qt/QtDrawingContext.h"
 #include "platform/qt/Text.h"
 
@@ -25,18 +27,33 @@ namespace {
 // Height of a closed drop-down list, in dialog units.
 constexpr int kListHeight = 13;
 
-// The grey of disabled text that stays readable on a coloured background.
-const QColor kDisabledTextOnColour(109, 109, 109);
+// Text on a coloured background (result mark, invalid mark), locked or not: dark, to be read well.
+const QColor kTextOnColour(0, 0, 0);
 
+// A palette that sets only the roles given here; everything else is inherited from the form.
 QPalette PaletteWith(QPalette::ColorRole role, std::optional<platform::Rgb> colour) {
-    QPalette palette;  // nothing set: everything inherited from the form
+    QPalette palette;
     if (colour) {
         const QColor qcolour(colour->r, colour->g, colour->b);
         for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
             palette.setColor(group, role, qcolour);
         }
-        palette.setColor(QPalette::Disabled, QPalette::Text, kDisabledTextOnColour);
-        palette.setColor(QPalette::Disabled, QPalette::ButtonText, kDisabledTextOnColour);
+    }
+    return palette;
+}
+
+// A number field's look: its colour where it has one, with dark text; a locked field without a
+// colour looks disabled.
+QPalette FieldPalette(std::optional<platform::Rgb> colour, bool locked) {
+    QPalette palette = PaletteWith(QPalette::Base, colour);
+    const QPalette standard = QApplication::palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        if (colour) {
+            palette.setColor(group, QPalette::Text, kTextOnColour);
+        } else if (locked) {
+            palette.setColor(group, QPalette::Base, standard.color(QPalette::Disabled, QPalette::Base));
+            palette.setColor(group, QPalette::Text, standard.color(QPalette::Disabled, QPalette::Text));
+        }
     }
     return palette;
 }
@@ -49,15 +66,35 @@ QString ObjectName(int id) {
     return QStringLiteral("control%1").arg(id);
 }
 
+// A button's caption as Qt shows it: the mnemonic marked before the character at that position
+// (-1: none), any ampersand of the caption itself doubled.
+QString WindowCaption(const std::string& caption, int mnemonic) {
+    const QString plain = ToQString(caption);
+    QString text;
+    for (qsizetype i = 0; i < plain.size(); ++i) {
+        if (i == mnemonic)
+            text += u'&';
+        text += plain[i];
+        if (plain[i] == u'&')
+            text += u'&';
+    }
+    return text;
+}
+
 // --- number and text fields ---
 
+// A locked (disabled) field stays a live widget, read-only: its text can be selected and copied, but
+// not typed into, and the Tab key passes it by.
 class EditPeer : public Peer {
   public:
     EditPeer(FormWidget& form, const platform::ControlTemplate& layout, platform::EditControl& control)
-        : Peer(form, control), edit_(new QLineEdit(&form)) {
+        : Peer(form, control),
+          edit_(new QLineEdit(&form)),
+          focusPolicy_(FocusPolicyFor(layout, Qt::StrongFocus)) {
         edit_->setObjectName(ObjectName(layout.id));
+        edit_->setFont(NumberFieldFont(form.font()));
         edit_->setGeometry(form.Units().Rect(layout.rect));
-        edit_->setFocusPolicy(FocusPolicyFor(layout, Qt::StrongFocus));
+        edit_->setFocusPolicy(focusPolicy_);
         QObject::connect(edit_, &QLineEdit::textEdited, edit_, [this](const QString& text) {
             form_.Dispatch([&] {
                 if (form_.FocusOn(control_.Id()))
@@ -65,6 +102,12 @@ class EditPeer : public Peer {
             });
             if (form_.IsAttached())
                 Synchronise();
+        });
+        QObject::connect(edit_, &QLineEdit::returnPressed, edit_, [this] {
+            const int button = form_.DefaultButton();
+            if (button == 0 || !control_.IsEnabled())
+                return;
+            form_.Dispatch([&] { form_.Controls().UserClick(button); });
         });
     }
 
@@ -79,12 +122,16 @@ class EditPeer : public Peer {
             if (!edit_->hasFocus())
                 edit_->setCursorPosition(0);  // show the start, as a new text does
         }
-        edit_->setEnabled(control.IsEnabled());
+        if (edit_->isReadOnly() == control.IsEnabled()) {
+            edit_->setReadOnly(!control.IsEnabled());
+            edit_->setFocusPolicy(control.IsEnabled() ? focusPolicy_ : Qt::ClickFocus);
+            Repaint();
+        }
     }
 
-    // The field's own colour, enabled or disabled.
+    // The field's own colour, locked or not.
     void Repaint() override {
-        edit_->setPalette(PaletteWith(QPalette::Base, Edit().Background()));
+        edit_->setPalette(FieldPalette(Edit().Background(), edit_->isReadOnly()));
         edit_->update();
     }
 
@@ -92,6 +139,7 @@ class EditPeer : public Peer {
     platform::EditControl& Edit() const { return static_cast<platform::EditControl&>(control_); }
 
     QLineEdit* edit_;
+    Qt::FocusPolicy focusPolicy_;
 };
 
 // --- editable drop-down lists ---
@@ -282,7 +330,8 @@ class PushButtonPeer : public Peer {
   public:
     PushButtonPeer(FormWidget& form, const platform::ControlTemplate& layout,
                    platform::ButtonControl& control)
-        : Peer(form, control), button_(new QPushButton(ToQString(control.GetCaption()), &form)) {
+        : Peer(form, control),
+          button_(new QPushButton(WindowCaption(control.GetCaption(), layout.mnemonic), &form)) {
         button_->setObjectName(ObjectName(layout.id));
         button_->setGeometry(form.Units().Rect(layout.rect));
         button_->setAutoDefault(false);

@@ -184,10 +184,13 @@ void QtDrawingContext::MoveTo(int x, int y) {
     current_ = QPoint(x, y);
 }
 
+// A line of length 0 draws nothing (a round cap would leave a dot).
 void QtDrawingContext::LineTo(int x, int y) {
     const QPoint end(x, y);
-    painter_.setPen(pen_);
-    painter_.drawLine(current_, end);
+    if (end != current_) {
+        painter_.setPen(pen_);
+        painter_.drawLine(current_, end);
+    }
     current_ = end;
 }
 

@@ -3,7 +3,7 @@
 // Coordinates are the paint device's own units (printer dots in high resolution). The text alignment
 // and text colour are state of this context, applied at each TextOut: the top of the text is at the
 // reference point, the alignment places it left of, right of or centred on it. Fonts are measured on
-// the paint device. Rectangles are filled white.
+// the paint device. Rectangles are filled white. A line of length 0 draws nothing.
 #pragma once
 
 #include <QColor>

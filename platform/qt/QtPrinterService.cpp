@@ -1,13 +1,14 @@
 #include "platform/qt/QtPrinterService.h"
 
+#include <QDialogButtonBox>
 #include <QImage>
-#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QSettings>
 #include <algorithm>
 
@@ -41,8 +42,12 @@ class MeasuringSurface {
     QPainter painter_;
 };
 
+// Each page is laid out on the printable area of the printer's current page, in its dots.
 void PrintPages(platform::Printable& printable, QPrinter& printer, QtDrawingContext& dc,
                 platform::PrintInfo& info) {
+    const QRect printableArea = printer.pageLayout().paintRectPixels(printer.resolution());
+    info.pageWidth = printableArea.width();
+    info.pageHeight = printableArea.height();
     const int last = std::max(info.maxPage, info.minPage);
     for (int page = info.minPage; page <= last; ++page) {
         if (page > info.minPage)
@@ -161,8 +166,15 @@ void QtPrinterService::Preview(platform::Printable& printable) {
     printable.OnEndPrinting(measuringDc, info);
 }
 
+// The print dialog in its set-up role: printer, paper and options for the next jobs, nothing printed.
 void QtPrinterService::PrinterSetup() {
-    QPageSetupDialog dialog(&JobPrinter(), parent_);
+    QPrintDialog dialog(&JobPrinter(), parent_);
+    dialog.setWindowTitle(QStringLiteral("Druckereinrichtung"));
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
+    }
     dialog.exec();
 }
 

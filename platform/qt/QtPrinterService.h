@@ -1,5 +1,6 @@
 // Printing through Qt: the default printer's printable size, the print dialog, print jobs, the print
-// preview and the page setup, all in the printer's own dots (high resolution).
+// preview and the printer set-up, all in the printer's own dots (high resolution). Each job tells the
+// printable area of its page to the printing steps.
 //
 // One printer serves every job of the run, so a choice made in a dialog holds for the next job. With
 // no default printer it is a PDF printer of 600 dpi on A4 whose printable area holds 4676 x 6744 dots.

@@ -44,21 +44,29 @@ TemplateDialog::TemplateDialog(const platform::DialogTemplate& dialog, const Dia
     const int count = static_cast<int>(dialog.buttons.size());
     int buttonLeft = dialog.width - kMargin - count * kButtonWidth - (count - 1) * kButtonGap;
 
-    auto* text = new QLabel(ToQString(dialog.text), this);
-    text->setTextFormat(Qt::PlainText);
-    text->setWordWrap(true);
-    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    text->setGeometry(
-        units.Rect({textLeft, kMargin, dialog.width - kMargin - textLeft, buttonTop - 2 * kMargin}));
+    const auto addText = [this, &units](const std::string& content, const platform::DialogRect& rect) {
+        auto* text = new QLabel(ToQString(content), this);
+        text->setTextFormat(Qt::PlainText);
+        text->setWordWrap(true);
+        text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        text->setGeometry(units.Rect(rect));
+    };
+    if (!dialog.text.empty())
+        addText(dialog.text, {textLeft, kMargin, dialog.width - kMargin - textLeft, buttonTop - 2 * kMargin});
+    for (const platform::DialogText& placed : dialog.texts) addText(placed.text, placed.rect);
 
     for (const platform::DialogButton& choice : dialog.buttons) {
         auto* button = new QPushButton(ToQString(choice.caption), this);
         button->setObjectName(QStringLiteral("button%1").arg(choice.id));
-        button->setGeometry(units.Rect({buttonLeft, buttonTop, kButtonWidth, kButtonHeight}));
+        if (choice.rect.width > 0) {
+            button->setGeometry(units.Rect(choice.rect));
+        } else {
+            button->setGeometry(units.Rect({buttonLeft, buttonTop, kButtonWidth, kButtonHeight}));
+            buttonLeft += kButtonWidth + kButtonGap;
+        }
         button->setDefault(count == 1);
         const int code = choice.code;
         connect(button, &QPushButton::clicked, this, [this, code] { done(code); });
-        buttonLeft += kButtonWidth + kButtonGap;
     }
 }
 

@@ -1,5 +1,6 @@
-// A modal dialog built from a dialog template: caption, word-wrapped static text, an optional
-// picture and a row of choice buttons, each ending the dialog with its code. The close box and the
+// A modal dialog built from a dialog template: caption, word-wrapped static text, the template's
+// placed texts, an optional picture and choice buttons (placed, or in a row at the bottom right), each
+// ending the dialog with its code. The close box and the
 // Escape key end it with the template's close code.
 #pragma once
 

@@ -161,4 +161,18 @@ TEST_F(DrawingContextTest, LinesUseTheSelectedPenAndRectanglesAreFilledWhite) {
     EXPECT_EQ(image.pixelColor(300, 150), QColor(Qt::black));  // nothing with the null pen
 }
 
+// The engine draws the rule of a label-and-value line with length 0: no dot may show.
+TEST_F(DrawingContextTest, ALineOfLengthZeroDrawsNothing) {
+    image.fill(Qt::white);
+    auto pen = dc->CreatePen({platform::PenStyle::Solid, 9, {0, 0, 0}});
+    dc->SelectPen(pen.get());
+    dc->MoveTo(50, 50);
+    dc->LineTo(50, 50);
+    dc->LineTo(50, 50);
+    EXPECT_EQ(InkOf(image).count, 0);
+    dc->LineTo(51, 50);  // one unit is a line
+    painter.end();
+    EXPECT_GT(InkOf(image).count, 0);
+}
+
 }  // namespace

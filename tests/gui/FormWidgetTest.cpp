@@ -231,8 +231,8 @@ TEST_F(FormWidgetTest, ProgramChangesAreShownWithoutEventsOfTheirOwn) {
 
     EXPECT_EQ(sink.log, (std::vector<std::string>{"1 TextChanged"}));
     EXPECT_EQ(Edit(kA)->text(), QStringLiteral("101.000000"));
-    EXPECT_FALSE(Edit(kB)->isEnabled());
-    EXPECT_FALSE(Edit(kDisabled)->isEnabled());
+    EXPECT_TRUE(Edit(kB)->isReadOnly());  // locked
+    EXPECT_TRUE(Edit(kDisabled)->isReadOnly());
     EXPECT_EQ(qobject_cast<QComboBox*>(Widget(kList))->currentText(), QStringLiteral("K10"));
     EXPECT_TRUE(Widget(kTabs)->findChild<QPushButton*>(QStringLiteral("tab2"))->isChecked());
     EXPECT_TRUE(qobject_cast<QRadioButton*>(Widget(kRadio2))->isChecked());

@@ -2,15 +2,20 @@
 // and clicked as a user does, a clamping message, printing to PDF, the about box and closing.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -59,7 +64,7 @@ TEST_F(MainWindowTest, StartsWithTheDocumentTitleAndWarnsOfTheMissingPrinter) {
     // The first showing filled the form from the default settings file.
     EXPECT_EQ(Edit(IDC_T)->text(), QStringLiteral("10.0"));
     EXPECT_EQ(Edit(IDC_DI)->text(), QStringLiteral("101.00"));
-    EXPECT_FALSE(Edit(IDC_J)->isEnabled());
+    EXPECT_TRUE(Edit(IDC_J)->isReadOnly());
 }
 
 TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndStates) {
@@ -176,6 +181,115 @@ TEST_F(MainWindowTest, PrintsTheReportToPdf) {
     EXPECT_TRUE(text.contains(QStringLiteral("Quellrix V 1.0"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Seite 1 von 1"))) << text.toStdString();
     EXPECT_TRUE(text.contains(Edit(IDC_J)->text().left(5))) << text.toStdString();
+}
+
+// Landscape: the page is laid out on the job's printable area, so frame, maker line and page number
+// stay on the paper.
+TEST_F(MainWindowTest, PrintsTheReportOnThePageOfTheJob) {
+    const QString pdf = machine.File(QStringLiteral("quer.pdf"));
+    QPrinter& printer = session.Printer().JobPrinter();
+    printer.setOutputFileName(pdf);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    answerer.Then([](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); });
+    EXPECT_TRUE(session.App().Execute(Command::Print));
+
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(pdftotext.waitForFinished(30000));
+    const QString boxes = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    const QRegularExpression page(QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\""));
+    const QRegularExpressionMatch size = page.match(boxes);
+    ASSERT_TRUE(size.hasMatch()) << boxes.toStdString();
+    const double width = size.captured(1).toDouble(), height = size.captured(2).toDouble();
+    EXPECT_GT(width, height);
+    const QRegularExpression word(
+        QStringLiteral("xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">(Veltrum-Berlin|Seite|1)</word>"));
+    int footerWords = 0;
+    for (auto it = word.globalMatch(boxes); it.hasNext();) {
+        const QRegularExpressionMatch found = it.next();
+        EXPECT_LT(found.captured(1).toDouble(), width) << found.captured(3).toStdString();
+        EXPECT_LT(found.captured(2).toDouble(), height) << found.captured(3).toStdString();
+        ++footerWords;
+    }
+    EXPECT_GE(footerWords, 3);
+}
+
+// Result and locked fields: dark text on the yellow mark; a locked field's text can be selected and
+// copied but not typed into, and selecting in it does not leave the field that has the focus.
+TEST_F(MainWindowTest, LockedResultCanBeReadAndCopied) {
+    guitest::TypeInto(Edit(IDC_V), QStringLiteral("1"));
+    guitest::PressKey(Edit(IDC_V), Qt::Key_Return);
+    QLineEdit* j = Edit(IDC_J);
+    const QString result = j->text();
+    ASSERT_FALSE(result.isEmpty());
+    EXPECT_EQ(j->palette().color(QPalette::Active, QPalette::Base), QColor(240, 240, 0));
+    EXPECT_LT(j->palette().color(QPalette::Active, QPalette::Text).lightness(), 60);
+    const QImage picture = j->grab().toImage();
+    int dark = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) dark += picture.pixelColor(x, y).lightness() < 60 ? 1 : 0;
+    }
+    EXPECT_GT(dark, 20);
+
+    const int focused = session.App().View().Controls().FocusedId();
+    const std::size_t messages = answerer.MessageBoxes().size();
+    guitest::ClickInto(j);
+    EXPECT_EQ(QApplication::focusWidget(), j);
+    EXPECT_EQ(session.App().View().Controls().FocusedId(), focused);
+    guitest::PressKey(j, Qt::Key_A, Qt::ControlModifier);
+    guitest::PressKey(j, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), result);
+    std::unique_ptr<QMenu> menu(j->createStandardContextMenu());
+    QAction* copy = nullptr;
+    for (QAction* action : menu->actions()) {
+        if (action->text().contains(QStringLiteral("Kopieren")))
+            copy = action;
+    }
+    ASSERT_NE(copy, nullptr);
+    EXPECT_TRUE(copy->isEnabled());
+
+    QTest::keyClicks(j, QStringLiteral("5"));
+    guitest::PressKey(j, Qt::Key_Delete);
+    EXPECT_EQ(j->text(), result);
+    EXPECT_EQ(session.App().View().Field(IDC_J).GetText(), result.toStdString());
+    EXPECT_EQ(answerer.MessageBoxes().size(), messages);
+}
+
+// Enter in a number field and Alt+R act as a click on "Berechnen": the field is left first.
+TEST_F(MainWindowTest, EnterAndTheMnemonicCalculate) {
+    EXPECT_EQ(qobject_cast<QPushButton*>(Widget(IDC_BERECHNEN))->text(), QStringLiteral("Be&rechnen"));
+    for (const bool enter : {true, false}) {
+        session.App().View().OnClear();
+        guitest::TypeInto(Edit(IDC_V), QStringLiteral("1,0"));
+        if (enter) {
+            guitest::PressKey(Edit(IDC_V), Qt::Key_Enter);
+        } else {
+            guitest::PressKey(Edit(IDC_V), Qt::Key_R, Qt::AltModifier);
+            RunEventsFor(300);  // a mnemonic clicks the button as an animated click
+        }
+        EXPECT_EQ(Edit(IDC_V)->text(), QStringLiteral("1.0")) << enter;
+        EXPECT_FALSE(Edit(IDC_Q_LS)->text().isEmpty()) << enter;  // the velocity's leave
+        EXPECT_TRUE(session.App().View().Field(IDC_J).HasResultMark()) << enter;
+        EXPECT_EQ(session.App().View().Controls().FocusedId(), IDC_BERECHNEN) << enter;
+    }
+}
+
+TEST_F(MainWindowTest, F1OpensTheHelpAndCtrlQCloses) {
+    EXPECT_EQ(Action(Command::Help)->shortcut(), QKeySequence(Qt::Key_F1));
+    // No browser association: the help page is written, its start fails with a message.
+    qputenv("XDG_DATA_HOME", machine.Path().toLocal8Bit());
+    qputenv("XDG_DATA_DIRS", machine.Path().toLocal8Bit());
+    QSignalSpy help(Action(Command::Help), &QAction::triggered);
+    guitest::PressKey(Edit(IDC_V), Qt::Key_F1);
+    qunsetenv("XDG_DATA_HOME");
+    qunsetenv("XDG_DATA_DIRS");
+    EXPECT_EQ(help.count(), 1);
+    EXPECT_TRUE(QFile::exists(machine.File(QStringLiteral("vel1.html"))));
+
+    guitest::ShowActive(session.Frame());  // back from the message box
+    guitest::PressKey(Edit(IDC_V), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(session.App().IsRunning());
+    EXPECT_FALSE(session.Frame().isVisible());
 }
 
 TEST_F(MainWindowTest, AboutBoxOpensWithItsPictureAndClosesWithOk) {

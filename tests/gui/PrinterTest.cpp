@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QFile>
+#include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
@@ -31,6 +32,7 @@ class StepLog : public platform::Printable {
     }
     void OnPrint(platform::DrawingContext& dc, platform::PrintInfo& info) override {
         steps.push_back("print " + std::to_string(info.currentPage) + "/" + std::to_string(info.maxPage));
+        page = QSize(info.pageWidth, info.pageHeight);
         platform::FontSpec attributes;
         attributes.height = -82;
         attributes.faceName = "Arial";
@@ -44,6 +46,7 @@ class StepLog : public platform::Printable {
 
     std::vector<std::string> steps;
     int deviceHeight = 0;
+    QSize page;  // the job's page as the last page drawn was told
 
   private:
     platform::PrinterService& service_;
@@ -121,6 +124,42 @@ TEST_F(PrinterTest, PreviewDrawsThePageWithoutADialogAndEndsWhenClosed) {
     EXPECT_EQ(answerer.ModalsSeen(), 1);  // no print dialog
     EXPECT_FALSE(facing);
     EXPECT_EQ(QSettings().value(QStringLiteral("Settings/PreviewPages")).toInt(), 1);
+}
+
+// The job tells the page its printable area, after the print dialog and for each preview drawing.
+TEST_F(PrinterTest, EveryJobCarriesThePrintableAreaOfItsPage) {
+    QPrinter& printer = service.JobPrinter();
+    printer.setOutputFileName(machine.File(QStringLiteral("quer.pdf")));
+    answerer.Then([&printer](QWidget* dialog) {
+        printer.setPageOrientation(QPageLayout::Landscape);  // as chosen in the dialog
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    service.Print(printable);
+    const QSize landscape = printer.pageLayout().paintRectPixels(printer.resolution()).size();
+    EXPECT_GT(landscape.width(), landscape.height());
+    EXPECT_EQ(printable.page, landscape);
+
+    printer.setPageSize(QPageSize(QPageSize::A5));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printable.page = QSize();
+    answerer.Then([](QWidget* preview) {
+        RunEventsFor(100);
+        static_cast<QDialog*>(preview)->reject();
+    });
+    service.Preview(printable);
+    EXPECT_EQ(printable.page, printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    EXPECT_LT(printable.page.width(), landscape.height());
+}
+
+TEST_F(PrinterTest, PrinterSetUpOffersThePrinters) {
+    bool printerChoice = false;
+    answerer.Then([&](QWidget* dialog) {
+        printerChoice = qobject_cast<QPrintDialog*>(dialog) != nullptr;
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    service.PrinterSetup();
+    EXPECT_EQ(answerer.PendingHandlers(), 0);
+    EXPECT_TRUE(printerChoice);
 }
 
 }  // namespace

@@ -132,6 +132,19 @@ TEST_F(ReportTest, KeepsThePageSizeReadAtStart) {
               (std::vector<std::string>{"rect 123 430 2357 3298", "rect 123 280 2357 431"}));
 }
 
+// A job whose printer gives its printable area (another paper, landscape) is laid out on that area, in
+// print and preview alike; a job without one keeps the page read at start.
+TEST_F(ReportTest, IsLaidOutOnThePageOfTheJob) {
+    ReadPrinter({Status::Ok, 2480, 3508});
+    hp.printer.SetJobPage({3508, 2480});
+    const std::vector<std::string> landscape = {"rect 175 304 3333 2332", "rect 175 198 3333 305"};
+    EXPECT_EQ(LinesStartingWith(Print(), "rect"), landscape);
+    EXPECT_EQ(LinesStartingWith(Preview(), "rect"), landscape);
+    hp.printer.SetJobPage({0, 0});
+    EXPECT_EQ(LinesStartingWith(Print(), "rect"),
+              (std::vector<std::string>{"rect 123 430 2357 3298", "rect 123 280 2357 431"}));
+}
+
 TEST_F(ReportTest, WithoutPrinterThePageIsLaidOutOnTheFallbackSize) {
     ReadPrinter({Status::NoDefaultPrinter, 0, 0});
     const std::vector<std::string> printed = Print();
