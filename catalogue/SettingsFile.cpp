@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <utility>
 
+#include "catalogue/BuiltInSettings.h"
 #include "catalogue/DefaultCatalogue.h"
+#include "catalogue/UnusableSettingsMessage.h"
+#include "platform/MachineDirectory.h"
 #include "platform/Number.h"
 #include "platform/PrivateProfile.h"
 
@@ -40,26 +43,58 @@ std::vector<platform::ProfileEntry> DefaultEntries() {
     return entries;
 }
 
+platform::ProfileText DefaultContents() {
+    platform::ProfileText contents;
+    for (const platform::ProfileEntry& entry : DefaultEntries()) contents.Apply(entry);
+    return contents;
+}
+
 }  // namespace
 
 SettingsFile::SettingsFile(std::string fileName) : fileName_(std::move(fileName)) {}
 
 std::optional<std::string> SettingsFile::ReadSetting(std::string_view section, std::string_view key) const {
+    if (const catalogue::BuiltInSettings* builtIn = catalogue::BuiltInSettingsFor(fileName_))
+        return builtIn->contents.Value(section, key);
     return platform::GetPrivateProfileString(section, key, fileName_);
 }
 
 bool SettingsFile::WriteSetting(std::string_view section, std::string_view key, std::string_view text) const {
+    if (catalogue::BuiltInSettingsFor(fileName_))
+        return false;
     return platform::WritePrivateProfileString(section, key, text, fileName_);
 }
 
 bool SettingsFile::EnsureCurrentRevision() const {
+    catalogue::UseSettingsFile(fileName_);
+    const std::string path = platform::ResolveMachinePath(fileName_);
+    const std::optional<platform::ProfileProblem> problem = platform::CheckPrivateProfile(fileName_);
+    if (problem && problem->fault != platform::ProfileFault::kMissing) {
+        catalogue::UseBuiltInSettings(fileName_, DefaultContents(),
+                                      catalogue::UnreadableSettingsMessage(path, *problem));
+        return false;
+    }
     const std::optional<std::string> revision = ReadSetting(kGlobalSection, kRevisionKey);
     if (revision && platform::LeadingInteger(*revision) >= kCurrentRevision)
         return true;
-    return WriteDefaultSettings();
+    int error = 0;
+    if (platform::WritePrivateProfileStrings(DefaultEntries(), fileName_, &error))
+        return true;
+    // A file that exists is still read as it is; one that cannot even be created is not used.
+    if (problem)
+        catalogue::UseBuiltInSettings(fileName_, DefaultContents(), catalogue::UncreatableSettingsMessage(path, error));
+    return false;
+}
+
+std::optional<std::string> SettingsFile::UnusableMessage() const {
+    if (const catalogue::BuiltInSettings* builtIn = catalogue::BuiltInSettingsFor(fileName_))
+        return builtIn->message;
+    return std::nullopt;
 }
 
 bool SettingsFile::WriteDefaultSettings() const {
+    if (catalogue::BuiltInSettingsFor(fileName_))
+        return false;
     return platform::WritePrivateProfileStrings(DefaultEntries(), fileName_);
 }
 
