@@ -26,7 +26,7 @@ ParsedFile& LastParsed() {
 // The file at path, parsed, or why it cannot be read.
 const ProfileFile* Load(const std::string& path, ProfileProblem* problem) {
     ParsedFile& parsed = LastParsed();
-    if (parsed.file && parsed.path == path && IdentityOf(path) == parsed.file->identity)
+    if (parsed.file && parsed.file->settled && parsed.path == path && IdentityOf(path) == parsed.file->identity)
         return &*parsed.file;
     ProfileRead read = ReadProfileFile(path);
     parsed.path = path;
@@ -86,15 +86,9 @@ bool WritePrivateProfileStrings(const std::vector<ProfileEntry>& entries, std::s
     const std::optional<mode_t> permissions = file ? std::optional<mode_t>(file->permissions) : std::nullopt;
 
     RemoveOrphanedSiblings(path);
-    const ProfileReplacement replaced = ReplaceProfileFile(path, text.Text(), byteOrderMark, permissions);
-    ParsedFile& parsed = LastParsed();
-    parsed.file.reset();
-    if (replaced.error != 0)
-        return Fail(error, replaced.error);
-    if (replaced.identity) {
-        parsed.path = path;
-        parsed.file = ProfileFile{*replaced.identity, permissions.value_or(0666), byteOrderMark, std::move(text)};
-    }
+    LastParsed().file.reset();
+    if (const int failure = ReplaceProfileFile(path, text.Text(), byteOrderMark, permissions))
+        return Fail(error, failure);
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 
 namespace platform {
 
@@ -28,6 +29,11 @@ class FileDescriptor {
     FileDescriptor& operator=(const FileDescriptor&) = delete;
 
     int Get() const { return fd_; }
+    bool Close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
 
   private:
     int fd_;
@@ -43,6 +49,19 @@ FileIdentity IdentityFrom(const struct stat& status) {
     identity.changedSeconds = status.st_ctim.tv_sec;
     identity.changedNanoseconds = status.st_ctim.tv_nsec;
     return identity;
+}
+
+// How long before reading a file must have been changed last to be known by its identity: well
+// above the few milliseconds between the ticks of the clock that file times are taken from.
+constexpr long long kSettlingNanoseconds = 50'000'000;
+
+long long Nanoseconds(const timespec& time) {
+    return static_cast<long long>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+}
+
+bool SettledBefore(const struct stat& status, const timespec& now) {
+    const long long limit = Nanoseconds(now) - kSettlingNanoseconds;
+    return Nanoseconds(status.st_mtim) < limit && Nanoseconds(status.st_ctim) < limit;
 }
 
 ProfileRead Refused(ProfileFault fault, int error = 0) {
@@ -162,6 +181,8 @@ ProfileRead ReadProfileFile(const std::string& path) {
     struct stat status;
     if (::fstat(file.Get(), &status) != 0)
         return Refused(ProfileFault::kSystemError, errno);
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
     if (!S_ISREG(status.st_mode))
         return Refused(ProfileFault::kNotRegular);
     if (static_cast<unsigned long long>(status.st_size) > kProfileMaxFileSize)
@@ -187,6 +208,7 @@ ProfileRead ReadProfileFile(const std::string& path) {
     ProfileRead read;
     ProfileFile& accepted = read.file.emplace();
     accepted.identity = IdentityFrom(status);
+    accepted.settled = SettledBefore(status, now);
     accepted.permissions = status.st_mode & 0777;
     accepted.byteOrderMark = StartsWith(text, kByteOrderMark);
     if (accepted.byteOrderMark)
@@ -195,33 +217,23 @@ ProfileRead ReadProfileFile(const std::string& path) {
     return read;
 }
 
-ProfileReplacement ReplaceProfileFile(const std::string& path, std::string_view text, bool byteOrderMark,
-                                      std::optional<mode_t> permissions) {
-    ProfileReplacement result;
+int ReplaceProfileFile(const std::string& path, std::string_view text, bool byteOrderMark,
+                       std::optional<mode_t> permissions) {
     std::string siblingPath;
     FileDescriptor sibling(CreateSibling(path, siblingPath));
-    if (sibling.Get() < 0) {
-        result.error = errno;
-        return result;
-    }
-    struct stat written;
+    if (sibling.Get() < 0)
+        return errno;
     const bool stored = ::fchmod(sibling.Get(), permissions.value_or(kSharedFileMode)) == 0 &&
                         (!byteOrderMark || WriteAll(sibling.Get(), kByteOrderMark)) &&
                         WriteAll(sibling.Get(), text) && ::fsync(sibling.Get()) == 0 &&
-                        ::fstat(sibling.Get(), &written) == 0 && ::rename(siblingPath.c_str(), path.c_str()) == 0;
+                        sibling.Close() && ::rename(siblingPath.c_str(), path.c_str()) == 0;
     if (!stored) {
-        result.error = errno;
+        const int error = errno;
         ::unlink(siblingPath.c_str());
-        return result;
+        return error;
     }
     SyncDirectoryOf(path);
-    // The rename changed the status time only; any other change is another program's.
-    struct stat renamed;
-    if (::fstat(sibling.Get(), &renamed) == 0 && renamed.st_size == written.st_size &&
-        renamed.st_mtim.tv_sec == written.st_mtim.tv_sec && renamed.st_mtim.tv_nsec == written.st_mtim.tv_nsec) {
-        result.identity = IdentityFrom(renamed);
-    }
-    return result;
+    return 0;
 }
 
 void RemoveOrphanedSiblings(const std::string& path) {

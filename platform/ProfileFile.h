@@ -51,6 +51,10 @@ std::optional<FileIdentity> IdentityOf(const std::string& path);
 // A profile file as read.
 struct ProfileFile {
     FileIdentity identity;
+    // File times come from a clock that may advance only every few milliseconds, so a change soon
+    // after the file was read may leave its identity as it was. Only a file whose last change lies
+    // well before it was read is known by its identity.
+    bool settled = false;
     mode_t permissions = 0;
     bool byteOrderMark = false;  // the file begins with the UTF-8 mark, which the text leaves out
     ProfileText text;
@@ -66,14 +70,10 @@ ProfileRead ReadProfileFile(const std::string& path);
 
 // Replaces the file at path by one holding the text (after the UTF-8 byte-order mark when asked):
 // written to a new sibling ".NAME.PID.N.tmp", synced and renamed over it; a new file gets
-// permissions 0666 whatever the umask, an existing one keeps its own. Returns the new file's identity
-// (absent when another program changed it at once), or on failure the errno, the file unchanged.
-struct ProfileReplacement {
-    int error = 0;
-    std::optional<FileIdentity> identity;
-};
-ProfileReplacement ReplaceProfileFile(const std::string& path, std::string_view text, bool byteOrderMark,
-                                      std::optional<mode_t> permissions);
+// permissions 0666 whatever the umask, an existing one keeps its own. Returns 0, or the errno of the
+// failure, the file then unchanged.
+int ReplaceProfileFile(const std::string& path, std::string_view text, bool byteOrderMark,
+                       std::optional<mode_t> permissions);
 
 // Removes the siblings of path that a replacement left behind when its process died: only files of
 // this user, named as ReplaceProfileFile names them, whose process no longer exists.
