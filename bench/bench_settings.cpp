@@ -1,5 +1,5 @@
 // Settings file access as the form does it: single reads, the DN cascade of a class change, and the
-// writes at first start and at close. Every access opens the file anew.
+// writes at first start and at close. Reads check the file's identity and reuse its parsed text.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 

@@ -121,6 +121,17 @@ std::optional<std::string> SettingsFile::ReadRowValue(std::string_view className
     return ReadSetting(RowSection(className, rowNumber), key);
 }
 
+std::vector<std::optional<std::string>> SettingsFile::ReadClassDns(std::string_view className) const {
+    std::vector<platform::ProfileKey> keys;
+    for (int row = 1; row <= kMaxRows; ++row) keys.push_back({RowSection(className, row), kDnKey});
+    if (const catalogue::BuiltInSettings* builtIn = catalogue::BuiltInSettingsFor(fileName_)) {
+        std::vector<std::optional<std::string>> dns;
+        for (const platform::ProfileKey& key : keys) dns.push_back(builtIn->contents.Value(key.section, key.key));
+        return dns;
+    }
+    return platform::GetPrivateProfileStrings(keys, fileName_);
+}
+
 std::optional<PipeRow> SettingsFile::ReadRow(std::string_view className, int rowNumber) const {
     std::optional<std::string> dn = ReadRowValue(className, rowNumber, kDnKey);
     if (!dn)

@@ -74,6 +74,9 @@ class SettingsFile {
     // One key of a row ("DN", "da", "s" or "ZMA").
     std::optional<std::string> ReadRowValue(std::string_view className, int rowNumber,
                                             std::string_view key) const;
+    // The "DN" of rows 1 to kMaxRows of the class table, in row order (absent for a missing row), read in
+    // one access of the file.
+    std::vector<std::optional<std::string>> ReadClassDns(std::string_view className) const;
     // The row, or absent when its "DN" is.
     std::optional<PipeRow> ReadRow(std::string_view className, int rowNumber) const;
 

@@ -52,6 +52,15 @@ std::optional<std::string> GetPrivateProfileString(std::string_view section, std
     return file->text.Value(section, key);
 }
 
+std::vector<std::optional<std::string>> GetPrivateProfileStrings(const std::vector<ProfileKey>& keys,
+                                                                 std::string_view fileName) {
+    std::vector<std::optional<std::string>> values(keys.size());
+    if (const ProfileFile* file = Load(ResolveMachinePath(fileName), nullptr)) {
+        for (size_t i = 0; i < keys.size(); ++i) values[i] = file->text.Value(keys[i].section, keys[i].key);
+    }
+    return values;
+}
+
 std::optional<ProfileProblem> CheckPrivateProfile(std::string_view fileName) {
     ProfileProblem problem;
     if (Load(ResolveMachinePath(fileName), &problem))

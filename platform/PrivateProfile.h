@@ -24,6 +24,15 @@ namespace platform {
 std::optional<std::string> GetPrivateProfileString(std::string_view section, std::string_view key,
                                                    std::string_view fileName);
 
+// The values of several keys, read in one access of the file (its identity checked once), each as
+// GetPrivateProfileString gives it.
+struct ProfileKey {
+    std::string section;
+    std::string key;
+};
+std::vector<std::optional<std::string>> GetPrivateProfileStrings(const std::vector<ProfileKey>& keys,
+                                                                 std::string_view fileName);
+
 // Why the file cannot be read; absent when it can.
 std::optional<ProfileProblem> CheckPrivateProfile(std::string_view fileName);
 

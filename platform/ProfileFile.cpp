@@ -51,17 +51,20 @@ FileIdentity IdentityFrom(const struct stat& status) {
     return identity;
 }
 
-// How long before reading a file must have been changed last to be known by its identity: well
-// above the few milliseconds between the ticks of the clock that file times are taken from.
+// How far from the time of reading a file's modification time must lie for the file to be known by
+// its identity: well above the few milliseconds between the ticks of the clock of file times.
 constexpr long long kSettlingNanoseconds = 50'000'000;
 
-long long Nanoseconds(const timespec& time) {
-    return static_cast<long long>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
-}
-
-bool SettledBefore(const struct stat& status, const timespec& now) {
-    const long long limit = Nanoseconds(now) - kSettlingNanoseconds;
-    return Nanoseconds(status.st_mtim) < limit && Nanoseconds(status.st_ctim) < limit;
+// A modification time far enough from now (before it, or after it, as a file from another clock may
+// have) that no later modification can be given the same time.
+bool Settled(const struct stat& status, const timespec& now) {
+    const timespec& modified = status.st_mtim;
+    // Any time may be set on a file; only one near now is compared to the nanosecond.
+    if (modified.tv_sec < now.tv_sec - 1 || modified.tv_sec > now.tv_sec + 1)
+        return true;
+    const long long distance = static_cast<long long>(modified.tv_sec - now.tv_sec) * 1'000'000'000 +
+                               (modified.tv_nsec - now.tv_nsec);
+    return distance < -kSettlingNanoseconds || distance > kSettlingNanoseconds;
 }
 
 ProfileRead Refused(ProfileFault fault, int error = 0) {
@@ -208,7 +211,7 @@ ProfileRead ReadProfileFile(const std::string& path) {
     ProfileRead read;
     ProfileFile& accepted = read.file.emplace();
     accepted.identity = IdentityFrom(status);
-    accepted.settled = SettledBefore(status, now);
+    accepted.settled = Settled(status, now);
     accepted.permissions = status.st_mode & 0777;
     accepted.byteOrderMark = StartsWith(text, kByteOrderMark);
     if (accepted.byteOrderMark)

@@ -52,8 +52,9 @@ std::optional<FileIdentity> IdentityOf(const std::string& path);
 struct ProfileFile {
     FileIdentity identity;
     // File times come from a clock that may advance only every few milliseconds, so a change soon
-    // after the file was read may leave its identity as it was. Only a file whose last change lies
-    // well before it was read is known by its identity.
+    // after the file was read may leave its identity as it was. Only a file whose modification time
+    // lies well away from the time it was read is known by its identity: any later modification
+    // gives another time.
     bool settled = false;
     mode_t permissions = 0;
     bool byteOrderMark = false;  // the file begins with the UTF-8 mark, which the text leaves out
