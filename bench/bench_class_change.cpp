@@ -38,7 +38,8 @@ class MachineDirectory {
         written_ = SettingsFile().WriteDefaultSettings() &&
                    platform::WritePrivateProfileStrings(entries, SettingsFile::kFileName);
         if (written_ && !appended.empty())
-            std::ofstream(path_ + "/" + SettingsFile::kFileName, std::ios::app | std::ios::binary) << appended;
+            std::ofstream(path_ + "/" + SettingsFile::kFileName, std::ios::app | std::ios::binary)
+                << appended;
     }
     ~MachineDirectory() {
         std::error_code ignored;
@@ -84,8 +85,8 @@ std::string LargeAddition() {
     const std::string remark(150, 'x');
     for (int c = 0; c < kAddedClasses; ++c) {
         for (int row = 1; row <= SettingsFile::kMaxRows; ++row) {
-            text += platform::Format("[Zusatz-%d-%d]\nDN=%d\nda=%d\ns=6\nZMA=4\nBemerkung=%s\n", c, row, 50 * row,
-                                     50 * row + 20, remark.c_str());
+            text += platform::Format("[Zusatz-%d-%d]\nDN=%d\nda=%d\ns=6\nZMA=4\nBemerkung=%s\n", c, row,
+                                     50 * row, 50 * row + 20, remark.c_str());
         }
     }
     return text;

@@ -17,7 +17,8 @@ std::map<std::string, BuiltInSettings>& InPlaceOfFiles() {
 }  // namespace
 
 void UseBuiltInSettings(std::string_view fileName, platform::ProfileText contents, std::string message) {
-    InPlaceOfFiles().insert_or_assign(platform::ResolveMachinePath(fileName), BuiltInSettings{std::move(contents), std::move(message)});
+    InPlaceOfFiles().insert_or_assign(platform::ResolveMachinePath(fileName),
+                                      BuiltInSettings{std::move(contents), std::move(message)});
 }
 
 void UseSettingsFile(std::string_view fileName) {

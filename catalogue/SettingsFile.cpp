@@ -82,7 +82,8 @@ bool SettingsFile::EnsureCurrentRevision() const {
         return true;
     // A file that exists is still read as it is; one that cannot even be created is not used.
     if (problem)
-        catalogue::UseBuiltInSettings(fileName_, DefaultContents(), catalogue::UncreatableSettingsMessage(path, error));
+        catalogue::UseBuiltInSettings(fileName_, DefaultContents(),
+                                      catalogue::UncreatableSettingsMessage(path, error));
     return false;
 }
 
@@ -126,7 +127,8 @@ std::vector<std::optional<std::string>> SettingsFile::ReadClassDns(std::string_v
     for (int row = 1; row <= kMaxRows; ++row) keys.push_back({RowSection(className, row), kDnKey});
     if (const catalogue::BuiltInSettings* builtIn = catalogue::BuiltInSettingsFor(fileName_)) {
         std::vector<std::optional<std::string>> dns;
-        for (const platform::ProfileKey& key : keys) dns.push_back(builtIn->contents.Value(key.section, key.key));
+        for (const platform::ProfileKey& key : keys)
+            dns.push_back(builtIn->contents.Value(key.section, key.key));
         return dns;
     }
     return platform::GetPrivateProfileStrings(keys, fileName_);

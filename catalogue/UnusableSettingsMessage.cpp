@@ -2,6 +2,7 @@
 
 #include <cerrno>
 
+#include "platform/MachineDirectory.h"
 #include "platform/Number.h"
 
 namespace catalogue {
@@ -13,13 +14,6 @@ constexpr const char* kUnreadableMessage =
 constexpr const char* kUncreatableMessage =
     "Die Datei %s kann nicht angelegt werden: %s.\nDas Programm arbeitet mit dem eingebauten Rohrkatalog und speichert die globalen Daten nicht.";
 
-std::string DirectoryOf(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 // The reason of a system error, as the user is told it.
 std::string SystemReason(const std::string& path, int error) {
     switch (error) {
@@ -29,9 +23,9 @@ std::string SystemReason(const std::string& path, int error) {
         case EROFS:
             return "Das Dateisystem ist schreibgeschützt";
         case ENOENT:
-            return "Das Verzeichnis " + DirectoryOf(path) + " existiert nicht";
+            return "Das Verzeichnis " + platform::DirectoryOf(path) + " existiert nicht";
         case ENOTDIR:
-            return DirectoryOf(path) + " ist kein Verzeichnis";
+            return platform::DirectoryOf(path) + " ist kein Verzeichnis";
         case ENOSPC:
         case EDQUOT:
             return "Der Datenträger ist voll";

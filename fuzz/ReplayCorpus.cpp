@@ -1,9 +1,9 @@
 // A fuzz target's harness without libFuzzer: runs it once on every file of the directories given, so
 // that every build checks the corpus. A faulty input aborts in the harness; a directory that cannot be
 // read, or holds no input, fails here.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>

@@ -10,8 +10,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -83,27 +83,33 @@ struct HostileFile {
     void (*make)(const fuzzing::ScratchMachineDirectory& directory, const std::string& ini);
 };
 const HostileFile kHostileFiles[] = {
-    {"link", [](const auto& directory, const std::string& ini) {
+    {"link",
+     [](const auto& directory, const std::string& ini) {
          Write(directory.File("geheim"), "[Gobale Daten]\nRevision=2\ng=1\n");
          Require(::symlink("geheim", ini.c_str()) == 0);
      }},
-    {"dangling", [](const auto&, const std::string& ini) { Require(::symlink("nirgends", ini.c_str()) == 0); }},
-    {"nul", [](const auto&, const std::string& ini) { Write(ini, std::string("[K-Werte]\nAnzahl=1\nK0=\0\n", 22)); }},
+    {"dangling",
+     [](const auto&, const std::string& ini) { Require(::symlink("nirgends", ini.c_str()) == 0); }},
+    {"nul", [](const auto&,
+               const std::string& ini) { Write(ini, std::string("[K-Werte]\nAnzahl=1\nK0=\0\n", 22)); }},
     {"utf16", [](const auto&, const std::string& ini) { Write(ini, std::string("\xFF\xFE[\0K\0]\0", 8)); }},
-    {"large", [](const auto&, const std::string& ini) {
+    {"large",
+     [](const auto&, const std::string& ini) {
          Write(ini, "[Gobale Daten]\nRevision=2\n");
          Require(::truncate(ini.c_str(), static_cast<off_t>(platform::kProfileMaxFileSize) + 1) == 0);
      }},
     {"directory", [](const auto&, const std::string& ini) { Require(::mkdir(ini.c_str(), 0777) == 0); }},
     {"bom", [](const auto&, const std::string& ini) { Write(ini, "\xEF\xBB\xBF" + kClassesOfControls); }},
     {"controls", [](const auto&, const std::string& ini) { Write(ini, kClassesOfControls); }},
-    {"long", [](const auto&, const std::string& ini) {
+    {"long",
+     [](const auto&, const std::string& ini) {
          std::string umlauts;
          for (int i = 0; i < 100; ++i) umlauts += "\xC3\xA4";
          Write(ini, "[Gobale Daten]\nRevision=2\ng=" + umlauts + "\n[K-Werte]\nAnzahl=99999\nK0=" + umlauts +
                         "\n[" + umlauts.substr(0, 158) + "-1]\nDN=100\nda=118\n");
      }},
-    {"old", [](const auto&, const std::string& ini) { Write(ini, "\xEF\xBB\xBF[Gobale Daten]\r\nRevision=1\r\n"); }},
+    {"old",
+     [](const auto&, const std::string& ini) { Write(ini, "\xEF\xBB\xBF[Gobale Daten]\r\nRevision=1\r\n"); }},
 };
 
 // Sets up the settings file the script asks for; "nodir" asks for a machine directory that does not

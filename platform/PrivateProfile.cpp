@@ -26,7 +26,8 @@ ParsedFile& LastParsed() {
 // The file at path, parsed, or why it cannot be read.
 const ProfileFile* Load(const std::string& path, ProfileProblem* problem) {
     ParsedFile& parsed = LastParsed();
-    if (parsed.file && parsed.file->settled && parsed.path == path && IdentityOf(path) == parsed.file->identity)
+    if (parsed.file && parsed.file->settled && parsed.path == path &&
+        IdentityOf(path) == parsed.file->identity)
         return &*parsed.file;
     ProfileRead read = ReadProfileFile(path);
     parsed.path = path;

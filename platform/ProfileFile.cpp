@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "platform/MachineDirectory.h"
+
 namespace platform {
 
 namespace {
@@ -92,13 +94,6 @@ bool WriteAll(int fd, std::string_view data) {
     return true;
 }
 
-std::string DirectoryOf(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 std::string NameOf(const std::string& path) {
     return path.substr(path.rfind('/') + 1);
 }
@@ -149,7 +144,8 @@ pid_t SiblingWriter(std::string_view name, std::string_view prefix) {
         return !digits.empty() && digits.size() <= 10 &&
                digits.find_first_not_of("0123456789") == std::string_view::npos;
     };
-    if (dot == std::string_view::npos || !allDigits(middle.substr(0, dot)) || !allDigits(middle.substr(dot + 1)))
+    if (dot == std::string_view::npos || !allDigits(middle.substr(0, dot)) ||
+        !allDigits(middle.substr(dot + 1)))
         return 0;
     const long long pid = std::atoll(std::string(middle.substr(0, dot)).c_str());
     return pid > 0 && pid <= 0x7fffffff ? static_cast<pid_t>(pid) : 0;
@@ -228,8 +224,8 @@ int ReplaceProfileFile(const std::string& path, std::string_view text, bool byte
         return errno;
     const bool stored = ::fchmod(sibling.Get(), permissions.value_or(kSharedFileMode)) == 0 &&
                         (!byteOrderMark || WriteAll(sibling.Get(), kByteOrderMark)) &&
-                        WriteAll(sibling.Get(), text) && ::fsync(sibling.Get()) == 0 &&
-                        sibling.Close() && ::rename(siblingPath.c_str(), path.c_str()) == 0;
+                        WriteAll(sibling.Get(), text) && ::fsync(sibling.Get()) == 0 && sibling.Close() &&
+                        ::rename(siblingPath.c_str(), path.c_str()) == 0;
     if (!stored) {
         const int error = errno;
         ::unlink(siblingPath.c_str());

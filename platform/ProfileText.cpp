@@ -181,8 +181,8 @@ std::optional<std::string> ProfileText::Value(std::string_view section, std::str
     if (found == index.end())
         return std::nullopt;
     const auto [begin, end] = found->second;
-    const std::string_view value =
-        FirstCharacters(StripQuotes(std::string_view(text_).substr(begin, end - begin)), kProfileValueBuffer - 1);
+    const std::string_view value = FirstCharacters(
+        StripQuotes(std::string_view(text_).substr(begin, end - begin)), kProfileValueBuffer - 1);
     if (value.empty())
         return std::nullopt;
     return std::string(value);

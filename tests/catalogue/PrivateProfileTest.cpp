@@ -69,8 +69,10 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"Value79Whole", "[S]\nk=" + k79 + "\n", "S", "k", k79},
         ReadCase{"Value80Cut", "[S]\nk=" + k79 + "z\n", "S", "k", k79},
         ReadCase{"CutCountsCharacters", "[S]\nk=" + Repeat("ä", 80) + "\n", "S", "k", Repeat("ä", 79)},
-        ReadCase{"CutNeverSplitsACharacter", "[S]\nk=" + k79.substr(1) + "äb\n", "S", "k", k79.substr(1) + "ä"},
-        ReadCase{"CutCountsAStrayByteAsOne", "[S]\nk=" + Repeat("\xff", 80) + "\n", "S", "k", Repeat("\xff", 79)},
+        ReadCase{"CutNeverSplitsACharacter", "[S]\nk=" + k79.substr(1) + "äb\n", "S", "k",
+                 k79.substr(1) + "ä"},
+        ReadCase{"CutCountsAStrayByteAsOne", "[S]\nk=" + Repeat("\xff", 80) + "\n", "S", "k",
+                 Repeat("\xff", 79)},
         ReadCase{"ByteOrderMarkIsNoText", "\xEF\xBB\xBF[S]\nk=v\n", "S", "k", "v"}),
     [](const ::testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
 
@@ -124,7 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"CrLfForNewKey", "[A]\r\nx=1\r\n[B]\r\n", "A", "y", "2", "[A]\r\nx=1\r\ny=2\r\n[B]\r\n"},
         WriteCase{"CrLfForNewSection", "[A]\r\nx=1\r\n", "B", "y", "2", "[A]\r\nx=1\r\n[B]\r\ny=2\r\n"},
         WriteCase{"MostLinesDecide", "[A]\r\nx=1\n\n", "B", "y", "2", "[A]\r\nx=1\n\n[B]\ny=2\n"},
-        WriteCase{"ByteOrderMarkKept", "\xEF\xBB\xBF[A]\nx=1\n", "A", "y", "2", "\xEF\xBB\xBF[A]\nx=1\ny=2\n"},
+        WriteCase{"ByteOrderMarkKept", "\xEF\xBB\xBF[A]\nx=1\n", "A", "y", "2",
+                  "\xEF\xBB\xBF[A]\nx=1\ny=2\n"},
         WriteCase{"WritesIntoFirstOfTwinSections", "[A]\nx=1\n[a]\ny=2\n", "A", "y", "3",
                   "[A]\nx=1\ny=3\n[a]\ny=2\n"}),
     [](const ::testing::TestParamInfo<WriteCase>& info) { return std::string(info.param.name); });

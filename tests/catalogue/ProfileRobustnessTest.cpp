@@ -137,7 +137,8 @@ TEST_F(MachineDirectoryTest, SymbolicLinkIsNeverFollowed) {
         catalogue_test::fs::remove(IniPath());
         catalogue_test::fs::create_symlink(pointsTo, IniPath());
         const auto neitherReadNorWritten = [] {
-            return !GetPrivateProfileString("A", "x", kIni) && !WritePrivateProfileString("A", "y", "2", kIni) &&
+            return !GetPrivateProfileString("A", "x", kIni) &&
+                   !WritePrivateProfileString("A", "y", "2", kIni) &&
                    !platform::WritePrivateProfileStrings({{"A", "x", "3"}}, kIni) &&
                    platform::CheckPrivateProfile(kIni)->fault == platform::ProfileFault::kSymbolicLink;
         };

@@ -249,10 +249,11 @@ TEST_P(UnusableFileTest, BuiltInCatalogueInstead) {
     };
     const auto before = snapshot();
     EXPECT_FALSE(settings.EnsureCurrentRevision());
-    EXPECT_EQ(settings.UnusableMessage(),
-              "Die Datei " + IniPath().string() + " kann nicht gelesen werden: " + GetParam().reason +
-                  ".\nDie Datei bleibt unverändert. Das Programm arbeitet mit dem eingebauten Rohrkatalog und "
-                  "speichert die globalen Daten nicht.");
+    EXPECT_EQ(
+        settings.UnusableMessage(),
+        "Die Datei " + IniPath().string() + " kann nicht gelesen werden: " + GetParam().reason +
+            ".\nDie Datei bleibt unverändert. Das Programm arbeitet mit dem eingebauten Rohrkatalog und "
+            "speichert die globalen Daten nicht.");
     EXPECT_EQ(settings.ReadClassList(), kDefaultClasses);
     EXPECT_EQ(settings.ReadSetting(SettingsFile::kGlobalSection, SettingsFile::kGravityKey), "9.81");
     EXPECT_EQ(settings.ReadRow("K7", 1)->s, "5");
@@ -271,9 +272,10 @@ TEST_P(UnusableFileTest, BuiltInCatalogueInstead) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, UnusableFileTest,
     ::testing::Values(
-        UnusableCase{"NulByte",
-                     [](const auto& ini) { catalogue_test::WriteBytes(ini, std::string("[K-Werte]\nK0=\0\n", 15)); },
-                     "Sie enthält ein NUL-Zeichen"},
+        UnusableCase{
+            "NulByte",
+            [](const auto& ini) { catalogue_test::WriteBytes(ini, std::string("[K-Werte]\nK0=\0\n", 15)); },
+            "Sie enthält ein NUL-Zeichen"},
         UnusableCase{"Utf16", [](const auto& ini) { catalogue_test::WriteBytes(ini, "\xFF\xFE[\0A\0]\0"); },
                      "Sie ist in UTF-16 kodiert"},
         UnusableCase{"TooLarge",
@@ -284,7 +286,8 @@ INSTANTIATE_TEST_SUITE_P(
                      "Sie ist größer als 16 MB"},
         UnusableCase{"Directory", [](const auto& ini) { catalogue_test::fs::create_directory(ini); },
                      "Sie ist keine gewöhnliche Datei"},
-        UnusableCase{"SymbolicLink", [](const auto& ini) { catalogue_test::fs::create_symlink("/etc/passwd", ini); },
+        UnusableCase{"SymbolicLink",
+                     [](const auto& ini) { catalogue_test::fs::create_symlink("/etc/passwd", ini); },
                      "An ihrer Stelle steht eine symbolische Verknüpfung"}),
     [](const ::testing::TestParamInfo<UnusableCase>& info) { return std::string(info.param.name); });
 
@@ -292,11 +295,12 @@ TEST_F(SettingsFileTest, UncreatableFileGivesBuiltInCatalogue) {
     const auto missing = Dir() / "fehlt";
     ::setenv("WINDIR", missing.c_str(), 1);
     EXPECT_FALSE(settings.EnsureCurrentRevision());
-    EXPECT_EQ(settings.UnusableMessage(),
-              "Die Datei " + (missing / "Rohre.ini").string() + " kann nicht angelegt werden: Das Verzeichnis " +
-                  missing.string() +
-                  " existiert nicht.\nDas Programm arbeitet mit dem eingebauten Rohrkatalog und speichert die "
-                  "globalen Daten nicht.");
+    EXPECT_EQ(
+        settings.UnusableMessage(),
+        "Die Datei " + (missing / "Rohre.ini").string() + " kann nicht angelegt werden: Das Verzeichnis " +
+            missing.string() +
+            " existiert nicht.\nDas Programm arbeitet mit dem eingebauten Rohrkatalog und speichert die "
+            "globalen Daten nicht.");
     EXPECT_EQ(settings.ReadClassList(), kDefaultClasses);
     EXPECT_EQ(settings.ReadSetting(SettingsFile::kGlobalSection, SettingsFile::kDensityKey), "1010");
     EXPECT_FALSE(settings.WriteGlobalData("9.81", "10.0", "1.3", "1010"));
@@ -323,8 +327,9 @@ TEST_F(SettingsFileTest, UmlautsAndByteOrderMark) {
     const std::string name = "Güteklasse für Trinkwasserleitungen mit Zementmörtelauskleidung, Überzug: Zink";
     ASSERT_LE(name.size(), 90u);
     ASSERT_GT(name.size(), 79u);
-    const std::string file = "\xEF\xBB\xBF[Gobale Daten]\nRevision=2\ng=9.7\n[K-Werte]\nAnzahl=1\nK0=" + name +
-                             "\n[" + name + "-1]\nDN=80\nda=98\n";
+    const std::string file =
+        "\xEF\xBB\xBF[Gobale Daten]\nRevision=2\ng=9.7\n[K-Werte]\nAnzahl=1\nK0=" + name + "\n[" + name +
+        "-1]\nDN=80\nda=98\n";
     Seed(file);
     EXPECT_TRUE(settings.EnsureCurrentRevision());
     EXPECT_EQ(Contents(), file);

@@ -438,12 +438,15 @@ INSTANTIATE_TEST_SUITE_P(
     Files, HostileSettingsSessionTest,
     ::testing::Values(
         HostileSettings{"Link", [](const fs::path& ini) { fs::create_symlink("/etc/passwd", ini); }, false},
-        HostileSettings{"NulByte", [](const fs::path& ini) { WriteBytes(ini, std::string("[K-Werte]\0", 10)); }, false},
+        HostileSettings{"NulByte",
+                        [](const fs::path& ini) { WriteBytes(ini, std::string("[K-Werte]\0", 10)); }, false},
         HostileSettings{"Utf16", [](const fs::path& ini) { WriteBytes(ini, "\xFE\xFF\0[\0K"); }, false},
         HostileSettings{"Directory", [](const fs::path& ini) { fs::create_directory(ini); }, false},
-        HostileSettings{"ControlsAndOddNumbers", [](const fs::path& ini) { WriteBytes(ini, kControlsInTexts); }, true},
+        HostileSettings{"ControlsAndOddNumbers",
+                        [](const fs::path& ini) { WriteBytes(ini, kControlsInTexts); }, true},
         HostileSettings{"ByteOrderMark",
-                        [](const fs::path& ini) { WriteBytes(ini, "\xEF\xBB\xBF" + kControlsInTexts); }, true}),
+                        [](const fs::path& ini) { WriteBytes(ini, "\xEF\xBB\xBF" + kControlsInTexts); },
+                        true}),
     [](const ::testing::TestParamInfo<HostileSettings>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -86,7 +86,8 @@ TEST_F(SettingsCrashSafety, KilledWriterLeavesOldOrNewContent) {
         for (const std::string& name : directory.Entries()) {
             if (name == "Rohre.ini")
                 continue;
-            const std::string ofWriter = name.substr(0, name.find('.', std::string(".Rohre.ini.").size()) + 1);
+            const std::string ofWriter =
+                name.substr(0, name.find('.', std::string(".Rohre.ini.").size()) + 1);
             ASSERT_EQ(killedPrefixes.count(ofWriter), 1u) << "unexpected file " << name;
             left += ofWriter == prefix;
         }

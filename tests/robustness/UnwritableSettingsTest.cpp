@@ -144,7 +144,8 @@ TEST_F(UnwritableSettings, MachineDirectoryIsARegularFile) {
     const fs::path plain = directory.Path() / "plain";
     WriteBytes(plain, "not a directory");
     ScopedVariable windir("WINDIR", plain.string());
-    EXPECT_EQ(InChild({}, Session), kBuiltInShown + Uncreatable(plain / "Rohre.ini", plain.string() + " ist kein Verzeichnis"));
+    EXPECT_EQ(InChild({}, Session),
+              kBuiltInShown + Uncreatable(plain / "Rohre.ini", plain.string() + " ist kein Verzeichnis"));
     EXPECT_EQ(ReadBytes(plain), "not a directory");
     EXPECT_EQ(directory.Entries(), std::set<std::string>{"plain"});
 }
@@ -153,20 +154,23 @@ TEST_F(UnwritableSettings, MachineDirectoryIsMissing) {
     const fs::path missing = directory.Path() / "fehlt";
     ScopedVariable windir("WINDIR", missing.string());
     EXPECT_EQ(InChild({}, Session),
-              kBuiltInShown + Uncreatable(missing / "Rohre.ini", "Das Verzeichnis " + missing.string() + " existiert nicht"));
+              kBuiltInShown + Uncreatable(missing / "Rohre.ini",
+                                          "Das Verzeichnis " + missing.string() + " existiert nicht"));
     EXPECT_TRUE(directory.Entries().empty());
 }
 
 TEST_F(UnwritableSettings, ReadOnlyDirectoryWithoutTheFile) {
     MakeReadOnly(directory.Path());
-    EXPECT_EQ(InChild({true, {}}, Session), kBuiltInShown + Uncreatable(directory.Ini(), "Keine Berechtigung"));
+    EXPECT_EQ(InChild({true, {}}, Session),
+              kBuiltInShown + Uncreatable(directory.Ini(), "Keine Berechtigung"));
     EXPECT_TRUE(directory.Entries().empty());
 }
 
 // A disk too full for the default contents at the first start: nothing is written, not even the global
 // texts at closing, and the next start writes the defaults.
 TEST_F(UnwritableSettings, FullDiskAtTheFirstStart) {
-    EXPECT_EQ(InChild({false, 1000}, Session), kBuiltInShown + Uncreatable(directory.Ini(), "Die Datei würde zu groß"));
+    EXPECT_EQ(InChild({false, 1000}, Session),
+              kBuiltInShown + Uncreatable(directory.Ini(), "Die Datei würde zu groß"));
     EXPECT_TRUE(directory.Entries().empty());
     EXPECT_EQ(InChild({}, Session), kBuiltInShown);
 }
@@ -219,8 +223,9 @@ TEST_F(UnwritableSettings, SymbolicLinkIsNeverFollowedNorReplaced) {
     WriteBytes(secret, secretText);
     fs::permissions(secret, fs::perms::owner_read | fs::perms::owner_write);
     fs::create_symlink(secret, directory.Ini());
-    const std::string expected = kBuiltInShown + " warning='Die Datei " + directory.Ini().string() +
-                                 " kann nicht gelesen werden: An ihrer Stelle steht eine symbolische Verknüpfung.'";
+    const std::string expected =
+        kBuiltInShown + " warning='Die Datei " + directory.Ini().string() +
+        " kann nicht gelesen werden: An ihrer Stelle steht eine symbolische Verknüpfung.'";
     for (const bool unprivileged : {false, true}) {
         EXPECT_EQ(InChild({unprivileged, {}}, Session), expected) << "unprivileged=" << unprivileged;
         EXPECT_EQ(fs::read_symlink(directory.Ini()), secret);

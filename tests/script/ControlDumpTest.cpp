@@ -153,9 +153,11 @@ TEST(TranscriptQuote, EscapesWhatATerminalWouldInterpret) {
         {"a\rb\tc", "\"a\\rb\\tc\""},
         {"\x1b[31m\x7f\0"sv, "\"\\x1b[31m\\x7f\\x00\""},
         {"Gro\xdf\xff", "\"Gro\\xdf\\xff\""},
-        {"\xc3", "\"\\xc3\""},                  // a sequence cut short
-        {"\xc2\x9b" "1\xc2\xa0", "\"\\xc2\\x9b1\xc2\xa0\""},  // C1 control; no-break space passes
-        {"\\x41", "\"\\\\x41\""},               // a backslash is always doubled
+        {"\xc3", "\"\\xc3\""},  // a sequence cut short
+        {"\xc2\x9b"
+         "1\xc2\xa0",
+         "\"\\xc2\\x9b1\xc2\xa0\""},  // C1 control; no-break space passes
+        {"\\x41", "\"\\\\x41\""},     // a backslash is always doubled
     };
     for (const auto& [text, quoted] : cases) EXPECT_EQ(Quote(text), quoted);
 }
