@@ -1,6 +1,7 @@
 #include "catalogue/SettingsFile.h"
 
 #include <algorithm>
+#include <string>
 #include <utility>
 
 #include "catalogue/BuiltInSettings.h"
@@ -114,7 +115,7 @@ std::vector<std::string> SettingsFile::ReadClassList() const {
 }
 
 std::string SettingsFile::RowSection(std::string_view className, int rowNumber) {
-    return platform::Format("%.*s-%d", static_cast<int>(className.size()), className.data(), rowNumber);
+    return std::string(className) + '-' + std::to_string(rowNumber);
 }
 
 std::optional<std::string> SettingsFile::ReadRowValue(std::string_view className, int rowNumber,

@@ -187,6 +187,7 @@ ProfileRead ReadProfileFile(const std::string& path) {
     if (static_cast<unsigned long long>(status.st_size) > kProfileMaxFileSize)
         return Refused(ProfileFault::kTooLarge);
     std::string text;
+    text.reserve(static_cast<size_t>(status.st_size));
     char buffer[65536];
     for (;;) {
         const ssize_t n = ::read(file.Get(), buffer, sizeof buffer);

@@ -1,5 +1,6 @@
 #include "platform/ProfileText.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 #include "platform/Utf8.h"
@@ -159,8 +160,10 @@ const ProfileText::Index& ProfileText::Indexed() const {
     if (index_)
         return *index_;
     Index& index = index_.emplace();
+    index.reserve(static_cast<size_t>(std::count(text_.begin(), text_.end(), '\n')));
     std::unordered_set<std::string> sections;
     std::string prefix;  // of the current section's keys; empty outside a section that counts
+    std::string key;
     for (size_t pos = 0; pos < text_.size();) {
         const Line line = LineAt(text_, pos);
         pos = line.end;
@@ -169,7 +172,9 @@ const ProfileText::Index& ProfileText::Indexed() const {
             std::string folded = Folded(parsed.name);
             prefix = sections.insert(folded).second ? folded + '\n' : std::string();
         } else if (parsed.kind == LineKind::kKey && !prefix.empty()) {
-            index.emplace(prefix + Folded(parsed.name), std::pair{parsed.valueBegin, parsed.valueEnd});
+            key = prefix;
+            for (char c : parsed.name) key += FoldCase(c);
+            index.emplace(key, std::pair{parsed.valueBegin, parsed.valueEnd});
         }
     }
     return index;
