@@ -1,9 +1,13 @@
 #include "catalogue/SettingsFile.h"
 
 #include <algorithm>
+#include <string>
 #include <utility>
 
+#include "catalogue/BuiltInSettings.h"
 #include "catalogue/DefaultCatalogue.h"
+#include "catalogue/UnusableSettingsMessage.h"
+#include "platform/MachineDirectory.h"
 #include "platform/Number.h"
 #include "platform/PrivateProfile.h"
 
@@ -40,26 +44,59 @@ std::vector<platform::ProfileEntry> DefaultEntries() {
     return entries;
 }
 
+platform::ProfileText DefaultContents() {
+    platform::ProfileText contents;
+    for (const platform::ProfileEntry& entry : DefaultEntries()) contents.Apply(entry);
+    return contents;
+}
+
 }  // namespace
 
 SettingsFile::SettingsFile(std::string fileName) : fileName_(std::move(fileName)) {}
 
 std::optional<std::string> SettingsFile::ReadSetting(std::string_view section, std::string_view key) const {
+    if (const catalogue::BuiltInSettings* builtIn = catalogue::BuiltInSettingsFor(fileName_))
+        return builtIn->contents.Value(section, key);
     return platform::GetPrivateProfileString(section, key, fileName_);
 }
 
 bool SettingsFile::WriteSetting(std::string_view section, std::string_view key, std::string_view text) const {
+    if (catalogue::BuiltInSettingsFor(fileName_))
+        return false;
     return platform::WritePrivateProfileString(section, key, text, fileName_);
 }
 
 bool SettingsFile::EnsureCurrentRevision() const {
+    catalogue::UseSettingsFile(fileName_);
+    const std::string path = platform::ResolveMachinePath(fileName_);
+    const std::optional<platform::ProfileProblem> problem = platform::CheckPrivateProfile(fileName_);
+    if (problem && problem->fault != platform::ProfileFault::kMissing) {
+        catalogue::UseBuiltInSettings(fileName_, DefaultContents(),
+                                      catalogue::UnreadableSettingsMessage(path, *problem));
+        return false;
+    }
     const std::optional<std::string> revision = ReadSetting(kGlobalSection, kRevisionKey);
     if (revision && platform::LeadingInteger(*revision) >= kCurrentRevision)
         return true;
-    return WriteDefaultSettings();
+    int error = 0;
+    if (platform::WritePrivateProfileStrings(DefaultEntries(), fileName_, &error))
+        return true;
+    // A file that exists is still read as it is; one that cannot even be created is not used.
+    if (problem)
+        catalogue::UseBuiltInSettings(fileName_, DefaultContents(),
+                                      catalogue::UncreatableSettingsMessage(path, error));
+    return false;
+}
+
+std::optional<std::string> SettingsFile::UnusableMessage() const {
+    if (const catalogue::BuiltInSettings* builtIn = catalogue::BuiltInSettingsFor(fileName_))
+        return builtIn->message;
+    return std::nullopt;
 }
 
 bool SettingsFile::WriteDefaultSettings() const {
+    if (catalogue::BuiltInSettingsFor(fileName_))
+        return false;
     return platform::WritePrivateProfileStrings(DefaultEntries(), fileName_);
 }
 
@@ -78,12 +115,24 @@ std::vector<std::string> SettingsFile::ReadClassList() const {
 }
 
 std::string SettingsFile::RowSection(std::string_view className, int rowNumber) {
-    return platform::Format("%.*s-%d", static_cast<int>(className.size()), className.data(), rowNumber);
+    return std::string(className) + '-' + std::to_string(rowNumber);
 }
 
 std::optional<std::string> SettingsFile::ReadRowValue(std::string_view className, int rowNumber,
                                                       std::string_view key) const {
     return ReadSetting(RowSection(className, rowNumber), key);
+}
+
+std::vector<std::optional<std::string>> SettingsFile::ReadClassDns(std::string_view className) const {
+    std::vector<platform::ProfileKey> keys;
+    for (int row = 1; row <= kMaxRows; ++row) keys.push_back({RowSection(className, row), kDnKey});
+    if (const catalogue::BuiltInSettings* builtIn = catalogue::BuiltInSettingsFor(fileName_)) {
+        std::vector<std::optional<std::string>> dns;
+        for (const platform::ProfileKey& key : keys)
+            dns.push_back(builtIn->contents.Value(key.section, key.key));
+        return dns;
+    }
+    return platform::GetPrivateProfileStrings(keys, fileName_);
 }
 
 std::optional<PipeRow> SettingsFile::ReadRow(std::string_view className, int rowNumber) const {

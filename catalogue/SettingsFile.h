@@ -1,6 +1,8 @@
 // The settings file "Rohre.ini": global fluid data, the list of wall-thickness classes and one section
-// per pipe of each class table. Every read and write goes to the file itself; nothing is cached, so a
-// change made by hand is seen at the next read.
+// per pipe of each class table. Reads and writes go to the file itself (parsed once while it stays
+// unchanged), so a change made by hand is seen at the next read. A file that cannot be used (found so
+// by EnsureCurrentRevision) is replaced for the rest of the run by the default contents in memory and
+// is never written.
 #pragma once
 
 #include <optional>
@@ -53,8 +55,12 @@ class SettingsFile {
     bool WriteSetting(std::string_view section, std::string_view key, std::string_view text) const;
 
     // Writes the default contents when "Revision" is absent or below kCurrentRevision. True when the
-    // file is current afterwards.
+    // file is current afterwards. A file that cannot be read (a symbolic link, not a regular file,
+    // refused by the reader, no permission), or that is missing and cannot be created, is not used:
+    // every later read gets the default contents, every write fails, and UnusableMessage says why.
     bool EnsureCurrentRevision() const;
+    // Why the file is not used in this run; absent while it is.
+    std::optional<std::string> UnusableMessage() const;
     // Writes the global data, the class list and the class tables, overwriting every key they name and
     // leaving all other keys alone. All or nothing: false leaves the file unchanged.
     bool WriteDefaultSettings() const;
@@ -68,6 +74,9 @@ class SettingsFile {
     // One key of a row ("DN", "da", "s" or "ZMA").
     std::optional<std::string> ReadRowValue(std::string_view className, int rowNumber,
                                             std::string_view key) const;
+    // The "DN" of rows 1 to kMaxRows of the class table, in row order (absent for a missing row), read in
+    // one access of the file.
+    std::vector<std::optional<std::string>> ReadClassDns(std::string_view className) const;
     // The row, or absent when its "DN" is.
     std::optional<PipeRow> ReadRow(std::string_view className, int rowNumber) const;
 

@@ -9,6 +9,7 @@
 #include "help/HelpLauncher.h"
 #include "platform/DrawingContext.h"
 #include "platform/Number.h"
+#include "platform/Prompt.h"
 #include "record/PlenwickDoc.h"
 
 namespace {
@@ -55,6 +56,8 @@ void CPlenwickView::OnInitialUpdate() {
 
     SettingsFile settings;
     settings.EnsureCurrentRevision();
+    if (const std::optional<std::string> unusable = settings.UnusableMessage())
+        platform::ShowMessage(*unusable, platform::MessageIcon::Exclamation);
     if (auto g = settings.ReadSetting(SettingsFile::kGlobalSection, SettingsFile::kGravityKey)) {
         Field(IDC_G).SetText(*g);
         doc.SetG(Number(IDC_G));

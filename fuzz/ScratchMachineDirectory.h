@@ -41,9 +41,9 @@ class ScratchMachineDirectory {
         ForEachEntry([&](const std::string&) { ++count; });
         return count;
     }
-    // Removes every file in the directory.
+    // Removes every file and empty directory in the directory.
     void Clear() const {
-        ForEachEntry([&](const std::string& name) { ::unlink((path_ + "/" + name).c_str()); });
+        ForEachEntry([&](const std::string& name) { std::remove((path_ + "/" + name).c_str()); });
     }
 
   private:

@@ -1,6 +1,7 @@
 // The private-profile service on arbitrary file bytes and a random sequence of reads and writes.
 // After each operation:
-// - a read leaves the file as it was, and gives a value of at most 79 characters without a line break;
+// - a read leaves the file as it was, and gives a value of at most 79 characters (never a UTF-8
+//   character split) without a line break;
 // - a failed write leaves the file byte for byte as it was;
 // - a successful write reads back as written (blanks around it and one pair of quotes dropped), and
 //   every line it did not concern is still there byte for byte: it either replaced one line or
@@ -23,6 +24,7 @@
 
 #include "ScratchMachineDirectory.h"
 #include "platform/PrivateProfile.h"
+#include "platform/Utf8.h"
 
 namespace {
 
@@ -68,7 +70,7 @@ std::optional<std::string> ReadsBackAs(std::string_view value) {
     value = Trim(value);
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
         value = value.substr(1, value.size() - 2);
-    value = value.substr(0, platform::kProfileValueBuffer - 1);
+    value = platform::FirstCharacters(value, platform::kProfileValueBuffer - 1);
     if (value.empty())
         return std::nullopt;
     return std::string(value);
@@ -148,7 +150,8 @@ void Read(FuzzedDataProvider& input, const std::optional<std::string>& file) {
     const std::string section = Word(input), key = Word(input);
     const std::optional<std::string> value = platform::GetPrivateProfileString(section, key, kFile);
     if (value) {
-        Require(!value->empty() && value->size() < platform::kProfileValueBuffer);
+        Require(!value->empty() &&
+                platform::FirstCharacters(*value, platform::kProfileValueBuffer - 1) == *value);
         Require(value->find('\n') == std::string::npos);
     }
     Require(platform::GetPrivateProfileString(section, key, kFile) == value);

@@ -1,9 +1,16 @@
 // quellrix-script on arbitrary scripts, run in-process through the runner library: each session runs to
 // its end or stops at a faulty line with one "error: line N: ..." line, never with a crash, a hang or an
-// internal error, and writes only transcript lines of the documented kinds. Every session starts with
-// the default settings file, as the program writes it at its first start (written once, copied in).
+// internal error, and writes only transcript lines of the documented kinds, in UTF-8 without control
+// characters. A session starts with the default settings file, as the program writes it at its first
+// start (written once, copied in), unless the script begins with the comment "#settings NAME": then
+// with the hostile settings file NAME (kHostileFiles).
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -13,6 +20,8 @@
 #include "ScratchMachineDirectory.h"
 #include "app/script/ScriptRunner.h"
 #include "catalogue/SettingsFile.h"
+#include "platform/ProfileFile.h"
+#include "platform/Utf8.h"
 
 namespace {
 
@@ -36,6 +45,20 @@ bool IsTranscriptLine(std::string_view line) {
     return false;
 }
 
+// UTF-8 without control characters: what the transcript's escapes leave.
+bool IsPlainText(std::string_view line) {
+    for (size_t i = 0; i < line.size();) {
+        const size_t length = platform::Utf8SequenceLength(line.substr(i));
+        const auto byte = static_cast<unsigned char>(line[i]);
+        if (length == 0 || byte < 0x20 || byte == 0x7F ||
+            (byte == 0xC2 && static_cast<unsigned char>(line[i + 1]) <= 0x9F)) {
+            return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
 // The default settings file, as the program writes it at its first start.
 std::string DefaultSettingsFile(const fuzzing::ScratchMachineDirectory& directory) {
     directory.Clear();
@@ -46,17 +69,84 @@ std::string DefaultSettingsFile(const fuzzing::ScratchMachineDirectory& director
     return bytes.str();
 }
 
+void Write(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+const std::string kClassesOfControls =
+    "[Gobale Daten]\nRevision=2\ng=9\x1b[2J\nFluidtemperatur=1\r0\n[K-Werte]\nAnzahl=4\nK0=A\rB\nK1=\x1b]0;x\x07\n"
+    "K2=Gro\xdf\xff\nK3=\xc2\x9b\t\\\n[A\rB-1]\nDN=100\nda=1\x1b\ns=\xff\nZMA=\xc2\x85\n";
+
+// Settings files a hostile or careless user may leave in the machine directory.
+struct HostileFile {
+    const char* name;
+    void (*make)(const fuzzing::ScratchMachineDirectory& directory, const std::string& ini);
+};
+const HostileFile kHostileFiles[] = {
+    {"link",
+     [](const auto& directory, const std::string& ini) {
+         Write(directory.File("geheim"), "[Gobale Daten]\nRevision=2\ng=1\n");
+         Require(::symlink("geheim", ini.c_str()) == 0);
+     }},
+    {"dangling",
+     [](const auto&, const std::string& ini) { Require(::symlink("nirgends", ini.c_str()) == 0); }},
+    {"nul", [](const auto&,
+               const std::string& ini) { Write(ini, std::string("[K-Werte]\nAnzahl=1\nK0=\0\n", 22)); }},
+    {"utf16", [](const auto&, const std::string& ini) { Write(ini, std::string("\xFF\xFE[\0K\0]\0", 8)); }},
+    {"large",
+     [](const auto&, const std::string& ini) {
+         Write(ini, "[Gobale Daten]\nRevision=2\n");
+         Require(::truncate(ini.c_str(), static_cast<off_t>(platform::kProfileMaxFileSize) + 1) == 0);
+     }},
+    {"directory", [](const auto&, const std::string& ini) { Require(::mkdir(ini.c_str(), 0777) == 0); }},
+    {"bom", [](const auto&, const std::string& ini) { Write(ini, "\xEF\xBB\xBF" + kClassesOfControls); }},
+    {"controls", [](const auto&, const std::string& ini) { Write(ini, kClassesOfControls); }},
+    {"long",
+     [](const auto&, const std::string& ini) {
+         std::string umlauts;
+         for (int i = 0; i < 100; ++i) umlauts += "\xC3\xA4";
+         Write(ini, "[Gobale Daten]\nRevision=2\ng=" + umlauts + "\n[K-Werte]\nAnzahl=99999\nK0=" + umlauts +
+                        "\n[" + umlauts.substr(0, 158) + "-1]\nDN=100\nda=118\n");
+     }},
+    {"old",
+     [](const auto&, const std::string& ini) { Write(ini, "\xEF\xBB\xBF[Gobale Daten]\r\nRevision=1\r\n"); }},
+};
+
+// Sets up the settings file the script asks for; "nodir" asks for a machine directory that does not
+// exist, returned as the directory to use (else the scratch directory).
+std::string PrepareSettings(const fuzzing::ScratchMachineDirectory& directory, std::string_view script,
+                            const std::string& defaults) {
+    const std::string ini = directory.File(SettingsFile::kFileName);
+    constexpr std::string_view kAsk = "#settings ";
+    if (StartsWith(script, kAsk)) {
+        const std::string_view name = script.substr(kAsk.size(), script.find('\n') - kAsk.size());
+        if (name == "nodir")
+            return directory.File("fehlt");
+        for (const HostileFile& file : kHostileFiles) {
+            if (name == file.name) {
+                file.make(directory, ini);
+                return directory.Path();
+            }
+        }
+    }
+    Write(ini, defaults);
+    return directory.Path();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const fuzzing::ScratchMachineDirectory directory;
     static const std::string defaults = DefaultSettingsFile(directory);
     directory.Clear();
-    std::ofstream(directory.File(SettingsFile::kFileName), std::ios::binary) << defaults;
+    const std::string windir =
+        PrepareSettings(directory, std::string_view(reinterpret_cast<const char*>(data), size), defaults);
+    ::setenv("WINDIR", windir.c_str(), 1);
 
     std::istringstream script(std::string(reinterpret_cast<const char*>(data), size));
     std::ostringstream transcript, errors;
     const int status = RunScript(script, &transcript, errors);
+    ::setenv("WINDIR", directory.Path().c_str(), 1);
 
     const std::string error = errors.str();
     if (status == kScriptCompleted) {
@@ -69,7 +159,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::istringstream lines(transcript.str());
     for (std::string line; std::getline(lines, line);) {
         // Quoted texts may hold escaped line breaks only; a raw one would start a line of no kind.
-        Require(IsTranscriptLine(line));
+        Require(IsTranscriptLine(line) && IsPlainText(line));
     }
     return 0;
 }

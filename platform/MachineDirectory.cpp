@@ -21,4 +21,11 @@ std::string ResolveMachinePath(std::string_view fileName) {
     return path;
 }
 
+std::string DirectoryOf(std::string_view path) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string_view::npos)
+        return ".";
+    return slash == 0 ? "/" : std::string(path.substr(0, slash));
+}
+
 }  // namespace platform

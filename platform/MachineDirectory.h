@@ -13,4 +13,7 @@ std::string MachineDirectory();
 // A bare file name (no '/') lies in the machine directory; any other name is used as given.
 std::string ResolveMachinePath(std::string_view fileName);
 
+// The directory of a path: "." for a bare name, "/" for a name in the root.
+std::string DirectoryOf(std::string_view path);
+
 }  // namespace platform

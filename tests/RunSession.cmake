@@ -3,20 +3,25 @@
 #           NAME.ini.expected (optional) is the settings file expected after the session,
 #           NAME.globals.expected (optional) its global section, followed by the class list and tables of
 #           the default catalogue GOLDEN from its "[K-Werte]" on,
-#           NAME.status (optional) the expected exit status (default 0).
-#   WORK    a scratch directory, emptied first.
+#           NAME.status (optional) the expected exit status (default 0), NAME.setup.cmake (optional)
+#           is run after the seeding to set up what a plain file cannot (links, missing directories).
+#   WORK    a scratch directory, emptied first. The runner works in it with the machine directory
+#           given relative ("windir"), so that file names in messages do not depend on the build tree.
 string(REGEX REPLACE "\\.qs$" "" base ${SCRIPT})
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/windir ${WORK}/tmp)
 if(EXISTS ${base}.ini)
   file(COPY_FILE ${base}.ini ${WORK}/windir/Rohre.ini)
 endif()
+if(EXISTS ${base}.setup.cmake)
+  include(${base}.setup.cmake)
+endif()
 set(expected_status 0)
 if(EXISTS ${base}.status)
   file(STRINGS ${base}.status expected_status LIMIT_COUNT 1)
 endif()
 set(ENV{TMPDIR} ${WORK}/tmp)
-execute_process(COMMAND ${RUNNER} --windir ${WORK}/windir ${SCRIPT}
+execute_process(COMMAND ${RUNNER} --windir windir ${SCRIPT} WORKING_DIRECTORY ${WORK}
   OUTPUT_FILE ${WORK}/transcript ERROR_FILE ${WORK}/stderr RESULT_VARIABLE status)
 if(NOT status STREQUAL expected_status)
   file(READ ${WORK}/stderr err)

@@ -54,10 +54,8 @@ void CPlenwickView::OnClassChanged() {
     const std::string className = classList.GetLBText(classList.GetCurSel());
 
     // The first row whose DN reaches the previous one; rows are stored in ascending DN.
-    const SettingsFile settings;
     int choice = -1;
-    for (int row = 1; row <= SettingsFile::kMaxRows; ++row) {
-        const std::optional<std::string> dn = settings.ReadRowValue(className, row, SettingsFile::kDnKey);
+    for (const std::optional<std::string>& dn : SettingsFile().ReadClassDns(className)) {
         if (!dn)
             continue;
         const int position = dnList.AddString(*dn);
@@ -81,8 +79,9 @@ void CPlenwickView::OnDnChanged() {
     const int wantedDn = platform::LeadingInteger(dnList.GetLBText(dnList.GetCurSel()));
 
     const SettingsFile settings;
+    const std::vector<std::optional<std::string>> dns = settings.ReadClassDns(className);
     for (int row = 1; row <= SettingsFile::kMaxRows; ++row) {
-        const std::optional<std::string> dn = settings.ReadRowValue(className, row, SettingsFile::kDnKey);
+        const std::optional<std::string>& dn = dns[static_cast<size_t>(row - 1)];
         if (!dn || platform::LeadingInteger(*dn) != wantedDn)
             continue;
         // A value missing from the file leaves its field as it was.

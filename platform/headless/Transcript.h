@@ -9,7 +9,9 @@
 
 namespace headless {
 
-// The text in double quotes, with \" \\ and \n escaped (UTF-8 passes unchanged).
+// The text in double quotes: \" \\ \n \r \t for quote, backslash, LF, CR and tab; \xhh (two lower-case
+// hex digits) for each byte of any other control character (C0, DEL, C1) and for each byte that begins
+// no well-formed UTF-8 sequence. Any other UTF-8 passes unchanged.
 std::string Quote(std::string_view text);
 
 class Transcript {

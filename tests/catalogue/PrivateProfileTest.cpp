@@ -36,6 +36,12 @@ TEST_P(ProfileReadTest, ReadsValue) {
 
 const std::string k79(79, 'x');
 
+std::string Repeat(const std::string& text, int times) {
+    std::string repeated;
+    for (int i = 0; i < times; ++i) repeated += text;
+    return repeated;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, ProfileReadTest,
     ::testing::Values(
@@ -61,7 +67,13 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"NoFinalNewline", "[S]\nk=v", "S", "k", "v"},
         ReadCase{"LongValueCutTo79", "[S]\nk=" + k79 + "yyyyyyyyyyyyyyyyyyyyy\n", "S", "k", k79},
         ReadCase{"Value79Whole", "[S]\nk=" + k79 + "\n", "S", "k", k79},
-        ReadCase{"Value80Cut", "[S]\nk=" + k79 + "z\n", "S", "k", k79}),
+        ReadCase{"Value80Cut", "[S]\nk=" + k79 + "z\n", "S", "k", k79},
+        ReadCase{"CutCountsCharacters", "[S]\nk=" + Repeat("ä", 80) + "\n", "S", "k", Repeat("ä", 79)},
+        ReadCase{"CutNeverSplitsACharacter", "[S]\nk=" + k79.substr(1) + "äb\n", "S", "k",
+                 k79.substr(1) + "ä"},
+        ReadCase{"CutCountsAStrayByteAsOne", "[S]\nk=" + Repeat("\xff", 80) + "\n", "S", "k",
+                 Repeat("\xff", 79)},
+        ReadCase{"ByteOrderMarkIsNoText", "\xEF\xBB\xBF[S]\nk=v\n", "S", "k", "v"}),
     [](const ::testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
 
 struct WriteCase {
@@ -114,6 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"CrLfForNewKey", "[A]\r\nx=1\r\n[B]\r\n", "A", "y", "2", "[A]\r\nx=1\r\ny=2\r\n[B]\r\n"},
         WriteCase{"CrLfForNewSection", "[A]\r\nx=1\r\n", "B", "y", "2", "[A]\r\nx=1\r\n[B]\r\ny=2\r\n"},
         WriteCase{"MostLinesDecide", "[A]\r\nx=1\n\n", "B", "y", "2", "[A]\r\nx=1\n\n[B]\ny=2\n"},
+        WriteCase{"ByteOrderMarkKept", "\xEF\xBB\xBF[A]\nx=1\n", "A", "y", "2",
+                  "\xEF\xBB\xBF[A]\nx=1\ny=2\n"},
         WriteCase{"WritesIntoFirstOfTwinSections", "[A]\nx=1\n[a]\ny=2\n", "A", "y", "3",
                   "[A]\nx=1\ny=3\n[a]\ny=2\n"}),
     [](const ::testing::TestParamInfo<WriteCase>& info) { return std::string(info.param.name); });

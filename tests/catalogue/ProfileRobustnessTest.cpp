@@ -2,6 +2,7 @@
 // was, nothing crashes or hangs.
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <functional>
@@ -126,24 +127,87 @@ TEST_F(MachineDirectoryTest, ReadOnlyDirectory) {
     EXPECT_EQ(Entries(), std::set<std::string>{kIni});
 }
 
-TEST_F(MachineDirectoryTest, DanglingSymlinkIsReplacedByFile) {
-    catalogue_test::fs::create_symlink(Dir() / "nirgends", IniPath());
-    EXPECT_EQ(GetPrivateProfileString("A", "x", kIni), std::nullopt);
-    ASSERT_TRUE(WritePrivateProfileString("A", "x", "1", kIni));
-    EXPECT_FALSE(catalogue_test::fs::is_symlink(IniPath()));
-    EXPECT_FALSE(catalogue_test::fs::exists(Dir() / "nirgends"));
-    EXPECT_EQ(Contents(), kValid);
+// A symbolic link in the file's place, whatever it points to, is neither read nor written, by root
+// or by an unprivileged user; the link and its target stay as they were.
+TEST_F(MachineDirectoryTest, SymbolicLinkIsNeverFollowed) {
+    const auto target = Dir() / "ziel.ini";
+    for (const char* pointsTo : {"ziel.ini", "nirgends", "."}) {
+        catalogue_test::WriteBytes(target, kValid);
+        catalogue_test::fs::permissions(target, perms::owner_read | perms::owner_write);
+        catalogue_test::fs::remove(IniPath());
+        catalogue_test::fs::create_symlink(pointsTo, IniPath());
+        const auto neitherReadNorWritten = [] {
+            return !GetPrivateProfileString("A", "x", kIni) &&
+                   !WritePrivateProfileString("A", "y", "2", kIni) &&
+                   !platform::WritePrivateProfileStrings({{"A", "x", "3"}}, kIni) &&
+                   platform::CheckPrivateProfile(kIni)->fault == platform::ProfileFault::kSymbolicLink;
+        };
+        EXPECT_TRUE(neitherReadNorWritten()) << pointsTo;
+        EXPECT_TRUE(catalogue_test::Unprivileged(neitherReadNorWritten)) << pointsTo;
+        EXPECT_EQ(catalogue_test::fs::read_symlink(IniPath()), pointsTo);
+        EXPECT_EQ(catalogue_test::ReadBytes(target), kValid);
+        EXPECT_EQ(catalogue_test::fs::status(target).permissions(), perms::owner_read | perms::owner_write);
+        EXPECT_EQ(Entries(), (std::set<std::string>{kIni, "ziel.ini"}));
+    }
 }
 
-TEST_F(MachineDirectoryTest, SymlinkIsReadButItsTargetNeverWritten) {
-    const auto target = Dir() / "ziel.ini";
-    catalogue_test::WriteBytes(target, kValid);
-    catalogue_test::fs::create_symlink(target, IniPath());
+// A sibling left by a writer that died is removed by the next write; a live writer's, another
+// user's, a link and names of any other form stay.
+TEST_F(MachineDirectoryTest, OrphanedSiblingsAreRemovedByTheNextWrite) {
+    const pid_t dead = ::fork();
+    if (dead == 0)
+        ::_exit(0);
+    ASSERT_GT(dead, 0);
+    ::waitpid(dead, nullptr, 0);
+    const std::string deadPid = std::to_string(dead), livePid = std::to_string(::getppid());
+    const std::string orphan = ".Rohre.ini." + deadPid + ".0.tmp";
+    const std::set<std::string> kept = {kIni,
+                                        ".Rohre.ini." + livePid + ".1.tmp",
+                                        ".Rohre.ini." + deadPid + ".x.tmp",
+                                        ".Rohre.ini." + deadPid + ".2.tmp.bak",
+                                        ".Andere.ini." + deadPid + ".0.tmp",
+                                        ".Rohre.ini." + deadPid + ".3.tmp"};
+    Seed(kValid);
+    for (const std::string& name : kept) {
+        if (name != kIni)
+            catalogue_test::WriteBytes(Dir() / name, "fremd");
+    }
+    catalogue_test::WriteBytes(Dir() / orphan, "[A]\nx=halb");
+    catalogue_test::fs::remove(Dir() / (".Rohre.ini." + deadPid + ".3.tmp"));
+    catalogue_test::fs::create_symlink(kIni, Dir() / (".Rohre.ini." + deadPid + ".3.tmp"));
+    if (::geteuid() == 0) {
+        catalogue_test::WriteBytes(Dir() / (".Rohre.ini." + deadPid + ".4.tmp"), "fremd");
+        ASSERT_EQ(::chown((Dir() / (".Rohre.ini." + deadPid + ".4.tmp")).c_str(), 65534, 65534), 0);
+    }
+    ASSERT_TRUE(WritePrivateProfileString("A", "x", "2", kIni));
+    std::set<std::string> expected = kept;
+    if (::geteuid() == 0)
+        expected.insert(".Rohre.ini." + deadPid + ".4.tmp");
+    EXPECT_EQ(Entries(), expected);
+    EXPECT_EQ(Contents(), "[A]\nx=2\n");
+}
+
+// The file is parsed once and reused while it is unchanged; any change is seen at the next read:
+// a replacement by another file of the same size and times, and an edit in place of the same size.
+TEST_F(MachineDirectoryTest, ChangesAreSeenThroughTheParsedFile) {
+    Seed("[A]\nx=1\n");
+    const timespec past[2] = {{1'600'000'000, 5}, {1'600'000'000, 5}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, IniPath().c_str(), past, 0), 0);
     EXPECT_EQ(GetPrivateProfileString("A", "x", kIni), "1");
-    ASSERT_TRUE(WritePrivateProfileString("A", "y", "2", kIni));
-    EXPECT_FALSE(catalogue_test::fs::is_symlink(IniPath()));
-    EXPECT_EQ(Contents(), kValid + "y=2\n");
-    EXPECT_EQ(catalogue_test::ReadBytes(target), kValid);
+
+    const auto other = Dir() / "neu";
+    catalogue_test::WriteBytes(other, "[A]\nx=2\n");
+    ASSERT_EQ(::utimensat(AT_FDCWD, other.c_str(), past, 0), 0);
+    catalogue_test::fs::rename(other, IniPath());
+    EXPECT_EQ(GetPrivateProfileString("A", "x", kIni), "2");
+
+    const int fd = ::open(IniPath().c_str(), O_WRONLY);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::pwrite(fd, "3", 1, 6), 1);
+    const timespec onlyNanosecondsLater[2] = {{1'600'000'000, 5}, {1'600'000'000, 6}};
+    ASSERT_EQ(::futimens(fd, onlyNanosecondsLater), 0);
+    ::close(fd);
+    EXPECT_EQ(GetPrivateProfileString("A", "x", kIni), "3");
 }
 
 // Whatever garbage surrounds it, a written key reads back, and a key written before stays.

@@ -2,11 +2,13 @@
 // data written at close.
 #include "catalogue/SettingsFile.h"
 
+#include <functional>
 #include <map>
 
 #include "MachineDirectoryFixture.h"
 #include "catalogue/DefaultCatalogue.h"
 #include "platform/Number.h"
+#include "platform/ProfileFile.h"
 
 namespace {
 
@@ -225,12 +227,116 @@ TEST_F(SettingsFileTest, GlobalDataWrittenInOrderVerbatim) {
     EXPECT_EQ(Contents(), expected);
 }
 
-TEST_F(SettingsFileTest, UnwritableMachineDirectoryReadsAbsent) {
-    ::setenv("WINDIR", (Dir() / "fehlt").c_str(), 1);
+// A file that cannot be used: the default contents in memory for every read, no write, the file left
+// as it was, and a message naming the file and the reason.
+struct UnusableCase {
+    const char* name;
+    std::function<void(const catalogue_test::fs::path& ini)> make;
+    const char* reason;
+};
+
+void PrintTo(const UnusableCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class UnusableFileTest : public SettingsFileTest, public ::testing::WithParamInterface<UnusableCase> {};
+
+TEST_P(UnusableFileTest, BuiltInCatalogueInstead) {
+    GetParam().make(IniPath());
+    const auto snapshot = [this] {
+        const auto status = catalogue_test::fs::symlink_status(IniPath());
+        return std::pair{status.type(), catalogue_test::fs::is_regular_file(status) ? Contents() : ""};
+    };
+    const auto before = snapshot();
     EXPECT_FALSE(settings.EnsureCurrentRevision());
-    EXPECT_EQ(settings.ReadSetting(SettingsFile::kGlobalSection, SettingsFile::kGravityKey), std::nullopt);
-    EXPECT_TRUE(settings.ReadClassList().empty());
+    EXPECT_EQ(
+        settings.UnusableMessage(),
+        "Die Datei " + IniPath().string() + " kann nicht gelesen werden: " + GetParam().reason +
+            ".\nDie Datei bleibt unverändert. Das Programm arbeitet mit dem eingebauten Rohrkatalog und "
+            "speichert die globalen Daten nicht.");
+    EXPECT_EQ(settings.ReadClassList(), kDefaultClasses);
+    EXPECT_EQ(settings.ReadSetting(SettingsFile::kGlobalSection, SettingsFile::kGravityKey), "9.81");
+    EXPECT_EQ(settings.ReadRow("K7", 1)->s, "5");
+    EXPECT_FALSE(settings.WriteGlobalData("9.7", "20", "1.3", "999"));
+    EXPECT_FALSE(settings.WriteDefaultSettings());
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(Entries(), std::set<std::string>{SettingsFile::kFileName});
+
+    // Once the file is usable again, the next start uses it.
+    catalogue_test::fs::remove_all(IniPath());
+    EXPECT_TRUE(settings.EnsureCurrentRevision());
+    EXPECT_EQ(settings.UnusableMessage(), std::nullopt);
+    EXPECT_EQ(Contents(), GoldenDefaultFile());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UnusableFileTest,
+    ::testing::Values(
+        UnusableCase{
+            "NulByte",
+            [](const auto& ini) { catalogue_test::WriteBytes(ini, std::string("[K-Werte]\nK0=\0\n", 15)); },
+            "Sie enthält ein NUL-Zeichen"},
+        UnusableCase{"Utf16", [](const auto& ini) { catalogue_test::WriteBytes(ini, "\xFF\xFE[\0A\0]\0"); },
+                     "Sie ist in UTF-16 kodiert"},
+        UnusableCase{"TooLarge",
+                     [](const auto& ini) {
+                         catalogue_test::WriteBytes(ini, "[Gobale Daten]\nRevision=2\n");
+                         catalogue_test::fs::resize_file(ini, platform::kProfileMaxFileSize + 1);
+                     },
+                     "Sie ist größer als 16 MB"},
+        UnusableCase{"Directory", [](const auto& ini) { catalogue_test::fs::create_directory(ini); },
+                     "Sie ist keine gewöhnliche Datei"},
+        UnusableCase{"SymbolicLink",
+                     [](const auto& ini) { catalogue_test::fs::create_symlink("/etc/passwd", ini); },
+                     "An ihrer Stelle steht eine symbolische Verknüpfung"}),
+    [](const ::testing::TestParamInfo<UnusableCase>& info) { return std::string(info.param.name); });
+
+TEST_F(SettingsFileTest, UncreatableFileGivesBuiltInCatalogue) {
+    const auto missing = Dir() / "fehlt";
+    ::setenv("WINDIR", missing.c_str(), 1);
+    EXPECT_FALSE(settings.EnsureCurrentRevision());
+    EXPECT_EQ(
+        settings.UnusableMessage(),
+        "Die Datei " + (missing / "Rohre.ini").string() + " kann nicht angelegt werden: Das Verzeichnis " +
+            missing.string() +
+            " existiert nicht.\nDas Programm arbeitet mit dem eingebauten Rohrkatalog und speichert die "
+            "globalen Daten nicht.");
+    EXPECT_EQ(settings.ReadClassList(), kDefaultClasses);
+    EXPECT_EQ(settings.ReadSetting(SettingsFile::kGlobalSection, SettingsFile::kDensityKey), "1010");
     EXPECT_FALSE(settings.WriteGlobalData("9.81", "10.0", "1.3", "1010"));
+    EXPECT_TRUE(Entries().empty());
+}
+
+// A file that can be read but not written is no unusable file: it is read as it is, without a word.
+TEST_F(SettingsFileTest, ReadOnlyFileIsUsed) {
+    Seed(UserFile("1"));
+    catalogue_test::fs::permissions(IniPath(), catalogue_test::fs::perms::owner_read |
+                                                   catalogue_test::fs::perms::group_read |
+                                                   catalogue_test::fs::perms::others_read);
+    EXPECT_TRUE(catalogue_test::Unprivileged([] {
+        const SettingsFile file;
+        return !file.EnsureCurrentRevision() && !file.UnusableMessage() &&
+               file.ReadSetting(SettingsFile::kGlobalSection, SettingsFile::kGravityKey) == "9.7";
+    }));
+    EXPECT_EQ(Contents(), UserFile("1"));
+}
+
+// A class name of up to 79 characters is read whole however many bytes its umlauts take, so its rows
+// are found; a file with a byte-order mark reads as without one, and keeps it.
+TEST_F(SettingsFileTest, UmlautsAndByteOrderMark) {
+    const std::string name = "Güteklasse für Trinkwasserleitungen mit Zementmörtelauskleidung, Überzug: Zink";
+    ASSERT_LE(name.size(), 90u);
+    ASSERT_GT(name.size(), 79u);
+    const std::string file =
+        "\xEF\xBB\xBF[Gobale Daten]\nRevision=2\ng=9.7\n[K-Werte]\nAnzahl=1\nK0=" + name + "\n[" + name +
+        "-1]\nDN=80\nda=98\n";
+    Seed(file);
+    EXPECT_TRUE(settings.EnsureCurrentRevision());
+    EXPECT_EQ(Contents(), file);
+    EXPECT_EQ(settings.ReadClassList(), std::vector<std::string>{name});
+    EXPECT_EQ(settings.ReadRowValue(name, 1, SettingsFile::kDaKey), "98");
+    ASSERT_TRUE(settings.WriteGlobalData("9.8", "10", "1.3", "1000"));
+    EXPECT_EQ(Contents().substr(0, 35), "\xEF\xBB\xBF[Gobale Daten]\nRevision=2\ng=9.8\n");
 }
 
 // Defaults are stored all at once: a write that fails half way leaves the old file, so the next start

@@ -6,12 +6,14 @@
 //   in v, Q, J, Re, λ, g, ρ, T, di or k that changes its quantity does so in any case, and an entry in
 //   ht, Qt or vt leaves the result state as it was;
 // - every printed page composes, and no printed value is non-finite.
+// The same from hostile settings files: a file that cannot be used stays as it was.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <deque>
+#include <functional>
 #include <iterator>
 #include <map>
 #include <random>
@@ -28,6 +30,11 @@
 #include "support/ScratchDirectory.h"
 
 namespace robustness {
+
+namespace fs = std::filesystem;
+using test_support::ReadBytes;
+using test_support::WriteBytes;
+
 namespace {
 
 // How a typed quantity reaches the record: which quantity, the factor to SI, when an entry counts as
@@ -112,11 +119,26 @@ double TypedNumber(std::string text) {
 
 class RandomSession {
   public:
-    explicit RandomSession(unsigned seed) : seed_(seed), random_(seed) {
+    // seedSettings, when given, puts a settings file in place before the program starts.
+    explicit RandomSession(unsigned seed, const std::function<void(const fs::path& ini)>& seedSettings = {})
+        : seed_(seed), random_(seed) {
+        if (seedSettings)
+            seedSettings(directory_.Ini());
         app_.Start();
         hp_.transcript.TakeNew();
     }
     ~RandomSession() { app_.Close(); }
+
+    void Close() { app_.Close(); }
+    // What stands in the settings file's place: its kind and its bytes, or a link's target.
+    std::string SettingsState() const {
+        const fs::file_status status = fs::symlink_status(directory_.Ini());
+        if (fs::is_symlink(status))
+            return "link to " + fs::read_symlink(directory_.Ini()).string();
+        if (fs::is_regular_file(status))
+            return "file " + ReadBytes(directory_.Ini());
+        return "kind " + std::to_string(static_cast<int>(status.type()));
+    }
 
     // Runs the actions, printing every printEvery of them; stops at the first broken invariant.
     void Run(int actions, int printEvery) {
@@ -390,6 +412,48 @@ TEST_P(RandomSessionTest, InvariantsHoldAfterEveryAction) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomSessionTest, ::testing::Values(1u, 2u, 3u, 20240611u));
+
+struct HostileSettings {
+    const char* name;
+    std::function<void(const fs::path& ini)> make;
+    bool usable;  // the program uses the file (and writes the global data back at close)
+};
+
+void PrintTo(const HostileSettings& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class HostileSettingsSessionTest : public ::testing::TestWithParam<HostileSettings> {};
+
+TEST_P(HostileSettingsSessionTest, InvariantsHoldAndAnUnusableFileStaysAsItWas) {
+    RandomSession session(7, GetParam().make);
+    const std::string before = session.SettingsState();
+    session.Run(1500, 40);
+    EXPECT_GT(session.CalculatedCount(), 0);
+    session.Close();
+    if (!GetParam().usable) {
+        EXPECT_EQ(session.SettingsState(), before);
+    }
+}
+
+const std::string kControlsInTexts =
+    "[Gobale Daten]\nRevision=2\ng=9.8\x1b[2J\n[K-Werte]\nAnzahl=2\nK0=A\rB\nK1=Gro\xdf\n"
+    "[A\rB-1]\nDN=100\nda=1\xff\ns=\x1b\nZMA=\xc2\x85\n[A\rB-2]\nDN=1e999\nda=1e999\ns=-1e999\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, HostileSettingsSessionTest,
+    ::testing::Values(
+        HostileSettings{"Link", [](const fs::path& ini) { fs::create_symlink("/etc/passwd", ini); }, false},
+        HostileSettings{"NulByte",
+                        [](const fs::path& ini) { WriteBytes(ini, std::string("[K-Werte]\0", 10)); }, false},
+        HostileSettings{"Utf16", [](const fs::path& ini) { WriteBytes(ini, "\xFE\xFF\0[\0K"); }, false},
+        HostileSettings{"Directory", [](const fs::path& ini) { fs::create_directory(ini); }, false},
+        HostileSettings{"ControlsAndOddNumbers",
+                        [](const fs::path& ini) { WriteBytes(ini, kControlsInTexts); }, true},
+        HostileSettings{"ByteOrderMark",
+                        [](const fs::path& ini) { WriteBytes(ini, "\xEF\xBB\xBF" + kControlsInTexts); },
+                        true}),
+    [](const ::testing::TestParamInfo<HostileSettings>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace robustness

@@ -1,8 +1,8 @@
 // The program with a settings file it cannot write: a machine directory that is a regular file or
 // missing, a read-only directory, a read-only file, a full disk (a file size limit). Nothing crashes or
-// is corrupted: without a readable file every read is absent, so the global fields stay empty and the
-// class and DN lists empty; a file that exists but cannot be written is read as it is and left byte for
-// byte as it was, and no sibling file stays behind.
+// is corrupted: a file that cannot be created is said in one warning at start, and the form works with
+// the built-in catalogue and fluid data, writing nothing; a file that exists but cannot be written is
+// read as it is and left byte for byte as it was, without a word, and no sibling file stays behind.
 //
 // Each session runs in a child process, where the file size limit and, when the tests run as root
 // (whom permission bits do not stop), an unprivileged user can be set up.
@@ -93,6 +93,16 @@ std::string FormState(CPlenwickView& view) {
     return state;
 }
 
+// The warnings shown, each by its first sentence.
+std::string Warnings(const headless::RecordingPrompt& prompt) {
+    std::string warnings;
+    for (const auto& shown : prompt.Messages()) {
+        if (shown.icon == platform::MessageIcon::Exclamation)
+            warnings += " warning='" + shown.text.substr(0, shown.text.find('\n')) + "'";
+    }
+    return warnings;
+}
+
 // A whole session: start, the form's state, a new g typed in, "Berechnen", closing (which writes the
 // global data back), and what a read of the settings file then gives.
 std::string Session() {
@@ -105,11 +115,15 @@ std::string Session() {
     app.Close();
     const auto revision =
         SettingsFile().ReadSetting(SettingsFile::kGlobalSection, SettingsFile::kRevisionKey);
-    return state + " revision=" + (revision ? *revision : "absent");
+    return state + " revision=" + (revision ? *revision : "absent") + Warnings(hp.prompt);
 }
 
-const std::string kNothingRead =
-    "g='' T='' rho='' ny='' da='' di='' k='0.100000' classes=0 dn=0 revision=absent";
+const std::string kBuiltInShown =
+    "g='9.81' T='10.0' rho='1010' ny='1.296185' da='118' di='101.00' k='0.100000' classes=9 dn=14 revision=2";
+
+std::string Uncreatable(const fs::path& ini, const std::string& reason) {
+    return " warning='Die Datei " + ini.string() + " kann nicht angelegt werden: " + reason + ".'";
+}
 
 class UnwritableSettings : public ::testing::Test {
   protected:
@@ -133,31 +147,35 @@ TEST_F(UnwritableSettings, MachineDirectoryIsARegularFile) {
     const fs::path plain = directory / "plain";
     test_support::WriteBytes(plain, "not a directory");
     test_support::ScopedEnv windir("WINDIR", plain.string());
-    EXPECT_EQ(InChild({}, Session), kNothingRead);
+    EXPECT_EQ(InChild({}, Session),
+              kBuiltInShown + Uncreatable(plain / "Rohre.ini", plain.string() + " ist kein Verzeichnis"));
     EXPECT_EQ(test_support::ReadBytes(plain), "not a directory");
     EXPECT_EQ(directory.Entries(), std::set<std::string>{"plain"});
 }
 
 TEST_F(UnwritableSettings, MachineDirectoryIsMissing) {
-    test_support::ScopedEnv windir("WINDIR", directory / "fehlt");
-    EXPECT_EQ(InChild({}, Session), kNothingRead);
+    const fs::path missing = directory / "fehlt";
+    test_support::ScopedEnv windir("WINDIR", missing.string());
+    EXPECT_EQ(InChild({}, Session),
+              kBuiltInShown + Uncreatable(missing / "Rohre.ini",
+                                          "Das Verzeichnis " + missing.string() + " existiert nicht"));
     EXPECT_TRUE(directory.Entries().empty());
 }
 
 TEST_F(UnwritableSettings, ReadOnlyDirectoryWithoutTheFile) {
     MakeReadOnly(directory.Path());
-    EXPECT_EQ(InChild({true, {}}, Session), kNothingRead);
+    EXPECT_EQ(InChild({true, {}}, Session),
+              kBuiltInShown + Uncreatable(directory.Ini(), "Keine Berechtigung"));
     EXPECT_TRUE(directory.Entries().empty());
 }
 
-// A disk too full for the default contents at the first start, but not for the few global texts
-// written back at closing: the file then holds just these, and the next start writes the defaults.
+// A disk too full for the default contents at the first start: nothing is written, not even the global
+// texts at closing, and the next start writes the defaults.
 TEST_F(UnwritableSettings, FullDiskAtTheFirstStart) {
-    EXPECT_EQ(InChild({false, 1000}, Session), kNothingRead);
-    EXPECT_EQ(directory.Entries(), std::set<std::string>{"Rohre.ini"});
-    EXPECT_EQ(test_support::ReadBytes(directory.Ini()),
-              "[Gobale Daten]\ng=9.812\nFluidtemperatur=\nZaehigkeit=\nFluiddichte=\n");
-    EXPECT_EQ(InChild({}, Session).substr(0, 12), "g='9.81' T='");
+    EXPECT_EQ(InChild({false, 1000}, Session),
+              kBuiltInShown + Uncreatable(directory.Ini(), "Die Datei würde zu groß"));
+    EXPECT_TRUE(directory.Entries().empty());
+    EXPECT_EQ(InChild({}, Session), kBuiltInShown);
 }
 
 const std::string kCurrentFile =
@@ -198,6 +216,26 @@ TEST_F(UnwritableSettings, FullDiskAtClosing) {
     EXPECT_EQ(InChild({false, kCurrentFile.size()}, Session), kCurrentFileShown);
     EXPECT_EQ(test_support::ReadBytes(directory.Ini()), kCurrentFile);
     EXPECT_EQ(directory.Entries(), std::set<std::string>{"Rohre.ini"});
+}
+
+// A symbolic link in place of the file, to a file only its owner may read: neither read nor copied, and
+// never replaced, whoever runs the program (as root and, where the tests run as root, as nobody).
+TEST_F(UnwritableSettings, SymbolicLinkIsNeverFollowedNorReplaced) {
+    const fs::path secret = fs::path(directory.Path()) / "geheim";
+    const std::string secretText = "[Gobale Daten]\nRevision=2\ng=1.23\n";
+    test_support::WriteBytes(secret, secretText);
+    fs::permissions(secret, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink(secret, directory.Ini());
+    const std::string expected =
+        kBuiltInShown + " warning='Die Datei " + directory.Ini().string() +
+        " kann nicht gelesen werden: An ihrer Stelle steht eine symbolische Verknüpfung.'";
+    for (const bool unprivileged : {false, true}) {
+        EXPECT_EQ(InChild({unprivileged, {}}, Session), expected) << "unprivileged=" << unprivileged;
+        EXPECT_EQ(fs::read_symlink(directory.Ini()), secret);
+        EXPECT_EQ(test_support::ReadBytes(secret), secretText);
+        EXPECT_EQ(fs::status(secret).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+        EXPECT_EQ(directory.Entries(), (std::set<std::string>{"Rohre.ini", "geheim"}));
+    }
 }
 
 }  // namespace

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "form/NumberEdit.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "platform/headless/Transcript.h"
 #include "record/PlenwickDoc.h"
 
 namespace {
@@ -138,3 +141,23 @@ TEST(ControlDump, RecordInTheOrderOfItsMembers) {
 }
 
 }  // namespace
+
+// Texts are quoted so that a transcript line is UTF-8 without control characters, and reads back
+// unambiguously; ordinary texts pass unchanged.
+TEST(TranscriptQuote, EscapesWhatATerminalWouldInterpret) {
+    using headless::Quote;
+    using namespace std::string_view_literals;
+    const std::pair<std::string_view, std::string> cases[] = {
+        {"K10-Abwasser ä °C m³/h", "\"K10-Abwasser ä °C m³/h\""},
+        {"a\"b\\c\nd", "\"a\\\"b\\\\c\\nd\""},
+        {"a\rb\tc", "\"a\\rb\\tc\""},
+        {"\x1b[31m\x7f\0"sv, "\"\\x1b[31m\\x7f\\x00\""},
+        {"Gro\xdf\xff", "\"Gro\\xdf\\xff\""},
+        {"\xc3", "\"\\xc3\""},  // a sequence cut short
+        {"\xc2\x9b"
+         "1\xc2\xa0",
+         "\"\\xc2\\x9b1\xc2\xa0\""},  // C1 control; no-break space passes
+        {"\\x41", "\"\\\\x41\""},     // a backslash is always doubled
+    };
+    for (const auto& [text, quoted] : cases) EXPECT_EQ(Quote(text), quoted);
+}

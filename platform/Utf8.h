@@ -1,0 +1,17 @@
+// UTF-8 sequences: where a character ends, and text cut to a number of characters.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace platform {
+
+// Length of the well-formed UTF-8 sequence at the start of text, 0 when it is ill-formed (overlong
+// forms, surrogates and code points above U+10FFFF included) or text is empty.
+std::size_t Utf8SequenceLength(std::string_view text);
+
+// The first characters of text, at most count of them; a byte that begins no well-formed sequence
+// counts as one character, so a well-formed character is never split.
+std::string_view FirstCharacters(std::string_view text, std::size_t count);
+
+}  // namespace platform

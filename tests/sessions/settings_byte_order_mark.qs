@@ -1,0 +1,6 @@
+# A settings file beginning with a UTF-8 byte-order mark reads as if it had none; the global data are
+# written back at close and the mark stays.
+start
+show 1009 1003 1005
+type 1003 9.7
+close

@@ -1,0 +1,1 @@
+file(REMOVE_RECURSE ${WORK}/windir)
