@@ -72,9 +72,11 @@ FillingCurves ComputeFillingCurves(const CPlenwickDoc& record) {
     FillingCurves curves;
     curves.missing = MissingInputs(record);
     // With an input missing the section stays undefined: a given k of 0 would otherwise count as smooth.
-    const double slope = curves.missing.empty() ? record.GetI() : 0.0;
-    const hydraulics::CircularSection section(
-        {record.GetDi(), record.GetK(), record.GetNy(), record.GetG(), slope});
+    curves.pipe = {record.GetDi(), record.GetK(), record.GetNy(), record.GetG(), record.GetI()};
+    hydraulics::PipeAtSlope usable = curves.pipe;
+    if (!curves.missing.empty())
+        usable.I = 0;
+    const hydraulics::CircularSection section(usable);
     if (section.IsDefined()) {
         curves.flowPeak = section.FlowPeak();
         curves.velocityPeak = section.VelocityPeak();
@@ -89,9 +91,20 @@ FillingCurves ComputeFillingCurves(const CPlenwickDoc& record) {
     return curves;
 }
 
+std::string FillingCurvesConditions(const FillingCurves& curves) {
+    using namespace hydraulics::units;
+    return "di = " + Shown("%.2f", curves.pipe.di * kMillimetre.toDisplay) + " mm, k = " +
+           Shown("%.3f", curves.pipe.k * kMillimetre.toDisplay) + " mm, J = " +
+           Shown("%.3f", curves.pipe.I * kMetrePerKilometre.toDisplay) + " m/km";
+}
+
 std::string ExactCurvesNote(const FillingCurves& curves) {
-    if (curves.HasExact())
-        return std::string();
+    if (curves.HasExact()) {
+        return "Größtwerte exakt:\nQt/Q = " + Shown("%.4f", curves.flowPeak->ratio) + " bei h/d = " +
+               Shown("%.3f", curves.flowPeak->filling) + "\nvt/v = " +
+               Shown("%.4f", curves.velocityPeak->ratio) + " bei h/d = " +
+               Shown("%.3f", curves.velocityPeak->filling);
+    }
     if (!curves.missing.empty())
         return "Für die exakte Kurve fehlt: " + Joined(curves.missing, ", ");
     return "Für diese Werte ergibt das Fließgesetz keine Geschwindigkeit: keine exakte Kurve.";

@@ -25,6 +25,7 @@ struct FillingCurves {
     std::vector<FillingCurvePoint> points;
     // At the record's ht/di, when ht and di are given; beyond 1 when ht exceeds di.
     std::optional<FillingCurvePoint> operatingPoint;
+    hydraulics::PipeAtSlope pipe{};  // the record's di, k, ν, g and J the curves are for
     double flow = 0;      // the record's full-filling Q [m³/s], 0 when not given
     double velocity = 0;  // the record's full-filling v [m/s], 0 when not given
     // Inputs of the exact relations the record does not give, as the form names them ("di", "J", …).
@@ -37,7 +38,10 @@ struct FillingCurves {
 
 FillingCurves ComputeFillingCurves(const CPlenwickDoc& record);
 
-// Why the exact curves are missing; empty when they are there.
+// The pipe the curves are for, e.g. "di = 307,80 mm, k = 0,750 mm, J = 5,000 m/km".
+std::string FillingCurvesConditions(const FillingCurves& curves);
+
+// Where the exact curves peak, or why they are missing (lines separated by "\n").
 std::string ExactCurvesNote(const FillingCurves& curves);
 
 // The table of the curves as tab-separated text with decimal commas: a heading line, then one line per

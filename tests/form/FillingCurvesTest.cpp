@@ -49,7 +49,10 @@ TEST(FillingCurvesTest, BothRelationsOverTheFillingAndTheOperatingPoint) {
         EXPECT_EQ(point.exact->velocity, section.Ratios(point.filling).velocity);
     }
     EXPECT_EQ(curves.points[83].fitted.velocity, 1.0);  // the fitted relations' switch at 0.83 is met
+    EXPECT_EQ(ExactCurvesNote(curves),
+              "Größtwerte exakt:\nQt/Q = 1,0718 bei h/d = 0,940\nvt/v = 1,1345 bei h/d = 0,813");
 
+    EXPECT_EQ(FillingCurvesConditions(curves), "di = 307,80 mm, k = 0,750 mm, J = 5,000 m/km");
     ASSERT_TRUE(curves.operatingPoint);
     EXPECT_DOUBLE_EQ(curves.operatingPoint->filling, 0.15 / 0.3078);
     EXPECT_EQ(OperatingPointHeading(curves), "Betriebspunkt ht/di = 0,487");
