@@ -218,7 +218,7 @@ void FillingCurveWindow::ShowOperatingPoint() {
 }
 
 bool FillingCurveWindow::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
+    if (event->type() == QEvent::WindowActivate)
         Refresh();
     return QWidget::event(event);
 }
@@ -262,7 +262,8 @@ bool FillingCurveWindow::SaveChart(const QString& path) const {
         const QRectF page = painter.viewport();
         const double scale = std::min(page.width() / size.width(), page.height() / size.height());
         const QSizeF target(size.width() * scale, size.height() * scale);
-        chartView_->render(&painter, QRectF(QPointF(0, 0), target), source);
+        const QPointF centred((page.width() - target.width()) / 2, (page.height() - target.height()) / 2);
+        chartView_->render(&painter, QRectF(centred, target), source);
         return painter.end();
     }
     return false;

@@ -1,7 +1,7 @@
 // The window "Teilfüllungskurve": Qt/Q and vt/v over h/d by the program's fitted relations and by the
 // exact relations of the circular section, plotted with Qt Charts, the record's operating point marked
-// and compared in a table beside the plot. It reads the record whenever it is shown or activated, so it
-// follows the form; the plot is saved as PNG, SVG or PDF, the table of values copied as text.
+// and compared in a table beside the plot. It reads the record again whenever it is opened or comes to
+// the front, so it follows the form; the plot is saved as PNG, SVG or PDF, the table of values copied as text.
 #pragma once
 
 #include <QWidget>

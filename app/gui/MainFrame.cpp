@@ -258,6 +258,7 @@ void CMainFrame::ShowFillingCurves() {
         return;
     if (!fillingCurves_)
         fillingCurves_ = new FillingCurveWindow(app_.Document(), this);
+    fillingCurves_->Refresh();
     fillingCurves_->show();
     fillingCurves_->raise();
     fillingCurves_->activateWindow();
