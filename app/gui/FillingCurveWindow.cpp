@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 #include "platform/Prompt.h"
 
