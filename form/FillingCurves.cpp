@@ -71,8 +71,8 @@ OperatingPointRow Row(const char* quantity, const char* format, double fitted, s
 FillingCurves ComputeFillingCurves(const CPlenwickDoc& record) {
     FillingCurves curves;
     curves.missing = MissingInputs(record);
-    // With an input missing the section stays undefined: a given k of 0 would otherwise count as smooth.
     curves.pipe = {record.GetDi(), record.GetK(), record.GetNy(), record.GetG(), record.GetI()};
+    // With an input missing the section stays undefined: a k of 0 would otherwise count as smooth.
     hydraulics::PipeAtSlope usable = curves.pipe;
     if (!curves.missing.empty())
         usable.I = 0;

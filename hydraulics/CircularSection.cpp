@@ -54,15 +54,6 @@ RatioPeak Maximum(Ratio ratio, double from, double to) {
 
 }  // namespace
 
-WettedSegment Segment(double di, double x) {
-    if (std::isnan(x))
-        return {kNaN, kNaN, kNaN, kNaN};
-    const double theta = CentralAngle(x);
-    const double area = di * di / 8 * (theta - std::sin(theta));
-    const double perimeter = theta * di / 2;
-    return {theta, area, perimeter, perimeter > 0 ? area / perimeter : 0.0};
-}
-
 // Darcy-Weisbach, I = λ / dh · v² / (2g), gives v = √(2 g I dh / λ), so Colebrook-White
 // 1/√λ = −2 log10(2.51 / (Re √λ) + k / (3.71 dh)) has Re √λ = v dh / ν · √λ = dh √(2 g I dh) / ν and
 // turns explicit: v = −2 √(2 g I dh) · log10(2.51 ν / (dh √(2 g I dh)) + k / (3.71 dh)).
@@ -89,8 +80,9 @@ double CircularSection::FullFlow() const {
     return fullVelocity_ * kQuarterPi * pipe_.di * pipe_.di;
 }
 
-// In fractions of the full section: A / A_full = (θ − sin θ) / 2π and 4R / di = 1 − sin θ / θ, which
-// are exactly 1/2 and 1 at half filling.
+// The wetted segment has the area A = di² / 8 · (θ − sin θ) and the perimeter U = θ · di / 2, so in
+// fractions of the full section A / A_full = (θ − sin θ) / 2π and 4R / di = 4A / (U di) = 1 − sin θ / θ;
+// written so, they are exactly 1/2 and 1 at half filling.
 FillingRatios CircularSection::Ratios(double x) const {
     if (!IsDefined() || std::isnan(x))
         return {kNaN, kNaN};

@@ -7,17 +7,6 @@
 
 namespace hydraulics {
 
-// The wetted part of a circular section of inner diameter di filled to the height x · di.
-struct WettedSegment {
-    double angle;            // central angle θ [rad] of the wetted arc
-    double area;             // A [m²]
-    double perimeter;        // wetted perimeter U [m]
-    double hydraulicRadius;  // R = A / U [m]; 0 when the section is empty
-};
-
-// x outside 0 … 1 counts as its nearer end; a NaN x gives NaN values.
-WettedSegment Segment(double di, double x);
-
 // A pipe at a slope: everything the friction law needs besides the flow depth.
 struct PipeAtSlope {
     double di;  // inner diameter [m]

@@ -21,20 +21,6 @@ const PipeAtSlope kPipes[] = {
     {0.1, 0.003, 1.8e-6, 9.81, 0.1},
 };
 
-TEST(CircularSectionTest, SegmentOfHalfAndFullFilling) {
-    const WettedSegment half = Segment(0.3, 0.5);
-    EXPECT_DOUBLE_EQ(half.angle, M_PI);
-    EXPECT_DOUBLE_EQ(half.area, M_PI / 8 * 0.09);
-    EXPECT_DOUBLE_EQ(half.perimeter, M_PI * 0.15);
-    EXPECT_DOUBLE_EQ(half.hydraulicRadius, 0.075);
-    EXPECT_NEAR(Segment(0.3, 1.0).area, AreaFromDiameter(0.3), 1e-16);
-    EXPECT_DOUBLE_EQ(Segment(0.3, 1.7).area, Segment(0.3, 1.0).area);
-    const WettedSegment empty = Segment(0.3, -0.2);
-    EXPECT_EQ(empty.area, 0.0);
-    EXPECT_EQ(empty.hydraulicRadius, 0.0);
-    EXPECT_TRUE(std::isnan(Segment(0.3, kNaN).area));
-}
-
 // The full pipe's velocity at slope I is the one Darcy-Weisbach gives with the explicit λ.
 TEST(CircularSectionTest, FullPipeVelocityFollowsTheFrictionLaw) {
     const CFrictionFactor friction;
@@ -57,6 +43,8 @@ TEST(CircularSectionTest, RatiosAtHalfFillingPeaksAndCrown) {
         EXPECT_NEAR(section.Ratios(1.0).velocity, 1.0, 1e-15);
         EXPECT_NEAR(section.Ratios(0.999999).flow, 1.0, 1e-3);
         EXPECT_EQ(section.Ratios(0.0).flow, 0.0);
+        EXPECT_EQ(section.Ratios(1.7).flow, section.Ratios(1.0).flow);  // beyond the crown: full
+        EXPECT_TRUE(std::isnan(section.Ratios(kNaN).flow));
 
         const RatioPeak flow = section.FlowPeak();
         EXPECT_NEAR(flow.filling, 0.94, 0.01);
