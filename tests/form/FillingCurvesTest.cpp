@@ -101,14 +101,4 @@ TEST(FillingCurvesTest, MissingInputsLeaveOutTheExactRelations) {
     EXPECT_EQ(transcript[101], "curve point 0.487329 0.480381 0.992712 - -");
 }
 
-TEST(FillingCurvesTest, NoOperatingPointWithoutFillingHeight) {
-    CPlenwickDoc record = Sewer();
-    record.SetHt(0);
-    const FillingCurves curves = ComputeFillingCurves(record);
-    EXPECT_FALSE(curves.operatingPoint);
-    EXPECT_TRUE(OperatingPointRows(curves).empty());
-    EXPECT_EQ(OperatingPointHeading(curves), "");
-    EXPECT_EQ(DescribeFillingCurves(curves).size(), 101u);
-}
-
 }  // namespace

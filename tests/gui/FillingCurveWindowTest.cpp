@@ -166,10 +166,7 @@ TEST_F(FillingCurveWindowTest, SavesThePlotAndCopiesTheTable) {
     EXPECT_FALSE(window.SaveChart(dir.filePath(QStringLiteral("missing/kurve.png"))));
 
     window.CopyTable();
-    const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 102);
-    EXPECT_EQ(lines[0], QStringLiteral("h/d\tQt/Q angepasst\tvt/v angepasst\tQt/Q exakt\tvt/v exakt"));
-    EXPECT_TRUE(lines[51].startsWith(QStringLiteral("0,50\t0,501263\t1,001561\t0,500000\t1,000000")));
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), FillingCurveTable(window.Curves()));
 }
 
 }  // namespace
