@@ -22,4 +22,5 @@ enum class Command : int {
     ToggleToolbar = 59392,
     ToggleStatusBar = 59393,
     Help = 32771,
+    FillingCurves = 32772,
 };

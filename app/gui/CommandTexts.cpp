@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr std::array<std::pair<Command, const char*>, 16> kPrompts{{
+constexpr std::array<std::pair<Command, const char*>, 17> kPrompts{{
     {Command::New, "Erstellt ein neues Dokument.\nNeu"},
     {Command::Open, "Öffnet ein bestehendes Dokument.\nÖffnen"},
     {Command::Save, "Speichert das aktive Dokument.\nSpeichern"},
@@ -22,6 +22,7 @@ constexpr std::array<std::pair<Command, const char*>, 16> kPrompts{{
     {Command::Exit, "Verläßt die Anwendung; fragt, ob Dokumente gespeichert werden sollen.\nBeenden"},
     {Command::ToggleToolbar, "Blendet die Symbolleiste ein oder aus.\nSymbolleiste ein-/ausschalten"},
     {Command::ToggleStatusBar, "Blendet die Statusleiste ein oder aus.\nStatusleiste ein-/ausschalten"},
+    {Command::FillingCurves, "Zeigt Qt/Q und vt/v über h/d, angepasst und exakt, mit dem Betriebspunkt.\nTeilfüllungskurve"},
 }};
 
 }  // namespace

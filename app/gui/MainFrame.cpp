@@ -10,6 +10,7 @@
 
 #include "app/Application.h"
 #include "app/gui/CommandTexts.h"
+#include "app/gui/FillingCurveWindow.h"
 #include "app/gui/LockIndicators.h"
 #include "app/gui/Pictures.h"
 #include "form/CalculationFormTemplate.h"
@@ -88,6 +89,7 @@ void CMainFrame::CreateMenus() {
           {Command::Paste, "E&infügen\tStrg+V"}}},
         {"&Ansicht",
          {{Command::ToggleToolbar, "&Symbolleiste"}, {Command::ToggleStatusBar, "S&tatusleiste"}}},
+        {"&Extras", {{Command::FillingCurves, "&Teilfüllungskurve..."}}},
         {"&?", {{Command::About, "Inf&o über Quellrix..."}, {Command::Help, "Hilfe"}}},
     };
     for (const auto& [title, entries] : menus) {
@@ -176,6 +178,9 @@ void CMainFrame::RunCommand(Command command) {
             break;
         case Command::RecentFile1:
             break;  // the entries of the list open their files
+        case Command::FillingCurves:
+            ShowFillingCurves();
+            break;
         default:
             app_.Execute(command);
             break;
@@ -260,9 +265,22 @@ void CMainFrame::FitToForm() {
     scrollArea_->setMinimumSize(0, 0);
 }
 
+void CMainFrame::ShowFillingCurves() {
+    if (!app_.IsRunning())
+        return;
+    if (!fillingCurves_)
+        fillingCurves_ = new FillingCurveWindow(app_.Document(), this);
+    fillingCurves_->Refresh();
+    fillingCurves_->show();
+    fillingCurves_->raise();
+    fillingCurves_->activateWindow();
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (!closed_) {
         closed_ = true;
+        if (fillingCurves_)
+            fillingCurves_->close();
         if (form_)
             form_->Detach();
         app_.Close();  // the form writes the global data back

@@ -15,6 +15,7 @@
 #include "app/gui/RecentFileList.h"
 
 class CPlenwickView;
+class FillingCurveWindow;
 class LockIndicators;
 class QAction;
 class QMenu;
@@ -45,6 +46,8 @@ class CMainFrame : public QMainWindow {
     void UpdateCommandStates();
     // Opens a file of the recent-file list: the document takes its name and reads nothing.
     void OpenRecentFile(const QString& file);
+    // The window "Teilfüllungskurve", made on its first use; nullptr before.
+    FillingCurveWindow* FillingCurves() const { return fillingCurves_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -57,6 +60,7 @@ class CMainFrame : public QMainWindow {
     void RunCommand(Command command);
     void UpdateRecentFileMenu();
     void FitToForm();
+    void ShowFillingCurves();
 
     QuellrixApp& app_;
     RecentFileList recentFiles_;
@@ -68,5 +72,6 @@ class CMainFrame : public QMainWindow {
     LockIndicators* indicators_ = nullptr;
     QScrollArea* scrollArea_ = nullptr;
     qtbackend::FormWidget* form_ = nullptr;
+    FillingCurveWindow* fillingCurves_ = nullptr;
     bool closed_ = false;
 };

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <cstdio>
 
+#include "app/gui/FillingCurveWindow.h"
 #include "app/gui/GuiSession.h"
 #include "app/gui/ModalAnswerer.h"
 #include "form/ControlIds.h"
@@ -177,6 +178,19 @@ int main(int argc, char* argv[]) {
 
     CaptureModal(answerer, session, QStringLiteral("08-about.png"), QStringLiteral("OK"));
     session.App().Execute(Command::About);
+
+    // The filling curves of a sewer: DN 300, kb 0.75 mm, J = 5 m/km, filled to 180 mm.
+    session.App().View().Controls().UserPick(IDC_DN, 5);
+    session.App().View().Controls().UserPick(IDC_ROUGHNESS, 3);
+    session.App().View().Controls().UserSelectTab(IDC_SOUGHT, 1);
+    Type(session, IDC_J, QStringLiteral("5"));
+    Click(session, IDC_BERECHNEN);
+    Type(session, IDC_HT, QStringLiteral("180"));
+    Tab(session);
+    frame.Action(Command::FillingCurves)->trigger();
+    RunEventsFor(500);
+    Save(Picture(*frame.FillingCurves()), QStringLiteral("09-filling-curves.png"));
+    frame.FillingCurves()->close();
 
     if (answerer.PendingHandlers() != 0) {
         std::fprintf(stderr, "%d expected windows did not open\n", answerer.PendingHandlers());

@@ -105,6 +105,11 @@ struct RecordLine {
     static constexpr ScriptPhase kPhase = ScriptPhase::Running;
 };
 
+struct CurveLine {
+    static constexpr const char* kKeyword = "curve";
+    static constexpr ScriptPhase kPhase = ScriptPhase::Running;
+};
+
 struct CloseLine {
     static constexpr const char* kKeyword = "close";
     static constexpr ScriptPhase kPhase = ScriptPhase::Running;
@@ -112,4 +117,4 @@ struct CloseLine {
 
 using ScriptCommand = std::variant<SetPrinterLine, SetClockLine, SetBrowserLine, StartLine, TypeLine,
                                    LeaveLine, TabLine, ClickLine, PickLine, EditListLine, AnswerLine,
-                                   MenuCommandLine, ShowLine, DumpLine, RecordLine, CloseLine>;
+                                   MenuCommandLine, ShowLine, DumpLine, RecordLine, CurveLine, CloseLine>;

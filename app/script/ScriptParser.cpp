@@ -186,6 +186,8 @@ ScriptCommand ParseCommand(std::string_view keyword, Words& words) {
         return WithoutArguments<DumpLine>(words);
     if (keyword == "record")
         return WithoutArguments<RecordLine>(words);
+    if (keyword == "curve")
+        return WithoutArguments<CurveLine>(words);
     if (keyword == "close")
         return WithoutArguments<CloseLine>(words);
     throw ScriptError("unknown keyword " + headless::Quote(keyword));

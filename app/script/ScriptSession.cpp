@@ -5,7 +5,9 @@
 #include <variant>
 
 #include "app/script/ControlDump.h"
+#include "app/script/CurveDump.h"
 #include "app/script/ScriptError.h"
+#include "form/FillingCurves.h"
 #include "form/PlenwickView.h"
 #include "platform/headless/Transcript.h"
 
@@ -224,6 +226,10 @@ void ScriptSession::Run(const DumpLine&) {
 
 void ScriptSession::Run(const RecordLine&) {
     Write(DescribeRecord(app_->Document()));
+}
+
+void ScriptSession::Run(const CurveLine&) {
+    Write(DescribeFillingCurves(ComputeFillingCurves(app_->Document())));
 }
 
 void ScriptSession::Run(const CloseLine&) {

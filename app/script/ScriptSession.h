@@ -50,6 +50,7 @@ class ScriptSession {
     void Run(const ShowLine& line);
     void Run(const DumpLine& line);
     void Run(const RecordLine& line);
+    void Run(const CurveLine& line);
     void Run(const CloseLine& line);
 
     platform::ControlSet& Form();

@@ -69,7 +69,7 @@ TEST_F(MainWindowTest, StartsWithTheDocumentTitleAndWarnsOfTheMissingPrinter) {
 
 TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndStates) {
     const QList<QAction*> menus = session.Frame().menuBar()->actions();
-    EXPECT_EQ(ActionTexts(menus), (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&?"}));
+    EXPECT_EQ(ActionTexts(menus), (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&Extras", "&?"}));
     EXPECT_EQ(ActionTexts(menus[0]->menu()->actions()),
               (QStringList{"&Neu\tStrg+N", "Ö&ffnen...\tStrg+O", "S&peichern\tStrg+S", "Speichern &unter...",
                            "|", "&Drucken...\tStrg+P", "Sei&tenansicht", "Drucker&einrichtung...", "|",
@@ -78,7 +78,7 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndStates) {
               (QStringList{"&Rückgängig\tStrg+Z", "|", "&Ausschneiden\tStrg+X", "&Kopieren\tStrg+C",
                            "E&infügen\tStrg+V"}));
     EXPECT_EQ(ActionTexts(menus[2]->menu()->actions()), (QStringList{"&Symbolleiste", "S&tatusleiste"}));
-    EXPECT_EQ(ActionTexts(menus[3]->menu()->actions()), (QStringList{"Inf&o über Quellrix...", "Hilfe"}));
+    EXPECT_EQ(ActionTexts(menus[4]->menu()->actions()), (QStringList{"Inf&o über Quellrix...", "Hilfe"}));
 
     // Disabled even while a text field has the focus.
     guitest::ClickInto(Edit(IDC_V));

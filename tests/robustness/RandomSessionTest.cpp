@@ -5,7 +5,8 @@
 // - a changed input quantity leaves the record not calculated (only "Berechnen" may mark it), an entry
 //   in v, Q, J, Re, λ, g, ρ, T, di or k that changes its quantity does so in any case, and an entry in
 //   ht, Qt or vt leaves the result state as it was;
-// - every printed page composes, and no printed value is non-finite.
+// - every printed page composes, and no printed value is non-finite;
+// - the record's filling curves have finite exact ratios from 0 up to their peaks, when they have any.
 // The same from hostile settings files: a file that cannot be used stays as it was.
 #include <gtest/gtest.h>
 
@@ -24,6 +25,7 @@
 #include "FormInvariants.h"
 #include "app/Application.h"
 #include "form/ControlIds.h"
+#include "form/FillingCurves.h"
 #include "platform/Number.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "support/Files.h"
@@ -185,6 +187,7 @@ class RandomSession {
                 break;
         }
         CheckFields();
+        CheckFillingCurves();
         const std::string changed = InputSnapshot(Doc()).ChangedSince(before);
         if (!solverRan_ && !changed.empty() && Doc().IsCalculated())
             Fail("inputs " + changed + " changed, the record is still calculated");
@@ -341,6 +344,23 @@ class RandomSession {
             const bool typedByUser = typed != userTexts_.end() && typed->second.count(text);
             if (ShowsNonFinite(text) && !typedByUser)
                 Fail("field " + std::to_string(control->Id()) + " shows \"" + text + "\"");
+        }
+    }
+
+    void CheckFillingCurves() {
+        const FillingCurves curves = ComputeFillingCurves(Doc());
+        if (!curves.HasExact())
+            return;
+        std::vector<FillingCurvePoint> points = curves.points;
+        if (curves.operatingPoint)
+            points.push_back(*curves.operatingPoint);
+        for (const FillingCurvePoint& point : points) {
+            const hydraulics::FillingRatios& exact = *point.exact;
+            if (!(exact.flow >= 0 && exact.flow <= curves.flowPeak->ratio && exact.velocity >= 0 &&
+                  exact.velocity <= curves.velocityPeak->ratio * (1 + 1e-12))) {
+                Fail("exact ratios " + platform::Format("%g %g", exact.flow, exact.velocity) + " at h/d " +
+                     platform::Format("%g", point.filling));
+            }
         }
     }
 

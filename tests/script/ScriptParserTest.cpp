@@ -123,6 +123,7 @@ TEST(ScriptParser, KeywordsWithoutArguments) {
     EXPECT_TRUE(std::holds_alternative<TabLine>(*ParseScriptLine("tab")));
     EXPECT_TRUE(std::holds_alternative<DumpLine>(*ParseScriptLine("dump")));
     EXPECT_TRUE(std::holds_alternative<RecordLine>(*ParseScriptLine("record")));
+    EXPECT_TRUE(std::holds_alternative<CurveLine>(*ParseScriptLine("curve")));
     EXPECT_TRUE(std::holds_alternative<CloseLine>(*ParseScriptLine("close")));
 }
 

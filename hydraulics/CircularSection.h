@@ -1,0 +1,62 @@
+// Exact partial-filling relations of a circular pipe: the wetted segment, and the Prandtl-Colebrook law
+// applied to its hydraulic diameter 4R at a given slope, as ratios to the same pipe running full at the
+// same slope, roughness and viscosity. All values in SI units (m, m/s, m²/s, slope I in m/m).
+#pragma once
+
+#include <optional>
+
+namespace hydraulics {
+
+// A pipe at a slope: everything the friction law needs besides the flow depth.
+struct PipeAtSlope {
+    double di;  // inner diameter [m]
+    double k;   // wall roughness [m]
+    double ny;  // kinematic viscosity [m²/s]
+    double g;   // gravitational acceleration [m/s²]
+    double I;   // slope of the energy line [m/m]
+};
+
+// Mean velocity [m/s] by Prandtl-Colebrook in a section of hydraulic diameter dh [m] at the pipe's
+// slope, roughness and viscosity; 0 where the law yields no positive velocity (dh of 0 included).
+double ColebrookVelocity(const PipeAtSlope& pipe, double dh);
+
+// Qt/Q and vt/v at one filling.
+struct FillingRatios {
+    double flow;
+    double velocity;
+};
+
+// A largest ratio and the filling x = h/di at which it occurs.
+struct RatioPeak {
+    double filling;
+    double ratio;
+};
+
+class CircularSection {
+  public:
+    explicit CircularSection(const PipeAtSlope& pipe);
+
+    // False when an input is not a positive finite number (k may be 0: a smooth wall) or the pipe
+    // running full has no positive velocity; the ratios are NaN then.
+    bool IsDefined() const { return fullVelocity_ > 0; }
+    double FullVelocity() const { return fullVelocity_; }
+    double FullFlow() const;
+
+    // The ratios at the filling x = h/di (x outside 0 … 1 counts as its nearer end).
+    FillingRatios Ratios(double x) const;
+
+    // Qt/Q peaks above 1 just below the crown, vt/v a little lower.
+    RatioPeak FlowPeak() const { return flowPeak_; }
+    RatioPeak VelocityPeak() const;
+
+    // The filling x at which Qt/Q = r, the lower root where two fillings carry it (r between 1 and the
+    // peak); none above the peak or for a NaN r, 0 for r ≤ 0. Found by bisection to 1e-13 in x.
+    std::optional<double> FillingFromFlowRatio(double r) const;
+
+  private:
+    PipeAtSlope pipe_;
+    double fullVelocity_ = 0;
+    RatioPeak flowPeak_{};
+};
+
+}  // namespace hydraulics
