@@ -91,7 +91,11 @@ void CPlenwickView::OnDnChanged() {
                 Field(field.id).SetText(std::move(*text));
             }
         }
+        const double diBefore = GetDocument()->GetDi();
         ShowDi();
+        // Picking a DN empties the flow even when the pipe's di is the one already shown.
+        if (GetDocument()->GetDi() == diBefore)
+            TakeDi(Number(IDC_DI));
         return;
     }
 }
@@ -105,6 +109,9 @@ void CPlenwickView::ShowDi() {
 }
 
 void CPlenwickView::OnPipeFieldLeave() {
+    // Passing through the field without changing the pipe keeps di and everything that follows from it.
+    if (platform::LeadingNumber(platform::Format(kDiFormat, ComputeDi())) == Number(IDC_DI))
+        return;
     ShowDi();
 }
 
@@ -113,9 +120,14 @@ void CPlenwickView::MarkPipeConsistency(double diMm) {
     for (int id : {IDC_S, IDC_DA, IDC_ZMA}) Field(id).SetValid(consistent);
 }
 
-void CPlenwickView::OnDiChanged() {
+bool CPlenwickView::HoldsDi(double diMm) const {
+    const double stored = GetDocument()->GetDi();
+    return diMm * kMillimetre.toSi == stored ||
+           diMm == platform::LeadingNumber(platform::Format("%f", stored * kMillimetre.toDisplay));
+}
+
+void CPlenwickView::TakeDi(double diMm) {
     CPlenwickDoc& doc = *GetDocument();
-    const double diMm = Number(IDC_DI);
     doc.SetDi(diMm * kMillimetre.toSi);
     MarkPipeConsistency(diMm);
     ClearFlow(*this);
@@ -123,14 +135,32 @@ void CPlenwickView::OnDiChanged() {
         Show(IDC_A, hydraulics::AreaFromDiameter(diMm * kMillimetre.toSi));
 }
 
+void CPlenwickView::OnDiChanged() {
+    const double diMm = Number(IDC_DI);
+    // The same di again (the field rewritten on leaving, a pipe of the same di) keeps the flow.
+    if (HoldsDi(diMm)) {
+        MarkPipeConsistency(diMm);
+        return;
+    }
+    if (m_controls.FocusedId() == IDC_DI)
+        m_diTyped = true;
+    TakeDi(diMm);
+}
+
 void CPlenwickView::OnDiLeave() {
     CPlenwickDoc& doc = *GetDocument();
     const double typedMm = Number(IDC_DI);
     double di = typedMm * kMillimetre.toSi;
-    if (const auto clamped = CorrectEntry(di, hydraulics::EntryQuantity::Di, hydraulics::kDiameterEntry)) {
+    const auto clamped = CorrectEntry(di, hydraulics::EntryQuantity::Di, hydraulics::kDiameterEntry);
+    if (clamped) {
         di = *clamped;
         Show(IDC_DI, di * kMillimetre.toDisplay);
     }
+    // Leaving without a new di (nothing typed changed it, no bound applied) changes nothing.
+    const bool changed = clamped || m_diTyped;
+    m_diTyped = false;
+    if (!changed)
+        return;
     doc.SetDi(di);
     MarkPipeConsistency(typedMm);
     ClearFlow(*this);

@@ -2,6 +2,7 @@
 // and clicked as a user does, a clamping message, printing to PDF, the about box and closing.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -229,6 +230,21 @@ TEST(MainWindowFileTest, AFileOnTheCommandLineNamesTheDocumentAndEntersTheRecent
 
     GuiSession failing;
     EXPECT_FALSE(failing.Start(machine.File(QStringLiteral("fehlt.qrx")).toStdString()));
+}
+
+// A directory is no document: the program's failure message, start-up fails, the recent list stays.
+TEST(MainWindowFileTest, ADirectoryOnTheCommandLineEndsTheStart) {
+    guitest::ScratchMachine machine;
+    ModalAnswerer answerer;
+    const QString folder = machine.File(QStringLiteral("Ordner"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    GuiSession session;
+    EXPECT_FALSE(session.Start(folder.toStdString()));
+    EXPECT_FALSE(session.App().IsRunning());
+    EXPECT_TRUE(QSettings().value(QStringLiteral("Recent File List/File1")).toString().isEmpty());
+    ASSERT_EQ(answerer.MessageBoxes().size(), 1u);
+    EXPECT_EQ(answerer.MessageBoxes()[0].text,
+              QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden.").arg(folder));
 }
 
 }  // namespace
