@@ -141,8 +141,6 @@ private:
     void MarkPipeConsistency(double diMm);
     // Qt [m³/s] read from one of the two Qt fields (reactions/PartialFillingReactions.cpp).
     void OnPartialFlowEntered(double Qt, int otherField, double otherToDisplay, bool emptyVelocity);
-    // True when di [mm] is the di of the record, exactly or as the di field shows it.
-    bool HoldsDi(double diMm) const;
     // A new di [mm]: stored, the pipe fields marked, v, Q, Re and λ emptied, the area shown.
     void TakeDi(double diMm);
 
@@ -152,7 +150,9 @@ private:
 
     // True while CZeroQvDlg is shown from OnReLeave or OnLambdaLeave.
     bool m_adjustDialogOpen = false;
-    // The user changed di by typing since the di field was last left.
+    // The di field's text as its change reaction last saw it, and whether the user changed di by
+    // typing since the field was last left.
+    std::string m_diText;
     bool m_diTyped = false;
     // The partial-filling quantity the user gave last.
     std::optional<hydraulics::PartialQuantity> m_partialGiven;

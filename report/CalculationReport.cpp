@@ -110,9 +110,9 @@ std::string FlowText(const char* format, double Q) {
                   FiniteOrNone(Q * kCubicMetrePerHour.toDisplay));
 }
 
-// A partial-filling value that was not computed (not positive) is printed as "-".
+// A partial-filling value that was not computed (0, or not finite) is printed as "-".
 std::string PartialText(double x, const std::string& text) {
-    return FiniteOrNone(x) > 0 ? text : "-";
+    return FiniteOrNone(x) != 0 ? text : "-";
 }
 
 std::string DateLine(const platform::LocalTime& t) {

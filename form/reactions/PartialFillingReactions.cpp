@@ -82,6 +82,7 @@ void CPlenwickView::CompletePartialFilling(bool afterResult) {
     const std::optional<PartialQuantity> given = GivenPartialQuantity();
     if (!given)
         return;
+    m_partialGiven = given;  // what the others follow from, also after this completion
     const CPlenwickDoc& doc = *GetDocument();
     const hydraulics::PartialFilling partial = PartialFillingFrom(doc, *given, PartialValue(doc, *given));
     if (partial.derived || afterResult)

@@ -91,10 +91,10 @@ void CPlenwickView::OnDnChanged() {
                 Field(field.id).SetText(std::move(*text));
             }
         }
-        const double diBefore = GetDocument()->GetDi();
+        const std::string diShown = Field(IDC_DI).GetText();
         ShowDi();
         // Picking a DN empties the flow even when the pipe's di is the one already shown.
-        if (GetDocument()->GetDi() == diBefore)
+        if (Field(IDC_DI).GetText() == diShown)
             TakeDi(Number(IDC_DI));
         return;
     }
@@ -120,12 +120,6 @@ void CPlenwickView::MarkPipeConsistency(double diMm) {
     for (int id : {IDC_S, IDC_DA, IDC_ZMA}) Field(id).SetValid(consistent);
 }
 
-bool CPlenwickView::HoldsDi(double diMm) const {
-    const double stored = GetDocument()->GetDi();
-    return diMm * kMillimetre.toSi == stored ||
-           diMm == platform::LeadingNumber(platform::Format("%f", stored * kMillimetre.toDisplay));
-}
-
 void CPlenwickView::TakeDi(double diMm) {
     CPlenwickDoc& doc = *GetDocument();
     doc.SetDi(diMm * kMillimetre.toSi);
@@ -136,15 +130,14 @@ void CPlenwickView::TakeDi(double diMm) {
 }
 
 void CPlenwickView::OnDiChanged() {
-    const double diMm = Number(IDC_DI);
-    // The same di again (the field rewritten on leaving, a pipe of the same di) keeps the flow.
-    if (HoldsDi(diMm)) {
-        MarkPipeConsistency(diMm);
+    // The same text written again (the field rewritten on leaving it) changes nothing.
+    const std::string& text = Field(IDC_DI).GetText();
+    if (text == m_diText)
         return;
-    }
+    m_diText = text;
     if (m_controls.FocusedId() == IDC_DI)
         m_diTyped = true;
-    TakeDi(diMm);
+    TakeDi(Number(IDC_DI));
 }
 
 void CPlenwickView::OnDiLeave() {
