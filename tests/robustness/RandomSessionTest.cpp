@@ -2,6 +2,7 @@
 // typing numbers and odd texts, leaving and tabbing, every button, every list entry and tab, filling
 // modes, dialog answers queued at random, menu commands and print jobs. After every action:
 // - no field shows a non-finite number ("nan", "inf"), except a text the user typed that is still there;
+// - a record that counts as calculated holds only finite values;
 // - a changed input quantity leaves the record not calculated (only "Berechnen" may mark it), an entry
 //   in v, Q, J, Re, λ, g, ρ, T, di or k that changes its quantity does so in any case, and an entry in
 //   ht, Qt or vt leaves the result state as it was;
@@ -163,6 +164,8 @@ class RandomSession {
                 break;
         }
         CheckFields();
+        if (Doc().IsCalculated() && !Doc().HoldsFiniteValues())
+            Fail("the record is calculated and holds a value that is not finite");
         const std::string changed = InputSnapshot(Doc()).ChangedSince(before);
         if (!solverRan_ && !changed.empty() && Doc().IsCalculated())
             Fail("inputs " + changed + " changed, the record is still calculated");
