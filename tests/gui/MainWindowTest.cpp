@@ -2,6 +2,7 @@
 // and clicked as a user does, a clamping message, printing to PDF, the about box and closing.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -160,6 +161,26 @@ TEST_F(MainWindowTest, OutOfRangeEntryShowsItsMessageAndTheLimit) {
     EXPECT_EQ(session.App().View().Controls().FocusedId(), IDC_Q_LS);
 }
 
+// The window starts with the focus where the runner starts it, and a DN typed into its list is taken
+// on Return and refused on leaving when it is no entry.
+TEST_F(MainWindowTest, StartsInTheTemperatureFieldAndTakesATypedDn) {
+    EXPECT_EQ(session.App().View().Controls().FocusedId(), IDC_T);
+    auto* dn = qobject_cast<QComboBox*>(Widget(IDC_DN));
+    ASSERT_NE(dn, nullptr);
+    guitest::ClickInto(dn);
+    dn->lineEdit()->selectAll();
+    QTest::keyClicks(dn->lineEdit(), QStringLiteral("150"));
+    guitest::PressKey(dn->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(Edit(IDC_DA)->text(), QStringLiteral("170"));
+    EXPECT_EQ(Edit(IDC_DI)->text(), QStringLiteral("153.00"));
+
+    dn->lineEdit()->selectAll();
+    QTest::keyClicks(dn->lineEdit(), QStringLiteral("155"));
+    guitest::ClickInto(Edit(IDC_V));
+    EXPECT_EQ(dn->lineEdit()->text(), QStringLiteral("150"));
+    EXPECT_EQ(Edit(IDC_DI)->text(), QStringLiteral("153.00"));
+}
+
 TEST_F(MainWindowTest, PrintsTheReportToPdf) {
     guitest::TypeInto(Edit(IDC_V), QStringLiteral("1"));
     PressTab();
@@ -238,10 +259,11 @@ TEST(MainWindowFileTest, ADirectoryOnTheCommandLineEndsTheStart) {
     ModalAnswerer answerer;
     const QString folder = machine.File(QStringLiteral("Ordner"));
     ASSERT_TRUE(QDir().mkpath(folder));
+    const QVariant recent = QSettings().value(QStringLiteral("Recent File List/File1"));
     GuiSession session;
     EXPECT_FALSE(session.Start(folder.toStdString()));
     EXPECT_FALSE(session.App().IsRunning());
-    EXPECT_TRUE(QSettings().value(QStringLiteral("Recent File List/File1")).toString().isEmpty());
+    EXPECT_EQ(QSettings().value(QStringLiteral("Recent File List/File1")), recent);
     ASSERT_EQ(answerer.MessageBoxes().size(), 1u);
     EXPECT_EQ(answerer.MessageBoxes()[0].text,
               QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden.").arg(folder));
