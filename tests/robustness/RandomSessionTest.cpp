@@ -53,10 +53,12 @@ const std::vector<QuantityEntry> kQuantityEntries = {
     {IDC_G, &CPlenwickDoc::GetG, 1, 0.01, false},
     {IDC_RHO, &CPlenwickDoc::GetRho, 1, 0.1, false},
     {IDC_T, &CPlenwickDoc::GetT, 1, 0.001, false},
+    // di stores each keystroke that changes its text, and the bound on leaving.
+    {IDC_DI, &CPlenwickDoc::GetDi, 0.001, 1e-12, false, 0.005, 5.0},
 };
-// Every entry in these stores its quantity: J has no test for an unchanged value, di and k store each
+// Every entry in these stores its quantity: J has no test for an unchanged value, k stores each
 // keystroke and the comma rewrite on leaving.
-const std::set<int> kAlwaysStored = {IDC_J, IDC_DI, IDC_K};
+const std::set<int> kAlwaysStored = {IDC_J, IDC_K};
 // Entries in these touch only the partial-filling values, which leave the result state alone.
 const std::set<int> kPartialFillingFields = {IDC_HT, IDC_QT_LS, IDC_QT_M3H, IDC_VT};
 
