@@ -140,7 +140,8 @@ void WritePartialFillingBlock(LayoutArea& detail, const CPlenwickDoc& doc) {
     detail.NextTab();
     detail.WriteText("Teilfüllung:");
     detail.NewLine(kLineFactor);
-    PlainLine(detail, "ht:", PartialText(doc.GetHt(), NumberText("%.2f [mm]", doc.GetHt() * kMillimetre.toDisplay)));
+    PlainLine(detail,
+              "ht:", PartialText(doc.GetHt(), NumberText("%.2f [mm]", doc.GetHt() * kMillimetre.toDisplay)));
     PlainLine(detail, "Qt:", PartialText(doc.GetQt(), FlowText("%.2f [l/s], %.2f [m³/h]", doc.GetQt())));
     PlainLine(detail, "vt:", PartialText(doc.GetVt(), NumberText("%.2f [m/s]", doc.GetVt())));
     PlainLine(detail, "Wasserspiegelbreite:",

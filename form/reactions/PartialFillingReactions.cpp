@@ -90,7 +90,8 @@ void CPlenwickView::CompletePartialFilling(bool afterResult) {
 }
 
 // Qt [m³/s] has been read from one of the two Qt fields; the other one shows it too.
-void CPlenwickView::OnPartialFlowEntered(double Qt, int otherField, double otherToDisplay, bool emptyVelocity) {
+void CPlenwickView::OnPartialFlowEntered(double Qt, int otherField, double otherToDisplay,
+                                         bool emptyVelocity) {
     CPlenwickDoc& doc = *GetDocument();
     if (std::fabs(Qt - doc.GetQt()) < kFlowTolerance)
         return;

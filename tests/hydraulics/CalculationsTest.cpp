@@ -143,9 +143,9 @@ TEST(CalculationsTest, PartialFillingFromTheGivenValue) {
          PartialFlowRatio(0.1, PartialHeightFromVelocity(0.3, 1) / 0.3), 1.4,
          SurfaceWidth(0.3, PartialHeightFromVelocity(0.3, 1))},
         {PartialQuantity::Vt, 1.4, 0.3, 0, 1.4, true, PartialHeightFromVelocity(0.3, 1), 0, 1.4,
-         SurfaceWidth(0.3, PartialHeightFromVelocity(0.3, 1))},  // no Q: no Qt
-        {PartialQuantity::Vt, 1.4, 0.3, 0.1, 0, false, 0, 0, 1.4, 0},  // no v
-        {PartialQuantity::Vt, kHuge, 0.3, 0.1, 1, true, 0, 0, kHuge, 0},   // the height overflows
+         SurfaceWidth(0.3, PartialHeightFromVelocity(0.3, 1))},           // no Q: no Qt
+        {PartialQuantity::Vt, 1.4, 0.3, 0.1, 0, false, 0, 0, 1.4, 0},     // no v
+        {PartialQuantity::Vt, kHuge, 0.3, 0.1, 1, true, 0, 0, kHuge, 0},  // the height overflows
         {PartialQuantity::Qt, kHuge, 0.3, 1e-300, 1, true, 0, kHuge, 0, 0},
     };
     for (const auto& c : cases) {

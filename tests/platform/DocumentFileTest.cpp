@@ -24,8 +24,12 @@ TEST(DocumentFile, OnlyAReadableRegularFileCanBeOpened) {
         std::string path;
         bool readable;
     } cases[] = {
-        {dir / "Leitung.qrx", true}, {dir / "Verweis.qrx", true}, {dir / "Ordner.qrx", false},
-        {dir / "fehlt.qrx", false},  {dir / "Rohr.fifo", false},  {"/dev/null", false},
+        {dir / "Leitung.qrx", true},
+        {dir / "Verweis.qrx", true},
+        {dir / "Ordner.qrx", false},
+        {dir / "fehlt.qrx", false},
+        {dir / "Rohr.fifo", false},
+        {"/dev/null", false},
         {"", false},
     };
     for (const auto& c : cases) EXPECT_EQ(platform::IsReadableDocumentFile(c.path), c.readable) << c.path;

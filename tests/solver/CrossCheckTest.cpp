@@ -182,8 +182,8 @@ TEST_F(CrossCheck, DiameterSoughtInEitherFillingMode) {
 // Whichever partial-filling value is given, the slope's result completes the others from it.
 TEST_F(CrossCheck, PartialFillingCompletedWithTheSlope) {
     doc.SetFullFilling(false);
-    const hydraulics::PartialQuantity kGiven[] = {hydraulics::PartialQuantity::Ht, hydraulics::PartialQuantity::Qt,
-                                                  hydraulics::PartialQuantity::Vt};
+    const hydraulics::PartialQuantity kGiven[] = {
+        hydraulics::PartialQuantity::Ht, hydraulics::PartialQuantity::Qt, hydraulics::PartialQuantity::Vt};
     for (int trial = 0; trial < kTrials; ++trial) {
         DrawRecord(SOUGHT_J);
         const hydraulics::PartialQuantity given = kGiven[trial % 3];

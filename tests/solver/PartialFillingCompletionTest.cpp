@@ -43,8 +43,10 @@ TEST_F(PartialFillingCompletion, TheOthersFollowFromTheGivenValue) {
         double value;
         double ht, Qt, vt;
     } cases[] = {
-        {&CPlenwickDoc::SetHt, IDC_HT, 0.15, 0.15, PartialFlowRatio(0.1, 0.5), PartialVelocityRatio(1.4, 0.5)},
-        {&CPlenwickDoc::SetQt, IDC_QT_M3H, 0.05, htFromFlow, 0.05, PartialVelocityRatio(1.4, htFromFlow / 0.3)},
+        {&CPlenwickDoc::SetHt, IDC_HT, 0.15, 0.15, PartialFlowRatio(0.1, 0.5),
+         PartialVelocityRatio(1.4, 0.5)},
+        {&CPlenwickDoc::SetQt, IDC_QT_M3H, 0.05, htFromFlow, 0.05,
+         PartialVelocityRatio(1.4, htFromFlow / 0.3)},
         {&CPlenwickDoc::SetVt, IDC_VT, 1.4, htFromVelocity, PartialFlowRatio(0.1, htFromVelocity / 0.3), 1.4},
     };
     for (const auto& c : cases) {
