@@ -70,28 +70,6 @@ TEST_F(PartialFillingCompletion, TheOthersFollowFromTheGivenValue) {
     }
 }
 
-// Qt typed while Q is still unknown, v and Q sought: one click gives v and Q and completes ht, vt and
-// the width from them; Qt is never replaced by its round trip through the height, however often.
-TEST_F(PartialFillingCompletion, VelocitySoughtCompletesFromTheNewFlowInOneClick) {
-    doc.SetSought(SOUGHT_VQ);
-    doc.SetRho(1010);
-    doc.SetT(10);
-    doc.SetI(0.005);
-    doc.SetQ(0);
-    doc.SetV(0);
-    Enter(IDC_QT_LS, "30");
-    for (int click = 0; click < 3; ++click) {
-        Calculate();
-        ASSERT_TRUE(doc.IsCalculated());
-        EXPECT_EQ(doc.GetQt(), 0.03);
-        EXPECT_EQ(Text(IDC_QT_LS), "30");
-        const double ht = PartialHeightFromFlow(0.3, 0.03 / doc.GetQ());
-        EXPECT_DOUBLE_EQ(doc.GetHt(), ht);
-        EXPECT_DOUBLE_EQ(doc.GetVt(), PartialVelocityRatio(doc.GetV(), ht / 0.3));
-        EXPECT_GT(doc.GetSurfaceWidth(), 0);
-    }
-}
-
 // The value typed last is the one the others follow from, also when an earlier one is still shown.
 TEST_F(PartialFillingCompletion, TheValueTypedLastIsKept) {
     Enter(IDC_QT_LS, "50");
@@ -134,17 +112,6 @@ TEST_F(PartialFillingCompletion, NothingLeftOverWhenNothingFollows) {
     EXPECT_EQ(doc.GetVt(), 0);
     EXPECT_EQ(Text(IDC_HT), "");
     EXPECT_EQ(Text(IDC_VT), "");
-}
-
-// vt beyond the double range: no height follows (it would not be a number), the record stays finite.
-TEST_F(PartialFillingCompletion, AnOverflowingVelocityGivesNoHeight) {
-    Enter(IDC_VT, "1e999");
-    EXPECT_EQ(doc.GetHt(), 0);
-    Calculate();
-    EXPECT_TRUE(doc.IsCalculated());
-    EXPECT_TRUE(doc.HoldsFiniteValues());
-    EXPECT_EQ(doc.GetHt(), 0);
-    EXPECT_EQ(Text(IDC_HT), "");
 }
 
 }  // namespace
