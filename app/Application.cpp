@@ -1,10 +1,9 @@
 #include "app/Application.h"
 
-#include <fstream>
-
 #include "app/AboutBox.h"
 #include "form/PlenwickView.h"
 #include "messages/MessageTexts.h"
+#include "platform/DocumentFile.h"
 #include "platform/Printing.h"
 #include "platform/Prompt.h"
 #include "record/PlenwickDoc.h"
@@ -23,7 +22,7 @@ QuellrixApp::QuellrixApp(const platform::Services& services) : m_services(servic
 QuellrixApp::~QuellrixApp() { Close(); }
 
 bool QuellrixApp::Start(const std::string& fileToOpen) {
-    if (!fileToOpen.empty() && !std::ifstream(fileToOpen, std::ios::binary)) {
+    if (!fileToOpen.empty() && !platform::IsReadableDocumentFile(fileToOpen)) {
         platform::ShowMessage(messages::NamedMessage(messages::MessageId::FileCannotBeOpened, fileToOpen),
                               platform::MessageIcon::Exclamation);
         return false;

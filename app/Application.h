@@ -21,7 +21,8 @@ public:
     // Creates the document (record all 0), the form view, runs the new-document step (title) and
     // the form's first showing. A file name on the command line opens that file as the document,
     // which reads nothing from it and only takes its name as title.
-    // False when a named file cannot be opened: start-up fails.
+    // False when the named file is no regular file that can be read (a directory, a missing or
+    // unreadable file): the failure message is shown and start-up fails.
     bool Start(const std::string& fileToOpen = std::string());
     bool IsRunning() const { return m_view != nullptr; }
 

@@ -17,6 +17,7 @@
 #include <string>
 
 #include "form/NumberEdit.h"
+#include "hydraulics/Calculations.h"
 #include "platform/Controls.h"
 #include "platform/Document.h"
 #include "platform/Printing.h"
@@ -82,6 +83,16 @@ public:
     void OnQtLsLeave();
     void OnQtM3hLeave();
     void OnVtLeave();
+    // The partial-filling quantity the others follow from: the one the user gave last while its value
+    // is positive, else the first of ht, Qt and vt that is positive; none when no value is given.
+    std::optional<hydraulics::PartialQuantity> GivenPartialQuantity() const;
+    // Stores and shows the width and the values that follow from the given quantity; the given value
+    // itself stays as it is.
+    void ApplyPartialFilling(const hydraulics::PartialFilling& partial, hydraulics::PartialQuantity given);
+    // Completes the partial-filling values from the given one with the record's di, Q and v. Before a
+    // result only values that follow are written; after one (afterResult) the values that do not follow
+    // are emptied, so that nothing shown belongs to an earlier calculation.
+    void CompletePartialFilling(bool afterResult);
 
     // --- pipe selection (reactions/PipeSelection.cpp) ---
     void OnClassChanged();
@@ -131,6 +142,10 @@ private:
     void CreateControls();
     // Consistency of the pipe fields with di (reactions/PipeSelection.cpp).
     void MarkPipeConsistency(double diMm);
+    // Qt [m³/s] read from one of the two Qt fields (reactions/PartialFillingReactions.cpp).
+    void OnPartialFlowEntered(double Qt, int otherField, double otherToDisplay, bool emptyVelocity);
+    // A new di [mm]: stored, the pipe fields marked, v, Q, Re and λ emptied, the area shown.
+    void TakeDi(double diMm);
 
     CPlenwickDoc& m_document;
     platform::Services m_services;
@@ -138,6 +153,12 @@ private:
 
     // True while CZeroQvDlg is shown from OnReLeave or OnLambdaLeave.
     bool m_adjustDialogOpen = false;
+    // The di field's text as its change reaction last saw it, and whether the user changed di by
+    // typing since the field was last left.
+    std::string m_diText;
+    bool m_diTyped = false;
+    // The partial-filling quantity the user gave last.
+    std::optional<hydraulics::PartialQuantity> m_partialGiven;
 
     // Printable size of the default printer's page, in its device units.
     int m_pageWidth = 0;

@@ -116,45 +116,49 @@ DiameterResult SolveDiameter(const DiameterInputs& in) {
     return result;
 }
 
-DerivedHeight HeightFromPartialValues(double di, double Q, double Qt, double v, double vt) {
-    DerivedHeight height;
-    if (Positive(Q) && Positive(Qt)) {
-        height.ht = PartialHeightFromFlow(di, Qt / Q);
-    } else if (Positive(v) && Positive(vt)) {
-        height.ht = PartialHeightFromVelocity(di, vt / v);
-    } else {
-        return height;
-    }
-    height.derived = true;
-    height.surfaceWidth = SurfaceWidth(di, height.ht);
-    return height;
+namespace {
+
+// The values at filling height ht of the given value's pipe; nothing follows from a height that is
+// not finite.
+PartialFilling AtHeight(PartialFilling partial, double ht, double di) {
+    partial.derived = true;
+    if (!std::isfinite(ht))
+        return partial;
+    partial.ht = ht;
+    partial.surfaceWidth = FiniteOrNone(SurfaceWidth(di, ht));
+    return partial;
 }
 
-PartialFillingCompletion CompletePartialFilling(const PartialFillingInputs& in) {
-    PartialFillingCompletion completion;
-    completion.alreadyComplete = Positive(in.ht) && Positive(in.vt) && Positive(in.Qt);
-    if (completion.alreadyComplete)
-        return completion;
-    completion.height = HeightFromPartialValues(in.di, in.Q, in.Qt, in.v, in.vt);
-    // The ratios follow from the height given at the start, not from one derived just now.
-    completion.fromHeight = Positive(in.di) && Positive(in.ht) && Positive(in.v) && Positive(in.Q);
-    if (completion.fromHeight) {
-        const double x = in.ht / in.di;
-        completion.Qt = PartialFlowRatio(in.Q, x);
-        completion.vt = PartialVelocityRatio(in.v, x);
-        completion.surfaceWidth = SurfaceWidth(in.di, in.ht);
-    }
-    return completion;
-}
+}  // namespace
 
-PartialFromHeight PartialValuesAtHeight(double di, double Q, double v, double ht) {
-    PartialFromHeight values{0, 0, SurfaceWidth(di, ht)};
-    if (Positive(di)) {
-        const double x = ht / di;
-        values.Qt = PartialFlowRatio(Q, x);
-        values.vt = PartialVelocityRatio(v, x);
+PartialFilling PartialFillingFrom(PartialQuantity given, double value, double di, double Q, double v) {
+    PartialFilling partial;
+    switch (given) {
+        case PartialQuantity::Ht:
+            partial = AtHeight(partial, value, di);
+            if (Positive(di)) {
+                partial.Qt = FiniteOrNone(PartialFlowRatio(Q, value / di));
+                partial.vt = FiniteOrNone(PartialVelocityRatio(v, value / di));
+            }
+            break;
+        case PartialQuantity::Qt:
+            partial.Qt = value;
+            if (Positive(di) && Positive(Q)) {
+                partial = AtHeight(partial, PartialHeightFromFlow(di, value / Q), di);
+                if (partial.ht != 0)
+                    partial.vt = FiniteOrNone(PartialVelocityRatio(v, partial.ht / di));
+            }
+            break;
+        case PartialQuantity::Vt:
+            partial.vt = value;
+            if (Positive(di) && Positive(v)) {
+                partial = AtHeight(partial, PartialHeightFromVelocity(di, value / v), di);
+                if (partial.ht != 0 && Positive(Q))
+                    partial.Qt = FiniteOrNone(PartialFlowRatio(Q, partial.ht / di));
+            }
+            break;
     }
-    return values;
+    return partial;
 }
 
 }  // namespace hydraulics

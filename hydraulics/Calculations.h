@@ -12,6 +12,7 @@
 // compute through this engine, so that one input gives one answer everywhere.
 #pragma once
 
+#include <cmath>
 #include <optional>
 
 #include "hydraulics/FrictionFactor.h"
@@ -103,33 +104,26 @@ struct DiameterResult {
 DiameterResult SolveDiameter(const DiameterInputs& in);
 
 // --- partial filling ---
-// A filling height derived from Qt / Q, else from vt / v, with its water-surface width.
-struct DerivedHeight {
+// The partial-filling quantities a user gives; the others and the water-surface width follow from the
+// one given.
+enum class PartialQuantity { Ht, Qt, Vt };
+
+// The partial-filling values of a pipe of diameter di [m] that carries Q [m³/s] at v [m/s] when full,
+// from the given quantity's value (returned as given). derived: the given value determines the others,
+// from ht always, from Qt when di and Q are positive, from vt when di and v are positive; Qt from vt
+// needs Q positive as well. A value that does not follow, or would not be finite, is 0.
+struct PartialFilling {
     bool derived = false;
     double ht = 0;            // m
+    double Qt = 0;            // m³/s
+    double vt = 0;            // m/s
     double surfaceWidth = 0;  // m
 };
-DerivedHeight HeightFromPartialValues(double di, double Q, double Qt, double v, double vt);
+PartialFilling PartialFillingFrom(PartialQuantity given, double value, double di, double Q, double v);
 
-// The partial-filling values that "Berechnen" completes before the solve (not when di is sought).
-struct PartialFillingInputs {
-    double Qt, Q, vt, v, di, ht;
-};
-struct PartialFillingCompletion {
-    bool alreadyComplete = false;  // ht, vt and Qt all given: nothing changes
-    DerivedHeight height;          // a height from Qt / Q or vt / v
-    bool fromHeight = false;       // di, v, Q and the given ht positive: Qt, vt and the width follow
-    double Qt = 0;                 // m³/s
-    double vt = 0;                 // m/s; taken only when positive
-    double surfaceWidth = 0;       // m, at the given ht
-};
-PartialFillingCompletion CompletePartialFilling(const PartialFillingInputs& in);
-
-// The partial flow, velocity and width at filling height ht [m] of a pipe of di [m] carrying Q at v at
-// full filling. Without a diameter there is no filling ratio: Qt and vt are 0.
-struct PartialFromHeight {
-    double Qt, vt, surfaceWidth;
-};
-PartialFromHeight PartialValuesAtHeight(double di, double Q, double v, double ht);
+// A value that is not finite is no value: 0, as a quantity that is not given.
+inline double FiniteOrNone(double x) {
+    return std::isfinite(x) ? x : 0.0;
+}
 
 }  // namespace hydraulics

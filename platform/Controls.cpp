@@ -44,7 +44,7 @@ void EditControl::OnKillFocus() { Deliver(ControlEvent::FocusLost); }
 
 void ListControl::ResetContent() {
     entries_.clear();
-    selection_ = -1;
+    selection_ = picked_ = -1;
     editText_.clear();
     Synchronise();
 }
@@ -68,6 +68,7 @@ void ListControl::SetCurSel(int index) {
         selection_ = index;
         editText_ = entries_[static_cast<size_t>(index)];
     }
+    picked_ = selection_;
     Synchronise();
 }
 
@@ -75,6 +76,22 @@ void ListControl::SetEditText(std::string text) {
     editText_ = std::move(text);
     selection_ = -1;
     Synchronise();
+}
+
+void ListControl::OnKillFocus() {
+    if (selection_ >= 0)
+        return;  // nothing typed since the last pick
+    const auto entry = std::find(entries_.begin(), entries_.end(), editText_);
+    if (entry == entries_.end()) {
+        if (picked_ >= 0)
+            SetCurSel(picked_);
+        return;
+    }
+    const int index = static_cast<int>(entry - entries_.begin());
+    const bool newEntry = index != picked_;
+    SetCurSel(index);
+    if (newEntry)
+        Deliver(ControlEvent::SelectionChanged);
 }
 
 // --- TabControl ---
@@ -142,9 +159,13 @@ TabControl* ControlSet::FindTabs(int id) const { return dynamic_cast<TabControl*
 ButtonControl* ControlSet::FindButton(int id) const { return dynamic_cast<ButtonControl*>(Find(id)); }
 
 void ControlSet::UserLeave() {
-    EditControl* field = FindEdit(focused_);
+    Control* left = Find(focused_);
     focused_ = 0;
-    if (field) field->OnKillFocus();
+    if (auto* field = dynamic_cast<EditControl*>(left)) {
+        field->OnKillFocus();
+    } else if (auto* list = dynamic_cast<ListControl*>(left)) {
+        list->OnKillFocus();
+    }
 }
 
 bool ControlSet::TakeFocus(int id) {
@@ -226,6 +247,13 @@ bool ControlSet::UserEditListText(int id, const std::string& text) {
     ListControl* list = FindList(id);
     if (!list || !TakeFocus(id)) return false;
     list->SetEditText(text);
+    return true;
+}
+
+bool ControlSet::UserConfirmListText(int id) {
+    ListControl* list = FindList(id);
+    if (!list || !TakeFocus(id)) return false;
+    list->OnKillFocus();
     return true;
 }
 

@@ -5,8 +5,9 @@
 // the User* operations of ControlSet, so that the order of events is the same in the window and headless:
 // - every text written into an edit control, by the program or by the user, reaches the sink as a
 //   TextChanged event at once, before the writer goes on (reactions nest);
-// - moving the focus away from an edit control runs its leave processing (OnKillFocus) first; a click
-//   on a button, a pick in a list or a tab while a field has the focus runs that leave first.
+// - moving the focus away from an edit control or a list runs its leave processing (OnKillFocus) first;
+//   a click on a button, a pick in a list or a tab while a field or a list has the focus runs that
+//   leave first.
 #pragma once
 
 #include <cstdint>
@@ -133,10 +134,18 @@ public:
     void SetEditText(std::string text);
     const std::vector<std::string>& Entries() const { return entries_; }
 
+    // The focus leaves the list, or Return in its text field: a typed text is taken or refused. The
+    // exact text of an entry picks that entry as picking it does (SelectionChanged), unless it is the
+    // entry that was selected before the typing, which is only selected again; any other text gives way
+    // to the selected entry's text. A list that had no entry selected keeps the typed text.
+    void OnKillFocus();
+
 private:
     friend class ControlSet;
     std::vector<std::string> entries_;
     int selection_ = -1;
+    // The entry selected before the text field was typed into (-1: none).
+    int picked_ = -1;
     std::string editText_;
 };
 
@@ -216,6 +225,8 @@ public:
     bool UserPick(int id, int index);
     // Type into the text field of a list without picking.
     bool UserEditListText(int id, const std::string& text);
+    // Return in the text field of list id: the typed text is taken or refused as on leaving the list.
+    bool UserConfirmListText(int id);
     // Choose tab index of a tab control.
     bool UserSelectTab(int id, int index);
 

@@ -1,5 +1,6 @@
 #include "record/PlenwickDoc.h"
 
+#include <cmath>
 #include <optional>
 
 #include "hydraulics/Formulas.h"
@@ -55,4 +56,13 @@ void CPlenwickDoc::SetT(double T) {
     if (m_rho != 0)
         m_ny = hydraulics::ViscosityFromTemperature(T, m_rho);
     m_calculated = false;
+}
+
+bool CPlenwickDoc::HoldsFiniteValues() const {
+    for (double x : {m_surfaceWidth, m_vt, m_ht, m_Qt, m_Re, m_k, m_Di, m_g, m_v, m_ny, m_Q, m_I, m_rho, m_T,
+                     m_lambda}) {
+        if (!std::isfinite(x))
+            return false;
+    }
+    return true;
 }

@@ -57,6 +57,8 @@ class CPlenwickDoc : public platform::CDocument {
     int GetSought() const { return m_sought; }
     void SetSought(int sought) { m_sought = sought; }
     bool IsFullFilling() const { return m_fullFilling; }
+    // False when any quantity of the record is not finite.
+    bool HoldsFiniteValues() const;
     // True only while the record holds the result of a successful calculation.
     bool IsCalculated() const { return m_calculated; }
     void SetCalculated(bool calculated) { m_calculated = calculated; }

@@ -1,8 +1,8 @@
 #include "report/CalculationReport.h"
 
-#include <cmath>
 #include <string>
 
+#include "hydraulics/Calculations.h"
 #include "hydraulics/Units.h"
 #include "platform/Number.h"
 #include "record/PlenwickDoc.h"
@@ -99,16 +99,20 @@ void Heading(ReportLayout& page, LayoutArea& area, const char* number, const cha
 
 // A quantity that is not finite is no value, as its empty field on the form says: printed as 0, like
 // every quantity that is not given.
-double Finite(double x) {
-    return std::isfinite(x) ? x : 0.0;
-}
+using hydraulics::FiniteOrNone;
 
 std::string NumberText(const char* format, double x) {
-    return Format(format, Finite(x));
+    return Format(format, FiniteOrNone(x));
 }
 
 std::string FlowText(const char* format, double Q) {
-    return Format(format, Finite(Q * kLitrePerSecond.toDisplay), Finite(Q * kCubicMetrePerHour.toDisplay));
+    return Format(format, FiniteOrNone(Q * kLitrePerSecond.toDisplay),
+                  FiniteOrNone(Q * kCubicMetrePerHour.toDisplay));
+}
+
+// A partial-filling value that was not computed (0, or not finite) is printed as "-".
+std::string PartialText(double x, const std::string& text) {
+    return FiniteOrNone(x) != 0 ? text : "-";
 }
 
 std::string DateLine(const platform::LocalTime& t) {
@@ -136,11 +140,13 @@ void WritePartialFillingBlock(LayoutArea& detail, const CPlenwickDoc& doc) {
     detail.NextTab();
     detail.WriteText("Teilfüllung:");
     detail.NewLine(kLineFactor);
-    PlainLine(detail, "ht:", NumberText("%.2f [mm]", doc.GetHt() * kMillimetre.toDisplay));
-    PlainLine(detail, "Qt:", FlowText("%.2f [l/s], %.2f [m³/h]", doc.GetQt()));
-    PlainLine(detail, "vt:", NumberText("%.2f [m/s]", doc.GetVt()));
     PlainLine(detail,
-              "Wasserspiegelbreite:", NumberText("%.2f [mm]", doc.GetSurfaceWidth() * kMillimetre.toDisplay));
+              "ht:", PartialText(doc.GetHt(), NumberText("%.2f [mm]", doc.GetHt() * kMillimetre.toDisplay)));
+    PlainLine(detail, "Qt:", PartialText(doc.GetQt(), FlowText("%.2f [l/s], %.2f [m³/h]", doc.GetQt())));
+    PlainLine(detail, "vt:", PartialText(doc.GetVt(), NumberText("%.2f [m/s]", doc.GetVt())));
+    PlainLine(detail, "Wasserspiegelbreite:",
+              PartialText(doc.GetSurfaceWidth(),
+                          NumberText("%.2f [mm]", doc.GetSurfaceWidth() * kMillimetre.toDisplay)));
 }
 
 }  // namespace

@@ -126,6 +126,8 @@ void ScriptSession::Run(const StartLine&) {
     if (!app_->Start())
         throw ScriptError("start-up failed");
     stage_ = Stage::Running;
+    // As in the window, the focus starts in the form's first tab stop.
+    Form().UserTab();
 }
 
 // --- user actions ---

@@ -1,13 +1,12 @@
 // Reactions of the partial-filling fields: whichever of ht, Qt or vt is entered, the others and the
-// water-surface width follow from it and the full-filling Q and v of the same pipe.
+// water-surface width follow from it and the full-filling Q and v of the same pipe. The value given
+// last is remembered, so that "Berechnen" completes the others from it and never replaces it.
 #include <cmath>
 
 #include "form/ControlIds.h"
 #include "form/PlenwickView.h"
 #include "form/reactions/EntryCorrection.h"
-#include "hydraulics/Calculations.h"
 #include "hydraulics/EntryLimits.h"
-#include "hydraulics/Formulas.h"
 #include "hydraulics/Units.h"
 #include "record/PlenwickDoc.h"
 
@@ -20,63 +19,101 @@ using hydraulics::units::kMillimetre;
 using hydraulics::EntryQuantity;
 using hydraulics::EntrySide;
 using hydraulics::kMinFillingHeight;
+using hydraulics::PartialQuantity;
 
 // Changes smaller than these leave the record as it is.
 constexpr double kHeightTolerance = 0.00001;  // m
 constexpr double kFlowTolerance = 0.00001;    // m³/s
 constexpr double kVelocityTolerance = 0.001;  // m/s
 
+double PartialValue(const CPlenwickDoc& doc, PartialQuantity quantity) {
+    switch (quantity) {
+        case PartialQuantity::Ht:
+            return doc.GetHt();
+        case PartialQuantity::Qt:
+            return doc.GetQt();
+        case PartialQuantity::Vt:
+            return doc.GetVt();
+    }
+    return 0;
+}
+
+hydraulics::PartialFilling PartialFillingFrom(const CPlenwickDoc& doc, PartialQuantity given, double value) {
+    return hydraulics::PartialFillingFrom(given, value, doc.GetDi(), doc.GetQ(), doc.GetV());
+}
+
 void ShowPartialFlow(CPlenwickView& view, double Qt) {
     view.Show(IDC_QT_LS, Qt * kLitrePerSecond.toDisplay);
     view.Show(IDC_QT_M3H, Qt * kCubicMetrePerHour.toDisplay);
 }
 
-// Stores and shows the water-surface width at filling height ht.
-void ApplySurfaceWidth(CPlenwickView& view, CPlenwickDoc& doc, double di, double ht) {
-    const double width = hydraulics::SurfaceWidth(di, ht);
-    doc.SetSurfaceWidth(width);
-    view.Show(IDC_SURFACE_WIDTH, width * kMillimetre.toDisplay);
+}  // namespace
+
+std::optional<PartialQuantity> CPlenwickView::GivenPartialQuantity() const {
+    const CPlenwickDoc& doc = *GetDocument();
+    if (m_partialGiven && PartialValue(doc, *m_partialGiven) > 0)
+        return m_partialGiven;
+    for (PartialQuantity quantity : {PartialQuantity::Ht, PartialQuantity::Qt, PartialQuantity::Vt}) {
+        if (PartialValue(doc, quantity) > 0)
+            return quantity;
+    }
+    return std::nullopt;
 }
 
-// A filling height derived from Qt or vt: stored and shown with its water-surface width.
-void ApplyDerivedHeight(CPlenwickView& view, CPlenwickDoc& doc, double di, double ht) {
-    doc.SetHt(ht);
-    view.Show(IDC_HT, ht * kMillimetre.toDisplay);
-    ApplySurfaceWidth(view, doc, di, ht);
+void CPlenwickView::ApplyPartialFilling(const hydraulics::PartialFilling& partial, PartialQuantity given) {
+    CPlenwickDoc& doc = *GetDocument();
+    if (given != PartialQuantity::Ht) {
+        doc.SetHt(partial.ht);
+        Show(IDC_HT, partial.ht * kMillimetre.toDisplay);
+    }
+    doc.SetSurfaceWidth(partial.surfaceWidth);
+    Show(IDC_SURFACE_WIDTH, partial.surfaceWidth * kMillimetre.toDisplay);
+    if (given != PartialQuantity::Qt) {
+        ShowPartialFlow(*this, partial.Qt);
+        doc.SetQt(partial.Qt);
+    }
+    if (given != PartialQuantity::Vt) {
+        Show(IDC_VT, partial.vt);
+        doc.SetVt(partial.vt);
+    }
+}
+
+void CPlenwickView::CompletePartialFilling(bool afterResult) {
+    const std::optional<PartialQuantity> given = GivenPartialQuantity();
+    if (!given)
+        return;
+    m_partialGiven = given;  // what the others follow from, also after this completion
+    const CPlenwickDoc& doc = *GetDocument();
+    const hydraulics::PartialFilling partial = PartialFillingFrom(doc, *given, PartialValue(doc, *given));
+    if (partial.derived || afterResult)
+        ApplyPartialFilling(partial, *given);
 }
 
 // Qt [m³/s] has been read from one of the two Qt fields; the other one shows it too.
-void OnPartialFlowEntered(CPlenwickView& view, double Qt, int otherField, double otherToDisplay,
-                          bool emptyVelocity) {
-    CPlenwickDoc& doc = *view.GetDocument();
+void CPlenwickView::OnPartialFlowEntered(double Qt, int otherField, double otherToDisplay,
+                                         bool emptyVelocity) {
+    CPlenwickDoc& doc = *GetDocument();
     if (std::fabs(Qt - doc.GetQt()) < kFlowTolerance)
         return;
     if (emptyVelocity)
-        view.Empty(IDC_VT);
+        Empty(IDC_VT);
     doc.SetQt(Qt);
-    view.Show(otherField, Qt * otherToDisplay);
+    m_partialGiven = PartialQuantity::Qt;
+    Show(otherField, Qt * otherToDisplay);
     if (doc.GetSought() == SOUGHT_DI)
         return;
-    const double di = doc.GetDi();
-    const double Q = doc.GetQ();
-    if (di <= 0 || Q <= 0)
-        return;
-    const double ht = hydraulics::PartialHeightFromFlow(di, Qt / Q);
-    ApplyDerivedHeight(view, doc, di, ht);
-    const double vt = hydraulics::PartialVelocityRatio(doc.GetV(), ht / di);
-    view.Show(IDC_VT, vt);
-    doc.SetVt(vt);
+    const hydraulics::PartialFilling partial = PartialFillingFrom(doc, PartialQuantity::Qt, Qt);
+    if (partial.derived)
+        ApplyPartialFilling(partial, PartialQuantity::Qt);
 }
-
-}  // namespace
 
 void CPlenwickView::OnQtLsLeave() {
     if (IsEmpty(IDC_QT_LS)) {
         Empty(IDC_QT_LS);
         return;
     }
-    OnPartialFlowEntered(*this, Number(IDC_QT_LS) * kLitrePerSecond.toSi, IDC_QT_M3H,
-                         kCubicMetrePerHour.toDisplay, true);
+    OnPartialFlowEntered(Number(IDC_QT_LS) * kLitrePerSecond.toSi, IDC_QT_M3H, kCubicMetrePerHour.toDisplay,
+                         true);
 }
 
 void CPlenwickView::OnQtM3hLeave() {
@@ -85,8 +122,8 @@ void CPlenwickView::OnQtM3hLeave() {
         return;
     }
     // No new vt may follow, so the vt field keeps its text.
-    OnPartialFlowEntered(*this, Number(IDC_QT_M3H) * kCubicMetrePerHour.toSi, IDC_QT_LS,
-                         kLitrePerSecond.toDisplay, false);
+    OnPartialFlowEntered(Number(IDC_QT_M3H) * kCubicMetrePerHour.toSi, IDC_QT_LS, kLitrePerSecond.toDisplay,
+                         false);
 }
 
 void CPlenwickView::OnVtLeave() {
@@ -106,20 +143,12 @@ void CPlenwickView::OnVtLeave() {
         Show(IDC_VT, vt);
     }
     doc.SetVt(vt);
+    m_partialGiven = PartialQuantity::Vt;
     if (doc.GetSought() == SOUGHT_DI)
         return;
-    const double di = doc.GetDi();
-    const double v = doc.GetV();
-    if (di <= 0 || v <= 0)
-        return;
-    const double ht = hydraulics::PartialHeightFromVelocity(di, vt / v);
-    ApplyDerivedHeight(*this, doc, di, ht);
-    const double Q = doc.GetQ();
-    if (Q <= 0)
-        return;
-    const double Qt = hydraulics::PartialFlowRatio(Q, ht / di);
-    ShowPartialFlow(*this, Qt);
-    doc.SetQt(Qt);
+    const hydraulics::PartialFilling partial = PartialFillingFrom(doc, PartialQuantity::Vt, vt);
+    if (partial.derived)
+        ApplyPartialFilling(partial, PartialQuantity::Vt);
 }
 
 void CPlenwickView::OnHtLeave() {
@@ -144,11 +173,6 @@ void CPlenwickView::OnHtLeave() {
         Show(IDC_HT, di * kMillimetre.toDisplay);
     }
     doc.SetHt(ht);
-    const hydraulics::PartialFromHeight partial = hydraulics::PartialValuesAtHeight(di, doc.GetQ(), doc.GetV(), ht);
-    doc.SetSurfaceWidth(partial.surfaceWidth);
-    Show(IDC_SURFACE_WIDTH, partial.surfaceWidth * kMillimetre.toDisplay);
-    ShowPartialFlow(*this, partial.Qt);
-    doc.SetQt(partial.Qt);
-    Show(IDC_VT, partial.vt);
-    doc.SetVt(partial.vt);
+    m_partialGiven = PartialQuantity::Ht;
+    ApplyPartialFilling(PartialFillingFrom(doc, PartialQuantity::Ht, ht), PartialQuantity::Ht);
 }

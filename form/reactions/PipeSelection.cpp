@@ -90,7 +90,11 @@ void CPlenwickView::OnDnChanged() {
                 Field(field.id).SetText(std::move(*text));
             }
         }
+        const std::string diShown = Field(IDC_DI).GetText();
         ShowDi();
+        // Picking a DN empties the flow even when the pipe's di is the one already shown.
+        if (Field(IDC_DI).GetText() == diShown)
+            TakeDi(Number(IDC_DI));
         return;
     }
 }
@@ -104,6 +108,9 @@ void CPlenwickView::ShowDi() {
 }
 
 void CPlenwickView::OnPipeFieldLeave() {
+    // Passing through the field without changing the pipe keeps di and everything that follows from it.
+    if (platform::LeadingNumber(platform::Format(kDiFormat, ComputeDi())) == Number(IDC_DI))
+        return;
     ShowDi();
 }
 
@@ -112,9 +119,8 @@ void CPlenwickView::MarkPipeConsistency(double diMm) {
     for (int id : {IDC_S, IDC_DA, IDC_ZMA}) Field(id).SetValid(consistent);
 }
 
-void CPlenwickView::OnDiChanged() {
+void CPlenwickView::TakeDi(double diMm) {
     CPlenwickDoc& doc = *GetDocument();
-    const double diMm = Number(IDC_DI);
     doc.SetDi(diMm * kMillimetre.toSi);
     MarkPipeConsistency(diMm);
     ClearFlow(*this);
@@ -122,14 +128,31 @@ void CPlenwickView::OnDiChanged() {
         Show(IDC_A, hydraulics::AreaFromDiameter(diMm * kMillimetre.toSi));
 }
 
+void CPlenwickView::OnDiChanged() {
+    // The same text written again (the field rewritten on leaving it) changes nothing.
+    const std::string& text = Field(IDC_DI).GetText();
+    if (text == m_diText)
+        return;
+    m_diText = text;
+    if (m_controls.FocusedId() == IDC_DI)
+        m_diTyped = true;
+    TakeDi(Number(IDC_DI));
+}
+
 void CPlenwickView::OnDiLeave() {
     CPlenwickDoc& doc = *GetDocument();
     const double typedMm = Number(IDC_DI);
     double di = typedMm * kMillimetre.toSi;
-    if (const auto clamped = CorrectEntry(di, hydraulics::EntryQuantity::Di, hydraulics::kDiameterEntry)) {
+    const auto clamped = CorrectEntry(di, hydraulics::EntryQuantity::Di, hydraulics::kDiameterEntry);
+    if (clamped) {
         di = *clamped;
         Show(IDC_DI, di * kMillimetre.toDisplay);
     }
+    // Leaving without a new di (nothing typed changed it, no bound applied) changes nothing.
+    const bool changed = clamped || m_diTyped;
+    m_diTyped = false;
+    if (!changed)
+        return;
     doc.SetDi(di);
     MarkPipeConsistency(typedMm);
     ClearFlow(*this);

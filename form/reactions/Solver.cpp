@@ -1,6 +1,7 @@
 // "Berechnen": the engine solves for the sought parameter; the form writes its results into the record
 // and the fields, in the order the field reactions rely on, and tells the user what the engine reports.
 #include <array>
+#include <initializer_list>
 
 #include "form/ControlIds.h"
 #include "form/PlenwickView.h"
@@ -31,67 +32,56 @@ bool ReportBreach(const hydraulics::CalculationStatus& status) {
     return true;
 }
 
+// A result that is not finite is stored as no value.
+using hydraulics::FiniteOrNone;
+
 // One run of "Berechnen" on the view's record.
 class Calculation {
   public:
     explicit Calculation(CPlenwickView& view) : m_view(view), m_doc(*view.GetDocument()) {}
 
     void Run() {
-        if (!m_doc.IsFullFilling() && m_doc.GetSought() != SOUGHT_DI)
-            CompletePartialFilling();
+        const bool partialFilling = !m_doc.IsFullFilling();
+        // Before the solve only what follows from the given partial-filling value with Q and v as
+        // they are; di is not known yet when it is sought.
+        if (partialFilling && m_doc.GetSought() != SOUGHT_DI)
+            m_view.CompletePartialFilling(false);
         if (!m_doc.Validate())
             return;
+        bool accepted = false;
         switch (m_doc.GetSought()) {
             case SOUGHT_J:
-                SolveSlope();
+                accepted = SolveSlope();
                 break;
             case SOUGHT_VQ:
-                SolveVelocityAndFlow();
+                accepted = SolveVelocityAndFlow();
                 break;
             case SOUGHT_K:
-                SolveRoughness();
+                accepted = SolveRoughness();
                 break;
             case SOUGHT_DI:
-                SolveDiameter();
+                accepted = SolveDiameter();
                 break;
             default:  // SOUGHT_Q computes nothing
                 break;
         }
+        // The partial-filling values follow the accepted result in the same run.
+        if (accepted && partialFilling)
+            m_view.CompletePartialFilling(true);
     }
 
   private:
-    void ShowSurfaceWidth(double width) {
-        m_doc.SetSurfaceWidth(width);
-        m_view.Show(IDC_SURFACE_WIDTH, width * kMillimetre.toDisplay);
+    // The result stands: its fields are marked and the record counts as calculated, unless the record
+    // holds a value that is not finite.
+    bool Accept(std::initializer_list<int> resultFields) {
+        if (!m_doc.HoldsFiniteValues())
+            return false;
+        m_view.MarkCalculated(true);
+        for (int id : resultFields) m_view.Field(id).SetResultMark(true);
+        return true;
     }
 
-    void ApplyHeight(const hydraulics::DerivedHeight& height) {
-        if (!height.derived)
-            return;
-        m_doc.SetHt(height.ht);
-        m_view.Show(IDC_HT, height.ht * kMillimetre.toDisplay);
-        ShowSurfaceWidth(height.surfaceWidth);
-    }
-
-    void CompletePartialFilling() {
-        const hydraulics::PartialFillingCompletion completion = hydraulics::CompletePartialFilling(
-            {m_doc.GetQt(), m_doc.GetQ(), m_doc.GetVt(), m_doc.GetV(), m_doc.GetDi(), m_doc.GetHt()});
-        if (completion.alreadyComplete)
-            return;
-        ApplyHeight(completion.height);
-        if (!completion.fromHeight)
-            return;
-        m_view.Show(IDC_QT_LS, completion.Qt * kLitrePerSecond.toDisplay);
-        m_view.Show(IDC_QT_M3H, completion.Qt * kCubicMetrePerHour.toDisplay);
-        m_doc.SetQt(completion.Qt);
-        if (completion.vt > 0) {
-            m_view.Show(IDC_VT, completion.vt);
-            m_doc.SetVt(completion.vt);
-        }
-        ShowSurfaceWidth(completion.surfaceWidth);
-    }
-
-    void SolveSlope() {
+    bool SolveSlope() {
         const hydraulics::SlopeInputs in{m_doc.GetDi(), m_doc.GetK(), m_doc.GetRe(), m_doc.GetV(),
                                          m_doc.GetG()};
         const hydraulics::SlopeResult result = hydraulics::SolveSlope(in);
@@ -101,61 +91,58 @@ class Calculation {
                                                                   in.di, result.iteration.steps));
         }
         m_view.Show(IDC_LAMBDA, result.iteration.lambda);
-        m_doc.SetLambda(result.iteration.lambda);
+        m_doc.SetLambda(FiniteOrNone(result.iteration.lambda));
         m_view.Show(IDC_J, result.I * kMetrePerKilometre.toDisplay);
-        m_doc.SetI(result.I);
+        m_doc.SetI(FiniteOrNone(result.I));
         if (ReportBreach(result.status))
-            return;
-        m_view.Field(IDC_J).SetResultMark(true);
-        m_view.MarkCalculated(true);
+            return false;
+        return Accept({IDC_J});
     }
 
-    void SolveVelocityAndFlow() {
+    bool SolveVelocityAndFlow() {
         const hydraulics::VelocityAndFlowResult result = hydraulics::SolveVelocityAndFlow(
             {m_doc.GetDi(), m_doc.GetK(), m_doc.GetI(), m_doc.GetG(), m_doc.GetNy()});
         m_view.Show(IDC_LAMBDA, result.lambda);
-        m_doc.SetLambda(result.lambda);
+        m_doc.SetLambda(FiniteOrNone(result.lambda));
         if (ReportBreach(result.status))
-            return;
+            return false;
         m_view.Show(IDC_V, result.v);
         m_doc.SetV(result.v);
         if (result.hasFlow) {
-            m_doc.SetQ(result.Q);
+            m_doc.SetQ(FiniteOrNone(result.Q));
             m_view.Show(IDC_Q_LS, result.Q * kLitrePerSecond.toDisplay);
             m_view.Show(IDC_Q_M3H, result.Q * kCubicMetrePerHour.toDisplay);
             if (result.hasReynolds) {
-                m_doc.SetRe(result.Re);
+                m_doc.SetRe(FiniteOrNone(result.Re));
                 m_view.Show(IDC_RE, result.Re);
             }
         }
-        m_view.MarkCalculated(true);
-        for (int id : {IDC_V, IDC_Q_LS, IDC_Q_M3H}) m_view.Field(id).SetResultMark(true);
+        return Accept({IDC_V, IDC_Q_LS, IDC_Q_M3H});
     }
 
-    void SolveRoughness() {
+    bool SolveRoughness() {
         const hydraulics::RoughnessResult result = hydraulics::SolveRoughness(
             {m_doc.GetDi(), m_doc.GetI(), m_doc.GetG(), m_doc.GetV(), m_doc.GetRe()});
         m_view.Show(IDC_LAMBDA, result.lambda);
-        m_doc.SetLambda(result.lambda);
+        m_doc.SetLambda(FiniteOrNone(result.lambda));
         if (ReportBreach(result.status))
-            return;
+            return false;
         // The k field's change reaction stores the shown k; the exact value follows.
         m_view.Show(IDC_K, result.k * kMillimetre.toDisplay);
         m_doc.SetK(result.k);
-        m_view.MarkCalculated(true);
-        m_view.Field(IDC_K).SetResultMark(true);
+        return Accept({IDC_K});
     }
 
-    void SolveDiameter() {
+    bool SolveDiameter() {
         const hydraulics::DiameterInputs in{m_doc.GetNy(), m_doc.GetRe(), m_doc.GetLambda(), m_doc.GetI(),
                                             m_doc.GetQ(),  m_doc.GetV(),  m_doc.GetG()};
         const hydraulics::DiameterResult result = hydraulics::SolveDiameter(in);
         if (result.rule == hydraulics::DiameterRule::NotEnoughValues) {
             platform::ShowMessage(messages::Text(messages::MessageId::DiameterNotEnoughValues));
-            return;
+            return false;
         }
         if (ReportBreach(result.status))
-            return;
+            return false;
         // Showing di runs its change reaction, which clears v, Q, Re and λ; the values read above go back.
         m_view.Show(IDC_DI, result.di * kMillimetre.toDisplay);
         m_doc.SetDi(result.di);
@@ -168,13 +155,7 @@ class Calculation {
         m_doc.SetLambda(in.lambda);
         m_view.Show(IDC_RE, in.Re);
         m_doc.SetRe(in.Re);
-        m_view.MarkCalculated(true);
-        m_view.Field(IDC_DI).SetResultMark(true);
-
-        if (!m_doc.IsFullFilling()) {
-            ApplyHeight(
-                hydraulics::HeightFromPartialValues(m_doc.GetDi(), in.Q, m_doc.GetQt(), in.v, m_doc.GetVt()));
-        }
+        return Accept({IDC_DI});
     }
 
     CPlenwickView& m_view;

@@ -168,7 +168,7 @@ class ListPeer : public Peer {
         list_->setInsertPolicy(QComboBox::NoInsert);
         list_->setDuplicatesEnabled(true);
         list_->setCompleter(nullptr);
-        // Finishing an edit whose text matches an entry would pick it: typing never picks.
+        // Qt would pick a matching entry itself when an edit finishes; the controls decide instead.
         QObject::disconnect(list_->lineEdit(), &QLineEdit::editingFinished, list_, nullptr);
         list_->setFocusPolicy(FocusPolicyFor(layout, Qt::StrongFocus));
 
@@ -188,6 +188,12 @@ class ListPeer : public Peer {
         });
         QObject::connect(list_->lineEdit(), &QLineEdit::textEdited, list_, [this, id](const QString& text) {
             form_.Dispatch([&] { form_.Controls().UserEditListText(id, ToStdString(text)); });
+            if (form_.IsAttached())
+                Synchronise();
+        });
+        // Return takes or refuses the typed text, as leaving the list does.
+        QObject::connect(list_->lineEdit(), &QLineEdit::returnPressed, list_, [this, id] {
+            form_.Dispatch([&] { form_.Controls().UserConfirmListText(id); });
             if (form_.IsAttached())
                 Synchronise();
         });

@@ -256,7 +256,7 @@ TEST_F(ClassChange, RowsBeyondFortyNineAreNotRead) {
     PickClass("Lang");
     EXPECT_EQ(DnList(), (std::vector<std::string>{"80", "2000"}));
 
-    view.Controls().UserEditListText(IDC_DN, "2100");
+    view.List(IDC_DN).SetEditText("2100");  // a DN beyond every row the table may hold
     PickClass("Lang");
     EXPECT_EQ(Messages(), std::vector<std::string>{kNoMatchingDn});
     EXPECT_EQ(SelectedDn(), "80");

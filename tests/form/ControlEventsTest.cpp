@@ -164,4 +164,39 @@ TEST_F(ControlEvents, ListSelectionAndTextField) {
     EXPECT_EQ(list.GetLBText(5), "");
 }
 
+// Leaving a list, however it is left, takes the typed text of an entry as a pick and refuses any other.
+TEST_F(ControlEvents, LeavingAListTakesOrRefusesTheTypedText) {
+    auto& list = *controls.FindList(3);
+    const struct {
+        int selected;
+        const char* typed;
+        void (*leave)(platform::ControlSet&);
+        int selection;
+        const char* text;
+        bool picked;
+    } cases[] = {
+        {0, "125", [](platform::ControlSet& c) { c.UserLeave(); }, 1, "125", true},
+        {0, "125", [](platform::ControlSet& c) { c.UserTab(); }, 1, "125", true},
+        {0, "125", [](platform::ControlSet& c) { c.UserClick(4); }, 1, "125", true},
+        {0, "125", [](platform::ControlSet& c) { c.UserConfirmListText(3); }, 1, "125", true},
+        {0, "100", [](platform::ControlSet& c) { c.UserLeave(); }, 0, "100", false},  // the entry shown
+        {0, "130", [](platform::ControlSet& c) { c.UserType(1, "1"); }, 0, "100", false},
+        {0, "", [](platform::ControlSet& c) { c.UserLeave(); }, 0, "100", false},
+        {-1, "130", [](platform::ControlSet& c) { c.UserLeave(); }, -1, "130", false},  // none to return to
+    };
+    for (const auto& c : cases) {
+        list.ResetContent();
+        list.AddString("100");
+        list.AddString("125");
+        list.SetCurSel(c.selected);
+        controls.UserEditListText(3, c.typed);
+        log.events.clear();
+        c.leave(controls);
+        EXPECT_EQ(list.GetCurSel(), c.selection) << c.typed;
+        EXPECT_EQ(list.GetEditText(), c.text) << c.typed;
+        EXPECT_EQ(!log.events.empty() && log.events.front() == "3 picked", c.picked) << c.typed;
+        controls.UserLeave();
+    }
+}
+
 }  // namespace

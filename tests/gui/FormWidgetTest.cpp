@@ -165,19 +165,29 @@ TEST_F(FormWidgetTest, AMessageBoxDuringAReactionDoesNotLeaveTheField) {
     EXPECT_EQ(sink.log.back(), "1 FocusLost");
 }
 
-TEST_F(FormWidgetTest, TypingIntoAListRunsNoReactionAndPickingDoes) {
+// Typing into a list runs no reaction; Return or leaving takes the exact text of an entry as picking
+// it, and any other text gives way to the selected entry's text.
+TEST_F(FormWidgetTest, ATypedListTextIsTakenOrRefused) {
     auto* list = qobject_cast<QComboBox*>(Widget(kList));
-    controls.FindList(kList)->SetCurSel(0);
+    platform::ListControl& control = *controls.FindList(kList);
+    control.SetCurSel(0);
     guitest::ClickInto(list);
     list->lineEdit()->selectAll();
     sink.log.clear();  // the first field's leave
     QTest::keyClicks(list->lineEdit(), QStringLiteral("K9"));
-    EXPECT_EQ(controls.FindList(kList)->GetEditText(), "K9");
-    EXPECT_EQ(controls.FindList(kList)->GetCurSel(), -1);
-    // Neither Enter nor leaving with the exact text of an entry picks it.
+    EXPECT_EQ(control.GetEditText(), "K9");
+    EXPECT_EQ(control.GetCurSel(), -1);
+    EXPECT_TRUE(sink.log.empty()) << sink.log.front();
     guitest::PressKey(list->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(sink.log, (std::vector<std::string>{"20 SelectionChanged"}));
+    EXPECT_EQ(control.GetCurSel(), 1);
+
+    list->lineEdit()->selectAll();
+    QTest::keyClicks(list->lineEdit(), QStringLiteral("K99"));
+    sink.log.clear();
     guitest::ClickInto(Edit(kB));
     EXPECT_TRUE(sink.log.empty()) << sink.log.front();
+    EXPECT_EQ(control.GetCurSel(), 1);
     EXPECT_EQ(list->lineEdit()->text(), QStringLiteral("K9"));
     EXPECT_EQ(list->count(), 3);  // nothing inserted
 
@@ -185,8 +195,7 @@ TEST_F(FormWidgetTest, TypingIntoAListRunsNoReactionAndPickingDoes) {
     sink.log.clear();  // B's leave
     guitest::PressKey(list, Qt::Key_Down);
     EXPECT_EQ(sink.log, (std::vector<std::string>{"20 SelectionChanged"}));
-    EXPECT_EQ(controls.FindList(kList)->GetCurSel(), 0);  // from no selection the first entry
-    EXPECT_EQ(controls.FindList(kList)->GetEditText(), "K7");
+    EXPECT_EQ(control.GetEditText(), "K10");
 }
 
 TEST_F(FormWidgetTest, TabButtonsChooseTheSoughtEntry) {

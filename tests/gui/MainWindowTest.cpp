@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QClipboard>
+#include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -162,6 +164,26 @@ TEST_F(MainWindowTest, OutOfRangeEntryShowsItsMessageAndTheLimit) {
     EXPECT_EQ(answerer.MessageBoxes()[1].icon, QMessageBox::NoIcon);
     EXPECT_EQ(Edit(IDC_V)->text(), QStringLiteral("0.050000"));
     EXPECT_EQ(session.App().View().Controls().FocusedId(), IDC_Q_LS);
+}
+
+// The window starts with the focus where the runner starts it, and a DN typed into its list is taken
+// on Return and refused on leaving when it is no entry.
+TEST_F(MainWindowTest, StartsInTheTemperatureFieldAndTakesATypedDn) {
+    EXPECT_EQ(session.App().View().Controls().FocusedId(), IDC_T);
+    auto* dn = qobject_cast<QComboBox*>(Widget(IDC_DN));
+    ASSERT_NE(dn, nullptr);
+    guitest::ClickInto(dn);
+    dn->lineEdit()->selectAll();
+    QTest::keyClicks(dn->lineEdit(), QStringLiteral("150"));
+    guitest::PressKey(dn->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(Edit(IDC_DA)->text(), QStringLiteral("170"));
+    EXPECT_EQ(Edit(IDC_DI)->text(), QStringLiteral("153.00"));
+
+    dn->lineEdit()->selectAll();
+    QTest::keyClicks(dn->lineEdit(), QStringLiteral("155"));
+    guitest::ClickInto(Edit(IDC_V));
+    EXPECT_EQ(dn->lineEdit()->text(), QStringLiteral("150"));
+    EXPECT_EQ(Edit(IDC_DI)->text(), QStringLiteral("153.00"));
 }
 
 TEST_F(MainWindowTest, PrintsTheReportToPdf) {
@@ -343,6 +365,22 @@ TEST(MainWindowFileTest, AFileOnTheCommandLineNamesTheDocumentAndEntersTheRecent
 
     GuiSession failing;
     EXPECT_FALSE(failing.Start(machine.File(QStringLiteral("fehlt.qrx")).toStdString()));
+}
+
+// A directory is no document: the program's failure message, start-up fails, the recent list stays.
+TEST(MainWindowFileTest, ADirectoryOnTheCommandLineEndsTheStart) {
+    guitest::ScratchMachine machine;
+    ModalAnswerer answerer;
+    const QString folder = machine.File(QStringLiteral("Ordner"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QVariant recent = QSettings().value(QStringLiteral("Recent File List/File1"));
+    GuiSession session;
+    EXPECT_FALSE(session.Start(folder.toStdString()));
+    EXPECT_FALSE(session.App().IsRunning());
+    EXPECT_EQ(QSettings().value(QStringLiteral("Recent File List/File1")), recent);
+    ASSERT_EQ(answerer.MessageBoxes().size(), 1u);
+    EXPECT_EQ(answerer.MessageBoxes()[0].text,
+              QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden.").arg(folder));
 }
 
 }  // namespace

@@ -122,25 +122,41 @@ TEST(CalculationsTest, DiameterByTheFirstRuleWhoseInputsAreGiven) {
     EXPECT_EQ(tooSmall.status.outOfLimits->quantity, ResultQuantity::Di);
 }
 
-TEST(CalculationsTest, PartialFillingCompletion) {
-    // Qt, Q, vt, v, di, ht
-    EXPECT_TRUE(CompletePartialFilling({0.01, 0.02, 1, 1, 0.3, 0.1}).alreadyComplete);
-
-    const PartialFillingCompletion fromFlow = CompletePartialFilling({0.01, 0.02, 0, 1, 0.3, 0});
-    EXPECT_TRUE(fromFlow.height.derived);
-    EXPECT_DOUBLE_EQ(fromFlow.height.ht, PartialHeightFromFlow(0.3, 0.5));
-    EXPECT_FALSE(fromFlow.fromHeight);  // the height given at the start was 0
-
-    const PartialFillingCompletion fromHeight = CompletePartialFilling({0, 0.1, 0, 1.4, 0.3, 0.15});
-    EXPECT_FALSE(fromHeight.height.derived);
-    ASSERT_TRUE(fromHeight.fromHeight);
-    EXPECT_NEAR(fromHeight.Qt, 0.0501, 0.0001);
-    EXPECT_NEAR(fromHeight.vt, 1.402, 0.001);
-    EXPECT_DOUBLE_EQ(fromHeight.surfaceWidth, 0.3);
-
-    const PartialFromHeight noDiameter = PartialValuesAtHeight(0, 0.1, 1.4, 0.005);
-    EXPECT_EQ(noDiameter.Qt, 0);
-    EXPECT_EQ(noDiameter.vt, 0);
+// From the given value the others follow, or nothing (0) where a needed quantity is missing or the
+// result would not be finite; the given value comes back as given.
+TEST(CalculationsTest, PartialFillingFromTheGivenValue) {
+    const double kHuge = 1.7976931348623157e308;
+    const struct {
+        PartialQuantity given;
+        double value, di, Q, v;
+        bool derived;
+        double ht, Qt, vt, width;
+    } cases[] = {
+        {PartialQuantity::Ht, 0.15, 0.3, 0.1, 1.4, true, 0.15, PartialFlowRatio(0.1, 0.5),
+         PartialVelocityRatio(1.4, 0.5), 0.3},
+        {PartialQuantity::Ht, 0.005, 0, 0.1, 1.4, true, 0.005, 0, 0, 0},  // no diameter, no ratio
+        {PartialQuantity::Qt, 0.05, 0.3, 0.1, 1.4, true, PartialHeightFromFlow(0.3, 0.5), 0.05,
+         PartialVelocityRatio(1.4, PartialHeightFromFlow(0.3, 0.5) / 0.3),
+         SurfaceWidth(0.3, PartialHeightFromFlow(0.3, 0.5))},
+        {PartialQuantity::Qt, 0.05, 0.3, 0, 1.4, false, 0, 0.05, 0, 0},  // no Q
+        {PartialQuantity::Vt, 1.4, 0.3, 0.1, 1.4, true, PartialHeightFromVelocity(0.3, 1),
+         PartialFlowRatio(0.1, PartialHeightFromVelocity(0.3, 1) / 0.3), 1.4,
+         SurfaceWidth(0.3, PartialHeightFromVelocity(0.3, 1))},
+        {PartialQuantity::Vt, 1.4, 0.3, 0, 1.4, true, PartialHeightFromVelocity(0.3, 1), 0, 1.4,
+         SurfaceWidth(0.3, PartialHeightFromVelocity(0.3, 1))},           // no Q: no Qt
+        {PartialQuantity::Vt, 1.4, 0.3, 0.1, 0, false, 0, 0, 1.4, 0},     // no v
+        {PartialQuantity::Vt, kHuge, 0.3, 0.1, 1, true, 0, 0, kHuge, 0},  // the height overflows
+        {PartialQuantity::Qt, kHuge, 0.3, 1e-300, 1, true, 0, kHuge, 0, 0},
+    };
+    for (const auto& c : cases) {
+        const PartialFilling p = PartialFillingFrom(c.given, c.value, c.di, c.Q, c.v);
+        SCOPED_TRACE(testing::Message() << static_cast<int>(c.given) << " " << c.value);
+        EXPECT_EQ(p.derived, c.derived);
+        EXPECT_DOUBLE_EQ(p.ht, c.ht);
+        EXPECT_DOUBLE_EQ(p.Qt, c.Qt);
+        EXPECT_DOUBLE_EQ(p.vt, c.vt);
+        EXPECT_NEAR(p.surfaceWidth, c.width, 1e-12);
+    }
 }
 
 struct EntryCase {

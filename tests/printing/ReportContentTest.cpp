@@ -210,11 +210,13 @@ const StoredValueCase kStoredValues[] = {
     {"ViscosityZero", [](CPlenwickDoc& d) { d.SetNy(0); }, SOUGHT_J, "Kinematische Zähigkeit ny:", 0,
      "0.00 [*10^(-6) [m²/s]]"},
     {"HeightNegative", [](CPlenwickDoc& d) { d.SetHt(-0.01); }, SOUGHT_J, "ht:", 0, "-10.00 [mm]"},
-    {"PartialVelocityZero", [](CPlenwickDoc& d) { d.SetVt(0); }, SOUGHT_J, "vt:", 0, "0.00 [m/s]"},
+    // A partial-filling value that was not computed is none.
+    {"PartialVelocityZero", [](CPlenwickDoc& d) { d.SetVt(0); }, SOUGHT_J, "vt:", 0, "-"},
+    {"PartialFlowNotFinite", [](CPlenwickDoc& d) { d.SetQt(1e308 * 10); }, SOUGHT_J, "Qt:", 0, "-"},
     {"PartialFlowNegative", [](CPlenwickDoc& d) { d.SetQt(-0.005); }, SOUGHT_J, "Qt:", 0,
      "-5.00 [l/s], -18.00 [m³/h]"},
     {"SurfaceWidthZero", [](CPlenwickDoc& d) { d.SetSurfaceWidth(0); }, SOUGHT_J, "Wasserspiegelbreite:", 0,
-     "0.00 [mm]"},
+     "-"},
 };
 
 class StoredValue : public ReportTest, public ::testing::WithParamInterface<StoredValueCase> {};

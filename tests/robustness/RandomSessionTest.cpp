@@ -2,6 +2,7 @@
 // typing numbers and odd texts, leaving and tabbing, every button, every list entry and tab, filling
 // modes, dialog answers queued at random, menu commands and print jobs. After every action:
 // - no field shows a non-finite number ("nan", "inf"), except a text the user typed that is still there;
+// - a record that counts as calculated holds only finite values;
 // - a changed input quantity leaves the record not calculated (only "Berechnen" may mark it), an entry
 //   in v, Q, J, Re, λ, g, ρ, T, di or k that changes its quantity does so in any case, and an entry in
 //   ht, Qt or vt leaves the result state as it was;
@@ -61,10 +62,12 @@ const std::vector<QuantityEntry> kQuantityEntries = {
     {IDC_G, &CPlenwickDoc::GetG, 1, 0.01, false},
     {IDC_RHO, &CPlenwickDoc::GetRho, 1, 0.1, false},
     {IDC_T, &CPlenwickDoc::GetT, 1, 0.001, false},
+    // di stores each keystroke that changes its text, and the bound on leaving.
+    {IDC_DI, &CPlenwickDoc::GetDi, 0.001, 1e-12, false, 0.005, 5.0},
 };
-// Every entry in these stores its quantity: J has no test for an unchanged value, di and k store each
+// Every entry in these stores its quantity: J has no test for an unchanged value, k stores each
 // keystroke and the comma rewrite on leaving.
-const std::set<int> kAlwaysStored = {IDC_J, IDC_DI, IDC_K};
+const std::set<int> kAlwaysStored = {IDC_J, IDC_K};
 // Entries in these touch only the partial-filling values, which leave the result state alone.
 const std::set<int> kPartialFillingFields = {IDC_HT, IDC_QT_LS, IDC_QT_M3H, IDC_VT};
 
@@ -188,6 +191,8 @@ class RandomSession {
         }
         CheckFields();
         CheckFillingCurves();
+        if (Doc().IsCalculated() && !Doc().HoldsFiniteValues())
+            Fail("the record is calculated and holds a value that is not finite");
         const std::string changed = InputSnapshot(Doc()).ChangedSince(before);
         if (!solverRan_ && !changed.empty() && Doc().IsCalculated())
             Fail("inputs " + changed + " changed, the record is still calculated");

@@ -1,6 +1,7 @@
 // Random records, one "Berechnen" each: the form shows exactly what the engine computes from the same
 // values, to the digits shown, with the engine's message and result state.
 #include <functional>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -141,10 +142,12 @@ TEST_F(CrossCheck, DiameterSoughtInEitherFillingMode) {
     for (int trial = 0; trial < kTrials; ++trial) {
         DrawRecord(SOUGHT_DI);
         doc.SetFullFilling(trial % 2 == 0);
+        doc.SetHt(0);
         doc.SetQt(Draw(1e-4, 10, 0.5));
         doc.SetVt(Draw(0.05, 10, 0.5));
         const double Qt = doc.GetQt();
         const double vt = doc.GetVt();
+        const std::optional<hydraulics::PartialQuantity> given = view.GivenPartialQuantity();
         const hydraulics::DiameterInputs in{doc.GetNy(), doc.GetRe(), doc.GetLambda(), doc.GetI(),
                                             doc.GetQ(),  doc.GetV(),  doc.GetG()};
         const hydraulics::DiameterResult r = hydraulics::SolveDiameter(in);
@@ -162,40 +165,52 @@ TEST_F(CrossCheck, DiameterSoughtInEitherFillingMode) {
             continue;
         EXPECT_EQ(Text(IDC_DI), Display(r.di * 1000));
         EXPECT_EQ(doc.GetDi(), r.di);
-        const hydraulics::DerivedHeight height = hydraulics::HeightFromPartialValues(r.di, in.Q, Qt, in.v, vt);
-        if (!doc.IsFullFilling() && height.derived) {
-            EXPECT_EQ(Text(IDC_HT), Display(height.ht * 1000));
-            EXPECT_EQ(Text(IDC_SURFACE_WIDTH), Display(height.surfaceWidth * 1000));
+        if (!doc.IsFullFilling() && given) {
+            // The others follow from the given Qt or vt with the new di; the given value stays.
+            const bool fromFlow = *given == hydraulics::PartialQuantity::Qt;
+            const hydraulics::PartialFilling p =
+                hydraulics::PartialFillingFrom(*given, fromFlow ? Qt : vt, r.di, in.Q, in.v);
+            EXPECT_EQ(doc.GetQt(), fromFlow ? Qt : p.Qt);
+            EXPECT_EQ(doc.GetVt(), fromFlow ? p.vt : vt);
+            EXPECT_EQ(Text(IDC_HT), Display(p.ht * 1000));
+            EXPECT_EQ(Text(IDC_SURFACE_WIDTH), Display(p.surfaceWidth * 1000));
         }
     }
     EXPECT_GT(succeeded, kTrials / 10);  // the draw reaches results, not only refusals
 }
 
-TEST_F(CrossCheck, PartialFillingCompletedBeforeTheSlope) {
+// Whichever partial-filling value is given, the slope's result completes the others from it.
+TEST_F(CrossCheck, PartialFillingCompletedWithTheSlope) {
     doc.SetFullFilling(false);
+    const hydraulics::PartialQuantity kGiven[] = {
+        hydraulics::PartialQuantity::Ht, hydraulics::PartialQuantity::Qt, hydraulics::PartialQuantity::Vt};
     for (int trial = 0; trial < kTrials; ++trial) {
         DrawRecord(SOUGHT_J);
-        doc.SetQt(Draw(1e-4, 10, 0.5));
-        doc.SetVt(Draw(0.05, 10, 0.5));
-        doc.SetHt(Draw(0.005, 3, 0.5));
+        const hydraulics::PartialQuantity given = kGiven[trial % 3];
+        doc.SetHt(given == hydraulics::PartialQuantity::Ht ? Draw(0.005, 3) : 0);
+        doc.SetQt(given == hydraulics::PartialQuantity::Qt ? Draw(1e-4, 10) : 0);
+        doc.SetVt(given == hydraulics::PartialQuantity::Vt ? Draw(0.05, 10) : 0);
+        const double value = doc.GetHt() + doc.GetQt() + doc.GetVt();
         for (int id : {IDC_HT, IDC_QT_LS, IDC_VT, IDC_SURFACE_WIDTH}) Preset(id, "");
-        const hydraulics::PartialFillingCompletion c = hydraulics::CompletePartialFilling(
-            {doc.GetQt(), doc.GetQ(), doc.GetVt(), doc.GetV(), doc.GetDi(), doc.GetHt()});
+        const hydraulics::PartialFilling p =
+            hydraulics::PartialFillingFrom(given, value, doc.GetDi(), doc.GetQ(), doc.GetV());
         Press();
         SCOPED_TRACE(testing::Message() << "trial " << trial);
-        if (c.alreadyComplete) {
-            EXPECT_EQ(Text(IDC_HT), "");
+        if (!doc.IsCalculated() && !p.derived)
             continue;
+        EXPECT_EQ(doc.GetHt(), given == hydraulics::PartialQuantity::Ht ? value : p.ht);
+        EXPECT_EQ(doc.GetQt(), given == hydraulics::PartialQuantity::Qt ? value : p.Qt);
+        EXPECT_EQ(doc.GetVt(), given == hydraulics::PartialQuantity::Vt ? value : p.vt);
+        if (given != hydraulics::PartialQuantity::Ht) {
+            EXPECT_EQ(Text(IDC_HT), Display(p.ht * 1000));
         }
-        if (c.height.derived) {
-            EXPECT_EQ(Text(IDC_HT), Display(c.height.ht * 1000));
+        if (given != hydraulics::PartialQuantity::Qt) {
+            EXPECT_EQ(Text(IDC_QT_LS), Display(p.Qt * 1000));
         }
-        if (c.fromHeight) {
-            EXPECT_EQ(Text(IDC_QT_LS), Display(c.Qt * 1000));
-            EXPECT_EQ(Text(IDC_SURFACE_WIDTH), Display(c.surfaceWidth * 1000));
-        } else if (c.height.derived) {
-            EXPECT_EQ(Text(IDC_SURFACE_WIDTH), Display(c.height.surfaceWidth * 1000));
+        if (given != hydraulics::PartialQuantity::Vt) {
+            EXPECT_EQ(Text(IDC_VT), Display(p.vt));
         }
+        EXPECT_EQ(Text(IDC_SURFACE_WIDTH), Display(p.surfaceWidth * 1000));
     }
 }
 

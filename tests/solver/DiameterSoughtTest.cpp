@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "hydraulics/Formulas.h"
 #include "platform/Number.h"
 #include "tests/solver/SolverFixture.h"
 
@@ -165,7 +166,7 @@ TEST_F(DiameterSoughtPartly, HeightFollowsFromTheFlowRatioWithTheNewDi) {
     EXPECT_GT(doc.GetSurfaceWidth(), 0);
     EXPECT_EQ(Text(IDC_SURFACE_WIDTH), platform::Format("%f", doc.GetSurfaceWidth() * 1000));
     EXPECT_EQ(doc.GetQt(), 0.005);
-    EXPECT_EQ(doc.GetVt(), 0.9);
+    EXPECT_DOUBLE_EQ(doc.GetVt(), hydraulics::PartialVelocityRatio(1, doc.GetHt() / di));  // from the height
     EXPECT_EQ(Text(IDC_A), "0.123000");  // the area is shown only in full filling
     EXPECT_TRUE(doc.IsCalculated());
 }
@@ -176,20 +177,36 @@ TEST_F(DiameterSoughtPartly, HeightFollowsFromTheVelocityRatioWithoutQt) {
     Calculate();
 
     EXPECT_NEAR(doc.GetHt(), 0.5137 * doc.GetDi(), 0.0001 * doc.GetDi());
-    EXPECT_EQ(doc.GetQt(), 0);
+    EXPECT_DOUBLE_EQ(doc.GetQt(), hydraulics::PartialFlowRatio(0.01, doc.GetHt() / doc.GetDi()));
+    EXPECT_EQ(doc.GetVt(), 1.0);
 }
 
-// The completion before the solve is skipped for di: a given height derives no partial flow.
-TEST_F(DiameterSoughtPartly, GivenHeightIsNotCompletedBeforeTheSolve) {
+// Before the solve di is not known: a given height derives nothing until the new di is accepted, and
+// then Qt and vt follow from it with the new di.
+TEST_F(DiameterSoughtPartly, GivenHeightIsCompletedWithTheNewDi) {
     Give({0, 0, 0, 0, 0.01, 1});
     doc.SetDi(0.1);
     doc.SetHt(0.05);
     Calculate();
 
-    EXPECT_EQ(doc.GetQt(), 0);
-    EXPECT_EQ(doc.GetVt(), 0);
+    const double x = 0.05 / doc.GetDi();
     EXPECT_EQ(doc.GetHt(), 0.05);
-    EXPECT_EQ(Text(IDC_QT_LS), "");
+    EXPECT_DOUBLE_EQ(doc.GetQt(), hydraulics::PartialFlowRatio(0.01, x));
+    EXPECT_DOUBLE_EQ(doc.GetVt(), hydraulics::PartialVelocityRatio(1, x));
+    EXPECT_EQ(Text(IDC_QT_LS), platform::Format("%f", doc.GetQt() * 1000));
+}
+
+// A record that holds a value that is not finite never counts as calculated, even when the result
+// itself lies within its limits.
+TEST_F(DiameterSought, NoResultWhileTheRecordHoldsAValueThatIsNotFinite) {
+    Give({0, 0, 0.02, 0.01, 0, 1});
+    doc.SetRho(1e-320);  // the viscosity becomes infinite
+    ASSERT_TRUE(std::isinf(doc.GetNy()));
+    Calculate();
+
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_FALSE(doc.IsCalculated());
+    EXPECT_TRUE(MarkedFields().empty());
 }
 
 }  // namespace

@@ -1,14 +1,22 @@
+#include <utility>
+
 #include "hydraulics/Formulas.h"
 #include "tests/solver/SolverFixture.h"
 
 namespace solver_test {
 namespace {
 
+using hydraulics::PartialFlowRatio;
+using hydraulics::PartialHeightFromFlow;
+using hydraulics::PartialHeightFromVelocity;
+using hydraulics::PartialVelocityRatio;
+
 // Partly filled pipe, slope sought, with every input the slope needs.
 class PartialFillingCompletion : public SolverTest {
   protected:
     PartialFillingCompletion() {
         doc.SetFullFilling(false);
+        view.OnPartialFilling();
         doc.SetSought(SOUGHT_J);
         doc.SetDi(0.3);
         doc.SetK(0.0001);
@@ -17,98 +25,93 @@ class PartialFillingCompletion : public SolverTest {
         doc.SetV(1.4);
         doc.SetRe(300000);
     }
+
+    // Types the text into field id and leaves it, as the user does.
+    void Enter(int id, const std::string& text) {
+        view.Controls().UserType(id, text);
+        view.Controls().UserLeave();
+    }
 };
 
-// Q and Qt given, no height: the height and width follow from Qt / Q; the partial flow itself is not
-// re-derived because the height read at the start was 0.
-TEST_F(PartialFillingCompletion, HeightFromFlowRatioWhenNoHeightIsGiven) {
-    doc.SetQt(0.05);
-    Preset(IDC_QT_LS, "50.0");
-    Calculate();
-
-    EXPECT_NEAR(doc.GetHt(), 0.5044 * 0.3, 0.0001);
-    EXPECT_EQ(Text(IDC_HT), Shown(doc.GetHt() * 1000));
-    EXPECT_NEAR(doc.GetSurfaceWidth(), hydraulics::SurfaceWidth(0.3, doc.GetHt()), 1e-15);
-    EXPECT_EQ(Text(IDC_SURFACE_WIDTH), Shown(doc.GetSurfaceWidth() * 1000));
-    EXPECT_EQ(doc.GetQt(), 0.05);
-    EXPECT_EQ(Text(IDC_QT_LS), "50.0");
-    EXPECT_EQ(doc.GetVt(), 0);
-    EXPECT_EQ(Text(IDC_VT), "");
-    EXPECT_TRUE(doc.IsCalculated());
+// Whichever value is given, the others follow from it; the given value itself stays as it was.
+TEST_F(PartialFillingCompletion, TheOthersFollowFromTheGivenValue) {
+    const double htFromFlow = PartialHeightFromFlow(0.3, 0.5);
+    const double htFromVelocity = PartialHeightFromVelocity(0.3, 1);
+    const struct {
+        void (CPlenwickDoc::*set)(double);
+        int field;
+        double value;
+        double ht, Qt, vt;
+    } cases[] = {
+        {&CPlenwickDoc::SetHt, IDC_HT, 0.15, 0.15, PartialFlowRatio(0.1, 0.5),
+         PartialVelocityRatio(1.4, 0.5)},
+        {&CPlenwickDoc::SetQt, IDC_QT_M3H, 0.05, htFromFlow, 0.05,
+         PartialVelocityRatio(1.4, htFromFlow / 0.3)},
+        {&CPlenwickDoc::SetVt, IDC_VT, 1.4, htFromVelocity, PartialFlowRatio(0.1, htFromVelocity / 0.3), 1.4},
+    };
+    for (const auto& c : cases) {
+        for (auto set : {&CPlenwickDoc::SetHt, &CPlenwickDoc::SetQt, &CPlenwickDoc::SetVt}) (doc.*set)(0);
+        (doc.*c.set)(c.value);
+        Calculate();
+        ASSERT_TRUE(doc.IsCalculated());
+        EXPECT_DOUBLE_EQ(doc.GetHt(), c.ht);
+        EXPECT_DOUBLE_EQ(doc.GetQt(), c.Qt);
+        EXPECT_DOUBLE_EQ(doc.GetVt(), c.vt);
+        EXPECT_DOUBLE_EQ(doc.GetSurfaceWidth(), hydraulics::SurfaceWidth(0.3, c.ht));
+        // The fields of the values that follow show them; the given one is not written.
+        const std::pair<int, double> shown[] = {
+            {IDC_HT, doc.GetHt() * 1000}, {IDC_QT_M3H, doc.GetQt() * 3600}, {IDC_VT, doc.GetVt()}};
+        for (const auto& [id, x] : shown) {
+            if (id != c.field) {
+                EXPECT_EQ(Text(id), Shown(x));
+            }
+        }
+        EXPECT_EQ(Text(IDC_SURFACE_WIDTH), Shown(doc.GetSurfaceWidth() * 1000));
+    }
 }
 
-TEST_F(PartialFillingCompletion, HeightFromVelocityRatioWithoutPartialFlow) {
-    doc.SetVt(1.4);
+// The value typed last is the one the others follow from, also when an earlier one is still shown.
+TEST_F(PartialFillingCompletion, TheValueTypedLastIsKept) {
+    Enter(IDC_QT_LS, "50");
+    Enter(IDC_VT, "1,2");
     Calculate();
-
-    EXPECT_NEAR(doc.GetHt(), 0.5137 * 0.3, 0.0001);
+    EXPECT_EQ(doc.GetVt(), 1.2);
+    const double ht = PartialHeightFromVelocity(0.3, 1.2 / 1.4);
+    EXPECT_DOUBLE_EQ(doc.GetHt(), ht);
+    EXPECT_DOUBLE_EQ(doc.GetQt(), PartialFlowRatio(0.1, ht / 0.3));
 }
 
-// A given height at half the diameter derives Qt, vt and the width.
-TEST_F(PartialFillingCompletion, GivenHeightDerivesPartialFlowVelocityAndWidth) {
-    doc.SetHt(0.15);
-    Calculate();
-
-    EXPECT_NEAR(doc.GetQt(), 0.05013, 0.00001);
-    EXPECT_EQ(Text(IDC_QT_LS), Shown(doc.GetQt() * 1000));
-    EXPECT_EQ(Text(IDC_QT_M3H), Shown(doc.GetQt() * 3600));
-    EXPECT_NEAR(doc.GetVt(), 1.402, 0.001);
-    EXPECT_EQ(Text(IDC_VT), Shown(doc.GetVt()));
-    EXPECT_NEAR(doc.GetSurfaceWidth(), 0.3, 1e-12);
-    EXPECT_EQ(Text(IDC_SURFACE_WIDTH), "300.000000");
-    EXPECT_EQ(doc.GetHt(), 0.15);
-}
-
-// With Qt given as well, the height comes from Qt / Q, but Qt, vt and the width follow from the height
-// read at the start.
-TEST_F(PartialFillingCompletion, DerivedQuantitiesUseTheHeightReadAtTheStart) {
-    doc.SetHt(0.15);
-    doc.SetQt(0.02);
-    Calculate();
-
-    EXPECT_NEAR(doc.GetHt(), hydraulics::PartialHeightFromFlow(0.3, 0.2), 1e-15);
-    EXPECT_NEAR(doc.GetQt(), hydraulics::PartialFlowRatio(0.1, 0.5), 1e-15);
-    EXPECT_NEAR(doc.GetSurfaceWidth(), 0.3, 1e-12);
-}
-
-TEST_F(PartialFillingCompletion, NothingChangesWhenHeightVelocityAndFlowAreGiven) {
-    doc.SetHt(0.1);
-    doc.SetVt(1.0);
-    doc.SetQt(0.02);
-    Preset(IDC_HT, "100");
-    Calculate();
-
-    EXPECT_EQ(doc.GetHt(), 0.1);
-    EXPECT_EQ(doc.GetVt(), 1.0);
-    EXPECT_EQ(doc.GetQt(), 0.02);
-    EXPECT_EQ(doc.GetSurfaceWidth(), 0);
-    EXPECT_EQ(Text(IDC_HT), "100");
-    EXPECT_TRUE(doc.IsCalculated());
-}
-
+// Before the solve the completion still runs, so a refused calculation shows what follows already.
 TEST_F(PartialFillingCompletion, RunsBeforeTheInputCheck) {
     doc.SetRe(0);
     doc.SetQt(0.05);
     Calculate();
 
     EXPECT_EQ(Messages(), std::vector<std::string>{"Der Wert für Re ist mit <0.000> ungültig"});
-    EXPECT_NEAR(doc.GetHt(), 0.5044 * 0.3, 0.0001);
+    EXPECT_DOUBLE_EQ(doc.GetHt(), PartialHeightFromFlow(0.3, 0.5));
+    EXPECT_EQ(doc.GetQt(), 0.05);
 }
 
-// The solve's own results do not reach the partial-filling values in the same run.
-TEST_F(PartialFillingCompletion, VelocitySoughtCompletesFromTheValuesBeforeTheSolve) {
+// A result from which the given value determines nothing (no flow for a 10 mm pipe) leaves no value of
+// an earlier state: they are emptied.
+TEST_F(PartialFillingCompletion, NothingLeftOverWhenNothingFollows) {
     doc.SetSought(SOUGHT_VQ);
     doc.SetRho(1010);
     doc.SetT(10);
     doc.SetI(0.01);
-    doc.SetQ(0.05);
-    doc.SetQt(0.025);
+    doc.SetDi(0.01);
+    doc.SetQ(0);
+    Enter(IDC_QT_LS, "1");
+    doc.SetHt(0.004);
+    doc.SetVt(0.5);
     Calculate();
 
     ASSERT_TRUE(doc.IsCalculated());
-    EXPECT_GT(doc.GetQ(), 0.1);
-    EXPECT_NEAR(doc.GetHt(), 0.5044 * 0.3, 0.0001);
-    EXPECT_EQ(doc.GetQt(), 0.025);
+    EXPECT_EQ(doc.GetQt(), 0.001);
+    EXPECT_EQ(doc.GetHt(), 0);
+    EXPECT_EQ(doc.GetVt(), 0);
+    EXPECT_EQ(Text(IDC_HT), "");
+    EXPECT_EQ(Text(IDC_VT), "");
 }
 
 }  // namespace

@@ -44,7 +44,8 @@ TEST_F(SlopeSought, IterationReceivesTheWholePartOfRe) {
 }
 
 // Re below 1 passes the input check but truncates to 0: the iteration yields NaN, and the NaN slope
-// fails its range test although it is neither below 0 nor above 250.
+// fails its range test although it is neither below 0 nor above 250. No value that is not a number is
+// stored: λ and I are stored as not given.
 TEST_F(SlopeSought, NaNSlopeFailsTheRangeTest) {
     doc.SetRe(0.5);
     Calculate();
@@ -54,7 +55,8 @@ TEST_F(SlopeSought, NaNSlopeFailsTheRangeTest) {
     EXPECT_EQ(messages[0].rfind("Fehler: Lambda konvergiert nicht!", 0), 0u);
     EXPECT_EQ(messages[1].rfind("I liegt außerhalb der Berechnungsgrenzen: (", 0), 0u);
     EXPECT_NE(messages[1].find("nan)"), std::string::npos);
-    EXPECT_TRUE(std::isnan(doc.GetI()));
+    EXPECT_EQ(doc.GetI(), 0);
+    EXPECT_EQ(doc.GetLambda(), 0);
     EXPECT_TRUE(MarkedFields().empty());
     EXPECT_FALSE(doc.IsCalculated());
 }
