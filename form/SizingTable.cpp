@@ -135,10 +135,6 @@ const PipeRow& FirstWithDn(const std::vector<PipeRow>& pipes, const PipeRow& pip
     return pipe;
 }
 
-std::string Cell(const char* format, double x) {
-    return WithComma(platform::Format(format, x));
-}
-
 std::string JoinedReasons(const Row& row) {
     std::string joined;
     for (const std::string& reason : row.reasons) {
@@ -220,11 +216,14 @@ Table ComputeTable(const std::string& className, const std::vector<PipeRow>& pip
     const Criteria defaults = DefaultCriteria(table.mode);
     table.criteria = {design.vMin.value_or(defaults.vMin), design.vMax.value_or(defaults.vMax),
                       design.hdMax.value_or(defaults.hdMax)};
+    table.QLs = design.QLs;
     table.Q = design.QLs * kLitrePerSecond.toSi;
     if (table.mode == FlowMode::Gravity) {
         // The form keeps a typed J within its entry limits.
-        const double typed = design.JMkm * kMetrePerKilometre.toSi;
-        table.I = hydraulics::CheckEntry(typed, hydraulics::kSlopeEntry).value;
+        const hydraulics::EntryCheck slope =
+            hydraulics::CheckEntry(design.JMkm * kMetrePerKilometre.toSi, hydraulics::kSlopeEntry);
+        table.JMkm = slope.clamped ? slope.value * kMetrePerKilometre.toDisplay : design.JMkm;
+        table.I = table.JMkm * kMetrePerKilometre.toSi;
     }
     table.rows.reserve(pipes.size());
     for (const PipeRow& listed : pipes) {
@@ -294,12 +293,11 @@ bool TakeOverRow(CPlenwickView& view, const Table& table, const Row& row) {
     form.UserSelectTab(IDC_SOUGHT, gravity ? kVelocityAndFlowTab : kSlopeTab);
     form.UserPick(IDC_DN, static_cast<int>(entry - entries.begin()));
     form.UserClick(IDC_CLEAR);
-    const double QLs = table.Q * kLitrePerSecond.toDisplay;
     if (gravity) {
-        form.UserType(IDC_J, ExactText(table.I * kMetrePerKilometre.toDisplay));
-        form.UserType(IDC_QT_LS, ExactText(QLs));
+        form.UserType(IDC_J, ExactText(table.JMkm));
+        form.UserType(IDC_QT_LS, ExactText(table.QLs));
     } else {
-        form.UserType(IDC_Q_LS, ExactText(QLs));
+        form.UserType(IDC_Q_LS, ExactText(table.QLs));
     }
     form.UserLeave();
     return true;
@@ -311,12 +309,15 @@ std::vector<std::string> HeaderCells(FlowMode mode) {
     return {"DN", "di [mm]", "v [m/s]", "Re", "λ", "J [m/km]", "hv [m/100 m]", "Bewertung"};
 }
 
-std::vector<std::string> RowCells(const Table& table, size_t index) {
+std::vector<std::string> RowCells(const Table& table, size_t index, char decimal) {
     const Row& row = table.rows[index];
-    std::vector<std::string> cells{row.dn, row.di > 0 ? Cell("%.2f", row.di * kMillimetre.toDisplay) : ""};
+    std::vector<std::string> cells{row.dn};
     const auto add = [&](bool exists, const char* format, double x) {
-        cells.push_back(exists ? Cell(format, x) : std::string());
+        std::string cell = exists ? platform::Format(format, x) : std::string();
+        std::replace(cell.begin(), cell.end(), '.', decimal);
+        cells.push_back(std::move(cell));
     };
+    add(row.di > 0, "%.2f", row.di * kMillimetre.toDisplay);
     const bool partial = row.hasValues && !row.overloaded;
     if (table.mode == FlowMode::Gravity) {
         add(row.hasValues, "%.2f", row.Qv * kLitrePerSecond.toDisplay);
@@ -344,15 +345,14 @@ std::string Verdict(const Table& table, size_t index) {
 }
 
 std::string DesignSummary(const Table& table) {
-    const double QLs = table.Q * kLitrePerSecond.toDisplay;
     if (table.mode == FlowMode::Gravity) {
         return WithComma(platform::Format(
             "Freispiegelabfluss, Klasse %s: Q = %g l/s, J = %g m/km; vt %g bis %g m/s, h/d höchstens %g",
-            table.className.c_str(), QLs, table.I * kMetrePerKilometre.toDisplay, table.criteria.vMin,
+            table.className.c_str(), table.QLs, table.JMkm, table.criteria.vMin,
             table.criteria.vMax, table.criteria.hdMax));
     }
     return WithComma(platform::Format("Druckabfluss, Klasse %s: Q = %g l/s; v %g bis %g m/s",
-                                      table.className.c_str(), QLs, table.criteria.vMin, table.criteria.vMax));
+                                      table.className.c_str(), table.QLs, table.criteria.vMin, table.criteria.vMax));
 }
 
 std::string CopyText(const Table& table) {

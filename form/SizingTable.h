@@ -80,8 +80,10 @@ struct Table {
     std::string className;
     Conditions conditions{0, 0, 0};
     Criteria criteria{0, 0, 0};
-    double Q = 0;  // m³/s
-    double I = 0;  // m/m, gravity flow (after the form's limits of a typed J)
+    double QLs = 0;   // design flow as typed [l/s]
+    double JMkm = 0;  // slope as the form takes it [m/km]: the typed J within the form's entry limits
+    double Q = 0;     // m³/s, as the form reads QLs
+    double I = 0;     // m/m, as the form reads JMkm
     std::vector<Row> rows;
     int recommended = -1;  // index into rows, -1: no DN meets every criterion
 };
@@ -105,9 +107,10 @@ Design DesignFromForm(const CPlenwickView& view);
 bool TakeOverRow(CPlenwickView& view, const Table& table, const Row& row);
 
 // --- the table as text ---
-// Column headers and cell texts, numbers with decimal comma; a value that does not exist is empty.
+// Column headers and cell texts (the verdict last), numbers with the decimal separator given; a value
+// that does not exist is empty.
 std::vector<std::string> HeaderCells(FlowMode mode);
-std::vector<std::string> RowCells(const Table& table, size_t row);
+std::vector<std::string> RowCells(const Table& table, size_t row, char decimal = ',');
 // The verdict of a row: "Empfehlung", "erfüllt" or its reasons.
 std::string Verdict(const Table& table, size_t row);
 // Design values and criteria in one line, decimal comma.

@@ -1,29 +1,32 @@
 #include "app/script/SizingTranscript.h"
 
+#include <array>
+
 #include "hydraulics/Units.h"
 #include "platform/Number.h"
 #include "platform/headless/Transcript.h"
 
 namespace {
 
-using hydraulics::units::kLitrePerSecond;
-using hydraulics::units::kMetrePerKilometre;
-using hydraulics::units::kMillimetre;
-
-std::string Value(bool exists, const char* name, const char* format, double x) {
-    return std::string(" ") + name + "=" + (exists ? platform::Format(format, x) : std::string("-"));
-}
+// The names of the columns after DN, up to the verdict.
+constexpr std::array<const char*, 7> kGravityNames{"di", "Qv", "vv", "Q/Qv", "ht", "h/d", "vt"};
+constexpr std::array<const char*, 6> kPressureNames{"di", "v", "Re", "lambda", "J", "hv100"};
 
 std::string Heading(const sizing::Table& table) {
     const sizing::Criteria& c = table.criteria;
-    const double QLs = table.Q * kLitrePerSecond.toDisplay;
     if (table.mode == sizing::FlowMode::Gravity) {
         return "sizing gravity " + headless::Quote(table.className) +
-               platform::Format(" Q=%g J=%g vmin=%g vmax=%g hd=%g", QLs, table.I * kMetrePerKilometre.toDisplay,
-                                c.vMin, c.vMax, c.hdMax);
+               platform::Format(" Q=%g J=%g vmin=%g vmax=%g hd=%g", table.QLs, table.JMkm, c.vMin, c.vMax, c.hdMax);
     }
     return "sizing pressure " + headless::Quote(table.className) +
-           platform::Format(" Q=%g vmin=%g vmax=%g", QLs, c.vMin, c.vMax);
+           platform::Format(" Q=%g vmin=%g vmax=%g", table.QLs, c.vMin, c.vMax);
+}
+
+template <size_t N>
+std::string Values(const std::vector<std::string>& cells, const std::array<const char*, N>& names) {
+    std::string values;
+    for (size_t i = 0; i < N; ++i) values += std::string(" ") + names[i] + "=" + (cells[i + 1].empty() ? "-" : cells[i + 1]);
+    return values;
 }
 
 }  // namespace
@@ -32,22 +35,10 @@ std::vector<std::string> SizingTranscript(const sizing::Table& table) {
     std::vector<std::string> lines{Heading(table)};
     for (size_t i = 0; i < table.rows.size(); ++i) {
         const sizing::Row& row = table.rows[i];
-        std::string line = "sizing row " + row.dn + Value(row.di > 0, "di", "%.2f", row.di * kMillimetre.toDisplay);
-        if (table.mode == sizing::FlowMode::Gravity) {
-            const bool partial = row.hasValues && !row.overloaded;
-            line += Value(row.hasValues, "Qv", "%.2f", row.Qv * kLitrePerSecond.toDisplay);
-            line += Value(row.hasValues, "vv", "%.2f", row.vv);
-            line += Value(row.hasValues, "Q/Qv", "%.2f", row.ratio);
-            line += Value(partial, "ht", "%.1f", row.ht * kMillimetre.toDisplay);
-            line += Value(partial, "h/d", "%.2f", row.hd);
-            line += Value(partial, "vt", "%.2f", row.vt);
-        } else {
-            line += Value(row.hasValues, "v", "%.2f", row.v);
-            line += Value(row.hasValues, "Re", "%.0f", row.Re);
-            line += Value(row.hasValues, "lambda", "%.4f", row.lambda);
-            line += Value(row.hasValues, "J", "%.3f", row.I * kMetrePerKilometre.toDisplay);
-            line += Value(row.hasValues, "hv100", "%.3f", row.I * 100);
-        }
+        const std::vector<std::string> cells = sizing::RowCells(table, i, '.');
+        std::string line = "sizing row " + row.dn +
+                           (table.mode == sizing::FlowMode::Gravity ? Values(cells, kGravityNames)
+                                                                    : Values(cells, kPressureNames));
         line += row.Passes() ? std::string(" ok") : " fails " + headless::Quote(sizing::Verdict(table, i));
         lines.push_back(line);
     }

@@ -155,7 +155,7 @@ TEST(SizingTable, CalculationLimitsGiveTheFormsMessage) {
     EXPECT_EQ(flat.rows[0].reasons, std::vector<std::string>{"Der Wert für I ist mit <0.000> ungültig"});
 
     // A typed J beyond the form's limits is taken as the form takes it.
-    EXPECT_DOUBLE_EQ(sizing::ComputeTable("x", {}, kWater, Gravity(1, 900)).I, 0.4);
+    EXPECT_EQ(sizing::ComputeTable("x", {}, kWater, Gravity(1, 900)).JMkm, 400);
 
     const Table incomplete = sizing::ComputeTable("x", {{"100", std::string("118"), std::nullopt, std::nullopt}},
                                                   kWater, Pressure(10));
