@@ -2,12 +2,16 @@
 // of every default class, in pressure flow and in gravity flow.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "app/Application.h"
 #include "form/ControlIds.h"
 #include "form/PlenwickView.h"
+#include "form/ResultsText.h"
 #include "form/SizingTable.h"
+#include "form/SizingTablePage.h"
 #include "platform/Number.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "record/PlenwickDoc.h"
@@ -101,6 +105,35 @@ TEST_F(TakeOverTest, ARowOfAnotherClassIsNotTaken) {
     const std::string before = Text(IDC_DI);
     EXPECT_FALSE(sizing::TakeOverRow(app.View(), table, table.rows.back()));
     EXPECT_EQ(Text(IDC_DI), before);
+}
+
+TEST_F(TakeOverTest, ResultsAreCopiedAsLabelValueUnitLinesWithDecimalComma) {
+    ASSERT_TRUE(Form().UserType(IDC_V, "1"));
+    Form().UserLeave();
+    ASSERT_TRUE(Form().UserClick(IDC_BERECHNEN));
+    const std::string text = ResultsText(app.View());
+    EXPECT_EQ(text.rfind("Gesuchter Parameter\t J [m/km] \t\nFüllung\tVollfüllung\t\nWanddickenklasse\tK7\t\nDN\t100\t\n"
+                         "Fluidtemperatur\t10,0\t°C\n", 0), 0u) << text;
+    EXPECT_NE(text.find("\ndi\t101,00\tmm\n"), std::string::npos);
+    EXPECT_NE(text.find("\nGefälle J\t11,458330\tm/km\n"), std::string::npos);
+    EXPECT_EQ(text.find("Durchfluss Qt"), std::string::npos);  // full filling
+    EXPECT_NE(text.find("\nErgebnis\tberechnet\t\n"), std::string::npos);
+    for (size_t line = 0, end; (end = text.find('\n', line)) != std::string::npos; line = end + 1)
+        EXPECT_EQ(std::count(text.begin() + line, text.begin() + end, '\t'), 2) << text.substr(line, end - line);
+}
+
+TEST_F(TakeOverTest, TheTablePrintsOnOnePageWithEveryRow) {
+    const sizing::Table table = sizing::ComputeTableForForm(app.View(), Design(10, 5));
+    SizingTablePage page(table, 4676, 6744);
+    hp.transcript.TakeNew();
+    hp.printer.Preview(page);
+    const std::vector<std::string> lines = hp.transcript.TakeNew();
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("page ", 0) == 0; }), 1);
+    for (const sizing::Row& row : table.rows) {
+        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const std::string& l) {
+            return l.find("\"" + row.dn + "\"") != std::string::npos;
+        })) << row.dn;
+    }
 }
 
 }  // namespace
