@@ -22,4 +22,7 @@ enum class Command : int {
     ToggleToolbar = 59392,
     ToggleStatusBar = 59393,
     Help = 32771,
+    SizingTable = 32773,
+    CopyResults = 32774,
+    SavePdf = 32775,
 };

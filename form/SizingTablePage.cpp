@@ -42,12 +42,13 @@ std::vector<std::string> Wrapped(const std::string& text, size_t width) {
 
 }  // namespace
 
-SizingTablePage::SizingTablePage(const sizing::Table& table, int width, int height)
-    : table_(table), width_(width), height_(height) {}
+SizingTablePage::SizingTablePage(const sizing::Table& table, int width, int height,
+                                 platform::PrinterService& printer)
+    : table_(table), printer_(printer), width_(width), height_(height) {}
 
 bool SizingTablePage::OnPreparePrinting(platform::PrintInfo& info) {
     info.maxPage = 1;
-    return true;
+    return printer_.DoPreparePrinting(info);
 }
 
 void SizingTablePage::OnPrint(platform::DrawingContext& dc, platform::PrintInfo&) {

@@ -7,8 +7,9 @@
 
 class SizingTablePage : public platform::Printable {
   public:
-    // The page of width x height device units (the view's page size).
-    SizingTablePage(const sizing::Table& table, int width, int height);
+    // The page of width x height device units (the view's page size); printing asks the printer
+    // service's print dialog first.
+    SizingTablePage(const sizing::Table& table, int width, int height, platform::PrinterService& printer);
 
     bool OnPreparePrinting(platform::PrintInfo& info) override;
     void OnBeginPrinting(platform::DrawingContext&, platform::PrintInfo&) override {}
@@ -17,6 +18,7 @@ class SizingTablePage : public platform::Printable {
 
   private:
     const sizing::Table& table_;
+    platform::PrinterService& printer_;
     int width_;
     int height_;
 };

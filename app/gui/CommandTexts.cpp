@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr std::array<std::pair<Command, const char*>, 16> kPrompts{{
+constexpr std::array<std::pair<Command, const char*>, 19> kPrompts{{
     {Command::New, "Erstellt ein neues Dokument.\nNeu"},
     {Command::Open, "Öffnet ein bestehendes Dokument.\nÖffnen"},
     {Command::Save, "Speichert das aktive Dokument.\nSpeichern"},
@@ -22,6 +22,9 @@ constexpr std::array<std::pair<Command, const char*>, 16> kPrompts{{
     {Command::Exit, "Verläßt die Anwendung; fragt, ob Dokumente gespeichert werden sollen.\nBeenden"},
     {Command::ToggleToolbar, "Blendet die Symbolleiste ein oder aus.\nSymbolleiste ein-/ausschalten"},
     {Command::ToggleStatusBar, "Blendet die Statusleiste ein oder aus.\nStatusleiste ein-/ausschalten"},
+    {Command::SizingTable, "Zeigt die Bemessungstabelle aller Nennweiten der Wanddickenklasse.\nBemessungstabelle"},
+    {Command::CopyResults, "Kopiert Eingaben und Ergebnisse in die Zwischenablage.\nErgebnisse kopieren"},
+    {Command::SavePdf, "Speichert den Rechenbericht als PDF-Datei.\nAls PDF speichern"},
 }};
 
 }  // namespace

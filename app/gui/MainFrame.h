@@ -21,19 +21,22 @@ class QMenu;
 class QScrollArea;
 class QToolBar;
 class QuellrixApp;
+class SizingWindow;
 
 namespace qtbackend {
 class FormWidget;
+class QtPrinterService;
 }
 
 class CMainFrame : public QMainWindow {
   public:
-    explicit CMainFrame(QuellrixApp& app);
+    CMainFrame(QuellrixApp& app, qtbackend::QtPrinterService& printer);
     ~CMainFrame() override;
 
     // Puts the form of the view into the window, which then shrinks to the form's size.
     void ShowForm(CPlenwickView& view);
     qtbackend::FormWidget* Form() const { return form_; }
+    SizingWindow* SizingTable() const { return sizingTable_; }
 
     QAction* Action(Command command) const;
     QToolBar* ToolBar() const { return toolBar_; }
@@ -57,6 +60,9 @@ class CMainFrame : public QMainWindow {
     void RunCommand(Command command);
     void UpdateRecentFileMenu();
     void FitToForm();
+    void ShowSizingTable();
+    void CopyResults();
+    void SavePdf();
 
     QuellrixApp& app_;
     RecentFileList recentFiles_;
@@ -69,4 +75,6 @@ class CMainFrame : public QMainWindow {
     QScrollArea* scrollArea_ = nullptr;
     qtbackend::FormWidget* form_ = nullptr;
     bool closed_ = false;
+    qtbackend::QtPrinterService& printer_;
+    SizingWindow* sizingTable_ = nullptr;
 };

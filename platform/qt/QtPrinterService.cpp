@@ -161,6 +161,31 @@ void QtPrinterService::Preview(platform::Printable& printable) {
     printable.OnEndPrinting(measuringDc, info);
 }
 
+bool QtPrinterService::PrintToPdf(platform::Printable& printable, const QString& path, QSize layoutSize) {
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(path);
+    pdf.setResolution(kFallbackResolution);
+    pdf.setPageLayout(JobPrinter().pageLayout());
+    pdf.setDocName(QString::fromUtf8(platform::kApplicationTitle));
+    QPainter painter;
+    if (!painter.begin(&pdf))
+        return false;
+    const QRect area = pdf.pageLayout().paintRectPixels(pdf.resolution());
+    if (layoutSize.width() > 0 && layoutSize.height() > 0) {
+        const double scale = std::min(static_cast<double>(area.width()) / layoutSize.width(),
+                                      static_cast<double>(area.height()) / layoutSize.height());
+        painter.scale(scale, scale);
+    }
+    platform::PrintInfo info;
+    info.maxPage = 1;
+    QtDrawingContext dc(painter);
+    printable.OnBeginPrinting(dc, info);
+    PrintPages(printable, pdf, dc, info);
+    printable.OnEndPrinting(dc, info);
+    return painter.end();
+}
+
 void QtPrinterService::PrinterSetup() {
     QPageSetupDialog dialog(&JobPrinter(), parent_);
     dialog.exec();

@@ -124,7 +124,7 @@ TEST_F(TakeOverTest, ResultsAreCopiedAsLabelValueUnitLinesWithDecimalComma) {
 
 TEST_F(TakeOverTest, TheTablePrintsOnOnePageWithEveryRow) {
     const sizing::Table table = sizing::ComputeTableForForm(app.View(), Design(10, 5));
-    SizingTablePage page(table, 4676, 6744);
+    SizingTablePage page(table, 4676, 6744, hp.printer);
     hp.transcript.TakeNew();
     hp.printer.Preview(page);
     const std::vector<std::string> lines = hp.transcript.TakeNew();
