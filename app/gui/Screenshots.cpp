@@ -14,6 +14,7 @@
 
 #include "app/gui/GuiSession.h"
 #include "app/gui/ModalAnswerer.h"
+#include "app/gui/SizingWindow.h"
 #include "form/ControlIds.h"
 #include "form/PlenwickView.h"
 #include "platform/qt/FormWidget.h"
@@ -167,6 +168,22 @@ int main(int argc, char* argv[]) {
 
     CaptureModal(answerer, session, QStringLiteral("08-about.png"), QStringLiteral("OK"));
     session.App().Execute(Command::About);
+
+    // The sizing table of the class for 10 l/s at 5 m/km, with its recommendation.
+    frame.Action(Command::SizingTable)->trigger();
+    SizingWindow* sizing = frame.SizingTable();
+    for (const auto& [field, text] : {std::pair{"designFlow", "10"}, std::pair{"designSlope", "5"}}) {
+        QLineEdit* edit = sizing->Field(field);
+        edit->selectAll();
+        QTest::keyClicks(edit, QString::fromUtf8(text));
+    }
+    RunEventsFor(300);
+    Save(Decorated(*sizing), QStringLiteral("09-sizing-table.png"));
+    sizing->Field("designSlope")->clear();
+    sizing->Recompute(true);
+    RunEventsFor(300);
+    Save(Decorated(*sizing), QStringLiteral("10-sizing-table-pressure.png"));
+    sizing->close();
 
     if (answerer.PendingHandlers() != 0) {
         std::fprintf(stderr, "%d expected windows did not open\n", answerer.PendingHandlers());

@@ -83,6 +83,7 @@ SizingWindow::SizingWindow(QuellrixApp& app, qtbackend::QtPrinterService& printe
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->verticalHeader()->hide();
+    grid_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     grid_->horizontalHeader()->setStretchLastSection(true);
     grid_->installEventFilter(this);
     connect(grid_, &QTableWidget::cellDoubleClicked, this, [this] { TakeSelectedRow(); });
@@ -152,8 +153,9 @@ void SizingWindow::Recompute(bool selectRecommendation) {
     const sizing::Criteria defaults = sizing::DefaultCriteria(sizing::ModeOf(design));
     vMin_->setPlaceholderText(Decimal(defaults.vMin));
     vMax_->setPlaceholderText(Decimal(defaults.vMax));
-    hdMax_->setPlaceholderText(Decimal(defaults.hdMax));
-    hdMax_->setEnabled(sizing::ModeOf(design) == sizing::FlowMode::Gravity);
+    const bool gravity = sizing::ModeOf(design) == sizing::FlowMode::Gravity;
+    hdMax_->setPlaceholderText(gravity ? Decimal(defaults.hdMax) : QString());
+    hdMax_->setEnabled(gravity);
     if (const std::optional<std::string> refused = sizing::CheckDesign(design)) {
         table_.reset();
         summary_->setText(QString::fromStdString(*refused));
@@ -200,13 +202,20 @@ void SizingWindow::Fill(bool selectRecommendation) {
         }
     }
     grid_->resizeColumnsToContents();
-    const bool keep = !selectRecommendation && selected >= 0 && selected < grid_->rowCount();
-    const int row = keep ? selected : std::max(table_->recommended, 0);
-    grid_->selectRow(row);
+    grid_->horizontalHeader()->setSectionResizeMode(grid_->columnCount() - 1, QHeaderView::Stretch);
+    // Without a selection "Übernehmen" takes the recommendation, which then shows in its own colour.
+    if (!selectRecommendation && selected >= 0 && selected < grid_->rowCount()) {
+        grid_->selectRow(selected);
+    } else {
+        grid_->setCurrentItem(nullptr);
+        grid_->clearSelection();
+        if (table_->recommended >= 0)
+            grid_->scrollToItem(grid_->item(table_->recommended, 0));
+    }
 }
 
 bool SizingWindow::TakeSelectedRow() {
-    const int row = grid_->currentRow();
+    const int row = grid_->currentRow() >= 0 ? grid_->currentRow() : (table_ ? table_->recommended : -1);
     if (!table_ || row < 0 || row >= static_cast<int>(table_->rows.size()) || !app_.IsRunning())
         return false;
     if (!sizing::TakeOverRow(app_.View(), *table_, table_->rows[static_cast<size_t>(row)])) {

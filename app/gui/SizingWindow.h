@@ -25,10 +25,11 @@ class SizingWindow : public QWidget {
 
     // Takes the form's design values into the fields and computes the table.
     void Prefill();
-    // selectRecommendation: the recommended row becomes the selected one (the design values changed);
-    // otherwise the selected row stays.
+    // selectRecommendation: the selection goes, so that the recommendation is what is taken (the design
+    // values changed); otherwise the selected row stays.
     void Recompute(bool selectRecommendation = false);
-    // Takes the selected row into the form; false when there is none or it cannot be taken.
+    // Takes the selected row (none selected: the recommended one) into the form; false when there is
+    // none or it cannot be taken.
     bool TakeSelectedRow();
 
     const std::optional<sizing::Table>& Table() const { return table_; }

@@ -59,9 +59,14 @@ TEST_F(SizingWindowTest, TableOfTheClassWithTheRecommendationTakenByDoubleClick)
     EXPECT_EQ(grid->item(2, 0)->text(), QStringLiteral("150"));
     EXPECT_EQ(grid->item(2, 8)->text(), QStringLiteral("Empfehlung"));
     EXPECT_TRUE(grid->item(2, 0)->font().bold());
-    EXPECT_EQ(grid->currentRow(), 2);
+    EXPECT_EQ(grid->currentRow(), -1);  // "Übernehmen" takes the recommendation
     EXPECT_EQ(grid->item(0, 8)->text(), QStringLiteral("überlastet"));
     EXPECT_EQ(window.Field("hdMax")->placeholderText(), QStringLiteral("0,7"));
+    window.findChild<QPushButton*>(QStringLiteral("takeOver"))->click();
+    EXPECT_EQ(session.App().View().List(IDC_DN).GetEditText(), "150");
+    window.Grid()->selectRow(3);
+    window.findChild<QPushButton*>(QStringLiteral("takeOver"))->click();
+    EXPECT_EQ(session.App().View().List(IDC_DN).GetEditText(), "200");
 
     const QRect cell = grid->visualItemRect(grid->item(2, 0));
     // A double click is a click followed by the double-click event.
