@@ -23,8 +23,8 @@ std::unique_ptr<platform::Font> MakeFont(platform::DrawingContext& dc, int heigh
     return dc.CreateFont(spec);
 }
 
-// The text in lines of at most width bytes, broken at blanks.
-std::vector<std::string> Wrapped(const std::string& text, size_t width) {
+// The text in lines no wider than width in the selected font, broken at blanks.
+std::vector<std::string> Wrapped(platform::DrawingContext& dc, const std::string& text, int width) {
     std::vector<std::string> lines(1);
     size_t start = 0;
     while (start < text.size()) {
@@ -32,7 +32,7 @@ std::vector<std::string> Wrapped(const std::string& text, size_t width) {
         if (end == std::string::npos)
             end = text.size();
         const std::string word = text.substr(start, end - start);
-        if (!lines.back().empty() && lines.back().size() + 1 + word.size() > width)
+        if (!lines.back().empty() && dc.GetTextExtent(lines.back() + " " + word).width > width)
             lines.emplace_back();
         lines.back() += (lines.back().empty() ? "" : " ") + word;
         start = end + 1;
@@ -56,11 +56,11 @@ void SizingTablePage::OnPrint(platform::DrawingContext& dc, platform::PrintInfo&
     const int usable = width_ - 2 * margin;
     // Every row fits: at most 49 rows and the header below the heading block.
     const int lines = static_cast<int>(table_.rows.size()) + 12;
-    const int lineHeight = std::max(1, std::min(height_ / 40, (height_ - 2 * margin) / lines));
-    const int textHeight = lineHeight * 2 / 3;
+    const int lineHeight = std::max(1, std::min(height_ / 60, (height_ - 2 * margin) / lines));
+    const int textHeight = lineHeight * 3 / 5;
     const auto normal = MakeFont(dc, textHeight, false);
     const auto bold = MakeFont(dc, textHeight, true);
-    const auto title = MakeFont(dc, lineHeight, true);
+    const auto title = MakeFont(dc, lineHeight * 6 / 5, true);
     platform::Font* previousFont = dc.SelectFont(title.get());
     const platform::TextAlign previousAlign = dc.SetTextAlign(platform::TextAlign::Left);
 
@@ -87,7 +87,7 @@ void SizingTablePage::OnPrint(platform::DrawingContext& dc, platform::PrintInfo&
     }
     y += lineHeight;
     dc.SelectFont(normal.get());
-    for (const std::string& line : Wrapped(sizing::CriteriaSourceText(), 120)) {
+    for (const std::string& line : Wrapped(dc, sizing::CriteriaSourceText(), usable)) {
         dc.TextOut(margin, y, line);
         y += lineHeight;
     }

@@ -183,6 +183,16 @@ int main(int argc, char* argv[]) {
     sizing->Recompute(true);
     RunEventsFor(300);
     Save(Decorated(*sizing), QStringLiteral("10-sizing-table-pressure.png"));
+    answerer.Then([](QWidget* modal) {
+        modal->resize(820, 980);
+        RunEventsFor(800);
+        Save(Decorated(*modal), QStringLiteral("11-sizing-table-preview.png"));
+        static_cast<QDialog*>(modal)->reject();
+    });
+    for (QAbstractButton* button : sizing->findChildren<QAbstractButton*>()) {
+        if (button->text() == QStringLiteral("Seitenansicht"))
+            button->click();
+    }
     sizing->close();
 
     if (answerer.PendingHandlers() != 0) {
