@@ -4,5 +4,6 @@
 #include "platform/Number.h"
 
 double CatalogueInnerDiameterMm(double da, double s, double zma) {
-    return platform::LeadingNumber(platform::Format(kCatalogueDiFormat, hydraulics::InnerDiameter(da, s, zma)));
+    return platform::LeadingNumber(
+        platform::Format(kCatalogueDiFormat, hydraulics::InnerDiameter(da, s, zma)));
 }

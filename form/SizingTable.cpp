@@ -9,7 +9,6 @@
 #include "hydraulics/Calculations.h"
 #include "hydraulics/EntryLimits.h"
 #include "hydraulics/Formulas.h"
-#include "hydraulics/SoughtParameter.h"
 #include "hydraulics/Units.h"
 #include "messages/MessageTexts.h"
 #include "platform/Number.h"
@@ -45,7 +44,8 @@ std::string WithComma(std::string text) {
 // A criterion crossed, e.g. "vt 0,42 < vmin 0,50 m/s".
 std::string Crossed(const char* quantity, double value, const char* relation, const char* limitName,
                     double limit, const char* unit) {
-    return WithComma(platform::Format("%s %.2f %s %s %.2f%s", quantity, value, relation, limitName, limit, unit));
+    return WithComma(
+        platform::Format("%s %.2f %s %s %.2f%s", quantity, value, relation, limitName, limit, unit));
 }
 
 void CheckVelocity(Row& row, const char* name, double v, const Criteria& criteria) {
@@ -248,8 +248,9 @@ Table ComputeTable(const std::string& className, const std::vector<PipeRow>& pip
     for (size_t i = 0; i < table.rows.size(); ++i) {
         if (!table.rows[i].Passes())
             continue;
-        if (table.recommended < 0 || platform::LeadingInteger(table.rows[i].dn) <
-                                         platform::LeadingInteger(table.rows[static_cast<size_t>(table.recommended)].dn)) {
+        if (table.recommended < 0 ||
+            platform::LeadingInteger(table.rows[i].dn) <
+                platform::LeadingInteger(table.rows[static_cast<size_t>(table.recommended)].dn)) {
             table.recommended = static_cast<int>(i);
         }
     }
@@ -279,7 +280,8 @@ Design DesignFromForm(const CPlenwickView& view) {
 
 bool TakeOverRow(CPlenwickView& view, const Table& table, const Row& row) {
     const platform::ListControl& classes = view.List(IDC_CLASS);
-    if (!row.hasValues || classes.GetCurSel() < 0 || classes.GetLBText(classes.GetCurSel()) != table.className)
+    if (!row.hasValues || classes.GetCurSel() < 0 ||
+        classes.GetLBText(classes.GetCurSel()) != table.className)
         return false;
     const std::vector<std::string>& entries = view.List(IDC_DN).Entries();
     const auto entry = std::find(entries.begin(), entries.end(), row.dn);
@@ -348,11 +350,12 @@ std::string DesignSummary(const Table& table) {
     if (table.mode == FlowMode::Gravity) {
         return WithComma(platform::Format(
             "Freispiegelabfluss, Klasse %s: Q = %g l/s, J = %g m/km; vt %g bis %g m/s, h/d höchstens %g",
-            table.className.c_str(), table.QLs, table.JMkm, table.criteria.vMin,
-            table.criteria.vMax, table.criteria.hdMax));
+            table.className.c_str(), table.QLs, table.JMkm, table.criteria.vMin, table.criteria.vMax,
+            table.criteria.hdMax));
     }
     return WithComma(platform::Format("Druckabfluss, Klasse %s: Q = %g l/s; v %g bis %g m/s",
-                                      table.className.c_str(), table.QLs, table.criteria.vMin, table.criteria.vMax));
+                                      table.className.c_str(), table.QLs, table.criteria.vMin,
+                                      table.criteria.vMax));
 }
 
 std::string CopyText(const Table& table) {

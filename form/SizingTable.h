@@ -53,9 +53,9 @@ struct Conditions {
 };
 
 struct Row {
-    std::string dn;           // as in the DN list
-    double di = 0;            // m, as the form shows it from da, s and ZMA
-    bool hasValues = false;   // the engine computed the row's values
+    std::string dn;          // as in the DN list
+    double di = 0;           // m, as the form shows it from da, s and ZMA
+    bool hasValues = false;  // the engine computed the row's values
     // gravity flow
     double Qv = 0;            // m³/s
     double vv = 0;            // m/s
@@ -65,10 +65,10 @@ struct Row {
     double hd = 0;            // ht / di
     double vt = 0;            // m/s
     // pressure flow
-    double v = 0;       // m/s
+    double v = 0;  // m/s
     double Re = 0;
     double lambda = 0;
-    double I = 0;       // m/m
+    double I = 0;  // m/m
     // Why the row fails: criteria crossed or the calculation limit met (the form's message text).
     std::vector<std::string> reasons;
 

@@ -161,11 +161,13 @@ void SizingWindow::Recompute(bool selectRecommendation) {
         summary_->setText(QString::fromStdString(*refused));
     } else {
         table_ = sizing::ComputeTableForForm(app_.View(), design);
-        const QString best = table_->recommended < 0
-                                 ? QStringLiteral("keine DN erfüllt alle Kriterien")
-                                 : QStringLiteral("Empfehlung: DN %1").arg(QString::fromStdString(
-                                       table_->rows[static_cast<size_t>(table_->recommended)].dn));
-        summary_->setText(QString::fromStdString(sizing::DesignSummary(*table_)) + QStringLiteral(" \u2013 ") + best);
+        const QString best =
+            table_->recommended < 0
+                ? QStringLiteral("keine DN erfüllt alle Kriterien")
+                : QStringLiteral("Empfehlung: DN %1")
+                      .arg(QString::fromStdString(table_->rows[static_cast<size_t>(table_->recommended)].dn));
+        summary_->setText(QString::fromStdString(sizing::DesignSummary(*table_)) +
+                          QStringLiteral(" \u2013 ") + best);
     }
     Fill(selectRecommendation);
 }

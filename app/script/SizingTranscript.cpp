@@ -16,7 +16,8 @@ std::string Heading(const sizing::Table& table) {
     const sizing::Criteria& c = table.criteria;
     if (table.mode == sizing::FlowMode::Gravity) {
         return "sizing gravity " + headless::Quote(table.className) +
-               platform::Format(" Q=%g J=%g vmin=%g vmax=%g hd=%g", table.QLs, table.JMkm, c.vMin, c.vMax, c.hdMax);
+               platform::Format(" Q=%g J=%g vmin=%g vmax=%g hd=%g", table.QLs, table.JMkm, c.vMin, c.vMax,
+                                c.hdMax);
     }
     return "sizing pressure " + headless::Quote(table.className) +
            platform::Format(" Q=%g vmin=%g vmax=%g", table.QLs, c.vMin, c.vMax);
@@ -25,7 +26,8 @@ std::string Heading(const sizing::Table& table) {
 template <size_t N>
 std::string Values(const std::vector<std::string>& cells, const std::array<const char*, N>& names) {
     std::string values;
-    for (size_t i = 0; i < N; ++i) values += std::string(" ") + names[i] + "=" + (cells[i + 1].empty() ? "-" : cells[i + 1]);
+    for (size_t i = 0; i < N; ++i)
+        values += std::string(" ") + names[i] + "=" + (cells[i + 1].empty() ? "-" : cells[i + 1]);
     return values;
 }
 
@@ -42,8 +44,8 @@ std::vector<std::string> SizingTranscript(const sizing::Table& table) {
         line += row.Passes() ? std::string(" ok") : " fails " + headless::Quote(sizing::Verdict(table, i));
         lines.push_back(line);
     }
-    lines.push_back("sizing recommendation " +
-                    (table.recommended < 0 ? std::string("none")
-                                           : table.rows[static_cast<size_t>(table.recommended)].dn));
+    lines.push_back("sizing recommendation " + (table.recommended < 0
+                                                    ? std::string("none")
+                                                    : table.rows[static_cast<size_t>(table.recommended)].dn));
     return lines;
 }

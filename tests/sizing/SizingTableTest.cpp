@@ -58,7 +58,8 @@ std::vector<std::string> Split(const std::string& text, char separator) {
 
 TEST(SizingTable, GravityFlowAgreesWithBisectionOfColebrookWhite) {
     for (const double JMkm : {0.5, 5.0, 40.0}) {
-        const Table table = sizing::ComputeTable("Abwasser", DefaultRows("Abwasser"), kWater, Gravity(60, JMkm));
+        const Table table =
+            sizing::ComputeTable("Abwasser", DefaultRows("Abwasser"), kWater, Gravity(60, JMkm));
         ASSERT_EQ(table.rows.size(), 21u);
         for (const sizing::Row& row : table.rows) {
             SCOPED_TRACE(row.dn + " at J " + std::to_string(JMkm));
@@ -79,7 +80,8 @@ TEST(SizingTable, GravityFlowAgreesWithBisectionOfColebrookWhite) {
 
 TEST(SizingTable, PressureFlowAgreesWithBisectionOfColebrookWhite) {
     for (const double QLs : {2.0, 50.0, 800.0}) {
-        const Table table = sizing::ComputeTable("K9-Trinkwasser", DefaultRows("K9-Trinkwasser"), kWater, Pressure(QLs));
+        const Table table =
+            sizing::ComputeTable("K9-Trinkwasser", DefaultRows("K9-Trinkwasser"), kWater, Pressure(QLs));
         ASSERT_EQ(table.mode, FlowMode::Pressure);
         for (const sizing::Row& row : table.rows) {
             SCOPED_TRACE(row.dn + " at Q " + std::to_string(QLs));
@@ -88,7 +90,8 @@ TEST(SizingTable, PressureFlowAgreesWithBisectionOfColebrookWhite) {
             EXPECT_NEAR(row.v, v, 1e-12 * v);
             EXPECT_NEAR(row.Re, v * row.di / kWater.ny, 1e-9 * row.Re);
             // As the form: Colebrook-White at the whole part of Re, to a relative change of 1e-6.
-            const double lambda = hydraulics_test::ColebrookLambdaByBisection(std::trunc(row.Re), kWater.k / row.di);
+            const double lambda =
+                hydraulics_test::ColebrookLambdaByBisection(std::trunc(row.Re), kWater.k / row.di);
             EXPECT_NEAR(row.lambda, lambda, 1e-5 * lambda);
             EXPECT_NEAR(row.I, lambda / row.di * v * v / (2 * kWater.g), 1e-5 * row.I);
         }
@@ -145,7 +148,8 @@ TEST(SizingTable, RecommendationIsTheSmallestDnWhateverTheRowOrder) {
 
 TEST(SizingTable, CalculationLimitsGiveTheFormsMessage) {
     // A steep slope in a wide pipe: vv beyond 15 m/s.
-    const Table steep = sizing::ComputeTable("x", {Pipe("2000", "2082", "22.5", "9")}, kWater, Gravity(100, 400));
+    const Table steep =
+        sizing::ComputeTable("x", {Pipe("2000", "2082", "22.5", "9")}, kWater, Gravity(100, 400));
     ASSERT_FALSE(steep.rows[0].hasValues);
     EXPECT_EQ(steep.rows[0].reasons[0].rfind("v liegt außerhalb der Berechnungsgrenzen: (3", 0), 0u)
         << steep.rows[0].reasons[0];
@@ -157,8 +161,8 @@ TEST(SizingTable, CalculationLimitsGiveTheFormsMessage) {
     // A typed J beyond the form's limits is taken as the form takes it.
     EXPECT_EQ(sizing::ComputeTable("x", {}, kWater, Gravity(1, 900)).JMkm, 400);
 
-    const Table incomplete = sizing::ComputeTable("x", {{"100", std::string("118"), std::nullopt, std::nullopt}},
-                                                  kWater, Pressure(10));
+    const Table incomplete = sizing::ComputeTable(
+        "x", {{"100", std::string("118"), std::nullopt, std::nullopt}}, kWater, Pressure(10));
     EXPECT_FALSE(incomplete.rows[0].hasValues);
     EXPECT_EQ(sizing::RowCells(incomplete, 0)[1], "");
 
@@ -205,7 +209,10 @@ TEST(SizingTable, CsvIsSemicolonSeparatedUtf8WithQuotedReasons) {
     strict.hdMax = 0.3;
     const Table table = sizing::ComputeTable("K7", DefaultRows("K7"), kWater, strict);
     const std::string csv = sizing::CsvText(table);
-    ASSERT_EQ(csv.rfind("\xEF\xBB\xBF" "DN;di [mm];Qv [l/s];", 0), 0u);
+    ASSERT_EQ(csv.rfind("\xEF\xBB\xBF"
+                        "DN;di [mm];Qv [l/s];",
+                        0),
+              0u);
     const std::vector<std::string> lines = Split(csv, '\n');
     ASSERT_EQ(lines.size(), table.rows.size() + 2);
     for (size_t i = 0; i + 1 < lines.size(); ++i) EXPECT_EQ(lines[i].back(), '\r');

@@ -112,14 +112,20 @@ TEST_F(TakeOverTest, ResultsAreCopiedAsLabelValueUnitLinesWithDecimalComma) {
     Form().UserLeave();
     ASSERT_TRUE(Form().UserClick(IDC_BERECHNEN));
     const std::string text = ResultsText(app.View());
-    EXPECT_EQ(text.rfind("Gesuchter Parameter\t J [m/km] \t\nFüllung\tVollfüllung\t\nWanddickenklasse\tK7\t\nDN\t100\t\n"
-                         "Fluidtemperatur\t10,0\t°C\n", 0), 0u) << text;
+    EXPECT_EQ(
+        text.rfind(
+            "Gesuchter Parameter\t J [m/km] \t\nFüllung\tVollfüllung\t\nWanddickenklasse\tK7\t\nDN\t100\t\n"
+            "Fluidtemperatur\t10,0\t°C\n",
+            0),
+        0u)
+        << text;
     EXPECT_NE(text.find("\ndi\t101,00\tmm\n"), std::string::npos);
     EXPECT_NE(text.find("\nGefälle J\t11,458330\tm/km\n"), std::string::npos);
     EXPECT_EQ(text.find("Durchfluss Qt"), std::string::npos);  // full filling
     EXPECT_NE(text.find("\nErgebnis\tberechnet\t\n"), std::string::npos);
     for (size_t line = 0, end; (end = text.find('\n', line)) != std::string::npos; line = end + 1)
-        EXPECT_EQ(std::count(text.begin() + line, text.begin() + end, '\t'), 2) << text.substr(line, end - line);
+        EXPECT_EQ(std::count(text.begin() + line, text.begin() + end, '\t'), 2)
+            << text.substr(line, end - line);
 }
 
 TEST_F(TakeOverTest, TheTablePrintsOnOnePageWithEveryRow) {
@@ -128,7 +134,9 @@ TEST_F(TakeOverTest, TheTablePrintsOnOnePageWithEveryRow) {
     hp.transcript.TakeNew();
     hp.printer.Preview(page);
     const std::vector<std::string> lines = hp.transcript.TakeNew();
-    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("page ", 0) == 0; }), 1);
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const std::string& l) { return l.rfind("page ", 0) == 0; }),
+              1);
     for (const sizing::Row& row : table.rows) {
         EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const std::string& l) {
             return l.find("\"" + row.dn + "\"") != std::string::npos;
