@@ -23,4 +23,7 @@ enum class Command : int {
     ToggleStatusBar = 59393,
     Help = 32771,
     FillingCurves = 32772,
+    SizingTable = 32773,
+    CopyResults = 32774,
+    SavePdf = 32775,
 };

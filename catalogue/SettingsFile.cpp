@@ -143,6 +143,15 @@ std::optional<PipeRow> SettingsFile::ReadRow(std::string_view className, int row
                    ReadRowValue(className, rowNumber, kSKey), ReadRowValue(className, rowNumber, kZmaKey)};
 }
 
+std::vector<PipeRow> SettingsFile::ReadClassRows(std::string_view className) const {
+    std::vector<PipeRow> rows;
+    for (int row = 1; row <= kMaxRows; ++row) {
+        if (std::optional<PipeRow> found = ReadRow(className, row))
+            rows.push_back(std::move(*found));
+    }
+    return rows;
+}
+
 bool SettingsFile::WriteGlobalData(std::string_view gravity, std::string_view temperature,
                                    std::string_view viscosity, std::string_view density) const {
     bool written = WriteSetting(kGlobalSection, kGravityKey, gravity);

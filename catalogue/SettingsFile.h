@@ -80,6 +80,9 @@ class SettingsFile {
     // The row, or absent when its "DN" is.
     std::optional<PipeRow> ReadRow(std::string_view className, int rowNumber) const;
 
+    // The rows 1 to kMaxRows of a class that exist, in row order (the DN list's order).
+    std::vector<PipeRow> ReadClassRows(std::string_view className) const;
+
     // "g", "Fluidtemperatur", "Zaehigkeit" and "Fluiddichte" of the global data, in this order,
     // verbatim. True when all four were written.
     bool WriteGlobalData(std::string_view gravity, std::string_view temperature, std::string_view viscosity,

@@ -79,6 +79,10 @@ constexpr std::array<Entry, static_cast<std::size_t>(MessageId::Count)> kTable{{
 
     {MessageId::FileCannotBeOpened, "Die Datei \"%s\" kann nicht geöffnet werden."},
     {MessageId::FileNotFound, "Die Datei \"%s\" wurde nicht gefunden."},
+    {MessageId::FileNotWritten, "Die Datei \"%s\" kann nicht geschrieben werden."},
+    {MessageId::SizingRowNotTaken,
+     "Diese Zeile kann nicht übernommen werden: Die Tabelle gehört zu einer anderen Wanddickenklasse, "
+     "oder die Zeile hat keine Werte."},
 }};
 
 constexpr bool TableInOrder() {

@@ -66,6 +66,9 @@ enum class MessageId {
     // files named on the command line or in the recent-file list
     FileCannotBeOpened,
     FileNotFound,
+    FileNotWritten,
+    // sizing table
+    SizingRowNotTaken,
     Count
 };
 

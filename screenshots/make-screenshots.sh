@@ -24,4 +24,8 @@ echo "$out/09-report.png"
 cp "$out/02-result.png" docs/main-window.png
 cp "$out/04-partial.png" docs/partial-filling.png
 cp "$out/09-report.png" docs/report-page.png
-echo "docs/main-window.png docs/partial-filling.png docs/report-page.png"
+cp "$out/09-filling-curves.png" docs/filling-curves.png
+cp "$out/10-sizing-table.png" docs/sizing-table.png
+cp "$out/11-sizing-table-pressure.png" docs/sizing-table-pressure.png
+echo "docs/main-window.png docs/partial-filling.png docs/report-page.png docs/filling-curves.png" \
+  "docs/sizing-table.png docs/sizing-table-pressure.png"

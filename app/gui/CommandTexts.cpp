@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr std::array<std::pair<Command, const char*>, 17> kPrompts{{
+constexpr std::array<std::pair<Command, const char*>, 20> kPrompts{{
     {Command::New, "Erstellt ein neues Dokument.\nNeu"},
     {Command::Open, "Öffnet ein bestehendes Dokument.\nÖffnen"},
     {Command::Save, "Speichert das aktive Dokument.\nSpeichern"},
@@ -23,6 +23,9 @@ constexpr std::array<std::pair<Command, const char*>, 17> kPrompts{{
     {Command::ToggleToolbar, "Blendet die Symbolleiste ein oder aus.\nSymbolleiste ein-/ausschalten"},
     {Command::ToggleStatusBar, "Blendet die Statusleiste ein oder aus.\nStatusleiste ein-/ausschalten"},
     {Command::FillingCurves, "Zeigt Qt/Q und vt/v über h/d, angepasst und exakt, mit dem Betriebspunkt.\nTeilfüllungskurve"},
+    {Command::SizingTable, "Zeigt die Bemessungstabelle aller Nennweiten der Wanddickenklasse.\nBemessungstabelle"},
+    {Command::CopyResults, "Kopiert Eingaben und Ergebnisse in die Zwischenablage.\nErgebnisse kopieren"},
+    {Command::SavePdf, "Speichert den Rechenbericht als PDF-Datei.\nAls PDF speichern"},
 }};
 
 }  // namespace

@@ -29,7 +29,7 @@ void ConfigureApplication(QApplication& application) {
     QApplication::setWindowIcon(ProgramIcon());
 }
 
-GuiSession::GuiSession() : app_({printer_, shell_, clock_}), frame_(std::make_unique<CMainFrame>(app_)) {
+GuiSession::GuiSession() : app_({printer_, shell_, clock_}), frame_(std::make_unique<CMainFrame>(app_, printer_)) {
     prompt_.SetParentWindow(frame_.get());
     prompt_.SetDialogPicture(AboutBoxTemplate().id, {PipePicture(kAboutPictureSize), kAboutPicture});
     printer_.SetParentWindow(frame_.get());

@@ -1,6 +1,9 @@
 #include "app/gui/MainFrame.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMenuBar>
@@ -13,11 +16,14 @@
 #include "app/gui/FillingCurveWindow.h"
 #include "app/gui/LockIndicators.h"
 #include "app/gui/Pictures.h"
+#include "app/gui/SizingWindow.h"
 #include "form/CalculationFormTemplate.h"
 #include "form/PlenwickView.h"
+#include "form/ResultsText.h"
 #include "messages/MessageTexts.h"
 #include "platform/Prompt.h"
 #include "platform/qt/FormWidget.h"
+#include "platform/qt/QtPrinterService.h"
 #include "record/PlenwickDoc.h"
 
 namespace {
@@ -43,7 +49,7 @@ QList<QKeySequence> StandardKeys(QKeySequence::StandardKey command, QKeyCombinat
 
 }  // namespace
 
-CMainFrame::CMainFrame(QuellrixApp& app) : app_(app) {
+CMainFrame::CMainFrame(QuellrixApp& app, qtbackend::QtPrinterService& printer) : app_(app), printer_(printer) {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowIcon(ProgramIcon());
     CreateMenus();
@@ -76,6 +82,7 @@ void CMainFrame::CreateMenus() {
           Separator(),
           {Command::Print, "&Drucken...\tStrg+P"},
           {Command::PrintPreview, "Sei&tenansicht"},
+          {Command::SavePdf, "Als &PDF speichern..."},
           {Command::PrintSetup, "Drucker&einrichtung..."},
           Separator(),
           {Command::RecentFile1, "Letzte Datei"},
@@ -86,10 +93,12 @@ void CMainFrame::CreateMenus() {
           Separator(),
           {Command::Cut, "&Ausschneiden\tStrg+X"},
           {Command::Copy, "&Kopieren\tStrg+C"},
-          {Command::Paste, "E&infügen\tStrg+V"}}},
+          {Command::Paste, "E&infügen\tStrg+V"},
+          Separator(),
+          {Command::CopyResults, "&Ergebnisse kopieren\tStrg+Umschalt+C"}}},
         {"&Ansicht",
          {{Command::ToggleToolbar, "&Symbolleiste"}, {Command::ToggleStatusBar, "S&tatusleiste"}}},
-        {"&Extras", {{Command::FillingCurves, "&Teilfüllungskurve..."}}},
+        {"&Extras", {{Command::SizingTable, "&Bemessungstabelle..."}, {Command::FillingCurves, "&Teilfüllungskurve..."}}},
         {"&?", {{Command::About, "Inf&o über Quellrix..."}, {Command::Help, "Hilfe"}}},
     };
     for (const auto& [title, entries] : menus) {
@@ -113,6 +122,7 @@ void CMainFrame::CreateMenus() {
     Action(Command::Print)->setShortcuts(StandardKeys(QKeySequence::Print, Qt::CTRL | Qt::Key_P));
     Action(Command::Exit)->setShortcuts(StandardKeys(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q));
     Action(Command::Help)->setShortcuts(StandardKeys(QKeySequence::HelpContents, Qt::Key_F1));
+    Action(Command::CopyResults)->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     Action(Command::ToggleToolbar)->setCheckable(true);
     Action(Command::ToggleStatusBar)->setCheckable(true);
 }
@@ -180,6 +190,15 @@ void CMainFrame::RunCommand(Command command) {
             break;  // the entries of the list open their files
         case Command::FillingCurves:
             ShowFillingCurves();
+            break;
+        case Command::SizingTable:
+            ShowSizingTable();
+            break;
+        case Command::CopyResults:
+            CopyResults();
+            break;
+        case Command::SavePdf:
+            SavePdf();
             break;
         default:
             app_.Execute(command);
@@ -276,11 +295,44 @@ void CMainFrame::ShowFillingCurves() {
     fillingCurves_->activateWindow();
 }
 
+void CMainFrame::ShowSizingTable() {
+    if (!app_.IsRunning())
+        return;
+    if (!sizingTable_)
+        sizingTable_ = new SizingWindow(app_, printer_, this);
+    sizingTable_->Prefill();
+    sizingTable_->show();
+    sizingTable_->raise();
+    sizingTable_->activateWindow();
+}
+
+void CMainFrame::CopyResults() {
+    if (app_.IsRunning())
+        QApplication::clipboard()->setText(QString::fromStdString(ResultsText(app_.View())));
+}
+
+void CMainFrame::SavePdf() {
+    if (!app_.IsRunning())
+        return;
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Als PDF speichern"),
+                                                      QStringLiteral("Rechenbericht.pdf"),
+                                                      QStringLiteral("PDF-Dateien (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    CPlenwickView& view = app_.View();
+    if (!printer_.PrintToPdf(view, path)) {
+        platform::ShowMessage(messages::NamedMessage(messages::MessageId::FileNotWritten, path.toStdString()),
+                              platform::MessageIcon::Exclamation);
+    }
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (!closed_) {
         closed_ = true;
         if (fillingCurves_)
             fillingCurves_->close();
+        if (sizingTable_)
+            sizingTable_->close();
         if (form_)
             form_->Detach();
         app_.Close();  // the form writes the global data back

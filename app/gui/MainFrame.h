@@ -22,19 +22,22 @@ class QMenu;
 class QScrollArea;
 class QToolBar;
 class QuellrixApp;
+class SizingWindow;
 
 namespace qtbackend {
 class FormWidget;
+class QtPrinterService;
 }
 
 class CMainFrame : public QMainWindow {
   public:
-    explicit CMainFrame(QuellrixApp& app);
+    CMainFrame(QuellrixApp& app, qtbackend::QtPrinterService& printer);
     ~CMainFrame() override;
 
     // Puts the form of the view into the window, which then shrinks to the form's size.
     void ShowForm(CPlenwickView& view);
     qtbackend::FormWidget* Form() const { return form_; }
+    SizingWindow* SizingTable() const { return sizingTable_; }
 
     QAction* Action(Command command) const;
     QToolBar* ToolBar() const { return toolBar_; }
@@ -61,6 +64,9 @@ class CMainFrame : public QMainWindow {
     void UpdateRecentFileMenu();
     void FitToForm();
     void ShowFillingCurves();
+    void ShowSizingTable();
+    void CopyResults();
+    void SavePdf();
 
     QuellrixApp& app_;
     RecentFileList recentFiles_;
@@ -74,4 +80,6 @@ class CMainFrame : public QMainWindow {
     qtbackend::FormWidget* form_ = nullptr;
     FillingCurveWindow* fillingCurves_ = nullptr;
     bool closed_ = false;
+    qtbackend::QtPrinterService& printer_;
+    SizingWindow* sizingTable_ = nullptr;
 };

@@ -17,6 +17,7 @@
 #include "app/gui/FillingCurveWindow.h"
 #include "app/gui/GuiSession.h"
 #include "app/gui/ModalAnswerer.h"
+#include "app/gui/SizingWindow.h"
 #include "form/ControlIds.h"
 #include "form/PlenwickView.h"
 #include "platform/qt/FormWidget.h"
@@ -191,6 +192,31 @@ int main(int argc, char* argv[]) {
     RunEventsFor(500);
     Save(Picture(*frame.FillingCurves()), QStringLiteral("09-filling-curves.png"));
     frame.FillingCurves()->close();
+    // The sizing table of the class for 10 l/s at 5 m/km, with its recommendation.
+    frame.Action(Command::SizingTable)->trigger();
+    SizingWindow* sizing = frame.SizingTable();
+    for (const auto& [field, text] : {std::pair{"designFlow", "10"}, std::pair{"designSlope", "5"}}) {
+        QLineEdit* edit = sizing->Field(field);
+        edit->selectAll();
+        QTest::keyClicks(edit, QString::fromUtf8(text));
+    }
+    RunEventsFor(300);
+    Save(Decorated(*sizing), QStringLiteral("10-sizing-table.png"));
+    sizing->Field("designSlope")->clear();
+    sizing->Recompute(true);
+    RunEventsFor(300);
+    Save(Decorated(*sizing), QStringLiteral("11-sizing-table-pressure.png"));
+    answerer.Then([](QWidget* modal) {
+        modal->resize(820, 980);
+        RunEventsFor(800);
+        Save(Decorated(*modal), QStringLiteral("12-sizing-table-preview.png"));
+        static_cast<QDialog*>(modal)->reject();
+    });
+    for (QAbstractButton* button : sizing->findChildren<QAbstractButton*>()) {
+        if (button->text() == QStringLiteral("Seitenansicht"))
+            button->click();
+    }
+    sizing->close();
 
     if (answerer.PendingHandlers() != 0) {
         std::fprintf(stderr, "%d expected windows did not open\n", answerer.PendingHandlers());

@@ -110,6 +110,15 @@ struct CurveLine {
     static constexpr ScriptPhase kPhase = ScriptPhase::Running;
 };
 
+// The sizing table opened with design values and criteria ("sizing Q=... J=... vmin=... vmax=... hd=...").
+struct SizingLine {
+    static constexpr const char* kKeyword = "sizing";
+    static constexpr ScriptPhase kPhase = ScriptPhase::Running;
+    bool take = false;  // "sizing take DN": take the row of that DN into the form
+    std::string dn;
+    std::optional<double> Q, J, vMin, vMax, hdMax;
+};
+
 struct CloseLine {
     static constexpr const char* kKeyword = "close";
     static constexpr ScriptPhase kPhase = ScriptPhase::Running;
@@ -117,4 +126,5 @@ struct CloseLine {
 
 using ScriptCommand = std::variant<SetPrinterLine, SetClockLine, SetBrowserLine, StartLine, TypeLine,
                                    LeaveLine, TabLine, ClickLine, PickLine, EditListLine, AnswerLine,
-                                   MenuCommandLine, ShowLine, DumpLine, RecordLine, CurveLine, CloseLine>;
+                                   MenuCommandLine, ShowLine, DumpLine, RecordLine, CurveLine, SizingLine,
+                                   CloseLine>;

@@ -1,6 +1,8 @@
 #include "app/script/ScriptNumbers.h"
 
+#include <charconv>
 #include <climits>
+#include <cmath>
 #include <string>
 
 #include "app/script/ScriptError.h"
@@ -65,6 +67,29 @@ int ParseSigned(std::string_view word, const char* what) {
         return static_cast<int>(-Magnitude(word, word.substr(1), what, -static_cast<long long>(INT_MIN)));
     }
     return ParseNonNegative(word, what);
+}
+
+double ParseDecimal(std::string_view word, const char* what) {
+    const size_t start = !word.empty() && word.front() == '-' ? 1 : 0;
+    const size_t point = word.find('.');
+    const std::string_view whole = word.substr(start, point == std::string_view::npos ? point : point - start);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : word.substr(point + 1);
+    const auto digitsOnly = [](std::string_view digits) {
+        for (char c : digits) {
+            if (!IsDigit(c))
+                return false;
+        }
+        return true;
+    };
+    if (whole.empty() || !digitsOnly(whole) || !digitsOnly(fraction) ||
+        (point != std::string_view::npos && fraction.empty()))
+        Reject(what, word, "is not a decimal number");
+    double value = 0;
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (error != std::errc() || end != word.data() + word.size() || !std::isfinite(value))
+        Reject(what, word, "is out of range");
+    return value;
 }
 
 platform::LocalTime ParseLocalTime(std::string_view date, std::string_view time) {

@@ -1,5 +1,6 @@
 #include "app/script/ScriptParser.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <utility>
@@ -142,6 +143,43 @@ MenuCommandLine ParseMenuCommand(Words& words) {
                       " (new, open, save, saveas, print, preview, printsetup, help, about)");
 }
 
+// "sizing take DN" or "sizing KEY=VALUE ..." with the keys Q (required), J, vmin, vmax and hd.
+SizingLine ParseSizing(Words& words) {
+    SizingLine line;
+    const std::string_view first = words.Next("Q=VALUE or take");
+    if (first == "take") {
+        line.take = true;
+        line.dn = std::string(words.Next("DN"));
+        words.ExpectEnd();
+        return line;
+    }
+    const std::array<std::pair<const char*, std::optional<double> SizingLine::*>, 5> keys{{
+        {"Q", &SizingLine::Q},
+        {"J", &SizingLine::J},
+        {"vmin", &SizingLine::vMin},
+        {"vmax", &SizingLine::vMax},
+        {"hd", &SizingLine::hdMax},
+    }};
+    std::string_view word = first;
+    for (;;) {
+        const size_t equals = word.find('=');
+        const std::string_view key = word.substr(0, equals);
+        const auto known = std::find_if(keys.begin(), keys.end(), [&](const auto& k) { return key == k.first; });
+        if (equals == std::string_view::npos || known == keys.end())
+            throw ScriptError("sizing argument " + headless::Quote(word) + " is not Q=, J=, vmin=, vmax= or hd=");
+        std::optional<double>& value = line.*(known->second);
+        if (value)
+            throw ScriptError("sizing argument " + std::string(key) + " given twice");
+        value = ParseDecimal(word.substr(equals + 1), known->first);
+        if (words.AtEnd())
+            break;
+        word = words.Next("sizing argument");
+    }
+    if (!line.Q)
+        throw ScriptError("sizing needs Q=VALUE");
+    return line;
+}
+
 template <class Line>
 Line WithoutArguments(Words& words) {
     words.ExpectEnd();
@@ -188,6 +226,8 @@ ScriptCommand ParseCommand(std::string_view keyword, Words& words) {
         return WithoutArguments<RecordLine>(words);
     if (keyword == "curve")
         return WithoutArguments<CurveLine>(words);
+    if (keyword == "sizing")
+        return ParseSizing(words);
     if (keyword == "close")
         return WithoutArguments<CloseLine>(words);
     throw ScriptError("unknown keyword " + headless::Quote(keyword));

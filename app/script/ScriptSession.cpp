@@ -7,6 +7,7 @@
 #include "app/script/ControlDump.h"
 #include "app/script/CurveDump.h"
 #include "app/script/ScriptError.h"
+#include "app/script/SizingTranscript.h"
 #include "form/FillingCurves.h"
 #include "form/PlenwickView.h"
 #include "platform/headless/Transcript.h"
@@ -232,6 +233,34 @@ void ScriptSession::Run(const RecordLine&) {
 
 void ScriptSession::Run(const CurveLine&) {
     Write(DescribeFillingCurves(ComputeFillingCurves(app_->Document())));
+}
+
+void ScriptSession::Run(const SizingLine& line) {
+    if (!line.take) {
+        sizing::Design design;
+        design.QLs = *line.Q;
+        design.JMkm = line.J.value_or(0);
+        design.vMin = line.vMin;
+        design.vMax = line.vMax;
+        design.hdMax = line.hdMax;
+        if (const std::optional<std::string> refused = sizing::CheckDesign(design)) {
+            platform_.transcript.Add("sizing refused " + headless::Quote(*refused));
+            return;
+        }
+        sizingDesign_ = design;
+        Write(SizingTranscript(sizing::ComputeTableForForm(app_->View(), design)));
+        return;
+    }
+    if (!sizingDesign_)
+        throw ScriptError("sizing take before a sizing table was opened");
+    // As the window, the table follows the form's current state when it is used.
+    const sizing::Table table = sizing::ComputeTableForForm(app_->View(), *sizingDesign_);
+    const auto row = std::find_if(table.rows.begin(), table.rows.end(),
+                                  [&](const sizing::Row& r) { return r.dn == line.dn; });
+    if (row == table.rows.end())
+        throw ScriptError("the sizing table has no DN " + headless::Quote(line.dn));
+    if (!sizing::TakeOverRow(app_->View(), table, *row))
+        platform_.transcript.Add("sizing take " + line.dn + " refused");
 }
 
 void ScriptSession::Run(const CloseLine&) {

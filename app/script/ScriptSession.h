@@ -4,10 +4,12 @@
 
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/Application.h"
 #include "app/script/ScriptCommand.h"
+#include "form/SizingTable.h"
 #include "platform/Controls.h"
 #include "platform/headless/HeadlessPlatform.h"
 
@@ -51,6 +53,7 @@ class ScriptSession {
     void Run(const DumpLine& line);
     void Run(const RecordLine& line);
     void Run(const CurveLine& line);
+    void Run(const SizingLine& line);
     void Run(const CloseLine& line);
 
     platform::ControlSet& Form();
@@ -65,4 +68,5 @@ class ScriptSession {
     std::unique_ptr<QuellrixApp> app_;  // destroyed before the platform it runs on
     Stage stage_ = Stage::Setup;
     bool keepLines_;
+    std::optional<sizing::Design> sizingDesign_;  // of the sizing table opened last
 };

@@ -8,6 +8,7 @@
 #include "catalogue/RoughnessChoices.h"
 #include "catalogue/SettingsFile.h"
 #include "form/ControlIds.h"
+#include "form/PipeDiameter.h"
 #include "form/PlenwickView.h"
 #include "form/reactions/EntryCorrection.h"
 #include "hydraulics/EntryLimits.h"
@@ -21,9 +22,6 @@
 namespace {
 
 using hydraulics::units::kMillimetre;
-
-// How di is shown when it follows from the pipe dimensions.
-constexpr const char* kDiFormat = "%5.2f";
 
 // The pipe fields, each with the key of its value in a class table row.
 struct PipeField {
@@ -104,18 +102,18 @@ double CPlenwickView::ComputeDi() {
 }
 
 void CPlenwickView::ShowDi() {
-    Field(IDC_DI).ShowFormatted(kDiFormat, ComputeDi());
+    Field(IDC_DI).ShowFormatted(kCatalogueDiFormat, ComputeDi());
 }
 
 void CPlenwickView::OnPipeFieldLeave() {
     // Passing through the field without changing the pipe keeps di and everything that follows from it.
-    if (platform::LeadingNumber(platform::Format(kDiFormat, ComputeDi())) == Number(IDC_DI))
+    if (platform::LeadingNumber(platform::Format(kCatalogueDiFormat, ComputeDi())) == Number(IDC_DI))
         return;
     ShowDi();
 }
 
 void CPlenwickView::MarkPipeConsistency(double diMm) {
-    const bool consistent = diMm == platform::LeadingNumber(platform::Format(kDiFormat, ComputeDi()));
+    const bool consistent = diMm == platform::LeadingNumber(platform::Format(kCatalogueDiFormat, ComputeDi()));
     for (int id : {IDC_S, IDC_DA, IDC_ZMA}) Field(id).SetValid(consistent);
 }
 

@@ -166,6 +166,25 @@ void QtPrinterService::Preview(platform::Printable& printable) {
     printable.OnEndPrinting(measuringDc, info);
 }
 
+bool QtPrinterService::PrintToPdf(platform::Printable& printable, const QString& path) {
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(path);
+    pdf.setResolution(kFallbackResolution);
+    pdf.setPageLayout(JobPrinter().pageLayout());
+    pdf.setDocName(QString::fromUtf8(platform::kApplicationTitle));
+    QPainter painter;
+    if (!painter.begin(&pdf))
+        return false;
+    platform::PrintInfo info;
+    info.maxPage = 1;
+    QtDrawingContext dc(painter);
+    printable.OnBeginPrinting(dc, info);
+    PrintPages(printable, pdf, dc, info);
+    printable.OnEndPrinting(dc, info);
+    return painter.end();
+}
+
 // The print dialog in its set-up role: printer, paper and options for the next jobs, nothing printed.
 void QtPrinterService::PrinterSetup() {
     QPrintDialog dialog(&JobPrinter(), parent_);

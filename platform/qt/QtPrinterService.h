@@ -27,6 +27,10 @@ class QtPrinterService : public platform::PrinterService {
     void Preview(platform::Printable& printable) override;
     void PrinterSetup() override;
 
+    // The pages of the printable written to a PDF file of the job printer's paper, without a dialog;
+    // a page laid out for another size is scaled to fit. False when the file cannot be written.
+    bool PrintToPdf(platform::Printable& printable, const QString& path);
+
     void SetParentWindow(QWidget* window) { parent_ = window; }
     // The printer the jobs go to.
     QPrinter& JobPrinter();

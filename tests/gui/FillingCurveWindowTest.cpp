@@ -77,8 +77,8 @@ TEST_F(FillingCurveWindowTest, ExtrasMenuOpensThePlotOfBothRelationsWithTheOpera
     const QList<QAction*> menus = session.Frame().menuBar()->actions();
     ASSERT_EQ(menus.size(), 5);
     EXPECT_EQ(menus[3]->text(), QStringLiteral("&Extras"));
-    ASSERT_EQ(menus[3]->menu()->actions().size(), 1);
-    EXPECT_EQ(menus[3]->menu()->actions()[0]->text(), QStringLiteral("&Teilfüllungskurve..."));
+    ASSERT_EQ(menus[3]->menu()->actions().size(), 2);
+    EXPECT_EQ(menus[3]->menu()->actions()[1]->text(), QStringLiteral("&Teilfüllungskurve..."));
     EXPECT_EQ(menus[4]->text(), QStringLiteral("&?"));
 
     TypeSewer(QStringLiteral("150"));

@@ -74,12 +74,13 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndStates) {
     EXPECT_EQ(ActionTexts(menus), (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&Extras", "&?"}));
     EXPECT_EQ(ActionTexts(menus[0]->menu()->actions()),
               (QStringList{"&Neu\tStrg+N", "Ö&ffnen...\tStrg+O", "S&peichern\tStrg+S", "Speichern &unter...",
-                           "|", "&Drucken...\tStrg+P", "Sei&tenansicht", "Drucker&einrichtung...", "|",
-                           "Letzte Datei", "|", "&Beenden"}));
+                           "|", "&Drucken...\tStrg+P", "Sei&tenansicht", "Als &PDF speichern...",
+                           "Drucker&einrichtung...", "|", "Letzte Datei", "|", "&Beenden"}));
     EXPECT_EQ(ActionTexts(menus[1]->menu()->actions()),
               (QStringList{"&Rückgängig\tStrg+Z", "|", "&Ausschneiden\tStrg+X", "&Kopieren\tStrg+C",
-                           "E&infügen\tStrg+V"}));
+                           "E&infügen\tStrg+V", "|", "&Ergebnisse kopieren\tStrg+Umschalt+C"}));
     EXPECT_EQ(ActionTexts(menus[2]->menu()->actions()), (QStringList{"&Symbolleiste", "S&tatusleiste"}));
+    EXPECT_EQ(ActionTexts(menus[3]->menu()->actions()), (QStringList{"&Bemessungstabelle...", "&Teilfüllungskurve..."}));
     EXPECT_EQ(ActionTexts(menus[4]->menu()->actions()), (QStringList{"Inf&o über Quellrix...", "Hilfe"}));
 
     // Disabled even while a text field has the focus.

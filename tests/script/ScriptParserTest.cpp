@@ -117,6 +117,20 @@ TEST(ScriptParser, MenuCommandsByName) {
     }
 }
 
+TEST(ScriptParser, SizingTakesKeyedDecimalsInAnyOrder) {
+    const SizingLine table = ParseAs<SizingLine>("sizing hd=0.6 J=5 Q=12.25 vmin=-0 vmax=3");
+    EXPECT_FALSE(table.take);
+    EXPECT_EQ(table.Q, 12.25);
+    EXPECT_EQ(table.J, 5.0);
+    EXPECT_EQ(table.vMin, 0.0);
+    EXPECT_EQ(table.vMax, 3.0);
+    EXPECT_EQ(table.hdMax, 0.6);
+    EXPECT_FALSE(ParseAs<SizingLine>("sizing Q=1").J);
+    const SizingLine take = ParseAs<SizingLine>("sizing take 150");
+    EXPECT_TRUE(take.take);
+    EXPECT_EQ(take.dn, "150");
+}
+
 TEST(ScriptParser, KeywordsWithoutArguments) {
     EXPECT_TRUE(std::holds_alternative<StartLine>(*ParseScriptLine("start")));
     EXPECT_TRUE(std::holds_alternative<LeaveLine>(*ParseScriptLine("leave")));
@@ -184,6 +198,16 @@ TEST(ScriptParser, RejectsFaultyLinesWithAReason) {
         {"clock 2024-01-01 10:60:00", "time \"10:60:00\" is out of range"},
         {"clock 2024-01-01 1a:00:00", "time \"1a:00:00\" is not a valid date or time"},
         {"clock 2024-01-01 10:00:00 x", "unexpected text \"x\" at the end"},
+        {"sizing", "missing Q=VALUE or take"},
+        {"sizing J=5", "sizing needs Q=VALUE"},
+        {"sizing Q=1 Q=2", "sizing argument Q given twice"},
+        {"sizing Q=1 vmax 2", "sizing argument \"vmax\" is not Q=, J=, vmin=, vmax= or hd="},
+        {"sizing Q=1,5", "Q \"1,5\" is not a decimal number"},
+        {"sizing Q=1. ", "Q \"1.\" is not a decimal number"},
+        {"sizing Q=1e400", "Q \"1e400\" is not a decimal number"},
+        {"sizing Q=1 ", "missing sizing argument (words are separated by one blank)"},
+        {"sizing take", "missing DN"},
+        {"sizing take 100 200", "unexpected text \"200\" at the end"},
     };
     for (const Case& c : cases) EXPECT_EQ(ErrorOf(c.line), c.error) << c.line;
 }

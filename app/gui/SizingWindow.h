@@ -1,0 +1,62 @@
+// The window "Bemessungstabelle": design values and criteria typed in, the sizing table of the form's
+// current class with the recommendation highlighted, and the table taken into the form, copied, saved
+// as CSV, printed or previewed. Modal-less; it computes the table again whenever it is activated, so
+// it always shows the form's current class, fluid data and roughness.
+#pragma once
+
+#include <QWidget>
+#include <optional>
+
+#include "form/SizingTable.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+class QuellrixApp;
+
+namespace qtbackend {
+class QtPrinterService;
+}
+
+class SizingWindow : public QWidget {
+  public:
+    SizingWindow(QuellrixApp& app, qtbackend::QtPrinterService& printer, QWidget* mainWindow);
+
+    // Takes the form's design values into the fields and computes the table.
+    void Prefill();
+    // selectRecommendation: the selection goes, so that the recommendation is what is taken (the design
+    // values changed); otherwise the selected row stays.
+    void Recompute(bool selectRecommendation = false);
+    // Takes the selected row (none selected: the recommended one) into the form; false when there is
+    // none or it cannot be taken.
+    bool TakeSelectedRow();
+
+    const std::optional<sizing::Table>& Table() const { return table_; }
+    QTableWidget* Grid() const { return grid_; }
+    QLineEdit* Field(const char* name) const;
+
+  protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    sizing::Design TypedDesign() const;
+    void Fill(bool selectRecommendation);
+    void CopyTable();
+    void SaveCsv();
+    void PrintTable(bool preview);
+
+    QuellrixApp& app_;
+    qtbackend::QtPrinterService& printer_;
+    QWidget* mainWindow_;
+    QLineEdit* q_;
+    QLineEdit* j_;
+    QLineEdit* vMin_;
+    QLineEdit* vMax_;
+    QLineEdit* hdMax_;
+    QLabel* summary_;
+    QTableWidget* grid_;
+    QPushButton* takeOver_;
+    std::optional<sizing::Table> table_;
+};

@@ -1,0 +1,9 @@
+#include "form/PipeDiameter.h"
+
+#include "hydraulics/Formulas.h"
+#include "platform/Number.h"
+
+double CatalogueInnerDiameterMm(double da, double s, double zma) {
+    return platform::LeadingNumber(
+        platform::Format(kCatalogueDiFormat, hydraulics::InnerDiameter(da, s, zma)));
+}

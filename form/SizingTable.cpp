@@ -1,0 +1,376 @@
+#include "form/SizingTable.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "form/ControlIds.h"
+#include "form/PipeDiameter.h"
+#include "form/PlenwickView.h"
+#include "hydraulics/Calculations.h"
+#include "hydraulics/EntryLimits.h"
+#include "hydraulics/Formulas.h"
+#include "hydraulics/Units.h"
+#include "messages/MessageTexts.h"
+#include "platform/Number.h"
+#include "record/PlenwickDoc.h"
+
+namespace sizing {
+
+namespace {
+
+using hydraulics::units::kLitrePerSecond;
+using hydraulics::units::kMetrePerKilometre;
+using hydraulics::units::kMillimetre;
+
+// Below this Reynolds number the flow is not turbulent and the Prandtl-Colebrook law does not hold.
+constexpr double kTurbulentReynolds = 2350;
+// The form takes a flow entry only when it changes Q by more than this [m³/s] (after a DN pick Q is 0).
+constexpr double kSmallestFlow = 0.00001;
+
+// The tabs of the sought parameter, by position.
+constexpr int kSlopeTab = 0;
+constexpr int kVelocityAndFlowTab = 1;
+
+// A number as the form reads it back: the shortest text that gives the same double.
+std::string ExactText(double x) {
+    return platform::Format("%.17g", x);
+}
+
+std::string WithComma(std::string text) {
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
+
+// A criterion crossed, e.g. "vt 0,42 < vmin 0,50 m/s".
+std::string Crossed(const char* quantity, double value, const char* relation, const char* limitName,
+                    double limit, const char* unit) {
+    return WithComma(
+        platform::Format("%s %.2f %s %s %.2f%s", quantity, value, relation, limitName, limit, unit));
+}
+
+void CheckVelocity(Row& row, const char* name, double v, const Criteria& criteria) {
+    if (v < criteria.vMin)
+        row.reasons.push_back(Crossed(name, v, "<", "vmin", criteria.vMin, " m/s"));
+    if (v > criteria.vMax)
+        row.reasons.push_back(Crossed(name, v, ">", "vmax", criteria.vMax, " m/s"));
+}
+
+void CheckTurbulent(Row& row, double Re) {
+    if (Re < kTurbulentReynolds)
+        row.reasons.push_back(platform::Format("Re %.0f < 2350: keine turbulente Strömung", Re));
+}
+
+void ComputeGravityRow(Row& row, const Table& table) {
+    const Conditions& c = table.conditions;
+    const hydraulics::VelocityAndFlowResult full =
+        hydraulics::SolveVelocityAndFlow({row.di, c.k, table.I, c.g, c.ny});
+    if (full.status.failedCheck) {
+        row.reasons.push_back(messages::InputCheckMessage(*full.status.failedCheck));
+        return;
+    }
+    if (full.status.outOfLimits) {
+        row.reasons.push_back(messages::LimitBreachMessage(*full.status.outOfLimits));
+        return;
+    }
+    if (!full.hasFlow) {
+        row.reasons.push_back("di zu klein für einen Durchfluss");
+        return;
+    }
+    row.hasValues = true;
+    row.Qv = full.Q;
+    row.vv = full.v;
+    row.ratio = table.Q / full.Q;
+    if (full.hasReynolds)
+        CheckTurbulent(row, full.Re);
+    if (table.Q > full.Q) {
+        row.overloaded = true;
+        row.reasons.insert(row.reasons.begin(), "überlastet");
+        return;
+    }
+    // As the form completes them from a typed Qt.
+    const hydraulics::PartialFilling partial =
+        hydraulics::PartialFillingFrom(hydraulics::PartialQuantity::Qt, table.Q, row.di, full.Q, full.v);
+    row.ht = partial.ht;
+    row.hd = row.ht / row.di;
+    row.vt = partial.vt;
+    std::vector<std::string> crossed;
+    std::swap(crossed, row.reasons);
+    CheckVelocity(row, "vt", row.vt, table.criteria);
+    if (row.hd > table.criteria.hdMax)
+        row.reasons.push_back(Crossed("h/d", row.hd, ">", "h/d max", table.criteria.hdMax, ""));
+    row.reasons.insert(row.reasons.end(), crossed.begin(), crossed.end());
+}
+
+void ComputePressureRow(Row& row, const Table& table) {
+    const Conditions& c = table.conditions;
+    if (row.di <= hydraulics::kMinFlowDiameter) {
+        row.reasons.push_back("di zu klein für einen Durchfluss");
+        return;
+    }
+    // As the form derives them from a typed Q.
+    row.v = hydraulics::VelocityFromFlow(table.Q, row.di);
+    row.Re = c.ny > 0 ? hydraulics::Reynolds(row.v, row.di, c.ny) : 0;
+    const hydraulics::SlopeResult slope = hydraulics::SolveSlope({row.di, c.k, row.Re, row.v, c.g});
+    if (slope.status.failedCheck) {
+        row.reasons.push_back(messages::InputCheckMessage(*slope.status.failedCheck));
+        return;
+    }
+    row.hasValues = true;
+    row.lambda = slope.iteration.lambda;
+    row.I = slope.I;
+    CheckVelocity(row, "v", row.v, table.criteria);
+    CheckTurbulent(row, row.Re);
+    if (slope.iteration.ReachedStepLimit()) {
+        row.reasons.push_back(messages::NonConvergenceMessage(hydraulics::TruncateToInt(row.Re), c.k, row.di,
+                                                              slope.iteration.steps));
+    }
+    if (slope.status.outOfLimits)
+        row.reasons.push_back(messages::LimitBreachMessage(*slope.status.outOfLimits));
+}
+
+// The row of the DN as the form shows it: the first row of the class with that DN.
+const PipeRow& FirstWithDn(const std::vector<PipeRow>& pipes, const PipeRow& pipe) {
+    const int dn = platform::LeadingInteger(pipe.DN);
+    for (const PipeRow& candidate : pipes) {
+        if (platform::LeadingInteger(candidate.DN) == dn)
+            return candidate;
+    }
+    return pipe;
+}
+
+std::string JoinedReasons(const Row& row) {
+    std::string joined;
+    for (const std::string& reason : row.reasons) {
+        if (!joined.empty())
+            joined += "; ";
+        joined += reason;
+    }
+    return joined;
+}
+
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(";\"\r\n") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+std::string Joined(const std::vector<std::string>& cells, const char* separator,
+                   std::string (*field)(const std::string&)) {
+    std::string line;
+    for (size_t i = 0; i < cells.size(); ++i) {
+        if (i > 0)
+            line += separator;
+        line += field(cells[i]);
+    }
+    return line;
+}
+
+std::string Verbatim(const std::string& text) {
+    return text;
+}
+
+}  // namespace
+
+Criteria DefaultCriteria(FlowMode mode) {
+    return mode == FlowMode::Gravity ? Criteria{0.5, 6.0, 0.7} : Criteria{0.5, 2.0, 1.0};
+}
+
+const char* CriteriaSourceText() {
+    return "Vorgabewerte der Kriterien: Freispiegelabfluss (J angegeben) vt von 0,5 bis 6,0 m/s und "
+           "h/d höchstens 0,7; Druckabfluss (ohne J) v von 0,5 bis 2,0 m/s. Es sind übliche Richtwerte, "
+           "keine Normwerte: Die Mindestgeschwindigkeit steht für die Ablagerungsfreiheit, deren Nachweis "
+           "für Abwasserkanäle DWA-A 110 und DIN EN 752 regeln; die Geschwindigkeiten in Wasserleitungen "
+           "folgen den Bemessungsempfehlungen von DVGW W 400-1. Maßgebend sind das Regelwerk und die "
+           "Vorgaben des Netzbetreibers.";
+}
+
+FlowMode ModeOf(const Design& design) {
+    return design.JMkm > 0 ? FlowMode::Gravity : FlowMode::Pressure;
+}
+
+std::optional<std::string> CheckDesign(const Design& design) {
+    if (!(design.QLs * kLitrePerSecond.toSi >= kSmallestFlow) || !std::isfinite(design.QLs))
+        return std::string("Bitte einen Durchfluss Q von mindestens 0,01 l/s angeben.");
+    if (!std::isfinite(design.JMkm) || design.JMkm < 0)
+        return std::string("Das Gefälle J muss eine positive Zahl sein (leer: Druckabfluss).");
+    const Criteria defaults = DefaultCriteria(ModeOf(design));
+    const double vMin = design.vMin.value_or(defaults.vMin);
+    const double vMax = design.vMax.value_or(defaults.vMax);
+    const double hdMax = design.hdMax.value_or(defaults.hdMax);
+    if (!std::isfinite(vMin) || !std::isfinite(vMax) || vMin < 0 || vMax < vMin)
+        return std::string("Die Geschwindigkeiten müssen 0 ≤ vmin ≤ vmax erfüllen.");
+    if (!(hdMax > 0 && hdMax <= 1))
+        return std::string("h/d max muss größer als 0 und höchstens 1 sein.");
+    return std::nullopt;
+}
+
+Table ComputeTable(const std::string& className, const std::vector<PipeRow>& pipes,
+                   const Conditions& conditions, const Design& design) {
+    Table table;
+    table.mode = ModeOf(design);
+    table.className = className;
+    table.conditions = conditions;
+    const Criteria defaults = DefaultCriteria(table.mode);
+    table.criteria = {design.vMin.value_or(defaults.vMin), design.vMax.value_or(defaults.vMax),
+                      design.hdMax.value_or(defaults.hdMax)};
+    table.QLs = design.QLs;
+    table.Q = design.QLs * kLitrePerSecond.toSi;
+    if (table.mode == FlowMode::Gravity) {
+        // The form keeps a typed J within its entry limits.
+        const hydraulics::EntryCheck slope =
+            hydraulics::CheckEntry(design.JMkm * kMetrePerKilometre.toSi, hydraulics::kSlopeEntry);
+        table.JMkm = slope.clamped ? slope.value * kMetrePerKilometre.toDisplay : design.JMkm;
+        table.I = table.JMkm * kMetrePerKilometre.toSi;
+    }
+    table.rows.reserve(pipes.size());
+    for (const PipeRow& listed : pipes) {
+        const PipeRow& pipe = FirstWithDn(pipes, listed);
+        Row row;
+        row.dn = listed.DN;
+        if (!pipe.da || !pipe.s || !pipe.ZMA) {
+            row.reasons.push_back("Rohrdaten in \u201eRohre.ini\u201c unvollständig");
+            table.rows.push_back(std::move(row));
+            continue;
+        }
+        row.di = CatalogueInnerDiameterMm(platform::LeadingNumber(*pipe.da), platform::LeadingNumber(*pipe.s),
+                                          platform::LeadingNumber(*pipe.ZMA)) *
+                 kMillimetre.toSi;
+        if (table.mode == FlowMode::Gravity) {
+            ComputeGravityRow(row, table);
+        } else {
+            ComputePressureRow(row, table);
+        }
+        table.rows.push_back(std::move(row));
+    }
+    for (size_t i = 0; i < table.rows.size(); ++i) {
+        if (!table.rows[i].Passes())
+            continue;
+        if (table.recommended < 0 ||
+            platform::LeadingInteger(table.rows[i].dn) <
+                platform::LeadingInteger(table.rows[static_cast<size_t>(table.recommended)].dn)) {
+            table.recommended = static_cast<int>(i);
+        }
+    }
+    return table;
+}
+
+Table ComputeTableForForm(const CPlenwickView& view, const Design& design) {
+    const CPlenwickDoc& doc = *view.GetDocument();
+    const Conditions conditions{doc.GetNy(), doc.GetG(), doc.GetK()};
+    const platform::ListControl& classes = view.List(IDC_CLASS);
+    if (classes.GetCurSel() < 0)
+        return ComputeTable(std::string(), {}, conditions, design);
+    const std::string className = classes.GetLBText(classes.GetCurSel());
+    return ComputeTable(className, SettingsFile().ReadClassRows(className), conditions, design);
+}
+
+Design DesignFromForm(const CPlenwickView& view) {
+    const CPlenwickDoc& doc = *view.GetDocument();
+    Design design;
+    const bool partial = !doc.IsFullFilling();
+    const double Q = partial && doc.GetQt() > 0 ? doc.GetQt() : doc.GetQ();
+    design.QLs = Q > 0 ? Q * kLitrePerSecond.toDisplay : 0;
+    if (partial && doc.GetI() > 0)
+        design.JMkm = doc.GetI() * kMetrePerKilometre.toDisplay;
+    return design;
+}
+
+bool TakeOverRow(CPlenwickView& view, const Table& table, const Row& row) {
+    const platform::ListControl& classes = view.List(IDC_CLASS);
+    if (!row.hasValues || classes.GetCurSel() < 0 ||
+        classes.GetLBText(classes.GetCurSel()) != table.className)
+        return false;
+    const std::vector<std::string>& entries = view.List(IDC_DN).Entries();
+    const auto entry = std::find(entries.begin(), entries.end(), row.dn);
+    if (entry == entries.end())
+        return false;
+
+    platform::ControlSet& form = view.Controls();
+    const bool gravity = table.mode == FlowMode::Gravity;
+    form.UserClick(gravity ? IDC_PARTIAL_FILLING : IDC_FULL_FILLING);
+    // The sought parameter first: it enables the pipe lists again.
+    form.UserSelectTab(IDC_SOUGHT, gravity ? kVelocityAndFlowTab : kSlopeTab);
+    form.UserPick(IDC_DN, static_cast<int>(entry - entries.begin()));
+    form.UserClick(IDC_CLEAR);
+    if (gravity) {
+        form.UserType(IDC_J, ExactText(table.JMkm));
+        form.UserType(IDC_QT_LS, ExactText(table.QLs));
+    } else {
+        form.UserType(IDC_Q_LS, ExactText(table.QLs));
+    }
+    form.UserLeave();
+    return true;
+}
+
+std::vector<std::string> HeaderCells(FlowMode mode) {
+    if (mode == FlowMode::Gravity)
+        return {"DN", "di [mm]", "Qv [l/s]", "vv [m/s]", "Q/Qv", "ht [mm]", "h/d", "vt [m/s]", "Bewertung"};
+    return {"DN", "di [mm]", "v [m/s]", "Re", "λ", "J [m/km]", "hv [m/100 m]", "Bewertung"};
+}
+
+std::vector<std::string> RowCells(const Table& table, size_t index, char decimal) {
+    const Row& row = table.rows[index];
+    std::vector<std::string> cells{row.dn};
+    const auto add = [&](bool exists, const char* format, double x) {
+        std::string cell = exists ? platform::Format(format, x) : std::string();
+        std::replace(cell.begin(), cell.end(), '.', decimal);
+        cells.push_back(std::move(cell));
+    };
+    add(row.di > 0, "%.2f", row.di * kMillimetre.toDisplay);
+    const bool partial = row.hasValues && !row.overloaded;
+    if (table.mode == FlowMode::Gravity) {
+        add(row.hasValues, "%.2f", row.Qv * kLitrePerSecond.toDisplay);
+        add(row.hasValues, "%.2f", row.vv);
+        add(row.hasValues, "%.2f", row.ratio);
+        add(partial, "%.1f", row.ht * kMillimetre.toDisplay);
+        add(partial, "%.2f", row.hd);
+        add(partial, "%.2f", row.vt);
+    } else {
+        add(row.hasValues, "%.2f", row.v);
+        add(row.hasValues, "%.0f", row.Re);
+        add(row.hasValues, "%.4f", row.lambda);
+        add(row.hasValues, "%.3f", row.I * kMetrePerKilometre.toDisplay);
+        add(row.hasValues, "%.3f", row.I * 100);
+    }
+    cells.push_back(Verdict(table, index));
+    return cells;
+}
+
+std::string Verdict(const Table& table, size_t index) {
+    if (static_cast<int>(index) == table.recommended)
+        return "Empfehlung";
+    const Row& row = table.rows[index];
+    return row.Passes() ? "erfüllt" : JoinedReasons(row);
+}
+
+std::string DesignSummary(const Table& table) {
+    if (table.mode == FlowMode::Gravity) {
+        return WithComma(platform::Format(
+            "Freispiegelabfluss, Klasse %s: Q = %g l/s, J = %g m/km; vt %g bis %g m/s, h/d höchstens %g",
+            table.className.c_str(), table.QLs, table.JMkm, table.criteria.vMin, table.criteria.vMax,
+            table.criteria.hdMax));
+    }
+    return WithComma(platform::Format("Druckabfluss, Klasse %s: Q = %g l/s; v %g bis %g m/s",
+                                      table.className.c_str(), table.QLs, table.criteria.vMin,
+                                      table.criteria.vMax));
+}
+
+std::string CopyText(const Table& table) {
+    std::string text = Joined(HeaderCells(table.mode), "\t", Verbatim) + "\n";
+    for (size_t i = 0; i < table.rows.size(); ++i) text += Joined(RowCells(table, i), "\t", Verbatim) + "\n";
+    return text;
+}
+
+std::string CsvText(const Table& table) {
+    std::string text = "\xEF\xBB\xBF" + Joined(HeaderCells(table.mode), ";", CsvField) + "\r\n";
+    for (size_t i = 0; i < table.rows.size(); ++i) text += Joined(RowCells(table, i), ";", CsvField) + "\r\n";
+    return text;
+}
+
+}  // namespace sizing

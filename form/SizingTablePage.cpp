@@ -1,0 +1,97 @@
+#include "form/SizingTablePage.h"
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "platform/DrawingContext.h"
+
+namespace {
+
+// Left edges of the columns in fractions of the printable width; the verdict takes the rest.
+std::vector<double> ColumnEdges(sizing::FlowMode mode) {
+    if (mode == sizing::FlowMode::Gravity)
+        return {0.0, 0.06, 0.14, 0.23, 0.30, 0.37, 0.45, 0.51, 0.58};
+    return {0.0, 0.06, 0.14, 0.21, 0.30, 0.38, 0.47, 0.58};
+}
+
+std::unique_ptr<platform::Font> MakeFont(platform::DrawingContext& dc, int height, bool bold) {
+    platform::FontSpec spec;
+    spec.height = -height;
+    spec.weight = bold ? 700 : 400;
+    spec.faceName = "Arial";
+    return dc.CreateFont(spec);
+}
+
+// The text in lines no wider than width in the selected font, broken at blanks.
+std::vector<std::string> Wrapped(platform::DrawingContext& dc, const std::string& text, int width) {
+    std::vector<std::string> lines(1);
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find(' ', start);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::string word = text.substr(start, end - start);
+        if (!lines.back().empty() && dc.GetTextExtent(lines.back() + " " + word).width > width)
+            lines.emplace_back();
+        lines.back() += (lines.back().empty() ? "" : " ") + word;
+        start = end + 1;
+    }
+    return lines;
+}
+
+}  // namespace
+
+SizingTablePage::SizingTablePage(const sizing::Table& table, int width, int height,
+                                 platform::PrinterService& printer)
+    : table_(table), printer_(printer), width_(width), height_(height) {}
+
+bool SizingTablePage::OnPreparePrinting(platform::PrintInfo& info) {
+    info.maxPage = 1;
+    return printer_.DoPreparePrinting(info);
+}
+
+void SizingTablePage::OnPrint(platform::DrawingContext& dc, platform::PrintInfo&) {
+    const int margin = width_ / 20;
+    const int usable = width_ - 2 * margin;
+    // Every row fits: at most 49 rows and the header below the heading block.
+    const int lines = static_cast<int>(table_.rows.size()) + 12;
+    const int lineHeight = std::max(1, std::min(height_ / 60, (height_ - 2 * margin) / lines));
+    const int textHeight = lineHeight * 3 / 5;
+    const auto normal = MakeFont(dc, textHeight, false);
+    const auto bold = MakeFont(dc, textHeight, true);
+    const auto title = MakeFont(dc, lineHeight * 6 / 5, true);
+    platform::Font* previousFont = dc.SelectFont(title.get());
+    const platform::TextAlign previousAlign = dc.SetTextAlign(platform::TextAlign::Left);
+
+    int y = margin;
+    dc.TextOut(margin, y, "Bemessungstabelle \u2013 Wanddickenklasse " + table_.className);
+    y += lineHeight * 3 / 2;
+    dc.SelectFont(normal.get());
+    dc.TextOut(margin, y, sizing::DesignSummary(table_));
+    y += lineHeight * 3 / 2;
+
+    const std::vector<double> edges = ColumnEdges(table_.mode);
+    const auto writeRow = [&](const std::vector<std::string>& cells) {
+        for (size_t c = 0; c < cells.size() && c < edges.size(); ++c)
+            dc.TextOut(margin + static_cast<int>(edges[c] * usable), y, cells[c]);
+        y += lineHeight;
+    };
+    dc.SelectFont(bold.get());
+    writeRow(sizing::HeaderCells(table_.mode));
+    dc.MoveTo(margin, y - lineHeight / 4);
+    dc.LineTo(margin + usable, y - lineHeight / 4);
+    for (size_t i = 0; i < table_.rows.size(); ++i) {
+        dc.SelectFont(static_cast<int>(i) == table_.recommended ? bold.get() : normal.get());
+        writeRow(sizing::RowCells(table_, i));
+    }
+    y += lineHeight;
+    dc.SelectFont(normal.get());
+    for (const std::string& line : Wrapped(dc, sizing::CriteriaSourceText(), usable)) {
+        dc.TextOut(margin, y, line);
+        y += lineHeight;
+    }
+
+    dc.SetTextAlign(previousAlign);
+    dc.SelectFont(previousFont);
+}

@@ -1,0 +1,24 @@
+// The sizing table printed on one page: heading, design values and criteria, the table with the
+// recommendation in bold, and the source of the default criteria.
+#pragma once
+
+#include "form/SizingTable.h"
+#include "platform/Printing.h"
+
+class SizingTablePage : public platform::Printable {
+  public:
+    // The page of width x height device units (the view's page size); printing asks the printer
+    // service's print dialog first.
+    SizingTablePage(const sizing::Table& table, int width, int height, platform::PrinterService& printer);
+
+    bool OnPreparePrinting(platform::PrintInfo& info) override;
+    void OnBeginPrinting(platform::DrawingContext&, platform::PrintInfo&) override {}
+    void OnPrint(platform::DrawingContext& dc, platform::PrintInfo& info) override;
+    void OnEndPrinting(platform::DrawingContext&, platform::PrintInfo&) override {}
+
+  private:
+    const sizing::Table& table_;
+    platform::PrinterService& printer_;
+    int width_;
+    int height_;
+};

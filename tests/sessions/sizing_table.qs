@@ -1,0 +1,12 @@
+# The sizing table of the default class K7 for 10 l/s: gravity flow at 5 m/km with the default
+# criteria, then pressure flow with typed criteria; DN 150 of the gravity table is taken into the form
+# and one "Berechnen" shows its capacity. A design without a flow is refused.
+start
+sizing Q=10 J=5
+sizing Q=10 vmin=0.6 vmax=1.5
+sizing Q=10 J=5 vmax=0.6 hd=0.3
+sizing Q=10 J=5
+sizing take 150
+click 1007
+show 1001 1002 1008 1011 1015 1023 1025 1036
+sizing Q=0
