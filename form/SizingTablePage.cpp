@@ -16,11 +16,11 @@ std::vector<double> ColumnEdges(sizing::FlowMode mode) {
 }
 
 std::unique_ptr<platform::Font> MakeFont(platform::DrawingContext& dc, int height, bool bold) {
-    platform::FontSpec spec;
-    spec.height = -height;
-    spec.weight = bold ? 700 : 400;
-    spec.faceName = "Arial";
-    return dc.CreateFont(spec);
+    platform::FontSpec font;
+    font.height = -height;
+    font.weight = bold ? 700 : 400;
+    font.faceName = "Arial";
+    return dc.CreateFont(font);
 }
 
 // The text in lines no wider than width in the selected font, broken at blanks.
