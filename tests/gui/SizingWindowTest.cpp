@@ -109,7 +109,8 @@ TEST_F(SizingWindowTest, ResultsCopiedWithControlShiftC) {
 }
 
 TEST_F(SizingWindowTest, ReportSavedAsPdfWithoutPrintDialog) {
-    const QString pdf = machine.File(QStringLiteral("bericht.pdf"));
+    // The dialog's own default name, so that its late setting of the name cannot undo the choice.
+    const QString pdf = machine.File(QStringLiteral("Rechenbericht.pdf"));
     answerer.Then([&](QWidget* dialog) {
         auto* files = qobject_cast<QFileDialog*>(dialog);
         ASSERT_NE(files, nullptr);
