@@ -40,6 +40,11 @@ void ClearFlow(CPlenwickView& view) {
     for (int id : {IDC_V, IDC_Q_LS, IDC_Q_M3H, IDC_RE, IDC_LAMBDA}) view.Empty(id);
 }
 
+// The di [mm] that the pipe fields give, as ShowDi writes it and the di field reads it back.
+double CatalogueDiOfFields(const CPlenwickView& view) {
+    return CatalogueInnerDiameterMm(view.Number(IDC_DA), view.Number(IDC_S), view.Number(IDC_ZMA));
+}
+
 }  // namespace
 
 void CPlenwickView::OnClassChanged() {
@@ -107,13 +112,13 @@ void CPlenwickView::ShowDi() {
 
 void CPlenwickView::OnPipeFieldLeave() {
     // Passing through the field without changing the pipe keeps di and everything that follows from it.
-    if (platform::LeadingNumber(platform::Format(kCatalogueDiFormat, ComputeDi())) == Number(IDC_DI))
+    if (CatalogueDiOfFields(*this) == Number(IDC_DI))
         return;
     ShowDi();
 }
 
 void CPlenwickView::MarkPipeConsistency(double diMm) {
-    const bool consistent = diMm == platform::LeadingNumber(platform::Format(kCatalogueDiFormat, ComputeDi()));
+    const bool consistent = diMm == CatalogueDiOfFields(*this);
     for (int id : {IDC_S, IDC_DA, IDC_ZMA}) Field(id).SetValid(consistent);
 }
 
