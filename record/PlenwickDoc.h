@@ -4,6 +4,9 @@
 
 #include "hydraulics/SoughtParameter.h"
 #include "platform/Document.h"
+#include "record/ProjectHeader.h"
+
+#include <utility>
 
 class CPlenwickDoc : public platform::CDocument {
   public:
@@ -63,6 +66,10 @@ class CPlenwickDoc : public platform::CDocument {
     bool IsCalculated() const { return m_calculated; }
     void SetCalculated(bool calculated) { m_calculated = calculated; }
 
+    // The project header; it never touches the result.
+    const ProjectHeader& GetProjectHeader() const { return m_projectHeader; }
+    void SetProjectHeader(ProjectHeader header) { m_projectHeader = std::move(header); }
+
   private:
     void StoreInput(double& member, double value) {
         member = value;
@@ -87,4 +94,5 @@ class CPlenwickDoc : public platform::CDocument {
     double m_lambda = 0;
     int m_sought = SOUGHT_J;
     bool m_fullFilling = true;  // the form selects the filling mode on its first showing
+    ProjectHeader m_projectHeader;
 };
