@@ -35,6 +35,18 @@ constexpr std::array<std::pair<hydraulics::PartialQuantity, const char*>, 3> kPa
     {hydraulics::PartialQuantity::Vt, "vt"},
 }};
 
+// The record's numbers, in the order of its data model.
+constexpr std::array<std::pair<const char*, double RecordValues::*>, 15> kRecordNumbers{{
+    {"m_surfaceWidth", &RecordValues::surfaceWidth}, {"m_vt", &RecordValues::vt},
+    {"m_ht", &RecordValues::ht},                     {"m_Qt", &RecordValues::Qt},
+    {"m_Re", &RecordValues::Re},                     {"m_k", &RecordValues::k},
+    {"m_Di", &RecordValues::Di},                     {"m_g", &RecordValues::g},
+    {"m_v", &RecordValues::v},                       {"m_ny", &RecordValues::ny},
+    {"m_Q", &RecordValues::Q},                       {"m_I", &RecordValues::I},
+    {"m_rho", &RecordValues::rho},                   {"m_T", &RecordValues::T},
+    {"m_lambda", &RecordValues::lambda},
+}};
+
 // The longest text an entry may hold, and the deepest nesting a file may have.
 constexpr std::size_t kMaxTextBytes = 4096;
 constexpr int kMaxDepth = 16;
@@ -55,11 +67,12 @@ ordered_json ListJson(const ListState& list) {
 }
 
 ordered_json RecordJson(const RecordValues& r) {
-    return {{"m_surfaceWidth", r.surfaceWidth}, {"m_vt", r.vt}, {"m_ht", r.ht}, {"m_Qt", r.Qt},
-            {"m_calculated", r.calculated},     {"m_Re", r.Re}, {"m_k", r.k},   {"m_Di", r.Di},
-            {"m_g", r.g},                       {"m_v", r.v},   {"m_ny", r.ny}, {"m_Q", r.Q},
-            {"m_I", r.I},                       {"m_rho", r.rho}, {"m_T", r.T}, {"m_lambda", r.lambda},
-            {"m_sought", r.sought},             {"m_fullFilling", r.fullFilling}};
+    ordered_json record;
+    for (const auto& [name, member] : kRecordNumbers) record[name] = r.*member;
+    record["m_calculated"] = r.calculated;
+    record["m_sought"] = r.sought;
+    record["m_fullFilling"] = r.fullFilling;
+    return record;
 }
 
 // --- reading ---
@@ -212,22 +225,8 @@ RecordValues ReadRecord(Reader& reader, const json& root, const FormState& form)
     const json& record = reader.Object(root, "record", "");
     const std::string path = "record";
     RecordValues r;
-    r.surfaceWidth = reader.Number(record, "m_surfaceWidth", path);
-    r.vt = reader.Number(record, "m_vt", path);
-    r.ht = reader.Number(record, "m_ht", path);
-    r.Qt = reader.Number(record, "m_Qt", path);
+    for (const auto& [name, member] : kRecordNumbers) r.*member = reader.Number(record, name, path);
     r.calculated = reader.Flag(record, "m_calculated", path);
-    r.Re = reader.Number(record, "m_Re", path);
-    r.k = reader.Number(record, "m_k", path);
-    r.Di = reader.Number(record, "m_Di", path);
-    r.g = reader.Number(record, "m_g", path);
-    r.v = reader.Number(record, "m_v", path);
-    r.ny = reader.Number(record, "m_ny", path);
-    r.Q = reader.Number(record, "m_Q", path);
-    r.I = reader.Number(record, "m_I", path);
-    r.rho = reader.Number(record, "m_rho", path);
-    r.T = reader.Number(record, "m_T", path);
-    r.lambda = reader.Number(record, "m_lambda", path);
     const json& sought = reader.Member(record, "m_sought", path);
     if (!sought.is_number_integer())
         throw Refusal{CalculationFault::kWrongEntry, "record.m_sought"};
