@@ -154,8 +154,6 @@ bool NamesFilesElsewhere(std::string_view script) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const fuzzing::ScratchMachineDirectory directory;
     static const std::string defaults = DefaultSettingsFile(directory);
-    static const bool inScratch = ::chdir(directory.Path().c_str()) == 0;
-    Require(inScratch);
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     if (NamesFilesElsewhere(text))
         return 0;
@@ -166,7 +164,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     std::istringstream script(std::string(reinterpret_cast<const char*>(data), size));
     std::ostringstream transcript, errors;
+    // The session works in the scratch directory, where its files go; the fuzzer's own stays.
+    char* const workingDirectory = ::getcwd(nullptr, 0);
+    Require(workingDirectory && ::chdir(directory.Path().c_str()) == 0);
     const int status = RunScript(script, &transcript, errors);
+    Require(::chdir(workingDirectory) == 0);
+    std::free(workingDirectory);
     ::setenv("WINDIR", directory.Path().c_str(), 1);
 
     const std::string error = errors.str();
