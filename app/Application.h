@@ -57,20 +57,22 @@ public:
     // The project header, as the dialog or the runner gives it.
     void SetProjectHeader(const ProjectHeader& header);
     // Hears the file of every successful opening or saving (the recent-file list).
-    void SetFileListener(std::function<void(const std::string&)> listener) { m_fileListener = std::move(listener); }
+    void SetFileListener(std::function<void(const std::string&)> listener) {
+        m_fileListener = std::move(listener);
+    }
 
 private:
-    // The calculation in the file, or its message shown and nothing.
-    static std::optional<CalculationState> ReadDocument(const std::string& path);
-    void TakeDocument(const std::string& path, const CalculationState& state);
-    bool SaveAs();
-    // New, open, save, save as and exit; false for any other command.
-    bool ExecuteFileCommand(Command command);
-    void Named(const std::string& path);
+  // The calculation in the file, or its message shown and nothing.
+  static std::optional<CalculationState> ReadDocument(const std::string& path);
+  void TakeDocument(const std::string& path, const CalculationState& state);
+  bool SaveAs();
+  // New, open, save, save as and exit; false for any other command.
+  bool ExecuteFileCommand(Command command);
+  void Named(const std::string& path);
 
-    platform::Services m_services;
-    std::unique_ptr<CPlenwickDoc> m_document;
-    std::unique_ptr<CPlenwickView> m_view;
-    std::string m_path;
-    std::function<void(const std::string&)> m_fileListener;
+  platform::Services m_services;
+  std::unique_ptr<CPlenwickDoc> m_document;
+  std::unique_ptr<CPlenwickView> m_view;
+  std::string m_path;
+  std::function<void(const std::string&)> m_fileListener;
 };

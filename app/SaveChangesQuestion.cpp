@@ -13,7 +13,8 @@ const platform::DialogTemplate& SaveChangesQuestion() {
         dialog.fontFace = "MS Sans Serif";
         dialog.fontPoints = 8;
         dialog.text = messages::Text(messages::MessageId::SaveChanges);
-        dialog.buttons = {{IDYES, "Ja", ANSWER_YES}, {IDNO, "Nein", ANSWER_NO}, {IDCANCEL, "Abbrechen", ANSWER_CANCEL}};
+        dialog.buttons = {
+            {IDYES, "Ja", ANSWER_YES}, {IDNO, "Nein", ANSWER_NO}, {IDCANCEL, "Abbrechen", ANSWER_CANCEL}};
         dialog.closeCode = ANSWER_CANCEL;
         return dialog;
     }();

@@ -17,17 +17,18 @@ using nlohmann::ordered_json;  // written in the order of the format: its name a
 
 // The names of the number fields in a file.
 constexpr std::array<std::pair<int, const char*>, 21> kFieldNames{{
-    {IDC_T, "T"},          {IDC_G, "g"},           {IDC_RHO, "rho"},      {IDC_NY, "ny"},
-    {IDC_DA, "da"},        {IDC_S, "s"},           {IDC_ZMA, "ZMA"},      {IDC_DI, "di"},
-    {IDC_K, "k"},          {IDC_J, "J"},           {IDC_V, "vv"},         {IDC_Q_LS, "Qv_ls"},
-    {IDC_Q_M3H, "Qv_m3h"}, {IDC_A, "Av"},          {IDC_RE, "Re"},        {IDC_LAMBDA, "lambda"},
-    {IDC_QT_LS, "Qt_ls"},  {IDC_QT_M3H, "Qt_m3h"}, {IDC_HT, "ht"},        {IDC_VT, "vt"},
-    {IDC_SURFACE_WIDTH, "surfaceWidth"},
+    {IDC_T, "T"},           {IDC_G, "g"},         {IDC_RHO, "rho"},
+    {IDC_NY, "ny"},         {IDC_DA, "da"},       {IDC_S, "s"},
+    {IDC_ZMA, "ZMA"},       {IDC_DI, "di"},       {IDC_K, "k"},
+    {IDC_J, "J"},           {IDC_V, "vv"},        {IDC_Q_LS, "Qv_ls"},
+    {IDC_Q_M3H, "Qv_m3h"},  {IDC_A, "Av"},        {IDC_RE, "Re"},
+    {IDC_LAMBDA, "lambda"}, {IDC_QT_LS, "Qt_ls"}, {IDC_QT_M3H, "Qt_m3h"},
+    {IDC_HT, "ht"},         {IDC_VT, "vt"},       {IDC_SURFACE_WIDTH, "surfaceWidth"},
 }};
 
 // The sought-parameter tabs by position, and the SoughtParameter each selects.
-constexpr std::array<std::pair<const char*, int>, 4> kSoughtNames{{
-    {"J", SOUGHT_J}, {"vQ", SOUGHT_VQ}, {"k", SOUGHT_K}, {"di", SOUGHT_DI}}};
+constexpr std::array<std::pair<const char*, int>, 4> kSoughtNames{
+    {{"J", SOUGHT_J}, {"vQ", SOUGHT_VQ}, {"k", SOUGHT_K}, {"di", SOUGHT_DI}}};
 
 constexpr std::array<std::pair<hydraulics::PartialQuantity, const char*>, 3> kPartialNames{{
     {hydraulics::PartialQuantity::Ht, "ht"},
@@ -37,13 +38,20 @@ constexpr std::array<std::pair<hydraulics::PartialQuantity, const char*>, 3> kPa
 
 // The record's numbers, in the order of its data model.
 constexpr std::array<std::pair<const char*, double RecordValues::*>, 15> kRecordNumbers{{
-    {"m_surfaceWidth", &RecordValues::surfaceWidth}, {"m_vt", &RecordValues::vt},
-    {"m_ht", &RecordValues::ht},                     {"m_Qt", &RecordValues::Qt},
-    {"m_Re", &RecordValues::Re},                     {"m_k", &RecordValues::k},
-    {"m_Di", &RecordValues::Di},                     {"m_g", &RecordValues::g},
-    {"m_v", &RecordValues::v},                       {"m_ny", &RecordValues::ny},
-    {"m_Q", &RecordValues::Q},                       {"m_I", &RecordValues::I},
-    {"m_rho", &RecordValues::rho},                   {"m_T", &RecordValues::T},
+    {"m_surfaceWidth", &RecordValues::surfaceWidth},
+    {"m_vt", &RecordValues::vt},
+    {"m_ht", &RecordValues::ht},
+    {"m_Qt", &RecordValues::Qt},
+    {"m_Re", &RecordValues::Re},
+    {"m_k", &RecordValues::k},
+    {"m_Di", &RecordValues::Di},
+    {"m_g", &RecordValues::g},
+    {"m_v", &RecordValues::v},
+    {"m_ny", &RecordValues::ny},
+    {"m_Q", &RecordValues::Q},
+    {"m_I", &RecordValues::I},
+    {"m_rho", &RecordValues::rho},
+    {"m_T", &RecordValues::T},
     {"m_lambda", &RecordValues::lambda},
 }};
 
@@ -187,8 +195,9 @@ FormState ReadForm(Reader& reader, const json& root) {
         const char* name = FieldName(control.id);
         const std::string path = std::string("form.fields.") + name;
         const json& field = reader.Object(fields, name, "form.fields");
-        state.fields.push_back({control.id, reader.Text(field, "text", path), reader.Flag(field, "enabled", path),
-                                reader.Flag(field, "valid", path), reader.Flag(field, "resultMark", path)});
+        state.fields.push_back({control.id, reader.Text(field, "text", path),
+                                reader.Flag(field, "enabled", path), reader.Flag(field, "valid", path),
+                                reader.Flag(field, "resultMark", path)});
     }
     state.pipeClass = ReadList(reader, form, "class");
     state.dn = ReadList(reader, form, "dn");
@@ -318,8 +327,8 @@ CalculationRead ReadCalculationFile(std::string_view text) {
             throw Refusal{CalculationFault::kOutOfRange, "version"};
         if (version.get<unsigned long long>() > static_cast<unsigned long long>(kCalculationVersion)) {
             read.fault = CalculationFault::kNewer;
-            read.version = static_cast<long long>(std::min<unsigned long long>(version.get<unsigned long long>(),
-                                                                               0x7fffffffffffffffull));
+            read.version = static_cast<long long>(
+                std::min<unsigned long long>(version.get<unsigned long long>(), 0x7fffffffffffffffull));
             return read;
         }
         CalculationState state;

@@ -19,17 +19,17 @@ std::string WriteCalculationFile(const CalculationState& state);
 
 enum class CalculationFault {
     kNone,
-    kNotJson,       // no well-formed JSON text (truncated, not UTF-8, nested too deeply)
-    kForeign,       // JSON, but not named as a calculation of ours
-    kNewer,         // a calculation of a later format version
-    kWrongEntry,    // an entry is missing or of the wrong type (entry names it)
-    kOutOfRange,    // an entry's value is not allowed (entry names it)
+    kNotJson,     // no well-formed JSON text (truncated, not UTF-8, nested too deeply)
+    kForeign,     // JSON, but not named as a calculation of ours
+    kNewer,       // a calculation of a later format version
+    kWrongEntry,  // an entry is missing or of the wrong type (entry names it)
+    kOutOfRange,  // an entry's value is not allowed (entry names it)
 };
 
 struct CalculationRead {
     std::optional<CalculationState> state;
     CalculationFault fault = CalculationFault::kNone;
-    std::string entry;    // the faulty entry's path, such as "form.fields.di.text"
+    std::string entry;      // the faulty entry's path, such as "form.fields.di.text"
     long long version = 0;  // the version a newer file names
 };
 

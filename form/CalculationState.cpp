@@ -36,9 +36,10 @@ void RestoreList(platform::ListControl& list, const ListState& state) {
 
 bool RecordValues::operator==(const RecordValues& other) const {
     return surfaceWidth == other.surfaceWidth && vt == other.vt && ht == other.ht && Qt == other.Qt &&
-           calculated == other.calculated && Re == other.Re && k == other.k && Di == other.Di && g == other.g &&
-           v == other.v && ny == other.ny && Q == other.Q && I == other.I && rho == other.rho && T == other.T &&
-           lambda == other.lambda && sought == other.sought && fullFilling == other.fullFilling;
+           calculated == other.calculated && Re == other.Re && k == other.k && Di == other.Di &&
+           g == other.g && v == other.v && ny == other.ny && Q == other.Q && I == other.I &&
+           rho == other.rho && T == other.T && lambda == other.lambda && sought == other.sought &&
+           fullFilling == other.fullFilling;
 }
 
 RecordValues RecordValuesOf(const CPlenwickDoc& record) {

@@ -39,15 +39,14 @@ struct FormState {
     std::vector<FieldState> fields;  // every number field, in tab order
     ListState pipeClass, dn, roughness;
     std::vector<std::string> dnEntries;  // the DN list's entries: those of the class last picked
-    int soughtTab = 0;  // position of the selected sought-parameter tab, 0 to 3
+    int soughtTab = 0;                   // position of the selected sought-parameter tab, 0 to 3
     bool fullFilling = true;
     std::optional<hydraulics::PartialQuantity> partialGiven;
 
     bool operator==(const FormState& other) const {
         return fields == other.fields && pipeClass == other.pipeClass && dn == other.dn &&
-               dnEntries == other.dnEntries &&
-               roughness == other.roughness && soughtTab == other.soughtTab && fullFilling == other.fullFilling &&
-               partialGiven == other.partialGiven;
+               dnEntries == other.dnEntries && roughness == other.roughness && soughtTab == other.soughtTab &&
+               fullFilling == other.fullFilling && partialGiven == other.partialGiven;
     }
 };
 

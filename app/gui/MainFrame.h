@@ -2,8 +2,8 @@
 //
 // Its caption is the document title ("Quellrix V 1.0") while untitled, else the file's name and the
 // program's, each with the desktop's mark of unsaved changes. Commands go to the application object;
-// toolbar, status bar, the project dialog and the recent-file list belong to the window. Menu and toolbar commands leave the form's focus
-// where it is.
+// toolbar, status bar, the project dialog and the recent-file list belong to the window. Menu and toolbar
+// commands leave the form's focus where it is.
 #pragma once
 
 #include <QMainWindow>

@@ -156,8 +156,8 @@ struct CloseLine {
     static constexpr ScriptPhase kPhase = ScriptPhase::Running;
 };
 
-using ScriptCommand = std::variant<SetPrinterLine, SetClockLine, SetBrowserLine, StartLine, TypeLine,
-                                   LeaveLine, TabLine, ClickLine, PickLine, EditListLine, AnswerLine,
-                                   MenuCommandLine, ShowLine, DumpLine, RecordLine, CurveLine, SizingLine,
-                                   ChooseFileLine, OpenFileLine, SaveFileLine, ProjectLine, DocumentLine,
-                                   CloseLine>;
+using ScriptCommand =
+    std::variant<SetPrinterLine, SetClockLine, SetBrowserLine, StartLine, TypeLine, LeaveLine, TabLine,
+                 ClickLine, PickLine, EditListLine, AnswerLine, MenuCommandLine, ShowLine, DumpLine,
+                 RecordLine, CurveLine, SizingLine, ChooseFileLine, OpenFileLine, SaveFileLine, ProjectLine,
+                 DocumentLine, CloseLine>;

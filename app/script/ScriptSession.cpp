@@ -226,8 +226,8 @@ void ScriptSession::Run(const SaveFileLine& line) {
 
 void ScriptSession::Run(const ProjectLine& line) {
     ProjectHeader header = app_->Document().GetProjectHeader();
-    std::string& text = line.field == "Projekt"     ? header.project
-                        : line.field == "Abschnitt" ? header.section
+    std::string& text = line.field == "Projekt"      ? header.project
+                        : line.field == "Abschnitt"  ? header.section
                         : line.field == "Bearbeiter" ? header.engineer
                                                      : header.remark;
     text = line.text;
@@ -239,7 +239,8 @@ void ScriptSession::Run(const DocumentLine&) {
     const ProjectHeader& header = doc.GetProjectHeader();
     Write({
         "document title " + headless::Quote(doc.GetTitle()) + " modified=" + (app_->IsModified() ? "1" : "0"),
-        "document file " + (app_->DocumentPath().empty() ? std::string("none") : headless::Quote(app_->DocumentPath())),
+        "document file " +
+            (app_->DocumentPath().empty() ? std::string("none") : headless::Quote(app_->DocumentPath())),
         "document Projekt " + headless::Quote(header.project),
         "document Abschnitt " + headless::Quote(header.section),
         "document Bearbeiter " + headless::Quote(header.engineer),

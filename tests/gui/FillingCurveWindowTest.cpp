@@ -7,9 +7,9 @@
 #include <QClipboard>
 #include <QFile>
 #include <QLabel>
-#include <QPushButton>
 #include <QLineSeries>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScatterSeries>
 #include <QTableWidget>
 #include <QTemporaryDir>

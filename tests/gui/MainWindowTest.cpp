@@ -20,8 +20,8 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
-#include <QWindow>
 #include <QToolBar>
+#include <QWindow>
 
 #include "GuiTestSupport.h"
 #include "app/gui/GuiSession.h"
@@ -94,8 +94,9 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndStates) {
     EXPECT_EQ(ActionTexts(menus), (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&Extras", "&?"}));
     EXPECT_EQ(ActionTexts(menus[0]->menu()->actions()),
               (QStringList{"&Neu\tStrg+N", "Ö&ffnen...\tStrg+O", "S&peichern\tStrg+S", "Speichern &unter...",
-                           "|", "Pro&jektangaben...", "|", "&Drucken...\tStrg+P", "Sei&tenansicht", "Als &PDF speichern...",
-                           "Drucker&einrichtung...", "|", "Letzte Datei", "|", "&Beenden"}));
+                           "|", "Pro&jektangaben...", "|", "&Drucken...\tStrg+P", "Sei&tenansicht",
+                           "Als &PDF speichern...", "Drucker&einrichtung...", "|", "Letzte Datei", "|",
+                           "&Beenden"}));
     EXPECT_EQ(ActionTexts(menus[1]->menu()->actions()),
               (QStringList{"&Rückgängig\tStrg+Z", "|", "&Ausschneiden\tStrg+X", "&Kopieren\tStrg+C",
                            "E&infügen\tStrg+V", "|", "&Ergebnisse kopieren\tStrg+Umschalt+C"}));
@@ -109,9 +110,9 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndStates) {
     for (Command command : {Command::Undo, Command::Cut, Command::Copy, Command::Paste}) {
         EXPECT_FALSE(Action(command)->isEnabled()) << static_cast<int>(command);
     }
-    for (Command command : {Command::New, Command::Open, Command::Save, Command::SaveAs, Command::ProjectHeader,
-                            Command::Print, Command::PrintPreview, Command::PrintSetup, Command::About,
-                            Command::Help, Command::Exit}) {
+    for (Command command :
+         {Command::New, Command::Open, Command::Save, Command::SaveAs, Command::ProjectHeader, Command::Print,
+          Command::PrintPreview, Command::PrintSetup, Command::About, Command::Help, Command::Exit}) {
         EXPECT_TRUE(Action(command)->isEnabled()) << static_cast<int>(command);
     }
     EXPECT_EQ(Action(Command::Print)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -380,7 +381,8 @@ TEST(MainWindowFileTest, AFileOnTheCommandLineOpensAndEntersTheRecentList) {
         GuiSession session;
         ASSERT_TRUE(session.Start(file.toStdString()));
         EXPECT_EQ(ShownTitle(session.Frame()), QStringLiteral("Leitung Nord.qrx - Quellrix"));
-        EXPECT_EQ(qobject_cast<QLineEdit*>(session.Frame().Form()->WidgetFor(IDC_V))->text(), QStringLiteral("1.5"));
+        EXPECT_EQ(qobject_cast<QLineEdit*>(session.Frame().Form()->WidgetFor(IDC_V))->text(),
+                  QStringLiteral("1.5"));
         EXPECT_EQ(QSettings().value(QStringLiteral("Recent File List/File1")).toString(), file);
 
         // A recent file that went away is reported and leaves the list.

@@ -76,9 +76,9 @@ TEST_F(CalculationFileTest, WhatIsSavedOpensExactlyInANewRun) {
     };
     for (const RoundTrip& c : cases) {
         const std::string path = File("rohr.qrx");
-        const RunResult saved = Run(std::string("start\n") + c.actions +
-                                    "project Projekt Leitung Nord\nproject Bemerkung \"A\", 2\ndump\nsave " +
-                                    path + "\n");
+        const RunResult saved =
+            Run(std::string("start\n") + c.actions +
+                "project Projekt Leitung Nord\nproject Bemerkung \"A\", 2\ndump\nsave " + path + "\n");
         ASSERT_EQ(saved.status, kScriptCompleted) << c.name << saved.errors;
         const RunResult opened = Run("start\nopen " + path + "\ndump\ndocument\n");
         ASSERT_EQ(opened.status, kScriptCompleted) << c.name << opened.errors;
@@ -95,26 +95,38 @@ TEST_F(CalculationFileTest, WhatIsSavedOpensExactlyInANewRun) {
 TEST_F(CalculationFileTest, AFileThatCannotBeReadLeavesTheFormAsItWas) {
     const std::string good = SavedCalculation();
     const std::string newer = std::string(good).replace(good.find("\"version\": 1"), 12, "\"version\": 7");
-    const std::string foreign = std::string(good).replace(good.find("quellrix-calculation"), 20, "etwas-ganz-anderes");
-    const std::string wrongType = std::string(good).replace(good.find("\"m_Di\": "), 8, "\"m_Di\": \"x\", \"y\": ");
-    const std::string badTab = std::string(good).replace(good.find("\"sought\": \"J\""), 13, "\"sought\": \"Q\"");
-    const std::string badSought = std::string(good).replace(good.find("\"m_sought\": 0"), 13, "\"m_sought\": 2");
+    const std::string foreign =
+        std::string(good).replace(good.find("quellrix-calculation"), 20, "etwas-ganz-anderes");
+    const std::string wrongType =
+        std::string(good).replace(good.find("\"m_Di\": "), 8, "\"m_Di\": \"x\", \"y\": ");
+    const std::string badTab =
+        std::string(good).replace(good.find("\"sought\": \"J\""), 13, "\"sought\": \"Q\"");
+    const std::string badSought =
+        std::string(good).replace(good.find("\"m_sought\": 0"), 13, "\"m_sought\": 2");
     const struct {
         const char* name;
         std::string bytes;
         std::string warning;  // after the path
     } cases[] = {
-        {"empty", "", "\\\" ist beschädigt: Sie ist keine vollständige JSON-Datei.\\nDie Berechnung bleibt unverändert."},
-        {"truncated", good.substr(0, good.size() / 2), "\\\" ist beschädigt: Sie ist keine vollständige JSON-Datei."},
-        {"not UTF-8", "{\"format\": \"\xff\"}", "\\\" ist beschädigt: Sie ist keine vollständige JSON-Datei."},
-        {"nested deeply", std::string(100000, '['), "\\\" ist beschädigt: Sie ist keine vollständige JSON-Datei."},
+        {"empty", "",
+         "\\\" ist beschädigt: Sie ist keine vollständige JSON-Datei.\\nDie Berechnung bleibt unverändert."},
+        {"truncated", good.substr(0, good.size() / 2),
+         "\\\" ist beschädigt: Sie ist keine vollständige JSON-Datei."},
+        {"not UTF-8", "{\"format\": \"\xff\"}",
+         "\\\" ist beschädigt: Sie ist keine vollständige JSON-Datei."},
+        {"nested deeply", std::string(100000, '['),
+         "\\\" ist beschädigt: Sie ist keine vollständige JSON-Datei."},
         {"foreign", foreign, "\\\" ist keine Quellrix-Berechnung."},
         {"a list", "[1, 2]", "\\\" ist keine Quellrix-Berechnung."},
         {"newer", newer, "\\\" wurde von einer neueren Quellrix-Version gespeichert (Format 7)"},
-        {"wrong type", wrongType, "\\\" ist beschädigt: Der Eintrag \\\"record.m_Di\\\" fehlt oder hat den falschen Typ."},
-        {"unknown tab", badTab, "\\\" ist beschädigt: Der Eintrag \\\"form.sought\\\" hat einen unzulässigen Wert."},
-        {"sought Q", badSought, "\\\" ist beschädigt: Der Eintrag \\\"record.m_sought\\\" hat einen unzulässigen Wert."},
-        {"number beyond the range", std::string(good).replace(good.find("\"m_g\": "), 7, "\"m_g\": 1e999, \"z\": "),
+        {"wrong type", wrongType,
+         "\\\" ist beschädigt: Der Eintrag \\\"record.m_Di\\\" fehlt oder hat den falschen Typ."},
+        {"unknown tab", badTab,
+         "\\\" ist beschädigt: Der Eintrag \\\"form.sought\\\" hat einen unzulässigen Wert."},
+        {"sought Q", badSought,
+         "\\\" ist beschädigt: Der Eintrag \\\"record.m_sought\\\" hat einen unzulässigen Wert."},
+        {"number beyond the range",
+         std::string(good).replace(good.find("\"m_g\": "), 7, "\"m_g\": 1e999, \"z\": "),
          "\\\" ist beschädigt: Sie ist keine vollständige JSON-Datei."},
         {"huge", std::string(2u << 20, ' '), "\\\" ist zu groß für eine Quellrix-Berechnung."},
     };
@@ -125,12 +137,14 @@ TEST_F(CalculationFileTest, AFileThatCannotBeReadLeavesTheFormAsItWas) {
             Run("start\ntype 1023 2\nleave\ndump\nanswer 7\nopen " + path + "\ndump\ndocument\n");
         ASSERT_EQ(result.status, kScriptCompleted) << c.name << result.errors;
         EXPECT_NE(result.transcript.find("warning \"Die Datei \\\"" + path + c.warning), std::string::npos)
-            << c.name << "\n" << result.transcript.substr(result.transcript.find("warning"), 300);
+            << c.name << "\n"
+            << result.transcript.substr(result.transcript.find("warning"), 300);
         EXPECT_EQ(DumpIn(result.transcript, 1), DumpIn(result.transcript, 0)) << c.name;
         EXPECT_TRUE(Contains(result.transcript, "document title \"Quellrix V 1.0\" modified=1")) << c.name;
     }
     const RunResult missing = Run("start\nopen " + File("fehlt.qrx") + "\n");
-    EXPECT_NE(missing.transcript.find("warning \"Die Datei \\\"" + File("fehlt.qrx") + "\\\" kann nicht geöffnet werden.\""),
+    EXPECT_NE(missing.transcript.find("warning \"Die Datei \\\"" + File("fehlt.qrx") +
+                                      "\\\" kann nicht geöffnet werden.\""),
               std::string::npos);
 }
 
@@ -146,16 +160,20 @@ TEST_F(CalculationFileTest, UnsavedChangesAreAskedAboutBeforeTheyGo) {
     const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(Windir());  // the script names its files relative to it
     const Question cases[] = {
-        {"new, Abbrechen", "answer 2\ncommand new\n", "dialog 107 2\n", "document title \"Quellrix V 1.0\" modified=1"},
-        {"new, Nein", "answer 7\ncommand new\n", "dialog 107 7\n", "document title \"Quellrix V 1.0\" modified=0"},
-        {"new, Ja, untitled", "answer 6\nchoose neu.qrx\ncommand new\n", "dialog 107 6\nfile save \"neu.qrx\"\n",
+        {"new, Abbrechen", "answer 2\ncommand new\n", "dialog 107 2\n",
+         "document title \"Quellrix V 1.0\" modified=1"},
+        {"new, Nein", "answer 7\ncommand new\n", "dialog 107 7\n",
          "document title \"Quellrix V 1.0\" modified=0"},
+        {"new, Ja, untitled", "answer 6\nchoose neu.qrx\ncommand new\n",
+         "dialog 107 6\nfile save \"neu.qrx\"\n", "document title \"Quellrix V 1.0\" modified=0"},
         {"new, Ja, no file chosen", "answer 6\ncommand new\n", "dialog 107 6\nfile save cancelled\n",
          "document title \"Quellrix V 1.0\" modified=1"},
-        {"open, Abbrechen", "answer 2\ncommand open\n", "dialog 107 2\n", "document title \"Quellrix V 1.0\" modified=1"},
+        {"open, Abbrechen", "answer 2\ncommand open\n", "dialog 107 2\n",
+         "document title \"Quellrix V 1.0\" modified=1"},
         {"open, Nein", "answer 7\ncommand open\n", "dialog 107 7\nfile open cancelled\n",
          "document title \"Quellrix V 1.0\" modified=1"},
-        {"exit, Abbrechen", "answer 2\ncommand exit\n", "dialog 107 2\n", "document title \"Quellrix V 1.0\" modified=1"},
+        {"exit, Abbrechen", "answer 2\ncommand exit\n", "dialog 107 2\n",
+         "document title \"Quellrix V 1.0\" modified=1"},
         {"saved, then changed: exit, Ja", "save neu.qrx\ntype 1023 3\nleave\nanswer 6\ncommand exit\n",
          "file save \"neu.qrx\"\ndialog 107 6\n", nullptr},
         {"saved: exit asks nothing", "save neu.qrx\ncommand exit\n", "file save \"neu.qrx\"\n", nullptr},
@@ -164,7 +182,8 @@ TEST_F(CalculationFileTest, UnsavedChangesAreAskedAboutBeforeTheyGo) {
     };
     for (const Question& c : cases) {
         std::filesystem::remove(path);
-        const std::string script = std::string("start\ntype 1023 1\nleave\n") + c.lines + (c.title ? "document\n" : "");
+        const std::string script =
+            std::string("start\ntype 1023 1\nleave\n") + c.lines + (c.title ? "document\n" : "");
         const RunResult result = Run(script);
         ASSERT_EQ(result.status, kScriptCompleted) << c.name << result.errors;
         const RunResult startup = Run("start\ntype 1023 1\nleave\n");
@@ -187,9 +206,10 @@ TEST_F(CalculationFileTest, UnsavedChangesAreAskedAboutBeforeTheyGo) {
 }
 
 TEST_F(CalculationFileTest, AFailedSaveKeepsTheDocumentAsItWas) {
-    const RunResult result = Run("start\ntype 1023 1\nleave\nsave " + File("fehlt/rohr.qrx") + "\ndocument\n");
-    EXPECT_TRUE(Contains(result.transcript,
-                         "warning \"Die Datei \\\"" + File("fehlt/rohr.qrx") + "\\\" kann nicht geschrieben werden.\""))
+    const RunResult result =
+        Run("start\ntype 1023 1\nleave\nsave " + File("fehlt/rohr.qrx") + "\ndocument\n");
+    EXPECT_TRUE(Contains(result.transcript, "warning \"Die Datei \\\"" + File("fehlt/rohr.qrx") +
+                                                "\\\" kann nicht geschrieben werden.\""))
         << result.transcript;
     EXPECT_TRUE(Contains(result.transcript, "document title \"Quellrix V 1.0\" modified=1"));
     EXPECT_TRUE(Contains(result.transcript, "document file none"));

@@ -117,11 +117,11 @@ TEST(ScriptParser, MenuCommandsByName) {
         const char* name;
         Command command;
     };
-    for (const Case& c : {Case{"new", Command::New}, Case{"open", Command::Open}, Case{"save", Command::Save},
-                          Case{"saveas", Command::SaveAs}, Case{"print", Command::Print},
-                          Case{"preview", Command::PrintPreview}, Case{"printsetup", Command::PrintSetup},
-                          Case{"help", Command::Help}, Case{"about", Command::About},
-                          Case{"exit", Command::Exit}}) {
+    for (const Case& c :
+         {Case{"new", Command::New}, Case{"open", Command::Open}, Case{"save", Command::Save},
+          Case{"saveas", Command::SaveAs}, Case{"print", Command::Print},
+          Case{"preview", Command::PrintPreview}, Case{"printsetup", Command::PrintSetup},
+          Case{"help", Command::Help}, Case{"about", Command::About}, Case{"exit", Command::Exit}}) {
         const MenuCommandLine line = ParseAs<MenuCommandLine>(std::string("command ") + c.name);
         EXPECT_EQ(line.command, c.command) << c.name;
         EXPECT_EQ(line.name, c.name);
