@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -447,6 +448,42 @@ TEST(MainWindowFileTest, CaptionAndTheUnsavedChangesQuestion) {
     QFile saved(file);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_TRUE(saved.readAll().contains("\"project\": \"Leitung Nord\""));
+}
+
+// "Öffnen..." through the file dialog shows the saved calculation; "Neu" the form of a fresh start.
+TEST(MainWindowFileTest, OpenThroughTheFileDialogAndNew) {
+    guitest::ScratchMachine machine;
+    ModalAnswerer answerer;
+    GuiSession session;
+    ASSERT_TRUE(session.Start());
+    guitest::ShowActive(session.Frame());
+    CMainFrame& frame = session.Frame();
+    auto* v = qobject_cast<QLineEdit*>(frame.Form()->WidgetFor(IDC_V));
+    guitest::TypeInto(v, QStringLiteral("1.25"));
+    guitest::PressKey(v, Qt::Key_Tab);
+    const QString file = machine.File(QStringLiteral("Süd.qrx"));
+    ASSERT_TRUE(session.App().SaveDocument(file.toStdString()));
+    guitest::TypeInto(v, QStringLiteral("3"));
+    guitest::PressKey(v, Qt::Key_Tab);
+
+    answerer.Then(Choose(QStringLiteral("Nein")));
+    answerer.Then([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->nameFilters(), QStringList{QStringLiteral("Quellrix-Berechnungen (*.qrx)")});
+        dialog->selectFile(file);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    frame.Action(Command::Open)->trigger();
+    EXPECT_EQ(answerer.PendingHandlers(), 0);
+    EXPECT_EQ(v->text(), QStringLiteral("1.25"));
+    EXPECT_EQ(ShownTitle(frame), QStringLiteral("Süd.qrx - Quellrix"));
+
+    frame.Action(Command::New)->trigger();  // nothing changed: no question
+    EXPECT_EQ(v->text(), QString());
+    EXPECT_EQ(qobject_cast<QLineEdit*>(frame.Form()->WidgetFor(IDC_DI))->text(), QStringLiteral("101.00"));
+    EXPECT_EQ(ShownTitle(frame), QStringLiteral("Quellrix V 1.0"));
+    EXPECT_FALSE(session.App().IsModified());
 }
 
 // A directory is no document: the program's failure message, start-up fails, the recent list stays.
