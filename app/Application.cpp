@@ -8,45 +8,36 @@
 #include "platform/Prompt.h"
 #include "record/PlenwickDoc.h"
 
-namespace {
-
-std::string FileTitle(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-}  // namespace
-
 QuellrixApp::QuellrixApp(const platform::Services& services) : m_services(services) {}
 
 QuellrixApp::~QuellrixApp() { Close(); }
 
 bool QuellrixApp::Start(const std::string& fileToOpen) {
-    if (!fileToOpen.empty() && !platform::IsReadableDocumentFile(fileToOpen)) {
-        platform::ShowMessage(messages::NamedMessage(messages::MessageId::FileCannotBeOpened, fileToOpen),
-                              platform::MessageIcon::Exclamation);
-        return false;
+    std::optional<CalculationState> opened;
+    if (!fileToOpen.empty()) {
+        if (!platform::IsReadableDocumentFile(fileToOpen)) {
+            platform::ShowMessage(messages::NamedMessage(messages::MessageId::FileCannotBeOpened, fileToOpen),
+                                  platform::MessageIcon::Exclamation);
+            return false;
+        }
+        opened = ReadDocument(fileToOpen);
+        if (!opened)
+            return false;
     }
     m_document = std::make_unique<CPlenwickDoc>();
     m_view = std::make_unique<CPlenwickView>(*m_document, m_services);
-    if (fileToOpen.empty()) {
-        m_document->OnNewDocument();
-    } else {
-        // Opening a document reads nothing: the record keeps its values, the file names the window.
-        m_document->Serialize(false);
-        m_document->SetTitle(FileTitle(fileToOpen));
-    }
+    m_document->OnNewDocument();
     m_view->OnInitialUpdate();
+    if (opened) {
+        TakeDocument(fileToOpen, *opened);
+    } else {
+        m_view->MarkSaved();
+    }
     return true;
 }
 
 bool QuellrixApp::IsEnabled(Command command) const {
     switch (command) {
-        case Command::New:
-        case Command::Open:
-        case Command::Save:
-        case Command::SaveAs:
-            return CPlenwickView::IsFileCommandEnabled();
         case Command::Undo:
         case Command::Cut:
         case Command::Copy:
@@ -59,6 +50,8 @@ bool QuellrixApp::IsEnabled(Command command) const {
 
 bool QuellrixApp::Execute(Command command) {
     if (!IsEnabled(command)) return false;
+    if (ExecuteFileCommand(command))
+        return true;
     switch (command) {
         case Command::Print:
             m_services.printer.Print(*m_view);
@@ -74,9 +67,6 @@ bool QuellrixApp::Execute(Command command) {
             break;
         case Command::About:
             platform::RunModalDialog(AboutBoxTemplate());
-            break;
-        case Command::Exit:
-            Close();
             break;
         default:
             break;  // toolbar, status bar and recent files belong to the window

@@ -26,4 +26,6 @@ enum class Command : int {
     SizingTable = 32773,
     CopyResults = 32774,
     SavePdf = 32775,
+    // calculation files
+    ProjectHeader = 32776,
 };

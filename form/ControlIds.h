@@ -38,6 +38,11 @@ enum ControlId : int {
     IDC_ADJUST_NY = 1043,
     IDC_ADJUST_V = 1044,
     IDC_ADJUST_Q = 1050,
+
+    // Buttons of the unsaved-changes question.
+    IDYES = 6,
+    IDNO = 7,
+    IDCANCEL = 2,
 };
 
 // Dialog templates.
@@ -47,4 +52,5 @@ enum DialogId : int {
     IDD_ADJUST_RE = 104,
     IDD_ADJUST_AREA = 105,
     IDD_ZERO_QV = 106,
+    IDD_SAVE_CHANGES = 107,
 };

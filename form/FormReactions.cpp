@@ -40,7 +40,11 @@ constexpr size_t kSoughtTextLength = 49;
 
 void CPlenwickView::OnInitialUpdate() {
     CPlenwickDoc& doc = *GetDocument();
-    ReadPrinterPageSize();
+    // The printer's page is read once for the whole run, not again for a new calculation.
+    if (!m_pageSizeRead) {
+        ReadPrinterPageSize();
+        m_pageSizeRead = true;
+    }
 
     platform::TabControl& tabs = SoughtTabs();
     tabs.DeleteAllItems();

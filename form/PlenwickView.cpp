@@ -97,12 +97,15 @@ void CPlenwickView::CreateControls() {
 }
 
 void CPlenwickView::OnControlEvent(int id, platform::ControlEvent event) {
+    ++m_eventDepth;
     for (const EventRoute& route : kEventTable) {
         if (route.id == id && route.event == event) {
             (this->*route.reaction)();
-            return;
+            break;
         }
     }
+    if (--m_eventDepth == 0)
+        RefreshModified();
 }
 
 std::optional<platform::Rgb> CPlenwickView::ControlBrush(int id) {

@@ -16,6 +16,7 @@
 #include <optional>
 #include <string>
 
+#include "form/CalculationState.h"
 #include "form/NumberEdit.h"
 #include "hydraulics/Calculations.h"
 #include "platform/Controls.h"
@@ -54,10 +55,19 @@ public:
     static platform::Rgb LinkColour(bool pressed);
     // Draws the owner-drawn control id into dc, its rectangle starting at (left, top).
     void OnDrawItem(int id, platform::DrawingContext& dc, int left, int top, bool pressed) override;
-    // File commands of a document program that keeps nothing in files: always disabled, do nothing.
-    static bool IsFileCommandEnabled() { return false; }
-    void OnFileOpen() {}
-    void OnFileSaveAs() {}
+
+    // --- the calculation as a whole (CalculationState.cpp) ---
+    CalculationState CaptureState() const;
+    // Shows the state exactly as it was captured, record and project header included, without running
+    // any reaction. The class and roughness lists keep the machine's entries; the DN list shows its own.
+    void RestoreState(const CalculationState& state);
+    // Every control back to its state before the first showing, the project header emptied; no reaction.
+    void ResetForm();
+    // The current calculation is the saved one; any later difference is an unsaved change, which the
+    // document's modified flag follows after every user event.
+    void MarkSaved();
+    bool HasUnsavedChanges() const;
+    void RefreshModified();
 
     // --- solver (reactions/Solver.cpp) ---
     void OnBerechnen();
@@ -159,8 +169,12 @@ private:
     bool m_diTyped = false;
     // The partial-filling quantity the user gave last.
     std::optional<hydraulics::PartialQuantity> m_partialGiven;
+    // The calculation as last saved, opened or begun, and how deep events are nested now.
+    CalculationState m_savedState;
+    int m_eventDepth = 0;
 
     // Printable size of the default printer's page, in its device units.
     int m_pageWidth = 0;
     int m_pageHeight = 0;
+    bool m_pageSizeRead = false;
 };

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -37,7 +38,8 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
 bool IsTranscriptLine(std::string_view line) {
     static const char* const kKinds[] = {"message \"", "warning \"", "dialog ", "disabled ", "page ",
                                          "text ",      "line ",      "rect ",   "browser ",  "edit ",
-                                         "list ",      "tabs ",      "button ", "record ",   "  entry "};
+                                         "list ",      "tabs ",      "button ", "record ",   "  entry ",
+                                         "file ",      "document "};
     for (const char* kind : kKinds) {
         if (StartsWith(line, kind))
             return true;
@@ -133,11 +135,28 @@ std::string PrepareSettings(const fuzzing::ScratchMachineDirectory& directory, s
     return directory.Path();
 }
 
+// Calculation files go to the scratch directory only: a script that names a file elsewhere is not run.
+bool NamesFilesElsewhere(std::string_view script) {
+    for (size_t start = 0; start < script.size();) {
+        const size_t end = std::min(script.find('\n', start), script.size());
+        const std::string_view line = script.substr(start, end - start);
+        for (std::string_view keyword : {"choose ", "open ", "save "}) {
+            if (StartsWith(line, keyword) && line.find('/') != std::string_view::npos)
+                return true;
+        }
+        start = end + 1;
+    }
+    return false;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const fuzzing::ScratchMachineDirectory directory;
     static const std::string defaults = DefaultSettingsFile(directory);
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    if (NamesFilesElsewhere(text))
+        return 0;
     directory.Clear();
     const std::string windir =
         PrepareSettings(directory, std::string_view(reinterpret_cast<const char*>(data), size), defaults);
@@ -145,7 +164,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     std::istringstream script(std::string(reinterpret_cast<const char*>(data), size));
     std::ostringstream transcript, errors;
+    // The session works in the scratch directory, where its files go; the fuzzer's own stays.
+    char* const workingDirectory = ::getcwd(nullptr, 0);
+    Require(workingDirectory && ::chdir(directory.Path().c_str()) == 0);
     const int status = RunScript(script, &transcript, errors);
+    Require(::chdir(workingDirectory) == 0);
+    std::free(workingDirectory);
     ::setenv("WINDIR", directory.Path().c_str(), 1);
 
     const std::string error = errors.str();

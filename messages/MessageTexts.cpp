@@ -83,6 +83,23 @@ constexpr std::array<Entry, static_cast<std::size_t>(MessageId::Count)> kTable{{
     {MessageId::SizingRowNotTaken,
      "Diese Zeile kann nicht übernommen werden: Die Tabelle gehört zu einer anderen Wanddickenklasse, "
      "oder die Zeile hat keine Werte."},
+
+    {MessageId::SaveChanges, "Änderungen speichern?"},
+    {MessageId::CalculationNotJson,
+     "Die Datei \"%s\" ist beschädigt: Sie ist keine vollständige JSON-Datei.\nDie Berechnung bleibt unverändert."},
+    {MessageId::CalculationForeign,
+     "Die Datei \"%s\" ist keine Quellrix-Berechnung.\nDie Berechnung bleibt unverändert."},
+    {MessageId::CalculationNewer,
+     "Die Datei \"%s\" wurde von einer neueren Quellrix-Version gespeichert (Format %s) und kann nicht "
+     "geöffnet werden.\nDie Berechnung bleibt unverändert."},
+    {MessageId::CalculationWrongEntry,
+     "Die Datei \"%s\" ist beschädigt: Der Eintrag \"%s\" fehlt oder hat den falschen Typ.\nDie Berechnung "
+     "bleibt unverändert."},
+    {MessageId::CalculationOutOfRange,
+     "Die Datei \"%s\" ist beschädigt: Der Eintrag \"%s\" hat einen unzulässigen Wert.\nDie Berechnung "
+     "bleibt unverändert."},
+    {MessageId::CalculationTooLarge,
+     "Die Datei \"%s\" ist zu groß für eine Quellrix-Berechnung.\nDie Berechnung bleibt unverändert."},
 }};
 
 constexpr bool TableInOrder() {
@@ -199,6 +216,10 @@ std::string BrowserStartFailureMessage(int code) {
 
 std::string NamedMessage(MessageId id, const std::string& name) {
     return platform::Format(Text(id), name.c_str());
+}
+
+std::string NamedMessage(MessageId id, const std::string& name, const std::string& detail) {
+    return platform::Format(Text(id), name.c_str(), detail.c_str());
 }
 
 }  // namespace messages

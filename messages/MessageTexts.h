@@ -69,6 +69,14 @@ enum class MessageId {
     FileNotWritten,
     // sizing table
     SizingRowNotTaken,
+    // calculation files: the unsaved-changes question and why a file cannot be opened (path, detail)
+    SaveChanges,
+    CalculationNotJson,
+    CalculationForeign,
+    CalculationNewer,
+    CalculationWrongEntry,
+    CalculationOutOfRange,
+    CalculationTooLarge,
     Count
 };
 
@@ -87,5 +95,7 @@ std::string BrowserLookupFailureMessage(int code);
 std::string BrowserStartFailureMessage(int code);
 // A message whose one placeholder is a name (font face, pen, file path).
 std::string NamedMessage(MessageId id, const std::string& name);
+// A message with two placeholders: a name and a detail (the entry of a file, a version).
+std::string NamedMessage(MessageId id, const std::string& name, const std::string& detail);
 
 }  // namespace messages

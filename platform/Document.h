@@ -1,6 +1,7 @@
 // The framework's document: the one object a view shows and edits.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,11 @@ public:
     const std::string& GetTitle() const { return title_; }
     void SetTitle(std::string title) { title_ = std::move(title); }
 
+    // Whether the document holds changes not yet saved; the listener hears every change of the flag.
+    bool IsModified() const { return modified_; }
+    void SetModifiedFlag(bool modified);
+    void SetModifiedListener(std::function<void()> listener) { modifiedListener_ = std::move(listener); }
+
     void AddView(DocumentView* view) { views_.push_back(view); }
     void RemoveView(DocumentView* view);
     void UpdateAllViews();
@@ -32,6 +38,8 @@ public:
 private:
     std::string title_;
     std::vector<DocumentView*> views_;
+    bool modified_ = false;
+    std::function<void()> modifiedListener_;
 };
 
 }  // namespace platform

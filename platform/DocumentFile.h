@@ -1,8 +1,11 @@
-// A file named as the document (command line, recent-file list): the program reads nothing from it,
-// but it must be a file the user can open for reading.
+// A file named as the document (command line, recent-file list, file dialog): a calculation file of
+// the user's, read whole and replaced whole.
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -10,5 +13,28 @@ namespace platform {
 // pipes, missing files and files without read permission are not; a pipe is probed without waiting
 // for a writer.
 bool IsReadableDocumentFile(const std::string& path);
+
+// Why a document file could not be read.
+enum class DocumentReadFault {
+    kNone,
+    kCannotOpen,  // missing, no permission, no regular file (the errno is kept)
+    kTooLarge,    // more than the reader's limit
+};
+
+struct DocumentRead {
+    std::optional<std::string> bytes;
+    DocumentReadFault fault = DocumentReadFault::kNone;
+    int error = 0;
+};
+
+// Reads the whole regular file at path (a symbolic link is followed, a pipe never waited for); a file
+// larger than maxBytes is refused unread.
+DocumentRead ReadDocumentFile(const std::string& path, std::size_t maxBytes);
+
+// Replaces the file at path by one holding bytes, atomically: written to a sibling, synced and renamed
+// over it, so a failure leaves the old file (or none) and never a part of the new one. A symbolic link
+// is kept and its target replaced. An existing file keeps its permissions; a new one gets those of a
+// user's new file (0666 less the umask). Returns 0, or the errno of the failure.
+int WriteDocumentFile(const std::string& path, std::string_view bytes);
 
 }  // namespace platform

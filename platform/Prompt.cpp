@@ -26,4 +26,8 @@ int RunModalDialog(const DialogTemplate& dialog) {
     return installed ? installed->RunDialog(dialog) : dialog.closeCode;
 }
 
+std::optional<std::string> ChooseFile(const FileDialog& dialog) {
+    return installed ? installed->ChooseFile(dialog) : std::nullopt;
+}
+
 }  // namespace platform

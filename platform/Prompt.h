@@ -3,6 +3,7 @@
 // ShowMessage and RunModalDialog from wherever they are, and continue when the box is closed.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,16 @@ struct DialogTemplate {
     int closeCode = 2;                  // the code of the close box and the Escape key
 };
 
+// A file dialog: open an existing file, or name one to save to.
+struct FileDialog {
+    enum class Kind { Open, Save };
+    Kind kind = Kind::Open;
+    std::string caption;
+    std::string suggested;  // the file (Save) or folder the dialog starts with; may be empty
+    std::string filter;     // e.g. "Quellrix-Berechnungen (*.qrx)"
+    std::string suffix;     // given to a chosen name that has none (Save), without the dot
+};
+
 class Prompt {
 public:
     virtual ~Prompt() = default;
@@ -49,6 +60,8 @@ public:
     virtual void Message(const std::string& text, MessageIcon icon) = 0;
     // Runs the dialog modally and returns the code it ended with.
     virtual int RunDialog(const DialogTemplate& dialog) = 0;
+    // Runs the file dialog modally: the chosen path, or nothing when it was cancelled.
+    virtual std::optional<std::string> ChooseFile(const FileDialog& /*dialog*/) { return std::nullopt; }
 };
 
 // Installs the prompt that ShowMessage and RunModalDialog use (nullptr: none); returns the previous one.
@@ -57,6 +70,8 @@ Prompt* InstallPrompt(Prompt* prompt);
 // Without an installed prompt, a message goes to standard error and a dialog ends with its close code.
 void ShowMessage(const std::string& text, MessageIcon icon = MessageIcon::None);
 int RunModalDialog(const DialogTemplate& dialog);
+// Without an installed prompt, a file dialog is cancelled.
+std::optional<std::string> ChooseFile(const FileDialog& dialog);
 
 // Installs a prompt for the lifetime of the scope (tests, the session runner, the window).
 class ScopedPrompt {

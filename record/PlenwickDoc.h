@@ -14,7 +14,8 @@ class CPlenwickDoc : public platform::CDocument {
 
     // Every number back to 0, not calculated, title "Quellrix V 1.0".
     bool OnNewDocument() override;
-    // The record is never stored in or read from a file.
+    // The framework's storing step does nothing: calculation files hold the whole form
+    // (form/CalculationFile).
     void Serialize(bool storing) override;
 
     // Checks the inputs the sought parameter needs; shows the first failing check and returns false.

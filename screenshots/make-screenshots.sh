@@ -27,5 +27,6 @@ cp "$out/09-report.png" docs/report-page.png
 cp "$out/09-filling-curves.png" docs/filling-curves.png
 cp "$out/10-sizing-table.png" docs/sizing-table.png
 cp "$out/11-sizing-table-pressure.png" docs/sizing-table-pressure.png
+cp "$out/13-project-dialog.png" docs/project-dialog.png
 echo "docs/main-window.png docs/partial-filling.png docs/report-page.png docs/filling-curves.png" \
-  "docs/sizing-table.png docs/sizing-table-pressure.png"
+  "docs/sizing-table.png docs/sizing-table-pressure.png docs/project-dialog.png"

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr std::array<std::pair<Command, const char*>, 20> kPrompts{{
+constexpr std::array<std::pair<Command, const char*>, 21> kPrompts{{
     {Command::New, "Erstellt ein neues Dokument.\nNeu"},
     {Command::Open, "Öffnet ein bestehendes Dokument.\nÖffnen"},
     {Command::Save, "Speichert das aktive Dokument.\nSpeichern"},
@@ -22,10 +22,15 @@ constexpr std::array<std::pair<Command, const char*>, 20> kPrompts{{
     {Command::Exit, "Verläßt die Anwendung; fragt, ob Dokumente gespeichert werden sollen.\nBeenden"},
     {Command::ToggleToolbar, "Blendet die Symbolleiste ein oder aus.\nSymbolleiste ein-/ausschalten"},
     {Command::ToggleStatusBar, "Blendet die Statusleiste ein oder aus.\nStatusleiste ein-/ausschalten"},
-    {Command::FillingCurves, "Zeigt Qt/Q und vt/v über h/d, angepasst und exakt, mit dem Betriebspunkt.\nTeilfüllungskurve"},
-    {Command::SizingTable, "Zeigt die Bemessungstabelle aller Nennweiten der Wanddickenklasse.\nBemessungstabelle"},
+    {Command::FillingCurves,
+     "Zeigt Qt/Q und vt/v über h/d, angepasst und exakt, mit dem Betriebspunkt.\nTeilfüllungskurve"},
+    {Command::SizingTable,
+     "Zeigt die Bemessungstabelle aller Nennweiten der Wanddickenklasse.\nBemessungstabelle"},
     {Command::CopyResults, "Kopiert Eingaben und Ergebnisse in die Zwischenablage.\nErgebnisse kopieren"},
     {Command::SavePdf, "Speichert den Rechenbericht als PDF-Datei.\nAls PDF speichern"},
+    // calculation files
+    {Command::ProjectHeader,
+     "Bearbeitet Projekt, Abschnitt, Bearbeiter und Bemerkung der Berechnung.\nProjektangaben"},
 }};
 
 }  // namespace

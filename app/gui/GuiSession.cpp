@@ -41,9 +41,7 @@ GuiSession::~GuiSession() {
 
 bool GuiSession::Start(const std::string& fileToOpen) {
     if (!app_.Start(fileToOpen))
-        return false;
-    if (!fileToOpen.empty())
-        frame_->RecentFiles().Add(QString::fromStdString(fileToOpen));
+        return false;  // an opened file entered the recent-file list
     frame_->ShowForm(app_.View());
     frame_->showNormal();
     frame_->repaint();

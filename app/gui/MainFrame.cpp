@@ -16,6 +16,7 @@
 #include "app/gui/FillingCurveWindow.h"
 #include "app/gui/LockIndicators.h"
 #include "app/gui/Pictures.h"
+#include "app/gui/ProjectDialog.h"
 #include "app/gui/SizingWindow.h"
 #include "form/CalculationFormTemplate.h"
 #include "form/PlenwickView.h"
@@ -51,6 +52,7 @@ QList<QKeySequence> StandardKeys(QKeySequence::StandardKey command, QKeyCombinat
 
 CMainFrame::CMainFrame(QuellrixApp& app, qtbackend::QtPrinterService& printer) : app_(app), printer_(printer) {
     setObjectName(QStringLiteral("mainFrame"));
+    app_.SetFileListener([this](const std::string& path) { recentFiles_.Add(QString::fromStdString(path)); });
     setWindowIcon(ProgramIcon());
     CreateMenus();
     CreateToolBar();
@@ -79,6 +81,8 @@ void CMainFrame::CreateMenus() {
           {Command::Open, "Ö&ffnen...\tStrg+O"},
           {Command::Save, "S&peichern\tStrg+S"},
           {Command::SaveAs, "Speichern &unter..."},
+          Separator(),
+          {Command::ProjectHeader, "Pro&jektangaben..."},
           Separator(),
           {Command::Print, "&Drucken...\tStrg+P"},
           {Command::PrintPreview, "Sei&tenansicht"},
@@ -117,8 +121,11 @@ void CMainFrame::CreateMenus() {
     recentPlaceholder_ = Action(Command::RecentFile1);
     connect(fileMenu_, &QMenu::aboutToShow, this, [this] { UpdateRecentFileMenu(); });
 
-    // Bound shortcuts: printing, quitting and the help, by the desktop's standard keys. The disabled
-    // commands keep their keys free for the fields' own editing.
+    // Bound shortcuts: the file commands, printing, quitting and the help, by the desktop's standard
+    // keys. The disabled editing commands keep their keys free for the fields' own editing.
+    Action(Command::New)->setShortcuts(StandardKeys(QKeySequence::New, Qt::CTRL | Qt::Key_N));
+    Action(Command::Open)->setShortcuts(StandardKeys(QKeySequence::Open, Qt::CTRL | Qt::Key_O));
+    Action(Command::Save)->setShortcuts(StandardKeys(QKeySequence::Save, Qt::CTRL | Qt::Key_S));
     Action(Command::Print)->setShortcuts(StandardKeys(QKeySequence::Print, Qt::CTRL | Qt::Key_P));
     Action(Command::Exit)->setShortcuts(StandardKeys(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q));
     Action(Command::Help)->setShortcuts(StandardKeys(QKeySequence::HelpContents, Qt::Key_F1));
@@ -200,8 +207,12 @@ void CMainFrame::RunCommand(Command command) {
         case Command::SavePdf:
             SavePdf();
             break;
+        case Command::ProjectHeader:
+            EditProjectHeader();
+            break;
         default:
             app_.Execute(command);
+            UpdateCaption();
             break;
     }
 }
@@ -252,15 +263,33 @@ void CMainFrame::OpenRecentFile(const QString& file) {
         recentFiles_.Remove(file);
         return;
     }
-    // Opening reads nothing: the record keeps its values, the file names the document.
-    app_.Document().Serialize(false);
-    app_.Document().SetTitle(info.fileName().toStdString());
-    recentFiles_.Add(file);
+    if (app_.SaveModified())
+        app_.OpenDocument(file.toStdString());  // a file opened enters the list anew
     UpdateCaption();
 }
 
+// A document program's caption: "NAME - Quellrix" for a file, the document title while untitled, with
+// the desktop's mark of unsaved changes.
 void CMainFrame::UpdateCaption() {
-    setWindowTitle(app_.IsRunning() ? QString::fromStdString(app_.Document().GetTitle()) : QString());
+    if (!app_.IsRunning()) {
+        setWindowTitle(QString());
+        return;
+    }
+    const QString title = QString::fromStdString(app_.Document().GetTitle());
+    if (app_.DocumentPath().empty()) {
+        setWindowTitle(title + QStringLiteral("[*]"));
+    } else {
+        setWindowTitle(title + QStringLiteral("[*] - ") + QString::fromUtf8(platform::kApplicationTitle));
+    }
+    setWindowModified(app_.Document().IsModified());
+}
+
+void CMainFrame::EditProjectHeader() {
+    if (!app_.IsRunning())
+        return;
+    ProjectDialog dialog(app_.Document().GetProjectHeader(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        app_.SetProjectHeader(dialog.Header());
 }
 
 void CMainFrame::ShowForm(CPlenwickView& view) {
@@ -269,6 +298,7 @@ void CMainFrame::ShowForm(CPlenwickView& view) {
     scrollArea_->setFrameShape(QFrame::NoFrame);
     scrollArea_->setFocusPolicy(Qt::NoFocus);
     form_ = new qtbackend::FormWidget(CalculationFormTemplate(), view.Controls(), view);
+    app_.Document().SetModifiedListener([this] { UpdateCaption(); });
     scrollArea_->setWidget(form_);
     setCentralWidget(scrollArea_);
     UpdateCaption();
@@ -327,6 +357,10 @@ void CMainFrame::SavePdf() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!closed_ && !app_.SaveModified()) {
+        event->ignore();  // "Abbrechen", or the calculation could not be saved
+        return;
+    }
     if (!closed_) {
         closed_ = true;
         if (fillingCurves_)

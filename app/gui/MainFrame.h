@@ -1,9 +1,9 @@
 // The main window: menu bar, toolbar and status bar around the calculation form.
 //
-// Its caption is the document title alone ("Quellrix V 1.0", or the name of an opened file): the
-// window has no base title of its own. Commands go to the application object; toolbar, status bar
-// and the recent-file list belong to the window. Menu and toolbar commands leave the form's focus
-// where it is.
+// Its caption is the document title ("Quellrix V 1.0") while untitled, else the file's name and the
+// program's, each with the desktop's mark of unsaved changes. Commands go to the application object;
+// toolbar, status bar, the project dialog and the recent-file list belong to the window. Menu and toolbar
+// commands leave the form's focus where it is.
 #pragma once
 
 #include <QMainWindow>
@@ -47,7 +47,7 @@ class CMainFrame : public QMainWindow {
     // The caption follows the document title; the command states follow the application.
     void UpdateCaption();
     void UpdateCommandStates();
-    // Opens a file of the recent-file list: the document takes its name and reads nothing.
+    // Opens a file of the recent-file list, after the unsaved-changes question.
     void OpenRecentFile(const QString& file);
     // The window "Teilfüllungskurve", made on its first use; nullptr before.
     FillingCurveWindow* FillingCurves() const { return fillingCurves_; }
@@ -67,6 +67,7 @@ class CMainFrame : public QMainWindow {
     void ShowSizingTable();
     void CopyResults();
     void SavePdf();
+    void EditProjectHeader();
 
     QuellrixApp& app_;
     RecentFileList recentFiles_;

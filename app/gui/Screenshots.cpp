@@ -12,11 +12,13 @@
 #include <QPixmap>
 #include <QPrinter>
 #include <QTest>
+#include <QWindow>
 #include <cstdio>
 
 #include "app/gui/FillingCurveWindow.h"
 #include "app/gui/GuiSession.h"
 #include "app/gui/ModalAnswerer.h"
+#include "app/gui/ProjectDialog.h"
 #include "app/gui/SizingWindow.h"
 #include "form/ControlIds.h"
 #include "form/PlenwickView.h"
@@ -57,8 +59,9 @@ QPixmap Decorated(QWidget& window) {
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(Qt::white);
-    painter.drawText(QRect(10, 0, size.width() - 40, bar), Qt::AlignVCenter | Qt::AlignLeft,
-                     window.windowTitle());
+    // The caption as the desktop shows it, the mark of unsaved changes in place of "[*]".
+    const QString caption = window.windowHandle() ? window.windowHandle()->title() : window.windowTitle();
+    painter.drawText(QRect(10, 0, size.width() - 40, bar), Qt::AlignVCenter | Qt::AlignLeft, caption);
     const QRect close(size.width() - 22, 5, 16, 16);
     painter.setPen(QPen(Qt::white, 2));
     painter.drawLine(close.topLeft() + QPoint(4, 4), close.bottomRight() - QPoint(4, 4));
@@ -218,10 +221,30 @@ int main(int argc, char* argv[]) {
     }
     sizing->close();
 
+    // The calculation saved as a file, its project header edited in the dialog, and the question when
+    // the window closes with that change unsaved.
+    session.App().SaveDocument(QDir(outputDir).filePath(QStringLiteral("Leitung Nord.qrx")).toStdString());
+    answerer.Then([&session](QWidget* modal) {
+        auto* dialog = dynamic_cast<ProjectDialog*>(modal);
+        if (!dialog)
+            return;
+        dialog->Field(0)->setText(QStringLiteral("Trinkwasserleitung Nord"));
+        dialog->Field(1)->setText(QStringLiteral("Abschnitt 3, Hochbehälter bis Ortseingang"));
+        dialog->Field(2)->setText(QStringLiteral("M. Beispiel"));
+        dialog->Field(3)->setText(QStringLiteral("Variante A, Bestand DN 300"));
+        RunEventsFor(300);
+        Save(Picture(session.Frame(), modal), QStringLiteral("13-project-dialog.png"));
+        dialog->accept();
+    });
+    frame.Action(Command::ProjectHeader)->trigger();
+    RunEventsFor(300);
+    Save(Picture(frame), QStringLiteral("14-named-changed.png"));
+    CaptureModal(answerer, session, QStringLiteral("15-save-question.png"), QStringLiteral("Nein"));
+    frame.close();
+
     if (answerer.PendingHandlers() != 0) {
         std::fprintf(stderr, "%d expected windows did not open\n", answerer.PendingHandlers());
         ++failures;
     }
-    frame.close();
     return failures == 0 ? 0 : 1;
 }

@@ -119,12 +119,45 @@ struct SizingLine {
     std::optional<double> Q, J, vMin, vMax, hdMax;
 };
 
+// Calculation files: a file queued for the next file dialog, opening and saving by name, the project
+// header as its dialog sets it, and the document's state.
+struct ChooseFileLine {
+    static constexpr const char* kKeyword = "choose";
+    static constexpr ScriptPhase kPhase = ScriptPhase::Running;
+    std::string path;
+};
+
+struct OpenFileLine {
+    static constexpr const char* kKeyword = "open";
+    static constexpr ScriptPhase kPhase = ScriptPhase::Running;
+    std::string path;
+};
+
+struct SaveFileLine {
+    static constexpr const char* kKeyword = "save";
+    static constexpr ScriptPhase kPhase = ScriptPhase::Running;
+    std::string path;
+};
+
+struct ProjectLine {
+    static constexpr const char* kKeyword = "project";
+    static constexpr ScriptPhase kPhase = ScriptPhase::Running;
+    std::string field;  // Projekt, Abschnitt, Bearbeiter or Bemerkung
+    std::string text;
+};
+
+struct DocumentLine {
+    static constexpr const char* kKeyword = "document";
+    static constexpr ScriptPhase kPhase = ScriptPhase::Running;
+};
+
 struct CloseLine {
     static constexpr const char* kKeyword = "close";
     static constexpr ScriptPhase kPhase = ScriptPhase::Running;
 };
 
-using ScriptCommand = std::variant<SetPrinterLine, SetClockLine, SetBrowserLine, StartLine, TypeLine,
-                                   LeaveLine, TabLine, ClickLine, PickLine, EditListLine, AnswerLine,
-                                   MenuCommandLine, ShowLine, DumpLine, RecordLine, CurveLine, SizingLine,
-                                   CloseLine>;
+using ScriptCommand =
+    std::variant<SetPrinterLine, SetClockLine, SetBrowserLine, StartLine, TypeLine, LeaveLine, TabLine,
+                 ClickLine, PickLine, EditListLine, AnswerLine, MenuCommandLine, ShowLine, DumpLine,
+                 RecordLine, CurveLine, SizingLine, ChooseFileLine, OpenFileLine, SaveFileLine, ProjectLine,
+                 DocumentLine, CloseLine>;

@@ -120,7 +120,7 @@ std::vector<int> NumberList(Words& words, const char* what, int (*parse)(std::st
     return numbers;
 }
 
-constexpr std::array<std::pair<const char*, Command>, 9> kMenuCommands{{
+constexpr std::array<std::pair<const char*, Command>, 10> kMenuCommands{{
     {"new", Command::New},
     {"open", Command::Open},
     {"save", Command::Save},
@@ -130,6 +130,7 @@ constexpr std::array<std::pair<const char*, Command>, 9> kMenuCommands{{
     {"printsetup", Command::PrintSetup},
     {"help", Command::Help},
     {"about", Command::About},
+    {"exit", Command::Exit},
 }};
 
 MenuCommandLine ParseMenuCommand(Words& words) {
@@ -140,7 +141,7 @@ MenuCommandLine ParseMenuCommand(Words& words) {
             return {command, std::string(name)};
     }
     throw ScriptError("unknown command " + headless::Quote(name) +
-                      " (new, open, save, saveas, print, preview, printsetup, help, about)");
+                      " (new, open, save, saveas, print, preview, printsetup, help, about, exit)");
 }
 
 // "sizing take DN" or "sizing KEY=VALUE ..." with the keys Q (required), J, vmin, vmax and hd.
@@ -178,6 +179,25 @@ SizingLine ParseSizing(Words& words) {
     if (!line.Q)
         throw ScriptError("sizing needs Q=VALUE");
     return line;
+}
+
+// A file name: the rest of the line, verbatim, not empty.
+std::string FileName(Words& words) {
+    std::string path = words.RequiredRest("file name");
+    if (path.empty())
+        throw ScriptError("missing file name");
+    return path;
+}
+
+constexpr std::array<const char*, 4> kProjectFields{"Projekt", "Abschnitt", "Bearbeiter", "Bemerkung"};
+
+ProjectLine ParseProject(Words& words) {
+    const std::string_view field = words.Next("project field (Projekt, Abschnitt, Bearbeiter, Bemerkung)");
+    if (std::find(kProjectFields.begin(), kProjectFields.end(), field) == kProjectFields.end()) {
+        throw ScriptError("project field " + headless::Quote(field) +
+                          " is not Projekt, Abschnitt, Bearbeiter or Bemerkung");
+    }
+    return {std::string(field), words.Rest()};
 }
 
 template <class Line>
@@ -228,6 +248,16 @@ ScriptCommand ParseCommand(std::string_view keyword, Words& words) {
         return WithoutArguments<CurveLine>(words);
     if (keyword == "sizing")
         return ParseSizing(words);
+    if (keyword == "choose")
+        return ChooseFileLine{FileName(words)};
+    if (keyword == "open")
+        return OpenFileLine{FileName(words)};
+    if (keyword == "save")
+        return SaveFileLine{FileName(words)};
+    if (keyword == "project")
+        return ParseProject(words);
+    if (keyword == "document")
+        return WithoutArguments<DocumentLine>(words);
     if (keyword == "close")
         return WithoutArguments<CloseLine>(words);
     throw ScriptError("unknown keyword " + headless::Quote(keyword));

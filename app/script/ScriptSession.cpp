@@ -11,6 +11,7 @@
 #include "form/FillingCurves.h"
 #include "form/PlenwickView.h"
 #include "platform/headless/Transcript.h"
+#include "record/PlenwickDoc.h"
 
 namespace {
 
@@ -203,6 +204,48 @@ void ScriptSession::Run(const AnswerLine& line) {
 void ScriptSession::Run(const MenuCommandLine& line) {
     if (!app_->Execute(line.command))
         platform_.transcript.Add("disabled " + line.name);
+    if (!app_->IsRunning())
+        stage_ = Stage::Closed;  // "Beenden" closed the window
+}
+
+// --- calculation files ---
+
+void ScriptSession::Run(const ChooseFileLine& line) {
+    platform_.prompt.QueueFile(line.path);
+}
+
+void ScriptSession::Run(const OpenFileLine& line) {
+    platform_.prompt.QueueFile(line.path);
+    Run(MenuCommandLine{Command::Open, "open"});
+}
+
+void ScriptSession::Run(const SaveFileLine& line) {
+    platform_.prompt.QueueFile(line.path);
+    Run(MenuCommandLine{Command::SaveAs, "saveas"});
+}
+
+void ScriptSession::Run(const ProjectLine& line) {
+    ProjectHeader header = app_->Document().GetProjectHeader();
+    std::string& text = line.field == "Projekt"      ? header.project
+                        : line.field == "Abschnitt"  ? header.section
+                        : line.field == "Bearbeiter" ? header.engineer
+                                                     : header.remark;
+    text = line.text;
+    app_->SetProjectHeader(header);
+}
+
+void ScriptSession::Run(const DocumentLine&) {
+    const CPlenwickDoc& doc = app_->Document();
+    const ProjectHeader& header = doc.GetProjectHeader();
+    Write({
+        "document title " + headless::Quote(doc.GetTitle()) + " modified=" + (app_->IsModified() ? "1" : "0"),
+        "document file " +
+            (app_->DocumentPath().empty() ? std::string("none") : headless::Quote(app_->DocumentPath())),
+        "document Projekt " + headless::Quote(header.project),
+        "document Abschnitt " + headless::Quote(header.section),
+        "document Bearbeiter " + headless::Quote(header.engineer),
+        "document Bemerkung " + headless::Quote(header.remark),
+    });
 }
 
 // --- state and end ---

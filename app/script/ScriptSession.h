@@ -54,6 +54,11 @@ class ScriptSession {
     void Run(const RecordLine& line);
     void Run(const CurveLine& line);
     void Run(const SizingLine& line);
+    void Run(const ChooseFileLine& line);
+    void Run(const OpenFileLine& line);
+    void Run(const SaveFileLine& line);
+    void Run(const ProjectLine& line);
+    void Run(const DocumentLine& line);
     void Run(const CloseLine& line);
 
     platform::ControlSet& Form();

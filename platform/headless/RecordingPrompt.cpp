@@ -22,6 +22,22 @@ int RecordingPrompt::RunDialog(const platform::DialogTemplate& dialog) {
     return code;
 }
 
+std::optional<std::string> RecordingPrompt::ChooseFile(const platform::FileDialog& dialog) {
+    const char* kind = dialog.kind == platform::FileDialog::Kind::Open ? "file open " : "file save ";
+    if (files_.empty()) {
+        transcript_.Add(std::string(kind) + "cancelled");
+        return std::nullopt;
+    }
+    std::string path = std::move(files_.front());
+    files_.pop_front();
+    transcript_.Add(kind + Quote(path));
+    return path;
+}
+
+void RecordingPrompt::QueueFile(std::string path) {
+    files_.push_back(std::move(path));
+}
+
 void RecordingPrompt::QueueAnswers(const std::vector<int>& codes) {
     answers_.insert(answers_.end(), codes.begin(), codes.end());
 }

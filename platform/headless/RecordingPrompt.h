@@ -17,8 +17,11 @@ public:
 
     void Message(const std::string& text, platform::MessageIcon icon) override;
     int RunDialog(const platform::DialogTemplate& dialog) override;
+    // Takes the next queued file; an empty queue cancels the dialog.
+    std::optional<std::string> ChooseFile(const platform::FileDialog& dialog) override;
 
     void QueueAnswers(const std::vector<int>& codes);
+    void QueueFile(std::string path);
     size_t PendingAnswers() const { return answers_.size(); }
 
     struct Shown {
@@ -33,6 +36,7 @@ public:
 private:
     Transcript& transcript_;
     std::deque<int> answers_;
+    std::deque<std::string> files_;
     std::vector<Shown> messages_;
 };
 

@@ -1,6 +1,7 @@
 #include "platform/qt/QtPrompt.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 
 #include "platform/qt/Text.h"
@@ -27,6 +28,22 @@ int QtPrompt::RunDialog(const platform::DialogTemplate& dialog) {
     const auto picture = pictures_.find(dialog.id);
     TemplateDialog window(dialog, picture == pictures_.end() ? nullptr : &picture->second, Parent());
     return window.exec();
+}
+
+std::optional<std::string> QtPrompt::ChooseFile(const platform::FileDialog& dialog) {
+    const bool saving = dialog.kind == platform::FileDialog::Kind::Save;
+    QFileDialog window(Parent(), ToQString(dialog.caption));
+    window.setObjectName(QStringLiteral("fileDialog"));
+    window.setOption(QFileDialog::DontUseNativeDialog);
+    window.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    window.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    window.setNameFilter(ToQString(dialog.filter));
+    window.setDefaultSuffix(ToQString(dialog.suffix));
+    if (!dialog.suggested.empty())
+        window.selectFile(ToQString(dialog.suggested));
+    if (window.exec() != QDialog::Accepted || window.selectedFiles().isEmpty())
+        return std::nullopt;
+    return window.selectedFiles().front().toStdString();
 }
 
 void QtPrompt::SetDialogPicture(int dialogId, DialogPicture picture) {

@@ -17,6 +17,8 @@ class QtPrompt : public platform::Prompt {
     // warning icon.
     void Message(const std::string& text, platform::MessageIcon icon) override;
     int RunDialog(const platform::DialogTemplate& dialog) override;
+    // Qt's own file dialog (object name "fileDialog"), with the filter and, on saving, the suffix.
+    std::optional<std::string> ChooseFile(const platform::FileDialog& dialog) override;
 
     // The window boxes belong to while no other window is active.
     void SetParentWindow(QWidget* window) { parent_ = window; }

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScatterSeries>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -144,6 +145,12 @@ TEST_F(FillingCurveWindowTest, FollowsTheFormAndShowsWhatTheExactRelationsLack) 
     EXPECT_DOUBLE_EQ(Find<QScatterSeries>(window, "Betriebspunkt exakt")->at(0).x(), 0.25 / 0.3078);
     EXPECT_TRUE(window.PointTable()->isVisible());
 
+    answerer.Then([](QWidget* question) {
+        for (QPushButton* button : question->findChildren<QPushButton*>()) {
+            if (button->text() == QStringLiteral("Nein"))
+                button->click();
+        }
+    });
     session.Frame().close();
     EXPECT_FALSE(window.isVisible());
 }

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,11 +22,13 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
+#include <QWindow>
 
 #include "GuiTestSupport.h"
 #include "app/gui/GuiSession.h"
 #include "app/gui/LockIndicators.h"
 #include "app/gui/ModalAnswerer.h"
+#include "app/gui/ProjectDialog.h"
 #include "form/ControlIds.h"
 #include "form/PlenwickView.h"
 #include "platform/headless/HeadlessPlatform.h"
@@ -33,6 +36,24 @@
 #include "record/PlenwickDoc.h"
 
 namespace {
+
+// The caption as the desktop shows it: the mark of unsaved changes in place of "[*]".
+QString ShownTitle(QWidget& window) {
+    return window.windowHandle() ? window.windowHandle()->title() : QString();
+}
+
+// Answers the next modal window by its button with the text.
+std::function<void(QWidget*)> Choose(const QString& button) {
+    return [button](QWidget* modal) {
+        for (QPushButton* candidate : modal->findChildren<QPushButton*>()) {
+            if (candidate->text() == button) {
+                candidate->click();
+                return;
+            }
+        }
+        ADD_FAILURE() << "no button " << button.toStdString();
+    };
+}
 
 QStringList ActionTexts(const QList<QAction*>& actions) {
     QStringList texts;
@@ -58,7 +79,7 @@ class MainWindowTest : public ::testing::Test {
 };
 
 TEST_F(MainWindowTest, StartsWithTheDocumentTitleAndWarnsOfTheMissingPrinter) {
-    EXPECT_EQ(session.Frame().windowTitle(), QStringLiteral("Quellrix V 1.0"));
+    EXPECT_EQ(ShownTitle(session.Frame()), QStringLiteral("Quellrix V 1.0"));
     ASSERT_EQ(answerer.MessageBoxes().size(), 1u);
     EXPECT_TRUE(
         answerer.MessageBoxes()[0].text.startsWith(QStringLiteral("Es ist kein Standarddrucker definiert!")));
@@ -74,8 +95,9 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndStates) {
     EXPECT_EQ(ActionTexts(menus), (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&Extras", "&?"}));
     EXPECT_EQ(ActionTexts(menus[0]->menu()->actions()),
               (QStringList{"&Neu\tStrg+N", "Ö&ffnen...\tStrg+O", "S&peichern\tStrg+S", "Speichern &unter...",
-                           "|", "&Drucken...\tStrg+P", "Sei&tenansicht", "Als &PDF speichern...",
-                           "Drucker&einrichtung...", "|", "Letzte Datei", "|", "&Beenden"}));
+                           "|", "Pro&jektangaben...", "|", "&Drucken...\tStrg+P", "Sei&tenansicht",
+                           "Als &PDF speichern...", "Drucker&einrichtung...", "|", "Letzte Datei", "|",
+                           "&Beenden"}));
     EXPECT_EQ(ActionTexts(menus[1]->menu()->actions()),
               (QStringList{"&Rückgängig\tStrg+Z", "|", "&Ausschneiden\tStrg+X", "&Kopieren\tStrg+C",
                            "E&infügen\tStrg+V", "|", "&Ergebnisse kopieren\tStrg+Umschalt+C"}));
@@ -86,12 +108,12 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndStates) {
     // Disabled even while a text field has the focus.
     guitest::ClickInto(Edit(IDC_V));
     session.Frame().UpdateCommandStates();
-    for (Command command : {Command::New, Command::Open, Command::Save, Command::SaveAs, Command::Undo,
-                            Command::Cut, Command::Copy, Command::Paste}) {
+    for (Command command : {Command::Undo, Command::Cut, Command::Copy, Command::Paste}) {
         EXPECT_FALSE(Action(command)->isEnabled()) << static_cast<int>(command);
     }
-    for (Command command : {Command::Print, Command::PrintPreview, Command::PrintSetup, Command::About,
-                            Command::Help, Command::Exit}) {
+    for (Command command :
+         {Command::New, Command::Open, Command::Save, Command::SaveAs, Command::ProjectHeader, Command::Print,
+          Command::PrintPreview, Command::PrintSetup, Command::About, Command::Help, Command::Exit}) {
         EXPECT_TRUE(Action(command)->isEnabled()) << static_cast<int>(command);
     }
     EXPECT_EQ(Action(Command::Print)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -336,6 +358,7 @@ TEST_F(MainWindowTest, AboutBoxOpensWithItsPictureAndClosesWithOk) {
 TEST_F(MainWindowTest, ClosingTheWindowWritesTheGlobalData) {
     guitest::TypeInto(Edit(IDC_G), QStringLiteral("9,80"));
     guitest::TypeInto(Edit(IDC_T), QStringLiteral("12"));  // leaves g
+    answerer.Then(Choose(QStringLiteral("Nein")));
     session.Frame().close();
     EXPECT_FALSE(session.App().IsRunning());
     QFile ini(machine.File(QStringLiteral("Rohre.ini")));
@@ -345,27 +368,122 @@ TEST_F(MainWindowTest, ClosingTheWindowWritesTheGlobalData) {
     EXPECT_TRUE(contents.contains(QStringLiteral("Fluidtemperatur=12"))) << contents.toStdString();
 }
 
-TEST(MainWindowFileTest, AFileOnTheCommandLineNamesTheDocumentAndEntersTheRecentList) {
+TEST(MainWindowFileTest, AFileOnTheCommandLineOpensAndEntersTheRecentList) {
     guitest::ScratchMachine machine;
     ModalAnswerer answerer;
     const QString file = machine.File(QStringLiteral("Leitung Nord.qrx"));
-    QFile(file).open(QIODevice::WriteOnly);
+    {
+        GuiSession saving;
+        ASSERT_TRUE(saving.Start());
+        guitest::TypeInto(saving.Frame().Form()->WidgetFor(IDC_V), QStringLiteral("1.5"));
+        ASSERT_TRUE(saving.App().SaveDocument(file.toStdString()));
+    }
     {
         GuiSession session;
         ASSERT_TRUE(session.Start(file.toStdString()));
-        EXPECT_EQ(session.Frame().windowTitle(), QStringLiteral("Leitung Nord.qrx"));
+        EXPECT_EQ(ShownTitle(session.Frame()), QStringLiteral("Leitung Nord.qrx - Quellrix"));
+        EXPECT_EQ(qobject_cast<QLineEdit*>(session.Frame().Form()->WidgetFor(IDC_V))->text(),
+                  QStringLiteral("1.5"));
         EXPECT_EQ(QSettings().value(QStringLiteral("Recent File List/File1")).toString(), file);
 
         // A recent file that went away is reported and leaves the list.
         session.Frame().RecentFiles().Add(machine.File(QStringLiteral("weg.qrx")));
         session.Frame().OpenRecentFile(machine.File(QStringLiteral("weg.qrx")));
-        EXPECT_EQ(session.Frame().windowTitle(), QStringLiteral("Leitung Nord.qrx"));
+        EXPECT_EQ(ShownTitle(session.Frame()), QStringLiteral("Leitung Nord.qrx - Quellrix"));
         EXPECT_EQ(session.Frame().RecentFiles().Files(), QStringList{file});
     }
-    EXPECT_EQ(answerer.MessageBoxes().size(), 2u);  // the printer warning, the missing file
+    EXPECT_EQ(answerer.MessageBoxes().size(), 3u);  // the printer warning twice, the missing file
 
     GuiSession failing;
     EXPECT_FALSE(failing.Start(machine.File(QStringLiteral("fehlt.qrx")).toStdString()));
+}
+
+// The caption follows the file and its unsaved changes; closing asks, and "Abbrechen" keeps the window.
+TEST(MainWindowFileTest, CaptionAndTheUnsavedChangesQuestion) {
+    guitest::ScratchMachine machine;
+    ModalAnswerer answerer;
+    GuiSession session;
+    ASSERT_TRUE(session.Start());
+    guitest::ShowActive(session.Frame());
+    CMainFrame& frame = session.Frame();
+    QWidget* v = frame.Form()->WidgetFor(IDC_V);
+    guitest::TypeInto(v, QStringLiteral("1"));
+    guitest::PressKey(v, Qt::Key_Tab);
+    EXPECT_EQ(ShownTitle(frame), QStringLiteral("Quellrix V 1.0*"));
+
+    const QString file = machine.File(QStringLiteral("Nord.qrx"));
+    ASSERT_TRUE(session.App().SaveDocument(file.toStdString()));
+    EXPECT_EQ(ShownTitle(frame), QStringLiteral("Nord.qrx - Quellrix"));
+    EXPECT_EQ(frame.RecentFiles().Files().value(0), file);
+
+    // The project dialog's OK is a change.
+    answerer.Then([](QWidget* modal) {
+        auto* dialog = dynamic_cast<ProjectDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Projektangaben"));
+        dialog->Field(0)->setText(QStringLiteral("Leitung Nord"));
+        dialog->Field(3)->setText(QStringLiteral("Variante\tA"));
+        dialog->accept();
+    });
+    frame.Action(Command::ProjectHeader)->trigger();
+    EXPECT_EQ(session.App().Document().GetProjectHeader().project, "Leitung Nord");
+    EXPECT_EQ(session.App().Document().GetProjectHeader().remark, "Variante A");
+    EXPECT_EQ(ShownTitle(frame), QStringLiteral("Nord.qrx* - Quellrix"));
+
+    QString question, buttons;
+    answerer.Then([&](QWidget* modal) {
+        question = modal->findChild<QLabel*>() ? modal->findChild<QLabel*>()->text() : QString();
+        for (QPushButton* button : modal->findChildren<QPushButton*>()) buttons += button->text() + u'|';
+        Choose(QStringLiteral("Abbrechen"))(modal);
+    });
+    frame.close();
+    EXPECT_EQ(question, QStringLiteral("Änderungen speichern?"));
+    EXPECT_EQ(buttons, QStringLiteral("Ja|Nein|Abbrechen|"));
+    EXPECT_TRUE(session.App().IsRunning());
+    EXPECT_TRUE(frame.isVisible());
+
+    answerer.Then(Choose(QStringLiteral("Ja")));
+    frame.close();
+    EXPECT_FALSE(session.App().IsRunning());
+    QFile saved(file);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains("\"project\": \"Leitung Nord\""));
+}
+
+// "Öffnen..." through the file dialog shows the saved calculation; "Neu" the form of a fresh start.
+TEST(MainWindowFileTest, OpenThroughTheFileDialogAndNew) {
+    guitest::ScratchMachine machine;
+    ModalAnswerer answerer;
+    GuiSession session;
+    ASSERT_TRUE(session.Start());
+    guitest::ShowActive(session.Frame());
+    CMainFrame& frame = session.Frame();
+    auto* v = qobject_cast<QLineEdit*>(frame.Form()->WidgetFor(IDC_V));
+    guitest::TypeInto(v, QStringLiteral("1.25"));
+    guitest::PressKey(v, Qt::Key_Tab);
+    const QString file = machine.File(QStringLiteral("Süd.qrx"));
+    ASSERT_TRUE(session.App().SaveDocument(file.toStdString()));
+    guitest::TypeInto(v, QStringLiteral("3"));
+    guitest::PressKey(v, Qt::Key_Tab);
+
+    answerer.Then(Choose(QStringLiteral("Nein")));
+    answerer.Then([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->nameFilters(), QStringList{QStringLiteral("Quellrix-Berechnungen (*.qrx)")});
+        dialog->selectFile(file);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    frame.Action(Command::Open)->trigger();
+    EXPECT_EQ(answerer.PendingHandlers(), 0);
+    EXPECT_EQ(v->text(), QStringLiteral("1.25"));
+    EXPECT_EQ(ShownTitle(frame), QStringLiteral("Süd.qrx - Quellrix"));
+
+    frame.Action(Command::New)->trigger();  // nothing changed: no question
+    EXPECT_EQ(v->text(), QString());
+    EXPECT_EQ(qobject_cast<QLineEdit*>(frame.Form()->WidgetFor(IDC_DI))->text(), QStringLiteral("101.00"));
+    EXPECT_EQ(ShownTitle(frame), QStringLiteral("Quellrix V 1.0"));
+    EXPECT_FALSE(session.App().IsModified());
 }
 
 // A directory is no document: the program's failure message, start-up fails, the recent list stays.

@@ -82,10 +82,10 @@ TEST_F(ScriptExecutableTest, BadUsageExitsWithStatusTwo) {
 }
 
 TEST_F(ScriptExecutableTest, ReadsTheScriptFileOrStandardInput) {
-    const std::string script = "start\ncommand new\nanswer 1\ncommand about\n";
+    const std::string script = "start\ncommand open\nanswer 1\ncommand about\n";
     const RunResult fromFile = Execute(ShellQuoted(WriteScript("s.qs", script)));
     EXPECT_EQ(fromFile.status, 0) << fromFile.errors;
-    EXPECT_NE(fromFile.transcript.find("disabled new\ndialog 100 1\n"), std::string::npos)
+    EXPECT_NE(fromFile.transcript.find("file open cancelled\ndialog 100 1\n"), std::string::npos)
         << fromFile.transcript;
 
     const RunResult fromInput = Execute("--windir " + ShellQuoted(Windir()), script);
@@ -98,9 +98,9 @@ TEST_F(ScriptExecutableTest, ScriptErrorExitsWithStatusOneAfterTheTranscriptSoFa
     const RunResult result = Execute("", "start\ncommand open\n\ncommand frobnicate\ncommand save\n");
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.errors.rfind("error: line 4: unknown command \"frobnicate\"", 0), 0u) << result.errors;
-    const size_t at = result.transcript.find("disabled open\n");
+    const size_t at = result.transcript.find("file open cancelled\n");
     ASSERT_NE(at, std::string::npos) << result.transcript;
-    EXPECT_EQ(result.transcript.substr(at), "disabled open\n");
+    EXPECT_EQ(result.transcript.substr(at), "file open cancelled\n");
 }
 
 TEST_F(ScriptExecutableTest, BinaryStandardInputIsAScriptError) {

@@ -53,6 +53,16 @@ TEST(ScriptParser, TextArgumentIsTheRestOfTheLineVerbatim) {
     EXPECT_EQ(ParseAs<EditListLine>("edit 1053 ").text, "");
 }
 
+TEST(ScriptParser, FileNamesAndProjectTextsAreTheRestOfTheLine) {
+    EXPECT_EQ(ParseAs<OpenFileLine>("open Leitung Nord.qrx").path, "Leitung Nord.qrx");
+    EXPECT_EQ(ParseAs<SaveFileLine>("save  a,b #1.qrx").path, " a,b #1.qrx");
+    EXPECT_EQ(ParseAs<ChooseFileLine>("choose dir/x.qrx").path, "dir/x.qrx");
+    const ProjectLine project = ParseAs<ProjectLine>("project Bemerkung Variante \"A\",  2");
+    EXPECT_EQ(project.field, "Bemerkung");
+    EXPECT_EQ(project.text, "Variante \"A\",  2");
+    EXPECT_EQ(ParseAs<ProjectLine>("project Projekt").text, "");
+}
+
 TEST(ScriptParser, PickTakesAPositionOrAnExactText) {
     struct Case {
         const char* line;
@@ -107,10 +117,11 @@ TEST(ScriptParser, MenuCommandsByName) {
         const char* name;
         Command command;
     };
-    for (const Case& c : {Case{"new", Command::New}, Case{"open", Command::Open}, Case{"save", Command::Save},
-                          Case{"saveas", Command::SaveAs}, Case{"print", Command::Print},
-                          Case{"preview", Command::PrintPreview}, Case{"printsetup", Command::PrintSetup},
-                          Case{"help", Command::Help}, Case{"about", Command::About}}) {
+    for (const Case& c :
+         {Case{"new", Command::New}, Case{"open", Command::Open}, Case{"save", Command::Save},
+          Case{"saveas", Command::SaveAs}, Case{"print", Command::Print},
+          Case{"preview", Command::PrintPreview}, Case{"printsetup", Command::PrintSetup},
+          Case{"help", Command::Help}, Case{"about", Command::About}, Case{"exit", Command::Exit}}) {
         const MenuCommandLine line = ParseAs<MenuCommandLine>(std::string("command ") + c.name);
         EXPECT_EQ(line.command, c.command) << c.name;
         EXPECT_EQ(line.name, c.name);
@@ -175,8 +186,14 @@ TEST(ScriptParser, RejectsFaultyLinesWithAReason) {
         {"show", "missing control id"},
         {"show 1023 abc", "control id \"abc\" is not a number"},
         {"command", "missing command name"},
-        {"command exit",
-         "unknown command \"exit\" (new, open, save, saveas, print, preview, printsetup, help, about)"},
+        {"command quit",
+         "unknown command \"quit\" (new, open, save, saveas, print, preview, printsetup, help, about, exit)"},
+        {"open", "missing file name"},
+        {"save ", "missing file name"},
+        {"choose", "missing file name"},
+        {"project", "missing project field (Projekt, Abschnitt, Bearbeiter, Bemerkung)"},
+        {"project Kunde X", "project field \"Kunde\" is not Projekt, Abschnitt, Bearbeiter or Bemerkung"},
+        {"document now", "unexpected text \"now\" at the end"},
         {"command print now", "unexpected text \"now\" at the end"},
         {"printer", "missing printer setting (none, unreadable or W H)"},
         {"printer 4676", "missing printer height"},

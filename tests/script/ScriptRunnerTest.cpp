@@ -42,24 +42,25 @@ TEST_F(ScriptRunnerTest, ErrorNamesTheLineCountingBlankLinesAndComments) {
 
 TEST_F(ScriptRunnerTest, TranscriptUpToTheErrorIsKeptAndNothingFollowsIt) {
     const std::string startup = StartupTranscript();
-    const RunResult result = Run("start\ncommand new\nfrobnicate\ncommand open\n");
+    const RunResult result = Run("start\ncommand open\nfrobnicate\ncommand open\n");
     EXPECT_EQ(result.status, kScriptFailed);
     EXPECT_EQ(result.errors, "error: line 3: unknown keyword \"frobnicate\"\n");
-    EXPECT_EQ(result.transcript, startup + "disabled new\n");
+    EXPECT_EQ(result.transcript, startup + "file open cancelled\n");
 }
 
 TEST_F(ScriptRunnerTest, AcceptsCarriageReturnLineEndsAndAFinalLineWithoutEnd) {
     const std::string startup = StartupTranscript();
-    const RunResult result = Run("# comment\r\n\r\nstart\r\ncommand new\r\ncommand saveas");
+    const RunResult result = Run("# comment\r\n\r\nstart\r\ncommand open\r\ncommand saveas");
     EXPECT_EQ(result.status, kScriptCompleted) << result.errors;
-    EXPECT_EQ(result.transcript, startup + "disabled new\ndisabled saveas\n");
+    EXPECT_EQ(result.transcript, startup + "file open cancelled\nfile save cancelled\n");
 }
 
-TEST_F(ScriptRunnerTest, FileCommandsAreDisabled) {
+// Without changes nothing is asked; the file dialogs find no queued file and are cancelled.
+TEST_F(ScriptRunnerTest, FileCommandsOfAnUnchangedCalculationAskNothing) {
     const std::string startup = StartupTranscript();
     const RunResult result = Run("start\ncommand new\ncommand open\ncommand save\ncommand saveas\n");
     EXPECT_EQ(result.status, kScriptCompleted) << result.errors;
-    EXPECT_EQ(result.transcript, startup + "disabled new\ndisabled open\ndisabled save\ndisabled saveas\n");
+    EXPECT_EQ(result.transcript, startup + "file open cancelled\nfile save cancelled\nfile save cancelled\n");
 }
 
 TEST_F(ScriptRunnerTest, QueuedAnswersEndTheNextDialogs) {

@@ -1,4 +1,5 @@
-# The file commands are disabled; the about box ends with the queued answer, then by its close box.
+# The file commands of an unchanged calculation ask nothing; their file dialogs find no queued file and
+# are cancelled. The about box ends with the queued answer, then by its close box.
 start
 command new
 command open

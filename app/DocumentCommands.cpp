@@ -1,0 +1,182 @@
+// The calculation file commands of the application: new, open, save, save as, the unsaved-changes
+// question, and the project header.
+#include <cerrno>
+#include <string>
+
+#include "app/Application.h"
+#include "app/SaveChangesQuestion.h"
+#include "form/CalculationFile.h"
+#include "form/PlenwickView.h"
+#include "messages/MessageTexts.h"
+#include "platform/DocumentFile.h"
+#include "platform/Prompt.h"
+#include "record/PlenwickDoc.h"
+
+namespace {
+
+constexpr const char* kFilter = "Quellrix-Berechnungen (*.qrx)";
+constexpr const char* kSuffix = "qrx";
+constexpr const char* kUntitledFile = "Berechnung.qrx";
+
+std::string FileTitle(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+void Warn(const std::string& text) {
+    platform::ShowMessage(text, platform::MessageIcon::Exclamation);
+}
+
+std::string RefusalMessage(const std::string& path, const CalculationRead& read) {
+    using messages::MessageId;
+    switch (read.fault) {
+        case CalculationFault::kForeign:
+            return messages::NamedMessage(MessageId::CalculationForeign, path);
+        case CalculationFault::kNewer:
+            return messages::NamedMessage(MessageId::CalculationNewer, path, std::to_string(read.version));
+        case CalculationFault::kWrongEntry:
+            return messages::NamedMessage(MessageId::CalculationWrongEntry, path, read.entry);
+        case CalculationFault::kOutOfRange:
+            return messages::NamedMessage(MessageId::CalculationOutOfRange, path, read.entry);
+        default:
+            return messages::NamedMessage(MessageId::CalculationNotJson, path);
+    }
+}
+
+}  // namespace
+
+bool QuellrixApp::IsModified() const {
+    return m_view && m_view->HasUnsavedChanges();
+}
+
+bool QuellrixApp::SaveModified() {
+    if (!IsModified())
+        return true;
+    switch (platform::RunModalDialog(SaveChangesQuestion())) {
+        case ANSWER_YES:
+            return m_path.empty() ? SaveAs() : SaveDocument(m_path);
+        case ANSWER_NO:
+            return true;
+        default:
+            return false;
+    }
+}
+
+std::optional<CalculationState> QuellrixApp::ReadDocument(const std::string& path) {
+    const platform::DocumentRead file = platform::ReadDocumentFile(path, kCalculationMaxBytes);
+    if (file.fault == platform::DocumentReadFault::kTooLarge) {
+        Warn(messages::NamedMessage(messages::MessageId::CalculationTooLarge, path));
+        return std::nullopt;
+    }
+    if (!file.bytes) {
+        Warn(messages::NamedMessage(messages::MessageId::FileCannotBeOpened, path));
+        return std::nullopt;
+    }
+    CalculationRead read = ReadCalculationFile(*file.bytes);
+    if (!read.state) {
+        Warn(RefusalMessage(path, read));
+        return std::nullopt;
+    }
+    return std::move(read.state);
+}
+
+void QuellrixApp::TakeDocument(const std::string& path, const CalculationState& state) {
+    m_view->RestoreState(state);
+    Named(path);
+}
+
+bool QuellrixApp::OpenDocument(const std::string& path) {
+    if (!m_view)
+        return false;
+    const std::optional<CalculationState> state = ReadDocument(path);
+    if (!state)
+        return false;
+    TakeDocument(path, *state);
+    return true;
+}
+
+bool QuellrixApp::SaveDocument(const std::string& path) {
+    if (!m_view)
+        return false;
+    const CalculationState state = m_view->CaptureState();
+    if (platform::WriteDocumentFile(path, WriteCalculationFile(state)) != 0) {
+        Warn(messages::NamedMessage(messages::MessageId::FileNotWritten, path));
+        return false;
+    }
+    Named(path);
+    return true;
+}
+
+// The document now is the file: its name is the title, the calculation as it stands is saved.
+void QuellrixApp::Named(const std::string& path) {
+    m_path = path;
+    m_document->SetTitle(FileTitle(path));
+    m_view->MarkSaved();
+    if (m_fileListener)
+        m_fileListener(path);
+}
+
+bool QuellrixApp::SaveAs() {
+    platform::FileDialog dialog;
+    dialog.kind = platform::FileDialog::Kind::Save;
+    dialog.caption = "Speichern unter";
+    dialog.suggested = m_path.empty() ? kUntitledFile : m_path;
+    dialog.filter = kFilter;
+    dialog.suffix = kSuffix;
+    const std::optional<std::string> path = platform::ChooseFile(dialog);
+    return path && SaveDocument(*path);
+}
+
+void QuellrixApp::NewDocument() {
+    if (!m_view)
+        return;
+    m_view->ResetForm();
+    m_document->OnNewDocument();
+    m_view->OnInitialUpdate();
+    m_path.clear();
+    m_view->MarkSaved();
+}
+
+void QuellrixApp::SetProjectHeader(const ProjectHeader& header) {
+    if (!m_view)
+        return;
+    m_document->SetProjectHeader(header);
+    m_view->RefreshModified();
+}
+
+bool QuellrixApp::ExecuteFileCommand(Command command) {
+    switch (command) {
+        case Command::New:
+            if (SaveModified())
+                NewDocument();
+            return true;
+        case Command::Open: {
+            if (!SaveModified())
+                return true;
+            platform::FileDialog dialog;
+            dialog.kind = platform::FileDialog::Kind::Open;
+            dialog.caption = "Öffnen";
+            dialog.suggested = m_path;
+            dialog.filter = kFilter;
+            if (const std::optional<std::string> path = platform::ChooseFile(dialog))
+                OpenDocument(*path);
+            return true;
+        }
+        case Command::Save:
+            if (m_path.empty()) {
+                SaveAs();
+            } else {
+                SaveDocument(m_path);
+            }
+            return true;
+        case Command::SaveAs:
+            SaveAs();
+            return true;
+        case Command::Exit:
+            if (SaveModified())
+                Close();
+            return true;
+        default:
+            return false;
+    }
+}

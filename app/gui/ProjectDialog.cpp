@@ -1,0 +1,54 @@
+#include "app/gui/ProjectDialog.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The longest text of a field: what a calculation file holds.
+constexpr int kMaxLength = 1000;
+
+}  // namespace
+
+ProjectDialog::ProjectDialog(const ProjectHeader& header, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("projectDialog"));
+    setWindowTitle(QStringLiteral("Projektangaben"));
+    auto* form = new QFormLayout;
+    const std::array<std::pair<const char*, const std::string*>, 4> rows{{
+        {"&Projekt:", &header.project},
+        {"&Abschnitt:", &header.section},
+        {"&Bearbeiter:", &header.engineer},
+        {"Be&merkung:", &header.remark},
+    }};
+    for (size_t i = 0; i < rows.size(); ++i) {
+        auto* field = new QLineEdit(QString::fromStdString(*rows[i].second), this);
+        field->setMaxLength(kMaxLength);
+        field->setMinimumWidth(field->fontMetrics().averageCharWidth() * 48);
+        form->addRow(QString::fromUtf8(rows[i].first), field);
+        fields_[i] = field;
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+}
+
+ProjectHeader ProjectDialog::Header() const {
+    // A pasted line break or tab is no part of a header line.
+    const auto text = [this](int i) {
+        QString value = Field(i)->text();
+        for (QChar& c : value) {
+            if (c.category() == QChar::Other_Control)
+                c = u' ';
+        }
+        return value.toStdString();
+    };
+    return {text(0), text(1), text(2), text(3)};
+}
