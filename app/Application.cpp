@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/AboutBox.h"
+#include "form/DesignSheetPage.h"
 #include "form/PlenwickView.h"
 #include "messages/MessageTexts.h"
 #include "platform/DocumentFile.h"
@@ -29,6 +30,7 @@ bool QuellrixApp::Start(const std::string& fileToOpen) {
     }
     m_document = std::make_unique<CPlenwickDoc>();
     m_view = std::make_unique<CPlenwickView>(*m_document, m_services);
+    m_designSheet = std::make_unique<DesignSheetPage>(*m_view, m_services.printer, m_services.clock);
     if (fileToOpen.empty()) {
         m_document->OnNewDocument();
     } else {
@@ -52,6 +54,11 @@ bool QuellrixApp::IsEnabled(Command command) const {
         case Command::Copy:
         case Command::Paste:
             return false;  // no handler
+        // The design sheet states a result: there is none to state before a calculation.
+        case Command::PrintDesignSheet:
+        case Command::PreviewDesignSheet:
+        case Command::SaveDesignSheetPdf:
+            return IsRunning() && m_document->IsCalculated();
         default:
             return IsRunning();
     }
@@ -69,6 +76,12 @@ bool QuellrixApp::Execute(Command command) {
         case Command::PrintSetup:
             m_services.printer.PrinterSetup();
             break;
+        case Command::PrintDesignSheet:
+            m_services.printer.Print(*m_designSheet);
+            break;
+        case Command::PreviewDesignSheet:
+            m_services.printer.Preview(*m_designSheet);
+            break;
         case Command::Help:
             m_view->OnHelp();
             break;
@@ -84,8 +97,13 @@ bool QuellrixApp::Execute(Command command) {
     return true;
 }
 
+platform::Printable& QuellrixApp::DesignSheet() {
+    return *m_designSheet;
+}
+
 void QuellrixApp::Close() {
     if (!m_view) return;
     m_view->OnDestroy();
+    m_designSheet.reset();
     m_view.reset();
 }

@@ -6,10 +6,12 @@
 #include <string>
 
 #include "app/Commands.h"
+#include "platform/Printing.h"
 #include "platform/Services.h"
 
 class CPlenwickDoc;
 class CPlenwickView;
+class DesignSheetPage;
 
 class QuellrixApp {
 public:
@@ -28,6 +30,8 @@ public:
 
     CPlenwickDoc& Document() { return *m_document; }
     CPlenwickView& View() { return *m_view; }
+    // The design sheet's print job, for printing, preview and PDF.
+    platform::Printable& DesignSheet();
 
     bool IsEnabled(Command command) const;
     // Runs an enabled command; false when it is disabled (nothing happens).
@@ -40,4 +44,5 @@ private:
     platform::Services m_services;
     std::unique_ptr<CPlenwickDoc> m_document;
     std::unique_ptr<CPlenwickView> m_view;
+    std::unique_ptr<DesignSheetPage> m_designSheet;
 };

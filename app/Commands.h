@@ -26,4 +26,8 @@ enum class Command : int {
     SizingTable = 32773,
     CopyResults = 32774,
     SavePdf = 32775,
+    // The design sheet ("Bemessungsblatt"): print, preview, save as PDF.
+    PrintDesignSheet = 32777,
+    PreviewDesignSheet = 32778,
+    SaveDesignSheetPdf = 32779,
 };

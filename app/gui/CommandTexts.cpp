@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr std::array<std::pair<Command, const char*>, 20> kPrompts{{
+constexpr std::array<std::pair<Command, const char*>, 23> kPrompts{{
     {Command::New, "Erstellt ein neues Dokument.\nNeu"},
     {Command::Open, "Öffnet ein bestehendes Dokument.\nÖffnen"},
     {Command::Save, "Speichert das aktive Dokument.\nSpeichern"},
@@ -26,6 +26,9 @@ constexpr std::array<std::pair<Command, const char*>, 20> kPrompts{{
     {Command::SizingTable, "Zeigt die Bemessungstabelle aller Nennweiten der Wanddickenklasse.\nBemessungstabelle"},
     {Command::CopyResults, "Kopiert Eingaben und Ergebnisse in die Zwischenablage.\nErgebnisse kopieren"},
     {Command::SavePdf, "Speichert den Rechenbericht als PDF-Datei.\nAls PDF speichern"},
+    {Command::PrintDesignSheet, "Druckt das Bemessungsblatt der berechneten Bemessung für den Auftraggeber.\nBemessungsblatt drucken"},
+    {Command::PreviewDesignSheet, "Zeigt das Bemessungsblatt als ganze Seite an.\nBemessungsblatt-Seitenansicht"},
+    {Command::SaveDesignSheetPdf, "Speichert das Bemessungsblatt als PDF-Datei.\nBemessungsblatt als PDF speichern"},
 }};
 
 }  // namespace

@@ -24,6 +24,10 @@ class QToolBar;
 class QuellrixApp;
 class SizingWindow;
 
+namespace platform {
+class Printable;
+}
+
 namespace qtbackend {
 class FormWidget;
 class QtPrinterService;
@@ -66,7 +70,8 @@ class CMainFrame : public QMainWindow {
     void ShowFillingCurves();
     void ShowSizingTable();
     void CopyResults();
-    void SavePdf();
+    // The printable's pages straight into a PDF file chosen in a file dialog (title, proposed name).
+    void SavePdf(platform::Printable& printable, const char* title, const char* fileName);
 
     QuellrixApp& app_;
     RecentFileList recentFiles_;

@@ -176,7 +176,8 @@ TEST(ScriptParser, RejectsFaultyLinesWithAReason) {
         {"show 1023 abc", "control id \"abc\" is not a number"},
         {"command", "missing command name"},
         {"command exit",
-         "unknown command \"exit\" (new, open, save, saveas, print, preview, printsetup, help, about)"},
+         "unknown command \"exit\" (new, open, save, saveas, print, preview, printsetup, help, about, sheetprint, "
+         "sheetpreview)"},
         {"command print now", "unexpected text \"now\" at the end"},
         {"printer", "missing printer setting (none, unreadable or W H)"},
         {"printer 4676", "missing printer height"},
