@@ -52,6 +52,7 @@ constexpr double kColumnGap = 0.04;       // between the two columns, in the bod
 constexpr double kProjectRowSpacing = 1.55;
 constexpr double kLowestRatioTop = 1.2;   // the ratio axis reaches at least this
 constexpr int kRemarkLines = 2;
+constexpr double kLeastCurveLines = 10;  // the plot's least height, in lines of the normal font
 constexpr const char* kChecksTitle = "Geprüfte Grenzen und Kriterien";
 constexpr const char* kSeparator = " \u00b7 ";
 
@@ -208,11 +209,11 @@ void SheetPainter::Body(const DesignSheetContent& content) {
                                  Heading(kChecksTitle, Half(1), top)) + Gap());
     } else {
         BlockRow({&content.fullFilling}, {&*content.partialFilling});
-        if (content.curves) {
-            const int room = approvalTop - y_ - 2 * Gap() - ChecksHeight(content.checks.size()) -
-                             BasisHeight(content.basis.size());
+        const int room = approvalTop - y_ - 2 * Gap() - ChecksHeight(content.checks.size()) -
+                         BasisHeight(content.basis.size());
+        // A page too small for a readable plot goes without it.
+        if (content.curves && room >= LineHeight(kNormalFont, kLeastCurveLines))
             Curves(*content.curves, std::min(room, (rect_.bottom - rect_.top) * 3 / 10));
-        }
         ChecksFullWidth(content.checks);
         y_ += Gap();
     }
