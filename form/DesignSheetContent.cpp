@@ -242,7 +242,7 @@ SheetBlock SheetBuilder::PartialFilling() const {
              Row({"Fließgeschwindigkeit", "vt", Shown(doc_.GetVt(), SignificantText, 4), "m/s"},
                  derived(PartialQuantity::Vt)),
              Row({"Wasserspiegelbreite", "b", Shown(doc_.GetSurfaceWidth() * kMillimetre.toDisplay, FixedText, 1), "mm"},
-                 derived(PartialQuantity::Ht))},
+                 calculated_ && given.has_value())},
             {},
             "Qt und vt nach den angepassten Teilfüllungsbeziehungen des Kreisquerschnitts; ab h/d \u2265 " +
                 FixedText(hydraulics::kFullFillingRatio, 2) + " gilt Qt = Q und vt = v."};

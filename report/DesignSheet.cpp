@@ -267,15 +267,20 @@ void SheetPainter::ProjectField(const char* label, const std::string& value, int
     page_.SelectFont(kBoldFont);
     Text(left, y_, label);
     page_.SelectFont(kNormalFont);
-    std::vector<std::string> shown = report::WrappedLines(dc_, value, right - valueLeft);
+    std::string text = value;  // a text from a file may hold tabs or other control characters
+    for (char& c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 && c != '\n')
+            c = ' ';
+    }
+    std::vector<std::string> shown = report::WrappedLines(dc_, text, right - valueLeft);
     if (static_cast<int>(shown.size()) > lines) {
         shown.resize(static_cast<size_t>(lines));
         shown.back() += " \u2026";
     }
     shown.resize(static_cast<size_t>(lines));
     int y = y_;
-    for (const std::string& text : shown) {
-        Text(valueLeft, y, report::ElidedText(dc_, text, right - valueLeft));
+    for (const std::string& part : shown) {
+        Text(valueLeft, y, report::ElidedText(dc_, part, right - valueLeft));
         Rule(kRulePen, valueLeft, y + line + line / 8, right, y + line + line / 8);
         y += row;
     }
