@@ -82,13 +82,14 @@ void InputChecks(const CPlenwickDoc& doc, std::vector<SheetCheck>& checks) {
         return;
     }
     std::string names;
-    for (InputCheck check : hydraulics::ChecksFor(sought)) names += (names.empty() ? "" : ", ") + std::string(CheckedName(check));
+    for (InputCheck check : hydraulics::ChecksFor(sought))
+        names += (names.empty() ? "" : ", ") + std::string(CheckedName(check));
     if (names.empty())
         return;
     const bool passed = !hydraulics::FirstFailedCheck(
         sought, {doc.GetV(), doc.GetDi(), doc.GetI(), doc.GetG(), doc.GetK(), doc.GetRe()});
-    checks.push_back({"Eingabeprüfung: " + names + " (" + ShortestText(hydraulics::kMinGravity) + kAtMost + "g" +
-                          kAtMost + ShortestText(hydraulics::kMaxGravity) + " m/s²)",
+    checks.push_back({"Eingabeprüfung: " + names + " (" + ShortestText(hydraulics::kMinGravity) + kAtMost +
+                          "g" + kAtMost + ShortestText(hydraulics::kMaxGravity) + " m/s²)",
                       passed});
     if (sought == SOUGHT_J) {
         const hydraulics::SlopeResult slope =
@@ -149,11 +150,12 @@ void EntryRanges(const CPlenwickDoc& doc, std::vector<SheetCheck>& checks) {
           "mm"},
          doc.GetK(),
          sought == SOUGHT_K},
-        {{"Gefälle", "J", kSlopeEntry.low.bound, kSlopeEntry.high.bound, kMetrePerKilometre.toDisplay, "m/km"},
+        {{"Gefälle", "J", kSlopeEntry.low.bound, kSlopeEntry.high.bound, kMetrePerKilometre.toDisplay,
+          "m/km"},
          doc.GetI(),
          false},
-        {{"Innendurchmesser", "di", kDiameterEntry.low.bound, kDiameterEntry.high.bound, kMillimetre.toDisplay,
-          "mm"},
+        {{"Innendurchmesser", "di", kDiameterEntry.low.bound, kDiameterEntry.high.bound,
+          kMillimetre.toDisplay, "mm"},
          doc.GetDi(),
          sought == SOUGHT_DI},
     };
@@ -164,8 +166,8 @@ void EntryRanges(const CPlenwickDoc& doc, std::vector<SheetCheck>& checks) {
     if (doc.IsFullFilling())
         return;
     if (!(doc.GetHt() <= 0)) {
-        checks.push_back({"Füllhöhe " + ShortestText(kMinFillingHeight * kMillimetre.toDisplay) + " mm" + kAtMost +
-                              "ht" + kAtMost + "di",
+        checks.push_back({"Füllhöhe " + ShortestText(kMinFillingHeight * kMillimetre.toDisplay) + " mm" +
+                              kAtMost + "ht" + kAtMost + "di",
                           doc.GetHt() >= kMinFillingHeight && doc.GetHt() <= doc.GetDi()});
     }
     if (!(doc.GetVt() <= 0)) {

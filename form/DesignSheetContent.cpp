@@ -89,13 +89,14 @@ std::string SoughtFormula(const CPlenwickDoc& doc) {
 }
 
 std::vector<std::string> Basis(const CPlenwickDoc& doc) {
-    return {"Widerstandsbeiwert nach Prandtl-Colebrook: 1 / \u221a\u03bb = \u22122 \u00b7 lg(2,51 / (Re \u00b7 "
-            "\u221a\u03bb) + k / (3,71 \u00b7 di))",
-            "Fließgesetz nach Darcy-Weisbach: I = \u03bb / di \u00b7 v\u00b2 / (2 \u00b7 g) mit dem Gefälle J = "
-            "1000 \u00b7 I [m/km]; Re = v \u00b7 di / \u03bd; Q = \u03c0 / 4 \u00b7 di\u00b2 \u00b7 v",
-            SoughtFormula(doc),
-            "Kinematische Zähigkeit aus T und \u03c1: \u03bd = 0,001779 / (\u03c1 \u00b7 (1 + 0,03368 \u00b7 T + "
-            "0,000221 \u00b7 T\u00b2))"};
+    return {
+        "Widerstandsbeiwert nach Prandtl-Colebrook: 1 / \u221a\u03bb = \u22122 \u00b7 lg(2,51 / (Re \u00b7 "
+        "\u221a\u03bb) + k / (3,71 \u00b7 di))",
+        "Fließgesetz nach Darcy-Weisbach: I = \u03bb / di \u00b7 v\u00b2 / (2 \u00b7 g) mit dem Gefälle J = "
+        "1000 \u00b7 I [m/km]; Re = v \u00b7 di / \u03bd; Q = \u03c0 / 4 \u00b7 di\u00b2 \u00b7 v",
+        SoughtFormula(doc),
+        "Kinematische Zähigkeit aus T und \u03c1: \u03bd = 0,001779 / (\u03c1 \u00b7 (1 + 0,03368 \u00b7 T + "
+        "0,000221 \u00b7 T\u00b2))"};
 }
 
 std::string ListText(const platform::ListControl& list) {
@@ -121,25 +122,34 @@ std::string ResultText(const Quantity& q) {
 class SheetBuilder {
   public:
     explicit SheetBuilder(const CPlenwickView& view)
-        : view_(view), doc_(*view.GetDocument()), sought_(doc_.GetSought()), calculated_(doc_.IsCalculated()) {}
+        : view_(view),
+          doc_(*view.GetDocument()),
+          sought_(doc_.GetSought()),
+          calculated_(doc_.IsCalculated()) {}
 
     DesignSheetContent Build();
 
   private:
     bool IsResult(int sought) const { return calculated_ && sought_ == sought; }
-    Quantity Di() const { return {"Innendurchmesser", "di", Shown(doc_.GetDi() * kMillimetre.toDisplay, FixedText, 2), "mm"}; }
+    Quantity Di() const {
+        return {"Innendurchmesser", "di", Shown(doc_.GetDi() * kMillimetre.toDisplay, FixedText, 2), "mm"};
+    }
     Quantity K() const {
         return {"Wandrauhigkeit", "k", Shown(doc_.GetK() * kMillimetre.toDisplay, SignificantText, 3), "mm"};
     }
     Quantity J() const {
-        return {"Gefälle", "J", Shown(doc_.GetI() * kMetrePerKilometre.toDisplay, SignificantText, 4), "m/km"};
+        return {"Gefälle", "J", Shown(doc_.GetI() * kMetrePerKilometre.toDisplay, SignificantText, 4),
+                "m/km"};
     }
-    Quantity V() const { return {"Fließgeschwindigkeit", "v", Shown(doc_.GetV(), SignificantText, 4), "m/s"}; }
+    Quantity V() const {
+        return {"Fließgeschwindigkeit", "v", Shown(doc_.GetV(), SignificantText, 4), "m/s"};
+    }
     Quantity QLs() const {
         return {"Durchfluss", "Q", Shown(doc_.GetQ() * kLitrePerSecond.toDisplay, SignificantText, 4), "l/s"};
     }
     Quantity QM3h() const {
-        return {"Durchfluss", "Q", Shown(doc_.GetQ() * kCubicMetrePerHour.toDisplay, SignificantText, 4), "m³/h"};
+        return {"Durchfluss", "Q", Shown(doc_.GetQ() * kCubicMetrePerHour.toDisplay, SignificantText, 4),
+                "m³/h"};
     }
 
     SheetBlock Pipe() const;
@@ -171,9 +181,10 @@ SheetBlock SheetBuilder::Pipe() const {
     block.values.push_back(Row(Di(), IsResult(SOUGHT_DI)));
     const double catalogueDi = CatalogueInnerDiameterMm(da, s, zma);
     if (IsGiven(da) && std::fabs(catalogueDi - doc_.GetDi() * kMillimetre.toDisplay) >= kSameDiMm) {
-        block.note = std::string(sought_ == SOUGHT_DI ? "di ist berechnet" : "di ist frei vorgegeben") +
-                     "; das gewählte Rohr hat di = da \u2212 2 \u00b7 (s + ZMA) = " + FixedText(catalogueDi, 2) +
-                     " mm.";
+        block.note =
+            std::string(sought_ == SOUGHT_DI ? "di ist berechnet" : "di ist frei vorgegeben") +
+            "; das gewählte Rohr hat di = da \u2212 2 \u00b7 (s + ZMA) = " + FixedText(catalogueDi, 2) +
+            " mm.";
     }
     return block;
 }
@@ -200,10 +211,10 @@ SheetBlock SheetBuilder::Roughness() const {
     const platform::ListControl& list = view_.List(IDC_ROUGHNESS);
     const std::vector<RoughnessChoice>& choices = RoughnessChoices();
     const int position = list.GetCurSel();
-    const bool named = position >= 0 && position < static_cast<int>(choices.size()) &&
-                       (position == kManualRoughness ||
-                        std::fabs(choices[static_cast<size_t>(position)].kMm - doc_.GetK() * kMillimetre.toDisplay) <
-                            1e-9);
+    const bool named =
+        position >= 0 && position < static_cast<int>(choices.size()) &&
+        (position == kManualRoughness ||
+         std::fabs(choices[static_cast<size_t>(position)].kMm - doc_.GetK() * kMillimetre.toDisplay) < 1e-9);
     block.lines.push_back("Ansatz: " + (named ? list.GetLBText(position) : std::string("frei eingegeben")));
     return block;
 }
@@ -211,17 +222,18 @@ SheetBlock SheetBuilder::Roughness() const {
 SheetBlock SheetBuilder::FullFilling() const {
     const bool flowResult = IsResult(SOUGHT_VQ);
     const double area = hydraulics::AreaFromDiameter(doc_.GetDi());
-    SheetBlock block{"Vollfüllung",
-                     {Row(J(), IsResult(SOUGHT_J)), Row(V(), flowResult), Row(QLs(), flowResult),
-                      Row(QM3h(), flowResult),
-                      Row({"Fließquerschnitt", "A", Shown(area, SignificantText, 4), "m²"}, IsResult(SOUGHT_DI)),
-                      Row({"Reynoldszahl", "Re", Shown(doc_.GetRe(), FixedText, 0), kRatioUnit}, flowResult),
-                      Row({"Widerstandsbeiwert", "\u03bb", Shown(doc_.GetLambda(), SignificantText, 4), kRatioUnit},
-                          calculated_ && sought_ != SOUGHT_DI)},
-                     {},
-                     ""};
-    block.note = calculated_ ? "Fett: Ergebnis der Berechnung; die übrigen Werte sind Vorgaben oder folgen aus ihnen."
-                             : "Kein Ergebnis berechnet: alle Werte sind Eingaben.";
+    SheetBlock block{
+        "Vollfüllung",
+        {Row(J(), IsResult(SOUGHT_J)), Row(V(), flowResult), Row(QLs(), flowResult), Row(QM3h(), flowResult),
+         Row({"Fließquerschnitt", "A", Shown(area, SignificantText, 4), "m²"}, IsResult(SOUGHT_DI)),
+         Row({"Reynoldszahl", "Re", Shown(doc_.GetRe(), FixedText, 0), kRatioUnit}, flowResult),
+         Row({"Widerstandsbeiwert", "\u03bb", Shown(doc_.GetLambda(), SignificantText, 4), kRatioUnit},
+             calculated_ && sought_ != SOUGHT_DI)},
+        {},
+        ""};
+    block.note = calculated_
+                     ? "Fett: Ergebnis der Berechnung; die übrigen Werte sind Vorgaben oder folgen aus ihnen."
+                     : "Kein Ergebnis berechnet: alle Werte sind Eingaben.";
     return block;
 }
 
@@ -232,20 +244,24 @@ SheetBlock SheetBuilder::PartialFilling() const {
     using hydraulics::PartialQuantity;
     const double di = doc_.GetDi(), ht = doc_.GetHt();
     const double filling = IsGiven(di) ? ht / di : 0;
-    return {"Teilfüllung",
-            {Row({"Füllhöhe", "ht", Shown(ht * kMillimetre.toDisplay, FixedText, 1), "mm"}, derived(PartialQuantity::Ht)),
-             Row({"Füllungsgrad", "h/d", Shown(filling, FixedText, 3), kRatioUnit}, derived(PartialQuantity::Ht)),
-             Row({"Durchfluss", "Qt", Shown(doc_.GetQt() * kLitrePerSecond.toDisplay, SignificantText, 4), "l/s"},
-                 derived(PartialQuantity::Qt)),
-             Row({"Durchfluss", "Qt", Shown(doc_.GetQt() * kCubicMetrePerHour.toDisplay, SignificantText, 4), "m³/h"},
-                 derived(PartialQuantity::Qt)),
-             Row({"Fließgeschwindigkeit", "vt", Shown(doc_.GetVt(), SignificantText, 4), "m/s"},
-                 derived(PartialQuantity::Vt)),
-             Row({"Wasserspiegelbreite", "b", Shown(doc_.GetSurfaceWidth() * kMillimetre.toDisplay, FixedText, 1), "mm"},
-                 calculated_ && given.has_value())},
-            {},
-            "Qt und vt nach den angepassten Teilfüllungsbeziehungen des Kreisquerschnitts; ab h/d \u2265 " +
-                FixedText(hydraulics::kFullFillingRatio, 2) + " gilt Qt = Q und vt = v."};
+    return {
+        "Teilfüllung",
+        {Row({"Füllhöhe", "ht", Shown(ht * kMillimetre.toDisplay, FixedText, 1), "mm"},
+             derived(PartialQuantity::Ht)),
+         Row({"Füllungsgrad", "h/d", Shown(filling, FixedText, 3), kRatioUnit}, derived(PartialQuantity::Ht)),
+         Row({"Durchfluss", "Qt", Shown(doc_.GetQt() * kLitrePerSecond.toDisplay, SignificantText, 4), "l/s"},
+             derived(PartialQuantity::Qt)),
+         Row({"Durchfluss", "Qt", Shown(doc_.GetQt() * kCubicMetrePerHour.toDisplay, SignificantText, 4),
+              "m³/h"},
+             derived(PartialQuantity::Qt)),
+         Row({"Fließgeschwindigkeit", "vt", Shown(doc_.GetVt(), SignificantText, 4), "m/s"},
+             derived(PartialQuantity::Vt)),
+         Row({"Wasserspiegelbreite", "b", Shown(doc_.GetSurfaceWidth() * kMillimetre.toDisplay, FixedText, 1),
+              "mm"},
+             calculated_ && given.has_value())},
+        {},
+        "Qt und vt nach den angepassten Teilfüllungsbeziehungen des Kreisquerschnitts; ab h/d \u2265 " +
+            FixedText(hydraulics::kFullFillingRatio, 2) + " gilt Qt = Q und vt = v."};
 }
 
 SheetCurves SheetBuilder::Curves() const {
@@ -260,9 +276,10 @@ SheetCurves SheetBuilder::Curves() const {
         const FillingCurvePoint& point = *curves.operatingPoint;
         sheet.operatingPoint = SheetCurvePoint{point.filling, point.fitted.flow, point.fitted.velocity};
     }
-    sheet.notes = {"Exakt: Kreisquerschnitt nach Prandtl-Colebrook mit dem hydraulischen Durchmesser 4R bei " +
-                       FillingCurvesConditions(curves) + ".",
-                   ExactCurvesNote(curves)};
+    sheet.notes = {
+        "Exakt: Kreisquerschnitt nach Prandtl-Colebrook mit dem hydraulischen Durchmesser 4R bei " +
+            FillingCurvesConditions(curves) + ".",
+        ExactCurvesNote(curves)};
     return sheet;
 }
 

@@ -45,12 +45,12 @@ constexpr Rgb kFailedColour{180, 20, 20};
 // The sheet keeps the proportions of A4 portrait.
 constexpr double kPortraitRatio = 1.4142135623730951;
 
-constexpr double kRowSpacing = 1.3;       // value rows, in lines of their font
-constexpr double kValueEnd = 0.72;        // right edge of a block's values, in its width
-constexpr double kUnitStart = 0.745;      // left edge of its units
-constexpr double kColumnGap = 0.04;       // between the two columns, in the body's width
+constexpr double kRowSpacing = 1.3;   // value rows, in lines of their font
+constexpr double kValueEnd = 0.72;    // right edge of a block's values, in its width
+constexpr double kUnitStart = 0.745;  // left edge of its units
+constexpr double kColumnGap = 0.04;   // between the two columns, in the body's width
 constexpr double kProjectRowSpacing = 1.55;
-constexpr double kLowestRatioTop = 1.2;   // the ratio axis reaches at least this
+constexpr double kLowestRatioTop = 1.2;  // the ratio axis reaches at least this
 constexpr int kRemarkLines = 2;
 constexpr double kLeastCurveLines = 10;  // the plot's least height, in lines of the normal font
 constexpr const char* kChecksTitle = "Geprüfte Grenzen und Kriterien";
@@ -77,9 +77,9 @@ void RegisterFontsAndPens(ReportLayout& page) {
         double size;
         int weight;
     };
-    constexpr FontRow fonts[] = {{kTitleFont, 1.9, 700},  {kSubtitleFont, 0.8, 400}, {kHeadingFont, 0.9, 700},
-                                 {kNormalFont, 0.76, 400}, {kBoldFont, 0.76, 700},    {kResultFont, 1.05, 700},
-                                 {kSmallFont, 0.6, 400}};
+    constexpr FontRow fonts[] = {
+        {kTitleFont, 1.9, 700}, {kSubtitleFont, 0.8, 400}, {kHeadingFont, 0.9, 700}, {kNormalFont, 0.76, 400},
+        {kBoldFont, 0.76, 700}, {kResultFont, 1.05, 700},  {kSmallFont, 0.6, 400}};
     constexpr int kSwissDefaultPitch = 32;
     for (const FontRow& font : fonts) {
         page.AddFont(font.size, font.name, 0, 0, 0, font.weight, 0, 0, 0, 0, 0, 0, 0, kSwissDefaultPitch,
@@ -206,7 +206,8 @@ void SheetPainter::Body(const DesignSheetContent& content) {
         const int top = y_;
         BlockRow({&content.fullFilling}, {});
         y_ = std::max(y_, Checks(content.checks, 0, content.checks.size(), Half(1),
-                                 Heading(kChecksTitle, Half(1), top)) + Gap());
+                                 Heading(kChecksTitle, Half(1), top)) +
+                              Gap());
     } else {
         BlockRow({&content.fullFilling}, {&*content.partialFilling});
         const int room = approvalTop - y_ - 2 * Gap() - ChecksHeight(content.checks.size()) -
@@ -223,7 +224,9 @@ void SheetPainter::Body(const DesignSheetContent& content) {
 }
 
 int SheetPainter::BasisHeight(size_t lines) {
-    return lines == 0 ? 0 : LineHeight(kHeadingFont, 1.5) + static_cast<int>(lines) * LineHeight(kSmallFont, 1.35);
+    return lines == 0
+               ? 0
+               : LineHeight(kHeadingFont, 1.5) + static_cast<int>(lines) * LineHeight(kSmallFont, 1.35);
 }
 
 void SheetPainter::Basis(const std::vector<std::string>& lines) {
@@ -316,8 +319,8 @@ void SheetPainter::ResultBox(const DesignSheetContent& content) {
     Text(full.left + pad, y_, "Ergebnis");
     const int headingWidth = dc_.GetTextExtent("Ergebnis").width;
     page_.SelectFont(kNormalFont);
-    Text(full.left + 3 * pad + headingWidth, y_ + LineHeight(kHeadingFont, 1.0) - LineHeight(kNormalFont, 1.0),
-         content.task);
+    Text(full.left + 3 * pad + headingWidth,
+         y_ + LineHeight(kHeadingFont, 1.0) - LineHeight(kNormalFont, 1.0), content.task);
     y_ += LineHeight(kHeadingFont, 1.4);
 
     std::string results;
@@ -331,7 +334,8 @@ void SheetPainter::ResultBox(const DesignSheetContent& content) {
     }
     if (!content.partialResults.empty()) {
         std::string partial;
-        for (const std::string& result : content.partialResults) partial += (partial.empty() ? "" : kSeparator) + result;
+        for (const std::string& result : content.partialResults)
+            partial += (partial.empty() ? "" : kSeparator) + result;
         partial = "Teilfüllung: " + partial;
         page_.SelectFont(kNormalFont);
         for (const std::string& line : report::WrappedLines(dc_, partial, full.width - 2 * pad)) {
@@ -408,7 +412,8 @@ void SheetPainter::ChecksFullWidth(const std::vector<SheetCheck>& checks) {
 }
 
 // Each check behind its box, ticked when it is kept; a check that is not kept is said so in red.
-int SheetPainter::Checks(const std::vector<SheetCheck>& checks, size_t from, size_t to, Column column, int y) {
+int SheetPainter::Checks(const std::vector<SheetCheck>& checks, size_t from, size_t to, Column column,
+                         int y) {
     page_.SelectPen(kRulePen);
     for (size_t i = from; i < to; ++i) {
         const SheetCheck& check = checks[i];
@@ -445,7 +450,8 @@ void SheetPainter::Curves(const SheetCurves& curves, int height) {
         return plotLeft + static_cast<int>(std::clamp(filling, 0.0, 1.0) * (plotRight - plotLeft));
     };
     const auto Y = [&](double ratio) {
-        return plotBottom - static_cast<int>(std::clamp(ratio, 0.0, ratioTop) / ratioTop * (plotBottom - plotTop));
+        return plotBottom -
+               static_cast<int>(std::clamp(ratio, 0.0, ratioTop) / ratioTop * (plotBottom - plotTop));
     };
 
     // Grid, scale marks and the axis titles.
@@ -467,10 +473,11 @@ void SheetPainter::Curves(const SheetCurves& curves, int height) {
         const char* pen;
         const char* label;
     };
-    const Series series[] = {{&curves.fitted, &SheetCurvePoint::flow, kFittedFlowPen, "Qt/Q angepasst"},
-                             {&curves.fitted, &SheetCurvePoint::velocity, kFittedVelocityPen, "vt/v angepasst"},
-                             {&curves.exact, &SheetCurvePoint::flow, kExactFlowPen, "Qt/Q exakt"},
-                             {&curves.exact, &SheetCurvePoint::velocity, kExactVelocityPen, "vt/v exakt"}};
+    const Series series[] = {
+        {&curves.fitted, &SheetCurvePoint::flow, kFittedFlowPen, "Qt/Q angepasst"},
+        {&curves.fitted, &SheetCurvePoint::velocity, kFittedVelocityPen, "vt/v angepasst"},
+        {&curves.exact, &SheetCurvePoint::flow, kExactFlowPen, "Qt/Q exakt"},
+        {&curves.exact, &SheetCurvePoint::velocity, kExactVelocityPen, "vt/v exakt"}};
     const Column legend{full.At(0.64), full.Right() - full.At(0.64)};
     const int sample = legend.width / 7;
     int legendY = plotTop;
@@ -494,7 +501,8 @@ void SheetPainter::Curves(const SheetCurves& curves, int height) {
             Rule(kPointPen, x, plotTop, x, plotBottom);
             page_.SelectPen(kAxisPen);
             for (double ratio : {point.flow, point.velocity})
-                dc_.Rectangle(x - marker / 2, Y(ratio) - marker / 2, x + marker / 2 + 1, Y(ratio) + marker / 2 + 1);
+                dc_.Rectangle(x - marker / 2, Y(ratio) - marker / 2, x + marker / 2 + 1,
+                              Y(ratio) + marker / 2 + 1);
         }
         page_.SelectPen(kAxisPen);
         dc_.Rectangle(legend.left + sample / 2 - marker / 2, legendY + small / 2 - marker / 2,
@@ -504,7 +512,8 @@ void SheetPainter::Curves(const SheetCurves& curves, int height) {
              "Betriebspunkt h/d = " + report::FixedText(point.filling, 3));
         legendY += small * 3 / 2;
         Text(legend.left + sample + small / 2, legendY,
-             "Qt/Q = " + report::FixedText(point.flow, 4) + ",  vt/v = " + report::FixedText(point.velocity, 4));
+             "Qt/Q = " + report::FixedText(point.flow, 4) +
+                 ",  vt/v = " + report::FixedText(point.velocity, 4));
         legendY += small * 3 / 2;
     }
     legendY += small / 2;
@@ -527,7 +536,8 @@ void Head(ReportLayout& page, LayoutArea& head, const platform::LocalTime& now) 
     page.SelectFont(kSubtitleFont);
     const int line = dc.GetTextMetrics().height * 13 / 10;
     dc.TextOut(rect.left, y, "Hydraulische Bemessung einer Rohrleitung aus duktilem Gusseisen");
-    dc.TextOut(rect.left, y + line, "Fließgesetz nach Prandtl-Colebrook \u00b7 Berechnung nach ATV-Arbeitsblatt A 110");
+    dc.TextOut(rect.left, y + line,
+               "Fließgesetz nach Prandtl-Colebrook \u00b7 Berechnung nach ATV-Arbeitsblatt A 110");
     dc.SetTextAlign(TextAlign::Right);
     dc.TextOut(rect.right, rect.top, DateText(now));
     dc.TextOut(rect.right, rect.top + line,

@@ -54,17 +54,17 @@ struct SheetCurves {
 
 struct DesignSheetContent {
     ProjectHeader project;
-    std::string task;                     // e.g. "Gesucht: Gefälle J · Vollfüllung"
+    std::string task;                         // e.g. "Gesucht: Gefälle J · Vollfüllung"
     std::vector<std::string> results;         // the sought values, e.g. "Gefälle J = 11,46 m/km"
     std::vector<std::string> partialResults;  // the partial-filling values beside them
-    SheetBlock pipe;                      // pipe and inner diameter
-    SheetBlock fluid;                     // fluid data
-    SheetBlock roughness;                 // wall roughness and its choice
-    SheetBlock fullFilling;               // J, v, Q, A, Re, λ
+    SheetBlock pipe;                          // pipe and inner diameter
+    SheetBlock fluid;                         // fluid data
+    SheetBlock roughness;                     // wall roughness and its choice
+    SheetBlock fullFilling;                   // J, v, Q, A, Re, λ
     std::optional<SheetBlock> partialFilling;
     std::vector<SheetCheck> checks;
-    std::optional<SheetCurves> curves;    // partial filling only
-    std::vector<std::string> basis;       // the formulas the calculation used, one a line
+    std::optional<SheetCurves> curves;  // partial filling only
+    std::vector<std::string> basis;     // the formulas the calculation used, one a line
 };
 
 // Composes the sheet on a page of pageWidth × pageHeight device units of dc, dated now; info gives

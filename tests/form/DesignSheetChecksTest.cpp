@@ -42,17 +42,19 @@ std::optional<bool> Stated(const std::vector<SheetCheck>& checks, const std::str
 
 TEST(DesignSheetChecksTest, StatedAndKeptByTheRecord) {
     const Case cases[] = {
-        {"typical input check", [](CPlenwickDoc&) {}, "Eingabeprüfung: v, di, g, k, Re (0,1 ≤ g ≤ 100 m/s²)", true},
+        {"typical input check", [](CPlenwickDoc&) {}, "Eingabeprüfung: v, di, g, k, Re (0,1 ≤ g ≤ 100 m/s²)",
+         true},
         {"iteration", [](CPlenwickDoc&) {}, "Colebrook-White-Iteration konvergiert (6 Schritte)", true},
         {"slope limit", [](CPlenwickDoc&) {}, "Berechnungsgrenze 0 ≤ J ≤ 250\u202f000 m/km", true},
-        {"g out of range", [](CPlenwickDoc& d) { d.SetG(0.05); }, "Eingabeprüfung: v, di, g, k, Re (0,1 ≤ g ≤ 100 m/s²)",
-         false},
-        {"laminar", [](CPlenwickDoc& d) { d.SetRe(1900); }, "Turbulente Strömung 2350 ≤ Re ≤ 57\u202f000\u202f000", false},
-        {"no Re given", [](CPlenwickDoc& d) { d.SetRe(0); }, "Turbulente Strömung 2350 ≤ Re ≤ 57\u202f000\u202f000",
-         std::nullopt},
+        {"g out of range", [](CPlenwickDoc& d) { d.SetG(0.05); },
+         "Eingabeprüfung: v, di, g, k, Re (0,1 ≤ g ≤ 100 m/s²)", false},
+        {"laminar", [](CPlenwickDoc& d) { d.SetRe(1900); },
+         "Turbulente Strömung 2350 ≤ Re ≤ 57\u202f000\u202f000", false},
+        {"no Re given", [](CPlenwickDoc& d) { d.SetRe(0); },
+         "Turbulente Strömung 2350 ≤ Re ≤ 57\u202f000\u202f000", std::nullopt},
         {"steep slope", [](CPlenwickDoc& d) { d.SetI(0.5); }, "Gefälle 0,05 ≤ J ≤ 400 m/km", false},
-        {"velocity not a number", [](CPlenwickDoc& d) { d.SetV(std::nan("")); }, "Fließgeschwindigkeit 0,05 ≤ v ≤ 15 m/s",
-         false},
+        {"velocity not a number", [](CPlenwickDoc& d) { d.SetV(std::nan("")); },
+         "Fließgeschwindigkeit 0,05 ≤ v ≤ 15 m/s", false},
         {"v sought beyond its limit",
          [](CPlenwickDoc& d) {
              d.SetSought(SOUGHT_VQ);
@@ -71,8 +73,8 @@ TEST(DesignSheetChecksTest, StatedAndKeptByTheRecord) {
              d.SetQ(0.008);
          },
          "Eingaben ausreichend: di aus Q und v", true},
-        {"di sought: its limit", [](CPlenwickDoc& d) { d.SetSought(SOUGHT_DI); }, "Berechnungsgrenze 50 ≤ di ≤ 5000 mm",
-         true},
+        {"di sought: its limit", [](CPlenwickDoc& d) { d.SetSought(SOUGHT_DI); },
+         "Berechnungsgrenze 50 ≤ di ≤ 5000 mm", true},
         {"di sought: no entry range of di", [](CPlenwickDoc& d) { d.SetSought(SOUGHT_DI); },
          "Innendurchmesser 5 ≤ di ≤ 5000 mm", std::nullopt},
         {"partial: ht above di",
@@ -81,8 +83,10 @@ TEST(DesignSheetChecksTest, StatedAndKeptByTheRecord) {
              d.SetHt(0.2);
          },
          "Füllhöhe 5 mm ≤ ht ≤ di", false},
-        {"full filling: no ht", [](CPlenwickDoc& d) { d.SetHt(0.05); }, "Füllhöhe 5 mm ≤ ht ≤ di", std::nullopt},
-        {"nothing computed", [](CPlenwickDoc& d) { d.SetSought(SOUGHT_Q); }, "Gefälle 0,05 ≤ J ≤ 400 m/km", std::nullopt},
+        {"full filling: no ht", [](CPlenwickDoc& d) { d.SetHt(0.05); }, "Füllhöhe 5 mm ≤ ht ≤ di",
+         std::nullopt},
+        {"nothing computed", [](CPlenwickDoc& d) { d.SetSought(SOUGHT_Q); }, "Gefälle 0,05 ≤ J ≤ 400 m/km",
+         std::nullopt},
     };
     headless::HeadlessPlatform platform;  // the record's checks may show messages
     for (const Case& c : cases) {

@@ -74,11 +74,13 @@ class DesignSheetTest : public ::testing::Test {
 };
 
 TEST_F(DesignSheetTest, CommandsWaitForAResult) {
-    for (Command command : {Command::PrintDesignSheet, Command::PreviewDesignSheet, Command::SaveDesignSheetPdf})
+    for (Command command :
+         {Command::PrintDesignSheet, Command::PreviewDesignSheet, Command::SaveDesignSheetPdf})
         EXPECT_FALSE(Enabled(command)) << static_cast<int>(command);
     Enter(IDC_V, QStringLiteral("1"));
     guitest::ClickInto(Widget(IDC_BERECHNEN));
-    for (Command command : {Command::PrintDesignSheet, Command::PreviewDesignSheet, Command::SaveDesignSheetPdf})
+    for (Command command :
+         {Command::PrintDesignSheet, Command::PreviewDesignSheet, Command::SaveDesignSheetPdf})
         EXPECT_TRUE(Enabled(command)) << static_cast<int>(command);
     EXPECT_EQ(session.Frame().Action(Command::SaveDesignSheetPdf)->statusTip(),
               QStringLiteral("Speichert das Bemessungsblatt als PDF-Datei."));
@@ -93,16 +95,34 @@ TEST_F(DesignSheetTest, FullFillingSheetStatesProjectPipeValuesAndChecks) {
     Enter(IDC_V, QStringLiteral("1"));
     guitest::ClickInto(Widget(IDC_BERECHNEN));
     const QString text = Words(SavedSheet());
-    for (const char* expected :
-         {"Bemessungsblatt", "Ortsnetz Nord", "Haltung H 12", "M. Weber", "Druckleitung vom Pumpwerk",
-          "Gefälle J = 11,46 m/km", "K7", "DN 100", "118,0", "101,00", "Ansatz: k - manuelle Eingabe",
-          "0,100", "1010", "1,296", "9,81", "28,84", "Reynoldszahl Re 77 921 –", "0,02271", "Geprüfte Grenzen und Kriterien",
-          "Colebrook-White-Iteration konvergiert (6 Schritte)", "2350 ≤ Re ≤ 57 000 000",
-          "Seite 1 von 1", "Erstellt mit Quellrix V 1.0"}) {
+    for (const char* expected : {"Bemessungsblatt",
+                                 "Ortsnetz Nord",
+                                 "Haltung H 12",
+                                 "M. Weber",
+                                 "Druckleitung vom Pumpwerk",
+                                 "Gefälle J = 11,46 m/km",
+                                 "K7",
+                                 "DN 100",
+                                 "118,0",
+                                 "101,00",
+                                 "Ansatz: k - manuelle Eingabe",
+                                 "0,100",
+                                 "1010",
+                                 "1,296",
+                                 "9,81",
+                                 "28,84",
+                                 "Reynoldszahl Re 77 921 –",
+                                 "0,02271",
+                                 "Geprüfte Grenzen und Kriterien",
+                                 "Colebrook-White-Iteration konvergiert (6 Schritte)",
+                                 "2350 ≤ Re ≤ 57 000 000",
+                                 "Seite 1 von 1",
+                                 "Erstellt mit Quellrix V 1.0"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
     }
     // Numbers with a decimal comma only (date and version aside); full filling has no curve.
-    EXPECT_FALSE(QString(text).remove(QRegularExpression(QStringLiteral("Datum: [0-9.]+|V 1\\.0")))
+    EXPECT_FALSE(QString(text)
+                     .remove(QRegularExpression(QStringLiteral("Datum: [0-9.]+|V 1\\.0")))
                      .contains(QRegularExpression(QStringLiteral("\\d\\.\\d"))))
         << text.toStdString();
     EXPECT_FALSE(text.contains(QStringLiteral("Teilfüllungskurve")));
@@ -115,10 +135,10 @@ TEST_F(DesignSheetTest, PartialFillingSheetDrawsTheCurveWithItsOperatingPoint) {
     Enter(IDC_HT, QStringLiteral("50"));
     guitest::ClickInto(Widget(IDC_BERECHNEN));
     const QString text = Words(SavedSheet());
-    for (const char* expected : {"gesucht: Gefälle J · Teilfüllung", "Teilfüllung:", "ht = 50,0 mm", "Füllungsgrad h/d",
-                                 "0,495", "Wasserspiegelbreite b", "Teilfüllungskurve", "Qt/Q angepasst",
-                                 "vt/v exakt", "Betriebspunkt h/d = 0,495", "Füllhöhe 5 mm ≤ ht ≤ di",
-                                 "Seite 1 von 1"}) {
+    for (const char* expected :
+         {"gesucht: Gefälle J · Teilfüllung", "Teilfüllung:", "ht = 50,0 mm", "Füllungsgrad h/d", "0,495",
+          "Wasserspiegelbreite b", "Teilfüllungskurve", "Qt/Q angepasst", "vt/v exakt",
+          "Betriebspunkt h/d = 0,495", "Füllhöhe 5 mm ≤ ht ≤ di", "Seite 1 von 1"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
     }
 }
@@ -147,11 +167,13 @@ TEST_F(DesignSheetTest, SheetStaysOnALandscapePage) {
         "xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>"));
     for (auto it = box.globalMatch(boxes); it.hasNext();) {
         const QRegularExpressionMatch found = it.next();
-        words.push_back({found.captured(1).toDouble(), found.captured(2).toDouble(), found.captured(3).toDouble(),
-                         found.captured(4).toDouble(), found.captured(5).toStdString()});
+        words.push_back({found.captured(1).toDouble(), found.captured(2).toDouble(),
+                         found.captured(3).toDouble(), found.captured(4).toDouble(),
+                         found.captured(5).toStdString()});
     }
     ASSERT_GT(words.size(), 150u);
-    const auto footer = std::find_if(words.begin(), words.end(), [](const Word& w) { return w.text == "Seite"; });
+    const auto footer =
+        std::find_if(words.begin(), words.end(), [](const Word& w) { return w.text == "Seite"; });
     ASSERT_NE(footer, words.end());
     EXPECT_LT(footer->yMax, height);
     for (const Word& w : words) {

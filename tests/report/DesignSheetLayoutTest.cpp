@@ -25,7 +25,8 @@ DesignSheetContent LongestContent() {
     sheet.fluid = {"Fluid", std::vector<SheetValue>(4, row), {}, ""};
     sheet.roughness = {"Wandrauhigkeit", {row}, {"Ansatz: " + std::string(80, 'k')}, ""};
     sheet.fullFilling = {"Vollfüllung", std::vector<SheetValue>(7, row), {}, std::string(200, 'f')};
-    sheet.partialFilling = SheetBlock{"Teilfüllung", std::vector<SheetValue>(6, row), {}, std::string(200, 't')};
+    sheet.partialFilling =
+        SheetBlock{"Teilfüllung", std::vector<SheetValue>(6, row), {}, std::string(200, 't')};
     sheet.checks = std::vector<SheetCheck>(11, SheetCheck{std::string(90, 'c'), false});
     SheetCurves curves;
     for (int i = 0; i <= 100; ++i) {
@@ -88,10 +89,11 @@ TEST_P(DesignSheetLayoutTest, EverythingLiesOnThePageAboveTheFooter) {
     EXPECT_GT(texts, 100);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, DesignSheetLayoutTest,
-                         ::testing::Values(std::pair{Page{4676, 6744, 0}, true}, std::pair{Page{4676, 6744, 0}, false},
-                                           // Upright and centred: a quarter of the width stays free on each side.
-                                           std::pair{Page{6744, 4676, 6744 / 4}, true},
-                                           std::pair{Page{6744, 4676, 6744 / 4}, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Pages, DesignSheetLayoutTest,
+    ::testing::Values(std::pair{Page{4676, 6744, 0}, true}, std::pair{Page{4676, 6744, 0}, false},
+                      // Upright and centred: a quarter of the width stays free on each side.
+                      std::pair{Page{6744, 4676, 6744 / 4}, true},
+                      std::pair{Page{6744, 4676, 6744 / 4}, false}));
 
 }  // namespace

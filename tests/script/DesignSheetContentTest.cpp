@@ -14,7 +14,7 @@ using script_test::Lines;
 
 struct Case {
     const char* name;
-    const char* actions;  // after start; "command sheetprint" follows
+    const char* actions;             // after start; "command sheetprint" follows
     std::vector<std::string> texts;  // each drawn as the start of a text on the sheet
 };
 
