@@ -15,7 +15,7 @@ using hydraulics::InputCheck;
 using namespace hydraulics::units;
 using report::ShortestText;
 
-constexpr const char* kAtMost = " \u2264 ";
+constexpr const char* kAtMost = " ≤ ";
 
 const char* CheckedName(InputCheck check) {
     switch (check) {
@@ -56,13 +56,13 @@ std::string DiameterRuleText(hydraulics::DiameterRule rule) {
     using hydraulics::DiameterRule;
     switch (rule) {
         case DiameterRule::LambdaSlopeVelocity:
-            return "di aus \u03bb, J, g und v";
+            return "di aus λ, J, g und v";
         case DiameterRule::LambdaSlopeFlow:
-            return "di aus \u03bb, J, g und Q";
+            return "di aus λ, J, g und Q";
         case DiameterRule::ReynoldsVelocity:
-            return "di aus Re, \u03bd und v";
+            return "di aus Re, ν und v";
         case DiameterRule::ReynoldsFlow:
-            return "di aus Re, \u03bd und Q";
+            return "di aus Re, ν und Q";
         case DiameterRule::FlowVelocity:
             return "di aus Q und v";
         case DiameterRule::NotEnoughValues:

@@ -22,8 +22,8 @@ using namespace hydraulics::units;
 using report::FixedText;
 using report::SignificantText;
 
-constexpr const char* kNoValue = "\u2013";
-constexpr const char* kRatioUnit = "\u2013";
+constexpr const char* kNoValue = "–";
+constexpr const char* kRatioUnit = "–";
 // The catalogue di is shown with two decimals: closer than this [mm] it is the same di.
 constexpr double kSameDiMm = 0.005;
 
@@ -57,13 +57,13 @@ std::string SoughtFormula(const CPlenwickDoc& doc) {
     using hydraulics::DiameterRule;
     switch (doc.GetSought()) {
         case SOUGHT_J:
-            return "Gesucht J: \u03bb iterativ aus Re, k und di, dann I aus \u03bb und v.";
+            return "Gesucht J: λ iterativ aus Re, k und di, dann I aus λ und v.";
         case SOUGHT_VQ:
-            return "Gesucht v und Q: \u03bb = 1 / (\u22122 \u00b7 lg(2,51 \u00b7 \u03bd / \u221a(2 \u00b7 g \u00b7 I "
-                   "\u00b7 di\u00b3) + k / (3,71 \u00b7 di)))\u00b2, v = \u221a(2 \u00b7 g \u00b7 I \u00b7 di / \u03bb).";
+            return "Gesucht v und Q: λ = 1 / (−2 · lg(2,51 · ν / √(2 · g · I "
+                   "· di³) + k / (3,71 · di)))², v = √(2 · g · I · di / λ).";
         case SOUGHT_K:
-            return "Gesucht k: \u03bb = 2 \u00b7 g \u00b7 I \u00b7 di / v\u00b2, k = 3,71 \u00b7 di \u00b7 "
-                   "(10^(\u22121 / (2 \u00b7 \u221a\u03bb)) \u2212 2,51 / (Re \u00b7 \u221a\u03bb)).";
+            return "Gesucht k: λ = 2 · g · I · di / v², k = 3,71 · di · "
+                   "(10^(−1 / (2 · √λ)) − 2,51 / (Re · √λ)).";
         case SOUGHT_DI:
             break;
         default:
@@ -73,15 +73,15 @@ std::string SoughtFormula(const CPlenwickDoc& doc) {
         {doc.GetNy(), doc.GetRe(), doc.GetLambda(), doc.GetI(), doc.GetQ(), doc.GetV(), doc.GetG()});
     switch (solved.rule) {
         case DiameterRule::LambdaSlopeVelocity:
-            return "Gesucht di: di = \u03bb / I \u00b7 v\u00b2 / (2 \u00b7 g).";
+            return "Gesucht di: di = λ / I · v² / (2 · g).";
         case DiameterRule::LambdaSlopeFlow:
-            return "Gesucht di: di = (8 \u00b7 \u03bb \u00b7 Q\u00b2 / (g \u00b7 I \u00b7 \u03c0\u00b2))^0,2.";
+            return "Gesucht di: di = (8 · λ · Q² / (g · I · π²))^0,2.";
         case DiameterRule::ReynoldsVelocity:
-            return "Gesucht di: di = Re \u00b7 \u03bd / v.";
+            return "Gesucht di: di = Re · ν / v.";
         case DiameterRule::ReynoldsFlow:
-            return "Gesucht di: di = 4 \u00b7 Q / (Re \u00b7 \u03bd \u00b7 \u03c0).";
+            return "Gesucht di: di = 4 · Q / (Re · ν · π).";
         case DiameterRule::FlowVelocity:
-            return "Gesucht di: di = \u221a(4 \u00b7 Q / (\u03c0 \u00b7 v)).";
+            return "Gesucht di: di = √(4 · Q / (π · v)).";
         case DiameterRule::NotEnoughValues:
             break;
     }
@@ -90,13 +90,13 @@ std::string SoughtFormula(const CPlenwickDoc& doc) {
 
 std::vector<std::string> Basis(const CPlenwickDoc& doc) {
     return {
-        "Widerstandsbeiwert nach Prandtl-Colebrook: 1 / \u221a\u03bb = \u22122 \u00b7 lg(2,51 / (Re \u00b7 "
-        "\u221a\u03bb) + k / (3,71 \u00b7 di))",
-        "Fließgesetz nach Darcy-Weisbach: I = \u03bb / di \u00b7 v\u00b2 / (2 \u00b7 g) mit dem Gefälle J = "
-        "1000 \u00b7 I [m/km]; Re = v \u00b7 di / \u03bd; Q = \u03c0 / 4 \u00b7 di\u00b2 \u00b7 v",
+        "Widerstandsbeiwert nach Prandtl-Colebrook: 1 / √λ = −2 · lg(2,51 / (Re · "
+        "√λ) + k / (3,71 · di))",
+        "Fließgesetz nach Darcy-Weisbach: I = λ / di · v² / (2 · g) mit dem Gefälle J = "
+        "1000 · I [m/km]; Re = v · di / ν; Q = π / 4 · di² · v",
         SoughtFormula(doc),
-        "Kinematische Zähigkeit aus T und \u03c1: \u03bd = 0,001779 / (\u03c1 \u00b7 (1 + 0,03368 \u00b7 T + "
-        "0,000221 \u00b7 T\u00b2))"};
+        "Kinematische Zähigkeit aus T und ρ: ν = 0,001779 / (ρ · (1 + 0,03368 · T + "
+        "0,000221 · T²))"};
 }
 
 std::string ListText(const platform::ListControl& list) {
@@ -181,10 +181,9 @@ SheetBlock SheetBuilder::Pipe() const {
     block.values.push_back(Row(Di(), IsResult(SOUGHT_DI)));
     const double catalogueDi = CatalogueInnerDiameterMm(da, s, zma);
     if (IsGiven(da) && std::fabs(catalogueDi - doc_.GetDi() * kMillimetre.toDisplay) >= kSameDiMm) {
-        block.note =
-            std::string(sought_ == SOUGHT_DI ? "di ist berechnet" : "di ist frei vorgegeben") +
-            "; das gewählte Rohr hat di = da \u2212 2 \u00b7 (s + ZMA) = " + FixedText(catalogueDi, 2) +
-            " mm.";
+        block.note = std::string(sought_ == SOUGHT_DI ? "di ist berechnet" : "di ist frei vorgegeben") +
+                     "; das gewählte Rohr hat di = da − 2 · (s + ZMA) = " + FixedText(catalogueDi, 2) +
+                     " mm.";
     }
     return block;
 }
@@ -192,8 +191,8 @@ SheetBlock SheetBuilder::Pipe() const {
 SheetBlock SheetBuilder::Fluid() const {
     return {"Fluid",
             {Row({"Fluidtemperatur", "T", Shown(doc_.GetT(), FixedText, 1), "°C"}, false),
-             Row({"Dichte", "\u03c1", Shown(doc_.GetRho(), SignificantText, 4), "kg/m³"}, false),
-             Row({"Kinematische Zähigkeit", "\u03bd",
+             Row({"Dichte", "ρ", Shown(doc_.GetRho(), SignificantText, 4), "kg/m³"}, false),
+             Row({"Kinematische Zähigkeit", "ν",
                   Shown(doc_.GetNy() * kMicroSquareMetrePerSecond.toDisplay, SignificantText, 4), "mm²/s"},
                  false),
              Row({"Erdbeschleunigung", "g", Shown(doc_.GetG(), FixedText, 2), "m/s²"}, false)},
@@ -227,7 +226,7 @@ SheetBlock SheetBuilder::FullFilling() const {
         {Row(J(), IsResult(SOUGHT_J)), Row(V(), flowResult), Row(QLs(), flowResult), Row(QM3h(), flowResult),
          Row({"Fließquerschnitt", "A", Shown(area, SignificantText, 4), "m²"}, IsResult(SOUGHT_DI)),
          Row({"Reynoldszahl", "Re", Shown(doc_.GetRe(), FixedText, 0), kRatioUnit}, flowResult),
-         Row({"Widerstandsbeiwert", "\u03bb", Shown(doc_.GetLambda(), SignificantText, 4), kRatioUnit},
+         Row({"Widerstandsbeiwert", "λ", Shown(doc_.GetLambda(), SignificantText, 4), kRatioUnit},
              calculated_ && sought_ != SOUGHT_DI)},
         {},
         ""};
@@ -260,7 +259,7 @@ SheetBlock SheetBuilder::PartialFilling() const {
               "mm"},
              calculated_ && given.has_value())},
         {},
-        "Qt und vt nach den angepassten Teilfüllungsbeziehungen des Kreisquerschnitts; ab h/d \u2265 " +
+        "Qt und vt nach den angepassten Teilfüllungsbeziehungen des Kreisquerschnitts; ab h/d ≥ " +
             FixedText(hydraulics::kFullFillingRatio, 2) + " gilt Qt = Q und vt = v."};
 }
 
@@ -313,7 +312,7 @@ void SheetBuilder::Results(DesignSheetContent& sheet) const {
 DesignSheetContent SheetBuilder::Build() {
     DesignSheetContent sheet;
     sheet.project = doc_.GetProjectHeader();
-    sheet.task = std::string("gesucht: ") + SoughtName(sought_) + " \u00b7 " +
+    sheet.task = std::string("gesucht: ") + SoughtName(sought_) + " · " +
                  (doc_.IsFullFilling() ? "Vollfüllung" : "Teilfüllung");
     Results(sheet);
     sheet.pipe = Pipe();

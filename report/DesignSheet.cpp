@@ -54,7 +54,7 @@ constexpr double kLowestRatioTop = 1.2;  // the ratio axis reaches at least this
 constexpr int kRemarkLines = 2;
 constexpr double kLeastCurveLines = 10;  // the plot's least height, in lines of the normal font
 constexpr const char* kChecksTitle = "Geprüfte Grenzen und Kriterien";
-constexpr const char* kSeparator = " \u00b7 ";
+constexpr const char* kSeparator = " · ";
 
 struct Margins {
     int left = 0, top = 0, right = 0, bottom = 0;
@@ -278,7 +278,7 @@ void SheetPainter::ProjectField(const char* label, const std::string& value, int
     std::vector<std::string> shown = report::WrappedLines(dc_, text, right - valueLeft);
     if (static_cast<int>(shown.size()) > lines) {
         shown.resize(static_cast<size_t>(lines));
-        shown.back() += " \u2026";
+        shown.back() += " …";
     }
     shown.resize(static_cast<size_t>(lines));
     int y = y_;
@@ -419,7 +419,7 @@ int SheetPainter::Checks(const std::vector<SheetCheck>& checks, size_t from, siz
         const SheetCheck& check = checks[i];
         page_.SelectFont(kNormalFont);
         const Rgb previous = dc_.SetTextColor(check.met ? kBlack : kFailedColour);
-        const std::string text = check.met ? check.text : check.text + " \u2013 nicht eingehalten";
+        const std::string text = check.met ? check.text : check.text + " – nicht eingehalten";
         const int box = dc_.GetTextMetrics().height;
         body_.SetXPercent(body_.XToPercent(column.left));
         body_.SetYPercent(body_.YToPercent(y));
@@ -537,7 +537,7 @@ void Head(ReportLayout& page, LayoutArea& head, const platform::LocalTime& now) 
     const int line = dc.GetTextMetrics().height * 13 / 10;
     dc.TextOut(rect.left, y, "Hydraulische Bemessung einer Rohrleitung aus duktilem Gusseisen");
     dc.TextOut(rect.left, y + line,
-               "Fließgesetz nach Prandtl-Colebrook \u00b7 Berechnung nach ATV-Arbeitsblatt A 110");
+               "Fließgesetz nach Prandtl-Colebrook · Berechnung nach ATV-Arbeitsblatt A 110");
     dc.SetTextAlign(TextAlign::Right);
     dc.TextOut(rect.right, rect.top, DateText(now));
     dc.TextOut(rect.right, rect.top + line,
@@ -557,9 +557,9 @@ void Foot(ReportLayout& page, LayoutArea& foot, const platform::PrintInfo& info)
     page.SelectFont(kSmallFont);
     const int y = rect.top + dc.GetTextMetrics().height / 2;
     const TextAlign previous = dc.SetTextAlign(TextAlign::Left);
-    dc.TextOut(rect.left, y,
-               platform::Format("Erstellt mit %s %s \u00b7 Veltrum-Berlin", record::kProgramName,
-                                record::kVersionText));
+    dc.TextOut(
+        rect.left, y,
+        platform::Format("Erstellt mit %s %s · Veltrum-Berlin", record::kProgramName, record::kVersionText));
     dc.SetTextAlign(TextAlign::Right);
     dc.TextOut(rect.right, y, platform::Format("Seite %d von %d", info.currentPage, info.maxPage));
     dc.SetTextAlign(previous);

@@ -6,7 +6,7 @@ namespace report {
 
 namespace {
 
-constexpr const char* kEllipsis = "\u2026";
+constexpr const char* kEllipsis = "…";
 
 bool IsContinuationByte(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
