@@ -30,7 +30,7 @@ public:
 
     CPlenwickDoc& Document() { return *m_document; }
     CPlenwickView& View() { return *m_view; }
-    // The design sheet's print job, for printing, preview and PDF.
+    // The design sheet's print job, for printing, preview and PDF; only while the program runs.
     platform::Printable& DesignSheet();
 
     bool IsEnabled(Command command) const;
