@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/AboutBox.h"
+#include "form/DesignSheetPage.h"
 #include "form/PlenwickView.h"
 #include "messages/MessageTexts.h"
 #include "platform/DocumentFile.h"
@@ -10,7 +11,9 @@
 
 QuellrixApp::QuellrixApp(const platform::Services& services) : m_services(services) {}
 
-QuellrixApp::~QuellrixApp() { Close(); }
+QuellrixApp::~QuellrixApp() {
+    Close();
+}
 
 bool QuellrixApp::Start(const std::string& fileToOpen) {
     std::optional<CalculationState> opened;
@@ -26,6 +29,7 @@ bool QuellrixApp::Start(const std::string& fileToOpen) {
     }
     m_document = std::make_unique<CPlenwickDoc>();
     m_view = std::make_unique<CPlenwickView>(*m_document, m_services);
+    m_designSheet = std::make_unique<DesignSheetPage>(*m_view, m_services.printer, m_services.clock);
     m_document->OnNewDocument();
     m_view->OnInitialUpdate();
     if (opened) {
@@ -43,13 +47,19 @@ bool QuellrixApp::IsEnabled(Command command) const {
         case Command::Copy:
         case Command::Paste:
             return false;  // no handler
+        // The design sheet states a result: there is none to state before a calculation.
+        case Command::PrintDesignSheet:
+        case Command::PreviewDesignSheet:
+        case Command::SaveDesignSheetPdf:
+            return IsRunning() && m_document->IsCalculated();
         default:
             return IsRunning();
     }
 }
 
 bool QuellrixApp::Execute(Command command) {
-    if (!IsEnabled(command)) return false;
+    if (!IsEnabled(command))
+        return false;
     if (ExecuteFileCommand(command))
         return true;
     switch (command) {
@@ -61,6 +71,12 @@ bool QuellrixApp::Execute(Command command) {
             break;
         case Command::PrintSetup:
             m_services.printer.PrinterSetup();
+            break;
+        case Command::PrintDesignSheet:
+            m_services.printer.Print(*m_designSheet);
+            break;
+        case Command::PreviewDesignSheet:
+            m_services.printer.Preview(*m_designSheet);
             break;
         case Command::Help:
             m_view->OnHelp();
@@ -74,8 +90,14 @@ bool QuellrixApp::Execute(Command command) {
     return true;
 }
 
+platform::Printable& QuellrixApp::DesignSheet() {
+    return *m_designSheet;
+}
+
 void QuellrixApp::Close() {
-    if (!m_view) return;
+    if (!m_view)
+        return;
     m_view->OnDestroy();
+    m_designSheet.reset();
     m_view.reset();
 }

@@ -9,14 +9,16 @@
 
 #include "app/Commands.h"
 #include "form/CalculationState.h"
+#include "platform/Printing.h"
 #include "platform/Services.h"
 #include "record/ProjectHeader.h"
 
 class CPlenwickDoc;
 class CPlenwickView;
+class DesignSheetPage;
 
 class QuellrixApp {
-public:
+  public:
     explicit QuellrixApp(const platform::Services& services);
     ~QuellrixApp();
     QuellrixApp(const QuellrixApp&) = delete;
@@ -31,6 +33,8 @@ public:
 
     CPlenwickDoc& Document() { return *m_document; }
     CPlenwickView& View() { return *m_view; }
+    // The design sheet's print job, for printing, preview and PDF; only while the program runs.
+    platform::Printable& DesignSheet();
 
     bool IsEnabled(Command command) const;
     // Runs an enabled command; false when it is disabled (nothing happens).
@@ -61,18 +65,19 @@ public:
         m_fileListener = std::move(listener);
     }
 
-private:
-  // The calculation in the file, or its message shown and nothing.
-  static std::optional<CalculationState> ReadDocument(const std::string& path);
-  void TakeDocument(const std::string& path, const CalculationState& state);
-  bool SaveAs();
-  // New, open, save, save as and exit; false for any other command.
-  bool ExecuteFileCommand(Command command);
-  void Named(const std::string& path);
+  private:
+    // The calculation in the file, or its message shown and nothing.
+    static std::optional<CalculationState> ReadDocument(const std::string& path);
+    void TakeDocument(const std::string& path, const CalculationState& state);
+    bool SaveAs();
+    // New, open, save, save as and exit; false for any other command.
+    bool ExecuteFileCommand(Command command);
+    void Named(const std::string& path);
 
-  platform::Services m_services;
-  std::unique_ptr<CPlenwickDoc> m_document;
-  std::unique_ptr<CPlenwickView> m_view;
-  std::string m_path;
-  std::function<void(const std::string&)> m_fileListener;
+    platform::Services m_services;
+    std::unique_ptr<CPlenwickDoc> m_document;
+    std::unique_ptr<CPlenwickView> m_view;
+    std::unique_ptr<DesignSheetPage> m_designSheet;
+    std::string m_path;
+    std::function<void(const std::string&)> m_fileListener;
 };

@@ -28,4 +28,8 @@ enum class Command : int {
     SavePdf = 32775,
     // calculation files
     ProjectHeader = 32776,
+    // The design sheet ("Bemessungsblatt"): print, preview, save as PDF.
+    PrintDesignSheet = 32777,
+    PreviewDesignSheet = 32778,
+    SaveDesignSheetPdf = 32779,
 };

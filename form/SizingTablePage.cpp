@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/DrawingContext.h"
+#include "report/WrappedText.h"
 
 namespace {
 
@@ -21,23 +22,6 @@ std::unique_ptr<platform::Font> MakeFont(platform::DrawingContext& dc, int heigh
     font.weight = bold ? 700 : 400;
     font.faceName = "Arial";
     return dc.CreateFont(font);
-}
-
-// The text in lines no wider than width in the selected font, broken at blanks.
-std::vector<std::string> Wrapped(platform::DrawingContext& dc, const std::string& text, int width) {
-    std::vector<std::string> lines(1);
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find(' ', start);
-        if (end == std::string::npos)
-            end = text.size();
-        const std::string word = text.substr(start, end - start);
-        if (!lines.back().empty() && dc.GetTextExtent(lines.back() + " " + word).width > width)
-            lines.emplace_back();
-        lines.back() += (lines.back().empty() ? "" : " ") + word;
-        start = end + 1;
-    }
-    return lines;
 }
 
 }  // namespace
@@ -87,7 +71,7 @@ void SizingTablePage::OnPrint(platform::DrawingContext& dc, platform::PrintInfo&
     }
     y += lineHeight;
     dc.SelectFont(normal.get());
-    for (const std::string& line : Wrapped(dc, sizing::CriteriaSourceText(), usable)) {
+    for (const std::string& line : report::WrappedLines(dc, sizing::CriteriaSourceText(), usable)) {
         dc.TextOut(margin, y, line);
         y += lineHeight;
     }

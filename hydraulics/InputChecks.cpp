@@ -1,7 +1,5 @@
 #include "hydraulics/InputChecks.h"
 
-#include <initializer_list>
-
 #include "hydraulics/SoughtParameter.h"
 
 namespace hydraulics {
@@ -11,8 +9,6 @@ namespace {
 constexpr double kMinVelocity = 0.0001;     // m/s
 constexpr double kMinDiameter = 0.0001;     // m
 constexpr double kMinSlope = 0.0001;        // m/m
-constexpr double kMinGravity = 0.1;         // m/s²
-constexpr double kMaxGravity = 100;         // m/s²
 constexpr double kMinRoughness = 0.000001;  // m
 constexpr double kMinReynolds = 0.0001;
 
@@ -53,34 +49,33 @@ bool Passes(InputCheck check, double x) {
     return false;
 }
 
-std::optional<FailedCheck> FirstFailure(std::initializer_list<InputCheck> checks,
-                                        const CheckedValues& values) {
-    for (InputCheck check : checks) {
-        const double x = ValueOf(check, values);
-        if (!Passes(check, x))
-            return FailedCheck{check, x};
-    }
-    return std::nullopt;
-}
-
 }  // namespace
 
 bool Computes(int sought) {
     return sought == SOUGHT_J || sought == SOUGHT_VQ || sought == SOUGHT_K || sought == SOUGHT_DI;
 }
 
-std::optional<FailedCheck> FirstFailedCheck(int sought, const CheckedValues& values) {
+InputCheckList ChecksFor(int sought) {
     using C = InputCheck;
     switch (sought) {
         case SOUGHT_J:
-            return FirstFailure({C::V, C::Di, C::G, C::K, C::Re}, values);
+            return {{C::V, C::Di, C::G, C::K, C::Re}, 5};
         case SOUGHT_VQ:
-            return FirstFailure({C::Di, C::G, C::K, C::I}, values);
+            return {{C::Di, C::G, C::K, C::I}, 4};
         case SOUGHT_K:
-            return FirstFailure({C::Di, C::G, C::I, C::V}, values);
+            return {{C::Di, C::G, C::I, C::V}, 4};
         default:
-            return std::nullopt;
+            return {};
     }
+}
+
+std::optional<FailedCheck> FirstFailedCheck(int sought, const CheckedValues& values) {
+    for (InputCheck check : ChecksFor(sought)) {
+        const double x = ValueOf(check, values);
+        if (!Passes(check, x))
+            return FailedCheck{check, x};
+    }
+    return std::nullopt;
 }
 
 }  // namespace hydraulics

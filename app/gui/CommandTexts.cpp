@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr std::array<std::pair<Command, const char*>, 21> kPrompts{{
+constexpr std::array<std::pair<Command, const char*>, 24> kPrompts{{
     {Command::New, "Erstellt ein neues Dokument.\nNeu"},
     {Command::Open, "Öffnet ein bestehendes Dokument.\nÖffnen"},
     {Command::Save, "Speichert das aktive Dokument.\nSpeichern"},
@@ -31,6 +31,10 @@ constexpr std::array<std::pair<Command, const char*>, 21> kPrompts{{
     // calculation files
     {Command::ProjectHeader,
      "Bearbeitet Projekt, Abschnitt, Bearbeiter und Bemerkung der Berechnung.\nProjektangaben"},
+    // design sheet
+    {Command::PrintDesignSheet, "Druckt das Bemessungsblatt der berechneten Bemessung für den Auftraggeber.\nBemessungsblatt drucken"},
+    {Command::PreviewDesignSheet, "Zeigt das Bemessungsblatt als ganze Seite an.\nBemessungsblatt-Seitenansicht"},
+    {Command::SaveDesignSheetPdf, "Speichert das Bemessungsblatt als PDF-Datei.\nBemessungsblatt als PDF speichern"},
 }};
 
 }  // namespace

@@ -87,6 +87,9 @@ void CMainFrame::CreateMenus() {
           {Command::Print, "&Drucken...\tStrg+P"},
           {Command::PrintPreview, "Sei&tenansicht"},
           {Command::SavePdf, "Als &PDF speichern..."},
+          {Command::PrintDesignSheet, "Be&messungsblatt drucken..."},
+          {Command::PreviewDesignSheet, "Bemessungsblatt-Seitenans&icht"},
+          {Command::SaveDesignSheetPdf, "Bemessungsblatt a&ls PDF speichern..."},
           {Command::PrintSetup, "Drucker&einrichtung..."},
           Separator(),
           {Command::RecentFile1, "Letzte Datei"},
@@ -205,7 +208,12 @@ void CMainFrame::RunCommand(Command command) {
             CopyResults();
             break;
         case Command::SavePdf:
-            SavePdf();
+            if (app_.IsRunning())
+                SavePdf(app_.View(), "Als PDF speichern", "Rechenbericht.pdf");
+            break;
+        case Command::SaveDesignSheetPdf:
+            if (app_.IsEnabled(command))
+                SavePdf(app_.DesignSheet(), "Bemessungsblatt als PDF speichern", "Bemessungsblatt.pdf");
             break;
         case Command::ProjectHeader:
             EditProjectHeader();
@@ -341,16 +349,12 @@ void CMainFrame::CopyResults() {
         QApplication::clipboard()->setText(QString::fromStdString(ResultsText(app_.View())));
 }
 
-void CMainFrame::SavePdf() {
-    if (!app_.IsRunning())
-        return;
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Als PDF speichern"),
-                                                      QStringLiteral("Rechenbericht.pdf"),
+void CMainFrame::SavePdf(platform::Printable& printable, const char* title, const char* fileName) {
+    const QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8(title), QString::fromUtf8(fileName),
                                                       QStringLiteral("PDF-Dateien (*.pdf)"));
     if (path.isEmpty())
         return;
-    CPlenwickView& view = app_.View();
-    if (!printer_.PrintToPdf(view, path)) {
+    if (!printer_.PrintToPdf(printable, path)) {
         platform::ShowMessage(messages::NamedMessage(messages::MessageId::FileNotWritten, path.toStdString()),
                               platform::MessageIcon::Exclamation);
     }

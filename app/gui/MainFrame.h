@@ -24,10 +24,14 @@ class QToolBar;
 class QuellrixApp;
 class SizingWindow;
 
+namespace platform {
+class Printable;
+}
+
 namespace qtbackend {
 class FormWidget;
 class QtPrinterService;
-}
+}  // namespace qtbackend
 
 class CMainFrame : public QMainWindow {
   public:
@@ -66,7 +70,8 @@ class CMainFrame : public QMainWindow {
     void ShowFillingCurves();
     void ShowSizingTable();
     void CopyResults();
-    void SavePdf();
+    // The printable's pages straight into a PDF file chosen in a file dialog (title, proposed name).
+    void SavePdf(platform::Printable& printable, const char* title, const char* fileName);
     void EditProjectHeader();
 
     QuellrixApp& app_;

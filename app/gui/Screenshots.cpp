@@ -1,5 +1,6 @@
 // quellrix-screenshots OUTDIR: starts the window and saves pictures of its typical states as PNG files,
-// and the report of the first result as report.pdf.
+// the report of the first result as report.pdf and the design sheets of the first result and of the
+// partial filling as sheet.pdf and sheet-partial.pdf.
 // Each window is drawn with a plain title bar of its caption; a message box or dialog is shown in
 // front of the main window.
 #include <QAbstractButton>
@@ -23,6 +24,7 @@
 #include "form/ControlIds.h"
 #include "form/PlenwickView.h"
 #include "platform/qt/FormWidget.h"
+#include "record/PlenwickDoc.h"
 
 namespace {
 
@@ -123,6 +125,17 @@ void CaptureModal(ModalAnswerer& answerer, GuiSession& session, const QString& n
     });
 }
 
+// The design sheet of the form's result, written to a PDF file in the output directory.
+void SavePdf(GuiSession& session, const QString& name) {
+    const QString path = QDir(outputDir).filePath(name);
+    if (!session.Printer().PrintToPdf(session.App().DesignSheet(), path)) {
+        std::fprintf(stderr, "could not save %s\n", qPrintable(path));
+        ++failures;
+        return;
+    }
+    std::printf("%s\n", qPrintable(path));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -155,6 +168,11 @@ int main(int argc, char* argv[]) {
     session.Printer().JobPrinter().setOutputFileName(QDir(outputDir).filePath(QStringLiteral("report.pdf")));
     answerer.Then([](QWidget* modal) { static_cast<QDialog*>(modal)->accept(); });
     session.App().Execute(Command::Print);
+    // The design sheet of this result for a project, straight to PDF.
+    session.App().Document().SetProjectHeader(
+        {"Ortsnetz Nord, Versorgungsleitung Am Mühlbach", "Haltung H 12 – H 13", "M. Weber",
+         "Vorbemessung; Rohrklasse und Nennweite nach Katalog, Rauhigkeit für neue Rohre mit ZMA."});
+    SavePdf(session, QStringLiteral("sheet.pdf"));
 
     Click(session, IDC_PARTIAL_FILLING);
     Type(session, IDC_HT, QStringLiteral("200"));
@@ -165,6 +183,7 @@ int main(int argc, char* argv[]) {
     Click(session, IDC_BERECHNEN);
     RunEventsFor(300);
     Save(Picture(frame), QStringLiteral("04-partial.png"));
+    SavePdf(session, QStringLiteral("sheet-partial.pdf"));
 
     Type(session, IDC_RE, QStringLiteral("50000"));
     CaptureModal(answerer, session, QStringLiteral("05-re-dialog.png"), QStringLiteral("v"));

@@ -120,7 +120,7 @@ std::vector<int> NumberList(Words& words, const char* what, int (*parse)(std::st
     return numbers;
 }
 
-constexpr std::array<std::pair<const char*, Command>, 10> kMenuCommands{{
+constexpr std::array<std::pair<const char*, Command>, 12> kMenuCommands{{
     {"new", Command::New},
     {"open", Command::Open},
     {"save", Command::Save},
@@ -131,17 +131,20 @@ constexpr std::array<std::pair<const char*, Command>, 10> kMenuCommands{{
     {"help", Command::Help},
     {"about", Command::About},
     {"exit", Command::Exit},
+    {"sheetprint", Command::PrintDesignSheet},
+    {"sheetpreview", Command::PreviewDesignSheet},
 }};
 
 MenuCommandLine ParseMenuCommand(Words& words) {
     const std::string_view name = words.Next("command name");
     words.ExpectEnd();
+    std::string names;
     for (const auto& [known, command] : kMenuCommands) {
         if (name == known)
             return {command, std::string(name)};
+        names += (names.empty() ? "" : ", ") + std::string(known);
     }
-    throw ScriptError("unknown command " + headless::Quote(name) +
-                      " (new, open, save, saveas, print, preview, printsetup, help, about, exit)");
+    throw ScriptError("unknown command " + headless::Quote(name) + " (" + names + ")");
 }
 
 // "sizing take DN" or "sizing KEY=VALUE ..." with the keys Q (required), J, vmin, vmax and hd.

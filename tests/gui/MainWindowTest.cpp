@@ -96,8 +96,9 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndStates) {
     EXPECT_EQ(ActionTexts(menus[0]->menu()->actions()),
               (QStringList{"&Neu\tStrg+N", "Ö&ffnen...\tStrg+O", "S&peichern\tStrg+S", "Speichern &unter...",
                            "|", "Pro&jektangaben...", "|", "&Drucken...\tStrg+P", "Sei&tenansicht",
-                           "Als &PDF speichern...", "Drucker&einrichtung...", "|", "Letzte Datei", "|",
-                           "&Beenden"}));
+                           "Als &PDF speichern...", "Be&messungsblatt drucken...",
+                           "Bemessungsblatt-Seitenans&icht", "Bemessungsblatt a&ls PDF speichern...",
+                           "Drucker&einrichtung...", "|", "Letzte Datei", "|", "&Beenden"}));
     EXPECT_EQ(ActionTexts(menus[1]->menu()->actions()),
               (QStringList{"&Rückgängig\tStrg+Z", "|", "&Ausschneiden\tStrg+X", "&Kopieren\tStrg+C",
                            "E&infügen\tStrg+V", "|", "&Ergebnisse kopieren\tStrg+Umschalt+C"}));

@@ -187,7 +187,8 @@ TEST(ScriptParser, RejectsFaultyLinesWithAReason) {
         {"show 1023 abc", "control id \"abc\" is not a number"},
         {"command", "missing command name"},
         {"command quit",
-         "unknown command \"quit\" (new, open, save, saveas, print, preview, printsetup, help, about, exit)"},
+         "unknown command \"quit\" (new, open, save, saveas, print, preview, printsetup, help, about, exit, "
+         "sheetprint, sheetpreview)"},
         {"open", "missing file name"},
         {"save ", "missing file name"},
         {"choose", "missing file name"},

@@ -1,0 +1,190 @@
+#include "form/DesignSheetChecks.h"
+
+#include <string>
+
+#include "hydraulics/Calculations.h"
+#include "hydraulics/EntryLimits.h"
+#include "hydraulics/SoughtParameter.h"
+#include "hydraulics/Units.h"
+#include "record/PlenwickDoc.h"
+#include "report/SheetNumbers.h"
+
+namespace {
+
+using hydraulics::InputCheck;
+using namespace hydraulics::units;
+using report::ShortestText;
+
+constexpr const char* kAtMost = " ≤ ";
+
+const char* CheckedName(InputCheck check) {
+    switch (check) {
+        case InputCheck::V:
+            return "v";
+        case InputCheck::Di:
+            return "di";
+        case InputCheck::I:
+            return "J";
+        case InputCheck::G:
+            return "g";
+        case InputCheck::K:
+            return "k";
+        case InputCheck::Re:
+            return "Re";
+    }
+    return "";
+}
+
+// "NAME LOW ≤ SYMBOL ≤ HIGH UNIT" for a value in SI units, bounds shown in the display unit.
+struct Range {
+    const char* name;
+    const char* symbol;
+    double low, high;  // SI
+    double toDisplay;
+    const char* unit;
+};
+
+SheetCheck Within(const Range& range, double value) {
+    std::string text = std::string(range.name) + " " + ShortestText(range.low * range.toDisplay) + kAtMost +
+                       range.symbol + kAtMost + ShortestText(range.high * range.toDisplay);
+    if (*range.unit)
+        text += std::string(" ") + range.unit;
+    return {text, value >= range.low && value <= range.high};
+}
+
+std::string DiameterRuleText(hydraulics::DiameterRule rule) {
+    using hydraulics::DiameterRule;
+    switch (rule) {
+        case DiameterRule::LambdaSlopeVelocity:
+            return "di aus λ, J, g und v";
+        case DiameterRule::LambdaSlopeFlow:
+            return "di aus λ, J, g und Q";
+        case DiameterRule::ReynoldsVelocity:
+            return "di aus Re, ν und v";
+        case DiameterRule::ReynoldsFlow:
+            return "di aus Re, ν und Q";
+        case DiameterRule::FlowVelocity:
+            return "di aus Q und v";
+        case DiameterRule::NotEnoughValues:
+            break;
+    }
+    return "nicht genügend Werte für di";
+}
+
+// What "Berechnen" checked before it solved.
+void InputChecks(const CPlenwickDoc& doc, std::vector<SheetCheck>& checks) {
+    const int sought = doc.GetSought();
+    if (sought == SOUGHT_DI) {
+        const hydraulics::DiameterResult solved = hydraulics::SolveDiameter(
+            {doc.GetNy(), doc.GetRe(), doc.GetLambda(), doc.GetI(), doc.GetQ(), doc.GetV(), doc.GetG()});
+        checks.push_back({"Eingaben ausreichend: " + DiameterRuleText(solved.rule),
+                          solved.rule != hydraulics::DiameterRule::NotEnoughValues});
+        return;
+    }
+    std::string names;
+    for (InputCheck check : hydraulics::ChecksFor(sought))
+        names += (names.empty() ? "" : ", ") + std::string(CheckedName(check));
+    if (names.empty())
+        return;
+    const bool passed = !hydraulics::FirstFailedCheck(
+        sought, {doc.GetV(), doc.GetDi(), doc.GetI(), doc.GetG(), doc.GetK(), doc.GetRe()});
+    checks.push_back({"Eingabeprüfung: " + names + " (" + ShortestText(hydraulics::kMinGravity) + kAtMost +
+                          "g" + kAtMost + ShortestText(hydraulics::kMaxGravity) + " m/s²)",
+                      passed});
+    if (sought == SOUGHT_J) {
+        const hydraulics::SlopeResult slope =
+            hydraulics::SolveSlope({doc.GetDi(), doc.GetK(), doc.GetRe(), doc.GetV(), doc.GetG()});
+        const hydraulics::ColebrookIteration& iteration = slope.iteration;
+        checks.push_back({"Colebrook-White-Iteration konvergiert (" + std::to_string(iteration.steps) +
+                              (iteration.steps == 1 ? " Schritt)" : " Schritte)"),
+                          iteration.converged && !iteration.ReachedStepLimit()});
+    }
+}
+
+// The calculation limit of the result.
+void ResultLimit(const CPlenwickDoc& doc, std::vector<SheetCheck>& checks) {
+    switch (doc.GetSought()) {
+        case SOUGHT_J:
+            checks.push_back(Within({"Berechnungsgrenze", "J", 0, hydraulics::kMaxSlopeResult,
+                                     kMetrePerKilometre.toDisplay, "m/km"},
+                                    doc.GetI()));
+            break;
+        case SOUGHT_VQ:
+            checks.push_back(Within({"Berechnungsgrenze", "v", hydraulics::kMinVelocityResult,
+                                     hydraulics::kMaxVelocityResult, 1, "m/s"},
+                                    doc.GetV()));
+            break;
+        case SOUGHT_K:
+            checks.push_back(Within(
+                {"Berechnungsgrenze", "k", 0, hydraulics::kMaxRoughnessResult, kMillimetre.toDisplay, "mm"},
+                doc.GetK()));
+            break;
+        case SOUGHT_DI:
+            checks.push_back(Within({"Berechnungsgrenze", "di", hydraulics::kMinDiameterResult,
+                                     hydraulics::kMaxDiameterResult, kMillimetre.toDisplay, "mm"},
+                                    doc.GetDi()));
+            break;
+        default:
+            break;
+    }
+}
+
+// The ranges the form keeps entries in, for the values given; a range the result limit already
+// states is not repeated.
+void EntryRanges(const CPlenwickDoc& doc, std::vector<SheetCheck>& checks) {
+    using namespace hydraulics;
+    const int sought = doc.GetSought();
+    struct Entry {
+        Range range;
+        double value;
+        bool stated;  // by the result limit
+    };
+    const Entry entries[] = {
+        {{"Fließgeschwindigkeit", "v", kVelocityEntry.low.bound, kVelocityEntry.high.bound, 1, "m/s"},
+         doc.GetV(),
+         sought == SOUGHT_VQ},
+        {{"Turbulente Strömung", "Re", kReynoldsEntry.low.bound, kReynoldsEntry.high.bound, 1, ""},
+         doc.GetRe(),
+         false},
+        {{"Wandrauhigkeit", "k", kRoughnessEntry.low.bound, kRoughnessEntry.high.bound, kMillimetre.toDisplay,
+          "mm"},
+         doc.GetK(),
+         sought == SOUGHT_K},
+        {{"Gefälle", "J", kSlopeEntry.low.bound, kSlopeEntry.high.bound, kMetrePerKilometre.toDisplay,
+          "m/km"},
+         doc.GetI(),
+         false},
+        {{"Innendurchmesser", "di", kDiameterEntry.low.bound, kDiameterEntry.high.bound,
+          kMillimetre.toDisplay, "mm"},
+         doc.GetDi(),
+         sought == SOUGHT_DI},
+    };
+    for (const Entry& entry : entries) {
+        if (!(entry.value <= 0) && !entry.stated)
+            checks.push_back(Within(entry.range, entry.value));
+    }
+    if (doc.IsFullFilling())
+        return;
+    if (!(doc.GetHt() <= 0)) {
+        checks.push_back({"Füllhöhe " + ShortestText(kMinFillingHeight * kMillimetre.toDisplay) + " mm" +
+                              kAtMost + "ht" + kAtMost + "di",
+                          doc.GetHt() >= kMinFillingHeight && doc.GetHt() <= doc.GetDi()});
+    }
+    if (!(doc.GetVt() <= 0)) {
+        checks.push_back(Within(
+            {"Teilfüllungsgeschw.", "vt", kVelocityEntry.low.bound, kVelocityEntry.high.bound, 1, "m/s"},
+            doc.GetVt()));
+    }
+}
+
+}  // namespace
+
+std::vector<SheetCheck> DesignSheetChecks(const CPlenwickDoc& doc) {
+    std::vector<SheetCheck> checks;
+    if (!hydraulics::Computes(doc.GetSought()))
+        return checks;
+    InputChecks(doc, checks);
+    ResultLimit(doc, checks);
+    EntryRanges(doc, checks);
+    return checks;
+}

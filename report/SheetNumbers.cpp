@@ -1,0 +1,73 @@
+#include "report/SheetNumbers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "platform/Number.h"
+
+namespace report {
+
+namespace {
+
+constexpr int kMaxDecimals = 12;
+constexpr const char* kNotANumber = "\u2013";
+constexpr const char* kGroupSeparator = "\u202f";  // narrow no-break space
+constexpr size_t kLeastGroupedDigits = 5;
+
+// A printf text ("-1234.50") as the sheet shows it ("-1234,50", "12 345,5").
+std::string Localised(const std::string& text) {
+    const bool negative = !text.empty() && text.front() == '-';
+    const std::string digits = negative ? text.substr(1) : text;
+    const size_t point = digits.find('.');
+    const std::string whole = digits.substr(0, point);
+    const std::string fraction = point == std::string::npos ? std::string() : digits.substr(point + 1);
+
+    std::string grouped;
+    for (size_t i = 0; i < whole.size(); ++i) {
+        if (i > 0 && whole.size() >= kLeastGroupedDigits && (whole.size() - i) % 3 == 0)
+            grouped += kGroupSeparator;
+        grouped += whole[i];
+    }
+    const bool allZero = digits.find_first_not_of("0.") == std::string::npos;
+    return (negative && !allZero ? "-" : "") + grouped + (fraction.empty() ? "" : "," + fraction);
+}
+
+// The decimals that give x the significant digits, from the exponent printf rounds it to.
+int DecimalsFor(double x, int digits) {
+    if (x == 0)
+        return digits - 1;
+    const std::string scientific = platform::Format("%.*e", digits - 1, x);
+    const int exponent = std::atoi(scientific.c_str() + scientific.find('e') + 1);
+    return std::clamp(digits - 1 - exponent, 0, kMaxDecimals);
+}
+
+}  // namespace
+
+std::string FixedText(double x, int decimals) {
+    if (!std::isfinite(x))
+        return kNotANumber;
+    return Localised(platform::Format("%.*f", std::clamp(decimals, 0, kMaxDecimals), x));
+}
+
+std::string SignificantText(double x, int digits) {
+    if (!std::isfinite(x))
+        return kNotANumber;
+    if (x == 0)
+        return "0";
+    return FixedText(x, DecimalsFor(x, std::clamp(digits, 1, kMaxDecimals)));
+}
+
+std::string ShortestText(double x) {
+    if (!std::isfinite(x))
+        return kNotANumber;
+    std::string text = platform::Format("%.*f", DecimalsFor(x, 6), x);
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.')
+            text.pop_back();
+    }
+    return Localised(text);
+}
+
+}  // namespace report
