@@ -56,6 +56,9 @@ bool RowCalculator::AppendRow(std::string_view record, std::string& out) {
     }
 
     out += record;
+    // A quote left open at the end of the input is closed, so that the output stays readable.
+    if (m_fields.unterminatedQuote)
+        out += '"';
     // A short record is filled up to the header's columns; a long one is kept whole.
     const size_t fieldsWritten = record.empty() ? 1 : m_fields.values.size();
     for (size_t i = fieldsWritten; i < width; ++i) out += m_dialect.delimiter;

@@ -21,18 +21,26 @@ struct CalcOutput {
     std::string errors;
 };
 
-inline CalcOutput RunCalcOn(const std::string& input, batch::CalcSettings settings = {}) {
+// The exit status; the output in the file outPath.
+inline int RunCalcToFile(const std::string& input, const batch::CalcSettings& settings, const std::string& outPath,
+                         std::string& errorText) {
     test_support::ScratchDirectory files;
     test_support::WriteBytes(files / "in.csv", input);
     const int in = ::open((files / "in.csv").c_str(), O_RDONLY);
-    const int out = ::open((files / "out.csv").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     std::ostringstream errors;
-    CalcOutput result;
-    result.status = batch::RunCalc(in, out, batch::ReadCatalogue(), settings, errors);
+    const int status = batch::RunCalc(in, out, batch::ReadCatalogue(), settings, errors);
     ::close(in);
     ::close(out);
+    errorText = errors.str();
+    return status;
+}
+
+inline CalcOutput RunCalcOn(const std::string& input, const batch::CalcSettings& settings = {}) {
+    test_support::ScratchDirectory files;
+    CalcOutput result;
+    result.status = RunCalcToFile(input, settings, files / "out.csv", result.errors);
     result.csv = test_support::ReadBytes(files / "out.csv");
-    result.errors = errors.str();
     return result;
 }
 
