@@ -34,18 +34,8 @@ std::optional<char> OneCharacter(const std::string& text) {
 
 std::optional<BatchOptions> ParseBatchArguments(const std::vector<std::string>& arguments, std::string& problem) {
     BatchOptions options;
+    bool subcommandNamed = false;
     size_t i = 0;
-    if (i < arguments.size()) {
-        if (arguments[i] == "calc") {
-            ++i;
-        } else if (arguments[i] == "table") {
-            options.subcommand = Subcommand::Table;
-            ++i;
-        } else if (arguments[i] == "curve") {
-            options.subcommand = Subcommand::Curve;
-            ++i;
-        }
-    }
     for (; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (argument == "-h" || argument == "--help") {
@@ -53,6 +43,16 @@ std::optional<BatchOptions> ParseBatchArguments(const std::vector<std::string>& 
             continue;
         }
         if (argument.size() < 2 || argument[0] != '-' || argument == "-") {
+            // The first word that is not an option may name the subcommand.
+            if (!subcommandNamed && !options.input) {
+                subcommandNamed = true;
+                if (argument == "calc")
+                    continue;
+                if (argument == "table" || argument == "curve") {
+                    options.subcommand = argument == "table" ? Subcommand::Table : Subcommand::Curve;
+                    continue;
+                }
+            }
             if (options.subcommand != Subcommand::Calc) {
                 problem = "unerwartetes Argument " + argument;
                 return std::nullopt;
@@ -72,13 +72,6 @@ std::optional<BatchOptions> ParseBatchArguments(const std::vector<std::string>& 
             name.erase(equals);
         }
         if (argument.compare(0, 2, "--") != 0 && name != "j") {
-            problem = "unbekannte Option " + argument;
-            return std::nullopt;
-        }
-        const std::vector<std::string>& valueOptions = ValueOptions(options.subcommand);
-        const bool known = name == "delimiter" || name == "decimal" || name == "windir" || name == "threads" ||
-                           name == "j" || std::find(valueOptions.begin(), valueOptions.end(), name) != valueOptions.end();
-        if (!known) {
             problem = "unbekannte Option " + argument;
             return std::nullopt;
         }
@@ -108,6 +101,13 @@ std::optional<BatchOptions> ParseBatchArguments(const std::vector<std::string>& 
             options.threads = static_cast<unsigned>(n);
         } else {
             options.values[name] = *value;
+        }
+    }
+    const std::vector<std::string>& valueOptions = ValueOptions(options.subcommand);
+    for (const auto& [name, value] : options.values) {
+        if (std::find(valueOptions.begin(), valueOptions.end(), name) == valueOptions.end()) {
+            problem = "unbekannte Option --" + name;
+            return std::nullopt;
         }
     }
     if (options.delimiter && options.decimal && *options.delimiter == *options.decimal) {
