@@ -75,6 +75,15 @@ std::optional<BatchOptions> ParseBatchArguments(const std::vector<std::string>& 
             problem = "unbekannte Option " + argument;
             return std::nullopt;
         }
+        const std::vector<std::string>& table = ValueOptions(Subcommand::Table);
+        const std::vector<std::string>& curve = ValueOptions(Subcommand::Curve);
+        const bool known = name == "delimiter" || name == "decimal" || name == "windir" || name == "threads" ||
+                           name == "j" || std::find(table.begin(), table.end(), name) != table.end() ||
+                           std::find(curve.begin(), curve.end(), name) != curve.end();
+        if (!known) {
+            problem = "unbekannte Option " + argument;
+            return std::nullopt;
+        }
         if (!value) {
             if (i + 1 >= arguments.size()) {
                 problem = "Option " + argument + " ohne Wert";
