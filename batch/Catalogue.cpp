@@ -15,8 +15,11 @@ Catalogue ReadCatalogue(const std::string& fileName) {
     catalogue.temperature = settings.ReadSetting(SettingsFile::kGlobalSection, SettingsFile::kTemperatureKey);
     catalogue.density = settings.ReadSetting(SettingsFile::kGlobalSection, SettingsFile::kDensityKey);
     for (std::string& name : settings.ReadClassList()) {
-        std::vector<PipeRow> rows = settings.ReadClassRows(name);
-        catalogue.classes.push_back({std::move(name), std::move(rows)});
+        CatalogueClass pipeClass;
+        pipeClass.rows = settings.ReadClassRows(name);
+        pipeClass.name = std::move(name);
+        for (const PipeRow& row : pipeClass.rows) pipeClass.dnNumbers.push_back(platform::LeadingInteger(row.DN));
+        catalogue.classes.push_back(std::move(pipeClass));
     }
     return catalogue;
 }

@@ -12,7 +12,8 @@ namespace batch {
 
 struct CatalogueClass {
     std::string name;
-    std::vector<PipeRow> rows;  // in the order of the DN list
+    std::vector<PipeRow> rows;    // in the order of the DN list
+    std::vector<int> dnNumbers;   // the leading integer of each row's DN, as the form compares them
 };
 
 struct Catalogue {

@@ -40,17 +40,29 @@ size_t RecordScanner::LastRecordEnd(std::string_view data) {
 }
 
 RecordExtent FirstRecord(std::string_view data, char delimiter) {
-    RecordScanner scanner(delimiter);
-    size_t i = 0;
-    // Feed one byte at a time until a record ends; records are short.
-    while (i < data.size()) {
-        if (scanner.LastRecordEnd(data.substr(i, 1)) != 0) {
-            size_t length = i;
-            if (length > 0 && data[length - 1] == '\r')
-                --length;
+    // The states of RecordScanner, in one pass over a whole record.
+    bool quoted = false;
+    bool fieldStart = true;
+    for (size_t i = 0; i < data.size(); ++i) {
+        const char c = data[i];
+        if (quoted) {
+            if (c == '"') {
+                if (i + 1 < data.size() && data[i + 1] == '"') {
+                    ++i;
+                } else {
+                    quoted = false;
+                    fieldStart = false;
+                }
+            }
+        } else if (c == '\n') {
+            const size_t length = i > 0 && data[i - 1] == '\r' ? i - 1 : i;
             return {length, i + 1};
+        } else if (c == delimiter) {
+            fieldStart = true;
+        } else {
+            quoted = c == '"' && fieldStart;
+            fieldStart = false;
         }
-        ++i;
     }
     return {data.size(), data.size()};
 }
@@ -106,7 +118,9 @@ void SplitRecord(std::string_view record, char delimiter, CsvFields& fields) {
 }
 
 void AppendField(std::string& out, std::string_view value, char delimiter) {
-    if (value.find_first_of(std::string{delimiter, '"', '\r', '\n'}) == std::string_view::npos) {
+    bool plain = true;
+    for (char c : value) plain = plain && c != delimiter && c != '"' && c != '\r' && c != '\n';
+    if (plain) {
         out += value;
         return;
     }

@@ -19,13 +19,62 @@ bool IsBlank(char c) {
 
 }  // namespace
 
+namespace {
+
+constexpr unsigned long long kPowersOfTen[]{1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
+
+// x rounded to decimals places, half to even, as printf rounds the exact binary value, from its
+// mantissa and exponent in 128-bit integers; false for values whose rounded digits exceed 64 bits.
+bool ExactFixed(double x, int decimals, char* buffer, size_t& length) {
+    // The rounded value must fit 64 bits.
+    if (decimals < 0 || decimals > 9 || !(std::fabs(x) < 1e19 / static_cast<double>(kPowersOfTen[decimals])))
+        return false;
+    int exponent = 0;
+    const double fraction = std::frexp(std::fabs(x), &exponent);  // |x| = fraction · 2^exponent
+    if (exponent > 52)
+        return false;  // an integer beyond 2^52
+    __extension__ typedef unsigned __int128 Wide;
+    const unsigned long long mantissa = static_cast<unsigned long long>(std::ldexp(fraction, 53));
+    const int shift = 53 - exponent;  // |x| = mantissa / 2^shift, shift ≥ 1
+    unsigned long long rounded = 0;
+    if (shift < 120) {
+        const Wide scaled = static_cast<Wide>(mantissa) * kPowersOfTen[decimals];
+        const Wide quotient = scaled >> shift;
+        const Wide remainder = scaled - (quotient << shift);
+        const Wide half = static_cast<Wide>(1) << (shift - 1);
+        rounded = static_cast<unsigned long long>(quotient);
+        if (remainder > half || (remainder == half && (rounded & 1)))
+            ++rounded;
+    }
+    char digits[32];
+    size_t count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + rounded % 10);
+        rounded /= 10;
+    } while (rounded > 0 || count <= static_cast<size_t>(decimals));
+    length = 0;
+    if (std::signbit(x))
+        buffer[length++] = '-';
+    for (size_t i = count; i-- > 0;) {
+        buffer[length++] = digits[i];
+        if (i == static_cast<size_t>(decimals) && decimals > 0)
+            buffer[length++] = '.';
+    }
+    return true;
+}
+
+}  // namespace
+
 std::string FixedText(double x, int decimals, int width) {
     if (!std::isfinite(x))
         return std::string();
     char buffer[400];  // the largest double has 309 digits before the point
-    const std::to_chars_result result =
-        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, decimals);
-    const size_t length = static_cast<size_t>(result.ptr - buffer);
+    size_t length = 0;
+    if (!ExactFixed(x, decimals, buffer, length)) {
+        const std::to_chars_result result =
+            std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, decimals);
+        length = static_cast<size_t>(result.ptr - buffer);
+    }
     std::string text;
     if (static_cast<size_t>(width) > length)
         text.assign(static_cast<size_t>(width) - length, ' ');

@@ -172,7 +172,12 @@ void FormReplay::Type(Field field, const std::string& text) {
 
 void FormReplay::Run(const RowEntries& entries) {
     m_doc = m_startDoc;
-    for (size_t i = 0; i < static_cast<size_t>(Field::Count); ++i) m_text[i] = m_startText[i];
+    // Only the texts the last row wrote go back.
+    for (size_t i = 0; i < static_cast<size_t>(Field::Count); ++i) {
+        if (m_written & (1u << i))
+            m_text[i] = m_startText[i];
+    }
+    m_written = 0;
     m_class = m_startClass;
     m_dn = m_startDn;
     m_diText = m_startDiText;
@@ -268,17 +273,17 @@ void FormReplay::OnSoughtChanged(int sought) {
 // --- pipe selection ---
 
 void FormReplay::OnClassChanged(int classIndex) {
-    const int previousDn = m_class >= 0 && m_dn >= 0
-                               ? platform::LeadingInteger(m_catalogue.classes[static_cast<size_t>(m_class)]
-                                                              .rows[static_cast<size_t>(m_dn)]
-                                                              .DN)
-                               : 0;
+    const int previousDn =
+        m_class >= 0 && m_dn >= 0
+            ? m_catalogue.classes[static_cast<size_t>(m_class)].dnNumbers[static_cast<size_t>(m_dn)]
+            : 0;
     m_class = classIndex;
     m_dn = -1;
-    const std::vector<PipeRow>& rows = m_catalogue.classes[static_cast<size_t>(classIndex)].rows;
+    const CatalogueClass& pipeClass = m_catalogue.classes[static_cast<size_t>(classIndex)];
+    const std::vector<PipeRow>& rows = pipeClass.rows;
     int choice = -1;
     for (size_t i = 0; i < rows.size(); ++i) {
-        if (platform::LeadingInteger(rows[i].DN) >= previousDn) {
+        if (pipeClass.dnNumbers[i] >= previousDn) {
             choice = static_cast<int>(i);
             break;
         }
@@ -294,11 +299,12 @@ void FormReplay::OnClassChanged(int classIndex) {
 
 void FormReplay::OnDnChanged(int dnIndex) {
     m_dn = dnIndex;
-    const std::vector<PipeRow>& rows = m_catalogue.classes[static_cast<size_t>(m_class)].rows;
-    const int wantedDn = platform::LeadingInteger(rows[static_cast<size_t>(dnIndex)].DN);
-    for (const PipeRow& row : rows) {
-        if (platform::LeadingInteger(row.DN) != wantedDn)
+    const CatalogueClass& pipeClass = m_catalogue.classes[static_cast<size_t>(m_class)];
+    const int wantedDn = pipeClass.dnNumbers[static_cast<size_t>(dnIndex)];
+    for (size_t i = 0; i < pipeClass.rows.size(); ++i) {
+        if (pipeClass.dnNumbers[i] != wantedDn)
             continue;
+        const PipeRow& row = pipeClass.rows[i];
         if (row.da)
             SetText(Field::Da, *row.da);
         if (row.s)

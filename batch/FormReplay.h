@@ -61,7 +61,10 @@ class FormReplay {
 
   private:
     void Start();
-    std::string& TextOf(Field field) { return m_text[static_cast<size_t>(field)]; }
+    std::string& TextOf(Field field) {
+        m_written |= 1u << static_cast<unsigned>(field);
+        return m_text[static_cast<size_t>(field)];
+    }
     double Number(Field field) const;
     void SetText(Field field, std::string text);
     void Show(Field field, double x);
@@ -129,6 +132,7 @@ class FormReplay {
     // the current state
     ReplayRecord m_doc;
     std::string m_text[static_cast<size_t>(Field::Count)];
+    unsigned m_written = 0;  // the fields written since the start state, one bit each
     int m_class = -1;  // selected class, -1: none
     int m_dn = -1;     // selected DN within the class, -1: none
     std::string m_diText;
