@@ -279,6 +279,7 @@ int RunCalc(int inFd, int outFd, const Catalogue& catalogue, const CalcSettings&
     const size_t maxInFlight = 2 * threads;
     Workers workers(threads, catalogue, columns, dialect);
     std::deque<std::shared_ptr<Block>> inFlight;
+    std::vector<std::shared_ptr<Block>> spare;  // written blocks, whose buffers are used again
     RecordScanner scanner(dialect.delimiter);
     size_t scanned = 0;    // bytes of pending fed to the scanner
     size_t recordEnd = scanner.LastRecordEnd(pending);
@@ -302,6 +303,7 @@ int RunCalc(int inFd, int outFd, const Catalogue& catalogue, const CalcSettings&
         rows += block->rows;
         rowsNotOk += block->rowsNotOk;
         progress.Update(rows);
+        spare.push_back(std::move(block));
         return std::nullopt;
     };
 
@@ -327,7 +329,17 @@ int RunCalc(int inFd, int outFd, const Catalogue& catalogue, const CalcSettings&
         const size_t take = more ? recordEnd : pending.size();
         if (take == 0)
             break;
-        auto block = std::make_shared<Block>();
+        std::shared_ptr<Block> block;
+        if (spare.empty()) {
+            block = std::make_shared<Block>();
+        } else {
+            block = std::move(spare.back());
+            spare.pop_back();
+            block->output.clear();
+            block->rowEnds.clear();
+            block->rows = block->rowsNotOk = 0;
+            block->done = false;
+        }
         block->input.assign(pending, 0, take);
         pending.erase(0, take);
         scanned -= take;

@@ -10,10 +10,15 @@
 
 namespace batch {
 
+// How di is shown after a DN pick ("%5.2f").
+inline constexpr int kCatalogueDiDecimals = 2;
+inline constexpr int kCatalogueDiWidth = 5;
+
 struct CatalogueClass {
     std::string name;
     std::vector<PipeRow> rows;    // in the order of the DN list
     std::vector<int> dnNumbers;   // the leading integer of each row's DN, as the form compares them
+    std::vector<std::string> diTexts;  // the di each row shows, from its da, s and ZMA
 };
 
 struct Catalogue {

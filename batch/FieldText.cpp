@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 namespace batch {
@@ -29,13 +30,16 @@ bool ExactFixed(double x, int decimals, char* buffer, size_t& length) {
     // The rounded value must fit 64 bits.
     if (decimals < 0 || decimals > 9 || !(std::fabs(x) < 1e19 / static_cast<double>(kPowersOfTen[decimals])))
         return false;
-    int exponent = 0;
-    const double fraction = std::frexp(std::fabs(x), &exponent);  // |x| = fraction · 2^exponent
-    if (exponent > 52)
-        return false;  // an integer beyond 2^52
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &x, sizeof bits);
+    const int biased = static_cast<int>((bits >> 52) & 0x7ff);
+    std::uint64_t mantissa = bits & ((std::uint64_t{1} << 52) - 1);
+    if (biased != 0)
+        mantissa |= std::uint64_t{1} << 52;
+    const int shift = 1075 - (biased == 0 ? 1 : biased);  // |x| = mantissa / 2^shift
+    if (shift < 1)
+        return false;  // an integer of 2^53 or more
     __extension__ typedef unsigned __int128 Wide;
-    const unsigned long long mantissa = static_cast<unsigned long long>(std::ldexp(fraction, 53));
-    const int shift = 53 - exponent;  // |x| = mantissa / 2^shift, shift ≥ 1
     unsigned long long rounded = 0;
     if (shift < 120) {
         const Wide scaled = static_cast<Wide>(mantissa) * kPowersOfTen[decimals];

@@ -41,8 +41,6 @@ constexpr double kReynoldsStep = 1;
 constexpr double kGivenThreshold = 0.000001;
 constexpr double kHeightTolerance = 0.00001;           // m, ht
 constexpr double kPartialVelocityTolerance = 0.001;    // m/s, vt
-constexpr int kCatalogueDiDecimals = 2;                // the di field's "%5.2f" after a DN pick
-constexpr int kCatalogueDiWidth = 5;
 
 bool Given(double x) {
     return x > kGivenThreshold;
@@ -91,6 +89,15 @@ double FormReplay::Number(Field field) const {
 
 void FormReplay::SetText(Field field, std::string text) {
     TextOf(field) = std::move(text);
+    Changed(field);
+}
+
+void FormReplay::Empty(Field field) {
+    TextOf(field).clear();
+    Changed(field);
+}
+
+void FormReplay::Changed(Field field) {
     switch (field) {
         case Field::Di:
             OnDiChanged();
@@ -312,9 +319,12 @@ void FormReplay::OnDnChanged(int dnIndex) {
         if (row.ZMA)
             SetText(Field::Zma, *row.ZMA);
         const std::string diShown = Text(Field::Di);
-        SetText(Field::Di, FixedText(hydraulics::InnerDiameter(Number(Field::Da), Number(Field::S),
-                                                               Number(Field::Zma)),
-                                     kCatalogueDiDecimals, kCatalogueDiWidth));
+        // A row with all three values always shows the same di.
+        SetText(Field::Di, row.da && row.s && row.ZMA
+                               ? pipeClass.diTexts[i]
+                               : FixedText(hydraulics::InnerDiameter(Number(Field::Da), Number(Field::S),
+                                                                     Number(Field::Zma)),
+                                           kCatalogueDiDecimals, kCatalogueDiWidth));
         if (Text(Field::Di) == diShown)
             TakeDi(Number(Field::Di));
         return;
@@ -333,8 +343,14 @@ void FormReplay::TakeDi(double diMm) {
     m_doc.Di = diMm * kMillimetre.toSi;
     m_doc.calculated = false;
     ClearFlow();
-    if (m_doc.fullFilling)
-        Show(Field::A, hydraulics::AreaFromDiameter(diMm * kMillimetre.toSi));
+    if (m_doc.fullFilling) {
+        // Rows of one pipe show the same area.
+        if (diMm != m_areaDiMm) {
+            m_areaDiMm = diMm;
+            m_areaText = ShownNumber(hydraulics::AreaFromDiameter(diMm * kMillimetre.toSi));
+        }
+        SetText(Field::A, m_areaText);
+    }
 }
 
 void FormReplay::OnDiChanged() {

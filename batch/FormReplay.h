@@ -68,7 +68,8 @@ class FormReplay {
     double Number(Field field) const;
     void SetText(Field field, std::string text);
     void Show(Field field, double x);
-    void Empty(Field field) { Show(field, 0); }
+    void Empty(Field field);
+    void Changed(Field field);
     void Tell(std::string text) { m_messages.push_back(std::move(text)); }
     void Type(Field field, const std::string& text);
 
@@ -132,7 +133,9 @@ class FormReplay {
     // the current state
     ReplayRecord m_doc;
     std::string m_text[static_cast<size_t>(Field::Count)];
-    unsigned m_written = 0;  // the fields written since the start state, one bit each
+    unsigned m_written = 0;
+    double m_areaDiMm = -1;  // the di of m_areaText
+    std::string m_areaText;  // the fields written since the start state, one bit each
     int m_class = -1;  // selected class, -1: none
     int m_dn = -1;     // selected DN within the class, -1: none
     std::string m_diText;

@@ -17,12 +17,18 @@ void AppendHeader(std::string_view header, const Dialect& dialect, std::string& 
 }
 
 void RowCalculator::AppendResults(std::string& out, bool calculated) {
+    // The texts are numbers: with a delimiter that no number holds they go as they are.
+    const bool plain = std::string_view("0123456789+-.,eE").find(m_dialect.delimiter) == std::string_view::npos;
     for (const ResultColumn& column : ResultColumns()) {
         out += m_dialect.delimiter;
         if (!calculated)
             continue;
+        const std::string& text = m_form.Text(column.field);
         const size_t start = out.size();
-        AppendField(out, m_form.Text(column.field), m_dialect.delimiter);
+        if (plain)
+            out += text;
+        else
+            AppendField(out, text, m_dialect.delimiter);
         if (m_dialect.decimal != '.') {
             for (size_t i = start; i < out.size(); ++i) {
                 if (out[i] == '.')
