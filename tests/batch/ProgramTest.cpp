@@ -104,3 +104,15 @@ TEST(ProgramTest, TableAndCurveWriteTheirWindowsCells) {
 }
 
 }  // namespace
+
+namespace {
+
+// The sample the package check runs the installed program on.
+TEST(ProgramTest, TheSampleGivesItsExpectedRows) {
+    test_support::ScratchMachineDirectory directory;
+    const ProgramRun run = Shell(directory, "\"$QB\" < '" QUELLRIX_TEST_DATA "/sample.csv'");
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(run.out, test_support::ReadBytes(QUELLRIX_TEST_DATA "/sample.expected.csv"));
+}
+
+}  // namespace
