@@ -156,7 +156,7 @@ curve: die Teilfüllungskurven (angepasst und exakt) für di, k, nu, g und J als
 
 Optionen:
   --delimiter Z   Trennzeichen (ein Zeichen oder tab); sonst aus der Kopfzeile: ";" wenn sie eines
-                  enthält, sonst ","
+                  enthält, sonst "," wenn sie eines enthält, sonst Tabulator, sonst ";"
   --decimal Z     Dezimalzeichen . oder , (sonst "," bei ";" als Trennzeichen, sonst ".")
   -j, --threads N Anzahl der Rechen-Threads (sonst einer je Kern)
   --windir DIR    Verzeichnis von Rohre.ini (sonst WINDIR, sonst das Maschinenverzeichnis)

@@ -310,8 +310,14 @@ int RunCalc(int inFd, int outFd, const Catalogue& catalogue, const CalcSettings&
     while (true) {
         while (more && recordEnd < settings.blockSize) {
             more = input.ReadMore(pending, settings.blockSize);
-            if (!more && input.Error())
+            if (!more && input.Error()) {
+                // The rows read so far are written before the run ends.
+                while (!inFlight.empty()) {
+                    if (const std::optional<int> failed = writeOldest())
+                        return *failed;
+                }
                 return readFailed();
+            }
             const size_t end = scanner.LastRecordEnd(std::string_view(pending).substr(scanned));
             if (end > 0)
                 recordEnd = scanned + end;

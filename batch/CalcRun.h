@@ -10,7 +10,7 @@
 namespace batch {
 
 struct CalcSettings {
-    std::optional<char> delimiter;  // else from the header: ';' if it has one, else ',' if it has one
+    std::optional<char> delimiter;  // else from the header: ';' if it has one, else ',', else a tab, else ';'
     std::optional<char> decimal;    // else ',' with ';' as delimiter, '.' with any other
     unsigned threads = 0;           // 0: one per core
     bool progress = false;          // a progress line on standard error
