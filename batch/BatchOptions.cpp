@@ -9,8 +9,10 @@ namespace {
 
 // The value options of table and curve.
 const std::vector<std::string>& ValueOptions(Subcommand subcommand) {
-    static const std::vector<std::string> table{"klasse", "Q", "J", "vmin", "vmax", "hd", "k", "T", "rho", "g"};
-    static const std::vector<std::string> curve{"klasse", "dn", "di", "k", "J", "T", "rho", "g", "Q", "v", "ht"};
+    static const std::vector<std::string> table{"klasse", "Q", "J", "vmin", "vmax",
+                                                "hd",     "k", "T", "rho",  "g"};
+    static const std::vector<std::string> curve{"klasse", "dn", "di", "k", "J", "T",
+                                                "rho",    "g",  "Q",  "v", "ht"};
     static const std::vector<std::string> none;
     switch (subcommand) {
         case Subcommand::Table:
@@ -32,7 +34,8 @@ std::optional<char> OneCharacter(const std::string& text) {
 
 }  // namespace
 
-std::optional<BatchOptions> ParseBatchArguments(const std::vector<std::string>& arguments, std::string& problem) {
+std::optional<BatchOptions> ParseBatchArguments(const std::vector<std::string>& arguments,
+                                                std::string& problem) {
     BatchOptions options;
     bool subcommandNamed = false;
     size_t i = 0;
@@ -77,8 +80,9 @@ std::optional<BatchOptions> ParseBatchArguments(const std::vector<std::string>& 
         }
         const std::vector<std::string>& table = ValueOptions(Subcommand::Table);
         const std::vector<std::string>& curve = ValueOptions(Subcommand::Curve);
-        const bool known = name == "delimiter" || name == "decimal" || name == "windir" || name == "threads" ||
-                           name == "j" || std::find(table.begin(), table.end(), name) != table.end() ||
+        const bool known = name == "delimiter" || name == "decimal" || name == "windir" ||
+                           name == "threads" || name == "j" ||
+                           std::find(table.begin(), table.end(), name) != table.end() ||
                            std::find(curve.begin(), curve.end(), name) != curve.end();
         if (!known) {
             problem = "unbekannte Option " + argument;
@@ -94,7 +98,8 @@ std::optional<BatchOptions> ParseBatchArguments(const std::vector<std::string>& 
         if (name == "delimiter" || name == "decimal") {
             const std::optional<char> c = OneCharacter(*value);
             if (!c || (name == "decimal" && *c != '.' && *c != ',')) {
-                problem = name == "decimal" ? "--decimal ist . oder ," : "--delimiter ist ein Zeichen oder tab";
+                problem =
+                    name == "decimal" ? "--decimal ist . oder ," : "--delimiter ist ein Zeichen oder tab";
                 return std::nullopt;
             }
             (name == "delimiter" ? options.delimiter : options.decimal) = c;

@@ -24,7 +24,8 @@ struct BatchOptions {
 };
 
 // The options of the arguments (without the program name); nullopt with the reason in problem.
-std::optional<BatchOptions> ParseBatchArguments(const std::vector<std::string>& arguments, std::string& problem);
+std::optional<BatchOptions> ParseBatchArguments(const std::vector<std::string>& arguments,
+                                                std::string& problem);
 
 // The --help text (German).
 const char* BatchHelpText();

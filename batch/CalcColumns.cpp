@@ -66,8 +66,8 @@ struct SoughtName {
     const char* name;
     int sought;
 };
-constexpr SoughtName kSoughtNames[]{
-    {"J", SOUGHT_J}, {"v", SOUGHT_VQ}, {"Q", SOUGHT_VQ}, {"v,Q", SOUGHT_VQ}, {"k", SOUGHT_K}, {"di", SOUGHT_DI}};
+constexpr SoughtName kSoughtNames[]{{"J", SOUGHT_J},    {"v", SOUGHT_VQ}, {"Q", SOUGHT_VQ},
+                                    {"v,Q", SOUGHT_VQ}, {"k", SOUGHT_K},  {"di", SOUGHT_DI}};
 
 const char* SoughtLabel(int sought) {
     switch (sought) {
@@ -136,13 +136,13 @@ std::optional<std::string> MapHeader(const std::vector<std::string>& header, Hea
 
 const std::vector<ResultColumn>& ResultColumns() {
     static const std::vector<ResultColumn> columns{
-        {"di [mm]", Field::Di},       {"A [m²]", Field::A},
-        {"v [m/s]", Field::V},        {"Q [l/s]", Field::QLs},
-        {"Q [m³/h]", Field::QM3h},    {"Re", Field::Re},
-        {"lambda", Field::Lambda},    {"J [m/km]", Field::J},
-        {"k [mm]", Field::K},         {"ht [mm]", Field::Ht},
-        {"Qt [l/s]", Field::QtLs},    {"Qt [m³/h]", Field::QtM3h},
-        {"vt [m/s]", Field::Vt},      {"Wasserspiegelbreite [mm]", Field::Width},
+        {"di [mm]", Field::Di},    {"A [m²]", Field::A},
+        {"v [m/s]", Field::V},     {"Q [l/s]", Field::QLs},
+        {"Q [m³/h]", Field::QM3h}, {"Re", Field::Re},
+        {"lambda", Field::Lambda}, {"J [m/km]", Field::J},
+        {"k [mm]", Field::K},      {"ht [mm]", Field::Ht},
+        {"Qt [l/s]", Field::QtLs}, {"Qt [m³/h]", Field::QtM3h},
+        {"vt [m/s]", Field::Vt},   {"Wasserspiegelbreite [mm]", Field::Width},
     };
     return columns;
 }
@@ -225,11 +225,10 @@ bool EntriesFromCells(const std::vector<std::string>& cells, const HeaderColumns
         std::optional<std::string> RowEntries::*entry;
     };
     static constexpr Typed kTyped[]{
-        {Column::T, &RowEntries::T},       {Column::Rho, &RowEntries::rho}, {Column::G, &RowEntries::g},
-        {Column::Di, &RowEntries::di},     {Column::K, &RowEntries::k},     {Column::V, &RowEntries::v},
-        {Column::Q, &RowEntries::Q},       {Column::Ny, &RowEntries::ny},   {Column::Re, &RowEntries::Re},
-        {Column::J, &RowEntries::J},       {Column::Lambda, &RowEntries::lambda},
-        {Column::A, &RowEntries::A},
+        {Column::T, &RowEntries::T},   {Column::Rho, &RowEntries::rho},       {Column::G, &RowEntries::g},
+        {Column::Di, &RowEntries::di}, {Column::K, &RowEntries::k},           {Column::V, &RowEntries::v},
+        {Column::Q, &RowEntries::Q},   {Column::Ny, &RowEntries::ny},         {Column::Re, &RowEntries::Re},
+        {Column::J, &RowEntries::J},   {Column::Lambda, &RowEntries::lambda}, {Column::A, &RowEntries::A},
     };
     std::string typed;
     for (const Typed& field : kTyped) {

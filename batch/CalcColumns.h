@@ -15,26 +15,26 @@
 namespace batch {
 
 enum class Column {
-    Sought,    // "gesucht": J, v (v and Q), k, di
-    Filling,   // "Füllung": voll, teil
-    Class,     // "Klasse"
-    Dn,        // "DN"
-    Di,        // "di" [mm]
-    K,         // "k" [mm]
-    Roughness, // "Rauheit": position in the roughness list
-    T,         // "T" [°C]
-    Rho,       // "rho" [kg/m³]
-    Ny,        // "nu" [10⁻⁶ m²/s]
-    G,         // "g" [m/s²]
-    J,         // "J" [m/km]
-    V,         // "v" [m/s]
-    Q,         // "Q" [l/s]
-    Re,        // "Re"
-    Lambda,    // "lambda"
-    A,         // "A" [m²]
-    Ht,        // "ht" [mm]
-    Qt,        // "Qt" [l/s]
-    Vt,        // "vt" [m/s]
+    Sought,     // "gesucht": J, v (v and Q), k, di
+    Filling,    // "Füllung": voll, teil
+    Class,      // "Klasse"
+    Dn,         // "DN"
+    Di,         // "di" [mm]
+    K,          // "k" [mm]
+    Roughness,  // "Rauheit": position in the roughness list
+    T,          // "T" [°C]
+    Rho,        // "rho" [kg/m³]
+    Ny,         // "nu" [10⁻⁶ m²/s]
+    G,          // "g" [m/s²]
+    J,          // "J" [m/km]
+    V,          // "v" [m/s]
+    Q,          // "Q" [l/s]
+    Re,         // "Re"
+    Lambda,     // "lambda"
+    A,          // "A" [m²]
+    Ht,         // "ht" [mm]
+    Qt,         // "Qt" [l/s]
+    Vt,         // "vt" [m/s]
     Count
 };
 

@@ -32,7 +32,7 @@ constexpr auto kProgressInterval = std::chrono::milliseconds(200);
 class Input {
   public:
     explicit Input(int fd) : m_fd(fd) {
-        struct stat status{};
+        struct stat status {};
         if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode))
             m_size = static_cast<long long>(status.st_size);
     }
@@ -180,7 +180,8 @@ class Progress {
             return;
         }
         if (m_input.Size() > 0) {
-            const double share = static_cast<double>(m_input.Consumed()) / static_cast<double>(m_input.Size());
+            const double share =
+                static_cast<double>(m_input.Consumed()) / static_cast<double>(m_input.Size());
             const int filled = static_cast<int>(share * 30);
             std::fprintf(stderr, "\r[%-30s] %3d %%  %zu Zeilen", std::string(filled, '#').c_str(),
                          static_cast<int>(share * 100), rows);
@@ -198,7 +199,8 @@ class Progress {
 
 }  // namespace
 
-int RunCalc(int inFd, int outFd, const Catalogue& catalogue, const CalcSettings& settings, std::ostream& errors) {
+int RunCalc(int inFd, int outFd, const Catalogue& catalogue, const CalcSettings& settings,
+            std::ostream& errors) {
     Input input(inFd);
     RowWriter writer(outFd);
     std::string pending;
@@ -271,17 +273,19 @@ int RunCalc(int inFd, int outFd, const Catalogue& catalogue, const CalcSettings&
     if (byteOrderMark)
         out += kByteOrderMark;
     AppendHeader(headerText, dialect, out);
-    if (const RowWriter::Result result = writer.Write(out, {out.size()}); result != RowWriter::Result::Written)
+    if (const RowWriter::Result result = writer.Write(out, {out.size()});
+        result != RowWriter::Result::Written)
         return writeFailed(result, kAllRowsOk);
     pending.erase(0, headerStart + header.next);
 
-    const unsigned threads = settings.threads > 0 ? settings.threads : std::max(1u, std::thread::hardware_concurrency());
+    const unsigned threads =
+        settings.threads > 0 ? settings.threads : std::max(1u, std::thread::hardware_concurrency());
     const size_t maxInFlight = 2 * threads;
     Workers workers(threads, catalogue, columns, dialect);
     std::deque<std::shared_ptr<Block>> inFlight;
     std::vector<std::shared_ptr<Block>> spare;  // written blocks, whose buffers are used again
     RecordScanner scanner(dialect.delimiter);
-    size_t scanned = 0;    // bytes of pending fed to the scanner
+    size_t scanned = 0;  // bytes of pending fed to the scanner
     size_t recordEnd = scanner.LastRecordEnd(pending);
     scanned = pending.size();
     size_t rows = 0;

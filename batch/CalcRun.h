@@ -22,6 +22,7 @@ enum RunStatus { kAllRowsOk = 0, kSomeRowsNotOk = 1, kUsageOrIoError = 2 };
 
 // Reads CSV from inFd, writes CSV to outFd; errors (with "quellrix-batch: ") to errors. A closed
 // output pipe ends the run quietly after the last whole row written.
-int RunCalc(int inFd, int outFd, const Catalogue& catalogue, const CalcSettings& settings, std::ostream& errors);
+int RunCalc(int inFd, int outFd, const Catalogue& catalogue, const CalcSettings& settings,
+            std::ostream& errors);
 
 }  // namespace batch

@@ -22,8 +22,9 @@ Catalogue ReadCatalogue(const std::string& fileName) {
         pipeClass.name = std::move(name);
         for (const PipeRow& row : pipeClass.rows) {
             pipeClass.dnNumbers.push_back(platform::LeadingInteger(row.DN));
-            const double di = hydraulics::InnerDiameter(FieldNumber(row.da.value_or("")), FieldNumber(row.s.value_or("")),
-                                                        FieldNumber(row.ZMA.value_or("")));
+            const double di =
+                hydraulics::InnerDiameter(FieldNumber(row.da.value_or("")), FieldNumber(row.s.value_or("")),
+                                          FieldNumber(row.ZMA.value_or("")));
             pipeClass.diTexts.push_back(FixedText(di, kCatalogueDiDecimals, kCatalogueDiWidth));
         }
         catalogue.classes.push_back(std::move(pipeClass));

@@ -16,14 +16,14 @@ inline constexpr int kCatalogueDiWidth = 5;
 
 struct CatalogueClass {
     std::string name;
-    std::vector<PipeRow> rows;    // in the order of the DN list
-    std::vector<int> dnNumbers;   // the leading integer of each row's DN, as the form compares them
+    std::vector<PipeRow> rows;         // in the order of the DN list
+    std::vector<int> dnNumbers;        // the leading integer of each row's DN, as the form compares them
     std::vector<std::string> diTexts;  // the di each row shows, from its da, s and ZMA
 };
 
 struct Catalogue {
     std::optional<std::string> gravity, temperature, density;  // the texts of the global data
-    std::vector<CatalogueClass> classes;                        // in list order
+    std::vector<CatalogueClass> classes;                       // in list order
     std::optional<std::string> unusable;  // why "Rohre.ini" is not used (its defaults are), or nothing
 };
 

@@ -14,7 +14,8 @@ int RunCurve(const BatchOptions& options, const Catalogue& catalogue, int outFd,
     entries.calculate = false;
     std::optional<std::string> ht;
     const bool read = PipeEntries(options, catalogue, entries, problem) &&
-                      OptionText(options, "J", entries.J, problem) && OptionText(options, "v", entries.v, problem) &&
+                      OptionText(options, "J", entries.J, problem) &&
+                      OptionText(options, "v", entries.v, problem) &&
                       OptionText(options, "Q", entries.Q, problem) && OptionText(options, "ht", ht, problem);
     if (!read) {
         errors << "quellrix-batch: " << problem << '\n';

@@ -10,7 +10,7 @@
 namespace batch {
 
 bool OptionText(const BatchOptions& options, const std::string& name, std::optional<std::string>& typed,
-                 std::string& problem) {
+                std::string& problem) {
     const auto found = options.values.find(name);
     if (found == options.values.end())
         return true;
@@ -33,7 +33,8 @@ bool OptionNumber(const BatchOptions& options, const std::string& name, std::opt
     return true;
 }
 
-bool PipeEntries(const BatchOptions& options, const Catalogue& catalogue, RowEntries& entries, std::string& problem) {
+bool PipeEntries(const BatchOptions& options, const Catalogue& catalogue, RowEntries& entries,
+                 std::string& problem) {
     if (!OptionText(options, "T", entries.T, problem) || !OptionText(options, "rho", entries.rho, problem) ||
         !OptionText(options, "g", entries.g, problem) || !OptionText(options, "k", entries.k, problem) ||
         !OptionText(options, "di", entries.di, problem))
@@ -47,7 +48,8 @@ bool PipeEntries(const BatchOptions& options, const Catalogue& catalogue, RowEnt
         }
     }
     if (const auto dn = options.values.find("dn"); dn != options.values.end()) {
-        entries.dnIndex = pipeClass < 0 ? -1 : FindDn(catalogue.classes[static_cast<size_t>(pipeClass)], dn->second);
+        entries.dnIndex =
+            pipeClass < 0 ? -1 : FindDn(catalogue.classes[static_cast<size_t>(pipeClass)], dn->second);
         if (entries.dnIndex < 0) {
             problem = "--dn: \"" + dn->second + "\" steht nicht in der Klasse";
             return false;

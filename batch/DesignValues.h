@@ -21,7 +21,8 @@ bool OptionNumber(const BatchOptions& options, const std::string& name, std::opt
                   std::string& problem);
 
 // The entries for the form's fluid data, class, DN, di and k from the options (each as typed).
-bool PipeEntries(const BatchOptions& options, const Catalogue& catalogue, RowEntries& entries, std::string& problem);
+bool PipeEntries(const BatchOptions& options, const Catalogue& catalogue, RowEntries& entries,
+                 std::string& problem);
 
 // Writes text to fd whole; a closed pipe is quiet. The exit status.
 int WriteOutput(int fd, const std::string& text, int status, std::ostream& errors);

@@ -1,7 +1,7 @@
 #include "batch/FieldText.h"
 
-#include <charconv>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -22,7 +22,8 @@ bool IsBlank(char c) {
 
 namespace {
 
-constexpr unsigned long long kPowersOfTen[]{1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
+constexpr unsigned long long kPowersOfTen[]{1,      10,      100,      1000,      10000,
+                                            100000, 1000000, 10000000, 100000000, 1000000000};
 
 // x rounded to decimals places, half to even, as printf rounds the exact binary value, from its
 // mantissa and exponent in 128-bit integers; false for values whose rounded digits exceed 64 bits.
@@ -94,8 +95,8 @@ std::string ShownNumber(double x) {
 
 double FieldNumber(std::string_view text) {
     size_t i = 0;
-    while (i < text.size() && (IsBlank(text[i]) || text[i] == '\n' || text[i] == '\r' || text[i] == '\f' ||
-                               text[i] == '\v'))
+    while (i < text.size() &&
+           (IsBlank(text[i]) || text[i] == '\n' || text[i] == '\r' || text[i] == '\f' || text[i] == '\v'))
         ++i;
     size_t start = i;
     bool negative = false;
@@ -115,7 +116,8 @@ double FieldNumber(std::string_view text) {
     size_t end = i;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         size_t j = i + 1;
-        if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
+            ++j;
         size_t exponentDigits = 0;
         while (j < text.size() && IsDigit(text[j])) ++j, ++exponentDigits;
         if (exponentDigits > 0)
@@ -165,7 +167,8 @@ bool TypedNumberText(std::string_view cell, char decimal, std::string& typed) {
         return false;
     const size_t sign = typed[0] == '+' ? 1 : 0;
     double x = 0;
-    const std::from_chars_result result = std::from_chars(typed.data() + sign, typed.data() + typed.size(), x);
+    const std::from_chars_result result =
+        std::from_chars(typed.data() + sign, typed.data() + typed.size(), x);
     return result.ec == std::errc() && std::isfinite(x);
 }
 

@@ -29,18 +29,18 @@ using hydraulics::kMinFlowDiameter;
 using hydraulics::PartialQuantity;
 
 // The tolerances of the form's reactions: changes smaller than these leave the record as it is.
-constexpr double kVelocityTolerance = 0.00001;         // m/s, v
-constexpr double kFlowTolerance = 0.00001;             // m³/s, Q and Qt
+constexpr double kVelocityTolerance = 0.00001;  // m/s, v
+constexpr double kFlowTolerance = 0.00001;      // m³/s, Q and Qt
 constexpr double kReynoldsTolerance = 0.00001;
 constexpr double kLambdaTolerance = 0.00001;
-constexpr double kGravityTolerance = 0.001;            // m/s²
-constexpr double kDensityTolerance = 0.01;             // kg/m³
-constexpr double kTemperatureTolerance = 0.0001;       // °C
-constexpr double kDiameterTolerance = 0.0001;          // m, di from A
+constexpr double kGravityTolerance = 0.001;       // m/s²
+constexpr double kDensityTolerance = 0.01;        // kg/m³
+constexpr double kTemperatureTolerance = 0.0001;  // °C
+constexpr double kDiameterTolerance = 0.0001;     // m, di from A
 constexpr double kReynoldsStep = 1;
 constexpr double kGivenThreshold = 0.000001;
-constexpr double kHeightTolerance = 0.00001;           // m, ht
-constexpr double kPartialVelocityTolerance = 0.001;    // m/s, vt
+constexpr double kHeightTolerance = 0.00001;         // m, ht
+constexpr double kPartialVelocityTolerance = 0.001;  // m/s, vt
 
 bool Given(double x) {
     return x > kGivenThreshold;
@@ -139,7 +139,8 @@ void FormReplay::Type(Field field, const std::string& text) {
             OnVLeave();
             break;
         case Field::QLs:
-            OnFlowEntered(Number(Field::QLs) * kLitrePerSecond.toSi, Field::QM3h, kCubicMetrePerHour.toDisplay);
+            OnFlowEntered(Number(Field::QLs) * kLitrePerSecond.toSi, Field::QM3h,
+                          kCubicMetrePerHour.toDisplay);
             break;
         case Field::Re:
             OnReLeave();
@@ -791,8 +792,8 @@ void FormReplay::OnHtLeave() {
 bool FormReplay::Validate() {
     if (!hydraulics::Computes(m_doc.sought))
         return false;
-    const std::optional<hydraulics::FailedCheck> failed = hydraulics::FirstFailedCheck(
-        m_doc.sought, {m_doc.v, m_doc.Di, m_doc.I, m_doc.g, m_doc.k, m_doc.Re});
+    const std::optional<hydraulics::FailedCheck> failed =
+        hydraulics::FirstFailedCheck(m_doc.sought, {m_doc.v, m_doc.Di, m_doc.I, m_doc.g, m_doc.k, m_doc.Re});
     if (failed)
         Tell(messages::InputCheckMessage(*failed));
     return !failed;

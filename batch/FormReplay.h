@@ -17,7 +17,28 @@ namespace batch {
 
 // The fields the batch tool types into or shows.
 enum class Field {
-    J, V, QLs, QM3h, Re, Lambda, K, Di, A, Ht, QtLs, QtM3h, Vt, Width, Ny, T, Rho, G, Da, S, Zma, Count
+    J,
+    V,
+    QLs,
+    QM3h,
+    Re,
+    Lambda,
+    K,
+    Di,
+    A,
+    Ht,
+    QtLs,
+    QtM3h,
+    Vt,
+    Width,
+    Ny,
+    T,
+    Rho,
+    G,
+    Da,
+    S,
+    Zma,
+    Count
 };
 
 // What one row enters, in the order the form gets it (each typed text as the field holds it after
@@ -136,8 +157,8 @@ class FormReplay {
     unsigned m_written = 0;
     double m_areaDiMm = -1;  // the di of m_areaText
     std::string m_areaText;  // the fields written since the start state, one bit each
-    int m_class = -1;  // selected class, -1: none
-    int m_dn = -1;     // selected DN within the class, -1: none
+    int m_class = -1;        // selected class, -1: none
+    int m_dn = -1;           // selected DN within the class, -1: none
     std::string m_diText;
     bool m_diTyped = false;
     Field m_focus = Field::T;

@@ -18,7 +18,8 @@ void AppendHeader(std::string_view header, const Dialect& dialect, std::string& 
 
 void RowCalculator::AppendResults(std::string& out, bool calculated) {
     // The texts are numbers: with a delimiter that no number holds they go as they are.
-    const bool plain = std::string_view("0123456789+-.,eE").find(m_dialect.delimiter) == std::string_view::npos;
+    const bool plain =
+        std::string_view("0123456789+-.,eE").find(m_dialect.delimiter) == std::string_view::npos;
     for (const ResultColumn& column : ResultColumns()) {
         out += m_dialect.delimiter;
         if (!calculated)

@@ -9,7 +9,7 @@
 namespace batch {
 
 RowWriter::RowWriter(int fd) : m_fd(fd) {
-    struct stat status{};
+    struct stat status {};
     if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
         m_regular = true;
         m_offset = lseek(fd, 0, SEEK_CUR);

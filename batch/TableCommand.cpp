@@ -14,8 +14,8 @@ int RunTable(const BatchOptions& options, const Catalogue& catalogue, int outFd,
     entries.calculate = false;
     sizing::Design design;
     std::optional<double> Q, J;
-    const bool read = PipeEntries(options, catalogue, entries, problem) && OptionNumber(options, "Q", Q, problem) &&
-                      OptionNumber(options, "J", J, problem) &&
+    const bool read = PipeEntries(options, catalogue, entries, problem) &&
+                      OptionNumber(options, "Q", Q, problem) && OptionNumber(options, "J", J, problem) &&
                       OptionNumber(options, "vmin", design.vMin, problem) &&
                       OptionNumber(options, "vmax", design.vMax, problem) &&
                       OptionNumber(options, "hd", design.hdMax, problem);
@@ -39,7 +39,8 @@ int RunTable(const BatchOptions& options, const Catalogue& catalogue, int outFd,
         return kUsageOrIoError;
     }
     const CatalogueClass& chosen = catalogue.classes[static_cast<size_t>(pipeClass)];
-    const sizing::Table table = sizing::ComputeTable(chosen.name, chosen.rows, {doc.ny, doc.g, doc.k}, design);
+    const sizing::Table table =
+        sizing::ComputeTable(chosen.name, chosen.rows, {doc.ny, doc.g, doc.k}, design);
 
     const char delimiter = options.delimiter.value_or(';');
     const char decimal = options.decimal.value_or(delimiter == ';' ? ',' : '.');

@@ -60,7 +60,8 @@ void BM_BatchMillionRowsEndToEnd(benchmark::State& state) {
     for (auto _ : state) {
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, (directory + "/rows.csv").c_str(), O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, (directory + "/rows.csv").c_str(), O_RDONLY,
+                                         0);
         posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
         char* const argv[]{const_cast<char*>(QUELLRIX_BATCH_EXE), const_cast<char*>(windir.c_str()), nullptr};
         const auto start = std::chrono::steady_clock::now();

@@ -25,7 +25,8 @@ void Require(bool holds) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     if (size < 2)
         return 0;
-    const char delimiter = static_cast<char>(bytes[0]) == '"' || bytes[0] == '\n' ? ';' : static_cast<char>(bytes[0]);
+    const char delimiter =
+        static_cast<char>(bytes[0]) == '"' || bytes[0] == '\n' ? ';' : static_cast<char>(bytes[0]);
     const std::string_view data(reinterpret_cast<const char*>(bytes) + 2, size - 2);
     const size_t cut = bytes[1] % (data.size() + 1);
 

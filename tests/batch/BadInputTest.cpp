@@ -25,11 +25,28 @@ TEST(BadInputTest, AGarbledCellNamesItsColumnAndText) {
         const char* cell;
     };
     const std::vector<Case> cases{
-        {"gesucht", "Q2"}, {"Füllung", "halbvoll"}, {"Klasse", "K99"}, {"DN", "99999"}, {"DN", "100x"},
-        {"di", "1O0"},     {"k", "0,1mm"},          {"Rauheit", "8"},  {"Rauheit", "-1"}, {"T", "warm"},
-        {"rho", "1.000,5"}, {"nu", "1e"},           {"g", "9,81,"},    {"J", "--1"},      {"v", "1e999"},
-        {"Q", "inf"},      {"Re", "nan"},           {"lambda", "0x1"}, {"A", ","},        {"Füllung;ht", "teil;abc"},
-        {"Füllung;Qt", "teil;1 2"}, {"Füllung;vt", "teil;1,2,3"},
+        {"gesucht", "Q2"},
+        {"Füllung", "halbvoll"},
+        {"Klasse", "K99"},
+        {"DN", "99999"},
+        {"DN", "100x"},
+        {"di", "1O0"},
+        {"k", "0,1mm"},
+        {"Rauheit", "8"},
+        {"Rauheit", "-1"},
+        {"T", "warm"},
+        {"rho", "1.000,5"},
+        {"nu", "1e"},
+        {"g", "9,81,"},
+        {"J", "--1"},
+        {"v", "1e999"},
+        {"Q", "inf"},
+        {"Re", "nan"},
+        {"lambda", "0x1"},
+        {"A", ","},
+        {"Füllung;ht", "teil;abc"},
+        {"Füllung;Qt", "teil;1 2"},
+        {"Füllung;vt", "teil;1,2,3"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.header) + " = " + c.cell);
@@ -44,7 +61,8 @@ TEST(BadInputTest, AGarbledCellNamesItsColumnAndText) {
         // Results empty, the status names the column.
         for (size_t i = cells.size() - kResultCells; i + 1 < cells.size(); ++i) EXPECT_EQ(cells[i], "");
         const std::string header = c.header;
-        const std::string column = header.substr(header.find(';') == std::string::npos ? 0 : header.find(';') + 1);
+        const std::string column =
+            header.substr(header.find(';') == std::string::npos ? 0 : header.find(';') + 1);
         EXPECT_NE(Status(lines[1]).find("Spalte " + column), std::string::npos) << lines[1];
         // The next row is computed (here: without v, the form's check of v).
         EXPECT_EQ(lines[2].rfind("H2;", 0), 0u);
@@ -84,12 +102,12 @@ TEST(BadInputTest, FaultyRecordsKeepTheirPlace) {
     const batch_test::CalcOutput output = RunCalcOn(
         "Haltung;DN;v\n"
         "H1;100;1,5\n"
-        "H2;100\n"               // short
-        "H3;100;1,5;surplus\n"   // long
-        "\n"                     // empty
-        "H5;\"100\"x;1,5\n"      // text after a closing quote
+        "H2;100\n"              // short
+        "H3;100;1,5;surplus\n"  // long
+        "\n"                    // empty
+        "H5;\"100\"x;1,5\n"     // text after a closing quote
         "H6;100;1,5\n"
-        "H7;\"100;1,5");         // unterminated quote up to the end
+        "H7;\"100;1,5");  // unterminated quote up to the end
     EXPECT_EQ(output.status, batch::kSomeRowsNotOk);
     const std::vector<std::string> lines = Lines(output.csv);
     ASSERT_EQ(lines.size(), 8u) << output.csv;
@@ -132,7 +150,8 @@ TEST(BadInputTest, AMillionRowsComeOutCountedAndInOrder) {
     batch::CalcSettings settings;
     settings.threads = 3;
     std::string errors;
-    EXPECT_EQ(batch_test::RunCalcToFile(input, settings, directory / "out.csv", errors), batch::kSomeRowsNotOk);
+    EXPECT_EQ(batch_test::RunCalcToFile(input, settings, directory / "out.csv", errors),
+              batch::kSomeRowsNotOk);
     input.clear();
     std::ifstream output(directory / "out.csv");
     std::string line;

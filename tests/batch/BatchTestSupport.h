@@ -22,8 +22,8 @@ struct CalcOutput {
 };
 
 // The exit status; the output in the file outPath.
-inline int RunCalcToFile(const std::string& input, const batch::CalcSettings& settings, const std::string& outPath,
-                         std::string& errorText) {
+inline int RunCalcToFile(const std::string& input, const batch::CalcSettings& settings,
+                         const std::string& outPath, std::string& errorText) {
     test_support::ScratchDirectory files;
     test_support::WriteBytes(files / "in.csv", input);
     const int in = ::open((files / "in.csv").c_str(), O_RDONLY);

@@ -26,7 +26,13 @@ TEST(CsvDialectTest, SeparatorAndDecimalFollowTheHeaderOrTheOptions) {
         {"semicolon with points by option", "DN;v\n100;1.5\n", {}, '.', "100;1.5;101.00;", "24.775717"},
         {"pipe by option", "DN|v\n100|1,5\n", '|', ',', "100|1,5|101,00|", "24,775717"},
         {"CR LF", "DN;v\r\n100;1,5\r\n", {}, {}, "100;1,5;101,00;", "24,775717"},
-        {"byte-order mark", "\xEF\xBB\xBF" "DN;v\n100;1,5\n", {}, {}, "100;1,5;101,00;", "24,775717"},
+        {"byte-order mark",
+         "\xEF\xBB\xBF"
+         "DN;v\n100;1,5\n",
+         {},
+         {},
+         "100;1,5;101,00;",
+         "24,775717"},
         {"no line end at the end", "DN;v\n100;1,5", {}, {}, "100;1,5;101,00;", "24,775717"},
         {"quoted cells", "\"DN\";\"v\"\n\"100\";\"1,5\"\n", {}, {}, "\"100\";\"1,5\";101,00;", "24,775717"},
     };
@@ -53,7 +59,8 @@ TEST(CsvDialectTest, QuotedFieldsAreEchoedAndTheirTextsRead) {
     const std::string input = "Bemerkung;v\n\"Haltung; \"\"A\"\"\nzwei Zeilen\";1,5\n";
     const batch_test::CalcOutput output = RunCalcOn(input);
     EXPECT_EQ(output.status, batch::kAllRowsOk) << output.csv;
-    EXPECT_NE(output.csv.find("\n\"Haltung; \"\"A\"\"\nzwei Zeilen\";1,5;101,00;"), std::string::npos) << output.csv;
+    EXPECT_NE(output.csv.find("\n\"Haltung; \"\"A\"\"\nzwei Zeilen\";1,5;101,00;"), std::string::npos)
+        << output.csv;
 }
 
 TEST(CsvDialectTest, SplitRecordUnquotesAndFlagsBrokenQuotes) {

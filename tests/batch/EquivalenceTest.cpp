@@ -23,9 +23,9 @@ struct TypedColumn {
 
 // In the order the batch tool enters them.
 const TypedColumn kFluid[]{{"T", 1005, 0.5, 40}, {"rho", 1013, 900, 1100}, {"g", 1003, 9.0, 10.5}};
-const TypedColumn kParameters[]{{"v", 1023, 0.01, 25},     {"Q", 1025, 0.2, 2000},  {"nu", 1006, 0.5, 2.5},
-                                {"Re", 1037, 500, 9e7},    {"J", 1015, 0.01, 600},  {"lambda", 1039, 0.006, 0.09},
-                                {"A", 1024, 0.0005, 2.0}};
+const TypedColumn kParameters[]{
+    {"v", 1023, 0.01, 25},  {"Q", 1025, 0.2, 2000},        {"nu", 1006, 0.5, 2.5},  {"Re", 1037, 500, 9e7},
+    {"J", 1015, 0.01, 600}, {"lambda", 1039, 0.006, 0.09}, {"A", 1024, 0.0005, 2.0}};
 const TypedColumn kPartial[]{{"ht", 1026, 1, 1500}, {"Qt", 1036, 0.05, 900}, {"vt", 1027, 0.01, 18}};
 constexpr int kShown[]{1011, 1024, 1023, 1025, 1016, 1037, 1039, 1015, 1014, 1026, 1036, 1038, 1027, 1040};
 const char* const kSoughtNames[]{"J", "v", "k", "di"};
@@ -98,9 +98,10 @@ class RowMaker {
         }
         row.cells.insert(row.cells.end(), {roughness, k});
         for (const TypedColumn& c : kParameters) {
-            const bool computed = (sought == 0 && std::string(c.header) == "J") ||
-                                  (sought == 1 && (std::string(c.header) == "v" || std::string(c.header) == "Q")) ||
-                                  (sought == 3 && std::string(c.header) == "A");
+            const bool computed =
+                (sought == 0 && std::string(c.header) == "J") ||
+                (sought == 1 && (std::string(c.header) == "v" || std::string(c.header) == "Q")) ||
+                (sought == 3 && std::string(c.header) == "A");
             if (computed) {
                 row.cells.emplace_back();
                 continue;
@@ -138,7 +139,8 @@ class RowMaker {
     bool Chance(double p) { return std::uniform_real_distribution<double>(0, 1)(m_random) < p; }
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
     std::string Number(double low, double high) {
-        const double x = std::exp(std::uniform_real_distribution<double>(std::log(low), std::log(high))(m_random));
+        const double x =
+            std::exp(std::uniform_real_distribution<double>(std::log(low), std::log(high))(m_random));
         char text[64];
         std::snprintf(text, sizeof text, "%.*f", Pick(5), x);
         return text;
@@ -205,8 +207,9 @@ TEST(EquivalenceTest, EveryRowShowsWhatTheFormShowsAfterTheSameEntries) {
     const std::vector<std::string> header = maker.Header();
     std::vector<Row> rows;
     for (int i = 0; i < 300; ++i) rows.push_back(maker.Make(i));
-    const std::vector<std::pair<size_t, std::string>> garbled{
-        {0, "x"}, {1, "halb"}, {2, "1,5"}, {5, "K99"}, {6, "123"}, {8, "9"}, {9, "0.1.2"}, {10, "--1"}, {11, "1e"}};
+    const std::vector<std::pair<size_t, std::string>> garbled{{0, "x"},     {1, "halb"}, {2, "1,5"},
+                                                              {5, "K99"},   {6, "123"},  {8, "9"},
+                                                              {9, "0.1.2"}, {10, "--1"}, {11, "1e"}};
     for (size_t i = 0; i < garbled.size(); ++i)
         rows.push_back(maker.Garbled(static_cast<int>(rows.size()), garbled[i].first, garbled[i].second));
 

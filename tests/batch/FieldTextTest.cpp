@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <random>
 
+#include "batch/Catalogue.h"
 #include "batch/FieldText.h"
+#include "form/PipeDiameter.h"
 
 namespace {
 
@@ -17,10 +19,33 @@ std::string Printf(const char* format, double x) {
 }
 
 TEST(FieldTextTest, FixedTextIsPrintfsFixedFormat) {
-    std::vector<double> values{0.0,       -0.0,      0.5,     1.5,     2.5,        0.0078125, 0.0000005,
-                               0.0000015, 0.125,     0.005,   0.015,   101.005,    1e-7,      1e-300,
-                               4.9e-324,  123456.0,  1e15,    4.5e15,  9007199254740993.0, 1e22, DBL_MAX,
-                               -1.0625,   -2.675,    99.995,  0.045,   1.0 / 3.0,  2.0 / 3.0};
+    std::vector<double> values{0.0,
+                               -0.0,
+                               0.5,
+                               1.5,
+                               2.5,
+                               0.0078125,
+                               0.0000005,
+                               0.0000015,
+                               0.125,
+                               0.005,
+                               0.015,
+                               101.005,
+                               1e-7,
+                               1e-300,
+                               4.9e-324,
+                               123456.0,
+                               1e15,
+                               4.5e15,
+                               9007199254740993.0,
+                               1e22,
+                               DBL_MAX,
+                               -1.0625,
+                               -2.675,
+                               99.995,
+                               0.045,
+                               1.0 / 3.0,
+                               2.0 / 3.0};
     std::mt19937_64 random(7);
     for (int i = 0; i < 20000; ++i) {
         const double magnitude = std::pow(10.0, std::uniform_real_distribution<double>(-14, 18)(random));
@@ -30,7 +55,9 @@ TEST(FieldTextTest, FixedTextIsPrintfsFixedFormat) {
     }
     for (double x : values) {
         EXPECT_EQ(batch::FixedText(x, 6), Printf("%f", x)) << x;
-        EXPECT_EQ(batch::FixedText(x, 2, 5), Printf("%5.2f", x)) << x;
+        EXPECT_EQ(batch::FixedText(x, batch::kCatalogueDiDecimals, batch::kCatalogueDiWidth),
+                  Printf(kCatalogueDiFormat, x))
+            << x;
     }
 }
 
@@ -42,9 +69,10 @@ TEST(FieldTextTest, ShownNumberAndTheLeadingNumberRule) {
         const char* text;
         double number;
     };
-    const std::vector<Case> cases{{"", 0},          {"  1.5", 1.5},   {"+2", 2},      {"-.5x", -0.5},
-                                  {"1e3", 1000},    {"1e", 1},        {"abc", 0},     {"1e999", DBL_MAX},
-                                  {"-1e999", -DBL_MAX}, {"101.00", 101}, {" 0.100000", 0.1}};
+    const std::vector<Case> cases{{"", 0},         {"  1.5", 1.5},     {"+2", 2},
+                                  {"-.5x", -0.5},  {"1e3", 1000},      {"1e", 1},
+                                  {"abc", 0},      {"1e999", DBL_MAX}, {"-1e999", -DBL_MAX},
+                                  {"101.00", 101}, {" 0.100000", 0.1}};
     for (const Case& c : cases) EXPECT_EQ(batch::FieldNumber(c.text), c.number) << c.text;
 }
 
@@ -54,9 +82,9 @@ TEST(FieldTextTest, TypedNumbersAreWholeNumbersInTheFilesDecimal) {
         char decimal;
         const char* typed;  // nullptr: not a number
     };
-    const std::vector<Case> cases{{" 1,5 ", ',', "1.5"}, {"1.5", ',', nullptr}, {"1.5", '.', "1.5"},
-                                  {"-2", ',', "-2"},     {"+3,", ',', "+3."},   {",5", ',', ".5"},
-                                  {"1e-3", '.', "1e-3"}, {"1e", '.', nullptr},  {"1,5,", ',', nullptr},
+    const std::vector<Case> cases{{" 1,5 ", ',', "1.5"}, {"1.5", ',', nullptr},   {"1.5", '.', "1.5"},
+                                  {"-2", ',', "-2"},     {"+3,", ',', "+3."},     {",5", ',', ".5"},
+                                  {"1e-3", '.', "1e-3"}, {"1e", '.', nullptr},    {"1,5,", ',', nullptr},
                                   {"", ',', nullptr},    {"1e400", '.', nullptr}, {"1 000", ',', nullptr}};
     std::string typed;
     for (const Case& c : cases) {

@@ -1,8 +1,8 @@
 // The program as a user runs it: exit status, a closed pipe, the table and curve subcommands.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <sys/wait.h>
+#include <cstdlib>
 
 #include "BatchTestSupport.h"
 
@@ -20,10 +20,11 @@ struct ProgramRun {
 ProgramRun Shell(const test_support::ScratchMachineDirectory& directory, const std::string& commandLine) {
     const std::string out = directory / "stdout";
     const std::string err = directory / "stderr";
-    const std::string command = "cd '" + directory.Path() + "' && QB='" QUELLRIX_BATCH_EXE "' && (" + commandLine +
-                                ") >'" + out + "' 2>'" + err + "'";
+    const std::string command = "cd '" + directory.Path() + "' && QB='" QUELLRIX_BATCH_EXE "' && (" +
+                                commandLine + ") >'" + out + "' 2>'" + err + "'";
     const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test_support::ReadBytes(out), test_support::ReadBytes(err)};
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test_support::ReadBytes(out),
+            test_support::ReadBytes(err)};
 }
 
 TEST(ProgramTest, ExitStatusTellsAllOkSomeNotOkOrUsageAndInputErrors) {
@@ -70,16 +71,18 @@ TEST(ProgramTest, HelpIsGermanOnStandardOutput) {
 
 TEST(ProgramTest, AClosedPipeEndsTheRunQuietlyAfterWholeRows) {
     test_support::ScratchMachineDirectory directory;
-    const ProgramRun run = Shell(directory,
-                          "seq 1 300000 | sed 's/^/H/;s/$/;1,5/' | (echo 'Haltung;v'; cat) > in.csv && "
-                          "{ \"$QB\" in.csv; echo $? > status; } | head -c 100000 > head.csv; cat status");
+    const ProgramRun run =
+        Shell(directory,
+              "seq 1 300000 | sed 's/^/H/;s/$/;1,5/' | (echo 'Haltung;v'; cat) > in.csv && "
+              "{ \"$QB\" in.csv; echo $? > status; } | head -c 100000 > head.csv; cat status");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out, "0\n");
     // What was written before the pipe closed is whole rows, in order.
     const std::vector<std::string> lines = Lines(test_support::ReadBytes(directory / "head.csv"));
     ASSERT_GT(lines.size(), 100u);
-    for (size_t i = 1; i + 1 < lines.size(); ++i) EXPECT_EQ(lines[i].rfind("H" + std::to_string(i) + ";", 0), 0u);
+    for (size_t i = 1; i + 1 < lines.size(); ++i)
+        EXPECT_EQ(lines[i].rfind("H" + std::to_string(i) + ";", 0), 0u);
 }
 
 TEST(ProgramTest, TableAndCurveWriteTheirWindowsCells) {
@@ -88,7 +91,9 @@ TEST(ProgramTest, TableAndCurveWriteTheirWindowsCells) {
     EXPECT_EQ(table.status, 0) << table.err;
     const std::vector<std::string> rows = Lines(table.out);
     ASSERT_GT(rows.size(), 5u);
-    EXPECT_EQ(rows[0], "\xEF\xBB\xBF" "DN;di [mm];Qv [l/s];vv [m/s];Q/Qv;ht [mm];h/d;vt [m/s];Bewertung");
+    EXPECT_EQ(rows[0],
+              "\xEF\xBB\xBF"
+              "DN;di [mm];Qv [l/s];vv [m/s];Q/Qv;ht [mm];h/d;vt [m/s];Bewertung");
     EXPECT_EQ(rows[1].rfind("100;101,00;", 0), 0u) << rows[1];
 
     const ProgramRun pressure = Shell(directory, "\"$QB\" table --Q 20 --delimiter , --decimal .");
