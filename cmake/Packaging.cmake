@@ -68,7 +68,9 @@ The pipe catalogue and the fluid data live in one file per machine,
 other user calculates with it.
 
 The package also holds quellrix-script, which runs a session of the program
-without a window from a script of user actions and prints a transcript.")
+without a window from a script of user actions and prints a transcript, and
+quellrix-batch, which calculates many pipe sections from a CSV file exactly as
+the form does and writes the sizing table and the filling curves as CSV.")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.veltrum-berlin.example/")

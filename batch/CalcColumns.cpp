@@ -1,0 +1,271 @@
+#include "batch/CalcColumns.h"
+
+#include <strings.h>
+
+#include "batch/FieldText.h"
+#include "catalogue/RoughnessChoices.h"
+
+namespace batch {
+
+namespace {
+
+struct ColumnNames {
+    Column column;
+    std::vector<const char*> names;  // the first is the documented one
+};
+
+const std::vector<ColumnNames>& KnownColumns() {
+    static const std::vector<ColumnNames> columns{
+        {Column::Sought, {"gesucht"}},
+        {Column::Filling, {"Füllung", "Fuellung"}},
+        {Column::Class, {"Klasse"}},
+        {Column::Dn, {"DN"}},
+        {Column::Di, {"di"}},
+        {Column::K, {"k"}},
+        {Column::Roughness, {"Rauheit"}},
+        {Column::T, {"T"}},
+        {Column::Rho, {"rho", "ρ"}},
+        {Column::Ny, {"nu", "ny", "ν"}},
+        {Column::G, {"g"}},
+        {Column::J, {"J"}},
+        {Column::V, {"v"}},
+        {Column::Q, {"Q"}},
+        {Column::Re, {"Re"}},
+        {Column::Lambda, {"lambda", "λ"}},
+        {Column::A, {"A"}},
+        {Column::Ht, {"ht"}},
+        {Column::Qt, {"Qt"}},
+        {Column::Vt, {"vt"}},
+    };
+    return columns;
+}
+
+// The name part of a header cell: blanks around it and a unit in brackets dropped.
+std::string_view HeaderName(std::string_view cell) {
+    const size_t bracket = cell.find('[');
+    if (bracket != std::string_view::npos)
+        cell = cell.substr(0, bracket);
+    while (!cell.empty() && (cell.front() == ' ' || cell.front() == '\t')) cell.remove_prefix(1);
+    while (!cell.empty() && (cell.back() == ' ' || cell.back() == '\t')) cell.remove_suffix(1);
+    return cell;
+}
+
+bool SameName(std::string_view a, const char* b) {
+    return a.size() == std::char_traits<char>::length(b) && strncasecmp(a.data(), b, a.size()) == 0;
+}
+
+std::string Trimmed(const std::string& cell) {
+    const size_t begin = cell.find_first_not_of(" \t");
+    if (begin == std::string::npos)
+        return std::string();
+    const size_t end = cell.find_last_not_of(" \t");
+    return cell.substr(begin, end - begin + 1);
+}
+
+struct SoughtName {
+    const char* name;
+    int sought;
+};
+constexpr SoughtName kSoughtNames[]{{"J", SOUGHT_J},    {"v", SOUGHT_VQ}, {"Q", SOUGHT_VQ},
+                                    {"v,Q", SOUGHT_VQ}, {"k", SOUGHT_K},  {"di", SOUGHT_DI}};
+
+const char* SoughtLabel(int sought) {
+    switch (sought) {
+        case SOUGHT_VQ:
+            return "v";
+        case SOUGHT_K:
+            return "k";
+        case SOUGHT_DI:
+            return "di";
+        default:
+            return "J";
+    }
+}
+
+// The columns the form disables while a parameter is sought.
+bool ComputedWhenSought(Column column, int sought) {
+    switch (sought) {
+        case SOUGHT_J:
+            return column == Column::J;
+        case SOUGHT_VQ:
+            return column == Column::V || column == Column::Q;
+        case SOUGHT_K:
+            return column == Column::K || column == Column::Roughness;
+        case SOUGHT_DI:
+            return column == Column::Di || column == Column::Class || column == Column::Dn ||
+                   column == Column::A;
+        default:
+            return false;
+    }
+}
+
+std::string CellError(Column column, const std::string& cell, const std::string& what) {
+    return std::string("Spalte ") + ColumnName(column) + ": „" + cell + "“ " + what;
+}
+
+}  // namespace
+
+const char* ColumnName(Column column) {
+    for (const ColumnNames& known : KnownColumns()) {
+        if (known.column == column)
+            return known.names.front();
+    }
+    return "";
+}
+
+std::optional<std::string> MapHeader(const std::vector<std::string>& header, HeaderColumns& columns) {
+    columns.cells.assign(header.size(), std::nullopt);
+    columns.position.fill(-1);
+    for (size_t i = 0; i < header.size(); ++i) {
+        const std::string_view name = HeaderName(header[i]);
+        for (const ColumnNames& known : KnownColumns()) {
+            bool matches = false;
+            for (const char* candidate : known.names) matches = matches || SameName(name, candidate);
+            if (!matches)
+                continue;
+            int& position = columns.position[static_cast<size_t>(known.column)];
+            if (position >= 0)
+                return std::string("Spalte ") + known.names.front() + " steht zweimal in der Kopfzeile";
+            position = static_cast<int>(i);
+            columns.cells[i] = known.column;
+            break;
+        }
+    }
+    return std::nullopt;
+}
+
+const std::vector<ResultColumn>& ResultColumns() {
+    static const std::vector<ResultColumn> columns{
+        {"di [mm]", Field::Di},    {"A [m²]", Field::A},
+        {"v [m/s]", Field::V},     {"Q [l/s]", Field::QLs},
+        {"Q [m³/h]", Field::QM3h}, {"Re", Field::Re},
+        {"lambda", Field::Lambda}, {"J [m/km]", Field::J},
+        {"k [mm]", Field::K},      {"ht [mm]", Field::Ht},
+        {"Qt [l/s]", Field::QtLs}, {"Qt [m³/h]", Field::QtM3h},
+        {"vt [m/s]", Field::Vt},   {"Wasserspiegelbreite [mm]", Field::Width},
+    };
+    return columns;
+}
+
+bool EntriesFromCells(const std::vector<std::string>& cells, const HeaderColumns& columns,
+                      const Catalogue& catalogue, char decimal, RowEntries& entries,
+                      std::vector<std::string>& errors) {
+    entries = RowEntries();
+    errors.clear();
+    auto cellOf = [&](Column column) -> const std::string* {
+        const int position = columns.position[static_cast<size_t>(column)];
+        if (position < 0 || static_cast<size_t>(position) >= cells.size())
+            return nullptr;
+        const std::string& cell = cells[static_cast<size_t>(position)];
+        if (cell.find_first_not_of(" \t") == std::string::npos)
+            return nullptr;
+        return &cell;
+    };
+
+    if (const std::string* cell = cellOf(Column::Sought)) {
+        const std::string name = Trimmed(*cell);
+        bool known = false;
+        for (const SoughtName& sought : kSoughtNames) {
+            if (SameName(name, sought.name)) {
+                entries.sought = sought.sought;
+                known = true;
+            }
+        }
+        if (!known)
+            errors.push_back(CellError(Column::Sought, *cell, "ist keiner von J, v, k, di"));
+    }
+    if (const std::string* cell = cellOf(Column::Filling)) {
+        const std::string name = Trimmed(*cell);
+        if (SameName(name, "teil") || SameName(name, "Teilfüllung") || SameName(name, "Teilfuellung"))
+            entries.partialFilling = true;
+        else if (!(SameName(name, "voll") || SameName(name, "Vollfüllung") || SameName(name, "Vollfuellung")))
+            errors.push_back(CellError(Column::Filling, *cell, "ist weder voll noch teil"));
+    }
+
+    // Every other column given must be one the form lets the user enter.
+    for (size_t i = 0; i < static_cast<size_t>(Column::Count); ++i) {
+        const Column column = static_cast<Column>(i);
+        if (!cellOf(column))
+            continue;
+        if (ComputedWhenSought(column, entries.sought)) {
+            errors.push_back(std::string("Spalte ") + ColumnName(column) + ": wird berechnet, wenn " +
+                             SoughtLabel(entries.sought) + " gesucht ist");
+        }
+    }
+
+    int pipeClass = catalogue.classes.empty() ? -1 : 0;
+    if (const std::string* cell = cellOf(Column::Class)) {
+        entries.classIndex = FindClass(catalogue, Trimmed(*cell));
+        if (entries.classIndex < 0)
+            errors.push_back(CellError(Column::Class, *cell, "steht nicht in Rohre.ini"));
+        pipeClass = entries.classIndex;
+    }
+    if (const std::string* cell = cellOf(Column::Dn)) {
+        if (pipeClass >= 0) {
+            const CatalogueClass& found = catalogue.classes[static_cast<size_t>(pipeClass)];
+            entries.dnIndex = FindDn(found, Trimmed(*cell));
+            if (entries.dnIndex < 0)
+                errors.push_back(CellError(Column::Dn, *cell, "steht nicht in der Klasse " + found.name));
+        } else if (entries.classIndex == -1 && catalogue.classes.empty()) {
+            errors.push_back(CellError(Column::Dn, *cell, "ohne Rohrklassen in Rohre.ini"));
+        }
+    }
+    if (const std::string* cell = cellOf(Column::Roughness)) {
+        const std::string text = Trimmed(*cell);
+        const int count = static_cast<int>(RoughnessChoices().size());
+        if (text.size() == 1 && text[0] >= '0' && text[0] < '0' + count)
+            entries.roughness = text[0] - '0';
+        else
+            errors.push_back(CellError(Column::Roughness, *cell,
+                                       "ist keine Nummer von 0 bis " + std::to_string(count - 1)));
+    }
+
+    struct Typed {
+        Column column;
+        std::optional<std::string> RowEntries::*entry;
+    };
+    static constexpr Typed kTyped[]{
+        {Column::T, &RowEntries::T},   {Column::Rho, &RowEntries::rho},       {Column::G, &RowEntries::g},
+        {Column::Di, &RowEntries::di}, {Column::K, &RowEntries::k},           {Column::V, &RowEntries::v},
+        {Column::Q, &RowEntries::Q},   {Column::Ny, &RowEntries::ny},         {Column::Re, &RowEntries::Re},
+        {Column::J, &RowEntries::J},   {Column::Lambda, &RowEntries::lambda}, {Column::A, &RowEntries::A},
+    };
+    std::string typed;
+    for (const Typed& field : kTyped) {
+        if (const std::string* cell = cellOf(field.column)) {
+            if (TypedNumberText(*cell, decimal, typed))
+                entries.*field.entry = typed;
+            else
+                errors.push_back(CellError(field.column, *cell, "ist keine Zahl"));
+        }
+    }
+    if (entries.k && entries.roughness > kManualRoughness)
+        errors.push_back(std::string("Spalte k: nur mit Rauheit ") + std::to_string(kManualRoughness) +
+                         " (manuelle Eingabe)");
+
+    constexpr struct {
+        Column column;
+        hydraulics::PartialQuantity quantity;
+    } kPartial[]{{Column::Ht, hydraulics::PartialQuantity::Ht},
+                 {Column::Qt, hydraulics::PartialQuantity::Qt},
+                 {Column::Vt, hydraulics::PartialQuantity::Vt}};
+    for (const auto& partial : kPartial) {
+        const std::string* cell = cellOf(partial.column);
+        if (!cell)
+            continue;
+        if (!entries.partialFilling) {
+            errors.push_back(std::string("Spalte ") + ColumnName(partial.column) + ": nur bei Teilfüllung");
+        } else if (entries.partial) {
+            errors.push_back(std::string("Spalte ") + ColumnName(partial.column) +
+                             ": nur einer von ht, Qt, vt");
+        } else if (TypedNumberText(*cell, decimal, typed)) {
+            entries.partial = partial.quantity;
+            entries.partialText = typed;
+        } else {
+            errors.push_back(CellError(partial.column, *cell, "ist keine Zahl"));
+        }
+    }
+    return errors.empty();
+}
+
+}  // namespace batch

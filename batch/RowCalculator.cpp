@@ -1,0 +1,92 @@
+#include "batch/RowCalculator.h"
+
+namespace batch {
+
+RowCalculator::RowCalculator(const Catalogue& catalogue, const HeaderColumns& columns, const Dialect& dialect)
+    : m_catalogue(catalogue), m_columns(columns), m_dialect(dialect), m_form(catalogue) {}
+
+void AppendHeader(std::string_view header, const Dialect& dialect, std::string& out) {
+    out += header;
+    for (const ResultColumn& column : ResultColumns()) {
+        out += dialect.delimiter;
+        AppendField(out, column.name, dialect.delimiter);
+    }
+    out += dialect.delimiter;
+    out += kStatusColumn;
+    out += dialect.lineEnd;
+}
+
+void RowCalculator::AppendResults(std::string& out, bool calculated) {
+    // The texts are numbers: with a delimiter that no number holds they go as they are.
+    const bool plain =
+        std::string_view("0123456789+-.,eE").find(m_dialect.delimiter) == std::string_view::npos;
+    for (const ResultColumn& column : ResultColumns()) {
+        out += m_dialect.delimiter;
+        if (!calculated)
+            continue;
+        const std::string& text = m_form.Text(column.field);
+        const size_t start = out.size();
+        if (plain)
+            out += text;
+        else
+            AppendField(out, text, m_dialect.delimiter);
+        if (m_dialect.decimal != '.') {
+            for (size_t i = start; i < out.size(); ++i) {
+                if (out[i] == '.')
+                    out[i] = m_dialect.decimal;
+            }
+        }
+    }
+}
+
+bool RowCalculator::AppendRow(std::string_view record, std::string& out) {
+    SplitRecord(record, m_dialect.delimiter, m_fields);
+    const size_t width = m_columns.cells.size();
+    bool computed = false;
+    m_errors.clear();
+    if (record.empty()) {
+        m_errors.push_back("leere Zeile");
+    } else if (m_fields.Faulty()) {
+        if (m_fields.unterminatedQuote)
+            m_errors.push_back("Anführungszeichen nicht geschlossen");
+        if (m_fields.textAfterQuote)
+            m_errors.push_back("Text nach dem schließenden Anführungszeichen");
+        if (m_fields.quoteInField)
+            m_errors.push_back("Anführungszeichen mitten im Feld");
+    } else if (m_fields.values.size() != width) {
+        m_errors.push_back("Zeile hat " + std::to_string(m_fields.values.size()) + " statt " +
+                           std::to_string(width) + " Felder");
+    } else if (EntriesFromCells(m_fields.values, m_columns, m_catalogue, m_dialect.decimal, m_entries,
+                                m_errors)) {
+        m_form.Run(m_entries);
+        computed = true;
+    }
+
+    out += record;
+    // A quote left open at the end of the input is closed, so that the output stays readable.
+    if (m_fields.unterminatedQuote)
+        out += '"';
+    // A short record is filled up to the header's columns; a long one is kept whole.
+    const size_t fieldsWritten = record.empty() ? 1 : m_fields.values.size();
+    for (size_t i = fieldsWritten; i < width; ++i) out += m_dialect.delimiter;
+    AppendResults(out, computed);
+
+    m_status.clear();
+    const std::vector<std::string>& told = computed ? m_form.Messages() : m_errors;
+    for (const std::string& text : told) {
+        if (!m_status.empty())
+            m_status += kStatusSeparator;
+        m_status += text;
+    }
+    const bool ok = computed && told.empty() && m_form.Record().calculated;
+    if (ok)
+        m_status = kStatusOk;
+    else if (m_status.empty())
+        m_status = "nicht berechnet";
+    out += m_dialect.delimiter;
+    AppendField(out, m_status, m_dialect.delimiter);
+    out += m_dialect.lineEnd;
+    return ok;
+}
+
+}  // namespace batch

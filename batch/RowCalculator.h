@@ -1,0 +1,49 @@
+// One output row of a calculation file: the input record unchanged, the values the form shows after
+// the row's entries and one "Berechnen", and the status ("ok", or what the form would tell the user, or
+// what is wrong with the row's cells).
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "batch/CalcColumns.h"
+#include "batch/CsvReader.h"
+#include "batch/FormReplay.h"
+
+namespace batch {
+
+struct Dialect {
+    char delimiter = ';';
+    char decimal = ',';
+    const char* lineEnd = "\n";
+};
+
+// The status texts joined into one cell.
+inline constexpr const char* kStatusSeparator = " | ";
+
+class RowCalculator {
+  public:
+    RowCalculator(const Catalogue& catalogue, const HeaderColumns& columns, const Dialect& dialect);
+
+    // Appends the output row of record (without its line end) to out, with the line end; false when the
+    // row is not ok.
+    bool AppendRow(std::string_view record, std::string& out);
+
+  private:
+    void AppendResults(std::string& out, bool calculated);
+
+    const Catalogue& m_catalogue;
+    const HeaderColumns& m_columns;
+    Dialect m_dialect;
+    FormReplay m_form;
+    CsvFields m_fields;
+    RowEntries m_entries;
+    std::vector<std::string> m_errors;
+    std::string m_status;
+};
+
+// The output header: the input header unchanged, then the result and status columns.
+void AppendHeader(std::string_view header, const Dialect& dialect, std::string& out);
+
+}  // namespace batch

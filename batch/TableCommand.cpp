@@ -1,0 +1,65 @@
+#include "batch/TableCommand.h"
+
+#include "batch/CalcRun.h"
+#include "batch/CsvReader.h"
+#include "batch/DesignValues.h"
+#include "batch/FormReplay.h"
+#include "form/SizingTable.h"
+
+namespace batch {
+
+int RunTable(const BatchOptions& options, const Catalogue& catalogue, int outFd, std::ostream& errors) {
+    std::string problem;
+    RowEntries entries;
+    entries.calculate = false;
+    sizing::Design design;
+    std::optional<double> Q, J;
+    const bool read = PipeEntries(options, catalogue, entries, problem) &&
+                      OptionNumber(options, "Q", Q, problem) && OptionNumber(options, "J", J, problem) &&
+                      OptionNumber(options, "vmin", design.vMin, problem) &&
+                      OptionNumber(options, "vmax", design.vMax, problem) &&
+                      OptionNumber(options, "hd", design.hdMax, problem);
+    if (!read) {
+        errors << "quellrix-batch: " << problem << '\n';
+        return kUsageOrIoError;
+    }
+    design.QLs = Q.value_or(0);
+    design.JMkm = J.value_or(0);
+    if (const std::optional<std::string> refused = sizing::CheckDesign(design)) {
+        errors << "quellrix-batch: " << *refused << '\n';
+        return kUsageOrIoError;
+    }
+    FormReplay form(catalogue);
+    form.Run(entries);
+    for (const std::string& message : form.Messages()) errors << "quellrix-batch: " << message << '\n';
+    const ReplayRecord& doc = form.Record();
+    const int pipeClass = entries.classIndex >= 0 ? entries.classIndex : 0;
+    if (catalogue.classes.empty()) {
+        errors << "quellrix-batch: keine Rohrklasse in Rohre.ini\n";
+        return kUsageOrIoError;
+    }
+    const CatalogueClass& chosen = catalogue.classes[static_cast<size_t>(pipeClass)];
+    const sizing::Table table =
+        sizing::ComputeTable(chosen.name, chosen.rows, {doc.ny, doc.g, doc.k}, design);
+
+    const char delimiter = options.delimiter.value_or(';');
+    const char decimal = options.decimal.value_or(delimiter == ';' ? ',' : '.');
+    std::string text;
+    if (delimiter == ';' && decimal == ',') {
+        text = sizing::CsvText(table);  // as the window saves it
+    } else {
+        auto appendLine = [&](const std::vector<std::string>& cells) {
+            for (size_t i = 0; i < cells.size(); ++i) {
+                if (i > 0)
+                    text += delimiter;
+                AppendField(text, cells[i], delimiter);
+            }
+            text += '\n';
+        };
+        appendLine(sizing::HeaderCells(table.mode));
+        for (size_t i = 0; i < table.rows.size(); ++i) appendLine(sizing::RowCells(table, i, decimal));
+    }
+    return WriteOutput(outFd, text, kAllRowsOk, errors);
+}
+
+}  // namespace batch

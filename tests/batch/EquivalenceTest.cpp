@@ -1,0 +1,263 @@
+// One engine, one answer: random rows through the batch tool and, as sessions of quellrix-script, through
+// the form itself (a fresh start, the same entries in the same order, one "Berechnen"). Every result
+// cell must be the text of its field, and the status the messages the form showed, in order.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <random>
+#include <sstream>
+
+#include "BatchTestSupport.h"
+#include "app/script/ScriptRunner.h"
+#include "batch/CalcColumns.h"
+#include "batch/CsvReader.h"
+#include "batch/RowCalculator.h"
+
+namespace {
+
+struct TypedColumn {
+    const char* header;
+    int control;
+    double low, high;  // drawn log-uniformly
+};
+
+// In the order the batch tool enters them.
+const TypedColumn kFluid[]{{"T", 1005, 0.5, 40}, {"rho", 1013, 900, 1100}, {"g", 1003, 9.0, 10.5}};
+const TypedColumn kParameters[]{
+    {"v", 1023, 0.01, 25},  {"Q", 1025, 0.2, 2000},        {"nu", 1006, 0.5, 2.5},  {"Re", 1037, 500, 9e7},
+    {"J", 1015, 0.01, 600}, {"lambda", 1039, 0.006, 0.09}, {"A", 1024, 0.0005, 2.0}};
+const TypedColumn kPartial[]{{"ht", 1026, 1, 1500}, {"Qt", 1036, 0.05, 900}, {"vt", 1027, 0.01, 18}};
+constexpr int kShown[]{1011, 1024, 1023, 1025, 1016, 1037, 1039, 1015, 1014, 1026, 1036, 1038, 1027, 1040};
+const char* const kSoughtNames[]{"J", "v", "k", "di"};
+
+struct Row {
+    std::vector<std::string> cells;  // in header order
+    std::string script;
+    bool valid = true;
+};
+
+class RowMaker {
+  public:
+    explicit RowMaker(const batch::Catalogue& catalogue) : m_catalogue(catalogue) {}
+
+    std::vector<std::string> Header() const {
+        std::vector<std::string> header{"gesucht", "Füllung"};
+        for (const TypedColumn& c : kFluid) header.push_back(c.header);
+        for (const char* name : {"Klasse", "DN", "di", "Rauheit", "k"}) header.push_back(name);
+        for (const TypedColumn& c : kParameters) header.push_back(c.header);
+        for (const TypedColumn& c : kPartial) header.push_back(c.header);
+        header.push_back("Haltung");
+        return header;
+    }
+
+    Row Make(int index) {
+        Row row;
+        std::ostringstream script;
+        script << "start\n";
+        const int sought = Pick(4);
+        const bool partial = Chance(0.5);
+        row.cells.push_back(kSoughtNames[sought]);
+        row.cells.push_back(partial ? "teil" : (Chance(0.5) ? "voll" : ""));
+        if (partial)
+            script << "click 1002\n";
+        if (sought != 0)
+            script << "pick 1030 #" << sought << '\n';
+        for (const TypedColumn& c : kFluid) Typed(row, script, c, 0.3);
+
+        const bool pipeAllowed = sought != 3;
+        std::string cls, dn, di;
+        if (pipeAllowed && Chance(0.6)) {
+            const int classIndex = Chance(0.7) ? Pick(static_cast<int>(m_catalogue.classes.size())) : -1;
+            const batch::CatalogueClass& pipeClass = m_catalogue.classes[classIndex < 0 ? 0 : classIndex];
+            if (classIndex >= 0) {
+                cls = pipeClass.name;
+                script << "pick 1009 " << cls << '\n';
+            }
+            if (Chance(0.8) && !pipeClass.rows.empty()) {
+                // After a class pick the DN list is that class's.
+                dn = pipeClass.rows[static_cast<size_t>(Pick(static_cast<int>(pipeClass.rows.size())))].DN;
+                script << "pick 1008 " << dn << '\n';
+            }
+        }
+        if (pipeAllowed && Chance(0.25)) {
+            di = Number(3, 6000);
+            script << "type 1011 " << di << '\n';
+        }
+        row.cells.insert(row.cells.end(), {cls, dn, di});
+        std::string roughness, k;
+        if (sought != 2) {
+            if (Chance(0.3)) {
+                const int position = Pick(8);
+                roughness = std::to_string(position);
+                script << "pick 1053 #" << position << '\n';
+            }
+            if ((roughness.empty() || roughness == "0") && Chance(0.4)) {
+                k = Number(0.005, 60);
+                script << "type 1014 " << k << '\n';
+            }
+        }
+        row.cells.insert(row.cells.end(), {roughness, k});
+        for (const TypedColumn& c : kParameters) {
+            const bool computed =
+                (sought == 0 && std::string(c.header) == "J") ||
+                (sought == 1 && (std::string(c.header) == "v" || std::string(c.header) == "Q")) ||
+                (sought == 3 && std::string(c.header) == "A");
+            if (computed) {
+                row.cells.emplace_back();
+                continue;
+            }
+            const std::string name = c.header;
+            const double chance = name == "v" || name == "J" ? 0.7 : (name == "Q" ? 0.4 : 0.2);
+            Typed(row, script, c, chance);
+        }
+        const int partialGiven = partial ? Pick(4) : 3;
+        for (int i = 0; i < 3; ++i) {
+            if (i == partialGiven)
+                Typed(row, script, kPartial[i], 1.0);
+            else
+                row.cells.emplace_back();
+        }
+        row.cells.push_back("H" + std::to_string(index));
+        script << "click 1007\nshow";
+        for (int id : kShown) script << ' ' << id;
+        script << "\nrecord\n";
+        row.script = script.str();
+        return row;
+    }
+
+    // A row with one garbled number or name; the tool must name it and compute nothing.
+    Row Garbled(int index, size_t column, const std::string& text) {
+        Row row;
+        row.cells.assign(Header().size(), "");
+        row.cells[column] = text;
+        row.cells.back() = "H" + std::to_string(index);
+        row.valid = false;
+        return row;
+    }
+
+  private:
+    bool Chance(double p) { return std::uniform_real_distribution<double>(0, 1)(m_random) < p; }
+    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
+    std::string Number(double low, double high) {
+        const double x =
+            std::exp(std::uniform_real_distribution<double>(std::log(low), std::log(high))(m_random));
+        char text[64];
+        std::snprintf(text, sizeof text, "%.*f", Pick(5), x);
+        return text;
+    }
+    void Typed(Row& row, std::ostringstream& script, const TypedColumn& c, double chance) {
+        if (!Chance(chance)) {
+            row.cells.emplace_back();
+            return;
+        }
+        row.cells.push_back(Number(c.low, c.high));
+        script << "type " << c.control << ' ' << row.cells.back() << '\n';
+    }
+
+    const batch::Catalogue& m_catalogue;
+    std::mt19937 m_random{20261208};
+};
+
+std::string Unquoted(const std::string& quoted) {
+    std::string text;
+    for (size_t i = 1; i + 1 < quoted.size(); ++i) {
+        if (quoted[i] == '\\' && i + 2 < quoted.size())
+            ++i;
+        text += quoted[i];
+    }
+    return text;
+}
+
+// What the form shows and tells in the session's transcript.
+struct FormOutcome {
+    std::map<int, std::string> texts;
+    std::vector<std::string> messages;
+    bool calculated = false;
+};
+
+// The form writes its global data back when it closes: every session starts from the same file.
+FormOutcome RunForm(const std::string& script, const test_support::ScratchMachineDirectory& directory,
+                    const std::string& settings) {
+    test_support::WriteBytes(directory.Ini(), settings);
+    std::istringstream in(script);
+    std::ostringstream transcript, errors;
+    EXPECT_EQ(RunScript(in, &transcript, errors), 0) << errors.str() << script;
+    FormOutcome outcome;
+    std::istringstream lines(transcript.str());
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("message ", 0) == 0 || line.rfind("warning ", 0) == 0) {
+            outcome.messages.push_back(Unquoted(line.substr(8)));
+        } else if (line.rfind("edit ", 0) == 0) {
+            const int id = std::stoi(line.substr(5));
+            const size_t open = line.find('"');
+            const size_t close = line.find("\" enabled=");
+            outcome.texts[id] = Unquoted(line.substr(open, close - open + 1));
+        } else if (line == "record m_calculated 1") {
+            outcome.calculated = true;
+        }
+    }
+    return outcome;
+}
+
+TEST(EquivalenceTest, EveryRowShowsWhatTheFormShowsAfterTheSameEntries) {
+    test_support::ScratchMachineDirectory directory;
+    const batch::Catalogue catalogue = batch::ReadCatalogue();
+    const std::string settingsFile = test_support::ReadBytes(directory.Ini());
+    RowMaker maker(catalogue);
+    const std::vector<std::string> header = maker.Header();
+    std::vector<Row> rows;
+    for (int i = 0; i < 300; ++i) rows.push_back(maker.Make(i));
+    const std::vector<std::pair<size_t, std::string>> garbled{{0, "x"},     {1, "halb"}, {2, "1,5"},
+                                                              {5, "K99"},   {6, "123"},  {8, "9"},
+                                                              {9, "0.1.2"}, {10, "--1"}, {11, "1e"}};
+    for (size_t i = 0; i < garbled.size(); ++i)
+        rows.push_back(maker.Garbled(static_cast<int>(rows.size()), garbled[i].first, garbled[i].second));
+
+    std::string csv;
+    for (size_t i = 0; i < header.size(); ++i) csv += (i ? ";" : "") + header[i];
+    csv += '\n';
+    for (const Row& row : rows) {
+        for (size_t i = 0; i < row.cells.size(); ++i) csv += (i ? ";" : "") + row.cells[i];
+        csv += '\n';
+    }
+    batch::CalcSettings settings;
+    settings.decimal = '.';
+    settings.threads = 2;
+    settings.blockSize = 4096;  // many blocks: their order is kept
+    const batch_test::CalcOutput output = batch_test::RunCalcOn(csv, settings);
+    const std::vector<std::string> lines = batch_test::Lines(output.csv);
+    ASSERT_EQ(lines.size(), rows.size() + 1);
+
+    const size_t results = header.size();
+    int ok = 0, told = 0;
+    batch::CsvFields fields;
+    for (size_t r = 0; r < rows.size(); ++r) {
+        SCOPED_TRACE(rows[r].script.empty() ? lines[r + 1] : rows[r].script);
+        batch::SplitRecord(lines[r + 1], ';', fields);
+        ASSERT_EQ(fields.values.size(), results + batch::ResultColumns().size() + 1);
+        for (size_t i = 0; i < results; ++i) EXPECT_EQ(fields.values[i], rows[r].cells[i]);
+        const std::string& status = fields.values.back();
+        if (!rows[r].valid) {
+            EXPECT_EQ(status.rfind("Spalte " + header[garbled[r - 300].first].substr(0, 2), 0), 0) << status;
+            for (size_t i = results; i + 1 < fields.values.size(); ++i) EXPECT_EQ(fields.values[i], "");
+            continue;
+        }
+        const FormOutcome form = RunForm(rows[r].script, directory, settingsFile);
+        for (size_t i = 0; i < batch::ResultColumns().size(); ++i)
+            EXPECT_EQ(fields.values[results + i], form.texts.at(kShown[i])) << batch::ResultColumns()[i].name;
+        std::string expected;
+        for (const std::string& message : form.messages)
+            expected += (expected.empty() ? "" : batch::kStatusSeparator) + message;
+        if (expected.empty())
+            expected = form.calculated ? batch::kStatusOk : "nicht berechnet";
+        EXPECT_EQ(status, expected);
+        ok += status == batch::kStatusOk;
+        told += !form.messages.empty();
+    }
+    // The random rows reach both outcomes often.
+    EXPECT_GT(ok, 40);
+    EXPECT_GT(told, 40);
+    EXPECT_EQ(output.status, batch::kSomeRowsNotOk);
+}
+
+}  // namespace
