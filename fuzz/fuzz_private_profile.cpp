@@ -122,8 +122,16 @@ bool OneEditOfLines(std::string_view before, std::string_view after) {
     return written <= 2;
 }
 
-// As OneEditOfLines, where a last line without line end may have got one (LF or CR LF) first.
-bool OnlyTheWrittenLinesDiffer(const std::string& before, const std::string& after) {
+// As OneEditOfLines, where a last line without line end may have got one (LF or CR LF) first; a
+// byte-order mark at the start is kept and is not part of the first line.
+bool OnlyTheWrittenLinesDiffer(std::string before, std::string after) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (std::string_view(before).substr(0, 3) == kByteOrderMark) {
+        if (std::string_view(after).substr(0, 3) != kByteOrderMark)
+            return false;
+        before.erase(0, 3);
+        after.erase(0, 3);
+    }
     if (OneEditOfLines(before, after))
         return true;
     if (before.empty() || before.back() == '\n')
