@@ -4,6 +4,7 @@
 
 #include "batch/FieldText.h"
 #include "catalogue/RoughnessChoices.h"
+#include "form/reactions/ReactionTolerances.h"
 #include "hydraulics/EntryLimits.h"
 #include "hydraulics/Formulas.h"
 #include "hydraulics/FrictionFactor.h"
@@ -28,23 +29,7 @@ using hydraulics::FiniteOrNone;
 using hydraulics::kMinFlowDiameter;
 using hydraulics::PartialQuantity;
 
-// The tolerances of the form's reactions: changes smaller than these leave the record as it is.
-constexpr double kVelocityTolerance = 0.00001;  // m/s, v
-constexpr double kFlowTolerance = 0.00001;      // m³/s, Q and Qt
-constexpr double kReynoldsTolerance = 0.00001;
-constexpr double kLambdaTolerance = 0.00001;
-constexpr double kGravityTolerance = 0.001;       // m/s²
-constexpr double kDensityTolerance = 0.01;        // kg/m³
-constexpr double kTemperatureTolerance = 0.0001;  // °C
-constexpr double kDiameterTolerance = 0.0001;     // m, di from A
-constexpr double kReynoldsStep = 1;
-constexpr double kGivenThreshold = 0.000001;
-constexpr double kHeightTolerance = 0.00001;         // m, ht
-constexpr double kPartialVelocityTolerance = 0.001;  // m/s, vt
-
-bool Given(double x) {
-    return x > kGivenThreshold;
-}
+using namespace reactions;
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include "form/ControlIds.h"
 #include "form/PlenwickView.h"
 #include "form/reactions/EntryCorrection.h"
+#include "form/reactions/ReactionTolerances.h"
 #include "hydraulics/Calculations.h"
 #include "hydraulics/EntryLimits.h"
 #include "hydraulics/Formulas.h"
@@ -25,27 +26,10 @@ using hydraulics::units::kMillimetre;
 
 using hydraulics::EntryQuantity;
 
-// Changes smaller than these leave the record as it is.
-constexpr double kVelocityTolerance = 0.00001;  // m/s
-constexpr double kFlowTolerance = 0.00001;      // m³/s
-constexpr double kReynoldsTolerance = 0.00001;
-constexpr double kLambdaTolerance = 0.00001;
-constexpr double kViscosityTolerance = 1e-10;     // m²/s
-constexpr double kGravityTolerance = 0.001;       // m/s²
-constexpr double kDensityTolerance = 0.01;        // kg/m³
-constexpr double kTemperatureTolerance = 0.0001;  // °C
-constexpr double kDiameterTolerance = 0.0001;     // m
-// A Reynolds number closer than this to the stored one is not taken over.
-constexpr double kReynoldsStep = 1;
+using namespace reactions;
 
-// Q and v count as given for the di solve above this.
-constexpr double kGivenThreshold = 0.000001;
 // Up to this diameter the velocity gives no flow rate and the viscosity no Reynolds number.
 using hydraulics::kMinFlowDiameter;
-
-bool Given(double x) {
-    return x > kGivenThreshold;
-}
 
 void ShowFlow(CPlenwickView& view, double Q) {
     view.Show(IDC_Q_LS, Q * kLitrePerSecond.toDisplay);

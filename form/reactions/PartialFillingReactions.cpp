@@ -6,6 +6,7 @@
 #include "form/ControlIds.h"
 #include "form/PlenwickView.h"
 #include "form/reactions/EntryCorrection.h"
+#include "form/reactions/ReactionTolerances.h"
 #include "hydraulics/EntryLimits.h"
 #include "hydraulics/Units.h"
 #include "record/PlenwickDoc.h"
@@ -21,10 +22,9 @@ using hydraulics::EntrySide;
 using hydraulics::kMinFillingHeight;
 using hydraulics::PartialQuantity;
 
-// Changes smaller than these leave the record as it is.
-constexpr double kHeightTolerance = 0.00001;  // m
-constexpr double kFlowTolerance = 0.00001;    // m³/s
-constexpr double kVelocityTolerance = 0.001;  // m/s
+using reactions::kFlowTolerance;
+using reactions::kHeightTolerance;
+using reactions::kPartialVelocityTolerance;
 
 double PartialValue(const CPlenwickDoc& doc, PartialQuantity quantity) {
     switch (quantity) {
@@ -133,7 +133,7 @@ void CPlenwickView::OnVtLeave() {
         return;
     }
     double vt = Number(IDC_VT);
-    if (std::fabs(vt - doc.GetVt()) < kVelocityTolerance)
+    if (std::fabs(vt - doc.GetVt()) < kPartialVelocityTolerance)
         return;
     Empty(IDC_QT_LS);
     Empty(IDC_QT_M3H);
