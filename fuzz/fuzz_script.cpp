@@ -39,7 +39,7 @@ bool IsTranscriptLine(std::string_view line) {
     static const char* const kKinds[] = {"message \"", "warning \"", "dialog ", "disabled ", "page ",
                                          "text ",      "line ",      "rect ",   "browser ",  "edit ",
                                          "list ",      "tabs ",      "button ", "record ",   "  entry ",
-                                         "file ",      "document "};
+                                         "file ",      "document ",  "curve ",  "sizing "};
     for (const char* kind : kKinds) {
         if (StartsWith(line, kind))
             return true;
