@@ -99,7 +99,12 @@ bool QuellrixApp::SaveDocument(const std::string& path) {
     if (!m_view)
         return false;
     const CalculationState state = m_view->CaptureState();
-    if (platform::WriteDocumentFile(path, WriteCalculationFile(state)) != 0) {
+    const std::optional<std::string> text = SavableCalculationFile(state);
+    if (!text) {
+        Warn(messages::NamedMessage(messages::MessageId::CalculationNotSavable, path));
+        return false;
+    }
+    if (platform::WriteDocumentFile(path, *text) != 0) {
         Warn(messages::NamedMessage(messages::MessageId::FileNotWritten, path));
         return false;
     }

@@ -9,6 +9,7 @@
 #include "form/CalculationFormTemplate.h"
 #include "form/ControlIds.h"
 #include "hydraulics/SoughtParameter.h"
+#include "platform/Utf8.h"
 
 namespace {
 
@@ -70,8 +71,24 @@ const char* FieldName(int id) {
 
 // --- writing ---
 
+constexpr char kHexDigits[] = "0123456789abcdef";
+
+// A text as a JSON string; one that is not UTF-8 (a settings file written in another encoding) as its
+// bytes in hexadecimal, {"bytes": "..."}, so that it reads back unchanged.
+ordered_json TextJson(const std::string& text) {
+    if (platform::IsUtf8(text))
+        return text;
+    std::string hex;
+    hex.reserve(2 * text.size());
+    for (unsigned char c : text) {
+        hex += kHexDigits[c >> 4];
+        hex += kHexDigits[c & 0xf];
+    }
+    return {{"bytes", hex}};
+}
+
 ordered_json ListJson(const ListState& list) {
-    return {{"text", list.text}, {"selected", list.selected}, {"enabled", list.enabled}};
+    return {{"text", TextJson(list.text)}, {"selected", list.selected}, {"enabled", list.enabled}};
 }
 
 ordered_json RecordJson(const RecordValues& r) {
@@ -130,18 +147,56 @@ class Reader {
         return value;
     }
 
+    // A text of the form: a string, or the bytes of one that is not UTF-8. Such texts and control
+    // characters come from the settings file, whose texts the form shows as they are.
     std::string Text(const json& object, const char* key, const std::string& path) {
         return CheckedText(Member(object, key, path), Join(path, key));
     }
 
-    // A string of a sensible length without control characters.
+    // A text the program itself made (the project header, the names of the format): without control
+    // characters.
+    std::string PlainText(const json& object, const char* key, const std::string& path) {
+        const std::string entry = Join(path, key);
+        std::string text = CheckedText(Member(object, key, path), entry);
+        for (unsigned char c : text) {
+            if (c < 0x20 || c == 0x7f)
+                throw Refusal{CalculationFault::kOutOfRange, entry};
+        }
+        return text;
+    }
+
+    // A text of a sensible length.
     static std::string CheckedText(const json& value, const std::string& entry) {
-        if (!value.is_string())
+        std::string text;
+        if (value.is_string()) {
+            text = value.get_ref<const std::string&>();
+        } else if (value.is_object() && value.size() == 1 && value.contains("bytes") &&
+                   value["bytes"].is_string()) {
+            text = FromHex(value["bytes"].get_ref<const std::string&>(), entry);
+        } else {
             throw Refusal{CalculationFault::kWrongEntry, entry};
-        const std::string& text = value.get_ref<const std::string&>();
-        bool control = false;
-        for (unsigned char c : text) control = control || c < 0x20 || c == 0x7f;
-        if (text.size() > kMaxTextBytes || control)
+        }
+        if (text.size() > kMaxTextBytes)
+            throw Refusal{CalculationFault::kOutOfRange, entry};
+        return text;
+    }
+
+    // The bytes of a text that is not UTF-8; in the form the program writes them, so that a file
+    // read and written again stays byte for byte.
+    static std::string FromHex(const std::string& hex, const std::string& entry) {
+        if (hex.size() % 2 != 0 || hex.size() > 2 * kMaxTextBytes)
+            throw Refusal{CalculationFault::kOutOfRange, entry};
+        const auto digit = [&entry](char c) {
+            if (c >= '0' && c <= '9')
+                return c - '0';
+            if (c >= 'a' && c <= 'f')
+                return c - 'a' + 10;
+            throw Refusal{CalculationFault::kOutOfRange, entry};
+        };
+        std::string text;
+        for (size_t i = 0; i < hex.size(); i += 2)
+            text += static_cast<char>(digit(hex[i]) << 4 | digit(hex[i + 1]));
+        if (platform::IsUtf8(text))
             throw Refusal{CalculationFault::kOutOfRange, entry};
         return text;
     }
@@ -210,8 +265,8 @@ FormState ReadForm(Reader& reader, const json& root) {
         state.dnEntries.push_back(Reader::CheckedText(entry, "form.dnEntries"));
     }
     state.roughness = ReadList(reader, form, "roughness");
-    state.soughtTab = NamePosition(kSoughtNames, reader.Text(form, "sought", "form"), "form.sought");
-    const std::string filling = reader.Text(form, "filling", "form");
+    state.soughtTab = NamePosition(kSoughtNames, reader.PlainText(form, "sought", "form"), "form.sought");
+    const std::string filling = reader.PlainText(form, "filling", "form");
     if (filling != "full" && filling != "partial")
         throw Refusal{CalculationFault::kOutOfRange, "form.filling"};
     state.fullFilling = filling == "full";
@@ -253,10 +308,10 @@ ProjectHeader ReadHeader(Reader& reader, const json& root) {
     const json& project = reader.Object(root, "project", "");
     const std::string path = "project";
     ProjectHeader header;
-    header.project = reader.Text(project, "project", path);
-    header.section = reader.Text(project, "section", path);
-    header.engineer = reader.Text(project, "engineer", path);
-    header.remark = reader.Text(project, "remark", path);
+    header.project = reader.PlainText(project, "project", path);
+    header.section = reader.PlainText(project, "section", path);
+    header.engineer = reader.PlainText(project, "engineer", path);
+    header.remark = reader.PlainText(project, "remark", path);
     return header;
 }
 
@@ -266,7 +321,7 @@ std::string WriteCalculationFile(const CalculationState& state) {
     ordered_json fields = ordered_json::object();
     for (const FieldState& field : state.form.fields) {
         if (const char* name = FieldName(field.id)) {
-            fields[name] = {{"text", field.text},
+            fields[name] = {{"text", TextJson(field.text)},
                             {"enabled", field.enabled},
                             {"valid", field.valid},
                             {"resultMark", field.resultMark}};
@@ -277,27 +332,36 @@ std::string WriteCalculationFile(const CalculationState& state) {
         if (state.form.partialGiven == quantity)
             given = name;
     }
+    ordered_json dnEntries = ordered_json::array();
+    for (const std::string& entry : state.form.dnEntries) dnEntries.push_back(TextJson(entry));
     const size_t tab = static_cast<size_t>(state.form.soughtTab);
     const ordered_json root = {
         {"format", kCalculationFormat},
         {"version", kCalculationVersion},
         {"project",
-         {{"project", state.header.project},
-          {"section", state.header.section},
-          {"engineer", state.header.engineer},
-          {"remark", state.header.remark}}},
+         {{"project", TextJson(state.header.project)},
+          {"section", TextJson(state.header.section)},
+          {"engineer", TextJson(state.header.engineer)},
+          {"remark", TextJson(state.header.remark)}}},
         {"form",
          {{"filling", state.form.fullFilling ? "full" : "partial"},
           {"sought", tab < kSoughtNames.size() ? kSoughtNames[tab].first : "J"},
           {"partialGiven", given},
           {"class", ListJson(state.form.pipeClass)},
           {"dn", ListJson(state.form.dn)},
-          {"dnEntries", state.form.dnEntries},
+          {"dnEntries", dnEntries},
           {"roughness", ListJson(state.form.roughness)},
           {"fields", fields}}},
         {"record", RecordJson(state.record)},
     };
     return root.dump(2) + "\n";
+}
+
+std::optional<std::string> SavableCalculationFile(const CalculationState& state) {
+    std::string text = WriteCalculationFile(state);
+    if (text.size() > kCalculationMaxBytes || !ReadCalculationFile(text).state)
+        return std::nullopt;
+    return text;
 }
 
 CalculationRead ReadCalculationFile(std::string_view text) {

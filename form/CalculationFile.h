@@ -16,6 +16,9 @@ inline constexpr int kCalculationVersion = 1;
 inline constexpr std::size_t kCalculationMaxBytes = 1u << 20;
 
 std::string WriteCalculationFile(const CalculationState& state);
+// The same text, or none when it would not be read again (a text the user typed or the settings file
+// gave is longer than a file's entry may be): what cannot be opened again is not saved.
+std::optional<std::string> SavableCalculationFile(const CalculationState& state);
 
 enum class CalculationFault {
     kNone,

@@ -100,6 +100,9 @@ constexpr std::array<Entry, static_cast<std::size_t>(MessageId::Count)> kTable{{
      "bleibt unverändert."},
     {MessageId::CalculationTooLarge,
      "Die Datei \"%s\" ist zu groß für eine Quellrix-Berechnung.\nDie Berechnung bleibt unverändert."},
+    {MessageId::CalculationNotSavable,
+     "Die Berechnung kann nicht in der Datei \"%s\" gespeichert werden: Ein Text des Formulars ist länger, "
+     "als eine Quellrix-Berechnung ihn aufnimmt.\nDie Datei bleibt unverändert."},
 }};
 
 constexpr bool TableInOrder() {

@@ -77,6 +77,8 @@ enum class MessageId {
     CalculationWrongEntry,
     CalculationOutOfRange,
     CalculationTooLarge,
+    // a calculation with a text longer than a file holds (path)
+    CalculationNotSavable,
     Count
 };
 

@@ -37,6 +37,16 @@ std::size_t Utf8SequenceLength(std::string_view text) {
     return length;
 }
 
+bool IsUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = Utf8SequenceLength(text.substr(i));
+        if (length == 0)
+            return false;
+        i += length;
+    }
+    return true;
+}
+
 std::string_view FirstCharacters(std::string_view text, std::size_t count) {
     std::size_t end = 0;
     for (; count > 0 && end < text.size(); --count) {

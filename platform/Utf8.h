@@ -10,6 +10,9 @@ namespace platform {
 // forms, surrogates and code points above U+10FFFF included) or text is empty.
 std::size_t Utf8SequenceLength(std::string_view text);
 
+// Whether text is a sequence of well-formed UTF-8 sequences (the empty text is).
+bool IsUtf8(std::string_view text);
+
 // The first characters of text, at most count of them; a byte that begins no well-formed sequence
 // counts as one character, so a well-formed character is never split.
 std::string_view FirstCharacters(std::string_view text, std::size_t count);

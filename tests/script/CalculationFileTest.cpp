@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "form/CalculationFile.h"
 #include "tests/script/ScriptTestSupport.h"
 
 namespace {
@@ -213,6 +214,36 @@ TEST_F(CalculationFileTest, AFailedSaveKeepsTheDocumentAsItWas) {
         << result.transcript;
     EXPECT_TRUE(Contains(result.transcript, "document title \"Quellrix V 1.0\" modified=1"));
     EXPECT_TRUE(Contains(result.transcript, "document file none"));
+}
+
+// Class names of a settings file in Latin-1 and with control characters are saved as they are and open
+// again.
+TEST_F(CalculationFileTest, TextsOfTheSettingsFileAsTheyAre) {
+    const std::string classes[] = {"Gro\xdf",
+                                   "A\x1b"
+                                   "B"};
+    std::string ini =
+        "[Gobale Daten]\nRevision=2\n[K-Werte]\nAnzahl=2\nK0=" + classes[0] + "\nK1=" + classes[1] + "\n";
+    for (const std::string& name : classes) ini += "[" + name + "-1]\nDN=100\nda=118\ns=5\nZMA=3.5\n";
+    const std::string path = File("rohr.qrx");
+    for (const char* pick : {"#0", "#1"}) {
+        Write(File("Rohre.ini"), ini);
+        const RunResult saved =
+            Run(std::string("start\npick 1009 ") + pick + "\ntype 1023 1\nleave\ndump\nsave " + path + "\n");
+        ASSERT_EQ(saved.status, kScriptCompleted) << pick << saved.errors;
+        const RunResult opened = Run("start\nopen " + path + "\ndump\n");
+        ASSERT_EQ(opened.status, kScriptCompleted) << pick << opened.errors;
+        EXPECT_EQ(DumpIn(opened.transcript), DumpIn(saved.transcript)) << pick;
+    }
+}
+
+// A text longer than a file's entry may be (pasted into a field of the window) is not saved.
+TEST_F(CalculationFileTest, WhatWouldNotOpenAgainIsNotSaved) {
+    CalculationRead read = ReadCalculationFile(SavedCalculation());
+    ASSERT_TRUE(read.state);
+    EXPECT_EQ(SavableCalculationFile(*read.state), WriteCalculationFile(*read.state));
+    read.state->form.fields.front().text.assign(5000, '1');
+    EXPECT_FALSE(SavableCalculationFile(*read.state));
 }
 
 }  // namespace
