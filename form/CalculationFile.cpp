@@ -184,7 +184,7 @@ class Reader {
     // The bytes of a text that is not UTF-8; in the form the program writes them, so that a file
     // read and written again stays byte for byte.
     static std::string FromHex(const std::string& hex, const std::string& entry) {
-        if (hex.size() % 2 != 0 || hex.size() > 2 * kMaxTextBytes)
+        if (hex.size() % 2 != 0)
             throw Refusal{CalculationFault::kOutOfRange, entry};
         const auto digit = [&entry](char c) {
             if (c >= '0' && c <= '9')
