@@ -1,6 +1,6 @@
 #include "app/AboutBox.h"
 
-#include "form/ControlIds.h"
+#include "form/model/ControlIds.h"
 
 const platform::DialogTemplate& AboutBoxTemplate() {
     static const platform::DialogTemplate about = [] {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/Commands.h"
-#include "form/CalculationState.h"
+#include "form/model/CalculationState.h"
 #include "platform/Printing.h"
 #include "platform/Services.h"
 #include "record/ProjectHeader.h"

@@ -1,6 +1,6 @@
 #include "app/SaveChangesQuestion.h"
 
-#include "form/ControlIds.h"
+#include "form/model/ControlIds.h"
 #include "messages/MessageTexts.h"
 
 const platform::DialogTemplate& SaveChangesQuestion() {

@@ -4,6 +4,7 @@
 
 #include "batch/FieldText.h"
 #include "catalogue/RoughnessChoices.h"
+#include "form/model/ControlIds.h"
 
 namespace batch {
 
@@ -136,13 +137,13 @@ std::optional<std::string> MapHeader(const std::vector<std::string>& header, Hea
 
 const std::vector<ResultColumn>& ResultColumns() {
     static const std::vector<ResultColumn> columns{
-        {"di [mm]", Field::Di},    {"A [m²]", Field::A},
-        {"v [m/s]", Field::V},     {"Q [l/s]", Field::QLs},
-        {"Q [m³/h]", Field::QM3h}, {"Re", Field::Re},
-        {"lambda", Field::Lambda}, {"J [m/km]", Field::J},
-        {"k [mm]", Field::K},      {"ht [mm]", Field::Ht},
-        {"Qt [l/s]", Field::QtLs}, {"Qt [m³/h]", Field::QtM3h},
-        {"vt [m/s]", Field::Vt},   {"Wasserspiegelbreite [mm]", Field::Width},
+        {"di [mm]", IDC_DI},     {"A [m²]", IDC_A},
+        {"v [m/s]", IDC_V},      {"Q [l/s]", IDC_Q_LS},
+        {"Q [m³/h]", IDC_Q_M3H}, {"Re", IDC_RE},
+        {"lambda", IDC_LAMBDA},  {"J [m/km]", IDC_J},
+        {"k [mm]", IDC_K},       {"ht [mm]", IDC_HT},
+        {"Qt [l/s]", IDC_QT_LS}, {"Qt [m³/h]", IDC_QT_M3H},
+        {"vt [m/s]", IDC_VT},    {"Wasserspiegelbreite [mm]", IDC_SURFACE_WIDTH},
     };
     return columns;
 }

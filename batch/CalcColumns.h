@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "batch/Catalogue.h"
-#include "batch/FormReplay.h"
+#include "batch/RowDriver.h"
 
 namespace batch {
 
@@ -52,7 +52,7 @@ std::optional<std::string> MapHeader(const std::vector<std::string>& header, Hea
 // The result columns after the input columns: names, and the form's fields they show.
 struct ResultColumn {
     const char* name;
-    Field field;
+    int field;  // control id
 };
 const std::vector<ResultColumn>& ResultColumns();
 inline constexpr const char* kStatusColumn = "Status";

@@ -2,8 +2,6 @@
 
 #include <strings.h>
 
-#include "batch/FieldText.h"
-#include "hydraulics/Formulas.h"
 #include "platform/Number.h"
 
 namespace batch {
@@ -20,13 +18,6 @@ Catalogue ReadCatalogue(const std::string& fileName) {
         CatalogueClass pipeClass;
         pipeClass.rows = settings.ReadClassRows(name);
         pipeClass.name = std::move(name);
-        for (const PipeRow& row : pipeClass.rows) {
-            pipeClass.dnNumbers.push_back(platform::LeadingInteger(row.DN));
-            const double di =
-                hydraulics::InnerDiameter(FieldNumber(row.da.value_or("")), FieldNumber(row.s.value_or("")),
-                                          FieldNumber(row.ZMA.value_or("")));
-            pipeClass.diTexts.push_back(FixedText(di, kCatalogueDiDecimals, kCatalogueDiWidth));
-        }
         catalogue.classes.push_back(std::move(pipeClass));
     }
     return catalogue;

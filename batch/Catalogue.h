@@ -16,9 +16,7 @@ inline constexpr int kCatalogueDiWidth = 5;
 
 struct CatalogueClass {
     std::string name;
-    std::vector<PipeRow> rows;         // in the order of the DN list
-    std::vector<int> dnNumbers;        // the leading integer of each row's DN, as the form compares them
-    std::vector<std::string> diTexts;  // the di each row shows, from its da, s and ZMA
+    std::vector<PipeRow> rows;  // in the order of the DN list
 };
 
 struct Catalogue {

@@ -2,7 +2,7 @@
 
 #include "batch/CalcRun.h"
 #include "batch/DesignValues.h"
-#include "batch/FormReplay.h"
+#include "batch/RowDriver.h"
 #include "form/FillingCurves.h"
 #include "record/PlenwickDoc.h"
 
@@ -26,25 +26,10 @@ int RunCurve(const BatchOptions& options, const Catalogue& catalogue, int outFd,
         entries.partial = hydraulics::PartialQuantity::Ht;
         entries.partialText = *ht;
     }
-    FormReplay form(catalogue);
+    RowDriver form(catalogue);
     form.Run(entries);
     for (const std::string& message : form.Messages()) errors << "quellrix-batch: " << message << '\n';
-
-    const ReplayRecord& r = form.Record();
-    CPlenwickDoc record;
-    record.SetRho(r.rho);
-    record.SetT(r.T);
-    record.SetNy(r.ny);
-    record.SetG(r.g);
-    record.SetDi(r.Di);
-    record.SetK(r.k);
-    record.SetI(r.I);
-    record.SetQ(r.Q);
-    record.SetV(r.v);
-    record.SetHt(r.ht);
-    record.SetQt(r.Qt);
-    record.SetVt(r.vt);
-    const FillingCurves curves = ComputeFillingCurves(record);
+    const FillingCurves curves = ComputeFillingCurves(form.Record());
 
     // The window's table: tab-separated with decimal commas.
     const char delimiter = options.delimiter.value_or(';');

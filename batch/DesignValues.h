@@ -7,7 +7,7 @@
 
 #include "batch/BatchOptions.h"
 #include "batch/Catalogue.h"
-#include "batch/FormReplay.h"
+#include "batch/RowDriver.h"
 
 namespace batch {
 

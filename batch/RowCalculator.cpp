@@ -78,7 +78,7 @@ bool RowCalculator::AppendRow(std::string_view record, std::string& out) {
             m_status += kStatusSeparator;
         m_status += text;
     }
-    const bool ok = computed && told.empty() && m_form.Record().calculated;
+    const bool ok = computed && told.empty() && m_form.Record().IsCalculated();
     if (ok)
         m_status = kStatusOk;
     else if (m_status.empty())

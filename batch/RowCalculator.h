@@ -9,7 +9,7 @@
 
 #include "batch/CalcColumns.h"
 #include "batch/CsvReader.h"
-#include "batch/FormReplay.h"
+#include "batch/RowDriver.h"
 
 namespace batch {
 
@@ -36,7 +36,7 @@ class RowCalculator {
     const Catalogue& m_catalogue;
     const HeaderColumns& m_columns;
     Dialect m_dialect;
-    FormReplay m_form;
+    RowDriver m_form;
     CsvFields m_fields;
     RowEntries m_entries;
     std::vector<std::string> m_errors;

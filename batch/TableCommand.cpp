@@ -3,7 +3,7 @@
 #include "batch/CalcRun.h"
 #include "batch/CsvReader.h"
 #include "batch/DesignValues.h"
-#include "batch/FormReplay.h"
+#include "batch/RowDriver.h"
 #include "form/SizingTable.h"
 
 namespace batch {
@@ -29,10 +29,10 @@ int RunTable(const BatchOptions& options, const Catalogue& catalogue, int outFd,
         errors << "quellrix-batch: " << *refused << '\n';
         return kUsageOrIoError;
     }
-    FormReplay form(catalogue);
+    RowDriver form(catalogue);
     form.Run(entries);
     for (const std::string& message : form.Messages()) errors << "quellrix-batch: " << message << '\n';
-    const ReplayRecord& doc = form.Record();
+    const CPlenwickDoc& doc = form.Record();
     const int pipeClass = entries.classIndex >= 0 ? entries.classIndex : 0;
     if (catalogue.classes.empty()) {
         errors << "quellrix-batch: keine Rohrklasse in Rohre.ini\n";
@@ -40,7 +40,7 @@ int RunTable(const BatchOptions& options, const Catalogue& catalogue, int outFd,
     }
     const CatalogueClass& chosen = catalogue.classes[static_cast<size_t>(pipeClass)];
     const sizing::Table table =
-        sizing::ComputeTable(chosen.name, chosen.rows, {doc.ny, doc.g, doc.k}, design);
+        sizing::ComputeTable(chosen.name, chosen.rows, {doc.GetNy(), doc.GetG(), doc.GetK()}, design);
 
     const char delimiter = options.delimiter.value_or(';');
     const char decimal = options.decimal.value_or(delimiter == ';' ? ',' : '.');

@@ -15,7 +15,7 @@
 #include "app/Application.h"
 #include "catalogue/DefaultCatalogue.h"
 #include "catalogue/SettingsFile.h"
-#include "form/ControlIds.h"
+#include "form/model/ControlIds.h"
 #include "form/PlenwickView.h"
 #include "platform/Number.h"
 #include "platform/PrivateProfile.h"

@@ -25,7 +25,7 @@
 #include "app/gui/GuiSession.h"
 #include "bench/gui/AnsweringPrompt.h"
 #include "catalogue/SettingsFile.h"
-#include "form/ControlIds.h"
+#include "form/model/ControlIds.h"
 #include "form/PlenwickView.h"
 #include "record/PlenwickDoc.h"
 #include "platform/qt/QtDrawingContext.h"

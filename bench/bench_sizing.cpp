@@ -10,7 +10,7 @@
 
 #include "app/Application.h"
 #include "catalogue/DefaultCatalogue.h"
-#include "form/ControlIds.h"
+#include "form/model/ControlIds.h"
 #include "form/PlenwickView.h"
 #include "form/SizingTable.h"
 #include "hydraulics/Formulas.h"

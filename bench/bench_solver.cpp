@@ -2,7 +2,7 @@
 // with its nested di change reaction.
 #include <benchmark/benchmark.h>
 
-#include "form/ControlIds.h"
+#include "form/model/ControlIds.h"
 #include "form/PlenwickView.h"
 #include "hydraulics/Formulas.h"
 #include "platform/headless/HeadlessPlatform.h"

@@ -6,8 +6,8 @@
 #include <nlohmann/json.hpp>
 #include <utility>
 
-#include "form/CalculationFormTemplate.h"
-#include "form/ControlIds.h"
+#include "form/model/CalculationFormTemplate.h"
+#include "form/model/ControlIds.h"
 #include "hydraulics/SoughtParameter.h"
 #include "platform/Utf8.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "form/CalculationState.h"
+#include "form/model/CalculationState.h"
 
 inline constexpr const char* kCalculationFormat = "quellrix-calculation";
 inline constexpr int kCalculationVersion = 1;

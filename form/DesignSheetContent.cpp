@@ -4,11 +4,11 @@
 #include <string>
 
 #include "catalogue/RoughnessChoices.h"
-#include "form/ControlIds.h"
 #include "form/DesignSheetChecks.h"
 #include "form/FillingCurves.h"
-#include "form/PipeDiameter.h"
 #include "form/PlenwickView.h"
+#include "form/model/ControlIds.h"
+#include "form/model/PipeDiameter.h"
 #include "hydraulics/Calculations.h"
 #include "hydraulics/Formulas.h"
 #include "hydraulics/SoughtParameter.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "form/ControlIds.h"
 #include "form/PlenwickView.h"
+#include "form/model/ControlIds.h"
 #include "record/PlenwickDoc.h"
 
 namespace {

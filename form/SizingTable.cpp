@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "form/ControlIds.h"
-#include "form/PipeDiameter.h"
 #include "form/PlenwickView.h"
+#include "form/model/ControlIds.h"
+#include "form/model/PipeDiameter.h"
 #include "hydraulics/Calculations.h"
 #include "hydraulics/EntryLimits.h"
 #include "hydraulics/Formulas.h"

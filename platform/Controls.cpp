@@ -9,6 +9,7 @@ namespace platform {
 void Control::Enable(bool enabled) {
     if (enabled_ == enabled) return;
     enabled_ = enabled;
+    Changed();
     Synchronise();
 }
 
@@ -28,12 +29,14 @@ void Control::Synchronise() {
 // --- EditControl ---
 
 void EditControl::SetText(std::string text) {
+    if (text != text_) Changed();
     text_ = std::move(text);
     Synchronise();
     Deliver(ControlEvent::TextChanged);
 }
 
 void EditControl::TextEditedByUser(std::string text) {
+    if (text != text_) Changed();
     text_ = std::move(text);
     Deliver(ControlEvent::TextChanged);
 }
@@ -43,6 +46,7 @@ void EditControl::OnKillFocus() { Deliver(ControlEvent::FocusLost); }
 // --- ListControl ---
 
 void ListControl::ResetContent() {
+    Changed();
     entries_.clear();
     selection_ = picked_ = -1;
     editText_.clear();
@@ -50,6 +54,7 @@ void ListControl::ResetContent() {
 }
 
 int ListControl::AddString(std::string entry) {
+    Changed();
     entries_.push_back(std::move(entry));
     Synchronise();
     return GetCount() - 1;
@@ -62,17 +67,21 @@ std::string ListControl::GetLBText(int index) const {
 
 void ListControl::SetCurSel(int index) {
     if (index < 0 || index >= GetCount()) {
+        if (selection_ != -1 || !editText_.empty()) Changed();
         selection_ = -1;
         editText_.clear();
     } else {
+        const std::string& entry = entries_[static_cast<size_t>(index)];
+        if (selection_ != index || editText_ != entry) Changed();
         selection_ = index;
-        editText_ = entries_[static_cast<size_t>(index)];
+        editText_ = entry;
     }
     picked_ = selection_;
     Synchronise();
 }
 
 void ListControl::SetEditText(std::string text) {
+    if (selection_ >= 0 || text != editText_) Changed();
     editText_ = std::move(text);
     selection_ = -1;
     Synchronise();
@@ -97,12 +106,14 @@ void ListControl::OnKillFocus() {
 // --- TabControl ---
 
 void TabControl::DeleteAllItems() {
+    Changed();
     items_.clear();
     selection_ = -1;
     Synchronise();
 }
 
 void TabControl::InsertItem(int index, std::string text) {
+    Changed();
     index = std::clamp(index, 0, GetItemCount());
     items_.insert(items_.begin() + index, std::move(text));
     if (selection_ >= index) ++selection_;
@@ -116,6 +127,7 @@ std::string TabControl::GetItemText(int index) const {
 }
 
 void TabControl::SetCurSel(int index) {
+    if (index != selection_) Changed();
     selection_ = (index >= 0 && index < GetItemCount()) ? index : -1;
     Synchronise();
 }
@@ -125,6 +137,7 @@ void TabControl::SetCurSel(int index) {
 void ButtonControl::SetCheck(bool checked) {
     if (checked_ == checked) return;
     checked_ = checked;
+    Changed();
     Synchronise();
 }
 
@@ -138,6 +151,7 @@ void ButtonControl::SetPressed(bool pressed) {
 
 void ControlSet::AddControl(std::unique_ptr<Control> control, bool tabStop) {
     Control* added = control.get();
+    added->changes_ = &changes_;
     byId_[added->Id()] = added;
     tabStop_[added->Id()] = tabStop;
     order_.push_back(added);

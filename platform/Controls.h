@@ -81,6 +81,10 @@ protected:
     friend class ControlSet;
     void Deliver(ControlEvent event);
     void Synchronise();
+    // The control's state changed: its set's revision counts it.
+    void Changed() {
+        if (changes_) ++*changes_;
+    }
     ControlSink* Sink() const { return sink_; }
 
 private:
@@ -90,6 +94,7 @@ private:
     int repaints_ = 0;
     ControlSink* sink_ = nullptr;
     ControlPeer* peer_ = nullptr;
+    std::uint64_t* changes_ = nullptr;
 };
 
 class EditControl : public Control {
@@ -188,6 +193,10 @@ private:
 // All controls of one form, its tab order and its focus, and the user's actions on them.
 class ControlSet {
 public:
+    ControlSet() = default;
+    ControlSet(const ControlSet&) = delete;
+    ControlSet& operator=(const ControlSet&) = delete;
+
     // Controls are added in tab order; tabStop says whether the Tab key stops at the control.
     template <class T>
     T& Add(std::unique_ptr<T> control, bool tabStop) {
@@ -207,6 +216,9 @@ public:
 
     // The control that has the focus, 0 when none.
     int FocusedId() const { return focused_; }
+    // Counts every change of a control's state (text, flags, entries, selection, check mark); equal
+    // revisions mean unchanged controls.
+    std::uint64_t Revision() const { return changes_; }
 
     // --- user actions, the same for every backend ---
     // The focus goes to the control: the field that had it runs its leave processing first.
@@ -239,6 +251,7 @@ private:
     std::map<int, Control*> byId_;
     std::map<int, bool> tabStop_;
     int focused_ = 0;
+    std::uint64_t changes_ = 0;
 };
 
 }  // namespace platform

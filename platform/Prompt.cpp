@@ -30,4 +30,17 @@ std::optional<std::string> ChooseFile(const FileDialog& dialog) {
     return installed ? installed->ChooseFile(dialog) : std::nullopt;
 }
 
+Prompt& InstalledPrompt() {
+    class Forwarding : public Prompt {
+    public:
+        void Message(const std::string& text, MessageIcon icon) override { ShowMessage(text, icon); }
+        int RunDialog(const DialogTemplate& dialog) override { return RunModalDialog(dialog); }
+        std::optional<std::string> ChooseFile(const FileDialog& dialog) override {
+            return platform::ChooseFile(dialog);
+        }
+    };
+    static Forwarding forwarding;
+    return forwarding;
+}
+
 }  // namespace platform

@@ -73,6 +73,9 @@ int RunModalDialog(const DialogTemplate& dialog);
 // Without an installed prompt, a file dialog is cancelled.
 std::optional<std::string> ChooseFile(const FileDialog& dialog);
 
+// The prompt that passes everything on to the installed one, as the three functions above do.
+Prompt& InstalledPrompt();
+
 // Installs a prompt for the lifetime of the scope (tests, the session runner, the window).
 class ScopedPrompt {
 public:

@@ -22,13 +22,13 @@ bool CPlenwickDoc::OnNewDocument() {
 
 void CPlenwickDoc::Serialize(bool /*storing*/) {}
 
-bool CPlenwickDoc::Validate() const {
+bool CPlenwickDoc::Validate(platform::Prompt& prompt) const {
     if (!hydraulics::Computes(m_sought))
         return false;
     const std::optional<hydraulics::FailedCheck> failed =
         hydraulics::FirstFailedCheck(m_sought, {m_v, m_Di, m_I, m_g, m_k, m_Re});
     if (failed)
-        platform::ShowMessage(messages::InputCheckMessage(*failed));
+        prompt.Message(messages::InputCheckMessage(*failed), platform::MessageIcon::None);
     return !failed;
 }
 

@@ -4,6 +4,7 @@
 
 #include "hydraulics/SoughtParameter.h"
 #include "platform/Document.h"
+#include "platform/Prompt.h"
 #include "record/ProjectHeader.h"
 
 #include <utility>
@@ -19,7 +20,7 @@ class CPlenwickDoc : public platform::CDocument {
     void Serialize(bool storing) override;
 
     // Checks the inputs the sought parameter needs; shows the first failing check and returns false.
-    virtual bool Validate() const;
+    virtual bool Validate(platform::Prompt& prompt = platform::InstalledPrompt()) const;
     virtual void SetK(double k);
     virtual void SetDi(double di);
     virtual void SetFullFilling(bool fullFilling);

@@ -18,7 +18,7 @@
 #include "app/gui/Pictures.h"
 #include "app/gui/ProjectDialog.h"
 #include "app/gui/SizingWindow.h"
-#include "form/CalculationFormTemplate.h"
+#include "form/model/CalculationFormTemplate.h"
 #include "form/PlenwickView.h"
 #include "form/ResultsText.h"
 #include "messages/MessageTexts.h"

@@ -21,7 +21,7 @@
 #include "app/gui/ModalAnswerer.h"
 #include "app/gui/ProjectDialog.h"
 #include "app/gui/SizingWindow.h"
-#include "form/ControlIds.h"
+#include "form/model/ControlIds.h"
 #include "form/PlenwickView.h"
 #include "platform/qt/FormWidget.h"
 #include "record/PlenwickDoc.h"

@@ -1,6 +1,6 @@
 #include "app/script/ControlDump.h"
 
-#include "form/NumberEdit.h"
+#include "form/model/NumberEdit.h"
 #include "platform/Number.h"
 #include "platform/headless/Transcript.h"
 #include "record/PlenwickDoc.h"

@@ -8,7 +8,7 @@
 
 #include "batch/Catalogue.h"
 #include "batch/FieldText.h"
-#include "form/PipeDiameter.h"
+#include "form/model/PipeDiameter.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "catalogue/RoughnessChoices.h"
-#include "form/ControlIds.h"
+#include "form/model/ControlIds.h"
 #include "form/PlenwickView.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "record/PlenwickDoc.h"

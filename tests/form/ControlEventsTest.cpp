@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "form/NumberEdit.h"
+#include "form/model/NumberEdit.h"
 #include "platform/Controls.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "form/NumberEdit.h"
+#include "form/model/NumberEdit.h"
 
 #include <gtest/gtest.h>
 

@@ -14,7 +14,7 @@
 #include "GuiTestSupport.h"
 #include "app/gui/GuiSession.h"
 #include "app/gui/ModalAnswerer.h"
-#include "form/ControlIds.h"
+#include "form/model/ControlIds.h"
 #include "form/PlenwickView.h"
 #include "platform/qt/FormWidget.h"
 #include "record/PlenwickDoc.h"

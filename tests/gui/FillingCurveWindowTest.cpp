@@ -18,7 +18,7 @@
 #include "app/gui/FillingCurveWindow.h"
 #include "app/gui/GuiSession.h"
 #include "app/gui/ModalAnswerer.h"
-#include "form/ControlIds.h"
+#include "form/model/ControlIds.h"
 #include "form/PlenwickView.h"
 #include "hydraulics/CircularSection.h"
 #include "hydraulics/Formulas.h"

@@ -12,7 +12,7 @@
 
 #include "GuiTestSupport.h"
 #include "app/gui/ModalAnswerer.h"
-#include "form/NumberEdit.h"
+#include "form/model/NumberEdit.h"
 #include "platform/qt/FormWidget.h"
 #include "platform/qt/QtPrompt.h"
 

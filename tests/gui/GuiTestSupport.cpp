@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 #include "app/gui/GuiSession.h"
-#include "form/NumberEdit.h"
+#include "form/model/NumberEdit.h"
 #include "platform/DrawingContext.h"
 
 namespace guitest {

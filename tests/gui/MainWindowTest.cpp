@@ -29,7 +29,7 @@
 #include "app/gui/LockIndicators.h"
 #include "app/gui/ModalAnswerer.h"
 #include "app/gui/ProjectDialog.h"
-#include "form/ControlIds.h"
+#include "form/model/ControlIds.h"
 #include "form/PlenwickView.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/qt/FormWidget.h"

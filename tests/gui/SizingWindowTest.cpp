@@ -17,7 +17,7 @@
 #include "app/gui/GuiSession.h"
 #include "app/gui/ModalAnswerer.h"
 #include "app/gui/SizingWindow.h"
-#include "form/ControlIds.h"
+#include "form/model/ControlIds.h"
 #include "form/PlenwickView.h"
 #include "form/ResultsText.h"
 #include "platform/Number.h"

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "form/AdjustDialogs.h"
-#include "form/ControlIds.h"
+#include "form/model/AdjustDialogs.h"
+#include "form/model/ControlIds.h"
 #include "platform/headless/HeadlessPlatform.h"
 
 namespace {

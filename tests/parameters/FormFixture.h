@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "form/ControlIds.h"
+#include "form/model/ControlIds.h"
 #include "form/PlenwickView.h"
 #include "platform/Prompt.h"
 #include "platform/headless/HeadlessPlatform.h"

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "form/AdjustDialogs.h"
+#include "form/model/AdjustDialogs.h"
 #include "parameters/FormFixture.h"
 
 namespace {

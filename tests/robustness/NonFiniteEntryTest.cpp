@@ -6,8 +6,8 @@
 #include <limits>
 
 #include "ProgramFixture.h"
-#include "form/ControlIds.h"
-#include "form/NumberEdit.h"
+#include "form/model/ControlIds.h"
+#include "form/model/NumberEdit.h"
 #include "platform/Number.h"
 #include "support/Files.h"
 #include "support/ScratchDirectory.h"

@@ -25,7 +25,7 @@
 
 #include "FormInvariants.h"
 #include "app/Application.h"
-#include "form/ControlIds.h"
+#include "form/model/ControlIds.h"
 #include "form/FillingCurves.h"
 #include "platform/Number.h"
 #include "platform/headless/HeadlessPlatform.h"

@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "ProgramFixture.h"
-#include "form/ControlIds.h"
+#include "form/model/ControlIds.h"
 
 namespace robustness {
 namespace {

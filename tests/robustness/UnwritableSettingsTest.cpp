@@ -19,7 +19,7 @@
 
 #include "app/Application.h"
 #include "catalogue/SettingsFile.h"
-#include "form/ControlIds.h"
+#include "form/model/ControlIds.h"
 #include "form/PlenwickView.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "support/Files.h"

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "form/NumberEdit.h"
+#include "form/model/NumberEdit.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/headless/Transcript.h"
 #include "record/PlenwickDoc.h"

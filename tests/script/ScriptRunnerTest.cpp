@@ -8,7 +8,7 @@
 #include "app/script/ScriptError.h"
 #include "app/script/ScriptParser.h"
 #include "app/script/ScriptSession.h"
-#include "form/CalculationFormTemplate.h"
+#include "form/model/CalculationFormTemplate.h"
 #include "tests/script/ScriptTestSupport.h"
 
 namespace {

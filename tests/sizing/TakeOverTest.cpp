@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/Application.h"
-#include "form/ControlIds.h"
+#include "form/model/ControlIds.h"
 #include "form/PlenwickView.h"
 #include "form/ResultsText.h"
 #include "form/SizingTable.h"

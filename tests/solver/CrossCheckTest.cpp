@@ -5,7 +5,7 @@
 #include <random>
 #include <string>
 
-#include "form/NumberEdit.h"
+#include "form/model/NumberEdit.h"
 #include "hydraulics/Calculations.h"
 #include "hydraulics/Formulas.h"
 #include "messages/MessageTexts.h"

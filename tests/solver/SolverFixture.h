@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "form/ControlIds.h"
+#include "form/model/ControlIds.h"
 #include "form/PlenwickView.h"
 #include "platform/Number.h"
 #include "platform/headless/HeadlessPlatform.h"

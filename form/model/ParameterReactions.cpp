@@ -3,17 +3,15 @@
 // field runs that field's change reaction at once; the order of the steps relies on it.
 #include <cmath>
 
-#include "form/AdjustDialogs.h"
-#include "form/ControlIds.h"
-#include "form/PlenwickView.h"
-#include "form/reactions/EntryCorrection.h"
-#include "form/reactions/ReactionTolerances.h"
+#include "form/model/AdjustDialogs.h"
+#include "form/model/ControlIds.h"
+#include "form/model/FormModel.h"
+#include "form/model/ReactionTolerances.h"
 #include "hydraulics/Calculations.h"
 #include "hydraulics/EntryLimits.h"
 #include "hydraulics/Formulas.h"
 #include "hydraulics/Units.h"
 #include "messages/MessageTexts.h"
-#include "platform/Prompt.h"
 #include "record/PlenwickDoc.h"
 
 namespace {
@@ -31,13 +29,13 @@ using namespace reactions;
 // Up to this diameter the velocity gives no flow rate and the viscosity no Reynolds number.
 using hydraulics::kMinFlowDiameter;
 
-void ShowFlow(CPlenwickView& view, double Q) {
+void ShowFlow(FormModel& view, double Q) {
     view.Show(IDC_Q_LS, Q * kLitrePerSecond.toDisplay);
     view.Show(IDC_Q_M3H, Q * kCubicMetrePerHour.toDisplay);
 }
 
 // With di sought, Q and v together determine di: λ and Re are no longer inputs.
-void ClearLambdaAndReynolds(CPlenwickView& view, CPlenwickDoc& doc) {
+void ClearLambdaAndReynolds(FormModel& view, CPlenwickDoc& doc) {
     view.Empty(IDC_LAMBDA);
     doc.SetLambda(0);
     view.Empty(IDC_RE);
@@ -45,7 +43,7 @@ void ClearLambdaAndReynolds(CPlenwickView& view, CPlenwickDoc& doc) {
 }
 
 // A new full-filling v or Q invalidates the partial-filling values.
-void ClearPartialFilling(CPlenwickView& view, CPlenwickDoc& doc) {
+void ClearPartialFilling(FormModel& view, CPlenwickDoc& doc) {
     view.Empty(IDC_QT_LS);
     view.Empty(IDC_QT_M3H);
     doc.SetQt(0);
@@ -56,7 +54,7 @@ void ClearPartialFilling(CPlenwickView& view, CPlenwickDoc& doc) {
 }
 
 // Re from v, when the viscosity is known.
-void DeriveReynolds(CPlenwickView& view, CPlenwickDoc& doc, double v, double di) {
+void DeriveReynolds(FormModel& view, CPlenwickDoc& doc, double v, double di) {
     if (doc.GetNy() <= 0)
         return;
     const double Re = hydraulics::Reynolds(v, di, doc.GetNy());
@@ -64,7 +62,7 @@ void DeriveReynolds(CPlenwickView& view, CPlenwickDoc& doc, double v, double di)
     view.Show(IDC_RE, Re);
 }
 
-void ApplyVelocityAndFlow(CPlenwickView& view, CPlenwickDoc& doc, double v, double di) {
+void ApplyVelocityAndFlow(FormModel& view, CPlenwickDoc& doc, double v, double di) {
     doc.SetV(v);
     view.Show(IDC_V, v);
     const double Q = hydraulics::FlowFromVelocity(di, v);
@@ -75,11 +73,11 @@ void ApplyVelocityAndFlow(CPlenwickView& view, CPlenwickDoc& doc, double v, doub
 // Asks which of Q and v to set to zero, unless that dialog is already on the screen. restoreEntry puts
 // the entry that led to the question back into record and field, then the chosen quantity goes.
 template <class RestoreEntry>
-void AskWhichToZero(CPlenwickView& view, CPlenwickDoc& doc, bool& dialogOpen, RestoreEntry restoreEntry) {
+void AskWhichToZero(FormModel& view, CPlenwickDoc& doc, bool& dialogOpen, RestoreEntry restoreEntry) {
     if (!Given(doc.GetQ()) || !Given(doc.GetV()) || dialogOpen)
         return;
     dialogOpen = true;
-    const int choice = CZeroQvDlg().DoModal();
+    const int choice = CZeroQvDlg().DoModal(view.Prompt());
     dialogOpen = false;
     restoreEntry();
     switch (choice) {
@@ -96,7 +94,7 @@ void AskWhichToZero(CPlenwickView& view, CPlenwickDoc& doc, bool& dialogOpen, Re
 }
 
 // The common part of both Q fields: Q [m³/s] has been read from one of them.
-void OnFlowEntered(CPlenwickView& view, CPlenwickDoc& doc, double Q, int otherField, double otherToDisplay) {
+void OnFlowEntered(FormModel& view, CPlenwickDoc& doc, double Q, int otherField, double otherToDisplay) {
     if (std::fabs(Q - doc.GetQ()) < kFlowTolerance)
         return;
     doc.SetQ(Q);
@@ -115,7 +113,7 @@ void OnFlowEntered(CPlenwickView& view, CPlenwickDoc& doc, double Q, int otherFi
 
 }  // namespace
 
-void CPlenwickView::OnVLeave() {
+void FormModel::OnVLeave() {
     CPlenwickDoc& doc = *GetDocument();
     if (IsEmpty(IDC_V)) {
         Empty(IDC_V);
@@ -141,17 +139,17 @@ void CPlenwickView::OnVLeave() {
     ClearPartialFilling(*this, doc);
 }
 
-void CPlenwickView::OnQLsLeave() {
+void FormModel::OnQLsLeave() {
     OnFlowEntered(*this, *GetDocument(), Number(IDC_Q_LS) * kLitrePerSecond.toSi, IDC_Q_M3H,
                   kCubicMetrePerHour.toDisplay);
 }
 
-void CPlenwickView::OnQM3hLeave() {
+void FormModel::OnQM3hLeave() {
     OnFlowEntered(*this, *GetDocument(), Number(IDC_Q_M3H) * kCubicMetrePerHour.toSi, IDC_Q_LS,
                   kLitrePerSecond.toDisplay);
 }
 
-void CPlenwickView::OnReLeave() {
+void FormModel::OnReLeave() {
     CPlenwickDoc& doc = *GetDocument();
     if (IsEmpty(IDC_RE)) {
         Empty(IDC_RE);
@@ -184,7 +182,7 @@ void CPlenwickView::OnReLeave() {
         return;
     }
 
-    switch (CAdjustReDlg().DoModal()) {
+    switch (CAdjustReDlg().DoModal(m_prompt)) {
         case CAdjustReDlg::ADAPT_DI:
             if (v > 0) {
                 const double newDi = hydraulics::DiameterFromReynoldsVelocity(Re, ny, v);
@@ -212,7 +210,7 @@ void CPlenwickView::OnReLeave() {
     }
 }
 
-void CPlenwickView::OnJLeave() {
+void FormModel::OnJLeave() {
     double I = Number(IDC_J) * kMetrePerKilometre.toSi;
     if (const auto clamped = CorrectEntry(I, EntryQuantity::I, hydraulics::kSlopeEntry)) {
         I = *clamped;
@@ -221,14 +219,14 @@ void CPlenwickView::OnJLeave() {
     GetDocument()->SetI(I);
 }
 
-void CPlenwickView::OnALeave() {
+void FormModel::OnALeave() {
     CPlenwickDoc& doc = *GetDocument();
     const double Q = doc.GetQ();
     const double v = doc.GetV();
     const double storedDi = doc.GetDi();
     const double A = Number(IDC_A);
     if (!doc.IsFullFilling()) {
-        platform::ShowMessage(messages::Text(messages::MessageId::AreaInPartialFilling));
+        Tell(messages::Text(messages::MessageId::AreaInPartialFilling));
         return;
     }
     // An area that is not positive gives no diameter (and no NaN from the root).
@@ -244,7 +242,7 @@ void CPlenwickView::OnALeave() {
         return;
 
     double newV = v;
-    switch (CAdjustAreaDlg().DoModal()) {
+    switch (CAdjustAreaDlg().DoModal(m_prompt)) {
         case CAdjustAreaDlg::ADAPT_Q: {
             Show(IDC_V, v);
             const double newQ = hydraulics::FlowFromVelocity(di, v);
@@ -264,7 +262,7 @@ void CPlenwickView::OnALeave() {
     DeriveReynolds(*this, doc, newV, di);
 }
 
-void CPlenwickView::OnLambdaLeave() {
+void FormModel::OnLambdaLeave() {
     CPlenwickDoc& doc = *GetDocument();
     if (IsEmpty(IDC_LAMBDA)) {
         Empty(IDC_LAMBDA);
@@ -284,7 +282,7 @@ void CPlenwickView::OnLambdaLeave() {
     });
 }
 
-void CPlenwickView::OnNyChanged() {
+void FormModel::OnNyChanged() {
     CPlenwickDoc& doc = *GetDocument();
     const double di = doc.GetDi();
     const double v = doc.GetV();
@@ -298,7 +296,7 @@ void CPlenwickView::OnNyChanged() {
     Show(IDC_RE, shown);
 }
 
-void CPlenwickView::OnNyLeave() {
+void FormModel::OnNyLeave() {
     const double ny = Number(IDC_NY) * kMicroSquareMetrePerSecond.toSi;
     if (std::fabs(GetDocument()->GetNy() - ny) <= kViscosityTolerance)
         return;
@@ -306,13 +304,13 @@ void CPlenwickView::OnNyLeave() {
     Field(IDC_T).SetValid(false);
 }
 
-void CPlenwickView::OnGLeave() {
+void FormModel::OnGLeave() {
     const double g = Number(IDC_G);
     if (std::fabs(g - GetDocument()->GetG()) > kGravityTolerance)
         GetDocument()->SetG(g);
 }
 
-void CPlenwickView::OnRhoLeave() {
+void FormModel::OnRhoLeave() {
     const double rho = Number(IDC_RHO);
     if (std::fabs(rho - GetDocument()->GetRho()) <= kDensityTolerance)
         return;
@@ -320,7 +318,7 @@ void CPlenwickView::OnRhoLeave() {
     ShowViscosity();
 }
 
-void CPlenwickView::OnTLeave() {
+void FormModel::OnTLeave() {
     const double T = Number(IDC_T);
     if (std::fabs(T - GetDocument()->GetT()) <= kTemperatureTolerance)
         return;
@@ -328,7 +326,7 @@ void CPlenwickView::OnTLeave() {
     ShowViscosity();
 }
 
-void CPlenwickView::ShowViscosity() {
+void FormModel::ShowViscosity() {
     Show(IDC_NY, GetDocument()->GetNy() * kMicroSquareMetrePerSecond.toDisplay);
     Field(IDC_RHO).SetValid(true);
     Field(IDC_T).SetValid(true);

@@ -1,10 +1,10 @@
 // The form's calculation taken as a whole: captured, restored without any reaction, reset for a new
 // calculation, and compared with the one last saved.
-#include "form/CalculationState.h"
+#include "form/model/CalculationState.h"
 
-#include "form/CalculationFormTemplate.h"
-#include "form/ControlIds.h"
-#include "form/PlenwickView.h"
+#include "form/model/CalculationFormTemplate.h"
+#include "form/model/ControlIds.h"
+#include "form/model/FormModel.h"
 #include "record/PlenwickDoc.h"
 
 namespace {
@@ -86,7 +86,7 @@ void StoreRecordValues(CPlenwickDoc& record, const RecordValues& values) {
     record.SetCalculated(values.calculated);
 }
 
-CalculationState CPlenwickView::CaptureState() const {
+CalculationState FormModel::CaptureState() const {
     CalculationState state;
     for (const platform::Control* control : m_controls.InTabOrder()) {
         if (control->Kind() != platform::ControlKind::Edit)
@@ -107,7 +107,7 @@ CalculationState CPlenwickView::CaptureState() const {
     return state;
 }
 
-void CPlenwickView::RestoreState(const CalculationState& state) {
+void FormModel::RestoreState(const CalculationState& state) {
     m_controls.AttachSink(nullptr);  // the state is shown as it was: no reaction runs
     for (const FieldState& saved : state.form.fields) {
         CNumberEdit& field = Field(saved.id);
@@ -134,7 +134,7 @@ void CPlenwickView::RestoreState(const CalculationState& state) {
     m_document.SetProjectHeader(state.header);
 }
 
-void CPlenwickView::ResetForm() {
+void FormModel::ResetForm() {
     m_controls.AttachSink(nullptr);
     for (const platform::ControlTemplate& control : CalculationFormTemplate().controls) {
         switch (control.kind) {
@@ -165,15 +165,24 @@ void CPlenwickView::ResetForm() {
     m_document.SetProjectHeader(ProjectHeader());
 }
 
-void CPlenwickView::MarkSaved() {
+void FormModel::MarkSaved() {
     m_savedState = CaptureState();
     RefreshModified();
 }
 
-bool CPlenwickView::HasUnsavedChanges() const {
+bool FormModel::HasUnsavedChanges() const {
     return CaptureState() != m_savedState;
 }
 
-void CPlenwickView::RefreshModified() {
+void FormModel::RefreshModified() {
+    m_checkedRevision = m_controls.Revision();
     m_document.SetModifiedFlag(HasUnsavedChanges());
+}
+
+void FormModel::NoteChanges() {
+    // A change of the controls is an unsaved change until a full comparison says otherwise.
+    if (m_controls.Revision() == m_checkedRevision)
+        return;
+    m_checkedRevision = m_controls.Revision();
+    m_document.SetModifiedFlag(true);
 }

@@ -15,8 +15,8 @@ class CAdjustDialog {
     CAdjustDialog(const CAdjustDialog&) = delete;
     CAdjustDialog& operator=(const CAdjustDialog&) = delete;
 
-    // Shows the dialog modally and returns the code it ended with.
-    int DoModal() const { return platform::RunModalDialog(m_template); }
+    // Shows the dialog modally through the prompt and returns the code it ended with.
+    int DoModal(platform::Prompt& prompt = platform::InstalledPrompt()) const { return prompt.RunDialog(m_template); }
     const platform::DialogTemplate& Template() const { return m_template; }
 
   protected:

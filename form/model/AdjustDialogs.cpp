@@ -1,10 +1,10 @@
-#include "form/AdjustDialogs.h"
+#include "form/model/AdjustDialogs.h"
 
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "form/ControlIds.h"
+#include "form/model/ControlIds.h"
 #include "messages/MessageTexts.h"
 
 namespace {

@@ -3,10 +3,9 @@
 // last is remembered, so that "Berechnen" completes the others from it and never replaces it.
 #include <cmath>
 
-#include "form/ControlIds.h"
-#include "form/PlenwickView.h"
-#include "form/reactions/EntryCorrection.h"
-#include "form/reactions/ReactionTolerances.h"
+#include "form/model/ControlIds.h"
+#include "form/model/FormModel.h"
+#include "form/model/ReactionTolerances.h"
 #include "hydraulics/EntryLimits.h"
 #include "hydraulics/Units.h"
 #include "record/PlenwickDoc.h"
@@ -42,14 +41,14 @@ hydraulics::PartialFilling PartialFillingFrom(const CPlenwickDoc& doc, PartialQu
     return hydraulics::PartialFillingFrom(given, value, doc.GetDi(), doc.GetQ(), doc.GetV());
 }
 
-void ShowPartialFlow(CPlenwickView& view, double Qt) {
+void ShowPartialFlow(FormModel& view, double Qt) {
     view.Show(IDC_QT_LS, Qt * kLitrePerSecond.toDisplay);
     view.Show(IDC_QT_M3H, Qt * kCubicMetrePerHour.toDisplay);
 }
 
 }  // namespace
 
-std::optional<PartialQuantity> CPlenwickView::GivenPartialQuantity() const {
+std::optional<PartialQuantity> FormModel::GivenPartialQuantity() const {
     const CPlenwickDoc& doc = *GetDocument();
     if (m_partialGiven && PartialValue(doc, *m_partialGiven) > 0)
         return m_partialGiven;
@@ -60,7 +59,7 @@ std::optional<PartialQuantity> CPlenwickView::GivenPartialQuantity() const {
     return std::nullopt;
 }
 
-void CPlenwickView::ApplyPartialFilling(const hydraulics::PartialFilling& partial, PartialQuantity given) {
+void FormModel::ApplyPartialFilling(const hydraulics::PartialFilling& partial, PartialQuantity given) {
     CPlenwickDoc& doc = *GetDocument();
     if (given != PartialQuantity::Ht) {
         doc.SetHt(partial.ht);
@@ -78,7 +77,7 @@ void CPlenwickView::ApplyPartialFilling(const hydraulics::PartialFilling& partia
     }
 }
 
-void CPlenwickView::CompletePartialFilling(bool afterResult) {
+void FormModel::CompletePartialFilling(bool afterResult) {
     const std::optional<PartialQuantity> given = GivenPartialQuantity();
     if (!given)
         return;
@@ -90,8 +89,7 @@ void CPlenwickView::CompletePartialFilling(bool afterResult) {
 }
 
 // Qt [m³/s] has been read from one of the two Qt fields; the other one shows it too.
-void CPlenwickView::OnPartialFlowEntered(double Qt, int otherField, double otherToDisplay,
-                                         bool emptyVelocity) {
+void FormModel::OnPartialFlowEntered(double Qt, int otherField, double otherToDisplay, bool emptyVelocity) {
     CPlenwickDoc& doc = *GetDocument();
     if (std::fabs(Qt - doc.GetQt()) < kFlowTolerance)
         return;
@@ -107,7 +105,7 @@ void CPlenwickView::OnPartialFlowEntered(double Qt, int otherField, double other
         ApplyPartialFilling(partial, PartialQuantity::Qt);
 }
 
-void CPlenwickView::OnQtLsLeave() {
+void FormModel::OnQtLsLeave() {
     if (IsEmpty(IDC_QT_LS)) {
         Empty(IDC_QT_LS);
         return;
@@ -116,7 +114,7 @@ void CPlenwickView::OnQtLsLeave() {
                          true);
 }
 
-void CPlenwickView::OnQtM3hLeave() {
+void FormModel::OnQtM3hLeave() {
     if (IsEmpty(IDC_QT_M3H)) {
         Empty(IDC_QT_M3H);
         return;
@@ -126,7 +124,7 @@ void CPlenwickView::OnQtM3hLeave() {
                          false);
 }
 
-void CPlenwickView::OnVtLeave() {
+void FormModel::OnVtLeave() {
     CPlenwickDoc& doc = *GetDocument();
     if (IsEmpty(IDC_VT)) {
         Empty(IDC_VT);
@@ -151,7 +149,7 @@ void CPlenwickView::OnVtLeave() {
         ApplyPartialFilling(partial, PartialQuantity::Vt);
 }
 
-void CPlenwickView::OnHtLeave() {
+void FormModel::OnHtLeave() {
     CPlenwickDoc& doc = *GetDocument();
     if (IsEmpty(IDC_HT)) {
         Empty(IDC_HT);

@@ -1,4 +1,4 @@
-#include "form/PipeDiameter.h"
+#include "form/model/PipeDiameter.h"
 
 #include "hydraulics/Formulas.h"
 #include "platform/Number.h"

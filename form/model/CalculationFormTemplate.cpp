@@ -1,6 +1,6 @@
-#include "form/CalculationFormTemplate.h"
+#include "form/model/CalculationFormTemplate.h"
 
-#include "form/ControlIds.h"
+#include "form/model/ControlIds.h"
 #include "help/HelpLauncher.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "form/NumberEdit.h"
+#include "form/model/NumberEdit.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,12 +14,14 @@ std::optional<platform::Rgb> NumberFieldColour(bool valid, bool resultMark) {
 void CNumberEdit::SetResultMark(bool marked) {
     if (m_resultMark == marked) return;
     m_resultMark = marked;
+    Changed();
     Invalidate();
 }
 
 void CNumberEdit::SetValid(bool valid) {
     if (m_valid == valid) return;
     m_valid = valid;
+    Changed();
     Invalidate();
 }
 

@@ -1,5 +1,4 @@
 // The tolerances of the form's field reactions: a change smaller than these leaves the record as it is.
-// Shared by the form and by the batch tool, which replays the same reactions.
 #pragma once
 
 namespace reactions {

@@ -7,16 +7,14 @@
 
 #include "catalogue/RoughnessChoices.h"
 #include "catalogue/SettingsFile.h"
-#include "form/ControlIds.h"
-#include "form/PipeDiameter.h"
-#include "form/PlenwickView.h"
-#include "form/reactions/EntryCorrection.h"
+#include "form/model/ControlIds.h"
+#include "form/model/FormModel.h"
+#include "form/model/PipeDiameter.h"
 #include "hydraulics/EntryLimits.h"
 #include "hydraulics/Formulas.h"
 #include "hydraulics/Units.h"
 #include "messages/MessageTexts.h"
 #include "platform/Number.h"
-#include "platform/Prompt.h"
 #include "record/PlenwickDoc.h"
 
 namespace {
@@ -32,7 +30,7 @@ constexpr std::array<PipeField, 3> kPipeFields{
     {{IDC_DA, SettingsFile::kDaKey}, {IDC_S, SettingsFile::kSKey}, {IDC_ZMA, SettingsFile::kZmaKey}}};
 
 // A new diameter invalidates v, Q and Re, and the fields of v, Q, Re and λ.
-void ClearFlow(CPlenwickView& view) {
+void ClearFlow(FormModel& view) {
     CPlenwickDoc& doc = *view.GetDocument();
     doc.SetV(0);
     doc.SetQ(0);
@@ -41,13 +39,13 @@ void ClearFlow(CPlenwickView& view) {
 }
 
 // The di [mm] that the pipe fields give, as ShowDi writes it and the di field reads it back.
-double CatalogueDiOfFields(const CPlenwickView& view) {
+double CatalogueDiOfFields(const FormModel& view) {
     return CatalogueInnerDiameterMm(view.Number(IDC_DA), view.Number(IDC_S), view.Number(IDC_ZMA));
 }
 
 }  // namespace
 
-void CPlenwickView::OnClassChanged() {
+void FormModel::OnClassChanged() {
     platform::ListControl& dnList = List(IDC_DN);
     const int previousDn = platform::LeadingInteger(dnList.GetEditText());
     dnList.ResetContent();
@@ -58,7 +56,7 @@ void CPlenwickView::OnClassChanged() {
 
     // The first row whose DN reaches the previous one; rows are stored in ascending DN.
     int choice = -1;
-    for (const std::optional<std::string>& dn : SettingsFile().ReadClassDns(className)) {
+    for (const std::optional<std::string>& dn : m_settings->ClassDns(className)) {
         if (!dn)
             continue;
         const int position = dnList.AddString(*dn);
@@ -66,14 +64,14 @@ void CPlenwickView::OnClassChanged() {
             choice = position;
     }
     if (choice < 0) {
-        platform::ShowMessage(messages::Text(messages::MessageId::NoMatchingDn));
+        Tell(messages::Text(messages::MessageId::NoMatchingDn));
         choice = 0;
     }
     dnList.SetCurSel(choice);
     OnDnChanged();
 }
 
-void CPlenwickView::OnDnChanged() {
+void FormModel::OnDnChanged() {
     const platform::ListControl& classList = List(IDC_CLASS);
     const platform::ListControl& dnList = List(IDC_DN);
     if (classList.GetCurSel() < 0 || dnList.GetCurSel() < 0)
@@ -81,15 +79,14 @@ void CPlenwickView::OnDnChanged() {
     const std::string className = classList.GetLBText(classList.GetCurSel());
     const int wantedDn = platform::LeadingInteger(dnList.GetLBText(dnList.GetCurSel()));
 
-    const SettingsFile settings;
-    const std::vector<std::optional<std::string>> dns = settings.ReadClassDns(className);
-    for (int row = 1; row <= SettingsFile::kMaxRows; ++row) {
+    const std::vector<std::optional<std::string>>& dns = m_settings->ClassDns(className);
+    for (int row = 1; row <= static_cast<int>(dns.size()); ++row) {
         const std::optional<std::string>& dn = dns[static_cast<size_t>(row - 1)];
         if (!dn || platform::LeadingInteger(*dn) != wantedDn)
             continue;
         // A value missing from the file leaves its field as it was.
         for (const PipeField& field : kPipeFields) {
-            if (std::optional<std::string> text = settings.ReadRowValue(className, row, field.key)) {
+            if (std::optional<std::string> text = m_settings->RowValue(className, row, field.key)) {
                 Field(field.id).SetText(std::move(*text));
             }
         }
@@ -102,27 +99,27 @@ void CPlenwickView::OnDnChanged() {
     }
 }
 
-double CPlenwickView::ComputeDi() {
+double FormModel::ComputeDi() {
     return hydraulics::InnerDiameter(Number(IDC_DA), Number(IDC_S), Number(IDC_ZMA));
 }
 
-void CPlenwickView::ShowDi() {
+void FormModel::ShowDi() {
     Field(IDC_DI).ShowFormatted(kCatalogueDiFormat, ComputeDi());
 }
 
-void CPlenwickView::OnPipeFieldLeave() {
+void FormModel::OnPipeFieldLeave() {
     // Passing through the field without changing the pipe keeps di and everything that follows from it.
     if (CatalogueDiOfFields(*this) == Number(IDC_DI))
         return;
     ShowDi();
 }
 
-void CPlenwickView::MarkPipeConsistency(double diMm) {
+void FormModel::MarkPipeConsistency(double diMm) {
     const bool consistent = diMm == CatalogueDiOfFields(*this);
     for (int id : {IDC_S, IDC_DA, IDC_ZMA}) Field(id).SetValid(consistent);
 }
 
-void CPlenwickView::TakeDi(double diMm) {
+void FormModel::TakeDi(double diMm) {
     CPlenwickDoc& doc = *GetDocument();
     doc.SetDi(diMm * kMillimetre.toSi);
     MarkPipeConsistency(diMm);
@@ -131,7 +128,7 @@ void CPlenwickView::TakeDi(double diMm) {
         Show(IDC_A, hydraulics::AreaFromDiameter(diMm * kMillimetre.toSi));
 }
 
-void CPlenwickView::OnDiChanged() {
+void FormModel::OnDiChanged() {
     // The same text written again (the field rewritten on leaving it) changes nothing.
     const std::string& text = Field(IDC_DI).GetText();
     if (text == m_diText)
@@ -142,7 +139,7 @@ void CPlenwickView::OnDiChanged() {
     TakeDi(Number(IDC_DI));
 }
 
-void CPlenwickView::OnDiLeave() {
+void FormModel::OnDiLeave() {
     CPlenwickDoc& doc = *GetDocument();
     const double typedMm = Number(IDC_DI);
     double di = typedMm * kMillimetre.toSi;
@@ -169,7 +166,7 @@ void CPlenwickView::OnDiLeave() {
         Show(IDC_A, hydraulics::AreaFromDiameter(di));
 }
 
-void CPlenwickView::OnRoughnessChanged() {
+void FormModel::OnRoughnessChanged() {
     const int position = List(IDC_ROUGHNESS).GetCurSel();
     const std::vector<RoughnessChoice>& choices = RoughnessChoices();
     // An entry beyond the known choices has no value of its own.
@@ -181,11 +178,11 @@ void CPlenwickView::OnRoughnessChanged() {
     GetDocument()->SetK(kMm * kMillimetre.toSi);
 }
 
-void CPlenwickView::OnKChanged() {
+void FormModel::OnKChanged() {
     GetDocument()->SetK(Number(IDC_K) * kMillimetre.toSi);
 }
 
-void CPlenwickView::OnKLeave() {
+void FormModel::OnKLeave() {
     const double k = Number(IDC_K) * kMillimetre.toSi;
     // The k field's change reaction stores the bound.
     if (const auto clamped = CorrectEntry(k, hydraulics::EntryQuantity::K, hydraulics::kRoughnessEntry))

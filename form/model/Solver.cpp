@@ -3,8 +3,8 @@
 #include <array>
 #include <initializer_list>
 
-#include "form/ControlIds.h"
-#include "form/PlenwickView.h"
+#include "form/model/ControlIds.h"
+#include "form/model/FormModel.h"
 #include "hydraulics/Calculations.h"
 #include "hydraulics/FrictionFactor.h"
 #include "hydraulics/Units.h"
@@ -25,10 +25,10 @@ constexpr std::array kResultFields{
     IDC_Q_M3H,         IDC_Q_LS, IDC_J,      IDC_HT,    IDC_DI, IDC_K};
 
 // A result outside its calculation limits is told; true when there was one.
-bool ReportBreach(const hydraulics::CalculationStatus& status) {
+bool ReportBreach(platform::Prompt& prompt, const hydraulics::CalculationStatus& status) {
     if (!status.outOfLimits)
         return false;
-    platform::ShowMessage(messages::LimitBreachMessage(*status.outOfLimits));
+    prompt.Message(messages::LimitBreachMessage(*status.outOfLimits), platform::MessageIcon::None);
     return true;
 }
 
@@ -38,7 +38,7 @@ using hydraulics::FiniteOrNone;
 // One run of "Berechnen" on the view's record.
 class Calculation {
   public:
-    explicit Calculation(CPlenwickView& view) : m_view(view), m_doc(*view.GetDocument()) {}
+    explicit Calculation(FormModel& view) : m_view(view), m_doc(*view.GetDocument()) {}
 
     void Run() {
         const bool partialFilling = !m_doc.IsFullFilling();
@@ -46,7 +46,7 @@ class Calculation {
         // they are; di is not known yet when it is sought.
         if (partialFilling && m_doc.GetSought() != SOUGHT_DI)
             m_view.CompletePartialFilling(false);
-        if (!m_doc.Validate())
+        if (!m_doc.Validate(m_view.Prompt()))
             return;
         bool accepted = false;
         switch (m_doc.GetSought()) {
@@ -87,14 +87,15 @@ class Calculation {
         const hydraulics::SlopeResult result = hydraulics::SolveSlope(in);
         m_view.Show(IDC_RE, in.Re);
         if (result.iteration.ReachedStepLimit()) {
-            platform::ShowMessage(messages::NonConvergenceMessage(hydraulics::TruncateToInt(in.Re), in.k,
-                                                                  in.di, result.iteration.steps));
+            m_view.Prompt().Message(messages::NonConvergenceMessage(hydraulics::TruncateToInt(in.Re), in.k,
+                                                                    in.di, result.iteration.steps),
+                                    platform::MessageIcon::None);
         }
         m_view.Show(IDC_LAMBDA, result.iteration.lambda);
         m_doc.SetLambda(FiniteOrNone(result.iteration.lambda));
         m_view.Show(IDC_J, result.I * kMetrePerKilometre.toDisplay);
         m_doc.SetI(FiniteOrNone(result.I));
-        if (ReportBreach(result.status))
+        if (ReportBreach(m_view.Prompt(), result.status))
             return false;
         return Accept({IDC_J});
     }
@@ -104,7 +105,7 @@ class Calculation {
             {m_doc.GetDi(), m_doc.GetK(), m_doc.GetI(), m_doc.GetG(), m_doc.GetNy()});
         m_view.Show(IDC_LAMBDA, result.lambda);
         m_doc.SetLambda(FiniteOrNone(result.lambda));
-        if (ReportBreach(result.status))
+        if (ReportBreach(m_view.Prompt(), result.status))
             return false;
         m_view.Show(IDC_V, result.v);
         m_doc.SetV(result.v);
@@ -125,7 +126,7 @@ class Calculation {
             {m_doc.GetDi(), m_doc.GetI(), m_doc.GetG(), m_doc.GetV(), m_doc.GetRe()});
         m_view.Show(IDC_LAMBDA, result.lambda);
         m_doc.SetLambda(FiniteOrNone(result.lambda));
-        if (ReportBreach(result.status))
+        if (ReportBreach(m_view.Prompt(), result.status))
             return false;
         // The k field's change reaction stores the shown k; the exact value follows.
         m_view.Show(IDC_K, result.k * kMillimetre.toDisplay);
@@ -138,10 +139,11 @@ class Calculation {
                                             m_doc.GetQ(),  m_doc.GetV(),  m_doc.GetG()};
         const hydraulics::DiameterResult result = hydraulics::SolveDiameter(in);
         if (result.rule == hydraulics::DiameterRule::NotEnoughValues) {
-            platform::ShowMessage(messages::Text(messages::MessageId::DiameterNotEnoughValues));
+            m_view.Prompt().Message(messages::Text(messages::MessageId::DiameterNotEnoughValues),
+                                    platform::MessageIcon::None);
             return false;
         }
-        if (ReportBreach(result.status))
+        if (ReportBreach(m_view.Prompt(), result.status))
             return false;
         // Showing di runs its change reaction, which clears v, Q, Re and λ; the values read above go back.
         m_view.Show(IDC_DI, result.di * kMillimetre.toDisplay);
@@ -158,17 +160,17 @@ class Calculation {
         return Accept({IDC_DI});
     }
 
-    CPlenwickView& m_view;
+    FormModel& m_view;
     CPlenwickDoc& m_doc;
 };
 
 }  // namespace
 
-void CPlenwickView::OnBerechnen() {
+void FormModel::OnBerechnen() {
     Calculation(*this).Run();
 }
 
-void CPlenwickView::MarkCalculated(bool calculated) {
+void FormModel::MarkCalculated(bool calculated) {
     if (!calculated) {
         for (int id : kResultFields) Field(id).SetResultMark(false);
     }

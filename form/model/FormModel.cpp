@@ -1,0 +1,269 @@
+// The model's construction and event table, and the form's own reactions: first showing, filling mode,
+// sought parameter, "Clear", closing.
+#include "form/model/FormModel.h"
+
+#include <array>
+
+#include "catalogue/RoughnessChoices.h"
+#include "form/model/CalculationFormTemplate.h"
+#include "form/model/ControlIds.h"
+#include "platform/Number.h"
+#include "record/PlenwickDoc.h"
+
+namespace {
+
+using platform::ControlEvent;
+using Reaction = void (FormModel::*)();
+
+struct EventRoute {
+    int id;
+    ControlEvent event;
+    Reaction reaction;
+};
+
+// The whole wiring of the form: which reaction runs for which event of which control.
+constexpr std::array kEventTable{
+    // Pipe selection
+    EventRoute{IDC_CLASS, ControlEvent::SelectionChanged, &FormModel::OnClassChanged},
+    EventRoute{IDC_DN, ControlEvent::SelectionChanged, &FormModel::OnDnChanged},
+    EventRoute{IDC_DI, ControlEvent::TextChanged, &FormModel::OnDiChanged},
+    EventRoute{IDC_DI, ControlEvent::FocusLost, &FormModel::OnDiLeave},
+    EventRoute{IDC_DA, ControlEvent::FocusLost, &FormModel::OnPipeFieldLeave},
+    EventRoute{IDC_S, ControlEvent::FocusLost, &FormModel::OnPipeFieldLeave},
+    EventRoute{IDC_ZMA, ControlEvent::FocusLost, &FormModel::OnPipeFieldLeave},
+    EventRoute{IDC_ROUGHNESS, ControlEvent::SelectionChanged, &FormModel::OnRoughnessChanged},
+    EventRoute{IDC_K, ControlEvent::TextChanged, &FormModel::OnKChanged},
+    EventRoute{IDC_K, ControlEvent::FocusLost, &FormModel::OnKLeave},
+    // Solver, filling mode, sought parameter, Clear
+    EventRoute{IDC_BERECHNEN, ControlEvent::Clicked, &FormModel::OnBerechnen},
+    EventRoute{IDC_FULL_FILLING, ControlEvent::Clicked, &FormModel::OnFullFilling},
+    EventRoute{IDC_PARTIAL_FILLING, ControlEvent::Clicked, &FormModel::OnPartialFilling},
+    EventRoute{IDC_SOUGHT, ControlEvent::SelectionChanged, &FormModel::OnSoughtChanged},
+    EventRoute{IDC_CLEAR, ControlEvent::Clicked, &FormModel::OnClear},
+    // Parameter group and fluid data
+    EventRoute{IDC_J, ControlEvent::FocusLost, &FormModel::OnJLeave},
+    EventRoute{IDC_V, ControlEvent::FocusLost, &FormModel::OnVLeave},
+    EventRoute{IDC_Q_LS, ControlEvent::FocusLost, &FormModel::OnQLsLeave},
+    EventRoute{IDC_Q_M3H, ControlEvent::FocusLost, &FormModel::OnQM3hLeave},
+    EventRoute{IDC_A, ControlEvent::FocusLost, &FormModel::OnALeave},
+    EventRoute{IDC_RE, ControlEvent::FocusLost, &FormModel::OnReLeave},
+    EventRoute{IDC_LAMBDA, ControlEvent::FocusLost, &FormModel::OnLambdaLeave},
+    EventRoute{IDC_G, ControlEvent::FocusLost, &FormModel::OnGLeave},
+    EventRoute{IDC_RHO, ControlEvent::FocusLost, &FormModel::OnRhoLeave},
+    EventRoute{IDC_T, ControlEvent::FocusLost, &FormModel::OnTLeave},
+    EventRoute{IDC_NY, ControlEvent::TextChanged, &FormModel::OnNyChanged},
+    EventRoute{IDC_NY, ControlEvent::FocusLost, &FormModel::OnNyLeave},
+    // Partial filling
+    EventRoute{IDC_HT, ControlEvent::FocusLost, &FormModel::OnHtLeave},
+    EventRoute{IDC_QT_LS, ControlEvent::FocusLost, &FormModel::OnQtLsLeave},
+    EventRoute{IDC_QT_M3H, ControlEvent::FocusLost, &FormModel::OnQtM3hLeave},
+    EventRoute{IDC_VT, ControlEvent::FocusLost, &FormModel::OnVtLeave},
+};
+
+struct SoughtEntry {
+    const char* text;  // the tab's text, blanks included: it identifies the entry
+    SoughtParameter sought;
+};
+
+constexpr std::array kSoughtEntries{
+    SoughtEntry{" J [m/km] ", SOUGHT_J},
+    SoughtEntry{" v [m/s], Q [l/s] [m³/h] ", SOUGHT_VQ},
+    SoughtEntry{" k [mm] ", SOUGHT_K},
+    SoughtEntry{" di [mm] ", SOUGHT_DI},
+};
+
+// The fields that only partial filling uses, in the order they are switched.
+constexpr std::array kPartialFillingFields{IDC_HT, IDC_QT_LS, IDC_QT_M3H, IDC_VT};
+
+// What a change of the sought parameter enables first, in this order.
+constexpr std::array kSoughtEnabledControls{IDC_J,  IDC_A, IDC_DI,  IDC_K,  IDC_Q_LS,  IDC_Q_M3H,    IDC_V,
+                                            IDC_DA, IDC_S, IDC_ZMA, IDC_DN, IDC_CLASS, IDC_ROUGHNESS};
+
+// The sought text is read into a buffer of 50 characters.
+constexpr size_t kSoughtTextLength = 49;
+
+}  // namespace
+
+FormModel::FormModel(CPlenwickDoc& record, platform::Prompt& prompt, std::unique_ptr<FormSettings> settings)
+    : m_document(record), m_prompt(prompt), m_settings(std::move(settings)) {
+    CreateControls();
+    m_controls.AttachSink(this);
+}
+
+FormModel::~FormModel() = default;
+
+void FormModel::CreateControls() {
+    for (const platform::ControlTemplate& control : CalculationFormTemplate().controls) {
+        switch (control.kind) {
+            case platform::ControlKind::Edit: {
+                auto& field = m_controls.Add(std::make_unique<CNumberEdit>(control.id), control.tabStop);
+                field.Enable(control.enabled);
+                break;
+            }
+            case platform::ControlKind::List:
+                m_controls.Add(std::make_unique<platform::ListControl>(control.id), control.tabStop);
+                break;
+            case platform::ControlKind::Tabs:
+                m_controls.Add(std::make_unique<platform::TabControl>(control.id), control.tabStop);
+                break;
+            case platform::ControlKind::PushButton:
+            case platform::ControlKind::RadioButton:
+            case platform::ControlKind::OwnerDrawButton:
+                m_controls.Add(
+                    std::make_unique<platform::ButtonControl>(control.id, control.kind, control.caption),
+                    control.tabStop);
+                break;
+        }
+    }
+}
+
+void FormModel::OnControlEvent(int id, platform::ControlEvent event) {
+    ++m_eventDepth;
+    for (const EventRoute& route : kEventTable) {
+        if (route.id == id && route.event == event) {
+            (this->*route.reaction)();
+            break;
+        }
+    }
+    if (--m_eventDepth == 0)
+        NoteChanges();
+}
+
+CNumberEdit& FormModel::Field(int id) const {
+    return static_cast<CNumberEdit&>(*m_controls.FindEdit(id));
+}
+
+platform::ListControl& FormModel::List(int id) const {
+    return *m_controls.FindList(id);
+}
+
+platform::TabControl& FormModel::SoughtTabs() const {
+    return *m_controls.FindTabs(IDC_SOUGHT);
+}
+
+platform::ButtonControl& FormModel::Button(int id) const {
+    return *m_controls.FindButton(id);
+}
+
+void FormModel::EnableControl(int id, bool enabled) {
+    m_controls.Find(id)->Enable(enabled);
+}
+
+void FormModel::Tell(const std::string& text, platform::MessageIcon icon) {
+    m_prompt.Message(text, icon);
+}
+
+void FormModel::ShowFirst() {
+    CPlenwickDoc& doc = *GetDocument();
+    platform::TabControl& tabs = SoughtTabs();
+    tabs.DeleteAllItems();
+    for (size_t i = 0; i < kSoughtEntries.size(); ++i)
+        tabs.InsertItem(static_cast<int>(i), kSoughtEntries[i].text);
+    tabs.SetCurSel(0);
+
+    EnableControl(IDC_J, false);
+    doc.SetSought(SOUGHT_J);
+
+    Button(IDC_FULL_FILLING).SetCheck(true);
+    Button(IDC_PARTIAL_FILLING).SetCheck(false);
+    OnFullFilling();
+
+    if (const std::optional<std::string> unusable = m_settings->Open())
+        Tell(*unusable, platform::MessageIcon::Exclamation);
+    if (auto g = m_settings->GlobalValue(SettingsFile::kGravityKey)) {
+        Field(IDC_G).SetText(*g);
+        doc.SetG(Number(IDC_G));
+    }
+    if (auto temperature = m_settings->GlobalValue(SettingsFile::kTemperatureKey)) {
+        doc.SetT(platform::LeadingFiniteNumber(*temperature));
+        Field(IDC_T).SetText(*temperature);
+    }
+    if (auto density = m_settings->GlobalValue(SettingsFile::kDensityKey)) {
+        doc.SetRho(platform::LeadingFiniteNumber(*density));
+        Field(IDC_RHO).SetText(*density);
+    }
+    ShowViscosity();
+
+    platform::ListControl& classes = List(IDC_CLASS);
+    classes.ResetContent();
+    for (const std::string& name : m_settings->ClassList()) classes.AddString(name);
+    classes.SetCurSel(0);
+    OnClassChanged();
+
+    platform::ListControl& roughness = List(IDC_ROUGHNESS);
+    roughness.ResetContent();
+    for (const RoughnessChoice& choice : RoughnessChoices()) roughness.AddString(choice.text);
+    roughness.SetCurSel(0);
+    OnRoughnessChanged();
+}
+
+void FormModel::OnFullFilling() {
+    GetDocument()->SetFullFilling(true);
+    for (int id : kPartialFillingFields) EnableControl(id, false);
+}
+
+void FormModel::OnPartialFilling() {
+    GetDocument()->SetFullFilling(false);
+    for (int id : kPartialFillingFields) EnableControl(id, true);
+}
+
+void FormModel::OnSoughtChanged() {
+    CPlenwickDoc& doc = *GetDocument();
+    MarkCalculated(false);
+    const platform::TabControl& tabs = SoughtTabs();
+    const std::string text = tabs.GetItemText(tabs.GetCurSel()).substr(0, kSoughtTextLength);
+
+    for (int id : kSoughtEnabledControls) EnableControl(id, true);
+    Empty(IDC_RE);
+
+    if (text == kSoughtEntries[0].text) {
+        doc.SetSought(SOUGHT_J);
+        EnableControl(IDC_J, false);
+        Empty(IDC_J);
+    } else if (text == kSoughtEntries[1].text) {
+        doc.SetSought(SOUGHT_VQ);
+        for (int id : {IDC_V, IDC_Q_LS, IDC_Q_M3H}) {
+            EnableControl(id, false);
+            Empty(id);
+        }
+    } else if (text == kSoughtEntries[2].text) {
+        doc.SetSought(SOUGHT_K);
+        EnableControl(IDC_K, false);
+        EnableControl(IDC_ROUGHNESS, false);
+    } else if (text == kSoughtEntries[3].text) {
+        doc.SetSought(SOUGHT_DI);
+        for (int id : {IDC_DI, IDC_A, IDC_DA, IDC_S, IDC_ZMA, IDC_DN, IDC_CLASS}) EnableControl(id, false);
+        Empty(IDC_LAMBDA);
+        doc.SetLambda(0);
+        Empty(IDC_RE);
+        doc.SetRe(0);
+        Empty(IDC_Q_LS);
+        Empty(IDC_Q_M3H);
+        doc.SetQ(0);
+        Empty(IDC_V);
+        doc.SetV(0);
+    }
+}
+
+void FormModel::OnClear() {
+    for (int id : {IDC_SURFACE_WIDTH, IDC_VT, IDC_QT_M3H, IDC_QT_LS, IDC_LAMBDA, IDC_RE, IDC_V, IDC_Q_M3H,
+                   IDC_Q_LS, IDC_J, IDC_HT}) {
+        Empty(id);
+    }
+    CPlenwickDoc& doc = *GetDocument();
+    doc.SetV(0);
+    doc.SetQ(0);
+    doc.SetRe(0);
+    doc.SetSurfaceWidth(0);
+    doc.SetVt(0);
+    doc.SetQt(0);
+    doc.SetLambda(0);
+    doc.SetRe(0);
+    doc.SetI(0);
+    doc.SetHt(0);
+}
+
+void FormModel::SaveGlobalData() {
+    m_settings->WriteGlobalData(Field(IDC_G).GetText(), Field(IDC_T).GetText(), Field(IDC_NY).GetText(),
+                                Field(IDC_RHO).GetText());
+}

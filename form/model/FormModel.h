@@ -1,0 +1,174 @@
+// The calculation form as values: every field (text, enabled, valid, result mark), the class, DN and
+// roughness lists, the sought-parameter tabs, the filling mode, the partial-filling value given last and
+// the record, with every reaction of the form. The window, the session runner and the batch tool all
+// drive this one model; a view attaches its controls' peers to the model's controls, which mirror every
+// change without raising an event.
+//
+// Writing a field's text runs its change reaction at once, nested inside the writer; leaving a field
+// rewrites its commas to points and then runs its leave reaction. The user's actions (type, leave, pick,
+// click, choose a tab) are those of Controls(). Messages and dialogs go through the injected prompt, the
+// catalogue and the global fluid data come from the injected settings.
+//
+//   FormModel.cpp                 construction, event table, first showing, filling mode, sought
+//                                 parameter, Clear, closing
+//   Solver.cpp                    "Berechnen"
+//   ParameterReactions.cpp        parameter group and fluid data
+//   PartialFillingReactions.cpp   partial-filling fields
+//   PipeSelection.cpp             pipe selection, di and roughness
+//   CalculationState.cpp          the calculation as a whole: captured, restored, reset, unsaved changes
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "form/model/CalculationState.h"
+#include "form/model/FormSettings.h"
+#include "form/model/NumberEdit.h"
+#include "hydraulics/Calculations.h"
+#include "hydraulics/EntryLimits.h"
+#include "platform/Controls.h"
+#include "platform/Prompt.h"
+
+class CPlenwickDoc;
+
+class FormModel : public platform::ControlSink {
+  public:
+    FormModel(CPlenwickDoc& record, platform::Prompt& prompt, std::unique_ptr<FormSettings> settings);
+    virtual ~FormModel();
+    FormModel(const FormModel&) = delete;
+    FormModel& operator=(const FormModel&) = delete;
+
+    CPlenwickDoc* GetDocument() const { return &m_document; }
+    platform::ControlSet& Controls() { return m_controls; }
+    const platform::ControlSet& Controls() const { return m_controls; }
+    platform::Prompt& Prompt() const { return m_prompt; }
+
+    // --- events from the controls (platform::ControlSink) ---
+    void OnControlEvent(int id, platform::ControlEvent event) override;
+
+    // --- form ---
+    // The first showing: sought-parameter tabs, filling mode, global data, class and roughness lists.
+    void ShowFirst();
+    void OnFullFilling();
+    void OnPartialFilling();
+    void OnSoughtChanged();
+    void OnClear();
+    // The global fluid texts go back to the settings (the form is being closed).
+    void SaveGlobalData();
+
+    // --- the calculation as a whole (CalculationState.cpp) ---
+    CalculationState CaptureState() const;
+    // Shows the state exactly as it was captured, record and project header included, without running
+    // any reaction. The class and roughness lists keep the machine's entries; the DN list shows its own.
+    void RestoreState(const CalculationState& state);
+    // Every control back to its state before the first showing, the project header emptied; no reaction.
+    void ResetForm();
+    // The current calculation is the saved one; any later difference is an unsaved change.
+    void MarkSaved();
+    // Compares the calculation with the saved one (for the commands that ask: closing, "Neu", "Öffnen").
+    bool HasUnsavedChanges() const;
+    // The document's modified flag set by that comparison. After a user event the flag is only raised,
+    // when the controls' revision moved, without comparing.
+    void RefreshModified();
+
+    // --- solver (Solver.cpp) ---
+    void OnBerechnen();
+    void MarkCalculated(bool calculated);
+
+    // --- parameter-group reactions (ParameterReactions.cpp) ---
+    void OnVLeave();
+    void OnReLeave();
+    void OnQLsLeave();
+    void OnQM3hLeave();
+    void OnJLeave();
+    void OnALeave();
+    void OnLambdaLeave();
+    void OnNyChanged();
+    void OnNyLeave();
+    void OnGLeave();
+    void OnRhoLeave();
+    void OnTLeave();
+    void ShowViscosity();
+
+    // --- partial-filling reactions (PartialFillingReactions.cpp) ---
+    void OnHtLeave();
+    void OnQtLsLeave();
+    void OnQtM3hLeave();
+    void OnVtLeave();
+    // The partial-filling quantity the others follow from: the one the user gave last while its value
+    // is positive, else the first of ht, Qt and vt that is positive; none when no value is given.
+    std::optional<hydraulics::PartialQuantity> GivenPartialQuantity() const;
+    // Stores and shows the width and the values that follow from the given quantity; the given value
+    // itself stays as it is.
+    void ApplyPartialFilling(const hydraulics::PartialFilling& partial, hydraulics::PartialQuantity given);
+    // Completes the partial-filling values from the given one with the record's di, Q and v. Before a
+    // result only values that follow are written; after one (afterResult) the values that do not follow
+    // are emptied, so that nothing shown belongs to an earlier calculation.
+    void CompletePartialFilling(bool afterResult);
+
+    // --- pipe selection (PipeSelection.cpp) ---
+    void OnClassChanged();
+    void OnDnChanged();
+    double ComputeDi();
+    void ShowDi();
+    void OnPipeFieldLeave();
+    void OnDiChanged();
+    void OnDiLeave();
+    void OnRoughnessChanged();
+    void OnKChanged();
+    void OnKLeave();
+
+    // --- field access for the reactions ---
+    CNumberEdit& Field(int id) const;
+    platform::ListControl& List(int id) const;
+    platform::TabControl& SoughtTabs() const;
+    platform::ButtonControl& Button(int id) const;
+    // Shows x in field id ("%f", empty below 1e-12).
+    void Show(int id, double x) { Field(id).ShowNumber(x); }
+    // Empties field id (ShowNumber with 0).
+    void Empty(int id) { Field(id).ShowNumber(0.0); }
+    // The number in field id by the leading-number rule.
+    double Number(int id) const { return Field(id).GetNumber(); }
+    bool IsEmpty(int id) const { return Field(id).GetText().empty(); }
+    void EnableControl(int id, bool enabled);
+
+  private:
+    // A user event and every reaction nested in it have run: the modified flag is raised on a change.
+    void NoteChanges();
+    void CreateControls();
+    // Shows a message through the prompt.
+    void Tell(const std::string& text, platform::MessageIcon icon = platform::MessageIcon::None);
+    // Entries beyond their limits are corrected, never refused (EntryCorrection.cpp): the message of the
+    // limit x crosses, if any; the bound when that limit clamps (shown by the caller after the message),
+    // nothing when x stays as it is.
+    std::optional<double> CorrectEntry(double x, hydraulics::EntryQuantity quantity,
+                                       const hydraulics::EntryRange& range);
+    void TellEntryLimit(hydraulics::EntryQuantity quantity, hydraulics::EntrySide side);
+    // Consistency of the pipe fields with di (PipeSelection.cpp).
+    void MarkPipeConsistency(double diMm);
+    // Qt [m³/s] read from one of the two Qt fields (PartialFillingReactions.cpp).
+    void OnPartialFlowEntered(double Qt, int otherField, double otherToDisplay, bool emptyVelocity);
+    // A new di [mm]: stored, the pipe fields marked, v, Q, Re and λ emptied, the area shown.
+    void TakeDi(double diMm);
+
+    CPlenwickDoc& m_document;
+    platform::Prompt& m_prompt;
+    std::unique_ptr<FormSettings> m_settings;
+    platform::ControlSet m_controls;
+
+    // True while CZeroQvDlg is shown from OnReLeave or OnLambdaLeave.
+    bool m_adjustDialogOpen = false;
+    // The di field's text as its change reaction last saw it, and whether the user changed di by
+    // typing since the field was last left.
+    std::string m_diText;
+    bool m_diTyped = false;
+    // The partial-filling quantity the user gave last.
+    std::optional<hydraulics::PartialQuantity> m_partialGiven;
+    // The calculation as last saved, opened or begun; the controls' revision the modified flag was last
+    // set for; how deep events are nested now.
+    CalculationState m_savedState;
+    std::uint64_t m_checkedRevision = 0;
+    int m_eventDepth = 0;
+};
