@@ -21,8 +21,9 @@ Handle OpenForReading(const std::string& path) {
         ::SetLastError(ERROR_FILE_NOT_FOUND);
         return Handle();
     }
-    return Handle(::CreateFileW(wide->c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return Handle(::CreateFileW(wide->c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 bool IsRegular(HANDLE file) {
@@ -32,8 +33,8 @@ bool IsRegular(HANDLE file) {
 
 // The path a replacement renames onto: the final target of a symbolic link, else path itself.
 std::string ReplacedPath(const std::string& path) {
-    const Handle file =
-        win32::OpenWithoutFollowing(path, FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+    const Handle file = win32::OpenWithoutFollowing(path, FILE_READ_ATTRIBUTES,
+                                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
     const std::optional<win32::FileInfo> info = file.Valid() ? win32::InfoOf(file.Get()) : std::nullopt;
     if (!info || info->kind != win32::FileKind::kReparsePoint)
         return path;
@@ -89,7 +90,8 @@ int WriteDocumentFile(const std::string& path, std::string_view bytes) {
         return ENOENT;
     const std::string target = ReplacedPath(path);
     const DWORD attributes = ::GetFileAttributesW(win32::Widen(target).c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         return attributes & FILE_ATTRIBUTE_DIRECTORY ? EISDIR : EACCES;
     return ReplaceProfileFile(target, bytes, false, std::nullopt);
 }

@@ -22,10 +22,10 @@ using win32::Handle;
 FileIdentity IdentityFrom(const win32::FileInfo& info) {
     FileIdentity identity;
     identity.device = info.basic.dwVolumeSerialNumber;
-    identity.inode = (static_cast<unsigned long long>(info.basic.nFileIndexHigh) << 32) | info.basic.nFileIndexLow;
-    identity.size =
-        static_cast<long long>((static_cast<unsigned long long>(info.basic.nFileSizeHigh) << 32) |
-                               info.basic.nFileSizeLow);
+    identity.inode =
+        (static_cast<unsigned long long>(info.basic.nFileIndexHigh) << 32) | info.basic.nFileIndexLow;
+    identity.size = static_cast<long long>((static_cast<unsigned long long>(info.basic.nFileSizeHigh) << 32) |
+                                           info.basic.nFileSizeLow);
     const long long modified = win32::Ticks(info.basic.ftLastWriteTime);
     identity.modifiedSeconds = win32::TickSeconds(modified);
     identity.modifiedNanoseconds = win32::TickNanoseconds(modified);
@@ -167,8 +167,8 @@ int ReplaceProfileFile(const std::string& path, std::string_view text, bool byte
         return win32::LastErrno();
     const std::wstring wideSibling = win32::Widen(siblingPath);
     const bool stored = (!byteOrderMark || WriteAll(sibling.Get(), kProfileByteOrderMark)) &&
-                        WriteAll(sibling.Get(), text) && ::FlushFileBuffers(sibling.Get()) && sibling.Close() &&
-                        MoveOver(wideSibling, *widePath);
+                        WriteAll(sibling.Get(), text) && ::FlushFileBuffers(sibling.Get()) &&
+                        sibling.Close() && MoveOver(wideSibling, *widePath);
     if (!stored) {
         const int error = win32::LastErrno();
         sibling.Close();
@@ -183,8 +183,8 @@ void RemoveOrphanedSiblings(const std::string& path) {
     const std::string name = path.substr(nameStart);
     const std::string folder = path.substr(0, nameStart);
     WIN32_FIND_DATAW found{};
-    const HANDLE search = ::FindFirstFileExW(win32::Widen(folder + "." + name + ".*").c_str(), FindExInfoBasic,
-                                             &found, FindExSearchNameMatch, nullptr, 0);
+    const HANDLE search = ::FindFirstFileExW(win32::Widen(folder + "." + name + ".*").c_str(),
+                                             FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
     if (search == INVALID_HANDLE_VALUE)
         return;
     do {

@@ -95,7 +95,8 @@ bool WriteFileSafely(const std::string& path, std::string_view bytes) {
                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     if (!file.Valid())
         return false;
-    const bool written = IsOwnPlainFile(file.Get()) && ::SetEndOfFile(file.Get()) && WriteAll(file.Get(), bytes);
+    const bool written =
+        IsOwnPlainFile(file.Get()) && ::SetEndOfFile(file.Get()) && WriteAll(file.Get(), bytes);
     return file.Close() && written;
 }
 
