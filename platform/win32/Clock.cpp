@@ -1,6 +1,6 @@
 #include "platform/Clock.h"
 
-#include <windows.h>
+#include "platform/win32/WindowsApi.h"
 
 namespace platform {
 

@@ -1,6 +1,6 @@
 #include "platform/DocumentFile.h"
 
-#include <windows.h>
+#include "platform/win32/WindowsApi.h"
 
 #include <cerrno>
 

@@ -1,7 +1,7 @@
 // Files opened through the wide-character API without following reparse points, and what they are.
 #pragma once
 
-#include <windows.h>
+#include "platform/win32/WindowsApi.h"
 
 #include <optional>
 #include <string>

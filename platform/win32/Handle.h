@@ -1,7 +1,7 @@
 // A kernel handle closed when it goes out of scope.
 #pragma once
 
-#include <windows.h>
+#include "platform/win32/WindowsApi.h"
 
 namespace platform::win32 {
 

@@ -1,8 +1,8 @@
 #include "platform/MachineDirectory.h"
 
-#include <windows.h>
-// (the headers below need windows.h first)
-#include <shlobj.h>
+#include "platform/win32/WindowsApi.h"
+
+#include <shlobj.h>  // after windows.h
 
 #include "platform/win32/Wide.h"
 

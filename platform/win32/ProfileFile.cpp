@@ -1,6 +1,6 @@
 #include "platform/ProfileFile.h"
 
-#include <windows.h>
+#include "platform/win32/WindowsApi.h"
 
 #include <algorithm>
 #include <atomic>
@@ -74,16 +74,17 @@ Handle CreateSibling(const std::string& path, std::string& siblingPath) {
     return Handle();
 }
 
-// Renames the sibling over the file; a program that holds the file open without letting it be
-// replaced is waited for a short while.
+// Renames the sibling over the file. Windows does not replace a file while any program holds it open
+// (a reader only for the moment it reads), so a refusal is tried again for up to a second.
 bool MoveOver(const std::wstring& sibling, const std::wstring& path) {
     for (int attempt = 0;; ++attempt) {
         if (::MoveFileExW(sibling.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             return true;
         const DWORD error = ::GetLastError();
-        if ((error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) || attempt == 25)
+        if ((error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) || attempt == 100)
             return false;
-        ::Sleep(20);
+        ::Sleep(10);
+        ::SetLastError(error);
     }
 }
 
@@ -117,9 +118,12 @@ int ProfileFileWriteRefusal(const std::string& path) {
 ProfileRead ReadProfileFile(const std::string& path) {
     const Handle file = win32::OpenWithoutFollowing(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE);
     if (!file.Valid()) {
-        const DWORD error = ::GetLastError();
-        const int number = win32::ErrnoOf(error);
-        return RefusedProfile(number == ENOENT ? ProfileFault::kMissing : ProfileFault::kSystemError, number);
+        const int error = win32::LastErrno();
+        // A link whose target cannot be opened is still a link.
+        const DWORD attributes = ::GetFileAttributesW(win32::Widen(path).c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+            return RefusedProfile(ProfileFault::kSymbolicLink);
+        return RefusedProfile(error == ENOENT ? ProfileFault::kMissing : ProfileFault::kSystemError, error);
     }
     const std::optional<win32::FileInfo> info = win32::InfoOf(file.Get());
     if (!info)

@@ -1,10 +1,8 @@
 #include "platform/ProgramStart.h"
 
-#include <windows.h>
-// (the headers below need windows.h first)
 #include <fcntl.h>
 #include <io.h>
-#include <shellapi.h>
+#include "platform/win32/WindowsApi.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,11 +1,8 @@
 #include "platform/TempFiles.h"
 
-#include <windows.h>
-// (the headers below need windows.h first)
-#include <aclapi.h>
-#undef DeleteFile  // the names of our interface, not the API's macros
-#undef GetTempFileName
-#undef GetTempPath
+#include "platform/win32/WindowsApi.h"
+
+#include <aclapi.h>  // after windows.h
 
 #include <memory>
 

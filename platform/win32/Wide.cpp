@@ -1,6 +1,6 @@
 #include "platform/win32/Wide.h"
 
-#include <windows.h>
+#include "platform/win32/WindowsApi.h"
 
 #include <cerrno>
 #include <climits>

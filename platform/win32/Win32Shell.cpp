@@ -1,10 +1,6 @@
 #include "platform/win32/Win32Shell.h"
 
-#include <windows.h>
-// (the headers below need windows.h first)
-#include <shellapi.h>
-#undef FindExecutable  // the names of our interface, not the API's macros
-#undef ShellExecute
+#include "platform/win32/WindowsApi.h"
 
 #include <cstdint>
 

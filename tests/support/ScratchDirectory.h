@@ -57,7 +57,7 @@ class ScratchMachineDirectory : public ScratchDirectory {
           tmpdir_(kTempDirectoryVariable,
                   temp == Temp::Too ? std::optional<std::string>(Path()) : CurrentTmpdir()) {}
 
-    std::filesystem::path Ini() const { return *this / "Rohre.ini"; }
+    std::filesystem::path Ini() const { return std::filesystem::u8path(Path()) / "Rohre.ini"; }
 
   private:
     static std::optional<std::string> CurrentTmpdir() { return GetEnv(kTempDirectoryVariable); }

@@ -1,6 +1,6 @@
 // The settings file through the wide-character API: refused reparse points, whole replacements that a
 // reader never sees torn, read-only files, orphaned siblings, Unicode names.
-#include <windows.h>
+#include "platform/win32/WindowsApi.h"
 
 #include <gtest/gtest.h>
 
@@ -32,9 +32,10 @@ class Win32ProfileTest : public ::testing::Test {
 TEST_F(Win32ProfileTest, AReparsePointInTheFilesPlaceIsRefusedAndNeverWritten) {
     const fs::path target = fs::u8path(dir_.Path()) / "geheim.txt";
     test_support::WriteBytes(target, "[Gobale Daten]\ng=1.23\n");
-    if (!::CreateSymbolicLinkW(Widen(IniName()).c_str(), Widen(target.u8string()).c_str(),
-                               SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE) ||
-        !(::GetFileAttributesW(Widen(IniName()).c_str()) & FILE_ATTRIBUTE_REPARSE_POINT))
+    ::CreateSymbolicLinkW(Widen(IniName()).c_str(), Widen(target.u8string()).c_str(),
+                          SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE);
+    const DWORD attributes = ::GetFileAttributesW(Widen(IniName()).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
         GTEST_SKIP() << "this system makes no symbolic links here (wine 8 does not)";
     const std::optional<platform::ProfileProblem> problem = platform::CheckPrivateProfile(kIni);
     ASSERT_TRUE(problem);
@@ -63,18 +64,21 @@ TEST_F(Win32ProfileTest, AReadOnlyFileIsReadButNotReplaced) {
     EXPECT_EQ(test_support::ReadBytes(Ini()), "[A]\r\nx=1\r\n");
 }
 
-// Two writers replace the file over and over while a reader reads it: every read gives one whole
-// version, every replacement succeeds, and no sibling stays behind.
+// Two writers replace the file over and over while another program reads it every millisecond: every
+// read gives one whole version, every replacement succeeds (waiting for the reader's handle to close),
+// and no sibling stays behind.
 TEST_F(Win32ProfileTest, ConcurrentReplacementsAreNeverSeenTorn) {
     const std::string versions[] = {"[A]\nx=" + std::string(100000, '1') + "\n",
                                     "[B]\ny=" + std::string(150000, '2') + "\n"};
     test_support::WriteBytes(Ini(), versions[0]);
     std::atomic<bool> done{false};
-    std::atomic<int> failedWrites{0}, tornReads{0}, reads{0};
+    std::atomic<int> failedWrites{0}, tornReads{0}, reads{0}, lastError{0};
     auto writer = [&](const std::string& text) {
         for (int i = 0; i < 40; ++i) {
-            if (platform::ReplaceProfileFile(IniName(), text, false, std::nullopt) != 0)
+            if (const int error = platform::ReplaceProfileFile(IniName(), text, false, std::nullopt)) {
                 ++failedWrites;
+                lastError = error;
+            }
         }
     };
     std::thread reader([&] {
@@ -84,6 +88,7 @@ TEST_F(Win32ProfileTest, ConcurrentReplacementsAreNeverSeenTorn) {
                 (read.file->text.Text() != versions[0] && read.file->text.Text() != versions[1]))
                 ++tornReads;
             ++reads;
+            ::Sleep(1);
         }
     });
     std::thread first(writer, versions[0]), second(writer, versions[1]);
@@ -91,7 +96,7 @@ TEST_F(Win32ProfileTest, ConcurrentReplacementsAreNeverSeenTorn) {
     second.join();
     done = true;
     reader.join();
-    EXPECT_EQ(failedWrites, 0);
+    EXPECT_EQ(failedWrites, 0) << "errno " << lastError;
     EXPECT_EQ(tornReads, 0) << "of " << reads << " reads";
     EXPECT_EQ(dir_.Entries(), std::set<std::string>{kIni});
 }
