@@ -27,7 +27,9 @@ std::string SystemReason(const std::string& path, int error) {
         case ENOTDIR:
             return platform::DirectoryOf(path) + " ist kein Verzeichnis";
         case ENOSPC:
+#ifdef EDQUOT
         case EDQUOT:
+#endif
             return "Der Datenträger ist voll";
         case EFBIG:
             return "Die Datei würde zu groß";

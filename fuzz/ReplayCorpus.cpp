@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     for (const fs::path& input : inputs) {
         std::ifstream in(input, std::ios::binary);
         const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        std::printf("%s\n", input.filename().c_str());
+        std::printf("%s\n", input.filename().string().c_str());
         std::fflush(stdout);
         LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
     }

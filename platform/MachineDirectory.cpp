@@ -11,6 +11,10 @@ std::string MachineDirectory() {
     return QUELLRIX_MACHINE_DIR;
 }
 
+void OverrideMachineDirectory(const std::string& directory) {
+    ::setenv("WINDIR", directory.c_str(), 1);
+}
+
 std::string ResolveMachinePath(std::string_view fileName) {
     if (fileName.find('/') != std::string_view::npos)
         return std::string(fileName);

@@ -8,7 +8,9 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#ifndef _WIN32
 #include <locale.h>
+#endif
 
 namespace platform {
 
@@ -17,6 +19,16 @@ namespace {
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+#ifdef _WIN32
+// A Windows program here never changes the C runtime's locale from "C", and mingw-w64's own
+// conversions (C99 printf and strtod) are the ones used.
+class CLocaleScope {
+public:
+    CLocaleScope() {}
+};
+
+double StrtodC(const char* text) { return std::strtod(text, nullptr); }
+#else
 // The C locale, used for every conversion so that a locale set by a GUI toolkit never turns the
 // decimal point into a comma.
 locale_t CLocale() {
@@ -34,6 +46,9 @@ public:
 private:
     locale_t previous_;
 };
+
+double StrtodC(const char* text) { return strtod_l(text, nullptr, CLocale()); }
+#endif
 
 }  // namespace
 
@@ -58,7 +73,7 @@ double LeadingNumber(std::string_view text) {
         if (expDigits > 0) end = j;
     }
     const std::string number(text.substr(start, end - start));
-    return strtod_l(number.c_str(), nullptr, CLocale());
+    return StrtodC(number.c_str());
 }
 
 double LeadingFiniteNumber(std::string_view text) {

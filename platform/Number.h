@@ -19,6 +19,10 @@ double LeadingFiniteNumber(std::string_view text);
 int LeadingInteger(std::string_view text);
 
 // printf-style formatting that always writes a decimal point, whatever the process locale.
+#ifdef __MINGW32__
+std::string Format(const char* format, ...) __attribute__((format(gnu_printf, 1, 2)));  // mingw-w64's C99 printf
+#else
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+#endif
 
 }  // namespace platform

@@ -1,8 +1,5 @@
 #include "platform/PrivateProfile.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <utility>
 
@@ -86,8 +83,8 @@ bool WritePrivateProfileStrings(const std::vector<ProfileEntry>& entries, std::s
     const ProfileFile* file = Load(path, &problem);
     if (!file && problem.fault != ProfileFault::kMissing)
         return Fail(error, problem.error != 0 ? problem.error : EPERM);
-    if (file && ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0)
-        return Fail(error, errno);
+    if (const int refusal = file ? ProfileFileWriteRefusal(path) : 0)
+        return Fail(error, refusal);
     ProfileText text(file ? file->text.Text() : std::string());
     for (const ProfileEntry& entry : entries) text.Apply(entry);
     if (file && text.Text() == file->text.Text())

@@ -35,9 +35,9 @@ struct ProfileProblem {
 // What tells one state of a file from another: a change by any program gives another identity
 // (device, inode, size, modification and status change time to the nanosecond).
 struct FileIdentity {
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = 0;
+    unsigned long long device = 0;  // on Windows the volume's serial number
+    unsigned long long inode = 0;   // on Windows the file index
+    long long size = 0;
     long long modifiedSeconds = 0, modifiedNanoseconds = 0;
     long long changedSeconds = 0, changedNanoseconds = 0;
 
@@ -66,7 +66,11 @@ struct ProfileRead {
     ProfileProblem problem;  // when there is no file
 };
 
-// Reads the file at path, without following a symbolic link and without blocking on a FIFO.
+// 0 when this process may replace the existing file at path (it is not read-only to it), else the errno.
+int ProfileFileWriteRefusal(const std::string& path);
+
+// Reads the file at path, without following a symbolic link (on Windows any reparse point, a junction
+// among them) and without blocking on a FIFO.
 ProfileRead ReadProfileFile(const std::string& path);
 
 // Replaces the file at path by one holding the text (after the UTF-8 byte-order mark when asked):

@@ -1,6 +1,5 @@
 // quellrix-batch: many calculations from CSV, the sizing table and the filling curves on the command
 // line (quellrix-batch --help, man quellrix-batch).
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -15,10 +14,13 @@
 #include "batch/Catalogue.h"
 #include "batch/CurveCommand.h"
 #include "batch/TableCommand.h"
+#include "platform/MachineDirectory.h"
+#include "platform/ProgramStart.h"
 
 int main(int argc, char** argv) {
     std::string problem;
-    const auto options = batch::ParseBatchArguments(std::vector<std::string>(argv + 1, argv + argc), problem);
+    platform::UseBinaryStandardStreams();
+    const auto options = batch::ParseBatchArguments(platform::ProgramArguments(argc, argv), problem);
     if (!options) {
         std::cerr << "quellrix-batch: " << problem << "\n(quellrix-batch --help zeigt den Aufruf)\n";
         return batch::kUsageOrIoError;
@@ -28,9 +30,11 @@ int main(int argc, char** argv) {
         return batch::kAllRowsOk;
     }
     if (options->windir)
-        ::setenv("WINDIR", options->windir->c_str(), 1);
+        platform::OverrideMachineDirectory(*options->windir);
+#ifdef SIGPIPE
     // A closed output pipe is seen as EPIPE at the write, where the run ends quietly.
     std::signal(SIGPIPE, SIG_IGN);
+#endif
 
     const batch::Catalogue catalogue = batch::ReadCatalogue();
     if (catalogue.unusable)
@@ -46,7 +50,7 @@ int main(int argc, char** argv) {
     }
     int in = STDIN_FILENO;
     if (options->input) {
-        in = ::open(options->input->c_str(), O_RDONLY | O_CLOEXEC);
+        in = platform::OpenForReading(*options->input);
         if (in < 0) {
             std::cerr << "quellrix-batch: " << *options->input << ": " << std::strerror(errno) << '\n';
             return batch::kUsageOrIoError;

@@ -1,6 +1,5 @@
 // quellrix-script: runs a session of the program from a script of user actions and prints its
 // transcript (docs/quellrix-script.md).
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -9,6 +8,8 @@
 
 #include "app/script/RunnerOptions.h"
 #include "app/script/ScriptRunner.h"
+#include "platform/MachineDirectory.h"
+#include "platform/ProgramStart.h"
 
 namespace {
 
@@ -21,11 +22,12 @@ int BadUsage(const std::string& problem) {
 
 int main(int argc, char** argv) {
     std::string problem;
-    const auto options = ParseRunnerArguments(std::vector<std::string>(argv + 1, argv + argc), problem);
+    platform::UseBinaryStandardStreams();
+    const auto options = ParseRunnerArguments(platform::ProgramArguments(argc, argv), problem);
     if (!options)
         return BadUsage(problem);
     if (options->windir)
-        ::setenv("WINDIR", options->windir->c_str(), 1);
+        platform::OverrideMachineDirectory(*options->windir);
 
     std::ios::sync_with_stdio(false);
     if (!options->script)
@@ -33,8 +35,9 @@ int main(int argc, char** argv) {
 
     std::error_code ignored;
     std::ifstream script;
-    if (!std::filesystem::is_directory(*options->script, ignored))
-        script.open(*options->script, std::ios::binary);
+    const std::filesystem::path path = std::filesystem::u8path(*options->script);
+    if (!std::filesystem::is_directory(path, ignored))
+        script.open(path, std::ios::binary);
     if (!script.is_open())
         return BadUsage("cannot read the script " + *options->script);
     return RunScript(script, &std::cout, std::cerr);

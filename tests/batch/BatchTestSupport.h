@@ -3,6 +3,9 @@
 
 #include <fcntl.h>
 #include <unistd.h>
+#ifndef O_BINARY
+#define O_BINARY 0  // POSIX files are always bytes
+#endif
 
 #include <sstream>
 #include <string>
@@ -26,8 +29,8 @@ inline int RunCalcToFile(const std::string& input, const batch::CalcSettings& se
                          const std::string& outPath, std::string& errorText) {
     test_support::ScratchDirectory files;
     test_support::WriteBytes(files / "in.csv", input);
-    const int in = ::open((files / "in.csv").c_str(), O_RDONLY);
-    const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int in = ::open((files / "in.csv").c_str(), O_RDONLY | O_BINARY);
+    const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_BINARY, 0600);
     std::ostringstream errors;
     const int status = batch::RunCalc(in, out, batch::ReadCatalogue(), settings, errors);
     ::close(in);

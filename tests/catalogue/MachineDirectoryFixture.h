@@ -3,11 +3,13 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <stdlib.h>
+#ifndef _WIN32
+#include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <filesystem>
 #include <set>
@@ -23,6 +25,7 @@ namespace fs = std::filesystem;
 using test_support::ReadBytes;
 using test_support::WriteBytes;
 
+#ifndef _WIN32
 // Lowers the file size limit for the scope, so that writing a larger file fails (EFBIG) for any user.
 class ScopedFileSizeLimit {
   public:
@@ -60,6 +63,13 @@ bool Unprivileged(Check check) {
     return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
            WEXITSTATUS(status) == 0;
 }
+#else
+// The read-only attribute of Windows binds every user.
+template <class Check>
+bool Unprivileged(Check check) {
+    return check();
+}
+#endif
 
 class MachineDirectoryTest : public ::testing::Test {
   protected:

@@ -41,6 +41,12 @@ bool Contains(const std::string& transcript, const std::string& line) {
 class CalculationFileTest : public script_test::SessionTest {
   protected:
     std::string File(const char* name) const { return Windir() + "/" + name; }
+    // A path as a quoted text of the transcript writes it (a Windows path's backslashes doubled).
+    static std::string Quoted(const std::string& path) {
+        std::string quoted;
+        for (const char c : path) quoted += c == '\\' ? std::string("\\\\") : std::string(1, c);
+        return quoted;
+    }
 
     static std::string Read(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
@@ -137,7 +143,7 @@ TEST_F(CalculationFileTest, AFileThatCannotBeReadLeavesTheFormAsItWas) {
         const RunResult result =
             Run("start\ntype 1023 2\nleave\ndump\nanswer 7\nopen " + path + "\ndump\ndocument\n");
         ASSERT_EQ(result.status, kScriptCompleted) << c.name << result.errors;
-        EXPECT_NE(result.transcript.find("warning \"Die Datei \\\"" + path + c.warning), std::string::npos)
+        EXPECT_NE(result.transcript.find("warning \"Die Datei \\\"" + Quoted(path) + c.warning), std::string::npos)
             << c.name << "\n"
             << result.transcript.substr(result.transcript.find("warning"), 300);
         EXPECT_EQ(DumpIn(result.transcript, 1), DumpIn(result.transcript, 0)) << c.name;
@@ -209,7 +215,7 @@ TEST_F(CalculationFileTest, UnsavedChangesAreAskedAboutBeforeTheyGo) {
 TEST_F(CalculationFileTest, AFailedSaveKeepsTheDocumentAsItWas) {
     const RunResult result =
         Run("start\ntype 1023 1\nleave\nsave " + File("fehlt/rohr.qrx") + "\ndocument\n");
-    EXPECT_TRUE(Contains(result.transcript, "warning \"Die Datei \\\"" + File("fehlt/rohr.qrx") +
+    EXPECT_TRUE(Contains(result.transcript, "warning \"Die Datei \\\"" + Quoted(File("fehlt/rohr.qrx")) +
                                                 "\\\" kann nicht geschrieben werden.\""))
         << result.transcript;
     EXPECT_TRUE(Contains(result.transcript, "document title \"Quellrix V 1.0\" modified=1"));

@@ -1,7 +1,7 @@
 // Whole-file reads and writes for tests, byte for byte.
 #pragma once
 
-#include <sys/stat.h>
+#include <sys/types.h>
 
 #include <filesystem>
 #include <fstream>
@@ -24,13 +24,13 @@ inline void WriteBytes(const std::filesystem::path& path, const std::string& byt
 // Writes the file and gives it the permission bits mode.
 inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes, mode_t mode) {
     WriteBytes(path, bytes);
-    ::chmod(path.c_str(), mode);
+    std::filesystem::permissions(path, static_cast<std::filesystem::perms>(mode));
 }
 
 // True when something, even a dangling symbolic link, has that name.
 inline bool Exists(const std::filesystem::path& path) {
-    struct stat info;
-    return ::lstat(path.c_str(), &info) == 0;
+    std::error_code error;
+    return std::filesystem::symlink_status(path, error).type() != std::filesystem::file_type::not_found;
 }
 
 }  // namespace test_support

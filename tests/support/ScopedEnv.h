@@ -6,13 +6,34 @@
 #include <optional>
 #include <string>
 
+#ifdef _WIN32
+#include "platform/win32/Wide.h"
+#endif
+
 namespace test_support {
+
+#ifdef _WIN32
+inline constexpr const char* kMachineDirectoryVariable = "QUELLRIX_WINDIR";
+inline constexpr const char* kTempDirectoryVariable = "TMP";
+#else
+inline constexpr const char* kMachineDirectoryVariable = "WINDIR";
+inline constexpr const char* kTempDirectoryVariable = "TMPDIR";
+#endif
+
+// The variable's value in UTF-8; absent when it is not set.
+inline std::optional<std::string> GetEnv(const char* name) {
+#ifdef _WIN32
+    const wchar_t* value = ::_wgetenv(platform::win32::Widen(name).c_str());
+    return value ? std::optional<std::string>(platform::win32::Narrow(value)) : std::nullopt;
+#else
+    const char* value = std::getenv(name);
+    return value ? std::optional<std::string>(value) : std::nullopt;
+#endif
+}
 
 class ScopedEnv {
   public:
-    ScopedEnv(const char* name, std::optional<std::string> value) : name_(name) {
-        if (const char* old = std::getenv(name))
-            previous_ = old;
+    ScopedEnv(const char* name, std::optional<std::string> value) : name_(name), previous_(GetEnv(name)) {
         Apply(value);
     }
     ~ScopedEnv() { Apply(previous_); }
@@ -21,11 +42,17 @@ class ScopedEnv {
 
   private:
     void Apply(const std::optional<std::string>& value) {
+#ifdef _WIN32
+        // The runtime's copy and the process's environment alike; an empty value removes the variable.
+        ::_wputenv_s(platform::win32::Widen(name_).c_str(),
+                     value ? platform::win32::Widen(*value).c_str() : L"");
+#else
         if (value) {
             ::setenv(name_, value->c_str(), 1);
         } else {
             ::unsetenv(name_);
         }
+#endif
     }
     const char* name_;
     std::optional<std::string> previous_;

@@ -2,9 +2,8 @@
 // restored first, so that a test may leave a directory read-only).
 #pragma once
 
-#include <stdlib.h>
-
 #include <filesystem>
+#include <random>
 #include <set>
 #include <string>
 
@@ -15,9 +14,14 @@ namespace test_support {
 class ScratchDirectory {
   public:
     ScratchDirectory() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quellrix-test-XXXXXX").string();
-        if (::mkdtemp(pattern.data()))
-            path_ = pattern;
+        std::random_device random;
+        std::error_code error;
+        for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+            const std::filesystem::path candidate =
+                std::filesystem::temp_directory_path() / ("quellrix-test-" + std::to_string(random()));
+            if (std::filesystem::create_directory(candidate, error))
+                path_ = candidate.u8string();
+        }
     }
     ~ScratchDirectory() {
         std::error_code ignored;
@@ -43,21 +47,20 @@ class ScratchDirectory {
 };
 
 // A scratch directory that serves as the machine directory (WINDIR, where "Rohre.ini" lies) and, unless
-// told otherwise, as the temporary directory (TMPDIR, where the help page goes) for the scope.
+// told otherwise, as the temporary directory (TMPDIR, where the help page goes) for the scope; on
+// Windows QUELLRIX_WINDIR and TMP.
 class ScratchMachineDirectory : public ScratchDirectory {
   public:
     enum class Temp { Too, NotToo };
     explicit ScratchMachineDirectory(Temp temp = Temp::Too)
-        : windir_("WINDIR", Path()),
-          tmpdir_("TMPDIR", temp == Temp::Too ? std::optional<std::string>(Path()) : CurrentTmpdir()) {}
+        : windir_(kMachineDirectoryVariable, Path()),
+          tmpdir_(kTempDirectoryVariable,
+                  temp == Temp::Too ? std::optional<std::string>(Path()) : CurrentTmpdir()) {}
 
-    std::filesystem::path Ini() const { return *this / "Rohre.ini"; }
+    std::filesystem::path Ini() const { return std::filesystem::u8path(Path()) / "Rohre.ini"; }
 
   private:
-    static std::optional<std::string> CurrentTmpdir() {
-        const char* current = std::getenv("TMPDIR");
-        return current ? std::optional<std::string>(current) : std::nullopt;
-    }
+    static std::optional<std::string> CurrentTmpdir() { return GetEnv(kTempDirectoryVariable); }
     ScopedEnv windir_;
     ScopedEnv tmpdir_;
 };

@@ -1,0 +1,62 @@
+#include "platform/MachineDirectory.h"
+
+#include "platform/win32/WindowsApi.h"
+
+#include <shlobj.h>  // after windows.h
+
+#include "platform/win32/Wide.h"
+
+namespace platform {
+
+namespace {
+
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/';
+}
+
+// %ProgramData%\Quellrix, made when it is missing: the folder ProgramData lets every user make one.
+std::string DefaultMachineDirectory() {
+    PWSTR programData = nullptr;
+    std::string folder;
+    if (SUCCEEDED(::SHGetKnownFolderPath(FOLDERID_ProgramData, KF_FLAG_DEFAULT, nullptr, &programData)))
+        folder = win32::Narrow(programData);
+    ::CoTaskMemFree(programData);
+    if (folder.empty())
+        folder = win32::EnvironmentVariable(L"ProgramData").value_or("C:\\ProgramData");
+    folder += "\\Quellrix";
+    ::CreateDirectoryW(win32::Widen(folder).c_str(), nullptr);
+    return folder;
+}
+
+}  // namespace
+
+// WINDIR names the Windows directory on every Windows machine, so only QUELLRIX_WINDIR overrides.
+std::string MachineDirectory() {
+    if (std::optional<std::string> windir = win32::EnvironmentVariable(L"QUELLRIX_WINDIR"))
+        return *windir;
+    return DefaultMachineDirectory();
+}
+
+void OverrideMachineDirectory(const std::string& directory) {
+    ::SetEnvironmentVariableW(L"QUELLRIX_WINDIR", win32::Widen(directory).c_str());
+}
+
+std::string ResolveMachinePath(std::string_view fileName) {
+    if (fileName.find_first_of("\\/:") != std::string_view::npos)
+        return std::string(fileName);
+    std::string path = MachineDirectory();
+    if (!path.empty() && !IsSeparator(path.back()))
+        path += '\\';
+    path += fileName;
+    return path;
+}
+
+std::string DirectoryOf(std::string_view path) {
+    const size_t separator = path.find_last_of("\\/");
+    if (separator == std::string_view::npos)
+        return ".";
+    const bool root = separator == 0 || (separator == 2 && path[1] == ':');
+    return std::string(path.substr(0, root ? separator + 1 : separator));
+}
+
+}  // namespace platform

@@ -1,0 +1,18 @@
+// The Windows API for the platform layer and its tests: windows.h and the shell's header, without the
+// macros that would rename functions of our interface (DeleteFile to DeleteFileW and so on).
+#pragma once
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+// (needs windows.h first)
+#include <shellapi.h>
+
+#undef DeleteFile
+#undef FindExecutable
+#undef GetPrivateProfileString
+#undef GetTempFileName
+#undef GetTempPath
+#undef ShellExecute
+#undef WritePrivateProfileString
