@@ -45,11 +45,11 @@ struct MissingFlowDiameterInputs {
 MissingFlowDiameterInputs MissingForFlowDiameter(const FlowDiameterInputs& in);
 
 struct FlowDiameterResult {
-    CalculationStatus status;  // steps of the bisection; di outside 0.05 … 5 m a limit breach
+    CalculationStatus status;           // steps of the bisection; di outside 0.05 … 5 m a limit breach
     MissingFlowDiameterInputs missing;  // not empty: nothing was computed
-    double di = 0;      // m; infinite when even kDiameterBracket.high carries less than Q
-    double lambda = 0;  // λ of the pipe at J (explicit form for a known slope)
-    double v = 0;       // m/s, Q / (π/4 · di²)
+    double di = 0;                      // m; infinite when even kDiameterBracket.high carries less than Q
+    double lambda = 0;                  // λ of the pipe at J (explicit form for a known slope)
+    double v = 0;                       // m/s, Q / (π/4 · di²)
     double Re = 0;
     bool Computed() const { return missing.empty(); }
 };

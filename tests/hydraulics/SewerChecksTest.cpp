@@ -88,9 +88,9 @@ TEST(FlowStateTest, NoStateWithoutAFreeSurfaceOrAFlow) {
     const struct {
         double Q, di, h, g;
     } none[] = {
-        {0.05, 0.3, 0, 9.81},    {0.05, 0.3, 0.3, 9.81}, {0.05, 0.3, 0.4, 9.81}, {0, 0.3, 0.1, 9.81},
-        {0.05, 0, 0.1, 9.81},    {0.05, 0.3, 0.1, 0},    {kNaN, 0.3, 0.1, 9.81}, {0.05, 0.3, kNaN, 9.81},
-        {-0.05, 0.3, 0.1, 9.81},
+        {0.05, 0.3, 0, 9.81},   {0.05, 0.3, 0.3, 9.81},  {0.05, 0.3, 0.4, 9.81},
+        {0, 0.3, 0.1, 9.81},    {0.05, 0, 0.1, 9.81},    {0.05, 0.3, 0.1, 0},
+        {kNaN, 0.3, 0.1, 9.81}, {0.05, 0.3, kNaN, 9.81}, {-0.05, 0.3, 0.1, 9.81},
     };
     for (const auto& n : none) {
         EXPECT_FALSE(FlowStateAt(n.Q, n.di, n.h, n.g)) << n.Q << " " << n.di << " " << n.h << " " << n.g;
@@ -119,7 +119,8 @@ TEST(WallShearStressTest, FullAndEmptyPipeAndTheCriterion) {
 
 TEST(LineLossTest, FrictionPlusFittings) {
     // Inlet, four bends R = 2 d, a gate valve and the outlet: Σζ = 0.5 + 4 · 0.21 + 0.2 + 1.0 = 2.54.
-    const double sumZeta = LossCoefficient(Fitting::InletSharp) + 4 * LossCoefficient(Fitting::Bend90Radius2d) +
+    const double sumZeta = LossCoefficient(Fitting::InletSharp) +
+                           4 * LossCoefficient(Fitting::Bend90Radius2d) +
                            LossCoefficient(Fitting::GateValve) + LossCoefficient(Fitting::Outlet);
     EXPECT_NEAR(sumZeta, 2.54, 1e-15);
     const LineLoss loss = LineLossOf({0.002, 1500, sumZeta, 1.2, 9.81});
@@ -131,7 +132,9 @@ TEST(LineLossTest, FrictionPlusFittings) {
     const struct {
         double L, sumZeta;
         LineInput failed;
-    } bad[] = {{-1, 0, LineInput::Length}, {kNaN, 0, LineInput::Length}, {10, -0.1, LineInput::LossSum},
+    } bad[] = {{-1, 0, LineInput::Length},
+               {kNaN, 0, LineInput::Length},
+               {10, -0.1, LineInput::LossSum},
                {10, std::numeric_limits<double>::infinity(), LineInput::LossSum}};
     for (const auto& b : bad) {
         const LineLoss failed = LineLossOf({0.002, b.L, b.sumZeta, 1.2, 9.81});
@@ -184,11 +187,11 @@ TEST(DiameterFromFlowTest, EveryDnOfAClassAgainstAnIndependentBisection) {
         int dn;
         double da, s, zma;
     } abwasser[] = {
-        {80, 98, 5.0, 3.5},      {100, 118, 5.0, 3.5},    {125, 144, 5.0, 3.5},    {150, 170, 5.0, 3.5},
-        {200, 222, 5.0, 3.5},    {250, 274, 5.3, 3.5},    {300, 326, 5.6, 3.5},    {350, 378, 6.0, 5},
-        {400, 429, 6.3, 5},      {450, 480, 6.7, 5},      {500, 532, 7.0, 5},      {600, 635, 7.7, 5},
-        {700, 738, 9.6, 6},      {800, 842, 10.4, 6},     {900, 945, 11.2, 6},     {1000, 1048, 12.0, 6},
-        {1200, 1255, 15.3, 6},   {1400, 1462, 17.1, 9},   {1600, 1668, 18.9, 9},   {1800, 1875, 20.7, 9},
+        {80, 98, 5.0, 3.5},    {100, 118, 5.0, 3.5},  {125, 144, 5.0, 3.5},  {150, 170, 5.0, 3.5},
+        {200, 222, 5.0, 3.5},  {250, 274, 5.3, 3.5},  {300, 326, 5.6, 3.5},  {350, 378, 6.0, 5},
+        {400, 429, 6.3, 5},    {450, 480, 6.7, 5},    {500, 532, 7.0, 5},    {600, 635, 7.7, 5},
+        {700, 738, 9.6, 6},    {800, 842, 10.4, 6},   {900, 945, 11.2, 6},   {1000, 1048, 12.0, 6},
+        {1200, 1255, 15.3, 6}, {1400, 1462, 17.1, 9}, {1600, 1668, 18.9, 9}, {1800, 1875, 20.7, 9},
         {2000, 2082, 22.5, 9},
     };
     const double J = 0.003, k = 0.00075;

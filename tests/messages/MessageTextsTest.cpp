@@ -70,12 +70,14 @@ TEST(MessageTextsTest, ChecksBesideTheFrictionLawInOneLineWithDecimalCommas) {
         {messages::FlowStateMessage(nearCritical),
          "Fließzustand nahe kritisch: Fr = 0,97, Grenztiefe hc = 31,6 mm; Fr zwischen 0,86 und 1,13: "
          "unruhiger, instabiler Wasserspiegel"},
-        {messages::FlowStateMessage(subcritical), "Fließzustand strömend: Fr = 0,50, Grenztiefe hc = 31,6 mm"},
+        {messages::FlowStateMessage(subcritical),
+         "Fließzustand strömend: Fr = 0,50, Grenztiefe hc = 31,6 mm"},
         {messages::SelfCleansingMessage(hydraulics::CheckSelfCleansing(0.959)),
          "Wandschubspannung τ = 0,96 N/m² ≥ τmin = 0,87 N/m²: Ablagerungsfreiheit erfüllt"},
         {messages::SelfCleansingMessage(hydraulics::CheckSelfCleansing(0.5, 1.0)),
          "Wandschubspannung τ = 0,50 N/m² < τmin = 1,00 N/m²: Ablagerungen möglich"},
-        {messages::LineLossMessage(loss), "Verlusthöhe hv = J · L + Σζ · v²/(2g) = 3,000 m + 0,186 m = 3,186 m"},
+        {messages::LineLossMessage(loss),
+         "Verlusthöhe hv = J · L + Σζ · v²/(2g) = 3,000 m + 0,186 m = 3,186 m"},
         {messages::LineInputMessage({hydraulics::LineInput::LossSum, -0.5}),
          "Der Wert für Σζ ist mit <-0.500000> ungültig"},
         {messages::FlowDiameterMissingMessage(missing),
@@ -84,7 +86,8 @@ TEST(MessageTextsTest, ChecksBesideTheFrictionLawInOneLineWithDecimalCommas) {
         {messages::FlowRegimeName(hydraulics::FlowRegime::Supercritical), "schießend"},
     };
     for (const auto& [message, expected] : cases) EXPECT_EQ(message, expected);
-    for (hydraulics::Fitting fitting : hydraulics::Fittings()) EXPECT_STRNE(messages::FittingName(fitting), "");
+    for (hydraulics::Fitting fitting : hydraulics::Fittings())
+        EXPECT_STRNE(messages::FittingName(fitting), "");
 }
 
 TEST(MessageTextsTest, EveryEntryHasATextOfItsOwn) {
