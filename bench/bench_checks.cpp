@@ -8,10 +8,9 @@
 #include "catalogue/DefaultCatalogue.h"
 #include "hydraulics/Calculations.h"
 #include "hydraulics/DiameterFromFlow.h"
-#include "hydraulics/FlowState.h"
 #include "hydraulics/Formulas.h"
+#include "hydraulics/GravityFlowChecks.h"
 #include "hydraulics/LineLoss.h"
-#include "hydraulics/WallShearStress.h"
 #include "platform/Number.h"
 
 namespace {
@@ -46,10 +45,9 @@ void BM_SewerChecksGravity21Dn(benchmark::State& state) {
                 continue;
             const hydraulics::PartialFilling partial =
                 hydraulics::PartialFillingFrom(hydraulics::PartialQuantity::Qt, kQ, di, full.Q, full.v);
-            const auto flowState = hydraulics::FlowStateAt(kQ, di, partial.ht, kG);
-            const hydraulics::SelfCleansingCheck tau =
-                hydraulics::CheckSelfCleansing(hydraulics::WallShearStressAt(kRho, kG, di, partial.ht, kI));
-            met += tau.met && flowState && flowState->regime != hydraulics::FlowRegime::NearCritical;
+            met += hydraulics::CheckGravityFlow(
+                       {kQ, di, partial.ht, kI, kRho, kG, hydraulics::kDefaultMinWallShearStress})
+                       .Met();
         }
         benchmark::DoNotOptimize(met);
     }

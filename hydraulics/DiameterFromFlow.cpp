@@ -1,10 +1,10 @@
 #include "hydraulics/DiameterFromFlow.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <limits>
 
-#include "hydraulics/CircularSection.h"
 #include "hydraulics/Formulas.h"
 #include "hydraulics/FrictionFactor.h"
 
@@ -13,15 +13,34 @@ namespace hydraulics {
 namespace {
 
 constexpr double kQuarterPi = 0.7853981633974483;
-// More than enough for the bracket's ratio of 1e9 at the relative width (about 45).
-constexpr int kMaxBisectionSteps = 200;
+constexpr double kLn10 = 2.302585092994046;
+// Far more than the bracket's ratio of 1e9 needs even in bisection steps alone (about 45).
+constexpr int kMaxSteps = 200;
+// λ of the first estimate, a usual value of the range (the explicit form for a given λ).
+constexpr double kFirstLambda = 0.02;
 
 bool Positive(double x) {
     return x > 0 && std::isfinite(x);
 }
 
-double FlowAt(const PipeAtSlope& pipe, double di) {
-    return kQuarterPi * di * di * ColebrookVelocity(pipe, di);
+// At u = ln di: f(u) = ln Q(di) − ln Q with Q(di) = π/4 · di² · v(di) and its derivative. Writing
+// s = √(2 g J di) and X = 2.51 ν / (di s) + k / (3.71 di), v = −2 s log10 X, so
+// d ln v / du = 1/2 + (dX/du) / (X ln X) with dX/du = −1.5 · 2.51 ν / (di s) − k / (3.71 di);
+// f' > 2.5 wherever v > 0. Where the law gives no flow (X ≥ 1), f is −∞.
+struct FlowMismatch {
+    double f;
+    double slope;
+};
+FlowMismatch MismatchAt(const FlowDiameterInputs& in, double u) {
+    const double di = std::exp(u);
+    const double s = std::sqrt(2 * in.g * in.I * di);
+    const double smooth = 2.51 * in.ny / (di * s), rough = in.k / (3.71 * di);
+    const double X = smooth + rough;
+    if (!(X < 1))
+        return {-std::numeric_limits<double>::infinity(), 0};
+    const double v = -2 * s * std::log(X) / kLn10;
+    const double f = std::log(kQuarterPi * di * di * v / in.Q);
+    return {f, 2.5 + (-1.5 * smooth - rough) / (X * std::log(X))};
 }
 
 }  // namespace
@@ -45,20 +64,27 @@ FlowDiameterResult SolveDiameterFromFlow(const FlowDiameterInputs& in) {
     result.missing = MissingForFlowDiameter(in);
     if (!result.missing.empty())
         return result;
-    const PipeAtSlope pipe{0, in.k, in.ny, in.g, in.I};
-    if (FlowAt(pipe, kDiameterBracket.high) < in.Q) {
+    double low = std::log(kDiameterBracket.low), high = std::log(kDiameterBracket.high);
+    if (MismatchAt(in, high).f < 0) {
         result.di = std::numeric_limits<double>::infinity();
     } else {
-        double low = std::log(kDiameterBracket.low), high = std::log(kDiameterBracket.high);
+        double u =
+            std::clamp(std::log(DiameterFromLambdaSlopeFlow(kFirstLambda, in.I, in.Q, in.g)), low, high);
         int steps = 0;
-        while (high - low > kDiameterRelativeWidth && steps < kMaxBisectionSteps) {
-            const double middle = (low + high) / 2;
-            (FlowAt(pipe, std::exp(middle)) < in.Q ? low : high) = middle;
+        bool converged = false;
+        while (!converged && steps < kMaxSteps) {
             ++steps;
+            const FlowMismatch m = MismatchAt(in, u);
+            (m.f < 0 ? low : high) = u;
+            double next = u - m.f / m.slope;
+            if (!(next > low && next < high))
+                next = (low + high) / 2;
+            converged = std::fabs(next - u) <= kDiameterRelativeWidth || high - low <= kDiameterRelativeWidth;
+            u = next;
         }
         result.status.steps = steps;
-        result.status.converged = high - low <= kDiameterRelativeWidth;
-        result.di = std::exp((low + high) / 2);
+        result.status.converged = converged;
+        result.di = std::exp(u);
         result.lambda = CFrictionFactor().LambdaFromSlope(in.k, in.I, in.ny, in.g, result.di);
         result.v = VelocityFromFlow(in.Q, result.di);
         result.Re = Reynolds(result.v, result.di, in.ny);

@@ -4,10 +4,12 @@
 // With J and di given, Darcy-Weisbach and Colebrook-White give the velocity of the full pipe without
 // iteration (ColebrookVelocity, CircularSection.h):
 //     v(di) = −2 · √(2 g J di) · log10(2.51 ν / (di · √(2 g J di)) + k / (3.71 di)),
-// and the flow Q(di) = π/4 · di² · v(di) rises steadily with di. The diameter with Q(di) = Q is found by
-// bisection of ln di between kDiameterBracket.low and kDiameterBracket.high to a relative width of
-// kDiameterRelativeWidth: it converges for every admissible input, in about 45 steps. Valid where the
-// Colebrook-White law is (turbulent flow, Re above about 2320; the result carries its Re).
+// and the flow Q(di) = π/4 · di² · v(di) rises steadily with di. The diameter with Q(di) = Q is found on
+// u = ln di by Newton steps on ln Q(di) − ln Q, kept inside the bracket kDiameterBracket that every
+// step shrinks and replaced by a bisection step where they would leave it; the first estimate is the
+// explicit form for λ = 0.02. It converges for every admissible input, to a relative width of
+// kDiameterRelativeWidth, mostly in under ten steps and in about 50 at most. Valid where the Colebrook-White
+// law is (turbulent flow, Re above about 2320; the result carries its Re).
 #pragma once
 
 #include <array>

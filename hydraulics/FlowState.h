@@ -36,13 +36,14 @@ FlowRegime RegimeOf(double froude, const NearCriticalBand& band = kNearCriticalB
 // without a free surface (h ≤ 0, h ≥ di), without a flow or with g not positive.
 std::optional<double> FroudeNumber(double Q, double di, double h, double g);
 
-// The depth at which the flow Q is critical in the circular section, Q² · B = g · A³, found by
-// bisection of the filling x = h / di in 0 … 1 (g · A³ / B rises steadily with x) to a width of
-// kCriticalDepthWidth.
-inline constexpr double kCriticalDepthWidth = 1e-12;
+// The depth at which the flow Q is critical in the circular section, Q² · B = g · A³, found by a
+// safeguarded Newton iteration on the central angle of the wetted arc (bracketed in 0 … 2π, about six
+// steps) to an angle width of kCriticalAngleWidth [rad].
+inline constexpr double kCriticalAngleWidth = 1e-13;
+inline constexpr int kCriticalDepthMaxSteps = 200;
 struct CriticalDepth {
     double h = 0;   // m
-    int steps = 0;  // bisection steps
+    int steps = 0;  // iteration steps
 };
 // None without a flow, a diameter or a positive g (NaN included).
 std::optional<CriticalDepth> CriticalDepthOf(double Q, double di, double g);
