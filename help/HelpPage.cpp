@@ -34,6 +34,10 @@ Manuelle Eingaben, die nicht plausibel sind, werden <font color="#FF0000">rot</f
 <li><a href="#Rauh">Rauhigkeitsparameter</a></li>
 <li><a href="#Para">Parameter</a></li>
 <li><a href="#Ansatz">Verwendete mathematische und physikalische Ans&auml;tze</a></li>
+<li><a href="#Froude">Flie&szlig;zustand bei Teilf&uuml;llung</a></li>
+<li><a href="#Schub">Wandschubspannung und Ablagerungsfreiheit</a></li>
+<li><a href="#Verlust">Verlusth&ouml;he einer Druckleitung</a></li>
+<li><a href="#DiQJk">Innendurchmesser aus Q, J und k</a></li>
 </ul>
 <hr noshade size="1">
 
@@ -157,6 +161,54 @@ r<sub>hy</sub> = d<sub>i</sub> / 4<br>
 Geschwindigkeit und Durchfluss bei Teilf&uuml;llung ergeben sich zu:<br>
 v<sub>T</sub> / v<sub>v</sub> = (r<sub>hy,T</sub> / r<sub>hy,v</sub>)<sup>0,625</sup><br>
 Q<sub>T</sub> / Q<sub>v</sub> = A<sub>T</sub> / A<sub>v</sub> * v<sub>T</sub> / v<sub>v</sub></p>
+
+<p><b><u><a name="Froude">Flie&szlig;zustand bei Teilf&uuml;llung:</a></u></b></p>
+<p>Ein teilgef&uuml;lltes Rohr flie&szlig;t mit freiem Wasserspiegel. Die Froude-Zahl vergleicht die Flie&szlig;geschwindigkeit mit der Geschwindigkeit einer Oberfl&auml;chenwelle;
+als L&auml;nge dient die hydraulische Tiefe, die Fl&auml;che A des Abflussquerschnitts geteilt durch die Wasserspiegelbreite b:<br>
+Fr = v<sub>t</sub> / &radic; (g * A / b) mit v<sub>t</sub> = Q<sub>t</sub> / A<br>
+Bei Fr = 1 flie&szlig;t das Wasser in der Grenztiefe h<sub>c</sub>. Sie folgt f&uuml;r den Durchfluss aus dem exakten Kreisquerschnitt aus<br>
+Q<sup>2</sup> * b / (g * A<sup>3</sup>) = 1</p>
+<ul>
+<li>Fr unter 0,86: str&ouml;mend (Wasserspiegel ruhig, St&ouml;rungen wirken nach oberstrom)</li>
+<li>Fr von 0,86 bis 1,13: nahe kritisch (Wasserspiegel unruhig und instabil, Wellen)</li>
+<li>Fr &uuml;ber 1,13: schie&szlig;end (St&ouml;rungen wirken nur nach unterstrom, Wechselsprung m&ouml;glich)</li>
+</ul>
+<p>Quelle: Chow, Open-Channel Hydraulics (1959), kritischer Abfluss eines beliebigen Querschnitts.
+Den Bereich 0,86 bis 1,13, in dem Gerinne nicht bemessen werden sollen, nennt das Handbuch EM 1110-2-1601 des US Army Corps of Engineers, Hydraulic Design of Flood Control Channels (1991/1994).</p>
+<p><u>Wenn der Abfluss nahe kritisch ist:</u> Gef&auml;lle oder Nennweite so w&auml;hlen, dass die Froude-Zahl deutlich unter oder &uuml;ber dem Band liegt.
+Ein flacheres Gef&auml;lle oder eine gr&ouml;&szlig;ere Nennweite macht den Abfluss str&ouml;mend; schie&szlig;ender Abfluss verlangt Sch&auml;chte und Anschl&uuml;sse, die den Wechselsprung vertragen.</p>
+
+<p><b><u><a name="Schub">Wandschubspannung und Ablagerungsfreiheit:</a></u></b></p>
+<p>Die mittlere Wandschubspannung ist die Kraft, mit der das flie&szlig;ende Wasser an der benetzten Wand zieht. Bei gleichf&ouml;rmigem Abfluss gilt bei Voll- und Teilf&uuml;llung:<br>
+&tau; = &rho; * g * r<sub>hy</sub> * J in N/m&sup2;<br>
+mit dem hydraulischen Radius r<sub>hy</sub> = A / U (Fl&auml;che durch benetzten Umfang; bei Vollf&uuml;llung d<sub>i</sub> / 4) und dem Gef&auml;lle J in m/m.</p>
+<p>Ablagerungen werden weitergetragen, solange &tau; eine Mindestschubspannung &tau;<sub>min</sub> erreicht.
+Als Vorgabewert dient &tau;<sub>min</sub> = 0,867 N/m&sup2; (0,0181 lb/ft&sup2;): die Schubspannung, die ein Sandkorn von 1 mm bewegt, auf der die Schleppspannungsbemessung von ASCE Manual of Practice 60 / WEF FD-5, Gravity Sanitary Sewer Design and Construction (2. Auflage, 2007), ihre Mindestgef&auml;lle aufbaut.
+Es ist ein &uuml;blicher Richtwert, kein Normwert. Der Nachweis der Ablagerungsfreiheit nach DWA-A 110 ber&uuml;cksichtigt Nennweite und Feststoffe und bleibt ma&szlig;gebend.</p>
+<p><u>Wenn &tau; kleiner als &tau;<sub>min</sub> ist:</u> Gef&auml;lle erh&ouml;hen oder eine kleinere Nennweite w&auml;hlen (bei gleichem Durchfluss steigt dann die F&uuml;llh&ouml;he und mit ihr r<sub>hy</sub>);
+f&uuml;r den ma&szlig;gebenden kleinsten Abfluss (Trockenwetterabfluss) pr&uuml;fen und bei Bedarf Sp&uuml;lungen vorsehen.</p>
+
+<p><b><u><a name="Verlust">Verlusth&ouml;he einer Druckleitung:</a></u></b></p>
+<p>Die Verlusth&ouml;he einer Leitung der L&auml;nge L setzt sich aus der Rohrreibung und den &ouml;rtlichen Verlusten ihrer Formst&uuml;cke und Armaturen zusammen:<br>
+h<sub>v</sub> = J * L + &Sigma;&zeta; * v<sup>2</sup> / (2 * g) in m<br>
+Jedes Formst&uuml;ck verliert das &zeta;-fache der Geschwindigkeitsh&ouml;he v<sup>2</sup> / (2 * g), bezogen auf die Geschwindigkeit im Rohr. &Uuml;bliche Verlustbeiwerte:</p>
+<ul>
+<li>Einlauf aus einem Beh&auml;lter, scharfkantig: &zeta; = 0,5; gut gerundet: &zeta; = 0,08 (Lueger, Lexikon der gesamten Technik, 1904, Eintrittskoeffizient)</li>
+<li>Auslauf in einen Beh&auml;lter: &zeta; = 1,0 (Borda-Carnot-Verlust (1 - A<sub>1</sub>/A<sub>2</sub>)<sup>2</sup> der pl&ouml;tzlichen Erweiterung)</li>
+<li>Rohrbogen 90&deg; mit dem Kr&uuml;mmungsradius R: R = 2 d: &zeta; = 0,21; R = 4 d: &zeta; = 0,14; R ab 6 d: &zeta; = 0,11 (Parker Hannifin, Katalog 4100/DE, Widerstandsbeiwerte von Rohrb&ouml;gen)</li>
+<li>ganz ge&ouml;ffnet: Absperrschieber &zeta; = 0,2; Absperrklappe &zeta; = 0,6; R&uuml;ckschlagklappe &zeta; = 2,5 (COMSOL Multiphysics, Pipe Flow Module User's Guide 6.4, Ventiltypen)</li>
+</ul>
+<p>Die Werte sind Richtwerte; f&uuml;r eine bestimmte Armatur gilt der Wert ihres Herstellers.
+<u>Wenn die Verlusth&ouml;he zu gro&szlig; ist:</u> eine gr&ouml;&szlig;ere Nennweite w&auml;hlen (J und v sinken), Formst&uuml;cke mit kleinerem &zeta; (gr&ouml;&szlig;erer Bogenradius, gerundeter Einlauf) einsetzen oder die Leitung k&uuml;rzer f&uuml;hren.</p>
+
+<p><b><u><a name="DiQJk">Innendurchmesser aus Q, J und k:</a></u></b></p>
+<p>Ist kein Widerstandsbeiwert &lambda; vorgegeben, wird der Innendurchmesser, der den Durchfluss Q beim Gef&auml;lle J und der Rauheit k f&uuml;hrt, nach Prandtl-Colebrook bestimmt.
+Bei bekanntem J und d<sub>i</sub> ergibt sich die Geschwindigkeit ohne Iteration:<br>
+v = -2 * &radic; (2 * g * J * d<sub>i</sub>) * lg ( 2,51 * <font face="Symbol">n</font> / (d<sub>i</sub> * &radic; (2 * g * J * d<sub>i</sub>)) + k / (3,71 * d<sub>i</sub>) )<br>
+Der Durchfluss Q = v * &pi; * d<sub>i</sub><sup>2</sup> / 4 w&auml;chst stetig mit d<sub>i</sub>; der gesuchte Durchmesser wird durch Intervallhalbierung zwischen 0,001 mm und 1000 m auf eine relative Genauigkeit von 10<sup>-12</sup> eingegrenzt (etwa 45 Schritte).
+Ein vorgegebenes &lambda; wird wie bisher mit der Formel von Darcy-Weissbach verwendet.</p>
+<p><u>Wenn d<sub>i</sub> nicht berechnet werden kann:</u> Die Meldung nennt die fehlenden Werte (Q, J, k, <font face="Symbol">n</font>, g); diese eingeben und erneut berechnen.
+Liegt d<sub>i</sub> au&szlig;erhalb von 50 bis 5000 mm, Durchfluss oder Gef&auml;lle pr&uuml;fen.</p>
 <hr noshade size="1">
 </font>
 </body>

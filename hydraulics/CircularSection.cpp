@@ -1,8 +1,10 @@
 #include "hydraulics/CircularSection.h"
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
+
+#include "hydraulics/FlowState.h"
+#include "hydraulics/SegmentGeometry.h"
 
 namespace hydraulics {
 
@@ -19,11 +21,6 @@ constexpr double kInverseWidth = 1e-13;
 
 bool Positive(double value) {
     return value > 0 && std::isfinite(value);
-}
-
-// The central angle θ of the wetted arc at the filling x, taken into 0 … 1.
-double CentralAngle(double x) {
-    return 2 * std::acos(1 - 2 * std::clamp(x, 0.0, 1.0));
 }
 
 // Golden-section search for the largest value of f, unimodal on [from, to].
@@ -98,6 +95,11 @@ RatioPeak CircularSection::VelocityPeak() const {
     if (!IsDefined())
         return {kNaN, kNaN};
     return Maximum([this](double x) { return Ratios(x).velocity; }, kPeakSearchFrom, 1.0);
+}
+
+double CircularSection::Froude(double x) const {
+    const double flow = Ratios(x).flow * FullFlow();
+    return FroudeNumber(flow, pipe_.di, x * pipe_.di, pipe_.g).value_or(kNaN);
 }
 
 std::optional<double> CircularSection::FillingFromFlowRatio(double r) const {

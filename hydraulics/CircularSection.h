@@ -49,6 +49,10 @@ class CircularSection {
     RatioPeak FlowPeak() const { return flowPeak_; }
     RatioPeak VelocityPeak() const;
 
+    // The Froude number of the normal flow at the filling x, with the hydraulic depth A/B (FlowState.h);
+    // NaN outside 0 < x < 1 and where the ratios are not defined.
+    double Froude(double x) const;
+
     // The filling x at which Qt/Q = r, the lower root where two fillings carry it (r between 1 and the
     // peak); none above the peak or for a NaN r, 0 for r ≤ 0. Found by bisection to 1e-13 in x.
     std::optional<double> FillingFromFlowRatio(double r) const;

@@ -103,6 +103,28 @@ constexpr std::array<Entry, static_cast<std::size_t>(MessageId::Count)> kTable{{
     {MessageId::CalculationNotSavable,
      "Die Berechnung kann nicht in der Datei \"%s\" gespeichert werden: Ein Text des Formulars ist länger, "
      "als eine Quellrix-Berechnung ihn aufnimmt.\nDie Datei bleibt unverändert."},
+
+    {MessageId::FlowSubcritical, "strömend"},
+    {MessageId::FlowNearCritical, "nahe kritisch"},
+    {MessageId::FlowSupercritical, "schießend"},
+    {MessageId::FlowState, "Fließzustand %s: Fr = %s, Grenztiefe hc = %s mm"},
+    {MessageId::FlowStateUnstable, "; Fr zwischen %s und %s: unruhiger, instabiler Wasserspiegel"},
+    {MessageId::SelfCleansingMet,
+     "Wandschubspannung τ = %s N/m² ≥ τmin = %s N/m²: Ablagerungsfreiheit erfüllt"},
+    {MessageId::SelfCleansingNotMet, "Wandschubspannung τ = %s N/m² < τmin = %s N/m²: Ablagerungen möglich"},
+    {MessageId::LineLoss, "Verlusthöhe hv = J · L + Σζ · v²/(2g) = %s m + %s m = %s m"},
+    {MessageId::InvalidLength, "Der Wert für L ist mit <%f> ungültig"},
+    {MessageId::InvalidLossSum, "Der Wert für Σζ ist mit <%f> ungültig"},
+    {MessageId::FittingInletSharp, "Einlauf aus einem Behälter, scharfkantig"},
+    {MessageId::FittingInletRounded, "Einlauf aus einem Behälter, gut gerundet"},
+    {MessageId::FittingOutlet, "Auslauf in einen Behälter"},
+    {MessageId::FittingBend90Radius2d, "Rohrbogen 90°, R = 2 d"},
+    {MessageId::FittingBend90Radius4d, "Rohrbogen 90°, R = 4 d"},
+    {MessageId::FittingBend90Radius6d, "Rohrbogen 90°, R ≥ 6 d"},
+    {MessageId::FittingGateValve, "Absperrschieber, ganz geöffnet"},
+    {MessageId::FittingButterflyValve, "Absperrklappe, ganz geöffnet"},
+    {MessageId::FittingSwingCheckValve, "Rückschlagklappe, ganz geöffnet"},
+    {MessageId::FlowDiameterMissing, "Für di aus Q, J und k nach Colebrook-White fehlen Werte: %s"},
 }};
 
 constexpr bool TableInOrder() {
@@ -134,6 +156,32 @@ MessageId InputCheckId(hydraulics::InputCheck check) {
 
 std::string FormatNumber(MessageId id, double x) {
     return platform::Format(Text(id), x);
+}
+
+// x in a printf format with a decimal comma.
+std::string Decimal(const char* format, double x) {
+    std::string text = platform::Format(format, x);
+    for (char& c : text) {
+        if (c == '.')
+            c = ',';
+    }
+    return text;
+}
+
+const char* FlowDiameterInputName(hydraulics::FlowDiameterInput input) {
+    switch (input) {
+        case hydraulics::FlowDiameterInput::Q:
+            return "Q";
+        case hydraulics::FlowDiameterInput::J:
+            return "J";
+        case hydraulics::FlowDiameterInput::K:
+            return "k";
+        case hydraulics::FlowDiameterInput::Ny:
+            return "ν";
+        case hydraulics::FlowDiameterInput::G:
+            return "g";
+    }
+    return "";
 }
 
 }  // namespace
@@ -223,6 +271,83 @@ std::string NamedMessage(MessageId id, const std::string& name) {
 
 std::string NamedMessage(MessageId id, const std::string& name, const std::string& detail) {
     return platform::Format(Text(id), name.c_str(), detail.c_str());
+}
+
+const char* FlowRegimeName(hydraulics::FlowRegime regime) {
+    switch (regime) {
+        case hydraulics::FlowRegime::Subcritical:
+            return Text(MessageId::FlowSubcritical);
+        case hydraulics::FlowRegime::NearCritical:
+            return Text(MessageId::FlowNearCritical);
+        case hydraulics::FlowRegime::Supercritical:
+            return Text(MessageId::FlowSupercritical);
+    }
+    return "";
+}
+
+std::string FlowStateMessage(const hydraulics::FlowState& state, const hydraulics::NearCriticalBand& band) {
+    std::string text = platform::Format(
+        Text(MessageId::FlowState), FlowRegimeName(state.regime), Decimal("%.2f", state.froude).c_str(),
+        Decimal("%.1f", state.critical.h * hydraulics::units::kMillimetre.toDisplay).c_str());
+    if (state.regime == hydraulics::FlowRegime::NearCritical) {
+        text += platform::Format(Text(MessageId::FlowStateUnstable), Decimal("%.2f", band.low).c_str(),
+                                 Decimal("%.2f", band.high).c_str());
+    }
+    return text;
+}
+
+std::string SelfCleansingMessage(const hydraulics::SelfCleansingCheck& check) {
+    return platform::Format(Text(check.met ? MessageId::SelfCleansingMet : MessageId::SelfCleansingNotMet),
+                            Decimal("%.2f", check.tau).c_str(), Decimal("%.2f", check.tauMin).c_str());
+}
+
+std::string LineLossMessage(const hydraulics::LineLoss& loss) {
+    return platform::Format(Text(MessageId::LineLoss), Decimal("%.3f", loss.friction).c_str(),
+                            Decimal("%.3f", loss.local).c_str(), Decimal("%.3f", loss.total).c_str());
+}
+
+std::string LineInputMessage(const hydraulics::FailedLineInput& failed) {
+    return FormatNumber(
+        failed.input == hydraulics::LineInput::Length ? MessageId::InvalidLength : MessageId::InvalidLossSum,
+        failed.value);
+}
+
+const char* FittingName(hydraulics::Fitting fitting) {
+    using F = hydraulics::Fitting;
+    switch (fitting) {
+        case F::InletSharp:
+            return Text(MessageId::FittingInletSharp);
+        case F::InletRounded:
+            return Text(MessageId::FittingInletRounded);
+        case F::Outlet:
+            return Text(MessageId::FittingOutlet);
+        case F::Bend90Radius2d:
+            return Text(MessageId::FittingBend90Radius2d);
+        case F::Bend90Radius4d:
+            return Text(MessageId::FittingBend90Radius4d);
+        case F::Bend90Radius6d:
+            return Text(MessageId::FittingBend90Radius6d);
+        case F::GateValve:
+            return Text(MessageId::FittingGateValve);
+        case F::ButterflyValve:
+            return Text(MessageId::FittingButterflyValve);
+        case F::SwingCheckValve:
+            return Text(MessageId::FittingSwingCheckValve);
+        case F::Count:
+            break;
+    }
+    return "";
+}
+
+std::string FlowDiameterMissingMessage(const hydraulics::MissingFlowDiameterInputs& missing) {
+    std::string names;
+    for (hydraulics::FlowDiameterInput input : missing) {
+        if (!names.empty())
+            names += ", ";
+        names += FlowDiameterInputName(input);
+    }
+    return std::string(Text(MessageId::DiameterNotEnoughValues)) + "\n" +
+           platform::Format(Text(MessageId::FlowDiameterMissing), names.c_str());
 }
 
 }  // namespace messages

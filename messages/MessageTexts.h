@@ -7,7 +7,11 @@
 #include <string>
 
 #include "hydraulics/Calculations.h"
+#include "hydraulics/DiameterFromFlow.h"
 #include "hydraulics/EntryLimits.h"
+#include "hydraulics/FlowState.h"
+#include "hydraulics/LineLoss.h"
+#include "hydraulics/WallShearStress.h"
 
 namespace messages {
 
@@ -79,6 +83,30 @@ enum class MessageId {
     CalculationTooLarge,
     // a calculation with a text longer than a file holds (path)
     CalculationNotSavable,
+    // flow state of partial filling
+    FlowSubcritical,
+    FlowNearCritical,
+    FlowSupercritical,
+    FlowState,
+    FlowStateUnstable,
+    // self-cleansing by the wall shear stress
+    SelfCleansingMet,
+    SelfCleansingNotMet,
+    // head loss of a pressure line and its fittings
+    LineLoss,
+    InvalidLength,
+    InvalidLossSum,
+    FittingInletSharp,
+    FittingInletRounded,
+    FittingOutlet,
+    FittingBend90Radius2d,
+    FittingBend90Radius4d,
+    FittingBend90Radius6d,
+    FittingGateValve,
+    FittingButterflyValve,
+    FittingSwingCheckValve,
+    // di from Q, J and k: the values that are missing
+    FlowDiameterMissing,
     Count
 };
 
@@ -99,5 +127,23 @@ std::string BrowserStartFailureMessage(int code);
 std::string NamedMessage(MessageId id, const std::string& name);
 // A message with two placeholders: a name and a detail (the entry of a file, a version).
 std::string NamedMessage(MessageId id, const std::string& name, const std::string& detail);
+
+// "strömend", "nahe kritisch" or "schießend".
+const char* FlowRegimeName(hydraulics::FlowRegime regime);
+// The flow state in one line: regime, Froude number and critical depth (mm); in the near-critical band
+// also the band and that the water surface is unstable. Decimal commas.
+std::string FlowStateMessage(const hydraulics::FlowState& state,
+                             const hydraulics::NearCriticalBand& band = hydraulics::kNearCriticalBand);
+// τ against τmin and the verdict, decimal commas.
+std::string SelfCleansingMessage(const hydraulics::SelfCleansingCheck& check);
+// hv = J · L + Σζ · v²/(2g) with its two parts, in m, decimal commas.
+std::string LineLossMessage(const hydraulics::LineLoss& loss);
+// "Der Wert für L ist mit <…> ungültig" and the same for Σζ.
+std::string LineInputMessage(const hydraulics::FailedLineInput& failed);
+// The name of a fitting of the loss-coefficient table.
+const char* FittingName(hydraulics::Fitting fitting);
+// "Di kann nicht errechnet werden. …" and, on a second line, the values di from Q, J and k lacks, as
+// the form names them (Q, J, k, ν, g).
+std::string FlowDiameterMissingMessage(const hydraulics::MissingFlowDiameterInputs& missing);
 
 }  // namespace messages

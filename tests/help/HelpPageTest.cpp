@@ -50,6 +50,10 @@ TEST(HelpPage, EverySectionHasItsLinkAnchorAndHeading) {
         {"Parameter", "Para", "Parameter:"},
         {"Verwendete mathematische und physikalische Ans&auml;tze", "Ansatz",
          "Verwendete mathematische und physikalische Ans&auml;tze"},
+        {"Flie&szlig;zustand bei Teilf&uuml;llung", "Froude", "Flie&szlig;zustand bei Teilf&uuml;llung:"},
+        {"Wandschubspannung und Ablagerungsfreiheit", "Schub", "Wandschubspannung und Ablagerungsfreiheit:"},
+        {"Verlusth&ouml;he einer Druckleitung", "Verlust", "Verlusth&ouml;he einer Druckleitung:"},
+        {"Innendurchmesser aus Q, J und k", "DiQJk", "Innendurchmesser aus Q, J und k:"},
     };
     size_t previousHeading = 0;
     for (const auto& s : sections) {

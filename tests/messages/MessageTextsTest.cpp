@@ -5,6 +5,7 @@
 #include <limits>
 #include <set>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -47,6 +48,46 @@ TEST(MessageTextsTest, ResultLimitsShowRoughnessAndDiameterInMillimetres) {
               "k liegt außerhalb der Berechnungsgrenzen: (60.000000)[mm]");
     EXPECT_EQ(messages::LimitBreachMessage({ResultQuantity::Di, 0.04}),
               "di liegt außerhalb der Berechnungsgrenzen: (40.000000)[mm]");
+}
+
+TEST(MessageTextsTest, ChecksBesideTheFrictionLawInOneLineWithDecimalCommas) {
+    hydraulics::FlowState nearCritical;
+    nearCritical.froude = 0.970853;
+    nearCritical.regime = hydraulics::FlowRegime::NearCritical;
+    nearCritical.critical.h = 0.0316;
+    hydraulics::FlowState subcritical = nearCritical;
+    subcritical.froude = 0.5;
+    subcritical.regime = hydraulics::FlowRegime::Subcritical;
+    hydraulics::LineLoss loss;
+    loss.friction = 3;
+    loss.local = 0.186422;
+    loss.total = 3.186422;
+    hydraulics::MissingFlowDiameterInputs missing;
+    missing.inputs[0] = hydraulics::FlowDiameterInput::J;
+    missing.inputs[1] = hydraulics::FlowDiameterInput::K;
+    missing.count = 2;
+    const std::pair<std::string, std::string> cases[] = {
+        {messages::FlowStateMessage(nearCritical),
+         "Fließzustand nahe kritisch: Fr = 0,97, Grenztiefe hc = 31,6 mm; Fr zwischen 0,86 und 1,13: "
+         "unruhiger, instabiler Wasserspiegel"},
+        {messages::FlowStateMessage(subcritical),
+         "Fließzustand strömend: Fr = 0,50, Grenztiefe hc = 31,6 mm"},
+        {messages::SelfCleansingMessage(hydraulics::CheckSelfCleansing(0.959)),
+         "Wandschubspannung τ = 0,96 N/m² ≥ τmin = 0,87 N/m²: Ablagerungsfreiheit erfüllt"},
+        {messages::SelfCleansingMessage(hydraulics::CheckSelfCleansing(0.5, 1.0)),
+         "Wandschubspannung τ = 0,50 N/m² < τmin = 1,00 N/m²: Ablagerungen möglich"},
+        {messages::LineLossMessage(loss),
+         "Verlusthöhe hv = J · L + Σζ · v²/(2g) = 3,000 m + 0,186 m = 3,186 m"},
+        {messages::LineInputMessage({hydraulics::LineInput::LossSum, -0.5}),
+         "Der Wert für Σζ ist mit <-0.500000> ungültig"},
+        {messages::FlowDiameterMissingMessage(missing),
+         "Di kann nicht errechnet werden. Es sind nicht genügend Werte vorgegeben!\n"
+         "Für di aus Q, J und k nach Colebrook-White fehlen Werte: J, k"},
+        {messages::FlowRegimeName(hydraulics::FlowRegime::Supercritical), "schießend"},
+    };
+    for (const auto& [message, expected] : cases) EXPECT_EQ(message, expected);
+    for (hydraulics::Fitting fitting : hydraulics::Fittings())
+        EXPECT_STRNE(messages::FittingName(fitting), "");
 }
 
 TEST(MessageTextsTest, EveryEntryHasATextOfItsOwn) {
