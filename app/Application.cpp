@@ -1,7 +1,7 @@
 #include "app/Application.h"
 
 #include "app/AboutBox.h"
-#include "form/DesignSheetPage.h"
+#include "sheet/DesignSheetPage.h"
 #include "form/PlenwickView.h"
 #include "messages/MessageTexts.h"
 #include "platform/DocumentFile.h"

@@ -5,7 +5,7 @@
 
 #include "app/Application.h"
 #include "app/SaveChangesQuestion.h"
-#include "form/CalculationFile.h"
+#include "document/CalculationFile.h"
 #include "form/PlenwickView.h"
 #include "messages/MessageTexts.h"
 #include "platform/DocumentFile.h"

@@ -10,10 +10,6 @@
 
 namespace batch {
 
-// How di is shown after a DN pick ("%5.2f").
-inline constexpr int kCatalogueDiDecimals = 2;
-inline constexpr int kCatalogueDiWidth = 5;
-
 struct CatalogueClass {
     std::string name;
     std::vector<PipeRow> rows;  // in the order of the DN list

@@ -6,6 +6,7 @@
 #include "batch/CalcRun.h"
 #include "batch/FieldText.h"
 #include "batch/RowWriter.h"
+#include "platform/Number.h"
 
 namespace batch {
 
@@ -29,7 +30,7 @@ bool OptionNumber(const BatchOptions& options, const std::string& name, std::opt
     if (!OptionText(options, name, typed, problem))
         return false;
     if (typed)
-        value = FieldNumber(*typed);
+        value = platform::LeadingFiniteNumber(*typed);
     return true;
 }
 

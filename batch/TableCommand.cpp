@@ -4,7 +4,7 @@
 #include "batch/CsvReader.h"
 #include "batch/DesignValues.h"
 #include "batch/RowDriver.h"
-#include "form/SizingTable.h"
+#include "sizing/SizingTable.h"
 
 namespace batch {
 

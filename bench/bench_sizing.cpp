@@ -12,7 +12,7 @@
 #include "catalogue/DefaultCatalogue.h"
 #include "form/model/ControlIds.h"
 #include "form/PlenwickView.h"
-#include "form/SizingTable.h"
+#include "sizing/SizingTable.h"
 #include "hydraulics/Formulas.h"
 #include "platform/headless/HeadlessPlatform.h"
 

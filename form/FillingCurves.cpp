@@ -38,7 +38,7 @@ std::vector<std::string> MissingInputs(const CPlenwickDoc& record) {
 
 // A number as shown to the user: printf format, decimal comma.
 std::string Shown(const char* format, double value) {
-    std::string text = platform::Format(format, value);
+    std::string text = platform::FixedFormat(format, value);
     for (char& c : text) {
         if (c == '.')
             c = ',';

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "form/CalculationFile.h"
+#include "document/CalculationFile.h"
 
 namespace {
 

@@ -2,12 +2,15 @@
 
 #include <cctype>
 #include <cfloat>
-#include <clocale>
+#include <charconv>
 #include <climits>
+#include <clocale>
 #include <cmath>
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #ifndef _WIN32
 #include <locale.h>
 #endif
@@ -50,6 +53,52 @@ private:
 double StrtodC(const char* text) { return strtod_l(text, nullptr, CLocale()); }
 #endif
 
+constexpr unsigned long long kPowersOfTen[]{1,      10,      100,      1000,      10000,
+                                            100000, 1000000, 10000000, 100000000, 1000000000};
+
+// x rounded to decimals places, half to even, as printf rounds the exact binary value, from its
+// mantissa and exponent in 128-bit integers; false for values whose rounded digits exceed 64 bits.
+bool ExactFixed(double x, int decimals, char* buffer, size_t& length) {
+    // The rounded value must fit 64 bits.
+    if (decimals < 0 || decimals > 9 || !(std::fabs(x) < 1e19 / static_cast<double>(kPowersOfTen[decimals])))
+        return false;
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &x, sizeof bits);
+    const int biased = static_cast<int>((bits >> 52) & 0x7ff);
+    std::uint64_t mantissa = bits & ((std::uint64_t{1} << 52) - 1);
+    if (biased != 0)
+        mantissa |= std::uint64_t{1} << 52;
+    const int shift = 1075 - (biased == 0 ? 1 : biased);  // |x| = mantissa / 2^shift
+    if (shift < 1)
+        return false;  // an integer of 2^53 or more
+    __extension__ typedef unsigned __int128 Wide;
+    unsigned long long rounded = 0;
+    if (shift < 120) {
+        const Wide scaled = static_cast<Wide>(mantissa) * kPowersOfTen[decimals];
+        const Wide quotient = scaled >> shift;
+        const Wide remainder = scaled - (quotient << shift);
+        const Wide half = static_cast<Wide>(1) << (shift - 1);
+        rounded = static_cast<unsigned long long>(quotient);
+        if (remainder > half || (remainder == half && (rounded & 1)))
+            ++rounded;
+    }
+    char digits[32];
+    size_t count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + rounded % 10);
+        rounded /= 10;
+    } while (rounded > 0 || count <= static_cast<size_t>(decimals));
+    length = 0;
+    if (std::signbit(x))
+        buffer[length++] = '-';
+    for (size_t i = count; i-- > 0;) {
+        buffer[length++] = digits[i];
+        if (i == static_cast<size_t>(decimals) && decimals > 0)
+            buffer[length++] = '.';
+    }
+    return true;
+}
+
 }  // namespace
 
 double LeadingNumber(std::string_view text) {
@@ -72,6 +121,13 @@ double LeadingNumber(std::string_view text) {
         while (j < text.size() && IsDigit(text[j])) ++j, ++expDigits;
         if (expDigits > 0) end = j;
     }
+    // std::from_chars rounds exactly as strtod does; it takes no '+', and what it refuses (a value
+    // beyond the range, or below the normal range) goes to strtod.
+    const size_t first = text[start] == '+' ? start + 1 : start;
+    double x = 0;
+    const std::from_chars_result result = std::from_chars(text.data() + first, text.data() + end, x);
+    if (result.ec == std::errc() && result.ptr == text.data() + end)
+        return x;
     const std::string number(text.substr(start, end - start));
     return StrtodC(number.c_str());
 }
@@ -95,6 +151,44 @@ int LeadingInteger(std::string_view text) {
     if (value > INT_MAX) return INT_MAX;
     if (value < INT_MIN) return INT_MIN;
     return static_cast<int>(value);
+}
+
+std::string FixedText(double x, int decimals, int width) {
+    if (!std::isfinite(x))
+        return std::string();
+    char buffer[400];  // the largest double has 309 digits before the point
+    size_t length = 0;
+    if (!ExactFixed(x, decimals, buffer, length)) {
+        const std::to_chars_result result =
+            std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, decimals);
+        length = static_cast<size_t>(result.ptr - buffer);
+    }
+    std::string text;
+    if (static_cast<size_t>(width) > length)
+        text.assign(static_cast<size_t>(width) - length, ' ');
+    text.append(buffer, length);
+    return text;
+}
+
+std::string ShownNumber(double x) {
+    if (!std::isfinite(x) || std::fabs(x) < 1e-12)
+        return std::string();
+    return FixedText(x, 6);
+}
+
+std::string FixedFormat(const char* format, double x) {
+    // "%[width][.decimals]f", the only formats the form and the report show numbers with
+    const char* p = format;
+    int width = 0;
+    int decimals = 6;
+    bool plain = *p++ == '%';
+    while (plain && IsDigit(*p)) width = width * 10 + (*p++ - '0');
+    if (plain && *p == '.') {
+        decimals = 0;
+        for (++p; IsDigit(*p);) decimals = decimals * 10 + (*p++ - '0');
+    }
+    plain = plain && p[0] == 'f' && p[1] == '\0' && width < 400 && decimals < 400 && std::isfinite(x);
+    return plain ? FixedText(x, decimals, width) : Format(format, x);
 }
 
 std::string Format(const char* format, ...) {

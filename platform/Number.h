@@ -18,6 +18,18 @@ double LeadingFiniteNumber(std::string_view text);
 // The integer variant: blanks, sign and decimal digits; saturates to the 32-bit range, 0 when none.
 int LeadingInteger(std::string_view text);
 
+// x in fixed notation with that many decimals and at least width characters, blanks in front: the text
+// of printf's "%<width>.<decimals>f", made without printf (exactly rounded, as printf is, and faster);
+// empty when x is not finite.
+std::string FixedText(double x, int decimals, int width = 0);
+
+// What a number field shows: "%f", empty for a magnitude below 1e-12 or a value that is not finite.
+std::string ShownNumber(double x);
+
+// x by a printf format of one fixed-point number, "%f", "%.2f" or "%5.2f": FixedText; any other format,
+// and a value that is not finite, go to Format.
+std::string FixedFormat(const char* format, double x);
+
 // printf-style formatting that always writes a decimal point, whatever the process locale.
 #ifdef __MINGW32__
 std::string Format(const char* format, ...) __attribute__((format(gnu_printf, 1, 2)));  // mingw-w64's C99 printf

@@ -47,7 +47,7 @@ int DecimalsFor(double x, int digits) {
 std::string FixedText(double x, int decimals) {
     if (!std::isfinite(x))
         return kNotANumber;
-    return Localised(platform::Format("%.*f", std::clamp(decimals, 0, kMaxDecimals), x));
+    return Localised(platform::FixedText(x, std::clamp(decimals, 0, kMaxDecimals)));
 }
 
 std::string SignificantText(double x, int digits) {
@@ -61,7 +61,7 @@ std::string SignificantText(double x, int digits) {
 std::string ShortestText(double x) {
     if (!std::isfinite(x))
         return kNotANumber;
-    std::string text = platform::Format("%.*f", DecimalsFor(x, 6), x);
+    std::string text = platform::FixedText(x, DecimalsFor(x, 6));
     if (text.find('.') != std::string::npos) {
         text.erase(text.find_last_not_of('0') + 1);
         if (text.back() == '.')

@@ -16,7 +16,7 @@
 
 #include "app/Application.h"
 #include "form/PlenwickView.h"
-#include "form/SizingTablePage.h"
+#include "sizing/SizingTablePage.h"
 #include "messages/MessageTexts.h"
 #include "platform/Prompt.h"
 #include "platform/qt/QtPrinterService.h"

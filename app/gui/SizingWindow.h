@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "form/SizingTable.h"
+#include "sizing/SizingTable.h"
 
 class QLabel;
 class QLineEdit;

@@ -9,7 +9,7 @@
 
 #include "app/Application.h"
 #include "app/script/ScriptCommand.h"
-#include "form/SizingTable.h"
+#include "sizing/SizingTable.h"
 #include "platform/Controls.h"
 #include "platform/headless/HeadlessPlatform.h"
 

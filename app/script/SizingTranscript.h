@@ -9,6 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "form/SizingTable.h"
+#include "sizing/SizingTable.h"
 
 std::vector<std::string> SizingTranscript(const sizing::Table& table);

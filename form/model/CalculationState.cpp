@@ -111,15 +111,18 @@ void FormModel::RestoreState(const CalculationState& state) {
     m_controls.AttachSink(nullptr);  // the state is shown as it was: no reaction runs
     for (const FieldState& saved : state.form.fields) {
         CNumberEdit& field = Field(saved.id);
-        field.SetText(saved.text);
+        if (field.GetText() != saved.text)
+            field.SetText(saved.text);
         field.Enable(saved.id != IDC_SURFACE_WIDTH && saved.enabled);
         field.SetValid(saved.valid);
         field.SetResultMark(saved.resultMark);
     }
     RestoreList(List(IDC_CLASS), state.form.pipeClass);
     platform::ListControl& dns = List(IDC_DN);
-    dns.ResetContent();
-    for (const std::string& dn : state.form.dnEntries) dns.AddString(dn);
+    if (dns.Entries() != state.form.dnEntries) {
+        dns.ResetContent();
+        for (const std::string& dn : state.form.dnEntries) dns.AddString(dn);
+    }
     RestoreList(List(IDC_DN), state.form.dn);
     RestoreList(List(IDC_ROUGHNESS), state.form.roughness);
     SoughtTabs().SetCurSel(state.form.soughtTab);

@@ -13,7 +13,7 @@
 namespace {
 
 using platform::ControlEvent;
-using Reaction = void (FormModel::*)();
+using Reaction = FormModel::Reaction;
 
 struct EventRoute {
     int id;
@@ -79,6 +79,9 @@ constexpr std::array kPartialFillingFields{IDC_HT, IDC_QT_LS, IDC_QT_M3H, IDC_VT
 constexpr std::array kSoughtEnabledControls{IDC_J,  IDC_A, IDC_DI,  IDC_K,  IDC_Q_LS,  IDC_Q_M3H,    IDC_V,
                                             IDC_DA, IDC_S, IDC_ZMA, IDC_DN, IDC_CLASS, IDC_ROUGHNESS};
 
+// The smallest id of the form's controls.
+constexpr int kFirstControlId = IDC_FULL_FILLING;
+
 // The sought text is read into a buffer of 50 characters.
 constexpr size_t kSoughtTextLength = 49;
 
@@ -115,38 +118,51 @@ void FormModel::CreateControls() {
                 break;
         }
     }
+    for (platform::Control* control : m_controls.InTabOrder()) {
+        const size_t index = static_cast<size_t>(control->Id() - kFirstControlId);
+        if (index >= m_byId.size())
+            m_byId.resize(index + 1, nullptr);
+        m_byId[index] = control;
+    }
+    m_reactions.resize(m_byId.size());
+    for (const EventRoute& route : kEventTable)
+        m_reactions[static_cast<size_t>(route.id - kFirstControlId)][static_cast<size_t>(route.event)] =
+            route.reaction;
 }
 
 void FormModel::OnControlEvent(int id, platform::ControlEvent event) {
     ++m_eventDepth;
-    for (const EventRoute& route : kEventTable) {
-        if (route.id == id && route.event == event) {
-            (this->*route.reaction)();
-            break;
-        }
+    const size_t index = static_cast<size_t>(id - kFirstControlId);
+    if (index < m_reactions.size()) {
+        if (const Reaction reaction = m_reactions[index][static_cast<size_t>(event)])
+            (this->*reaction)();
     }
     if (--m_eventDepth == 0)
         NoteChanges();
 }
 
+platform::Control& FormModel::Control(int id) const {
+    return *m_byId[static_cast<size_t>(id - kFirstControlId)];
+}
+
 CNumberEdit& FormModel::Field(int id) const {
-    return static_cast<CNumberEdit&>(*m_controls.FindEdit(id));
+    return static_cast<CNumberEdit&>(Control(id));
 }
 
 platform::ListControl& FormModel::List(int id) const {
-    return *m_controls.FindList(id);
+    return static_cast<platform::ListControl&>(Control(id));
 }
 
 platform::TabControl& FormModel::SoughtTabs() const {
-    return *m_controls.FindTabs(IDC_SOUGHT);
+    return static_cast<platform::TabControl&>(Control(IDC_SOUGHT));
 }
 
 platform::ButtonControl& FormModel::Button(int id) const {
-    return *m_controls.FindButton(id);
+    return static_cast<platform::ButtonControl&>(Control(id));
 }
 
 void FormModel::EnableControl(int id, bool enabled) {
-    m_controls.Find(id)->Enable(enabled);
+    Control(id).Enable(enabled);
 }
 
 void FormModel::Tell(const std::string& text, platform::MessageIcon icon) {

@@ -18,10 +18,12 @@
 //   CalculationState.cpp          the calculation as a whole: captured, restored, reset, unsaved changes
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "form/model/CalculationState.h"
 #include "form/model/FormSettings.h"
@@ -35,6 +37,8 @@ class CPlenwickDoc;
 
 class FormModel : public platform::ControlSink {
   public:
+    using Reaction = void (FormModel::*)();
+
     FormModel(CPlenwickDoc& record, platform::Prompt& prompt, std::unique_ptr<FormSettings> settings);
     virtual ~FormModel();
     FormModel(const FormModel&) = delete;
@@ -120,7 +124,7 @@ class FormModel : public platform::ControlSink {
     void OnKChanged();
     void OnKLeave();
 
-    // --- field access for the reactions ---
+    // --- field access for the reactions (by control id; each of the kind asked for) ---
     CNumberEdit& Field(int id) const;
     platform::ListControl& List(int id) const;
     platform::TabControl& SoughtTabs() const;
@@ -138,6 +142,7 @@ class FormModel : public platform::ControlSink {
     // A user event and every reaction nested in it have run: the modified flag is raised on a change.
     void NoteChanges();
     void CreateControls();
+    platform::Control& Control(int id) const;
     // Shows a message through the prompt.
     void Tell(const std::string& text, platform::MessageIcon icon = platform::MessageIcon::None);
     // Entries beyond their limits are corrected, never refused (EntryCorrection.cpp): the message of the
@@ -157,6 +162,9 @@ class FormModel : public platform::ControlSink {
     platform::Prompt& m_prompt;
     std::unique_ptr<FormSettings> m_settings;
     platform::ControlSet m_controls;
+    std::vector<platform::Control*> m_byId;  // from the smallest control id on
+    // The event table by control id and event (ControlEvent's order); null: no reaction.
+    std::vector<std::array<Reaction, 4>> m_reactions;
 
     // True while CZeroQvDlg is shown from OnReLeave or OnLambdaLeave.
     bool m_adjustDialogOpen = false;

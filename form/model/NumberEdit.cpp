@@ -26,15 +26,11 @@ void CNumberEdit::SetValid(bool valid) {
 }
 
 void CNumberEdit::ShowNumber(double x) {
-    if (!std::isfinite(x) || std::fabs(x) < 1e-12) {
-        SetText(std::string());
-    } else {
-        SetText(platform::Format("%f", x));
-    }
+    SetText(platform::ShownNumber(x));
 }
 
 void CNumberEdit::ShowFormatted(const char* format, double x) {
-    SetText(std::isfinite(x) ? platform::Format(format, x) : std::string());
+    SetText(std::isfinite(x) ? platform::FixedFormat(format, x) : std::string());
 }
 
 double CNumberEdit::GetNumber() const { return platform::LeadingFiniteNumber(GetText()); }

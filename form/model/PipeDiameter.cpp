@@ -5,5 +5,5 @@
 
 double CatalogueInnerDiameterMm(double da, double s, double zma) {
     return platform::LeadingNumber(
-        platform::Format(kCatalogueDiFormat, hydraulics::InnerDiameter(da, s, zma)));
+        platform::FixedFormat(kCatalogueDiFormat, hydraulics::InnerDiameter(da, s, zma)));
 }

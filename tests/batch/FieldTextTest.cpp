@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <random>
 
-#include "batch/Catalogue.h"
 #include "batch/FieldText.h"
 #include "form/model/PipeDiameter.h"
+#include "platform/Number.h"
 
 namespace {
 
@@ -54,17 +54,17 @@ TEST(FieldTextTest, FixedTextIsPrintfsFixedFormat) {
         values.push_back(std::ldexp(static_cast<double>(random() % 4096), -static_cast<int>(random() % 24)));
     }
     for (double x : values) {
-        EXPECT_EQ(batch::FixedText(x, 6), Printf("%f", x)) << x;
-        EXPECT_EQ(batch::FixedText(x, batch::kCatalogueDiDecimals, batch::kCatalogueDiWidth),
+        EXPECT_EQ(platform::FixedText(x, 6), Printf("%f", x)) << x;
+        EXPECT_EQ(platform::FixedFormat(kCatalogueDiFormat, x),
                   Printf(kCatalogueDiFormat, x))
             << x;
     }
 }
 
 TEST(FieldTextTest, ShownNumberAndTheLeadingNumberRule) {
-    EXPECT_EQ(batch::ShownNumber(1e-13), "");
-    EXPECT_EQ(batch::ShownNumber(NAN), "");
-    EXPECT_EQ(batch::ShownNumber(1.5), "1.500000");
+    EXPECT_EQ(platform::ShownNumber(1e-13), "");
+    EXPECT_EQ(platform::ShownNumber(NAN), "");
+    EXPECT_EQ(platform::ShownNumber(1.5), "1.500000");
     struct Case {
         const char* text;
         double number;
@@ -73,7 +73,7 @@ TEST(FieldTextTest, ShownNumberAndTheLeadingNumberRule) {
                                   {"-.5x", -0.5},  {"1e3", 1000},      {"1e", 1},
                                   {"abc", 0},      {"1e999", DBL_MAX}, {"-1e999", -DBL_MAX},
                                   {"101.00", 101}, {" 0.100000", 0.1}};
-    for (const Case& c : cases) EXPECT_EQ(batch::FieldNumber(c.text), c.number) << c.text;
+    for (const Case& c : cases) EXPECT_EQ(platform::LeadingFiniteNumber(c.text), c.number) << c.text;
 }
 
 TEST(FieldTextTest, TypedNumbersAreWholeNumbersInTheFilesDecimal) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "form/CalculationFile.h"
+#include "document/CalculationFile.h"
 #include "tests/script/ScriptTestSupport.h"
 
 namespace {

@@ -8,7 +8,7 @@
 
 #include "SizingReference.h"
 #include "catalogue/DefaultCatalogue.h"
-#include "form/SizingTable.h"
+#include "sizing/SizingTable.h"
 #include "hydraulics/Formulas.h"
 
 namespace {

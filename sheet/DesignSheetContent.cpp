@@ -1,10 +1,10 @@
-#include "form/DesignSheetContent.h"
+#include "sheet/DesignSheetContent.h"
 
 #include <cmath>
 #include <string>
 
 #include "catalogue/RoughnessChoices.h"
-#include "form/DesignSheetChecks.h"
+#include "sheet/DesignSheetChecks.h"
 #include "form/FillingCurves.h"
 #include "form/PlenwickView.h"
 #include "form/model/ControlIds.h"

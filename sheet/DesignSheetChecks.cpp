@@ -1,4 +1,4 @@
-#include "form/DesignSheetChecks.h"
+#include "sheet/DesignSheetChecks.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "form/DesignSheetPage.h"
+#include "sheet/DesignSheetPage.h"
 
-#include "form/DesignSheetContent.h"
+#include "sheet/DesignSheetContent.h"
 #include "form/PlenwickView.h"
 #include "report/DesignSheet.h"
 

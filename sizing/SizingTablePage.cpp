@@ -1,4 +1,4 @@
-#include "form/SizingTablePage.h"
+#include "sizing/SizingTablePage.h"
 
 #include <algorithm>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "form/SizingTable.h"
+#include "sizing/SizingTable.h"
 
 #include <algorithm>
 #include <cmath>

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "form/DesignSheetChecks.h"
+#include "sheet/DesignSheetChecks.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "record/PlenwickDoc.h"
 

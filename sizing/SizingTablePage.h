@@ -2,7 +2,7 @@
 // recommendation in bold, and the source of the default criteria.
 #pragma once
 
-#include "form/SizingTable.h"
+#include "sizing/SizingTable.h"
 #include "platform/Printing.h"
 
 class SizingTablePage : public platform::Printable {

@@ -1,4 +1,4 @@
-#include "form/CalculationFile.h"
+#include "document/CalculationFile.h"
 
 #include <algorithm>
 #include <array>
