@@ -33,10 +33,11 @@ struct ProfileProblem {
 };
 
 // What tells one state of a file from another: a change by any program gives another identity
-// (device, inode, size, modification and status change time to the nanosecond).
+// (device, inode, size, modification and status change time to the nanosecond; on Windows size, last
+// write and creation time, device and inode left 0).
 struct FileIdentity {
-    unsigned long long device = 0;  // on Windows the volume's serial number
-    unsigned long long inode = 0;   // on Windows the file index
+    unsigned long long device = 0;
+    unsigned long long inode = 0;
     long long size = 0;
     long long modifiedSeconds = 0, modifiedNanoseconds = 0;
     long long changedSeconds = 0, changedNanoseconds = 0;

@@ -32,11 +32,8 @@ std::optional<FileInfo> InfoOf(HANDLE file) {
     FileInfo info;
     if (::GetFileType(file) != FILE_TYPE_DISK)  // a device, a pipe
         return info;
-    FILE_BASIC_INFO times{};
-    if (!::GetFileInformationByHandle(file, &info.basic) ||
-        !::GetFileInformationByHandleEx(file, FileBasicInfo, &times, sizeof times))
+    if (!::GetFileInformationByHandle(file, &info.basic))
         return std::nullopt;
-    info.changeTime = times.ChangeTime.QuadPart;
     const DWORD attributes = info.basic.dwFileAttributes;
     if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
         info.kind = FileKind::kReparsePoint;

@@ -20,7 +20,6 @@ enum class FileKind { kRegular, kReparsePoint, kOther };
 struct FileInfo {
     FileKind kind = FileKind::kOther;
     BY_HANDLE_FILE_INFORMATION basic{};
-    long long changeTime = 0;  // in units of 100 ns since 1601, as FILETIME
 };
 
 // What the open handle is; absent when it cannot be asked (the last error set).

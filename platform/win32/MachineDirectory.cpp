@@ -15,16 +15,20 @@ bool IsSeparator(char c) {
 }
 
 // %ProgramData%\Quellrix, made when it is missing: the folder ProgramData lets every user make one.
-std::string DefaultMachineDirectory() {
-    PWSTR programData = nullptr;
-    std::string folder;
-    if (SUCCEEDED(::SHGetKnownFolderPath(FOLDERID_ProgramData, KF_FLAG_DEFAULT, nullptr, &programData)))
-        folder = win32::Narrow(programData);
-    ::CoTaskMemFree(programData);
-    if (folder.empty())
-        folder = win32::EnvironmentVariable(L"ProgramData").value_or("C:\\ProgramData");
-    folder += "\\Quellrix";
-    ::CreateDirectoryW(win32::Widen(folder).c_str(), nullptr);
+// Asked for and made once a process.
+const std::string& DefaultMachineDirectory() {
+    static const std::string folder = [] {
+        PWSTR programData = nullptr;
+        std::string path;
+        if (SUCCEEDED(::SHGetKnownFolderPath(FOLDERID_ProgramData, KF_FLAG_DEFAULT, nullptr, &programData)))
+            path = win32::Narrow(programData);
+        ::CoTaskMemFree(programData);
+        if (path.empty())
+            path = win32::EnvironmentVariable(L"ProgramData").value_or("C:\\ProgramData");
+        path += "\\Quellrix";
+        ::CreateDirectoryW(win32::Widen(path).c_str(), nullptr);
+        return path;
+    }();
     return folder;
 }
 

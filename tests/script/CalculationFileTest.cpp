@@ -143,14 +143,15 @@ TEST_F(CalculationFileTest, AFileThatCannotBeReadLeavesTheFormAsItWas) {
         const RunResult result =
             Run("start\ntype 1023 2\nleave\ndump\nanswer 7\nopen " + path + "\ndump\ndocument\n");
         ASSERT_EQ(result.status, kScriptCompleted) << c.name << result.errors;
-        EXPECT_NE(result.transcript.find("warning \"Die Datei \\\"" + Quoted(path) + c.warning), std::string::npos)
+        EXPECT_NE(result.transcript.find("warning \"Die Datei \\\"" + Quoted(path) + c.warning),
+                  std::string::npos)
             << c.name << "\n"
             << result.transcript.substr(result.transcript.find("warning"), 300);
         EXPECT_EQ(DumpIn(result.transcript, 1), DumpIn(result.transcript, 0)) << c.name;
         EXPECT_TRUE(Contains(result.transcript, "document title \"Quellrix V 1.0\" modified=1")) << c.name;
     }
     const RunResult missing = Run("start\nopen " + File("fehlt.qrx") + "\n");
-    EXPECT_NE(missing.transcript.find("warning \"Die Datei \\\"" + File("fehlt.qrx") +
+    EXPECT_NE(missing.transcript.find("warning \"Die Datei \\\"" + Quoted(File("fehlt.qrx")) +
                                       "\\\" kann nicht geöffnet werden.\""),
               std::string::npos);
 }
