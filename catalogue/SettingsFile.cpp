@@ -154,9 +154,12 @@ std::vector<PipeRow> SettingsFile::ReadClassRows(std::string_view className) con
 
 bool SettingsFile::WriteGlobalData(std::string_view gravity, std::string_view temperature,
                                    std::string_view viscosity, std::string_view density) const {
-    bool written = WriteSetting(kGlobalSection, kGravityKey, gravity);
-    written &= WriteSetting(kGlobalSection, kTemperatureKey, temperature);
-    written &= WriteSetting(kGlobalSection, kViscosityKey, viscosity);
-    written &= WriteSetting(kGlobalSection, kDensityKey, density);
-    return written;
+    if (catalogue::BuiltInSettingsFor(fileName_))
+        return false;
+    const std::string global = kGlobalSection;
+    return platform::WritePrivateProfileStrings({{global, kGravityKey, std::string(gravity)},
+                                                 {global, kTemperatureKey, std::string(temperature)},
+                                                 {global, kViscosityKey, std::string(viscosity)},
+                                                 {global, kDensityKey, std::string(density)}},
+                                                fileName_);
 }

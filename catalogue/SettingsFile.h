@@ -83,8 +83,9 @@ class SettingsFile {
     // The rows 1 to kMaxRows of a class that exist, in row order (the DN list's order).
     std::vector<PipeRow> ReadClassRows(std::string_view className) const;
 
-    // "g", "Fluidtemperatur", "Zaehigkeit" and "Fluiddichte" of the global data, in this order,
-    // verbatim. True when all four were written.
+    // "g", "Fluidtemperatur", "Zaehigkeit" and "Fluiddichte" of the global data, verbatim, in one
+    // replacement of the file: of two programs closing at once, the last one's four values stand.
+    // True when all four were written.
     bool WriteGlobalData(std::string_view gravity, std::string_view temperature, std::string_view viscosity,
                          std::string_view density) const;
 

@@ -80,6 +80,15 @@ constexpr std::array<Entry, static_cast<std::size_t>(MessageId::Count)> kTable{{
     {MessageId::FileCannotBeOpened, "Die Datei \"%s\" kann nicht geöffnet werden."},
     {MessageId::FileNotFound, "Die Datei \"%s\" wurde nicht gefunden."},
     {MessageId::FileNotWritten, "Die Datei \"%s\" kann nicht geschrieben werden."},
+    {MessageId::FileReadOnly,
+     "Die Datei \"%s\" ist schreibgeschützt.\nSpeichern Sie die Berechnung mit \"Speichern unter\" unter "
+     "einem anderen Namen."},
+    {MessageId::FileNotRegular,
+     "\"%s\" ist keine gewöhnliche Datei (ein Gerät, eine Pipe oder ein Ordner) und wird nicht "
+     "überschrieben.\nDie Berechnung wurde nicht gespeichert."},
+    {MessageId::FileForeignLink,
+     "\"%s\" ist eine Verknüpfung eines anderen Benutzers in einem gemeinsamen Ordner; ihr wird nicht "
+     "gefolgt.\nDie Berechnung wurde nicht gespeichert."},
     {MessageId::SizingRowNotTaken,
      "Diese Zeile kann nicht übernommen werden: Die Tabelle gehört zu einer anderen Wanddickenklasse, "
      "oder die Zeile hat keine Werte."},

@@ -354,3 +354,43 @@ TEST_F(SettingsFileTest, FailedDefaultWriteLeavesOldFile) {
 }
 
 }  // namespace
+
+namespace {
+
+// Many programs closing at once: the global data left are one program's four values, never a mix,
+// and no other key is lost.
+TEST_F(SettingsFileTest, SimultaneousClosesLeaveOneProgramsGlobalDataWhole) {
+    ASSERT_TRUE(settings.EnsureCurrentRevision());
+    constexpr int kPrograms = 40;
+    int start[2];
+    ASSERT_EQ(::pipe(start), 0);
+    std::vector<pid_t> programs;
+    for (int i = 0; i < kPrograms; ++i) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::close(start[1]);
+            char go;
+            const bool started = ::read(start[0], &go, 1) == 0;  // all start when the pipe closes
+            const std::string n = std::to_string(i);
+            ::_exit(started && SettingsFile().WriteGlobalData("9." + n, "1" + n, "1.3" + n, "99" + n) ? 0 : 1);
+        }
+        programs.push_back(pid);
+    }
+    ::close(start[0]);
+    ::close(start[1]);
+    for (const pid_t pid : programs) {
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const auto value = [&](const char* key) {
+        return settings.ReadSetting(SettingsFile::kGlobalSection, key).value_or("");
+    };
+    const std::string n = value(SettingsFile::kGravityKey).substr(2);
+    EXPECT_EQ(value(SettingsFile::kTemperatureKey), "1" + n);
+    EXPECT_EQ(value(SettingsFile::kViscosityKey), "1.3" + n);
+    EXPECT_EQ(value(SettingsFile::kDensityKey), "99" + n);
+    EXPECT_EQ(settings.ReadClassList(), kDefaultClasses);
+}
+
+}  // namespace
