@@ -89,6 +89,26 @@ struct Block {
     bool done = false;
 };
 
+// More columns than a spreadsheet has: a header or record with more is refused unread.
+constexpr size_t kMaxColumns = 16384;
+constexpr std::string_view kOverlongStatus = "Zeile länger als 16 MiB (Anführungszeichen nicht geschlossen?)";
+constexpr std::string_view kTooManyFieldsStatus = "Zeile hat mehr als 16384 Felder";
+
+// The output row of a record that is not read: empty input cells, empty results, the status.
+void AppendUnreadRow(size_t width, const Dialect& dialect, std::string_view status, std::string& out) {
+    out.append(width > 0 ? width - 1 : 0, dialect.delimiter);
+    out.append(ResultColumns().size(), dialect.delimiter);
+    out += dialect.delimiter;
+    AppendField(out, status, dialect.delimiter);
+    out += dialect.lineEnd;
+}
+
+// True when text holds more delimiters than kMaxColumns fields have (quoted ones counted too).
+bool TooManyFields(std::string_view text, char delimiter) {
+    return text.size() >= kMaxColumns &&
+           static_cast<size_t>(std::count(text.begin(), text.end(), delimiter)) >= kMaxColumns;
+}
+
 // Worker threads computing blocks; the caller collects them in the order it handed them in.
 class Workers {
   public:
@@ -149,8 +169,13 @@ class Workers {
         std::string_view rest = block.input;
         while (!rest.empty()) {
             const RecordExtent record = FirstRecord(rest, m_dialect.delimiter);
-            if (!calculator.AppendRow(rest.substr(0, record.length), block.output))
+            const std::string_view text = rest.substr(0, record.length);
+            if (TooManyFields(text, m_dialect.delimiter)) {
+                AppendUnreadRow(m_columns.cells.size(), m_dialect, kTooManyFieldsStatus, block.output);
                 ++block.rowsNotOk;
+            } else if (!calculator.AppendRow(text, block.output)) {
+                ++block.rowsNotOk;
+            }
             ++block.rows;
             block.rowEnds.push_back(block.output.size());
             rest.remove_prefix(record.next);
@@ -219,15 +244,6 @@ class Progress {
     std::chrono::steady_clock::time_point m_last{};
 };
 
-// The output row of a record too long to be read: empty input cells, empty results, the status.
-void AppendOverlongRow(size_t width, const Dialect& dialect, std::string& out) {
-    out.append(width > 0 ? width - 1 : 0, dialect.delimiter);
-    out.append(ResultColumns().size(), dialect.delimiter);
-    out += dialect.delimiter;
-    AppendField(out, "Zeile länger als 16 MiB (Anführungszeichen nicht geschlossen?)", dialect.delimiter);
-    out += dialect.lineEnd;
-}
-
 }  // namespace
 
 int RunCalc(int inFd, int outFd, const Catalogue& catalogue, const CalcSettings& settings,
@@ -292,6 +308,10 @@ int RunCalc(int inFd, int outFd, const Catalogue& catalogue, const CalcSettings&
     if (header.next > header.length + 1 && pending[headerStart + header.length] == '\r')
         dialect.lineEnd = "\r\n";
 
+    if (TooManyFields(headerText, dialect.delimiter)) {
+        errors << "quellrix-batch: Kopfzeile hat mehr als 16384 Spalten\n";
+        return kUsageOrIoError;
+    }
     CsvFields headerFields;
     SplitRecord(headerText, dialect.delimiter, headerFields);
     HeaderColumns columns;
@@ -410,7 +430,7 @@ int RunCalc(int inFd, int outFd, const Catalogue& catalogue, const CalcSettings&
         }
         std::shared_ptr<Block> block = newBlock();
         block->input.clear();
-        AppendOverlongRow(width, dialect, block->output);
+        AppendUnreadRow(width, dialect, kOverlongStatus, block->output);
         block->rowEnds.push_back(block->output.size());
         block->rows = block->rowsNotOk = 1;
         block->done = true;

@@ -1,6 +1,8 @@
 #include "catalogue/SettingsFile.h"
 
 #include <algorithm>
+#include <cmath>
+#include <iterator>
 #include <string>
 #include <utility>
 
@@ -48,6 +50,17 @@ platform::ProfileText DefaultContents() {
     platform::ProfileText contents;
     for (const platform::ProfileEntry& entry : DefaultEntries()) contents.Apply(entry);
     return contents;
+}
+
+// True when the leading-number rule finds digits at the start of text (after blanks and a sign), not
+// the 0 it gives for a text without a number.
+bool StartsWithNumber(std::string_view text) {
+    size_t i = text.find_first_not_of(" \t");
+    if (i != std::string_view::npos && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    if (i < text.size() && text[i] == '.')
+        ++i;
+    return i < text.size() && text[i] >= '0' && text[i] <= '9';
 }
 
 }  // namespace
@@ -156,10 +169,23 @@ bool SettingsFile::WriteGlobalData(std::string_view gravity, std::string_view te
                                    std::string_view viscosity, std::string_view density) const {
     if (catalogue::BuiltInSettingsFor(fileName_))
         return false;
-    const std::string global = kGlobalSection;
-    return platform::WritePrivateProfileStrings({{global, kGravityKey, std::string(gravity)},
-                                                 {global, kTemperatureKey, std::string(temperature)},
-                                                 {global, kViscosityKey, std::string(viscosity)},
-                                                 {global, kDensityKey, std::string(density)}},
-                                                fileName_);
+    // Every user and every batch run calculates with these: a text that would read as no usable value
+    // (g = 0, a density of "nan", an infinite viscosity) is not stored, the file keeps its own.
+    constexpr double kAbsoluteZero = -273.15;
+    const struct {
+        const char* key;
+        std::string_view text;
+        double above;
+    } values[] = {{kGravityKey, gravity, 0},
+                  {kTemperatureKey, temperature, kAbsoluteZero},
+                  {kViscosityKey, viscosity, 0},
+                  {kDensityKey, density, 0}};
+    std::vector<platform::ProfileEntry> entries;
+    for (const auto& value : values) {
+        const double number = platform::LeadingNumber(value.text);
+        if (StartsWithNumber(value.text) && std::isfinite(number) && number > value.above)
+            entries.push_back({kGlobalSection, value.key, std::string(value.text)});
+    }
+    const bool written = entries.empty() || platform::WritePrivateProfileStrings(entries, fileName_);
+    return written && entries.size() == std::size(values);
 }

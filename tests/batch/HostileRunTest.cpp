@@ -147,11 +147,11 @@ TEST(HostileRunTest, StopSignalsEndTheOutputWithAWholeRow) {
     }
 }
 
-// A record that never ends within the limit is one row error; the rows around it are computed and the
-// run's memory stays small.
+// A record that never ends within the limit, or has more fields than a spreadsheet has columns, is one
+// row error; the rows around it are computed and the run's memory stays small.
 TEST(HostileRunTest, ARecordBeyondTheLimitIsARowErrorInBoundedMemory) {
-    enum class Record { LongLine, NulBytes, UnclosedQuote };
-    for (const Record record : {Record::LongLine, Record::NulBytes, Record::UnclosedQuote}) {
+    enum class Record { LongLine, NulBytes, UnclosedQuote, ManyFields };
+    for (const Record record : {Record::LongLine, Record::NulBytes, Record::UnclosedQuote, Record::ManyFields}) {
         SCOPED_TRACE(static_cast<int>(record));
         test_support::ScratchMachineDirectory directory;
         {
@@ -162,6 +162,8 @@ TEST(HostileRunTest, ARecordBeyondTheLimitIsARowErrorInBoundedMemory) {
                 csv += "H2;" + std::string(huge, 'x') + "\n";
             else if (record == Record::NulBytes)
                 csv += std::string(huge, '\0') + "\n";
+            else if (record == Record::ManyFields)
+                csv += "H2" + std::string(12u << 20, ';') + "\n";
             else
                 csv += "H2;\"" + std::string(huge, 'y') + "\nH3;200;10;1,2\n";
             if (record != Record::UnclosedQuote)
@@ -174,7 +176,9 @@ TEST(HostileRunTest, ARecordBeyondTheLimitIsARowErrorInBoundedMemory) {
         const size_t rowsAfter = record == Record::UnclosedQuote ? 0 : 1;  // the quote takes H3 in
         ASSERT_EQ(lines.size(), 3 + rowsAfter);
         EXPECT_EQ(lines[1].substr(lines[1].size() - 3), ";ok");
-        EXPECT_NE(lines[2].find("Zeile länger als 16 MiB"), std::string::npos);
+        EXPECT_NE(lines[2].find(record == Record::ManyFields ? "Zeile hat mehr als 16384 Felder"
+                                                             : "Zeile länger als 16 MiB"),
+                  std::string::npos);
         if (rowsAfter) {
             EXPECT_EQ(lines[3].rfind("H3;", 0), 0u);
         }

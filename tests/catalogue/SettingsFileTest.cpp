@@ -213,9 +213,9 @@ TEST_F(SettingsFileTest, RowKeysMayBeMissing) {
 }
 
 TEST_F(SettingsFileTest, GlobalDataWrittenInOrderVerbatim) {
-    ASSERT_TRUE(settings.WriteGlobalData("9,81", "12.5", "1.306000", ""));
+    ASSERT_TRUE(settings.WriteGlobalData("9,81", "12.5", "1.306000", "999.7 "));
     EXPECT_EQ(Contents(),
-              "[Gobale Daten]\ng=9,81\nFluidtemperatur=12.5\nZaehigkeit=1.306000\nFluiddichte=\n");
+              "[Gobale Daten]\ng=9,81\nFluidtemperatur=12.5\nZaehigkeit=1.306000\nFluiddichte=999.7 \n");
 
     catalogue_test::fs::remove(IniPath());
     ASSERT_TRUE(settings.EnsureCurrentRevision());
@@ -391,6 +391,32 @@ TEST_F(SettingsFileTest, SimultaneousClosesLeaveOneProgramsGlobalDataWhole) {
     EXPECT_EQ(value(SettingsFile::kViscosityKey), "1.3" + n);
     EXPECT_EQ(value(SettingsFile::kDensityKey), "99" + n);
     EXPECT_EQ(settings.ReadClassList(), kDefaultClasses);
+}
+
+}  // namespace
+
+namespace {
+
+// A text that reads as no usable value is never stored for every user: the file keeps its own.
+TEST_F(SettingsFileTest, GlobalDataThatIsNoUsableValueIsNotStored) {
+    ASSERT_TRUE(settings.EnsureCurrentRevision());
+    const auto value = [&](const char* key) {
+        return settings.ReadSetting(SettingsFile::kGlobalSection, key).value_or("");
+    };
+    const struct {
+        const char *g, *T, *nu, *rho;
+    } unusable[] = {{"0", "10", "1.3", "1000"},  {"9.8", "-300", "1.3", "1000"}, {"9.8", "10", "inf", "1000"},
+                    {"9.8", "10", "1.3", "nan"}, {"9.8", "10", "1.3", ""},       {"1e999", "10", "1.3", "1000"},
+                    {"9.8", "", "1.3", "1000"},  {"9.8", "x1", "1.3", "1000"}};
+    for (const auto& c : unusable) {
+        SCOPED_TRACE(std::string(c.g) + " " + c.T + " " + c.nu + " " + c.rho);
+        EXPECT_FALSE(settings.WriteGlobalData(c.g, c.T, c.nu, c.rho));
+        EXPECT_NE(platform::LeadingNumber(value(SettingsFile::kGravityKey)), 0.0);
+        EXPECT_GT(platform::LeadingNumber(value(SettingsFile::kTemperatureKey)), -273.15);
+        EXPECT_GT(platform::LeadingNumber(value(SettingsFile::kDensityKey)), 0.0);
+    }
+    EXPECT_EQ(value(SettingsFile::kDensityKey), "1000");  // the usable ones are stored
+    EXPECT_EQ(value(SettingsFile::kTemperatureKey), "10");
 }
 
 }  // namespace
