@@ -94,10 +94,18 @@ bool SettingsFile::EnsureCurrentRevision() const {
     int error = 0;
     if (platform::WritePrivateProfileStrings(DefaultEntries(), fileName_, &error))
         return true;
-    // A file that exists is still read as it is; one that cannot even be created is not used.
+    // A file that exists is still read as it is, unless it holds neither a class list nor global data
+    // (empty or garbled); one that cannot even be created is not used.
+    const auto holdsNothing = [&] {
+        return ReadClassList().empty() && !ReadSetting(kGlobalSection, kGravityKey) &&
+               !ReadSetting(kGlobalSection, kTemperatureKey) && !ReadSetting(kGlobalSection, kDensityKey);
+    };
     if (problem)
         catalogue::UseBuiltInSettings(fileName_, DefaultContents(),
                                       catalogue::UncreatableSettingsMessage(path, error));
+    else if (holdsNothing())
+        catalogue::UseBuiltInSettings(fileName_, DefaultContents(),
+                                      catalogue::IncompleteSettingsMessage(path, error));
     return false;
 }
 

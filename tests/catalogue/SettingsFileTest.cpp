@@ -420,3 +420,22 @@ TEST_F(SettingsFileTest, GlobalDataThatIsNoUsableValueIsNotStored) {
 }
 
 }  // namespace
+
+namespace {
+
+// An empty or garbled file the user cannot complete: the built-in catalogue, and a warning that says so.
+TEST_F(SettingsFileTest, AnUnwritableFileWithoutCatalogueIsWarnedAbout) {
+    for (const std::string& contents : {std::string(), std::string("\x01\x02 kein INI\n[[[\n")}) {
+        Seed(contents);
+        catalogue_test::fs::permissions(IniPath(), catalogue_test::fs::perms(0444));
+        EXPECT_TRUE(catalogue_test::Unprivileged([] {
+            const SettingsFile file;
+            const std::optional<std::string> message = (file.EnsureCurrentRevision(), file.UnusableMessage());
+            return message && message->find("enthält keinen Rohrkatalog") != std::string::npos &&
+                   file.ReadClassList() == kDefaultClasses;
+        }));
+        EXPECT_EQ(Contents(), contents);
+    }
+}
+
+}  // namespace
