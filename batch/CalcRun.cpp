@@ -20,6 +20,7 @@
 #include "batch/RowCalculator.h"
 #include "batch/RowWriter.h"
 #include "batch/StopSignals.h"
+#include "platform/Utf8.h"
 
 namespace batch {
 
@@ -312,8 +313,13 @@ int RunCalc(int inFd, int outFd, const Catalogue& catalogue, const CalcSettings&
         errors << "quellrix-batch: Kopfzeile hat mehr als 16384 Spalten\n";
         return kUsageOrIoError;
     }
+    // A spreadsheet on Windows saves CSV in its code page unless told otherwise.
+    const bool utf8 = platform::IsUtf8(headerText);
+    if (!utf8)
+        errors << "quellrix-batch: Kopfzeile ist kein UTF-8; gelesen als Windows-1252\n";
     CsvFields headerFields;
-    SplitRecord(headerText, dialect.delimiter, headerFields);
+    SplitRecord(utf8 ? std::string(headerText) : platform::Windows1252ToUtf8(headerText), dialect.delimiter,
+                headerFields);
     HeaderColumns columns;
     if (headerFields.Faulty()) {
         errors << "quellrix-batch: Kopfzeile: Anführungszeichen fehlerhaft\n";
@@ -323,6 +329,8 @@ int RunCalc(int inFd, int outFd, const Catalogue& catalogue, const CalcSettings&
         errors << "quellrix-batch: " << *error << '\n';
         return kUsageOrIoError;
     }
+    for (const std::string& warning : LookalikeColumns(headerFields.values, columns))
+        errors << "quellrix-batch: " << warning << '\n';
 
     std::string out;
     if (byteOrderMark)

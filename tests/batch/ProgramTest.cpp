@@ -41,6 +41,8 @@ TEST(ProgramTest, ExitStatusTellsAllOkSomeNotOkOrUsageAndInputErrors) {
         {"printf 'DN;v\\n100;1\\n' > in.csv && \"$QB\" in.csv >> in.csv", 2, "dieselbe Datei"},
         {"printf 'DN;v\\n100;1\\n' > in.csv && \"$QB\" - < in.csv 1<> in.csv", 2, "dieselbe Datei"},
         {"{ head -c 16384 /dev/zero | tr '\\0' ';'; echo; } | \"$QB\"", 2, "mehr als 16384 Spalten"},
+        {"printf 'F\\374llung;DN;v;ht\\nteil;100;1;20\\n' | \"$QB\"", 0, "gelesen als Windows-1252"},
+        {"printf 'Klase;DN;v\\nK7;100;1\\n' | \"$QB\"", 0, "„Klase“ ist unbekannt und wird unverändert durchgereicht (gemeint: Klasse?)"},
         {"\"$QB\" missing.csv", 2, "missing.csv"},
         {"\"$QB\" .", 2, "Eingabe nicht lesbar"},
         {"\"$QB\" --frobnicate", 2, "unbekannte Option --frobnicate"},
