@@ -114,6 +114,19 @@ TEST(ProgramTest, TableAndCurveWriteTheirWindowsCells) {
     EXPECT_EQ(batch_test::Cells(points[101], ';').size(), 5u);
 }
 
+// Extreme designs: every cell and reason says what cannot be computed, no nan, inf or number too long.
+TEST(ProgramTest, TableCellsNeverShowNanInfOrOverlongNumbers) {
+    test_support::ScratchMachineDirectory directory;
+    for (const char* design : {"--Q 1e308", "--Q 1e308 --J 5", "--Q 0.01 --rho 1.2", "--Q 0.01 --rho 1.2 --J 5"}) {
+        SCOPED_TRACE(design);
+        const ProgramRun run = Shell(directory, std::string("\"$QB\" table ") + design);
+        EXPECT_EQ(run.status, 0) << run.err;
+        ASSERT_GT(Lines(run.out).size(), 5u);
+        for (const char* shown : {"inf", "nan", "0000000000000000"})
+            EXPECT_EQ(run.out.find(shown), std::string::npos) << shown;
+    }
+}
+
 }  // namespace
 
 namespace {
