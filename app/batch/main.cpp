@@ -72,6 +72,8 @@ int main(int argc, char** argv) {
     // Large buffers go straight back to the system when freed, so that the memory of a run with long
     // records stays that of the blocks in flight (glibc would otherwise raise the threshold and keep
     // them in each thread's arena).
+#if defined(__GLIBC__)
     ::mallopt(M_MMAP_THRESHOLD, 1 << 20);
+#endif
     return batch::RunCalc(in, STDOUT_FILENO, catalogue, settings, std::cerr);
 }
