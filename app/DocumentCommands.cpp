@@ -104,9 +104,22 @@ bool QuellrixApp::SaveDocument(const std::string& path) {
         Warn(messages::NamedMessage(messages::MessageId::CalculationNotSavable, path));
         return false;
     }
-    if (platform::WriteDocumentFile(path, *text) != 0) {
-        Warn(messages::NamedMessage(messages::MessageId::FileNotWritten, path));
-        return false;
+    switch (platform::WriteDocumentFile(path, *text).fault) {
+        case platform::DocumentWriteFault::kNone:
+            break;
+        case platform::DocumentWriteFault::kReadOnly:
+            // As an editor does: say so, and let the user choose another name.
+            Warn(messages::NamedMessage(messages::MessageId::FileReadOnly, path));
+            return SaveAs();
+        case platform::DocumentWriteFault::kNotRegular:
+            Warn(messages::NamedMessage(messages::MessageId::FileNotRegular, path));
+            return false;
+        case platform::DocumentWriteFault::kForeignLink:
+            Warn(messages::NamedMessage(messages::MessageId::FileForeignLink, path));
+            return false;
+        case platform::DocumentWriteFault::kSystemError:
+            Warn(messages::NamedMessage(messages::MessageId::FileNotWritten, path));
+            return false;
     }
     Named(path);
     return true;

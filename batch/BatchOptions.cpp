@@ -167,7 +167,10 @@ Optionen:
   --windir DIR    Verzeichnis von Rohre.ini (sonst WINDIR, sonst das Maschinenverzeichnis)
   -h, --help      diese Hilfe
 
-Exit-Status: 0 alle Zeilen ok, 1 nicht alle Zeilen ok, 2 Aufruf- oder Ein-/Ausgabefehler.
+EINGABE "-" ist die Standardeingabe; die Eingabedatei selbst als Ausgabe wird abgelehnt.
+
+Exit-Status: 0 alle Zeilen ok, 1 nicht alle Zeilen ok, 2 Aufruf- oder Ein-/Ausgabefehler,
+130 nach SIGINT, 143 nach SIGTERM (die Ausgabe endet mit einer ganzen Zeile).
 )";
 }
 

@@ -1,5 +1,8 @@
 #include "batch/CalcColumns.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include <strings.h>
 
 #include "batch/FieldText.h"
@@ -104,6 +107,26 @@ std::string CellError(Column column, const std::string& cell, const std::string&
     return std::string("Spalte ") + ColumnName(column) + ": „" + cell + "“ " + what;
 }
 
+// The edit distance of two names without regard to case, counted up to limit + 1.
+size_t Distance(std::string_view a, std::string_view b, size_t limit) {
+    if (a.size() > b.size() + limit || b.size() > a.size() + limit)
+        return limit + 1;
+    std::vector<size_t> row(b.size() + 1);
+    for (size_t j = 0; j <= b.size(); ++j) row[j] = j;
+    for (size_t i = 1; i <= a.size(); ++i) {
+        size_t diagonal = row[0];
+        row[0] = i;
+        for (size_t j = 1; j <= b.size(); ++j) {
+            const size_t above = row[j];
+            const bool same = std::tolower(static_cast<unsigned char>(a[i - 1])) ==
+                              std::tolower(static_cast<unsigned char>(b[j - 1]));
+            row[j] = std::min({above + 1, row[j - 1] + 1, diagonal + (same ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
 }  // namespace
 
 const char* ColumnName(Column column) {
@@ -112,6 +135,29 @@ const char* ColumnName(Column column) {
             return known.names.front();
     }
     return "";
+}
+
+std::vector<std::string> LookalikeColumns(const std::vector<std::string>& header, const HeaderColumns& columns) {
+    std::vector<std::string> warnings;
+    for (size_t i = 0; i < header.size(); ++i) {
+        const std::string_view name = HeaderName(header[i]);
+        if (columns.cells[i] || name.size() < 3 || name.size() > 40)
+            continue;
+        for (const ColumnNames& known : KnownColumns()) {
+            bool alike = false;
+            for (const char* candidate : known.names) {
+                const size_t length = std::char_traits<char>::length(candidate);
+                alike = alike || (length >= 3 && Distance(name, candidate, 2) <= (length >= 6 ? 2u : 1u));
+            }
+            if (alike) {
+                warnings.push_back("Spalte „" + std::string(name) +
+                                   "“ ist unbekannt und wird unverändert durchgereicht (gemeint: " +
+                                   known.names.front() + "?)");
+                break;
+            }
+        }
+    }
+    return warnings;
 }
 
 std::optional<std::string> MapHeader(const std::vector<std::string>& header, HeaderColumns& columns) {

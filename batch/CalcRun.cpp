@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
@@ -18,14 +19,24 @@
 #include "batch/CsvReader.h"
 #include "batch/RowCalculator.h"
 #include "batch/RowWriter.h"
+#include "batch/StopSignals.h"
+#include "platform/Utf8.h"
 
 namespace batch {
 
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-// A record longer than this has most likely lost its closing quote; it ends the run.
+// A record longer than this has most likely lost its closing quote; it is a row error.
 constexpr size_t kMaxRecordBytes = 16u << 20;
+// What a block's rows may add to its output besides its own bytes: a row has the header's width in
+// delimiters at most, the result cells and a status.
+constexpr size_t kRowOutputBytes = 2048;
+constexpr size_t kBlockOutputBytes = 4u << 20;
+// The estimated memory of the blocks in flight: a new block waits until older ones are written.
+constexpr size_t kBytesInFlight = 64u << 20;
+// Written blocks kept for their buffers.
+constexpr size_t kSpareBlocks = 4;
 constexpr auto kProgressInterval = std::chrono::milliseconds(200);
 
 // Reads a file descriptor in pieces.
@@ -36,12 +47,17 @@ class Input {
         if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode))
             m_size = static_cast<long long>(status.st_size);
     }
-    // Appends up to count bytes; false at the end of the input or on an error (Error() tells).
+    // Appends up to count bytes; false at the end of the input, on an error (Error() tells) and when
+    // a stop signal came.
     bool ReadMore(std::string& buffer, size_t count) {
         const size_t old = buffer.size();
         buffer.resize(old + count);
         while (true) {
-            const ssize_t n = read(m_fd, &buffer[old], count);
+            const ssize_t n = StopSignal() ? -1 : read(m_fd, &buffer[old], count);
+            if (StopSignal()) {
+                buffer.resize(old);
+                return false;
+            }
             if (n < 0 && errno == EINTR)
                 continue;
             buffer.resize(old + (n > 0 ? static_cast<size_t>(n) : 0));
@@ -65,6 +81,7 @@ class Input {
 
 // One block of whole records and its output rows.
 struct Block {
+    size_t cost = 0;  // estimated bytes of input and output
     std::string input;
     std::string output;
     std::vector<size_t> rowEnds;
@@ -73,11 +90,32 @@ struct Block {
     bool done = false;
 };
 
+// More columns than a spreadsheet has: a header or record with more is refused unread.
+constexpr size_t kMaxColumns = 16384;
+constexpr std::string_view kOverlongStatus = "Zeile länger als 16 MiB (Anführungszeichen nicht geschlossen?)";
+constexpr std::string_view kTooManyFieldsStatus = "Zeile hat mehr als 16384 Felder";
+
+// The output row of a record that is not read: empty input cells, empty results, the status.
+void AppendUnreadRow(size_t width, const Dialect& dialect, std::string_view status, std::string& out) {
+    out.append(width > 0 ? width - 1 : 0, dialect.delimiter);
+    out.append(ResultColumns().size(), dialect.delimiter);
+    out += dialect.delimiter;
+    AppendField(out, status, dialect.delimiter);
+    out += dialect.lineEnd;
+}
+
+// True when text holds more delimiters than kMaxColumns fields have (quoted ones counted too).
+bool TooManyFields(std::string_view text, char delimiter) {
+    return text.size() >= kMaxColumns &&
+           static_cast<size_t>(std::count(text.begin(), text.end(), delimiter)) >= kMaxColumns;
+}
+
 // Worker threads computing blocks; the caller collects them in the order it handed them in.
 class Workers {
   public:
     Workers(unsigned count, const Catalogue& catalogue, const HeaderColumns& columns, const Dialect& dialect)
         : m_catalogue(catalogue), m_columns(columns), m_dialect(dialect) {
+        const StopSignalsBlocked onlyTheCallerStops;
         for (unsigned i = 0; i < count; ++i) m_threads.emplace_back([this] { Work(); });
     }
     ~Workers() {
@@ -103,7 +141,7 @@ class Workers {
 
   private:
     void Work() {
-        RowCalculator calculator(m_catalogue, m_columns, m_dialect);
+        std::optional<RowCalculator> calculator;
         while (true) {
             std::shared_ptr<Block> block;
             {
@@ -114,7 +152,12 @@ class Workers {
                 block = std::move(m_queue.front());
                 m_queue.pop_front();
             }
-            Compute(calculator, *block);
+            if (!calculator)
+                calculator.emplace(m_catalogue, m_columns, m_dialect);
+            Compute(*calculator, *block);
+            // A calculator keeps the buffers of its largest row: after a large block it starts afresh.
+            if (block->output.size() > kBlockOutputBytes / 2)
+                calculator.reset();
             {
                 std::lock_guard<std::mutex> lock(m_mutex);
                 block->done = true;
@@ -123,12 +166,17 @@ class Workers {
         }
     }
     void Compute(RowCalculator& calculator, Block& block) {
-        block.output.reserve(block.input.size() * 3);
+        block.output.reserve(std::min(block.input.size() * 3, block.input.size() + kBlockOutputBytes));
         std::string_view rest = block.input;
         while (!rest.empty()) {
             const RecordExtent record = FirstRecord(rest, m_dialect.delimiter);
-            if (!calculator.AppendRow(rest.substr(0, record.length), block.output))
+            const std::string_view text = rest.substr(0, record.length);
+            if (TooManyFields(text, m_dialect.delimiter)) {
+                AppendUnreadRow(m_columns.cells.size(), m_dialect, kTooManyFieldsStatus, block.output);
                 ++block.rowsNotOk;
+            } else if (!calculator.AppendRow(text, block.output)) {
+                ++block.rowsNotOk;
+            }
             ++block.rows;
             block.rowEnds.push_back(block.output.size());
             rest.remove_prefix(record.next);
@@ -202,21 +250,25 @@ class Progress {
 int RunCalc(int inFd, int outFd, const Catalogue& catalogue, const CalcSettings& settings,
             std::ostream& errors) {
     Input input(inFd);
-    RowWriter writer(outFd);
+    RowWriter writer(outFd, &StopSignal());
     std::string pending;
     bool more = true;
 
+    auto stopped = [] { return kStoppedBySignal + static_cast<int>(StopSignal()); };
     auto readFailed = [&] {
+        if (StopSignal())
+            return stopped();
         errors << "quellrix-batch: Eingabe nicht lesbar: " << std::strerror(input.Error()) << '\n';
-        return kUsageOrIoError;
+        return static_cast<int>(kUsageOrIoError);
     };
     auto writeFailed = [&](RowWriter::Result result, int status) {
+        if (result == RowWriter::Result::Stopped)
+            return stopped();
         if (result == RowWriter::Result::PipeClosed)
             return status;
         errors << "quellrix-batch: Ausgabe nicht schreibbar: " << std::strerror(writer.Error()) << '\n';
         return static_cast<int>(kUsageOrIoError);
     };
-
     // The header: the first record, read whole (quotes as ',' or ';' would delimit them).
     size_t headerEnd = std::string::npos;
     while (headerEnd == std::string::npos) {
@@ -228,7 +280,7 @@ int RunCalc(int inFd, int outFd, const Catalogue& catalogue, const CalcSettings&
         if (!more || pending.size() > kMaxRecordBytes)
             break;
         more = input.ReadMore(pending, 1 << 16);
-        if (!more && input.Error())
+        if (!more && (input.Error() || StopSignal()))
             return readFailed();
     }
     const bool byteOrderMark = pending.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0;
@@ -245,7 +297,7 @@ int RunCalc(int inFd, int outFd, const Catalogue& catalogue, const CalcSettings&
     RecordExtent header = FirstRecord(std::string_view(pending).substr(headerStart), dialect.delimiter);
     while (header.next == pending.size() - headerStart && more) {
         more = input.ReadMore(pending, 1 << 16);
-        if (!more && input.Error())
+        if (!more && (input.Error() || StopSignal()))
             return readFailed();
         header = FirstRecord(std::string_view(pending).substr(headerStart), dialect.delimiter);
         if (pending.size() > kMaxRecordBytes) {
@@ -257,8 +309,17 @@ int RunCalc(int inFd, int outFd, const Catalogue& catalogue, const CalcSettings&
     if (header.next > header.length + 1 && pending[headerStart + header.length] == '\r')
         dialect.lineEnd = "\r\n";
 
+    if (TooManyFields(headerText, dialect.delimiter)) {
+        errors << "quellrix-batch: Kopfzeile hat mehr als 16384 Spalten\n";
+        return kUsageOrIoError;
+    }
+    // A spreadsheet on Windows saves CSV in its code page unless told otherwise.
+    const bool utf8 = platform::IsUtf8(headerText);
+    if (!utf8)
+        errors << "quellrix-batch: Kopfzeile ist kein UTF-8; gelesen als Windows-1252\n";
     CsvFields headerFields;
-    SplitRecord(headerText, dialect.delimiter, headerFields);
+    SplitRecord(utf8 ? std::string(headerText) : platform::Windows1252ToUtf8(headerText), dialect.delimiter,
+                headerFields);
     HeaderColumns columns;
     if (headerFields.Faulty()) {
         errors << "quellrix-batch: Kopfzeile: Anführungszeichen fehlerhaft\n";
@@ -268,6 +329,8 @@ int RunCalc(int inFd, int outFd, const Catalogue& catalogue, const CalcSettings&
         errors << "quellrix-batch: " << *error << '\n';
         return kUsageOrIoError;
     }
+    for (const std::string& warning : LookalikeColumns(headerFields.values, columns))
+        errors << "quellrix-batch: " << warning << '\n';
 
     std::string out;
     if (byteOrderMark)
@@ -281,13 +344,17 @@ int RunCalc(int inFd, int outFd, const Catalogue& catalogue, const CalcSettings&
     const unsigned threads =
         settings.threads > 0 ? settings.threads : std::max(1u, std::thread::hardware_concurrency());
     const size_t maxInFlight = 2 * threads;
+    const size_t width = columns.cells.size();
+    const size_t rowBytes = width + kRowOutputBytes;
+    const size_t maxBlockRows = std::max<size_t>(1, kBlockOutputBytes / rowBytes);
     Workers workers(threads, catalogue, columns, dialect);
     std::deque<std::shared_ptr<Block>> inFlight;
+    size_t bytesInFlight = 0;
     std::vector<std::shared_ptr<Block>> spare;  // written blocks, whose buffers are used again
     RecordScanner scanner(dialect.delimiter);
-    size_t scanned = 0;  // bytes of pending fed to the scanner
-    size_t recordEnd = scanner.LastRecordEnd(pending);
-    scanned = pending.size();
+    size_t scanned = 0;      // bytes of pending fed to the scanner
+    size_t blockEnd = 0;     // the end of the last whole record fed
+    size_t blockRows = 0;    // records up to blockEnd
     size_t rows = 0;
     size_t rowsNotOk = 0;
     Progress progress(settings.progress, input);
@@ -297,6 +364,7 @@ int RunCalc(int inFd, int outFd, const Catalogue& catalogue, const CalcSettings&
     auto writeOldest = [&]() -> std::optional<int> {
         std::shared_ptr<Block> block = std::move(inFlight.front());
         inFlight.pop_front();
+        bytesInFlight -= block->cost;
         workers.WaitFor(*block);
         const RowWriter::Result result = writer.Write(block->output, block->rowEnds);
         if (result != RowWriter::Result::Written) {
@@ -307,72 +375,121 @@ int RunCalc(int inFd, int outFd, const Catalogue& catalogue, const CalcSettings&
         rows += block->rows;
         rowsNotOk += block->rowsNotOk;
         progress.Update(rows);
-        spare.push_back(std::move(block));
+        if (spare.size() < kSpareBlocks &&
+            block->input.capacity() + block->output.capacity() <= 2 * kBlockOutputBytes)
+            spare.push_back(std::move(block));
         return std::nullopt;
+    };
+    auto writeAll = [&]() -> std::optional<int> {
+        while (!inFlight.empty()) {
+            if (const std::optional<int> failed = writeOldest())
+                return failed;
+        }
+        return std::nullopt;
+    };
+    auto newBlock = [&] {
+        if (spare.empty())
+            return std::make_shared<Block>();
+        std::shared_ptr<Block> block = std::move(spare.back());
+        spare.pop_back();
+        block->output.clear();
+        block->rowEnds.clear();
+        block->rows = block->rowsNotOk = 0;
+        block->done = false;
+        return block;
+    };
+    // Queues a block, after writing older ones while too many are in flight.
+    auto submit = [&](std::shared_ptr<Block> block, bool computed) -> std::optional<int> {
+        while (!inFlight.empty() &&
+               (inFlight.size() >= maxInFlight || bytesInFlight + block->cost > kBytesInFlight)) {
+            if (const std::optional<int> failed = writeOldest())
+                return failed;
+        }
+        bytesInFlight += block->cost;
+        inFlight.push_back(block);
+        if (!computed)
+            workers.Submit(std::move(block));
+        return std::nullopt;
+    };
+    // Hands the first take bytes of pending, rows records, to the workers.
+    auto submitRecords = [&](size_t take, size_t records) -> std::optional<int> {
+        std::shared_ptr<Block> block = newBlock();
+        block->input.assign(pending, 0, take);
+        block->cost = 3 * take + records * rowBytes;
+        pending.erase(0, take);
+        scanned -= take;
+        blockEnd = blockRows = 0;
+        return submit(std::move(block), false);
+    };
+    // Passes over a record too long to be read, up to its end, and gives it its row error.
+    auto skipOverlongRecord = [&]() -> std::optional<int> {
+        pending.clear();
+        scanned = 0;
+        while (more) {
+            more = input.ReadMore(pending, settings.blockSize);
+            if (!more && (input.Error() || StopSignal()))
+                break;
+            const RecordScanner::Scan scan = scanner.Feed(pending, 1);
+            if (scan.records == 1) {
+                pending.erase(0, scan.fed);
+                break;
+            }
+            pending.clear();
+        }
+        std::shared_ptr<Block> block = newBlock();
+        block->input.clear();
+        AppendUnreadRow(width, dialect, kOverlongStatus, block->output);
+        block->rowEnds.push_back(block->output.size());
+        block->rows = block->rowsNotOk = 1;
+        block->done = true;
+        block->cost = block->output.size();
+        return submit(std::move(block), true);
     };
 
     while (true) {
-        while (more && recordEnd < settings.blockSize) {
+        // Whole records up to the block's size or row count, or to the end of the input.
+        while (blockRows < maxBlockRows && blockEnd < settings.blockSize) {
+            if (scanned < pending.size()) {
+                const RecordScanner::Scan scan =
+                    scanner.Feed(std::string_view(pending).substr(scanned), maxBlockRows - blockRows);
+                if (scan.records > 0)
+                    blockEnd = scanned + scan.lastEnd;
+                blockRows += scan.records;
+                scanned += scan.fed;
+                continue;
+            }
+            if (!more)
+                break;
+            if (pending.size() - blockEnd > kMaxRecordBytes) {
+                std::optional<int> failed;
+                if (blockEnd > 0)
+                    failed = submitRecords(blockEnd, blockRows);
+                if (!failed)
+                    failed = skipOverlongRecord();
+                if (failed)
+                    return *failed;
+                continue;
+            }
             more = input.ReadMore(pending, settings.blockSize);
-            if (!more && input.Error()) {
-                // The rows read so far are written before the run ends.
-                while (!inFlight.empty()) {
-                    if (const std::optional<int> failed = writeOldest())
+            if (!more && (input.Error() || StopSignal())) {
+                // The rows read so far are written before the run ends (not after a stop signal).
+                if (!StopSignal()) {
+                    if (const std::optional<int> failed = writeAll())
                         return *failed;
                 }
                 return readFailed();
             }
-            const size_t end = scanner.LastRecordEnd(std::string_view(pending).substr(scanned));
-            if (end > 0)
-                recordEnd = scanned + end;
-            scanned = pending.size();
-            if (recordEnd == 0 && pending.size() > kMaxRecordBytes) {
-                errors << "quellrix-batch: Zeile länger als 16 MiB (Anführungszeichen nicht geschlossen?)\n";
-                while (!inFlight.empty()) {
-                    if (const std::optional<int> failed = writeOldest())
-                        return *failed;
-                }
-                return kUsageOrIoError;
-            }
         }
         // At the end of the input the rest is the last record, without a line end.
-        const size_t take = more ? recordEnd : pending.size();
+        const bool atEnd = !more && scanned == pending.size();
+        const size_t take = atEnd ? pending.size() : blockEnd;
         if (take == 0)
             break;
-        std::shared_ptr<Block> block;
-        if (spare.empty()) {
-            block = std::make_shared<Block>();
-        } else {
-            block = std::move(spare.back());
-            spare.pop_back();
-            block->output.clear();
-            block->rowEnds.clear();
-            block->rows = block->rowsNotOk = 0;
-            block->done = false;
-        }
-        block->input.assign(pending, 0, take);
-        pending.erase(0, take);
-        scanned -= take;
-        recordEnd = more ? 0 : pending.size();
-        // The scanner's state is that after the last byte fed; the bytes after take were fed already.
-        if (more) {
-            RecordScanner rest(dialect.delimiter);
-            const size_t end = rest.LastRecordEnd(pending);
-            scanner = rest;
-            recordEnd = end;
-            scanned = pending.size();
-        }
-        inFlight.push_back(block);
-        workers.Submit(block);
-        while (inFlight.size() >= maxInFlight) {
-            if (const std::optional<int> failed = writeOldest())
-                return *failed;
-        }
-    }
-    while (!inFlight.empty()) {
-        if (const std::optional<int> failed = writeOldest())
+        if (const std::optional<int> failed = submitRecords(take, blockRows + (atEnd ? 1 : 0)))
             return *failed;
     }
+    if (const std::optional<int> failed = writeAll())
+        return *failed;
     progress.Update(rows, true);
     return status();
 }

@@ -17,11 +17,13 @@ struct CalcSettings {
     size_t blockSize = 1 << 18;     // bytes of input per block
 };
 
-// Exit status of a run.
-enum RunStatus { kAllRowsOk = 0, kSomeRowsNotOk = 1, kUsageOrIoError = 2 };
+// Exit status of a run; a run ended by a stop signal exits with kStoppedBySignal plus the signal.
+enum RunStatus { kAllRowsOk = 0, kSomeRowsNotOk = 1, kUsageOrIoError = 2, kStoppedBySignal = 128 };
 
 // Reads CSV from inFd, writes CSV to outFd; errors (with "quellrix-batch: ") to errors. A closed
-// output pipe ends the run quietly after the last whole row written.
+// output pipe ends the run quietly after the last whole row written; so does a stop signal
+// (StopSignals.h), the run then returning kStoppedBySignal plus the signal. Memory stays bounded
+// whatever the input: a record longer than 16 MiB is passed over and gets a row error.
 int RunCalc(int inFd, int outFd, const Catalogue& catalogue, const CalcSettings& settings,
             std::ostream& errors);
 

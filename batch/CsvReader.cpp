@@ -3,14 +3,20 @@
 namespace batch {
 
 size_t RecordScanner::LastRecordEnd(std::string_view data) {
+    return Feed(data, static_cast<size_t>(-1)).lastEnd;
+}
+
+RecordScanner::Scan RecordScanner::Feed(std::string_view data, size_t maxRecords) {
     size_t last = 0;
-    for (size_t i = 0; i < data.size(); ++i) {
+    size_t records = 0;
+    for (size_t i = 0; i < data.size() && records < maxRecords; ++i) {
         const char c = data[i];
         switch (m_state) {
             case State::FieldStart:
             case State::Unquoted:
                 if (c == '\n') {
                     last = i + 1;
+                    ++records;
                     m_state = State::FieldStart;
                 } else if (c == m_delimiter) {
                     m_state = State::FieldStart;
@@ -29,6 +35,7 @@ size_t RecordScanner::LastRecordEnd(std::string_view data) {
                     m_state = State::Quoted;
                 } else if (c == '\n') {
                     last = i + 1;
+                    ++records;
                     m_state = State::FieldStart;
                 } else {
                     m_state = c == m_delimiter ? State::FieldStart : State::Unquoted;
@@ -36,7 +43,7 @@ size_t RecordScanner::LastRecordEnd(std::string_view data) {
                 break;
         }
     }
-    return last;
+    return {records < maxRecords ? data.size() : last, last, records};
 }
 
 RecordExtent FirstRecord(std::string_view data, char delimiter) {

@@ -21,6 +21,14 @@ class RecordScanner {
     // The offset just past the last line end in data that ends a record (0 when none does).
     size_t LastRecordEnd(std::string_view data);
 
+    // Feeds data up to the line end that ends the maxRecords-th record in it, or all of it.
+    struct Scan {
+        size_t fed;      // bytes of data fed
+        size_t lastEnd;  // the offset just past the last record end fed (0 when none)
+        size_t records;  // record ends fed
+    };
+    Scan Feed(std::string_view data, size_t maxRecords);
+
   private:
     enum class State { FieldStart, Unquoted, Quoted, QuoteInQuoted };
     char m_delimiter;

@@ -64,6 +64,7 @@ int WriteOutput(int fd, const std::string& text, int status, std::ostream& error
     switch (writer.Write(text, {text.size()})) {
         case RowWriter::Result::Written:
         case RowWriter::Result::PipeClosed:
+        case RowWriter::Result::Stopped:  // not asked for here
             return status;
         case RowWriter::Result::Failed:
             break;

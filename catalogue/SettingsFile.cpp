@@ -1,6 +1,8 @@
 #include "catalogue/SettingsFile.h"
 
 #include <algorithm>
+#include <cmath>
+#include <iterator>
 #include <string>
 #include <utility>
 
@@ -50,6 +52,17 @@ platform::ProfileText DefaultContents() {
     return contents;
 }
 
+// True when the leading-number rule finds digits at the start of text (after blanks and a sign), not
+// the 0 it gives for a text without a number.
+bool StartsWithNumber(std::string_view text) {
+    size_t i = text.find_first_not_of(" \t");
+    if (i != std::string_view::npos && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    if (i < text.size() && text[i] == '.')
+        ++i;
+    return i < text.size() && text[i] >= '0' && text[i] <= '9';
+}
+
 }  // namespace
 
 SettingsFile::SettingsFile(std::string fileName) : fileName_(std::move(fileName)) {}
@@ -81,10 +94,18 @@ bool SettingsFile::EnsureCurrentRevision() const {
     int error = 0;
     if (platform::WritePrivateProfileStrings(DefaultEntries(), fileName_, &error))
         return true;
-    // A file that exists is still read as it is; one that cannot even be created is not used.
+    // A file that exists is still read as it is, unless it holds neither a class list nor global data
+    // (empty or garbled); one that cannot even be created is not used.
+    const auto holdsNothing = [&] {
+        return ReadClassList().empty() && !ReadSetting(kGlobalSection, kGravityKey) &&
+               !ReadSetting(kGlobalSection, kTemperatureKey) && !ReadSetting(kGlobalSection, kDensityKey);
+    };
     if (problem)
         catalogue::UseBuiltInSettings(fileName_, DefaultContents(),
                                       catalogue::UncreatableSettingsMessage(path, error));
+    else if (holdsNothing())
+        catalogue::UseBuiltInSettings(fileName_, DefaultContents(),
+                                      catalogue::IncompleteSettingsMessage(path, error));
     return false;
 }
 
@@ -154,9 +175,25 @@ std::vector<PipeRow> SettingsFile::ReadClassRows(std::string_view className) con
 
 bool SettingsFile::WriteGlobalData(std::string_view gravity, std::string_view temperature,
                                    std::string_view viscosity, std::string_view density) const {
-    bool written = WriteSetting(kGlobalSection, kGravityKey, gravity);
-    written &= WriteSetting(kGlobalSection, kTemperatureKey, temperature);
-    written &= WriteSetting(kGlobalSection, kViscosityKey, viscosity);
-    written &= WriteSetting(kGlobalSection, kDensityKey, density);
-    return written;
+    if (catalogue::BuiltInSettingsFor(fileName_))
+        return false;
+    // Every user and every batch run calculates with these: a text that would read as no usable value
+    // (g = 0, a density of "nan", an infinite viscosity) is not stored, the file keeps its own.
+    constexpr double kAbsoluteZero = -273.15;
+    const struct {
+        const char* key;
+        std::string_view text;
+        double above;
+    } values[] = {{kGravityKey, gravity, 0},
+                  {kTemperatureKey, temperature, kAbsoluteZero},
+                  {kViscosityKey, viscosity, 0},
+                  {kDensityKey, density, 0}};
+    std::vector<platform::ProfileEntry> entries;
+    for (const auto& value : values) {
+        const double number = platform::LeadingNumber(value.text);
+        if (StartsWithNumber(value.text) && std::isfinite(number) && number > value.above)
+            entries.push_back({kGlobalSection, value.key, std::string(value.text)});
+    }
+    const bool written = entries.empty() || platform::WritePrivateProfileStrings(entries, fileName_);
+    return written && entries.size() == std::size(values);
 }

@@ -83,8 +83,10 @@ class SettingsFile {
     // The rows 1 to kMaxRows of a class that exist, in row order (the DN list's order).
     std::vector<PipeRow> ReadClassRows(std::string_view className) const;
 
-    // "g", "Fluidtemperatur", "Zaehigkeit" and "Fluiddichte" of the global data, in this order,
-    // verbatim. True when all four were written.
+    // "g", "Fluidtemperatur", "Zaehigkeit" and "Fluiddichte" of the global data, verbatim, in one
+    // replacement of the file: of two programs closing at once, the last one's four values stand. A
+    // text that does not read as a usable value (g, ν and ρ above 0, T above absolute zero, all finite)
+    // is left out and the file keeps its value. True when all four were written.
     bool WriteGlobalData(std::string_view gravity, std::string_view temperature, std::string_view viscosity,
                          std::string_view density) const;
 

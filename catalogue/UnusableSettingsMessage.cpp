@@ -14,6 +14,9 @@ constexpr const char* kUnreadableMessage =
 constexpr const char* kUncreatableMessage =
     "Die Datei %s kann nicht angelegt werden: %s.\nDas Programm arbeitet mit dem eingebauten Rohrkatalog und speichert die globalen Daten nicht.";
 
+constexpr const char* kIncompleteMessage =
+    "Die Datei %s enthält keinen Rohrkatalog und kann nicht ergänzt werden: %s.\nDas Programm arbeitet mit dem eingebauten Rohrkatalog und speichert die globalen Daten nicht.";
+
 // The reason of a system error, as the user is told it.
 std::string SystemReason(const std::string& path, int error) {
     switch (error) {
@@ -68,6 +71,10 @@ std::string UnreadableSettingsMessage(const std::string& path, const platform::P
 
 std::string UncreatableSettingsMessage(const std::string& path, int error) {
     return platform::Format(kUncreatableMessage, path.c_str(), SystemReason(path, error).c_str());
+}
+
+std::string IncompleteSettingsMessage(const std::string& path, int error) {
+    return platform::Format(kIncompleteMessage, path.c_str(), SystemReason(path, error).c_str());
 }
 
 }  // namespace catalogue

@@ -80,6 +80,15 @@ constexpr std::array<Entry, static_cast<std::size_t>(MessageId::Count)> kTable{{
     {MessageId::FileCannotBeOpened, "Die Datei \"%s\" kann nicht geöffnet werden."},
     {MessageId::FileNotFound, "Die Datei \"%s\" wurde nicht gefunden."},
     {MessageId::FileNotWritten, "Die Datei \"%s\" kann nicht geschrieben werden."},
+    {MessageId::FileReadOnly,
+     "Die Datei \"%s\" ist schreibgeschützt.\nSpeichern Sie die Berechnung mit \"Speichern unter\" unter "
+     "einem anderen Namen."},
+    {MessageId::FileNotRegular,
+     "\"%s\" ist keine gewöhnliche Datei (ein Gerät, eine Pipe oder ein Ordner) und wird nicht "
+     "überschrieben.\nDie Berechnung wurde nicht gespeichert."},
+    {MessageId::FileForeignLink,
+     "\"%s\" ist eine Verknüpfung eines anderen Benutzers in einem gemeinsamen Ordner; ihr wird nicht "
+     "gefolgt.\nDie Berechnung wurde nicht gespeichert."},
     {MessageId::SizingRowNotTaken,
      "Diese Zeile kann nicht übernommen werden: Die Tabelle gehört zu einer anderen Wanddickenklasse, "
      "oder die Zeile hat keine Werte."},
@@ -154,8 +163,29 @@ MessageId InputCheckId(hydraulics::InputCheck check) {
     return MessageId::InvalidV;
 }
 
+// The text with its first floating-point conversion ("%f", "%5.3f") replaced by x so formatted: a value
+// that is not finite says it cannot be computed, and one too long for a message (1e300 as "%f") is
+// given in exponent form. The other conversions are left for the caller.
+std::string WithNumber(const char* text, double x) {
+    const std::string_view whole = text;
+    size_t start = whole.find('%');
+    size_t end = whole.find_first_not_of("0123456789.", start + 1);
+    while (whole[end] != 'f') {
+        start = whole.find('%', end);
+        end = whole.find_first_not_of("0123456789.", start + 1);
+    }
+    ++end;
+    const std::string spec(whole.substr(start, end - start));
+    if (!std::isfinite(x))
+        return std::string(whole.substr(0, start)) + "nicht berechenbar" + std::string(whole.substr(end));
+    std::string number = platform::Format(spec.c_str(), x);
+    if (number.size() > 16)
+        number = platform::Format("%.6e", x);
+    return std::string(whole.substr(0, start)) + number + std::string(whole.substr(end));
+}
+
 std::string FormatNumber(MessageId id, double x) {
-    return platform::Format(Text(id), x);
+    return WithNumber(Text(id), x);
 }
 
 // x in a printf format with a decimal comma.
@@ -212,7 +242,7 @@ std::string LimitBreachMessage(const hydraulics::LimitBreach& breach) {
 std::string NonConvergenceMessage(int Re, double k, double di, int steps) {
     const int diMillimetres =
         hydraulics::TruncateToInt(std::round(di * hydraulics::units::kMillimetre.toDisplay));
-    return platform::Format(Text(MessageId::LambdaNotConverging), Re, k, diMillimetres, steps);
+    return platform::Format(WithNumber(Text(MessageId::LambdaNotConverging), k).c_str(), Re, diMillimetres, steps);
 }
 
 const char* EntryLimitMessage(hydraulics::EntryQuantity quantity, hydraulics::EntrySide side) {

@@ -71,6 +71,9 @@ enum class MessageId {
     FileCannotBeOpened,
     FileNotFound,
     FileNotWritten,
+    FileReadOnly,
+    FileNotRegular,
+    FileForeignLink,
     // sizing table
     SizingRowNotTaken,
     // calculation files: the unsaved-changes question and why a file cannot be opened (path, detail)

@@ -8,6 +8,8 @@
 #include <climits>
 #include <cstdlib>
 
+#include "platform/LinkRules.h"
+#include "platform/MachineDirectory.h"
 #include "platform/ProfileFile.h"
 
 namespace platform {
@@ -21,13 +23,22 @@ mode_t NewUserFileMode() {
     return 0666 & ~mask;
 }
 
-// The path a replacement renames onto: the target of a symbolic link, else path itself.
-std::string ReplacedPath(const std::string& path) {
-    struct stat status {};
-    if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
-        return path;
-    char resolved[PATH_MAX];
-    return ::realpath(path.c_str(), resolved) ? std::string(resolved) : path;
+// What decides whether the symbolic link at path may be followed.
+LinkFacts FactsOfLink(const std::string& path, const struct stat& link) {
+    LinkFacts facts;
+    facts.linkOwner = link.st_uid;
+    facts.user = ::geteuid();
+    struct stat directory {};
+    if (::stat(DirectoryOf(path).c_str(), &directory) == 0) {
+        facts.directoryOwner = directory.st_uid;
+        facts.directorySticky = (directory.st_mode & S_ISVTX) != 0;
+        facts.directoryWritableByAll = (directory.st_mode & S_IWOTH) != 0;
+    }
+    return facts;
+}
+
+DocumentWrite Refused(DocumentWriteFault fault, int error = 0) {
+    return {fault, error};
 }
 
 }  // namespace
@@ -84,13 +95,30 @@ DocumentRead ReadDocumentFile(const std::string& path, std::size_t maxBytes) {
     return read;
 }
 
-int WriteDocumentFile(const std::string& path, std::string_view bytes) {
+DocumentWrite WriteDocumentFile(const std::string& path, std::string_view bytes) {
     if (path.empty())
-        return ENOENT;
-    const std::string target = ReplacedPath(path);
+        return Refused(DocumentWriteFault::kSystemError, ENOENT);
+    std::string target = path;
     struct stat status {};
-    const mode_t mode = ::stat(target.c_str(), &status) == 0 ? (status.st_mode & 07777) : NewUserFileMode();
-    return ReplaceProfileFile(target, bytes, false, mode);
+    if (::lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode)) {
+        if (!MayFollowLink(FactsOfLink(path, status)))
+            return Refused(DocumentWriteFault::kForeignLink, EACCES);
+        char resolved[PATH_MAX];
+        if (::realpath(path.c_str(), resolved))
+            target = resolved;
+    }
+    mode_t mode = NewUserFileMode();
+    if (::stat(target.c_str(), &status) == 0) {
+        if (!S_ISREG(status.st_mode))
+            return Refused(DocumentWriteFault::kNotRegular, EINVAL);
+        if ((status.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+            return Refused(DocumentWriteFault::kReadOnly, EACCES);
+        mode = status.st_mode & 07777;
+    }
+    RemoveOrphanedSiblings(target);
+    if (const int error = ReplaceProfileFile(target, bytes, false, mode))
+        return Refused(DocumentWriteFault::kSystemError, error);
+    return {};
 }
 
 }  // namespace platform

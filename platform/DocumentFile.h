@@ -31,10 +31,26 @@ struct DocumentRead {
 // larger than maxBytes is refused unread.
 DocumentRead ReadDocumentFile(const std::string& path, std::size_t maxBytes);
 
+// Why a document file was not written.
+enum class DocumentWriteFault {
+    kNone,
+    kForeignLink,  // a symbolic link another user planted in a shared sticky directory (LinkRules.h)
+    kNotRegular,   // a device, a FIFO, a directory: never replaced by a file
+    kReadOnly,     // the file may not be written by the user (or has no write permission at all)
+    kSystemError,  // the errno is kept
+};
+
+struct DocumentWrite {
+    DocumentWriteFault fault = DocumentWriteFault::kNone;
+    int error = 0;
+    bool Written() const { return fault == DocumentWriteFault::kNone; }
+};
+
 // Replaces the file at path by one holding bytes, atomically: written to a sibling, synced and renamed
 // over it, so a failure leaves the old file (or none) and never a part of the new one. A symbolic link
-// is kept and its target replaced. An existing file keeps its permissions; a new one gets those of a
-// user's new file (0666 less the umask). Returns 0, or the errno of the failure.
-int WriteDocumentFile(const std::string& path, std::string_view bytes);
+// is kept and its target replaced, unless LinkRules.h forbids following it. An existing file keeps its
+// permissions; a new one gets those of a user's new file (0666 less the umask). Siblings of the user's
+// that a save killed midway left behind are removed.
+DocumentWrite WriteDocumentFile(const std::string& path, std::string_view bytes);
 
 }  // namespace platform

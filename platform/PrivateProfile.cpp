@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <utility>
 
+#include "platform/DirectoryLock.h"
 #include "platform/MachineDirectory.h"
 
 namespace platform {
@@ -79,6 +80,8 @@ bool WritePrivateProfileStrings(const std::vector<ProfileEntry>& entries, std::s
             return Fail(error, EINVAL);
     }
     const std::string path = ResolveMachinePath(fileName);
+    // Read, change and replace under the lock, so that no writer's change is lost to another's.
+    const DirectoryLock lock(DirectoryOf(path));
     ProfileProblem problem;
     const ProfileFile* file = Load(path, &problem);
     if (!file && problem.fault != ProfileFault::kMissing)

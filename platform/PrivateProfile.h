@@ -39,7 +39,8 @@ std::optional<ProfileProblem> CheckPrivateProfile(std::string_view fileName);
 // Sets the value of the key as ProfileText::Apply does, creating the file as needed.
 //
 // The file is replaced as a whole (platform/ProfileFile.h), so it is never left torn: on failure it is
-// unchanged. Siblings that writers which died left behind are removed first. Returns false, leaving
+// unchanged. Writers read, change and replace it one after the other, under an advisory lock on its
+// directory (DirectoryLock.h). Siblings that writers which died left behind are removed first. Returns false, leaving
 // the file as it was, when the file is unreadable or read-only, the directory is not writable, or a
 // name or value holds a line break or NUL (or the section name ']' or the key '='); error, when
 // given, then receives the errno of the failure (EINVAL for an entry that cannot be stored).

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace platform {
@@ -16,5 +17,9 @@ bool IsUtf8(std::string_view text);
 // The first characters of text, at most count of them; a byte that begins no well-formed sequence
 // counts as one character, so a well-formed character is never split.
 std::string_view FirstCharacters(std::string_view text, std::size_t count);
+
+// Text in Windows-1252 (the code page of German spreadsheets on Windows) as UTF-8; the five bytes the
+// code page leaves undefined become U+FFFD.
+std::string Windows1252ToUtf8(std::string_view text);
 
 }  // namespace platform

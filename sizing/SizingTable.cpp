@@ -41,11 +41,20 @@ std::string WithComma(std::string text) {
     return text;
 }
 
+// A number for a cell or a reason: "nicht berechenbar" when it is not finite, in exponent form when the
+// format would make it longer than a cell holds.
+std::string FittingNumber(const char* format, double x) {
+    if (!std::isfinite(x))
+        return "nicht berechenbar";
+    const std::string text = platform::Format(format, x);
+    return text.size() <= 12 ? text : platform::Format("%.3e", x);
+}
+
 // A criterion crossed, e.g. "vt 0,42 < vmin 0,50 m/s".
 std::string Crossed(const char* quantity, double value, const char* relation, const char* limitName,
                     double limit, const char* unit) {
-    return WithComma(
-        platform::Format("%s %.2f %s %s %.2f%s", quantity, value, relation, limitName, limit, unit));
+    return WithComma(platform::Format("%s %s %s %s %s%s", quantity, FittingNumber("%.2f", value).c_str(),
+                                      relation, limitName, FittingNumber("%.2f", limit).c_str(), unit));
 }
 
 void CheckVelocity(Row& row, const char* name, double v, const Criteria& criteria) {
@@ -57,7 +66,7 @@ void CheckVelocity(Row& row, const char* name, double v, const Criteria& criteri
 
 void CheckTurbulent(Row& row, double Re) {
     if (Re < kTurbulentReynolds)
-        row.reasons.push_back(platform::Format("Re %.0f < 2350: keine turbulente Strömung", Re));
+        row.reasons.push_back("Re " + FittingNumber("%.0f", Re) + " < 2350: keine turbulente Strömung");
 }
 
 void ComputeGravityRow(Row& row, const Table& table) {
@@ -318,7 +327,7 @@ std::vector<std::string> RowCells(const Table& table, size_t index, char decimal
     const Row& row = table.rows[index];
     std::vector<std::string> cells{row.dn};
     const auto add = [&](bool exists, const char* format, double x) {
-        std::string cell = exists ? platform::Format(format, x) : std::string();
+        std::string cell = exists ? FittingNumber(format, x) : std::string();
         std::replace(cell.begin(), cell.end(), '.', decimal);
         cells.push_back(std::move(cell));
     };

@@ -1,5 +1,7 @@
 // quellrix-batch: many calculations from CSV, the sizing table and the filling curves on the command
 // line (quellrix-batch --help, man quellrix-batch).
+#include <malloc.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -12,6 +14,7 @@
 #include "batch/BatchOptions.h"
 #include "batch/CalcRun.h"
 #include "batch/Catalogue.h"
+#include "batch/StopSignals.h"
 #include "batch/CurveCommand.h"
 #include "batch/TableCommand.h"
 #include "platform/MachineDirectory.h"
@@ -49,17 +52,32 @@ int main(int argc, char** argv) {
             break;
     }
     int in = STDIN_FILENO;
-    if (options->input) {
+    if (options->input && *options->input != "-") {
         in = platform::OpenForReading(*options->input);
         if (in < 0) {
             std::cerr << "quellrix-batch: " << *options->input << ": " << std::strerror(errno) << '\n';
             return batch::kUsageOrIoError;
         }
     }
+    // Writing into the file being read would overwrite rows not yet read, or never end.
+    struct stat inStatus {}, outStatus {};
+    if (::fstat(in, &inStatus) == 0 && ::fstat(STDOUT_FILENO, &outStatus) == 0 &&
+        S_ISREG(inStatus.st_mode) && inStatus.st_ino != 0 && inStatus.st_dev == outStatus.st_dev &&
+        inStatus.st_ino == outStatus.st_ino) {
+        std::cerr << "quellrix-batch: Eingabe und Ausgabe sind dieselbe Datei\n";
+        return batch::kUsageOrIoError;
+    }
     batch::CalcSettings settings;
     settings.delimiter = options->delimiter;
     settings.decimal = options->decimal;
     settings.threads = options->threads;
     settings.progress = ::isatty(STDERR_FILENO) == 1;
+    batch::CatchStopSignals();
+    // Large buffers go straight back to the system when freed, so that the memory of a run with long
+    // records stays that of the blocks in flight (glibc would otherwise raise the threshold and keep
+    // them in each thread's arena).
+#if defined(__GLIBC__)
+    ::mallopt(M_MMAP_THRESHOLD, 1 << 20);
+#endif
     return batch::RunCalc(in, STDOUT_FILENO, catalogue, settings, std::cerr);
 }

@@ -37,6 +37,12 @@ TEST(ProgramTest, ExitStatusTellsAllOkSomeNotOkOrUsageAndInputErrors) {
         {"printf 'DN;v\\n100;1\\n' | \"$QB\"", 0, ""},
         {"printf 'DN;v\\n100;1\\n100;\\n' | \"$QB\"", 1, ""},
         {"printf 'DN;v\\n100;1\\n' > in.csv && \"$QB\" calc in.csv", 0, ""},
+        {"printf 'DN;v\\n100;1\\n' | \"$QB\" -", 0, ""},
+        {"printf 'DN;v\\n100;1\\n' > in.csv && \"$QB\" in.csv >> in.csv", 2, "dieselbe Datei"},
+        {"printf 'DN;v\\n100;1\\n' > in.csv && \"$QB\" - < in.csv 1<> in.csv", 2, "dieselbe Datei"},
+        {"{ head -c 16384 /dev/zero | tr '\\0' ';'; echo; } | \"$QB\"", 2, "mehr als 16384 Spalten"},
+        {"printf 'F\\374llung;DN;v;ht\\nteil;100;1;20\\n' | \"$QB\"", 0, "gelesen als Windows-1252"},
+        {"printf 'Klase;DN;v\\nK7;100;1\\n' | \"$QB\"", 0, "„Klase“ ist unbekannt und wird unverändert durchgereicht (gemeint: Klasse?)"},
         {"\"$QB\" missing.csv", 2, "missing.csv"},
         {"\"$QB\" .", 2, "Eingabe nicht lesbar"},
         {"\"$QB\" --frobnicate", 2, "unbekannte Option --frobnicate"},
@@ -106,6 +112,19 @@ TEST(ProgramTest, TableAndCurveWriteTheirWindowsCells) {
     EXPECT_EQ(points[0], "h/d;Qt/Q angepasst;vt/v angepasst;Qt/Q exakt;vt/v exakt");
     EXPECT_EQ(points[51].rfind("0,50;", 0), 0u) << points[51];
     EXPECT_EQ(batch_test::Cells(points[101], ';').size(), 5u);
+}
+
+// Extreme designs: every cell and reason says what cannot be computed, no nan, inf or number too long.
+TEST(ProgramTest, TableCellsNeverShowNanInfOrOverlongNumbers) {
+    test_support::ScratchMachineDirectory directory;
+    for (const char* design : {"--Q 1e308", "--Q 1e308 --J 5", "--Q 0.01 --rho 1.2", "--Q 0.01 --rho 1.2 --J 5"}) {
+        SCOPED_TRACE(design);
+        const ProgramRun run = Shell(directory, std::string("\"$QB\" table ") + design);
+        EXPECT_EQ(run.status, 0) << run.err;
+        ASSERT_GT(Lines(run.out).size(), 5u);
+        for (const char* shown : {"inf", "nan", "0000000000000000"})
+            EXPECT_EQ(run.out.find(shown), std::string::npos) << shown;
+    }
 }
 
 }  // namespace

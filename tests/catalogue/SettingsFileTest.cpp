@@ -213,9 +213,9 @@ TEST_F(SettingsFileTest, RowKeysMayBeMissing) {
 }
 
 TEST_F(SettingsFileTest, GlobalDataWrittenInOrderVerbatim) {
-    ASSERT_TRUE(settings.WriteGlobalData("9,81", "12.5", "1.306000", ""));
+    ASSERT_TRUE(settings.WriteGlobalData("9,81", "12.5", "1.306000", "999.7 "));
     EXPECT_EQ(Contents(),
-              "[Gobale Daten]\ng=9,81\nFluidtemperatur=12.5\nZaehigkeit=1.306000\nFluiddichte=\n");
+              "[Gobale Daten]\ng=9,81\nFluidtemperatur=12.5\nZaehigkeit=1.306000\nFluiddichte=999.7 \n");
 
     catalogue_test::fs::remove(IniPath());
     ASSERT_TRUE(settings.EnsureCurrentRevision());
@@ -359,5 +359,90 @@ TEST_F(SettingsFileTest, FailedDefaultWriteLeavesOldFile) {
     EXPECT_EQ(settings.ReadSetting(SettingsFile::kGlobalSection, SettingsFile::kRevisionKey), "2");
 }
 #endif
+
+}  // namespace
+
+namespace {
+
+// Many programs closing at once: the global data left are one program's four values, never a mix,
+// and no other key is lost.
+TEST_F(SettingsFileTest, SimultaneousClosesLeaveOneProgramsGlobalDataWhole) {
+    ASSERT_TRUE(settings.EnsureCurrentRevision());
+    constexpr int kPrograms = 40;
+    int start[2];
+    ASSERT_EQ(::pipe(start), 0);
+    std::vector<pid_t> programs;
+    for (int i = 0; i < kPrograms; ++i) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::close(start[1]);
+            char go;
+            const bool started = ::read(start[0], &go, 1) == 0;  // all start when the pipe closes
+            const std::string n = std::to_string(i);
+            ::_exit(started && SettingsFile().WriteGlobalData("9." + n, "1" + n, "1.3" + n, "99" + n) ? 0 : 1);
+        }
+        programs.push_back(pid);
+    }
+    ::close(start[0]);
+    ::close(start[1]);
+    for (const pid_t pid : programs) {
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const auto value = [&](const char* key) {
+        return settings.ReadSetting(SettingsFile::kGlobalSection, key).value_or("");
+    };
+    const std::string n = value(SettingsFile::kGravityKey).substr(2);
+    EXPECT_EQ(value(SettingsFile::kTemperatureKey), "1" + n);
+    EXPECT_EQ(value(SettingsFile::kViscosityKey), "1.3" + n);
+    EXPECT_EQ(value(SettingsFile::kDensityKey), "99" + n);
+    EXPECT_EQ(settings.ReadClassList(), kDefaultClasses);
+}
+
+}  // namespace
+
+namespace {
+
+// A text that reads as no usable value is never stored for every user: the file keeps its own.
+TEST_F(SettingsFileTest, GlobalDataThatIsNoUsableValueIsNotStored) {
+    ASSERT_TRUE(settings.EnsureCurrentRevision());
+    const auto value = [&](const char* key) {
+        return settings.ReadSetting(SettingsFile::kGlobalSection, key).value_or("");
+    };
+    const struct {
+        const char *g, *T, *nu, *rho;
+    } unusable[] = {{"0", "10", "1.3", "1000"},  {"9.8", "-300", "1.3", "1000"}, {"9.8", "10", "inf", "1000"},
+                    {"9.8", "10", "1.3", "nan"}, {"9.8", "10", "1.3", ""},       {"1e999", "10", "1.3", "1000"},
+                    {"9.8", "", "1.3", "1000"},  {"9.8", "x1", "1.3", "1000"}};
+    for (const auto& c : unusable) {
+        SCOPED_TRACE(std::string(c.g) + " " + c.T + " " + c.nu + " " + c.rho);
+        EXPECT_FALSE(settings.WriteGlobalData(c.g, c.T, c.nu, c.rho));
+        EXPECT_NE(platform::LeadingNumber(value(SettingsFile::kGravityKey)), 0.0);
+        EXPECT_GT(platform::LeadingNumber(value(SettingsFile::kTemperatureKey)), -273.15);
+        EXPECT_GT(platform::LeadingNumber(value(SettingsFile::kDensityKey)), 0.0);
+    }
+    EXPECT_EQ(value(SettingsFile::kDensityKey), "1000");  // the usable ones are stored
+    EXPECT_EQ(value(SettingsFile::kTemperatureKey), "10");
+}
+
+}  // namespace
+
+namespace {
+
+// An empty or garbled file the user cannot complete: the built-in catalogue, and a warning that says so.
+TEST_F(SettingsFileTest, AnUnwritableFileWithoutCatalogueIsWarnedAbout) {
+    for (const std::string& contents : {std::string(), std::string("\x01\x02 kein INI\n[[[\n")}) {
+        Seed(contents);
+        catalogue_test::fs::permissions(IniPath(), catalogue_test::fs::perms(0444));
+        EXPECT_TRUE(catalogue_test::Unprivileged([] {
+            const SettingsFile file;
+            const std::optional<std::string> message = (file.EnsureCurrentRevision(), file.UnusableMessage());
+            return message && message->find("enthält keinen Rohrkatalog") != std::string::npos &&
+                   file.ReadClassList() == kDefaultClasses;
+        }));
+        EXPECT_EQ(Contents(), contents);
+    }
+}
 
 }  // namespace

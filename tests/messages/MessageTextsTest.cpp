@@ -25,14 +25,14 @@ TEST(MessageTextsTest, NonConvergenceShowsDiInWholeMillimetresSaturatedToTheIntR
         {100000, 0.0, 0.0, "Fehler: Lambda konvergiert nicht!  Re: 100000, K: 0.000000, di: 0, Counter: 100"},
         {100000, 0.0001, -0.1,
          "Fehler: Lambda konvergiert nicht!  Re: 100000, K: 0.000100, di: -100, Counter: 100"},
-        {100000, kNaN, 0.1, "Fehler: Lambda konvergiert nicht!  Re: 100000, K: nan, di: 100, Counter: 100"},
-        {100000, kInf, 0.1, "Fehler: Lambda konvergiert nicht!  Re: 100000, K: inf, di: 100, Counter: 100"},
+        {100000, kNaN, 0.1, "Fehler: Lambda konvergiert nicht!  Re: 100000, K: nicht berechenbar, di: 100, Counter: 100"},
+        {100000, kInf, 0.1, "Fehler: Lambda konvergiert nicht!  Re: 100000, K: nicht berechenbar, di: 100, Counter: 100"},
         {100000, 0.0001, kNaN,
          "Fehler: Lambda konvergiert nicht!  Re: 100000, K: 0.000100, di: 0, Counter: 100"},
         {100000, kNaN, 1e300,
-         "Fehler: Lambda konvergiert nicht!  Re: 100000, K: nan, di: 2147483647, Counter: 100"},
+         "Fehler: Lambda konvergiert nicht!  Re: 100000, K: nicht berechenbar, di: 2147483647, Counter: 100"},
         {100000, kNaN, -kInf,
-         "Fehler: Lambda konvergiert nicht!  Re: 100000, K: nan, di: -2147483648, Counter: 100"},
+         "Fehler: Lambda konvergiert nicht!  Re: 100000, K: nicht berechenbar, di: -2147483648, Counter: 100"},
     };
     for (const NonConvergenceCase& c : cases)
         EXPECT_EQ(messages::NonConvergenceMessage(c.Re, c.k, c.di, 100), c.message) << c.di;
@@ -43,7 +43,7 @@ TEST(MessageTextsTest, ResultLimitsShowRoughnessAndDiameterInMillimetres) {
     EXPECT_EQ(messages::LimitBreachMessage({ResultQuantity::I, 251}),
               "I liegt außerhalb der Berechnungsgrenzen: (251.000000)");
     EXPECT_EQ(messages::LimitBreachMessage({ResultQuantity::V, kNaN}),
-              "v liegt außerhalb der Berechnungsgrenzen: (nan)[m/s]");
+              "v liegt außerhalb der Berechnungsgrenzen: (nicht berechenbar)[m/s]");
     EXPECT_EQ(messages::LimitBreachMessage({ResultQuantity::K, 0.06}),
               "k liegt außerhalb der Berechnungsgrenzen: (60.000000)[mm]");
     EXPECT_EQ(messages::LimitBreachMessage({ResultQuantity::Di, 0.04}),
@@ -88,6 +88,26 @@ TEST(MessageTextsTest, ChecksBesideTheFrictionLawInOneLineWithDecimalCommas) {
     for (const auto& [message, expected] : cases) EXPECT_EQ(message, expected);
     for (hydraulics::Fitting fitting : hydraulics::Fittings())
         EXPECT_STRNE(messages::FittingName(fitting), "");
+}
+
+// No message shows nan, inf or a number longer than a message line holds.
+TEST(MessageTextsTest, ValuesThatCannotBeComputedOrDoNotFitAreSaidSo) {
+    using hydraulics::InputCheck;
+    using hydraulics::ResultQuantity;
+    const struct {
+        std::string message;
+        const char* expected;
+    } cases[] = {
+        {messages::LimitBreachMessage({ResultQuantity::Di, -kInf}),
+         "di liegt außerhalb der Berechnungsgrenzen: (nicht berechenbar)[mm]"},
+        {messages::LimitBreachMessage({ResultQuantity::K, -kNaN}),
+         "k liegt außerhalb der Berechnungsgrenzen: (nicht berechenbar)[mm]"},
+        {messages::LimitBreachMessage({ResultQuantity::V, 1e300}),
+         "v liegt außerhalb der Berechnungsgrenzen: (1.000000e+300)[m/s]"},
+        {messages::InputCheckMessage({InputCheck::G, kInf}), "Der Wert für g ist mit <nicht berechenbar> ungültig"},
+        {messages::InputCheckMessage({InputCheck::Re, -1e200}), "Der Wert für Re ist mit <-1.000000e+200> ungültig"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.message, c.expected);
 }
 
 TEST(MessageTextsTest, EveryEntryHasATextOfItsOwn) {

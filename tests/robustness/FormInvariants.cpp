@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <regex>
 
 namespace robustness {
 
@@ -18,6 +19,11 @@ bool ShowsNonFinite(std::string_view text) {
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return lower.find("nan") != std::string::npos || lower.find("inf") != std::string::npos;
+}
+
+bool MessageShowsUnfitNumber(std::string_view text) {
+    static const std::regex unfit("(^|[^[:alpha:]])[-+]?(nan|inf)([^[:alpha:]]|$)|[0-9]{17}", std::regex::icase);
+    return std::regex_search(text.begin(), text.end(), unfit);
 }
 
 std::vector<std::string> NonFiniteFields(const CPlenwickView& view) {

@@ -14,6 +14,9 @@ namespace robustness {
 // True when the text holds "nan" or "inf" in any letter case: a number that is not finite.
 bool ShowsNonFinite(std::string_view text);
 
+// Whether a message shows a non-finite number ("nan", "-inf" as a word) or a number longer than 16 digits.
+bool MessageShowsUnfitNumber(std::string_view text);
+
 // The ids and texts of the edit fields that show a non-finite number.
 std::vector<std::string> NonFiniteFields(const CPlenwickView& view);
 

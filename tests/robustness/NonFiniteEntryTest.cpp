@@ -92,7 +92,7 @@ TEST_F(NonFiniteEntry, OverflowingVelocityLeavesDerivedFieldsEmpty) {
     EXPECT_TRUE(std::isfinite(Doc().GetQ()));
 
     Click(IDC_BERECHNEN);
-    EXPECT_EQ(Messages().back(), "I liegt außerhalb der Berechnungsgrenzen: (inf)");
+    EXPECT_EQ(Messages().back(), "I liegt außerhalb der Berechnungsgrenzen: (nicht berechenbar)");
     EXPECT_EQ(Text(IDC_J), "");
     EXPECT_FALSE(Doc().IsCalculated());
     ExpectNothingNonFiniteShown();
@@ -133,7 +133,7 @@ TEST_F(NonFiniteEntry, SlopeSoughtWithLambdaNotANumber) {
     Click(IDC_BERECHNEN);
 
     ASSERT_EQ(Messages().size(), 2u);
-    EXPECT_EQ(Messages()[1], "I liegt außerhalb der Berechnungsgrenzen: (nan)");
+    EXPECT_EQ(Messages()[1], "I liegt außerhalb der Berechnungsgrenzen: (nicht berechenbar)");
     EXPECT_EQ(Doc().GetLambda(), 0);
     EXPECT_EQ(Text(IDC_LAMBDA), "");
     EXPECT_EQ(Text(IDC_J), "");

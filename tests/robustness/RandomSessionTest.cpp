@@ -6,6 +6,7 @@
 // - a changed input quantity leaves the record not calculated (only "Berechnen" may mark it), an entry
 //   in v, Q, J, Re, λ, g, ρ, T, di or k that changes its quantity does so in any case, and an entry in
 //   ht, Qt or vt leaves the result state as it was;
+// - no message shows a non-finite number or one longer than 16 digits;
 // - every printed page composes, and no printed value is non-finite;
 // - the record's filling curves have finite exact ratios from 0 up to their peaks, when they have any.
 // The same from hostile settings files: a file that cannot be used stays as it was.
@@ -190,6 +191,7 @@ class RandomSession {
                 break;
         }
         CheckFields();
+        CheckMessages();
         CheckFillingCurves();
         if (Doc().IsCalculated() && !Doc().HoldsFiniteValues())
             Fail("the record is calculated and holds a value that is not finite");
@@ -352,6 +354,14 @@ class RandomSession {
         }
     }
 
+    void CheckMessages() {
+        const auto& shown = hp_.prompt.Messages();
+        for (; messagesChecked_ < shown.size(); ++messagesChecked_) {
+            if (MessageShowsUnfitNumber(shown[messagesChecked_].text))
+                Fail("a message shows \"" + shown[messagesChecked_].text + "\"");
+        }
+    }
+
     void CheckFillingCurves() {
         const FillingCurves curves = ComputeFillingCurves(Doc());
         if (!curves.HasExact())
@@ -426,6 +436,7 @@ class RandomSession {
     bool solverRan_ = false;
     std::map<int, std::set<std::string>> userTexts_;  // what the user typed, before and after leaving
     std::deque<std::string> history_;
+    size_t messagesChecked_ = 0;
 };
 
 class RandomSessionTest : public ::testing::TestWithParam<unsigned> {};

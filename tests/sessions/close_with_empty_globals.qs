@@ -1,6 +1,6 @@
 # Emptying the four global fields: g, T and rho are stored as 0 on leaving (rho 0 keeps the viscosity
-# derived before), the typed-away viscosity paints T and rho as not valid; closing writes the four
-# empty texts into the settings file all the same.
+# derived before), the typed-away viscosity paints T and rho as not valid; closing stores none of the
+# four empty texts, which read as no usable value: the settings file keeps its own.
 start
 type 1003
 type 1005

@@ -144,7 +144,7 @@ TEST_F(VelocitySought, NaNVelocityFailsTheRangeTest) {
 
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Messages()[0].rfind("v liegt außerhalb der Berechnungsgrenzen: (", 0), 0u);
-    EXPECT_NE(Messages()[0].find("nan)[m/s]"), std::string::npos);
+    EXPECT_NE(Messages()[0].find("(nicht berechenbar)[m/s]"), std::string::npos);
     EXPECT_EQ(doc.GetV(), 0);
     EXPECT_FALSE(doc.IsCalculated());
 }
