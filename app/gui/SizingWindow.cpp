@@ -166,8 +166,10 @@ void SizingWindow::Recompute(bool selectRecommendation) {
                 ? QStringLiteral("keine DN erfüllt alle Kriterien")
                 : QStringLiteral("Empfehlung: DN %1")
                       .arg(QString::fromStdString(table_->rows[static_cast<size_t>(table_->recommended)].dn));
-        summary_->setText(QString::fromStdString(sizing::DesignSummary(*table_)) +
-                          QStringLiteral(" \u2013 ") + best);
+        QStringList inputs;
+        for (const std::string& line : sizing::InputLines(*table_, app_.Clock().Now()))
+            inputs << QString::fromStdString(line);
+        summary_->setText(inputs.join(u'\n') + QStringLiteral(" \u2013 ") + best);
     }
     Fill(selectRecommendation);
 }
@@ -220,10 +222,13 @@ bool SizingWindow::TakeSelectedRow() {
     const int row = grid_->currentRow() >= 0 ? grid_->currentRow() : (table_ ? table_->recommended : -1);
     if (!table_ || row < 0 || row >= static_cast<int>(table_->rows.size()) || !app_.IsRunning())
         return false;
-    if (!sizing::TakeOverRow(app_.View(), *table_, table_->rows[static_cast<size_t>(row)])) {
+    const sizing::Row& taken = table_->rows[static_cast<size_t>(row)];
+    if (!sizing::TakeOverRow(app_.View(), *table_, taken)) {
         platform::ShowMessage(messages::Text(messages::MessageId::SizingRowNotTaken));
         return false;
     }
+    if (const std::optional<std::string> note = sizing::FittedDifferenceNote(*table_, taken))
+        platform::ShowMessage(*note);
     mainWindow_->activateWindow();
     mainWindow_->raise();
     return true;
@@ -231,7 +236,7 @@ bool SizingWindow::TakeSelectedRow() {
 
 void SizingWindow::CopyTable() {
     if (table_)
-        QApplication::clipboard()->setText(QString::fromStdString(sizing::CopyText(*table_)));
+        QApplication::clipboard()->setText(QString::fromStdString(sizing::CopyText(*table_, app_.Clock().Now())));
 }
 
 void SizingWindow::SaveCsv() {
@@ -243,7 +248,7 @@ void SizingWindow::SaveCsv() {
     if (path.isEmpty())
         return;
     QFile file(path);
-    const std::string csv = sizing::CsvText(*table_);
+    const std::string csv = sizing::CsvText(*table_, app_.Clock().Now());
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size())) {
         platform::ShowMessage(messages::NamedMessage(messages::MessageId::FileNotWritten, path.toStdString()),
@@ -254,7 +259,7 @@ void SizingWindow::SaveCsv() {
 void SizingWindow::PrintTable(bool preview) {
     if (!table_ || !app_.IsRunning())
         return;
-    SizingTablePage page(*table_, app_.View().PageWidth(), app_.View().PageHeight(), printer_);
+    SizingTablePage page(*table_, app_.View().PageWidth(), app_.View().PageHeight(), printer_, app_.Clock());
     if (preview) {
         printer_.Preview(page);
     } else {
