@@ -24,6 +24,8 @@
 #include <QToolBar>
 #include <QWindow>
 
+#include <filesystem>
+
 #include "GuiTestSupport.h"
 #include "app/gui/GuiSession.h"
 #include "app/gui/LockIndicators.h"
@@ -31,6 +33,7 @@
 #include "app/gui/ProjectDialog.h"
 #include "form/ControlIds.h"
 #include "form/PlenwickView.h"
+#include "help/HelpLauncher.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/qt/FormWidget.h"
 #include "record/PlenwickDoc.h"
@@ -325,12 +328,17 @@ TEST_F(MainWindowTest, F1OpensTheHelpAndCtrlQCloses) {
     // No browser association: the help page is written, its start fails with a message.
     qputenv("XDG_DATA_HOME", machine.Path().toLocal8Bit());
     qputenv("XDG_DATA_DIRS", machine.Path().toLocal8Bit());
+    qunsetenv("BROWSER");
     QSignalSpy help(Action(Command::Help), &QAction::triggered);
     guitest::PressKey(Edit(IDC_V), Qt::Key_F1);
     qunsetenv("XDG_DATA_HOME");
     qunsetenv("XDG_DATA_DIRS");
     EXPECT_EQ(help.count(), 1);
-    EXPECT_TRUE(QFile::exists(machine.File(QStringLiteral("vel1.html"))));
+    const QString helpFile = QString::fromStdString(help::BuildHelpFileName());
+    EXPECT_TRUE(helpFile.endsWith(QStringLiteral("/vel1.html"))) << helpFile.toStdString();
+    EXPECT_TRUE(QFile::exists(helpFile));
+    EXPECT_EQ(std::filesystem::status(QFileInfo(helpFile).path().toStdString()).permissions(),
+              std::filesystem::perms::owner_all);  // a folder only its user may enter
 
     guitest::ShowActive(session.Frame());  // back from the message box
     guitest::PressKey(Edit(IDC_V), Qt::Key_Q, Qt::ControlModifier);
@@ -485,6 +493,34 @@ TEST(MainWindowFileTest, OpenThroughTheFileDialogAndNew) {
     EXPECT_EQ(qobject_cast<QLineEdit*>(frame.Form()->WidgetFor(IDC_DI))->text(), QStringLiteral("101.00"));
     EXPECT_EQ(ShownTitle(frame), QStringLiteral("Quellrix V 1.0"));
     EXPECT_FALSE(session.App().IsModified());
+}
+
+// A file on the command line that is no calculation Quellrix can open is refused, and the program
+// starts with the empty form.
+TEST(MainWindowFileTest, ADamagedFileOnTheCommandLineStartsTheEmptyForm) {
+    guitest::ScratchMachine machine;
+    const struct {
+        const char* bytes;
+        const char* reason;
+    } cases[] = {{"{\"format\": ", "ist beschädigt: Sie ist keine vollständige JSON-Datei."},
+                 {"[1, 2]", "ist keine Quellrix-Berechnung."}};
+    for (const auto& c : cases) {
+        ModalAnswerer answerer;
+        const QString file = machine.File(QStringLiteral("kaputt.qrx"));
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(c.bytes);
+        out.close();
+        GuiSession session;
+        ASSERT_TRUE(session.Start(file.toStdString()));
+        EXPECT_EQ(ShownTitle(session.Frame()), QStringLiteral("Quellrix V 1.0"));
+        EXPECT_EQ(qobject_cast<QLineEdit*>(session.Frame().Form()->WidgetFor(IDC_DI))->text(),
+                  QStringLiteral("101.00"));
+        ASSERT_FALSE(answerer.MessageBoxes().empty());
+        EXPECT_EQ(answerer.MessageBoxes().back().text,
+                  QStringLiteral("Die Datei \"%1\" %2\nQuellrix beginnt mit einer neuen, leeren Berechnung.")
+                      .arg(file, QString::fromUtf8(c.reason)));
+    }
 }
 
 // A directory is no document: the program's failure message, start-up fails, the recent list stays.
