@@ -114,6 +114,7 @@ const char* ColumnName(Column column) {
 }
 
 std::optional<std::string> MapHeader(const std::vector<std::string>& header, HeaderColumns& columns) {
+    columns.names = header;
     columns.cells.assign(header.size(), std::nullopt);
     columns.position.fill(-1);
     for (size_t i = 0; i < header.size(); ++i) {
