@@ -20,6 +20,7 @@
 #include "messages/MessageTexts.h"
 #include "platform/Prompt.h"
 #include "platform/qt/QtPrinterService.h"
+#include "platform/qt/ScreenFit.h"
 
 namespace {
 
@@ -56,15 +57,15 @@ SizingWindow::SizingWindow(QuellrixApp& app, qtbackend::QtPrinterService& printe
     auto* design = new QFormLayout;
     q_ = NumberField(this, "designFlow");
     j_ = NumberField(this, "designSlope");
-    design->addRow(QStringLiteral("Durchfluss Q [l/s]"), q_);
-    design->addRow(QStringLiteral("Gefälle J [m/km] (leer: Druckabfluss)"), j_);
+    design->addRow(QStringLiteral("Durchfluss &Q [l/s]"), q_);
+    design->addRow(QStringLiteral("&Gefälle J [m/km] (leer: Druckabfluss)"), j_);
     auto* criteria = new QFormLayout;
     vMin_ = NumberField(this, "vMin");
     vMax_ = NumberField(this, "vMax");
     hdMax_ = NumberField(this, "hdMax");
-    criteria->addRow(QStringLiteral("vmin [m/s]"), vMin_);
-    criteria->addRow(QStringLiteral("vmax [m/s]"), vMax_);
-    criteria->addRow(QStringLiteral("h/d max"), hdMax_);
+    criteria->addRow(QStringLiteral("v&min [m/s]"), vMin_);
+    criteria->addRow(QStringLiteral("vma&x [m/s]"), vMax_);
+    criteria->addRow(QStringLiteral("&h/d max"), hdMax_);
     inputs->addLayout(design);
     inputs->addSpacing(24);
     inputs->addLayout(criteria);
@@ -95,31 +96,31 @@ SizingWindow::SizingWindow(QuellrixApp& app, qtbackend::QtPrinterService& printe
     layout->addWidget(help);
 
     auto* buttons = new QHBoxLayout;
-    takeOver_ = new QPushButton(QStringLiteral("Übernehmen"), this);
+    takeOver_ = new QPushButton(QStringLiteral("Ü&bernehmen"), this);
     takeOver_->setObjectName(QStringLiteral("takeOver"));
     connect(takeOver_, &QPushButton::clicked, this, [this] { TakeSelectedRow(); });
     buttons->addWidget(takeOver_);
     buttons->addStretch();
     const std::pair<const char*, void (SizingWindow::*)()> commands[] = {
-        {"Kopieren", &SizingWindow::CopyTable},
-        {"CSV speichern...", &SizingWindow::SaveCsv},
+        {"&Kopieren", &SizingWindow::CopyTable},
+        {"CSV &speichern...", &SizingWindow::SaveCsv},
     };
     for (const auto& [caption, slot] : commands) {
         auto* button = new QPushButton(QString::fromUtf8(caption), this);
         connect(button, &QPushButton::clicked, this, slot);
         buttons->addWidget(button);
     }
-    auto* print = new QPushButton(QStringLiteral("Drucken..."), this);
+    auto* print = new QPushButton(QStringLiteral("&Drucken..."), this);
     connect(print, &QPushButton::clicked, this, [this] { PrintTable(false); });
     buttons->addWidget(print);
-    auto* preview = new QPushButton(QStringLiteral("Seitenansicht"), this);
+    auto* preview = new QPushButton(QStringLiteral("Seiten&ansicht"), this);
     connect(preview, &QPushButton::clicked, this, [this] { PrintTable(true); });
     buttons->addWidget(preview);
-    auto* close = new QPushButton(QStringLiteral("Schließen"), this);
+    auto* close = new QPushButton(QStringLiteral("Schl&ießen"), this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     buttons->addWidget(close);
     layout->addLayout(buttons);
-    resize(900, 640);
+    resize(qtbackend::FittingScreen(*this, QSize(900, 640)));
 }
 
 QLineEdit* SizingWindow::Field(const char* name) const {
@@ -282,4 +283,12 @@ bool SizingWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void SizingWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

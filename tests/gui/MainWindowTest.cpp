@@ -49,7 +49,7 @@ QString ShownTitle(QWidget& window) {
 std::function<void(QWidget*)> Choose(const QString& button) {
     return [button](QWidget* modal) {
         for (QPushButton* candidate : modal->findChildren<QPushButton*>()) {
-            if (candidate->text() == button) {
+            if (candidate->text().remove(u'&') == button) {
                 candidate->click();
                 return;
             }
@@ -353,7 +353,7 @@ TEST_F(MainWindowTest, AboutBoxOpensWithItsPictureAndClosesWithOk) {
         title = about->windowTitle();
         for (QLabel* label : about->findChildren<QLabel*>()) picture = picture || !label->pixmap().isNull();
         for (QPushButton* button : about->findChildren<QPushButton*>()) {
-            if (button->text() == QStringLiteral("OK"))
+            if (button->text() == QStringLiteral("&OK"))
                 button->click();
         }
     });
@@ -447,7 +447,7 @@ TEST(MainWindowFileTest, CaptionAndTheUnsavedChangesQuestion) {
     });
     frame.close();
     EXPECT_EQ(question, QStringLiteral("Änderungen speichern?"));
-    EXPECT_EQ(buttons, QStringLiteral("Ja|Nein|Abbrechen|"));
+    EXPECT_EQ(buttons, QStringLiteral("&Ja|&Nein|&Abbrechen|"));
     EXPECT_TRUE(session.App().IsRunning());
     EXPECT_TRUE(frame.isVisible());
 
