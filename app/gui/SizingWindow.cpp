@@ -170,7 +170,8 @@ void SizingWindow::Recompute(bool selectRecommendation) {
         QStringList inputs;
         for (const std::string& line : sizing::InputLines(*table_, app_.Clock().Now()))
             inputs << QString::fromStdString(line);
-        summary_->setText(inputs.join(u'\n') + QStringLiteral(" \u2013 ") + best);
+        inputs << best;
+        summary_->setText(inputs.join(u'\n'));
     }
     Fill(selectRecommendation);
 }
