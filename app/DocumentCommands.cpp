@@ -90,7 +90,8 @@ void QuellrixApp::TakeDocument(const std::string& path, const CalculationState& 
 bool QuellrixApp::OpenDocument(const std::string& path) {
     if (!m_view)
         return false;
-    const std::optional<CalculationState> state = ReadDocument(path, messages::MessageId::CalculationUnchanged);
+    const std::optional<CalculationState> state =
+        ReadDocument(path, messages::MessageId::CalculationUnchanged);
     if (!state)
         return false;
     TakeDocument(path, *state);

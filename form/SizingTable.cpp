@@ -288,10 +288,11 @@ std::optional<std::string> FittedDifferenceNote(const Table& table, const Row& r
     const auto decimal = [](const char* format, double x) { return WithComma(platform::Format(format, x)); };
     return "Das Formular rechnet die Teilfüllung mit Näherungsformeln, die hier um mehr als " +
            decimal("%g", hydraulics::kFittedFillingTolerance * 100) +
-           " % vom Kreisquerschnitt abweichen: Für DN " + row.dn + " zeigt es nach \u201eBerechnen\u201c ht = " +
-           decimal("%.1f", fitted.ht * kMillimetre.toDisplay) + " mm und vt = " + decimal("%.2f", fitted.vt) +
-           " m/s, exakt sind ht = " + decimal("%.1f", row.ht * kMillimetre.toDisplay) + " mm und vt = " +
-           decimal("%.2f", row.vt) + " m/s.";
+           " % vom Kreisquerschnitt abweichen: Für DN " + row.dn +
+           " zeigt es nach \u201eBerechnen\u201c ht = " + decimal("%.1f", fitted.ht * kMillimetre.toDisplay) +
+           " mm und vt = " + decimal("%.2f", fitted.vt) +
+           " m/s, exakt sind ht = " + decimal("%.1f", row.ht * kMillimetre.toDisplay) +
+           " mm und vt = " + decimal("%.2f", row.vt) + " m/s.";
 }
 
 Design DesignFromForm(const CPlenwickView& view) {
@@ -390,13 +391,14 @@ std::vector<std::string> InputLines(const Table& table, const platform::LocalTim
     std::vector<std::string> lines{
         platform::Format("Bemessungstabelle \u2013 Wanddickenklasse %s, Stand %02d.%02d.%04d, %02d:%02d",
                          table.className.c_str(), when.day, when.month, when.year, when.hour, when.minute),
-        WithComma(platform::Format(
-            "T = %.1f °C, ρ = %g kg/m³, ν = %.6f ·10⁻⁶ m²/s, g = %g m/s², k = %g mm", c.T, c.rho,
-            c.ny * hydraulics::units::kMicroSquareMetrePerSecond.toDisplay, c.g, c.k * kMillimetre.toDisplay)),
+        WithComma(platform::Format("T = %.1f °C, ρ = %g kg/m³, ν = %.6f ·10⁻⁶ m²/s, g = %g m/s², k = %g mm",
+                                   c.T, c.rho, c.ny * hydraulics::units::kMicroSquareMetrePerSecond.toDisplay,
+                                   c.g, c.k * kMillimetre.toDisplay)),
         DesignSummary(table)};
     if (table.mode == FlowMode::Gravity) {
-        lines.push_back("ht, h/d und vt exakt für den Kreisquerschnitt (Prandtl-Colebrook mit 4R); das "
-                        "Formular rechnet mit Näherungsformeln");
+        lines.push_back(
+            "ht, h/d und vt exakt für den Kreisquerschnitt (Prandtl-Colebrook mit 4R); das "
+            "Formular rechnet mit Näherungsformeln");
     }
     return lines;
 }

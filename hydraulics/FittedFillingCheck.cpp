@@ -34,8 +34,8 @@ double RelativeDeviation(double fitted, double exact) {
 
 }  // namespace
 
-std::optional<PartialValues> ExactPartialFilling(const CircularSection& section, double di, double Q, double v,
-                                                 PartialQuantity given, double value) {
+std::optional<PartialValues> ExactPartialFilling(const CircularSection& section, double di, double Q,
+                                                 double v, PartialQuantity given, double value) {
     if (!section.IsDefined() || !Positive(di) || !Positive(Q) || !Positive(v) || !Positive(value))
         return std::nullopt;
     std::optional<double> x;
@@ -65,8 +65,8 @@ std::optional<PartialValues> ExactPartialFilling(const CircularSection& section,
     return exact;
 }
 
-FittedFillingComparison CompareFittedFilling(const PipeAtSlope& pipe, double Q, double v, PartialQuantity given,
-                                             double value) {
+FittedFillingComparison CompareFittedFilling(const PipeAtSlope& pipe, double Q, double v,
+                                             PartialQuantity given, double value) {
     FittedFillingComparison comparison;
     const PartialFilling fitted = PartialFillingFrom(given, value, pipe.di, Q, v);
     comparison.fitted = {fitted.ht, fitted.Qt, fitted.vt};

@@ -30,8 +30,8 @@ struct PartialValues {
 // (returned as given): at ht = x · di Qt = Q · Qt/Q(x) and vt = v · vt/v(x); from Qt and vt the lower
 // filling that gives it. None when the section is not defined, Q or v is not positive, or the section
 // cannot carry the value (Qt or vt above its peak, ht beyond di).
-std::optional<PartialValues> ExactPartialFilling(const CircularSection& section, double di, double Q, double v,
-                                                 PartialQuantity given, double value);
+std::optional<PartialValues> ExactPartialFilling(const CircularSection& section, double di, double Q,
+                                                 double v, PartialQuantity given, double value);
 
 struct FittedFillingComparison {
     bool comparable = false;  // the exact section is defined for the pipe and a value is given
@@ -46,7 +46,7 @@ struct FittedFillingComparison {
 
 // The form's fitted partial filling (PartialFillingFrom) next to the exact one, for the pipe at its slope
 // carrying Q at v when full.
-FittedFillingComparison CompareFittedFilling(const PipeAtSlope& pipe, double Q, double v, PartialQuantity given,
-                                             double value);
+FittedFillingComparison CompareFittedFilling(const PipeAtSlope& pipe, double Q, double v,
+                                             PartialQuantity given, double value);
 
 }  // namespace hydraulics

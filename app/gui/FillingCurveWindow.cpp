@@ -19,8 +19,8 @@
 #include <QScatterSeries>
 #include <QSvgGenerator>
 #include <QTableWidget>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>

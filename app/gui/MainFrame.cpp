@@ -105,7 +105,9 @@ void CMainFrame::CreateMenus() {
           {Command::CopyResults, "&Ergebnisse kopieren\tStrg+Umschalt+C"}}},
         {"&Ansicht",
          {{Command::ToggleToolbar, "&Symbolleiste"}, {Command::ToggleStatusBar, "S&tatusleiste"}}},
-        {"&Extras", {{Command::SizingTable, "&Bemessungstabelle..."}, {Command::FillingCurves, "&Teilfüllungskurve..."}}},
+        {"&Extras",
+         {{Command::SizingTable, "&Bemessungstabelle..."},
+          {Command::FillingCurves, "&Teilfüllungskurve..."}}},
         {"&?", {{Command::About, "Inf&o über Quellrix..."}, {Command::Help, "&Hilfe"}}},
     };
     for (const auto& [title, entries] : menus) {

@@ -238,7 +238,8 @@ bool SizingWindow::TakeSelectedRow() {
 
 void SizingWindow::CopyTable() {
     if (table_)
-        QApplication::clipboard()->setText(QString::fromStdString(sizing::CopyText(*table_, app_.Clock().Now())));
+        QApplication::clipboard()->setText(
+            QString::fromStdString(sizing::CopyText(*table_, app_.Clock().Now())));
 }
 
 void SizingWindow::SaveCsv() {

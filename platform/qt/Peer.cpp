@@ -432,7 +432,8 @@ class ArrowRadio : public QRadioButton {
   protected:
     void keyPressEvent(QKeyEvent* event) override {
         const int key = event->key();
-        if (onArrow && (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down)) {
+        if (onArrow &&
+            (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down)) {
             onArrow(key == Qt::Key_Left || key == Qt::Key_Up ? -1 : 1);
             return;
         }
@@ -443,7 +444,8 @@ class ArrowRadio : public QRadioButton {
 class RadioPeer : public Peer {
   public:
     RadioPeer(FormWidget& form, const platform::ControlTemplate& layout, platform::ButtonControl& control)
-        : Peer(form, control), radio_(new ArrowRadio(WindowCaption(control.GetCaption(), layout.mnemonic), &form)) {
+        : Peer(form, control),
+          radio_(new ArrowRadio(WindowCaption(control.GetCaption(), layout.mnemonic), &form)) {
         radio_->setObjectName(ObjectName(layout.id));
         radio_->setGeometry(form.Units().Rect(layout.rect));
         radio_->setAutoExclusive(false);  // the control set moves the check mark within the group

@@ -158,7 +158,8 @@ void QtPrinterService::Preview(platform::Printable& printable) {
     if (pages && settings.value(kPreviewPagesKey, 1).toInt() == 2)
         pages->setFacingPagesViewMode();
     if (parent_) {
-        dialog.resize(FittingScreen(dialog, QSize(std::max(parent_->width(), 800), std::max(parent_->height(), 900))));
+        dialog.resize(
+            FittingScreen(dialog, QSize(std::max(parent_->width(), 800), std::max(parent_->height(), 900))));
     }
     dialog.exec();
     if (pages) {

@@ -107,7 +107,7 @@ TEST(BadInputTest, FaultyRecordsKeepTheirPlace) {
         "\n"                    // empty
         "H5;\"100\"x;1,5\n"     // text after a closing quote
         "H6;100;1,5\n"
-        "H7\n"                 // two short
+        "H7\n"            // two short
         "H8;\"100;1,5");  // unterminated quote up to the end
     EXPECT_EQ(output.status, batch::kSomeRowsNotOk);
     const std::vector<std::string> lines = Lines(output.csv);

@@ -131,8 +131,8 @@ TEST(ProgramTest, TableAndCurveDefaultsAndEncodingAsDocumented) {
         const char* inErrors;
     } cases[] = {
         {"\"$QB\" table --Q 10", "DN;di [mm];v [m/s];Re;λ;J [m/km];hv [m/100 m];Bewertung", ""},
-        {"\"$QB\" table --klasse K7 --Q 10 --J 5", "DN;di [mm];Qv [l/s];vv [m/s];Q/Qv;ht [mm];h/d;vt [m/s];Bewertung",
-         ""},
+        {"\"$QB\" table --klasse K7 --Q 10 --J 5",
+         "DN;di [mm];Qv [l/s];vv [m/s];Q/Qv;ht [mm];h/d;vt [m/s];Bewertung", ""},
         {"\"$QB\" curve --J 5", "h/d;Qt/Q angepasst;vt/v angepasst;Qt/Q exakt;vt/v exakt", ""},
         {"\"$QB\" curve --dn 200", "h/d;Qt/Q angepasst;vt/v angepasst;Qt/Q exakt;vt/v exakt", "J"},
     };

@@ -8,8 +8,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QPrintPreviewDialog>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSet>
@@ -59,8 +59,10 @@ class KeyboardTest : public ::testing::Test {
 };
 
 TEST_F(KeyboardTest, NoMenuAndNoWindowHasTwoEntriesWithOneKey) {
-    std::vector<std::pair<QString, QList<QAction*>>> groups{{"menu bar", session.Frame().menuBar()->actions()}};
-    for (QAction* menu : session.Frame().menuBar()->actions()) groups.push_back({menu->text(), menu->menu()->actions()});
+    std::vector<std::pair<QString, QList<QAction*>>> groups{
+        {"menu bar", session.Frame().menuBar()->actions()}};
+    for (QAction* menu : session.Frame().menuBar()->actions())
+        groups.push_back({menu->text(), menu->menu()->actions()});
     for (const auto& [name, actions] : groups) {
         QSet<QChar> keys;
         for (QAction* action : actions) {
@@ -160,8 +162,9 @@ TEST_F(KeyboardTest, EnterPressesAFocusedButtonAndNeuPutsTheFocusIntoTheFirstFie
 TEST_F(KeyboardTest, EscapeClosesTheExtrasWindows) {
     for (const Command command : {Command::SizingTable, Command::FillingCurves}) {
         session.Frame().Action(command)->trigger();
-        QWidget* window = command == Command::SizingTable ? static_cast<QWidget*>(session.Frame().SizingTable())
-                                                          : session.Frame().FillingCurves();
+        QWidget* window = command == Command::SizingTable
+                              ? static_cast<QWidget*>(session.Frame().SizingTable())
+                              : session.Frame().FillingCurves();
         ASSERT_NE(window, nullptr);
         guitest::ShowActive(*window);
         ASSERT_TRUE(window->isVisible());
@@ -180,8 +183,8 @@ TEST_F(KeyboardTest, EveryWindowFitsTheScreen) {
     EXPECT_TRUE(fits(*session.Frame().SizingTable()));
     session.Frame().Action(Command::FillingCurves)->trigger();
     EXPECT_TRUE(fits(*session.Frame().FillingCurves()))
-        << session.Frame().FillingCurves()->width() << "x" << session.Frame().FillingCurves()->height() << " in "
-        << room.width() << "x" << room.height();
+        << session.Frame().FillingCurves()->width() << "x" << session.Frame().FillingCurves()->height()
+        << " in " << room.width() << "x" << room.height();
     QSize preview;
     answerer.Then([&](QWidget* dialog) {
         preview = dialog->size();

@@ -517,8 +517,9 @@ TEST(MainWindowFileTest, ADamagedFileOnTheCommandLineStartsTheEmptyForm) {
         EXPECT_EQ(ShownTitle(session.Frame()), QStringLiteral("Quellrix V 1.0"));
         EXPECT_EQ(qobject_cast<QLineEdit*>(session.Frame().Form()->WidgetFor(IDC_DI))->text(),
                   QStringLiteral("101.00"));
-        const QString warning = QStringLiteral("Die Datei \"%1\" %2\nQuellrix beginnt mit einer neuen, leeren Berechnung.")
-                                    .arg(file, QString::fromUtf8(c.reason));
+        const QString warning =
+            QStringLiteral("Die Datei \"%1\" %2\nQuellrix beginnt mit einer neuen, leeren Berechnung.")
+                .arg(file, QString::fromUtf8(c.reason));
         EXPECT_TRUE(std::any_of(answerer.MessageBoxes().begin(), answerer.MessageBoxes().end(),
                                 [&](const ModalAnswerer::Shown& box) { return box.text == warning; }))
             << warning.toStdString();

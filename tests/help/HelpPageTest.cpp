@@ -136,8 +136,8 @@ TEST(HelpPage, QuotedSentencesListItemsAndFormulaLines) {
 TEST(HelpPage, SymbolsAsThemselvesAndNoMisspelling) {
     EXPECT_NE(kPage.find("Re = v * d / &nu;"), std::string::npos);
     EXPECT_NE(kPage.find("in m/km bzw. &permil;"), std::string::npos);
-    for (const char* wrong : {"face=\"Symbol\"", "&deg;&deg;", "Programm, dass", "Weissbach", "Aussen",
-                              "Wanddickenklasse k<"})
+    for (const char* wrong :
+         {"face=\"Symbol\"", "&deg;&deg;", "Programm, dass", "Weissbach", "Aussen", "Wanddickenklasse k<"})
         EXPECT_EQ(kPage.find(wrong), std::string::npos) << wrong;
 }
 

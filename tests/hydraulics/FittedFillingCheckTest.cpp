@@ -10,7 +10,8 @@ namespace {
 using hydraulics::PartialQuantity;
 
 // DN 300 at 5 m/km, k 1.5 mm, water at 10 °C; Q and v of the pipe running full.
-const hydraulics::PipeAtSlope kPipe{0.3078, 0.0015, hydraulics::ViscosityFromTemperature(10, 1010), 9.81, 0.005};
+const hydraulics::PipeAtSlope kPipe{0.3078, 0.0015, hydraulics::ViscosityFromTemperature(10, 1010), 9.81,
+                                    0.005};
 const hydraulics::CircularSection kSection(kPipe);
 const double kQ = kSection.FullFlow();
 const double kV = kSection.FullVelocity();
@@ -21,10 +22,14 @@ TEST(FittedFillingCheck, FittedValuesAgreeInTheMiddleAndLeaveTheSectionAtItsEnds
         double value;
         bool differs;
     } cases[] = {
-        {PartialQuantity::Qt, 0.5 * kQ, false},     {PartialQuantity::Qt, 0.3 * kQ, false},
-        {PartialQuantity::Ht, 0.5 * kPipe.di, false}, {PartialQuantity::Vt, 0.9 * kV, false},
-        {PartialQuantity::Qt, 0.005 * kQ, true},    {PartialQuantity::Ht, 0.03 * kPipe.di, true},
-        {PartialQuantity::Qt, 1.0 * kQ, true},      {PartialQuantity::Qt, 1.2 * kQ, true},  // above the peak
+        {PartialQuantity::Qt, 0.5 * kQ, false},
+        {PartialQuantity::Qt, 0.3 * kQ, false},
+        {PartialQuantity::Ht, 0.5 * kPipe.di, false},
+        {PartialQuantity::Vt, 0.9 * kV, false},
+        {PartialQuantity::Qt, 0.005 * kQ, true},
+        {PartialQuantity::Ht, 0.03 * kPipe.di, true},
+        {PartialQuantity::Qt, 1.0 * kQ, true},
+        {PartialQuantity::Qt, 1.2 * kQ, true},  // above the peak
     };
     for (const auto& c : cases) {
         const hydraulics::FittedFillingComparison comparison =
@@ -54,7 +59,8 @@ TEST(FittedFillingCheck, WithoutSlopeOrFlowNothingIsCompared) {
     flat.I = 0;
     EXPECT_FALSE(hydraulics::CompareFittedFilling(flat, kQ, kV, PartialQuantity::Qt, 0.01).Differs());
     EXPECT_FALSE(hydraulics::CompareFittedFilling(kPipe, 0, kV, PartialQuantity::Qt, 0.01).comparable);
-    EXPECT_FALSE(hydraulics::ExactPartialFilling(kSection, kPipe.di, kQ, kV, PartialQuantity::Ht, 2 * kPipe.di));
+    EXPECT_FALSE(
+        hydraulics::ExactPartialFilling(kSection, kPipe.di, kQ, kV, PartialQuantity::Ht, 2 * kPipe.di));
 }
 
 }  // namespace

@@ -249,7 +249,8 @@ TEST(SizingTable, CsvIsSemicolonSeparatedUtf8WithQuotedReasons) {
 // below 0.074), gives ht, vt and the verdicts; a row the form would show otherwise says so.
 TEST(SizingTable, SmallFlowsInLargePipesFollowTheExactSection) {
     const sizing::Conditions sewage{kWater.ny, 9.81, 0.0015, 10, 1010};
-    const Table table = sizing::ComputeTable("K9-Abwasser", DefaultRows("K9-Abwasser"), sewage, Gravity(2, 5));
+    const Table table =
+        sizing::ComputeTable("K9-Abwasser", DefaultRows("K9-Abwasser"), sewage, Gravity(2, 5));
     const struct {
         const char* dn;
         double htMm;

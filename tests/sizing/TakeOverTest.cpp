@@ -160,9 +160,10 @@ TEST_F(TakeOverTest, EveryFormOfTheTableStatesItsInputs) {
     const std::string forms[] = {printed, sizing::CopyText(table, hp.clock.Now()),
                                  sizing::CsvText(table, hp.clock.Now())};
     for (const std::string& text : forms) {
-        for (const char* input : {"Wanddickenklasse K7", "Stand 08.12.2026, 14:30", "T = 10,0 °C",
-                                  "ρ = 1010 kg/m³", "ν = 1,296185 ·10⁻⁶ m²/s", "g = 9,81 m/s²", "k = 0,1 mm", "Q = 10 l/s",
-                                  "J = 5 m/km", "vt 0,5 bis 3 m/s", "h/d höchstens 0,7", "exakt"})
+        for (const char* input :
+             {"Wanddickenklasse K7", "Stand 08.12.2026, 14:30", "T = 10,0 °C", "ρ = 1010 kg/m³",
+              "ν = 1,296185 ·10⁻⁶ m²/s", "g = 9,81 m/s²", "k = 0,1 mm", "Q = 10 l/s", "J = 5 m/km",
+              "vt 0,5 bis 3 m/s", "h/d höchstens 0,7", "exakt"})
             EXPECT_NE(text.find(input), std::string::npos) << input << " in\n" << text;
     }
 }
