@@ -124,6 +124,7 @@ FillingCurveWindow::FillingCurveWindow(const CPlenwickDoc& record, QWidget* pare
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(chartView_, 1);
     layout->addLayout(side);
+    for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(true);  // Enter presses it
     Refresh();
     resize(qtbackend::FittingScreen(*this, layout->sizeHint().expandedTo(QSize(960, 580))));
 }

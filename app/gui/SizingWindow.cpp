@@ -120,6 +120,7 @@ SizingWindow::SizingWindow(QuellrixApp& app, qtbackend::QtPrinterService& printe
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     buttons->addWidget(close);
     layout->addLayout(buttons);
+    for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(true);  // Enter presses it
     resize(qtbackend::FittingScreen(*this, QSize(900, 640)));
 }
 

@@ -171,6 +171,14 @@ TEST_F(KeyboardTest, EscapeClosesTheExtrasWindows) {
         // From the window's field that has the focus, or the window itself.
         guitest::PressKey(window->focusWidget() ? window->focusWidget() : window, Qt::Key_Escape);
         EXPECT_FALSE(window->isVisible()) << static_cast<int>(command);
+        // Enter on its focused button "Schließen" closes it as well.
+        session.Frame().Action(command)->trigger();
+        guitest::ShowActive(*window);
+        for (QPushButton* button : window->findChildren<QPushButton*>()) {
+            if (button->text() == QStringLiteral("Schl&ießen"))
+                guitest::PressKey(button, Qt::Key_Return);
+        }
+        EXPECT_FALSE(window->isVisible()) << static_cast<int>(command);
     }
 }
 
