@@ -23,9 +23,7 @@ bool QuellrixApp::Start(const std::string& fileToOpen) {
                                   platform::MessageIcon::Exclamation);
             return false;
         }
-        opened = ReadDocument(fileToOpen);
-        if (!opened)
-            return false;
+        opened = ReadDocument(fileToOpen, messages::MessageId::CalculationStartsEmpty);
     }
     m_document = std::make_unique<CPlenwickDoc>();
     m_view = std::make_unique<CPlenwickView>(*m_document, m_services);

@@ -9,6 +9,7 @@
 
 #include "app/Commands.h"
 #include "form/model/CalculationState.h"
+#include "messages/MessageTexts.h"
 #include "platform/Printing.h"
 #include "platform/Services.h"
 #include "record/ProjectHeader.h"
@@ -25,14 +26,17 @@ class QuellrixApp {
     QuellrixApp& operator=(const QuellrixApp&) = delete;
 
     // Creates the document (record all 0), the form view, runs the new-document step (title) and
-    // the form's first showing. A file named on the command line is read first: when it is no
-    // calculation file that can be read, its message is shown and start-up fails; else the form shows
-    // its calculation after the first showing.
+    // the form's first showing. A file named on the command line is read first: when it cannot be
+    // read at all (missing, a directory), its message is shown and start-up fails; a file that is no
+    // calculation Quellrix can open (damaged, another program's, a newer version's) is refused with its
+    // message and the program starts with the empty form; else the form shows its calculation after
+    // the first showing.
     bool Start(const std::string& fileToOpen = std::string());
     bool IsRunning() const { return m_view != nullptr; }
 
     CPlenwickDoc& Document() { return *m_document; }
     CPlenwickView& View() { return *m_view; }
+    platform::Clock& Clock() { return m_services.clock; }
     // The design sheet's print job, for printing, preview and PDF; only while the program runs.
     platform::Printable& DesignSheet();
 
@@ -66,8 +70,9 @@ class QuellrixApp {
     }
 
   private:
-    // The calculation in the file, or its message shown and nothing.
-    static std::optional<CalculationState> ReadDocument(const std::string& path);
+    // The calculation in the file, or its message shown, followed by what happens then, and nothing.
+    static std::optional<CalculationState> ReadDocument(const std::string& path,
+                                                        messages::MessageId consequence);
     void TakeDocument(const std::string& path, const CalculationState& state);
     bool SaveAs();
     // New, open, save, save as and exit; false for any other command.

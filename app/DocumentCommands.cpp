@@ -62,10 +62,12 @@ bool QuellrixApp::SaveModified() {
     }
 }
 
-std::optional<CalculationState> QuellrixApp::ReadDocument(const std::string& path) {
+std::optional<CalculationState> QuellrixApp::ReadDocument(const std::string& path,
+                                                          messages::MessageId consequence) {
+    const std::string then = std::string("\n") + messages::Text(consequence);
     const platform::DocumentRead file = platform::ReadDocumentFile(path, kCalculationMaxBytes);
     if (file.fault == platform::DocumentReadFault::kTooLarge) {
-        Warn(messages::NamedMessage(messages::MessageId::CalculationTooLarge, path));
+        Warn(messages::NamedMessage(messages::MessageId::CalculationTooLarge, path) + then);
         return std::nullopt;
     }
     if (!file.bytes) {
@@ -74,7 +76,7 @@ std::optional<CalculationState> QuellrixApp::ReadDocument(const std::string& pat
     }
     CalculationRead read = ReadCalculationFile(*file.bytes);
     if (!read.state) {
-        Warn(RefusalMessage(path, read));
+        Warn(RefusalMessage(path, read) + then);
         return std::nullopt;
     }
     return std::move(read.state);
@@ -88,7 +90,8 @@ void QuellrixApp::TakeDocument(const std::string& path, const CalculationState& 
 bool QuellrixApp::OpenDocument(const std::string& path) {
     if (!m_view)
         return false;
-    const std::optional<CalculationState> state = ReadDocument(path);
+    const std::optional<CalculationState> state =
+        ReadDocument(path, messages::MessageId::CalculationUnchanged);
     if (!state)
         return false;
     TakeDocument(path, *state);
@@ -151,6 +154,9 @@ void QuellrixApp::NewDocument() {
     m_view->ResetForm();
     m_document->OnNewDocument();
     m_view->OnInitialUpdate();
+    // As at start, the focus is in the first field that takes input; the old form's field is not left.
+    m_view->Controls().DropFocus();
+    m_view->Controls().UserTab();
     m_path.clear();
     m_view->MarkSaved();
 }

@@ -133,8 +133,8 @@ std::optional<BatchOptions> ParseBatchArguments(const std::vector<std::string>& 
 
 const char* BatchHelpText() {
     return R"(Aufruf: quellrix-batch [calc] [OPTIONEN] [EINGABE]
-       quellrix-batch table --klasse NAME --Q L/S [--J M/KM] [--vmin V] [--vmax V] [--hd H] [OPTIONEN]
-       quellrix-batch curve (--di MM | [--klasse NAME] --dn DN) --J M/KM [OPTIONEN]
+       quellrix-batch table [--klasse NAME] --Q L/S [--J M/KM] [--vmin V] [--vmax V] [--hd H] [OPTIONEN]
+       quellrix-batch curve [--di MM | [--klasse NAME] [--dn DN]] [--J M/KM] [OPTIONEN]
 
 Berechnet viele Rohrleitungen aus einer CSV-Datei (EINGABE, sonst die Standardeingabe) nach
 Prandtl-Colebrook, genau wie das Formular von Quellrix nach denselben Eingaben und einem Klick auf
@@ -153,11 +153,15 @@ Spalten werden unverändert durchgereicht; eine leere Zelle gibt nichts vor):
   ht [mm], Qt [l/s] oder vt [m/s] (nur bei Teilfüllung, einer davon)
 Ergebnisspalten: di [mm], A [m²], v [m/s], Q [l/s], Q [m³/h], Re, lambda, J [m/km], k [mm],
   ht [mm], Qt [l/s], Qt [m³/h], vt [m/s], Wasserspiegelbreite [mm], Status.
+Eine Zeile mit zu wenigen Feldern nennt im Status die fehlenden Spalten. Eine leere Eingabe ergibt
+eine leere Ausgabe (Exit-Status 0).
 
 table: die Bemessungstabelle einer Klasse (Freispiegel mit --J, sonst Druckleitung) als CSV.
 curve: die Teilfüllungskurven (angepasst und exakt) für di, k, nu, g und J als CSV.
   table und curve nehmen auch --k MM, --T GRAD, --rho KG/M3, --g M/S2; curve auch --Q L/S, --v M/S
-  und --ht MM (Betriebspunkt, Teilfüllung).
+  und --ht MM (Betriebspunkt, Teilfüllung). Ohne --klasse die erste Klasse aus Rohre.ini, ohne --di
+  und --dn ihre erste Nennweite (wie das Formular nach dem Start); curve ohne --J nur die angepassten
+  Kurven. Beide schreiben kein Byte-Order-Mark, Zeilenende LF.
 
 Optionen:
   --delimiter Z   Trennzeichen (ein Zeichen oder tab); sonst aus der Kopfzeile: ";" wenn sie eines

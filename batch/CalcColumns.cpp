@@ -161,6 +161,7 @@ std::vector<std::string> LookalikeColumns(const std::vector<std::string>& header
 }
 
 std::optional<std::string> MapHeader(const std::vector<std::string>& header, HeaderColumns& columns) {
+    columns.names = header;
     columns.cells.assign(header.size(), std::nullopt);
     columns.position.fill(-1);
     for (size_t i = 0; i < header.size(); ++i) {

@@ -44,6 +44,7 @@ const char* ColumnName(Column column);
 // Which known column each header cell is (none for a column the tool passes through); the error text
 // of a header that names a known column twice.
 struct HeaderColumns {
+    std::vector<std::string> names;  // as the header writes them
     std::vector<std::optional<Column>> cells;
     std::array<int, static_cast<size_t>(Column::Count)> position;  // -1: not in the file
 };

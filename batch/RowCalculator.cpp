@@ -54,8 +54,13 @@ bool RowCalculator::AppendRow(std::string_view record, std::string& out) {
         if (m_fields.quoteInField)
             m_errors.push_back("Anführungszeichen mitten im Feld");
     } else if (m_fields.values.size() != width) {
-        m_errors.push_back("Zeile hat " + std::to_string(m_fields.values.size()) + " statt " +
-                           std::to_string(width) + " Felder");
+        std::string count = "Zeile hat " + std::to_string(m_fields.values.size()) + " statt " +
+                            std::to_string(width) + " Felder";
+        const size_t given = m_fields.values.size();
+        if (given < width)
+            count += width - given == 1 ? ", es fehlt die Spalte " : ", es fehlen die Spalten ";
+        for (size_t i = given; i < width; ++i) count += (i == given ? "" : ", ") + m_columns.names[i];
+        m_errors.push_back(count);
     } else if (EntriesFromCells(m_fields.values, m_columns, m_catalogue, m_dialect.decimal, m_entries,
                                 m_errors)) {
         m_form.Run(m_entries);

@@ -40,25 +40,22 @@ int RunTable(const BatchOptions& options, const Catalogue& catalogue, int outFd,
     }
     const CatalogueClass& chosen = catalogue.classes[static_cast<size_t>(pipeClass)];
     const sizing::Table table =
-        sizing::ComputeTable(chosen.name, chosen.rows, {doc.GetNy(), doc.GetG(), doc.GetK()}, design);
+        sizing::ComputeTable(chosen.name, chosen.rows,
+                             {doc.GetNy(), doc.GetG(), doc.GetK(), doc.GetT(), doc.GetRho()}, design);
 
     const char delimiter = options.delimiter.value_or(';');
     const char decimal = options.decimal.value_or(delimiter == ';' ? ',' : '.');
     std::string text;
-    if (delimiter == ';' && decimal == ',') {
-        text = sizing::CsvText(table);  // as the window saves it
-    } else {
-        auto appendLine = [&](const std::vector<std::string>& cells) {
-            for (size_t i = 0; i < cells.size(); ++i) {
-                if (i > 0)
-                    text += delimiter;
-                AppendField(text, cells[i], delimiter);
-            }
-            text += '\n';
-        };
-        appendLine(sizing::HeaderCells(table.mode));
-        for (size_t i = 0; i < table.rows.size(); ++i) appendLine(sizing::RowCells(table, i, decimal));
-    }
+    auto appendLine = [&](const std::vector<std::string>& cells) {
+        for (size_t i = 0; i < cells.size(); ++i) {
+            if (i > 0)
+                text += delimiter;
+            AppendField(text, cells[i], delimiter);
+        }
+        text += '\n';
+    };
+    appendLine(sizing::HeaderCells(table.mode));
+    for (size_t i = 0; i < table.rows.size(); ++i) appendLine(sizing::RowCells(table, i, decimal));
     return WriteOutput(outFd, text, kAllRowsOk, errors);
 }
 

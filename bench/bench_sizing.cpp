@@ -25,7 +25,7 @@ std::vector<PipeRow> AbwasserRows() {
     return rows;
 }
 
-const sizing::Conditions kWater{hydraulics::ViscosityFromTemperature(10, 1010), 9.81, 0.00075};
+const sizing::Conditions kWater{hydraulics::ViscosityFromTemperature(10, 1010), 9.81, 0.00075, 10, 1010};
 
 void RunTable(benchmark::State& state, double JMkm) {
     const std::vector<PipeRow> rows = AbwasserRows();

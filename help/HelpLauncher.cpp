@@ -11,10 +11,13 @@ namespace help {
 
 namespace {
 
-void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
-    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-}
+// The temporary file name for "Veltrum-Help" and the number 1, lowered, with ".html" for ".tmp".
+const std::string kHelpFileName = [] {
+    std::string name = platform::GetTempFileName("", "Veltrum-Help", 1);
+    for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return name.replace(name.rfind(".tmp"), 4, ".html");
+}();
+const std::string kProbeFileName = "tttaaaa.html";
 
 // Opens target with the program that the lookup found, or tells why not.
 void StartBrowser(platform::Shell& shell, int lookupCode, const std::string& program,
@@ -30,18 +33,50 @@ void StartBrowser(platform::Shell& shell, int lookupCode, const std::string& pro
 
 }  // namespace
 
+namespace {
+
+// The run's help folder, once made, and the folder it was made in.
+struct HelpFolder {
+    std::string base;
+    std::string path;
+};
+
+HelpFolder& TheHelpFolder() {
+    static HelpFolder folder;
+    return folder;
+}
+
+void RemoveHelpFolder() {
+    HelpFolder& folder = TheHelpFolder();
+    if (folder.path.empty())
+        return;
+    platform::DeleteFile(folder.path + "/" + kHelpFileName);
+    platform::DeleteFile(folder.path + "/" + kProbeFileName);
+    platform::RemoveDirectory(folder.path);
+    folder = HelpFolder();
+}
+
+// The help folder with a trailing slash, made at first use and again when the base folder changes.
+std::string HelpFolderPath() {
+    HelpFolder& folder = TheHelpFolder();
+    const std::string base = platform::GetPrivateBasePath();
+    if (!folder.path.empty() && folder.base != base)
+        RemoveHelpFolder();
+    if (folder.path.empty())
+        folder = {base, platform::MakePrivateDirectory(base, "quellrix-hilfe-")};
+    return folder.path.empty() ? std::string() : folder.path + "/";
+}
+
+}  // namespace
+
 std::string BuildHelpFileName() {
-    const std::string folder = platform::GetTempPath();
-    std::string name = platform::GetTempFileName(folder, "Veltrum-Help", 1);
-    // Only the generated name is lowered: the folder's own letter case matters on this file system.
-    for (size_t i = folder.size(); i < name.size(); ++i)
-        name[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[i])));
-    ReplaceAll(name, ".tmp", ".html");
-    return name;
+    const std::string folder = HelpFolderPath();
+    return folder.empty() ? std::string() : folder + kHelpFileName;
 }
 
 std::string BuildProbeFileName() {
-    return platform::GetTempPath() + "tttaaaa.html";
+    const std::string folder = HelpFolderPath();
+    return folder.empty() ? std::string() : folder + kProbeFileName;
 }
 
 void ShowHelpPage(platform::Shell& shell) {
@@ -65,7 +100,7 @@ void OpenMakerWebAddress(platform::Shell& shell) {
 }
 
 void DeleteHelpFile() {
-    platform::DeleteFile(BuildHelpFileName());
+    RemoveHelpFolder();
 }
 
 }  // namespace help

@@ -95,20 +95,18 @@ constexpr std::array<Entry, static_cast<std::size_t>(MessageId::Count)> kTable{{
 
     {MessageId::SaveChanges, "Änderungen speichern?"},
     {MessageId::CalculationNotJson,
-     "Die Datei \"%s\" ist beschädigt: Sie ist keine vollständige JSON-Datei.\nDie Berechnung bleibt unverändert."},
-    {MessageId::CalculationForeign,
-     "Die Datei \"%s\" ist keine Quellrix-Berechnung.\nDie Berechnung bleibt unverändert."},
+     "Die Datei \"%s\" ist beschädigt: Sie ist keine vollständige JSON-Datei."},
+    {MessageId::CalculationForeign, "Die Datei \"%s\" ist keine Quellrix-Berechnung."},
     {MessageId::CalculationNewer,
      "Die Datei \"%s\" wurde von einer neueren Quellrix-Version gespeichert (Format %s) und kann nicht "
-     "geöffnet werden.\nDie Berechnung bleibt unverändert."},
+     "geöffnet werden."},
     {MessageId::CalculationWrongEntry,
-     "Die Datei \"%s\" ist beschädigt: Der Eintrag \"%s\" fehlt oder hat den falschen Typ.\nDie Berechnung "
-     "bleibt unverändert."},
+     "Die Datei \"%s\" ist beschädigt: Der Eintrag \"%s\" fehlt oder hat den falschen Typ."},
     {MessageId::CalculationOutOfRange,
-     "Die Datei \"%s\" ist beschädigt: Der Eintrag \"%s\" hat einen unzulässigen Wert.\nDie Berechnung "
-     "bleibt unverändert."},
-    {MessageId::CalculationTooLarge,
-     "Die Datei \"%s\" ist zu groß für eine Quellrix-Berechnung.\nDie Berechnung bleibt unverändert."},
+     "Die Datei \"%s\" ist beschädigt: Der Eintrag \"%s\" hat einen unzulässigen Wert."},
+    {MessageId::CalculationTooLarge, "Die Datei \"%s\" ist zu groß für eine Quellrix-Berechnung."},
+    {MessageId::CalculationUnchanged, "Die Berechnung bleibt unverändert."},
+    {MessageId::CalculationStartsEmpty, "Quellrix beginnt mit einer neuen, leeren Berechnung."},
     {MessageId::CalculationNotSavable,
      "Die Berechnung kann nicht in der Datei \"%s\" gespeichert werden: Ein Text des Formulars ist länger, "
      "als eine Quellrix-Berechnung ihn aufnimmt.\nDie Datei bleibt unverändert."},

@@ -84,6 +84,9 @@ enum class MessageId {
     CalculationWrongEntry,
     CalculationOutOfRange,
     CalculationTooLarge,
+    // What follows a refused calculation file: on opening, and for a file named at start.
+    CalculationUnchanged,
+    CalculationStartsEmpty,
     // a calculation with a text longer than a file holds (path)
     CalculationNotSavable,
     // flow state of partial filling

@@ -226,6 +226,8 @@ public:
     bool UserFocus(int id);
     // The focus leaves the current field for no control.
     void UserLeave();
+    // The program takes the focus from every control, without leave processing (a new form).
+    void DropFocus() { focused_ = 0; }
     // The Tab key: the focus moves to the next enabled tab stop after the focused control.
     void UserTab();
     // Click into the edit field, select all and type the text one character (UTF-8 code point) at a

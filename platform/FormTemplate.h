@@ -24,6 +24,8 @@ struct ControlTemplate {
     bool enabled = true;  // state when the form is created
     // Buttons: position of the caption's character that, with Alt, clicks the button; -1: none.
     int mnemonic = -1;
+    // Tabs: per tab in order, the character of its text that, with Alt, chooses it (none: no key).
+    std::string itemMnemonics;
     // Edit fields: the widest text the program writes into the field in practice; the window makes
     // room for it. Empty: no demand.
     std::string widestText;

@@ -51,6 +51,24 @@ std::string GetTempPath() {
     return WithTrailingSlash(dir && *dir ? dir : "/tmp");
 }
 
+std::string GetPrivateBasePath() {
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    struct stat info;
+    if (runtime && runtime[0] == '/' && ::stat(runtime, &info) == 0 && S_ISDIR(info.st_mode) &&
+        info.st_uid == ::geteuid() && (info.st_mode & 077) == 0)
+        return WithTrailingSlash(runtime);
+    return GetTempPath();
+}
+
+std::string MakePrivateDirectory(const std::string& dir, const std::string& prefix) {
+    std::string path = WithTrailingSlash(dir) + prefix + "XXXXXX";
+    return ::mkdtemp(path.data()) ? path : std::string();
+}
+
+bool RemoveDirectory(const std::string& path) {
+    return ::rmdir(path.c_str()) == 0;
+}
+
 std::string GetTempFileName(const std::string& dir, const std::string& prefix, unsigned unique) {
     if (unique != 0)
         return TempFileName(dir, prefix, unique);

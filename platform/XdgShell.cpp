@@ -328,6 +328,26 @@ bool PassesOnlyTheTarget(const std::vector<std::string>& words) {
     });
 }
 
+// The program of the first usable entry of BROWSER, a colon-separated list of commands, as xdg-open
+// reads it when the desktop names no program: an entry that is one word is that program; an entry with
+// arguments or "%s" for the target is left to xdg-open, which runs it so; "xdg-open" itself is skipped.
+// "" when no entry names a program that can be run.
+std::string ProgramFromBrowserVariable() {
+    const std::string list = EnvOr("BROWSER", "");
+    for (size_t begin = 0; begin <= list.size();) {
+        const size_t end = std::min(list.find(':', begin), list.size());
+        const std::vector<std::string> words = ExecWords(list.substr(begin, end - begin));
+        begin = end + 1;
+        if (words.empty() || words.front() == "xdg-open" || !IsExecutableFile(ResolveProgram(words.front())))
+            continue;
+        const bool plain = words.size() == 1 && words.front().find("%s") == std::string::npos;
+        const std::string resolved = ResolveProgram(plain ? words.front() : "xdg-open");
+        if (IsExecutableFile(resolved))
+            return resolved;
+    }
+    return std::string();
+}
+
 }  // namespace
 
 int XdgShell::FindExecutable(const std::string& file, std::string& program) {
@@ -339,17 +359,17 @@ int XdgShell::FindExecutable(const std::string& file, std::string& program) {
         return kShellNoAssociation;
 
     const CommandOutput answer = RunCommand({"xdg-mime", "query", "default", "text/html"}, lookupTimeout_);
-    if (answer.spawnError == ENOENT)
-        return kShellNoAssociation;
-    if (answer.spawnError != 0)
+    if (answer.spawnError != 0 && answer.spawnError != ENOENT)
         return CodeOfErrno(answer.spawnError);
     if (answer.timedOut)
         return kShellFailure;
     const std::string entry = answer.exitedWithZero ? FindDesktopEntry(FirstEntryId(answer.text)) : "";
     const std::vector<std::string> exec =
         entry.empty() ? std::vector<std::string>() : ExecWords(ExecValue(entry));
-    if (exec.empty())
-        return kShellNoAssociation;
+    if (exec.empty()) {
+        program = ProgramFromBrowserVariable();
+        return program.empty() ? kShellNoAssociation : kSucceeded;
+    }
 
     const std::string resolved = ResolveProgram(PassesOnlyTheTarget(exec) ? exec.front() : "xdg-open");
     if (!IsExecutableFile(resolved))

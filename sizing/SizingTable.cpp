@@ -50,17 +50,25 @@ std::string FittingNumber(const char* format, double x) {
     return text.size() <= 12 ? text : platform::Format("%.3e", x);
 }
 
-// A criterion crossed, e.g. "vt 0,42 < vmin 0,50 m/s".
+// Velocities and h/d are shown with two decimals; a criterion is checked on the value as shown.
+double AsShown(double x) {
+    return std::round(x * 100) / 100;
+}
+
+// A criterion crossed, e.g. "vt 0,42 < vmin 0,50 m/s": the value as shown, the limit with two decimals
+// or as many as it has.
 std::string Crossed(const char* quantity, double value, const char* relation, const char* limitName,
                     double limit, const char* unit) {
-    return WithComma(platform::Format("%s %s %s %s %s%s", quantity, FittingNumber("%.2f", value).c_str(),
-                                      relation, limitName, FittingNumber("%.2f", limit).c_str(), unit));
+    const char* limitFormat = AsShown(limit) == limit ? "%.2f" : "%g";
+    return WithComma(platform::Format("%s %s %s %s ", quantity, FittingNumber("%.2f", value).c_str(), relation,
+                                      limitName) +
+                     FittingNumber(limitFormat, limit) + unit);
 }
 
 void CheckVelocity(Row& row, const char* name, double v, const Criteria& criteria) {
-    if (v < criteria.vMin)
+    if (AsShown(v) < criteria.vMin)
         row.reasons.push_back(Crossed(name, v, "<", "vmin", criteria.vMin, " m/s"));
-    if (v > criteria.vMax)
+    if (AsShown(v) > criteria.vMax)
         row.reasons.push_back(Crossed(name, v, ">", "vmax", criteria.vMax, " m/s"));
 }
 
@@ -96,16 +104,20 @@ void ComputeGravityRow(Row& row, const Table& table) {
         row.reasons.insert(row.reasons.begin(), "überlastet");
         return;
     }
-    // As the form completes them from a typed Qt.
-    const hydraulics::PartialFilling partial =
-        hydraulics::PartialFillingFrom(hydraulics::PartialQuantity::Qt, table.Q, row.di, full.Q, full.v);
-    row.ht = partial.ht;
+    // The exact section for the table, the fitted relations as the form completes them from a typed Qt.
+    row.fitted = hydraulics::CompareFittedFilling({row.di, c.k, c.ny, c.g, table.I}, full.Q, full.v,
+                                                  hydraulics::PartialQuantity::Qt, table.Q);
+    if (!row.fitted.exact) {
+        row.reasons.push_back("Teilfüllung des Kreisquerschnitts nicht bestimmbar");
+        return;
+    }
+    row.ht = row.fitted.exact->ht;
     row.hd = row.ht / row.di;
-    row.vt = partial.vt;
+    row.vt = row.fitted.exact->vt;
     std::vector<std::string> crossed;
     std::swap(crossed, row.reasons);
     CheckVelocity(row, "vt", row.vt, table.criteria);
-    if (row.hd > table.criteria.hdMax)
+    if (AsShown(row.hd) > table.criteria.hdMax)
         row.reasons.push_back(Crossed("h/d", row.hd, ">", "h/d max", table.criteria.hdMax, ""));
     row.reasons.insert(row.reasons.end(), crossed.begin(), crossed.end());
 }
@@ -271,12 +283,26 @@ Table ComputeTable(const std::string& className, const std::vector<PipeRow>& pip
 
 Table ComputeTableForForm(const CPlenwickView& view, const Design& design) {
     const CPlenwickDoc& doc = *view.GetDocument();
-    const Conditions conditions{doc.GetNy(), doc.GetG(), doc.GetK()};
+    const Conditions conditions{doc.GetNy(), doc.GetG(), doc.GetK(), doc.GetT(), doc.GetRho()};
     const platform::ListControl& classes = view.List(IDC_CLASS);
     if (classes.GetCurSel() < 0)
         return ComputeTable(std::string(), {}, conditions, design);
     const std::string className = classes.GetLBText(classes.GetCurSel());
     return ComputeTable(className, SettingsFile().ReadClassRows(className), conditions, design);
+}
+
+std::optional<std::string> FittedDifferenceNote(const Table& table, const Row& row) {
+    if (table.mode != FlowMode::Gravity || !row.fitted.Differs() || !row.fitted.exact)
+        return std::nullopt;
+    const hydraulics::PartialValues& fitted = row.fitted.fitted;
+    const auto decimal = [](const char* format, double x) { return WithComma(platform::Format(format, x)); };
+    return "Das Formular rechnet die Teilfüllung mit Näherungsformeln, die hier um mehr als " +
+           decimal("%g", hydraulics::kFittedFillingTolerance * 100) +
+           " % vom Kreisquerschnitt abweichen: Für DN " + row.dn +
+           " zeigt es nach \u201eBerechnen\u201c ht = " + decimal("%.1f", fitted.ht * kMillimetre.toDisplay) +
+           " mm und vt = " + decimal("%.2f", fitted.vt) +
+           " m/s, exakt sind ht = " + decimal("%.1f", row.ht * kMillimetre.toDisplay) +
+           " mm und vt = " + decimal("%.2f", row.vt) + " m/s.";
 }
 
 Design DesignFromForm(const CPlenwickView& view) {
@@ -332,7 +358,7 @@ std::vector<std::string> RowCells(const Table& table, size_t index, char decimal
         cells.push_back(std::move(cell));
     };
     add(row.di > 0, "%.2f", row.di * kMillimetre.toDisplay);
-    const bool partial = row.hasValues && !row.overloaded;
+    const bool partial = row.hasValues && !row.overloaded && row.fitted.exact;
     if (table.mode == FlowMode::Gravity) {
         add(row.hasValues, "%.2f", row.Qv * kLitrePerSecond.toDisplay);
         add(row.hasValues, "%.2f", row.vv);
@@ -370,14 +396,35 @@ std::string DesignSummary(const Table& table) {
                                       table.criteria.vMax));
 }
 
-std::string CopyText(const Table& table) {
-    std::string text = Joined(HeaderCells(table.mode), "\t", Verbatim) + "\n";
+std::vector<std::string> InputLines(const Table& table, const platform::LocalTime& when) {
+    const Conditions& c = table.conditions;
+    std::vector<std::string> lines{
+        platform::Format("Bemessungstabelle \u2013 Wanddickenklasse %s, Stand %02d.%02d.%04d, %02d:%02d",
+                         table.className.c_str(), when.day, when.month, when.year, when.hour, when.minute),
+        WithComma(platform::Format("T = %.1f °C, ρ = %g kg/m³, ν = %.6f ·10⁻⁶ m²/s, g = %g m/s², k = %g mm",
+                                   c.T, c.rho, c.ny * hydraulics::units::kMicroSquareMetrePerSecond.toDisplay,
+                                   c.g, c.k * kMillimetre.toDisplay)),
+        DesignSummary(table)};
+    if (table.mode == FlowMode::Gravity) {
+        lines.push_back(
+            "ht, h/d und vt exakt für den Kreisquerschnitt (Prandtl-Colebrook mit 4R); das "
+            "Formular rechnet mit Näherungsformeln");
+    }
+    return lines;
+}
+
+std::string CopyText(const Table& table, const platform::LocalTime& when) {
+    std::string text;
+    for (const std::string& line : InputLines(table, when)) text += line + "\n";
+    text += Joined(HeaderCells(table.mode), "\t", Verbatim) + "\n";
     for (size_t i = 0; i < table.rows.size(); ++i) text += Joined(RowCells(table, i), "\t", Verbatim) + "\n";
     return text;
 }
 
-std::string CsvText(const Table& table) {
-    std::string text = "\xEF\xBB\xBF" + Joined(HeaderCells(table.mode), ";", CsvField) + "\r\n";
+std::string CsvText(const Table& table, const platform::LocalTime& when) {
+    std::string text = "\xEF\xBB\xBF";
+    for (const std::string& line : InputLines(table, when)) text += CsvField(line) + "\r\n";
+    text += "\r\n" + Joined(HeaderCells(table.mode), ";", CsvField) + "\r\n";
     for (size_t i = 0; i < table.rows.size(); ++i) text += Joined(RowCells(table, i), ";", CsvField) + "\r\n";
     return text;
 }

@@ -2,10 +2,11 @@
 // design flow, with the criteria a designer checks and the smallest DN that meets them all.
 //
 // Gravity flow (slope J given): per DN the full-filling capacity Qv and velocity vv at J, and for the
-// design flow Q the filling ratio Q/Qv, filling height ht, h/d and partial velocity vt by the program's
-// partial-filling relations. Pressure flow (J not given, full filling): per DN v, Re, λ, J and the head
-// loss per 100 m. Each DN is computed as the form computes it after taking the row over (TakeOverRow):
-// di from da, s and ZMA as the form shows it, the same engine calls with the same values.
+// design flow Q the filling ratio Q/Qv, filling height ht, h/d and partial velocity vt by the exact
+// relations of the circular section; the form's fitted relations are kept beside them, to say when the
+// form will show other values. Pressure flow (J not given, full filling): per DN v, Re, λ, J and the
+// head loss per 100 m. Each DN is computed as the form computes it after taking the row over
+// (TakeOverRow): di from da, s and ZMA as the form shows it, the same engine calls with the same values.
 #pragma once
 
 #include <optional>
@@ -13,6 +14,8 @@
 #include <vector>
 
 #include "catalogue/SettingsFile.h"
+#include "hydraulics/FittedFillingCheck.h"
+#include "platform/Clock.h"
 
 class CPlenwickView;
 
@@ -45,11 +48,14 @@ struct Design {
 
 FlowMode ModeOf(const Design& design);
 
-// The form's fluid data and roughness, SI.
+// The form's fluid data and roughness, SI (T in °C); the table computes with ν, g and k, and names T and
+// ρ, from which ν follows.
 struct Conditions {
     double ny;
     double g;
     double k;
+    double T;
+    double rho;
 };
 
 struct Row {
@@ -61,9 +67,11 @@ struct Row {
     double vv = 0;            // m/s
     double ratio = 0;         // Q / Qv
     bool overloaded = false;  // Q > Qv: no partial filling
-    double ht = 0;            // m
+    double ht = 0;            // m, exact circular section
     double hd = 0;            // ht / di
-    double vt = 0;            // m/s
+    double vt = 0;            // m/s, exact circular section
+    // The form's fitted ht and vt for the design flow beside the exact ones.
+    hydraulics::FittedFillingComparison fitted;
     // pressure flow
     double v = 0;  // m/s
     double Re = 0;
@@ -78,7 +86,7 @@ struct Row {
 struct Table {
     FlowMode mode = FlowMode::Pressure;
     std::string className;
-    Conditions conditions{0, 0, 0};
+    Conditions conditions{0, 0, 0, 0, 0};
     Criteria criteria{0, 0, 0};
     double QLs = 0;   // design flow as typed [l/s]
     double JMkm = 0;  // slope as the form takes it [m/km]: the typed J within the form's entry limits
@@ -98,6 +106,10 @@ Table ComputeTable(const std::string& className, const std::vector<PipeRow>& pip
 // The table for the form's current class, fluid data and roughness; no class: no rows.
 Table ComputeTableForForm(const CPlenwickView& view, const Design& design);
 
+// What the form will show other than the row after taking it over and one "Berechnen": its fitted ht
+// and vt where they leave the exact section of the table; nothing where they agree.
+std::optional<std::string> FittedDifferenceNote(const Table& table, const Row& row);
+
 // The window's prefill from the form: Q (in partial filling Qt where given) and, in partial filling, J.
 Design DesignFromForm(const CPlenwickView& view);
 
@@ -115,9 +127,13 @@ std::vector<std::string> RowCells(const Table& table, size_t row, char decimal =
 std::string Verdict(const Table& table, size_t row);
 // Design values and criteria in one line, decimal comma.
 std::string DesignSummary(const Table& table);
-// Tab-separated with a header row, as German spreadsheets paste it.
-std::string CopyText(const Table& table);
-// Semicolon-separated, decimal comma, UTF-8 with byte-order mark, CR LF line ends.
-std::string CsvText(const Table& table);
+// Every input the table depends on, decimal comma: class and date, fluid data and roughness, design
+// values and criteria (DesignSummary), and in gravity flow where ht, h/d and vt come from.
+std::vector<std::string> InputLines(const Table& table, const platform::LocalTime& when);
+// Tab-separated with the input lines and a header row, as German spreadsheets paste it.
+std::string CopyText(const Table& table, const platform::LocalTime& when);
+// Semicolon-separated, decimal comma, UTF-8 with byte-order mark, CR LF line ends: the input lines, an
+// empty line, the header row and the rows.
+std::string CsvText(const Table& table, const platform::LocalTime& when);
 
 }  // namespace sizing

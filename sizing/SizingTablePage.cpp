@@ -27,8 +27,8 @@ std::unique_ptr<platform::Font> MakeFont(platform::DrawingContext& dc, int heigh
 }  // namespace
 
 SizingTablePage::SizingTablePage(const sizing::Table& table, int width, int height,
-                                 platform::PrinterService& printer)
-    : table_(table), printer_(printer), width_(width), height_(height) {}
+                                 platform::PrinterService& printer, platform::Clock& clock)
+    : table_(table), printer_(printer), clock_(clock), width_(width), height_(height) {}
 
 bool SizingTablePage::OnPreparePrinting(platform::PrintInfo& info) {
     info.maxPage = 1;
@@ -38,8 +38,8 @@ bool SizingTablePage::OnPreparePrinting(platform::PrintInfo& info) {
 void SizingTablePage::OnPrint(platform::DrawingContext& dc, platform::PrintInfo&) {
     const int margin = width_ / 20;
     const int usable = width_ - 2 * margin;
-    // Every row fits: at most 49 rows and the header below the heading block.
-    const int lines = static_cast<int>(table_.rows.size()) + 12;
+    // Every row fits below the heading block of at most 15 lines.
+    const int lines = static_cast<int>(table_.rows.size()) + 15;
     const int lineHeight = std::max(1, std::min(height_ / 60, (height_ - 2 * margin) / lines));
     const int textHeight = lineHeight * 3 / 5;
     const auto normal = MakeFont(dc, textHeight, false);
@@ -49,11 +49,17 @@ void SizingTablePage::OnPrint(platform::DrawingContext& dc, platform::PrintInfo&
     const platform::TextAlign previousAlign = dc.SetTextAlign(platform::TextAlign::Left);
 
     int y = margin;
-    dc.TextOut(margin, y, "Bemessungstabelle \u2013 Wanddickenklasse " + table_.className);
+    const std::vector<std::string> inputs = sizing::InputLines(table_, clock_.Now());
+    dc.TextOut(margin, y, inputs.front());
     y += lineHeight * 3 / 2;
     dc.SelectFont(normal.get());
-    dc.TextOut(margin, y, sizing::DesignSummary(table_));
-    y += lineHeight * 3 / 2;
+    for (size_t i = 1; i < inputs.size(); ++i) {
+        for (const std::string& line : report::WrappedLines(dc, inputs[i], usable)) {
+            dc.TextOut(margin, y, line);
+            y += lineHeight;
+        }
+    }
+    y += lineHeight / 2;
 
     const std::vector<double> edges = ColumnEdges(table_.mode);
     const auto writeRow = [&](const std::vector<std::string>& cells) {

@@ -1,4 +1,4 @@
-// The sizing table printed on one page: heading, design values and criteria, the table with the
+// The sizing table printed on one page: heading with every input and the date, the table with the
 // recommendation in bold, and the source of the default criteria.
 #pragma once
 
@@ -8,8 +8,9 @@
 class SizingTablePage : public platform::Printable {
   public:
     // The page of width x height device units (the view's page size); printing asks the printer
-    // service's print dialog first.
-    SizingTablePage(const sizing::Table& table, int width, int height, platform::PrinterService& printer);
+    // service's print dialog first; the clock dates the page.
+    SizingTablePage(const sizing::Table& table, int width, int height, platform::PrinterService& printer,
+                    platform::Clock& clock);
 
     bool OnPreparePrinting(platform::PrintInfo& info) override;
     void OnBeginPrinting(platform::DrawingContext&, platform::PrintInfo&) override {}
@@ -19,6 +20,7 @@ class SizingTablePage : public platform::Printable {
   private:
     const sizing::Table& table_;
     platform::PrinterService& printer_;
+    platform::Clock& clock_;
     int width_;
     int height_;
 };

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -18,13 +19,14 @@
 #include <QScatterSeries>
 #include <QSvgGenerator>
 #include <QTableWidget>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
 
 #include "platform/Prompt.h"
+#include "platform/qt/ScreenFit.h"
 
 namespace {
 
@@ -108,7 +110,7 @@ FillingCurveWindow::FillingCurveWindow(const CPlenwickDoc& record, QWidget* pare
     auto* copy = new QPushButton(QStringLiteral("Tabelle &kopieren"));
     copy->setObjectName(QStringLiteral("copyTable"));
     connect(copy, &QPushButton::clicked, this, [this] { CopyTable(); });
-    auto* close = new QPushButton(QStringLiteral("Schließen"));
+    auto* close = new QPushButton(QStringLiteral("Schl&ießen"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
     auto* side = new QVBoxLayout;
@@ -122,8 +124,9 @@ FillingCurveWindow::FillingCurveWindow(const CPlenwickDoc& record, QWidget* pare
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(chartView_, 1);
     layout->addLayout(side);
+    for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(true);  // Enter presses it
     Refresh();
-    resize(layout->sizeHint().expandedTo(QSize(1080, 580)));
+    resize(qtbackend::FittingScreen(*this, layout->sizeHint().expandedTo(QSize(960, 580))));
 }
 
 void FillingCurveWindow::BuildChart() {
@@ -292,4 +295,12 @@ void FillingCurveWindow::AskAndSave() {
 
 void FillingCurveWindow::CopyTable() const {
     QGuiApplication::clipboard()->setText(Text(FillingCurveTable(curves_)));
+}
+
+void FillingCurveWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

@@ -35,6 +35,8 @@ class FillingCurveWindow : public QWidget {
 
   protected:
     bool event(QEvent* event) override;
+    // Escape closes the window.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void BuildChart();

@@ -86,7 +86,7 @@ void CMainFrame::CreateMenus() {
           Separator(),
           {Command::Print, "&Drucken...\tStrg+P"},
           {Command::PrintPreview, "Sei&tenansicht"},
-          {Command::SavePdf, "Als &PDF speichern..."},
+          {Command::SavePdf, "&Als PDF speichern..."},
           {Command::PrintDesignSheet, "Be&messungsblatt drucken..."},
           {Command::PreviewDesignSheet, "Bemessungsblatt-Seitenans&icht"},
           {Command::SaveDesignSheetPdf, "Bemessungsblatt a&ls PDF speichern..."},
@@ -105,8 +105,10 @@ void CMainFrame::CreateMenus() {
           {Command::CopyResults, "&Ergebnisse kopieren\tStrg+Umschalt+C"}}},
         {"&Ansicht",
          {{Command::ToggleToolbar, "&Symbolleiste"}, {Command::ToggleStatusBar, "S&tatusleiste"}}},
-        {"&Extras", {{Command::SizingTable, "&Bemessungstabelle..."}, {Command::FillingCurves, "&Teilfüllungskurve..."}}},
-        {"&?", {{Command::About, "Inf&o über Quellrix..."}, {Command::Help, "Hilfe"}}},
+        {"&Extras",
+         {{Command::SizingTable, "&Bemessungstabelle..."},
+          {Command::FillingCurves, "&Teilfüllungskurve..."}}},
+        {"&?", {{Command::About, "Inf&o über Quellrix..."}, {Command::Help, "&Hilfe"}}},
     };
     for (const auto& [title, entries] : menus) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(title));
@@ -221,6 +223,8 @@ void CMainFrame::RunCommand(Command command) {
         default:
             app_.Execute(command);
             UpdateCaption();
+            if (form_)
+                form_->FollowProgramFocus();  // "Neu" puts it into the first field
             break;
     }
 }

@@ -235,7 +235,7 @@ int main(int argc, char* argv[]) {
         static_cast<QDialog*>(modal)->reject();
     });
     for (QAbstractButton* button : sizing->findChildren<QAbstractButton*>()) {
-        if (button->text() == QStringLiteral("Seitenansicht"))
+        if (button->text() == QStringLiteral("Seiten&ansicht"))
             button->click();
     }
     sizing->close();

@@ -20,6 +20,7 @@
 #include "messages/MessageTexts.h"
 #include "platform/Prompt.h"
 #include "platform/qt/QtPrinterService.h"
+#include "platform/qt/ScreenFit.h"
 
 namespace {
 
@@ -56,15 +57,15 @@ SizingWindow::SizingWindow(QuellrixApp& app, qtbackend::QtPrinterService& printe
     auto* design = new QFormLayout;
     q_ = NumberField(this, "designFlow");
     j_ = NumberField(this, "designSlope");
-    design->addRow(QStringLiteral("Durchfluss Q [l/s]"), q_);
-    design->addRow(QStringLiteral("Gefälle J [m/km] (leer: Druckabfluss)"), j_);
+    design->addRow(QStringLiteral("Durchfluss &Q [l/s]"), q_);
+    design->addRow(QStringLiteral("&Gefälle J [m/km] (leer: Druckabfluss)"), j_);
     auto* criteria = new QFormLayout;
     vMin_ = NumberField(this, "vMin");
     vMax_ = NumberField(this, "vMax");
     hdMax_ = NumberField(this, "hdMax");
-    criteria->addRow(QStringLiteral("vmin [m/s]"), vMin_);
-    criteria->addRow(QStringLiteral("vmax [m/s]"), vMax_);
-    criteria->addRow(QStringLiteral("h/d max"), hdMax_);
+    criteria->addRow(QStringLiteral("v&min [m/s]"), vMin_);
+    criteria->addRow(QStringLiteral("vma&x [m/s]"), vMax_);
+    criteria->addRow(QStringLiteral("&h/d max"), hdMax_);
     inputs->addLayout(design);
     inputs->addSpacing(24);
     inputs->addLayout(criteria);
@@ -95,31 +96,32 @@ SizingWindow::SizingWindow(QuellrixApp& app, qtbackend::QtPrinterService& printe
     layout->addWidget(help);
 
     auto* buttons = new QHBoxLayout;
-    takeOver_ = new QPushButton(QStringLiteral("Übernehmen"), this);
+    takeOver_ = new QPushButton(QStringLiteral("Ü&bernehmen"), this);
     takeOver_->setObjectName(QStringLiteral("takeOver"));
     connect(takeOver_, &QPushButton::clicked, this, [this] { TakeSelectedRow(); });
     buttons->addWidget(takeOver_);
     buttons->addStretch();
     const std::pair<const char*, void (SizingWindow::*)()> commands[] = {
-        {"Kopieren", &SizingWindow::CopyTable},
-        {"CSV speichern...", &SizingWindow::SaveCsv},
+        {"&Kopieren", &SizingWindow::CopyTable},
+        {"CSV &speichern...", &SizingWindow::SaveCsv},
     };
     for (const auto& [caption, slot] : commands) {
         auto* button = new QPushButton(QString::fromUtf8(caption), this);
         connect(button, &QPushButton::clicked, this, slot);
         buttons->addWidget(button);
     }
-    auto* print = new QPushButton(QStringLiteral("Drucken..."), this);
+    auto* print = new QPushButton(QStringLiteral("&Drucken..."), this);
     connect(print, &QPushButton::clicked, this, [this] { PrintTable(false); });
     buttons->addWidget(print);
-    auto* preview = new QPushButton(QStringLiteral("Seitenansicht"), this);
+    auto* preview = new QPushButton(QStringLiteral("Seiten&ansicht"), this);
     connect(preview, &QPushButton::clicked, this, [this] { PrintTable(true); });
     buttons->addWidget(preview);
-    auto* close = new QPushButton(QStringLiteral("Schließen"), this);
+    auto* close = new QPushButton(QStringLiteral("Schl&ießen"), this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     buttons->addWidget(close);
     layout->addLayout(buttons);
-    resize(900, 640);
+    for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(true);  // Enter presses it
+    resize(qtbackend::FittingScreen(*this, QSize(900, 640)));
 }
 
 QLineEdit* SizingWindow::Field(const char* name) const {
@@ -166,8 +168,11 @@ void SizingWindow::Recompute(bool selectRecommendation) {
                 ? QStringLiteral("keine DN erfüllt alle Kriterien")
                 : QStringLiteral("Empfehlung: DN %1")
                       .arg(QString::fromStdString(table_->rows[static_cast<size_t>(table_->recommended)].dn));
-        summary_->setText(QString::fromStdString(sizing::DesignSummary(*table_)) +
-                          QStringLiteral(" \u2013 ") + best);
+        QStringList inputs;
+        for (const std::string& line : sizing::InputLines(*table_, app_.Clock().Now()))
+            inputs << QString::fromStdString(line);
+        inputs << best;
+        summary_->setText(inputs.join(u'\n'));
     }
     Fill(selectRecommendation);
 }
@@ -220,10 +225,13 @@ bool SizingWindow::TakeSelectedRow() {
     const int row = grid_->currentRow() >= 0 ? grid_->currentRow() : (table_ ? table_->recommended : -1);
     if (!table_ || row < 0 || row >= static_cast<int>(table_->rows.size()) || !app_.IsRunning())
         return false;
-    if (!sizing::TakeOverRow(app_.View(), *table_, table_->rows[static_cast<size_t>(row)])) {
+    const sizing::Row& taken = table_->rows[static_cast<size_t>(row)];
+    if (!sizing::TakeOverRow(app_.View(), *table_, taken)) {
         platform::ShowMessage(messages::Text(messages::MessageId::SizingRowNotTaken));
         return false;
     }
+    if (const std::optional<std::string> note = sizing::FittedDifferenceNote(*table_, taken))
+        platform::ShowMessage(*note);
     mainWindow_->activateWindow();
     mainWindow_->raise();
     return true;
@@ -231,7 +239,8 @@ bool SizingWindow::TakeSelectedRow() {
 
 void SizingWindow::CopyTable() {
     if (table_)
-        QApplication::clipboard()->setText(QString::fromStdString(sizing::CopyText(*table_)));
+        QApplication::clipboard()->setText(
+            QString::fromStdString(sizing::CopyText(*table_, app_.Clock().Now())));
 }
 
 void SizingWindow::SaveCsv() {
@@ -243,7 +252,7 @@ void SizingWindow::SaveCsv() {
     if (path.isEmpty())
         return;
     QFile file(path);
-    const std::string csv = sizing::CsvText(*table_);
+    const std::string csv = sizing::CsvText(*table_, app_.Clock().Now());
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size())) {
         platform::ShowMessage(messages::NamedMessage(messages::MessageId::FileNotWritten, path.toStdString()),
@@ -254,7 +263,7 @@ void SizingWindow::SaveCsv() {
 void SizingWindow::PrintTable(bool preview) {
     if (!table_ || !app_.IsRunning())
         return;
-    SizingTablePage page(*table_, app_.View().PageWidth(), app_.View().PageHeight(), printer_);
+    SizingTablePage page(*table_, app_.View().PageWidth(), app_.View().PageHeight(), printer_, app_.Clock());
     if (preview) {
         printer_.Preview(page);
     } else {
@@ -277,4 +286,12 @@ bool SizingWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void SizingWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

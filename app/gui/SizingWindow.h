@@ -38,6 +38,8 @@ class SizingWindow : public QWidget {
 
   protected:
     bool event(QEvent* event) override;
+    // Escape closes the window.
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

@@ -10,6 +10,7 @@
 #include "app/script/SizingTranscript.h"
 #include "form/FillingCurves.h"
 #include "form/PlenwickView.h"
+#include "platform/Prompt.h"
 #include "platform/headless/Transcript.h"
 #include "record/PlenwickDoc.h"
 
@@ -304,6 +305,8 @@ void ScriptSession::Run(const SizingLine& line) {
         throw ScriptError("the sizing table has no DN " + headless::Quote(line.dn));
     if (!sizing::TakeOverRow(app_->View(), table, *row))
         platform_.transcript.Add("sizing take " + line.dn + " refused");
+    else if (const std::optional<std::string> note = sizing::FittedDifferenceNote(table, *row))
+        platform::ShowMessage(*note);
 }
 
 void ScriptSession::Run(const CloseLine&) {

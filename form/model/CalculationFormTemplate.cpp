@@ -48,6 +48,12 @@ ControlTemplate Button(int id, ControlKind kind, const char* caption, DialogRect
     return control;
 }
 
+ControlTemplate Tabs(int id, DialogRect rect, const char* itemMnemonics) {
+    ControlTemplate control = Button(id, ControlKind::Tabs, "", rect, true);
+    control.itemMnemonics = itemMnemonics;
+    return control;
+}
+
 platform::FormTemplate MakeTemplate() {
     platform::FormTemplate form;
     form.id = IDD_CALCULATION_FORM;
@@ -80,13 +86,15 @@ platform::FormTemplate MakeTemplate() {
         Field(IDC_QT_M3H, "Durchfluss Qt [m³/h] ", {170, 263, 74, 10}, {250, 261, 41, 12}),
         Field(IDC_HT, "Füllhöhe ht [mm] ", {9, 279, 66, 10}, {84, 277, 41, 12}),
         Field(IDC_VT, "Fliessgeschw. vt [m/s] ", {170, 279, 74, 10}, {250, 277, 41, 12}),
-        // Alt+R clicks it: Alt+B belongs to the menu "&Bearbeiten".
+        // The keys with Alt: R, C, V, T and J, Q, K, I for the tabs; the menus have D, B, A, E and ?.
+        // Alt+R clicks "Berechnen": Alt+B belongs to the menu "&Bearbeiten".
         Button(IDC_BERECHNEN, ControlKind::PushButton, "Berechnen", {286, 72, 47, 16}, true, 2),
-        Button(IDC_CLEAR, ControlKind::PushButton, "Clear", {303, 294, 33, 11}, true),
+        Button(IDC_CLEAR, ControlKind::PushButton, "Clear", {303, 294, 33, 11}, true, 0),
         Button(IDC_WEBLINK, ControlKind::OwnerDrawButton, help::kMakerWebAddress, {12, 297, 243, 11}, true),
-        Button(IDC_FULL_FILLING, ControlKind::RadioButton, "Vollfüllung", {12, 18, 48, 10}, false),
-        Button(IDC_PARTIAL_FILLING, ControlKind::RadioButton, "Teilfüllung", {12, 30, 48, 10}, false),
-        Button(IDC_SOUGHT, ControlKind::Tabs, "", {16, 72, 258, 16}, false),
+        // Tab reaches the filling mode and the sought parameter; the arrow keys choose within them.
+        Button(IDC_FULL_FILLING, ControlKind::RadioButton, "Vollfüllung", {12, 18, 48, 10}, true, 0),
+        Button(IDC_PARTIAL_FILLING, ControlKind::RadioButton, "Teilfüllung", {12, 30, 48, 10}, true, 0),
+        Tabs(IDC_SOUGHT, {16, 72, 258, 16}, "JQKI"),
         Field(IDC_SURFACE_WIDTH, "Wasserspiegelbreite [mm]", {150, 247, 93, 10}, {250, 245, 41, 12}),
     };
     form.controls.back().enabled = false;  // the water-surface width is only ever shown

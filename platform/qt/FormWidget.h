@@ -57,6 +57,8 @@ class FormWidget : public QWidget {
     void Dispatch(const std::function<void()>& action, Qt::FocusReason reason = Qt::OtherFocusReason);
     // Within an action: gives control id the focus unless it has it; false when it cannot take it.
     bool FocusOn(int id);
+    // After the program moved its focus outside a user action (a menu command): Qt's focus follows.
+    void FollowProgramFocus() { FollowFocus(Qt::OtherFocusReason); }
 
   protected:
     bool focusNextPrevChild(bool next) override;

@@ -10,7 +10,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QWheelEvent>
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -80,6 +83,23 @@ QString WindowCaption(const std::string& caption, int mnemonic) {
     }
     return text;
 }
+
+// Enter and Return on a focused button press it, as the space bar does.
+class EnterPresses : public QObject {
+  public:
+    explicit EnterPresses(QAbstractButton* button) : QObject(button) { button->installEventFilter(this); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        static_cast<QAbstractButton*>(watched)->click();
+        return true;
+    }
+};
 
 // --- number and text fields ---
 
@@ -239,29 +259,58 @@ class ListPeer : public Peer {
 
 // --- the tab control, drawn as a row of buttons ---
 
+// Inset of the tabs in their row: room for the focus frame around the chosen one, in pixels.
+constexpr int kFocusFrame = 2;
+
+// The row of tabs; with the focus, a focus frame marks the chosen tab.
 class ButtonRow : public QWidget {
   public:
     using QWidget::QWidget;
     std::function<void(int step)> onArrow;
+    std::function<QRect()> chosen;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override {
-        if ((event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) && onArrow) {
-            onArrow(event->key() == Qt::Key_Left ? -1 : 1);
+        if (onArrow && (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right ||
+                        event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
+            onArrow(event->key() == Qt::Key_Left || event->key() == Qt::Key_Up ? -1 : 1);
             return;
         }
         QWidget::keyPressEvent(event);
+    }
+    void focusInEvent(QFocusEvent* event) override {
+        update();
+        QWidget::focusInEvent(event);
+    }
+    void focusOutEvent(QFocusEvent* event) override {
+        update();
+        QWidget::focusOutEvent(event);
+    }
+    void paintEvent(QPaintEvent*) override {
+        if (!hasFocus() || !chosen || chosen().isNull())
+            return;
+        QPainter painter(this);
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.rect = chosen().adjusted(-kFocusFrame, -kFocusFrame, kFocusFrame - 1, kFocusFrame - 1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
     }
 };
 
 class TabsPeer : public Peer {
   public:
     TabsPeer(FormWidget& form, const platform::ControlTemplate& layout, platform::TabControl& control)
-        : Peer(form, control), row_(new ButtonRow(&form)) {
+        : Peer(form, control), row_(new ButtonRow(&form)), mnemonics_(layout.itemMnemonics) {
         row_->setObjectName(ObjectName(layout.id));
         row_->setGeometry(form.Units().Rect(layout.rect));
         row_->setFocusPolicy(FocusPolicyFor(layout, Qt::TabFocus));
         row_->onArrow = [this](int step) { Choose(Tabs().GetCurSel() + step); };
+        row_->chosen = [this] {
+            const int index = Tabs().GetCurSel();
+            return index >= 0 && index < static_cast<int>(buttons_.size())
+                       ? buttons_[static_cast<size_t>(index)]->geometry()
+                       : QRect();
+        };
     }
 
     QWidget* Widget() const override { return row_; }
@@ -275,6 +324,7 @@ class TabsPeer : public Peer {
             buttons_[i]->setChecked(static_cast<int>(i) == tabs.GetCurSel());
         }
         row_->setEnabled(tabs.IsEnabled());
+        row_->update();
     }
 
   private:
@@ -289,11 +339,20 @@ class TabsPeer : public Peer {
             Synchronise();
     }
 
+    // The tab's text with its key marked: the first character equal to its mnemonic, in any case.
+    QString Caption(const std::string& item, size_t index) const {
+        const QString text = ToQString(item);
+        if (index >= mnemonics_.size())
+            return WindowCaption(item, -1);
+        const QString key = QString(QChar(mnemonics_[index]));
+        return WindowCaption(item, static_cast<int>(text.indexOf(key, 0, Qt::CaseInsensitive)));
+    }
+
     bool SameItems(const std::vector<std::string>& items) const {
         if (buttons_.size() != items.size())
             return false;
         for (size_t i = 0; i < items.size(); ++i) {
-            if (buttons_[i]->text() != ToQString(items[i]))
+            if (buttons_[i]->text() != Caption(items[i], i))
                 return false;
         }
         return true;
@@ -309,15 +368,15 @@ class TabsPeer : public Peer {
         const QFontMetrics metrics(row_->font());
         const int padding = form_.Units().X(4);
         const int gap = form_.Units().X(1);
-        int left = 0;
+        int left = kFocusFrame;
         for (size_t i = 0; i < items.size(); ++i) {
-            auto* button = new QPushButton(ToQString(items[i]), row_);
+            auto* button = new QPushButton(Caption(items[i], i), row_);
             button->setObjectName(QStringLiteral("tab%1").arg(i));
             button->setCheckable(true);
             button->setAutoExclusive(false);
             button->setFocusPolicy(Qt::NoFocus);
-            const int width = metrics.horizontalAdvance(button->text()) + 2 * padding;
-            button->setGeometry(left, 0, width, row_->height());
+            const int width = metrics.horizontalAdvance(ToQString(items[i])) + 2 * padding;
+            button->setGeometry(left, kFocusFrame, width, row_->height() - 2 * kFocusFrame);
             button->show();
             const int index = static_cast<int>(i);
             QObject::connect(button, &QPushButton::clicked, button, [this, index] { Choose(index); });
@@ -327,6 +386,7 @@ class TabsPeer : public Peer {
     }
 
     ButtonRow* row_;
+    std::string mnemonics_;
     std::vector<QPushButton*> buttons_;
 };
 
@@ -343,6 +403,7 @@ class PushButtonPeer : public Peer {
         button_->setAutoDefault(false);
         // A click does not take the focus on its own: the click's action moves it, after the leave.
         button_->setFocusPolicy(FocusPolicyFor(layout, Qt::TabFocus));
+        new EnterPresses(button_);
         const int id = layout.id;
         QObject::connect(button_, &QPushButton::clicked, button_,
                          [this, id] { form_.Dispatch([&] { form_.Controls().UserClick(id); }); });
@@ -362,14 +423,35 @@ class PushButtonPeer : public Peer {
     QPushButton* button_;
 };
 
+// A radio button whose arrow keys choose the neighbour in its group.
+class ArrowRadio : public QRadioButton {
+  public:
+    using QRadioButton::QRadioButton;
+    std::function<void(int step)> onArrow;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const int key = event->key();
+        if (onArrow &&
+            (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down)) {
+            onArrow(key == Qt::Key_Left || key == Qt::Key_Up ? -1 : 1);
+            return;
+        }
+        QRadioButton::keyPressEvent(event);
+    }
+};
+
 class RadioPeer : public Peer {
   public:
     RadioPeer(FormWidget& form, const platform::ControlTemplate& layout, platform::ButtonControl& control)
-        : Peer(form, control), radio_(new QRadioButton(ToQString(control.GetCaption()), &form)) {
+        : Peer(form, control),
+          radio_(new ArrowRadio(WindowCaption(control.GetCaption(), layout.mnemonic), &form)) {
         radio_->setObjectName(ObjectName(layout.id));
         radio_->setGeometry(form.Units().Rect(layout.rect));
         radio_->setAutoExclusive(false);  // the control set moves the check mark within the group
         radio_->setFocusPolicy(FocusPolicyFor(layout, Qt::TabFocus));
+        new EnterPresses(radio_);
+        radio_->onArrow = [this](int step) { ChooseNeighbour(step); };
         const int id = layout.id;
         QObject::connect(radio_, &QRadioButton::clicked, radio_, [this, id] {
             form_.Dispatch([&] { form_.Controls().UserClick(id); });
@@ -387,7 +469,23 @@ class RadioPeer : public Peer {
     }
 
   private:
-    QRadioButton* radio_;
+    // The radio buttons next to each other in tab order form one group, as the control set has it.
+    void ChooseNeighbour(int step) {
+        const std::vector<platform::Control*>& order = form_.Controls().InTabOrder();
+        const auto self = std::find(order.begin(), order.end(), &control_);
+        if (self == order.end())
+            return;
+        const auto index = static_cast<long>(self - order.begin()) + step;
+        if (index < 0 || index >= static_cast<long>(order.size()))
+            return;
+        const platform::Control* neighbour = order[static_cast<size_t>(index)];
+        if (neighbour->Kind() != platform::ControlKind::RadioButton || !neighbour->IsEnabled())
+            return;
+        const int id = neighbour->Id();
+        form_.Dispatch([&] { form_.Controls().UserClick(id); });
+    }
+
+    ArrowRadio* radio_;
 };
 
 // --- owner-drawn buttons: the form draws them ---
@@ -417,6 +515,7 @@ class OwnerDrawPeer : public Peer {
         button_->setGeometry(form.Units().Rect(layout.rect));
         button_->setFocusPolicy(FocusPolicyFor(layout, Qt::TabFocus));
         button_->setCursor(Qt::PointingHandCursor);
+        new EnterPresses(button_);
         const int id = layout.id;
         QObject::connect(button_, &QAbstractButton::pressed, button_, [this] {
             if (form_.IsAttached())

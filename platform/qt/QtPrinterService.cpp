@@ -14,6 +14,7 @@
 
 #include "platform/Prompt.h"
 #include "platform/qt/QtDrawingContext.h"
+#include "platform/qt/ScreenFit.h"
 
 namespace qtbackend {
 
@@ -156,8 +157,10 @@ void QtPrinterService::Preview(platform::Printable& printable) {
     QSettings settings;
     if (pages && settings.value(kPreviewPagesKey, 1).toInt() == 2)
         pages->setFacingPagesViewMode();
-    if (parent_)
-        dialog.resize(std::max(parent_->width(), 800), std::max(parent_->height(), 900));
+    if (parent_) {
+        dialog.resize(
+            FittingScreen(dialog, QSize(std::max(parent_->width(), 800), std::max(parent_->height(), 900))));
+    }
     dialog.exec();
     if (pages) {
         settings.setValue(kPreviewPagesKey,

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "platform/qt/Text.h"
 
@@ -21,6 +22,7 @@ void QtPrompt::Message(const std::string& text, platform::MessageIcon icon) {
                     QString::fromUtf8(platform::kApplicationTitle), ToQString(text), QMessageBox::Ok,
                     Parent());
     box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("&OK"));
     box.exec();
 }
 

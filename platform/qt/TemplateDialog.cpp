@@ -17,6 +17,24 @@ constexpr int kButtonHeight = 14;
 constexpr int kButtonGap = 6;
 constexpr int kPictureGap = 10;
 
+// A button's caption with its key for Alt marked: its first letter or digit that no earlier button of
+// the dialog uses (kept in keys); any ampersand of the caption doubled.
+QString WithMnemonic(const QString& caption, QString& keys) {
+    QString text;
+    bool marked = false;
+    for (const QChar c : caption) {
+        if (!marked && c.isLetterOrNumber() && !keys.contains(c.toLower())) {
+            text += u'&';
+            keys += c.toLower();
+            marked = true;
+        }
+        text += c;
+        if (c == u'&')
+            text += u'&';
+    }
+    return text;
+}
+
 }  // namespace
 
 TemplateDialog::TemplateDialog(const platform::DialogTemplate& dialog, const DialogPicture* picture,
@@ -55,8 +73,9 @@ TemplateDialog::TemplateDialog(const platform::DialogTemplate& dialog, const Dia
         addText(dialog.text, {textLeft, kMargin, dialog.width - kMargin - textLeft, buttonTop - 2 * kMargin});
     for (const platform::DialogText& placed : dialog.texts) addText(placed.text, placed.rect);
 
+    QString keys;  // the keys taken so far
     for (const platform::DialogButton& choice : dialog.buttons) {
-        auto* button = new QPushButton(ToQString(choice.caption), this);
+        auto* button = new QPushButton(WithMnemonic(ToQString(choice.caption), keys), this);
         button->setObjectName(QStringLiteral("button%1").arg(choice.id));
         if (choice.rect.width > 0) {
             button->setGeometry(units.Rect(choice.rect));

@@ -107,18 +107,20 @@ TEST(BadInputTest, FaultyRecordsKeepTheirPlace) {
         "\n"                    // empty
         "H5;\"100\"x;1,5\n"     // text after a closing quote
         "H6;100;1,5\n"
-        "H7;\"100;1,5");  // unterminated quote up to the end
+        "H7\n"            // two short
+        "H8;\"100;1,5");  // unterminated quote up to the end
     EXPECT_EQ(output.status, batch::kSomeRowsNotOk);
     const std::vector<std::string> lines = Lines(output.csv);
-    ASSERT_EQ(lines.size(), 8u) << output.csv;
+    ASSERT_EQ(lines.size(), 9u) << output.csv;
     const std::vector<std::pair<std::string, std::string>> expected{
         {"H1;100;1,5;", "ok"},
-        {"H2;100;;", "Zeile hat 2 statt 3 Felder"},
+        {"H2;100;;", "Zeile hat 2 statt 3 Felder, es fehlt die Spalte v"},
         {"H3;100;1,5;surplus;", "Zeile hat 4 statt 3 Felder"},
         {";;;", "leere Zeile"},
         {"H5;\"100\"x;1,5;", "Text nach dem schließenden Anführungszeichen"},
         {"H6;100;1,5;", "ok"},
-        {"H7;\"100;1,5\";;", "Anführungszeichen nicht geschlossen"},
+        {"H7;;;", "Zeile hat 1 statt 3 Felder, es fehlen die Spalten DN, v"},
+        {"H8;\"100;1,5\";;", "Anführungszeichen nicht geschlossen"},
     };
     for (size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(lines[i + 1].rfind(expected[i].first, 0), 0u) << lines[i + 1];

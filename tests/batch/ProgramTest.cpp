@@ -97,9 +97,7 @@ TEST(ProgramTest, TableAndCurveWriteTheirWindowsCells) {
     EXPECT_EQ(table.status, 0) << table.err;
     const std::vector<std::string> rows = Lines(table.out);
     ASSERT_GT(rows.size(), 5u);
-    EXPECT_EQ(rows[0],
-              "\xEF\xBB\xBF"
-              "DN;di [mm];Qv [l/s];vv [m/s];Q/Qv;ht [mm];h/d;vt [m/s];Bewertung");
+    EXPECT_EQ(rows[0], "DN;di [mm];Qv [l/s];vv [m/s];Q/Qv;ht [mm];h/d;vt [m/s];Bewertung");
     EXPECT_EQ(rows[1].rfind("100;101,00;", 0), 0u) << rows[1];
 
     const ProgramRun pressure = Shell(directory, "\"$QB\" table --Q 20 --delimiter , --decimal .");
@@ -137,6 +135,60 @@ TEST(ProgramTest, TheSampleGivesItsExpectedRows) {
     const ProgramRun run = Shell(directory, "\"$QB\" < '" QUELLRIX_TEST_DATA "/sample.csv'");
     EXPECT_EQ(run.status, 1) << run.err;
     EXPECT_EQ(run.out, test_support::ReadBytes(QUELLRIX_TEST_DATA "/sample.expected.csv"));
+}
+
+}  // namespace
+
+namespace {
+
+// The subcommands as their synopsis says: the documented defaults, and the same line ends and no
+// byte-order mark in both.
+TEST(ProgramTest, TableAndCurveDefaultsAndEncodingAsDocumented) {
+    const struct {
+        const char* commandLine;
+        const char* firstLine;
+        const char* inErrors;
+    } cases[] = {
+        {"\"$QB\" table --Q 10", "DN;di [mm];v [m/s];Re;λ;J [m/km];hv [m/100 m];Bewertung", ""},
+        {"\"$QB\" table --klasse K7 --Q 10 --J 5",
+         "DN;di [mm];Qv [l/s];vv [m/s];Q/Qv;ht [mm];h/d;vt [m/s];Bewertung", ""},
+        {"\"$QB\" curve --J 5", "h/d;Qt/Q angepasst;vt/v angepasst;Qt/Q exakt;vt/v exakt", ""},
+        {"\"$QB\" curve --dn 200", "h/d;Qt/Q angepasst;vt/v angepasst;Qt/Q exakt;vt/v exakt", "J"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.commandLine);
+        test_support::ScratchMachineDirectory directory;
+        const ProgramRun run = Shell(directory, c.commandLine);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out.substr(0, run.out.find('\n')), c.firstLine);
+        EXPECT_EQ(run.out.find('\r'), std::string::npos);
+        if (*c.inErrors)
+            EXPECT_NE(run.err.find(c.inErrors), std::string::npos) << run.err;
+        else
+            EXPECT_EQ(run.err, "");
+    }
+}
+
+// Every example of the man page runs, and its rows are ok.
+TEST(ProgramTest, TheManPagesExamplesRun) {
+    const std::string page = test_support::ReadBytes(QUELLRIX_TEST_DATA "/../../docs/man/quellrix-batch.1");
+    const size_t begin = page.find(".SH BEISPIEL\n.nf\n");
+    ASSERT_NE(begin, std::string::npos);
+    const size_t end = page.find(".fi\n", begin);
+    int examples = 0;
+    for (std::string line : Lines(page.substr(begin + 16, end - begin - 16))) {
+        if (line.empty())
+            continue;
+        for (size_t at; (at = line.find("\\\\")) != std::string::npos;) line.replace(at, 2, "\\");
+        for (size_t at; (at = line.find("\\-")) != std::string::npos;) line.replace(at, 2, "-");
+        line.replace(line.find("quellrix-batch"), 14, "\"$QB\"");
+        test_support::ScratchMachineDirectory directory;
+        const ProgramRun run = Shell(directory, line);
+        EXPECT_EQ(run.status, 0) << line << "\n" << run.err << run.out;
+        EXPECT_EQ(run.out.find("nicht"), std::string::npos) << line << "\n" << run.out;
+        ++examples;
+    }
+    EXPECT_EQ(examples, 3);
 }
 
 }  // namespace

@@ -147,7 +147,7 @@ TEST_F(FillingCurveWindowTest, FollowsTheFormAndShowsWhatTheExactRelationsLack) 
 
     answerer.Then([](QWidget* question) {
         for (QPushButton* button : question->findChildren<QPushButton*>()) {
-            if (button->text() == QStringLiteral("Nein"))
+            if (button->text() == QStringLiteral("&Nein"))
                 button->click();
         }
     });

@@ -24,6 +24,9 @@
 #include <QToolBar>
 #include <QWindow>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "GuiTestSupport.h"
 #include "app/gui/GuiSession.h"
 #include "app/gui/LockIndicators.h"
@@ -31,6 +34,7 @@
 #include "app/gui/ProjectDialog.h"
 #include "form/model/ControlIds.h"
 #include "form/PlenwickView.h"
+#include "help/HelpLauncher.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/qt/FormWidget.h"
 #include "record/PlenwickDoc.h"
@@ -46,7 +50,7 @@ QString ShownTitle(QWidget& window) {
 std::function<void(QWidget*)> Choose(const QString& button) {
     return [button](QWidget* modal) {
         for (QPushButton* candidate : modal->findChildren<QPushButton*>()) {
-            if (candidate->text() == button) {
+            if (candidate->text().remove(u'&') == button) {
                 candidate->click();
                 return;
             }
@@ -96,7 +100,7 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndStates) {
     EXPECT_EQ(ActionTexts(menus[0]->menu()->actions()),
               (QStringList{"&Neu\tStrg+N", "Ö&ffnen...\tStrg+O", "S&peichern\tStrg+S", "Speichern &unter...",
                            "|", "Pro&jektangaben...", "|", "&Drucken...\tStrg+P", "Sei&tenansicht",
-                           "Als &PDF speichern...", "Be&messungsblatt drucken...",
+                           "&Als PDF speichern...", "Be&messungsblatt drucken...",
                            "Bemessungsblatt-Seitenans&icht", "Bemessungsblatt a&ls PDF speichern...",
                            "Drucker&einrichtung...", "|", "Letzte Datei", "|", "&Beenden"}));
     EXPECT_EQ(ActionTexts(menus[1]->menu()->actions()),
@@ -104,7 +108,7 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndStates) {
                            "E&infügen\tStrg+V", "|", "&Ergebnisse kopieren\tStrg+Umschalt+C"}));
     EXPECT_EQ(ActionTexts(menus[2]->menu()->actions()), (QStringList{"&Symbolleiste", "S&tatusleiste"}));
     EXPECT_EQ(ActionTexts(menus[3]->menu()->actions()), (QStringList{"&Bemessungstabelle...", "&Teilfüllungskurve..."}));
-    EXPECT_EQ(ActionTexts(menus[4]->menu()->actions()), (QStringList{"Inf&o über Quellrix...", "Hilfe"}));
+    EXPECT_EQ(ActionTexts(menus[4]->menu()->actions()), (QStringList{"Inf&o über Quellrix...", "&Hilfe"}));
 
     // Disabled even while a text field has the focus.
     guitest::ClickInto(Edit(IDC_V));
@@ -325,12 +329,17 @@ TEST_F(MainWindowTest, F1OpensTheHelpAndCtrlQCloses) {
     // No browser association: the help page is written, its start fails with a message.
     qputenv("XDG_DATA_HOME", machine.Path().toLocal8Bit());
     qputenv("XDG_DATA_DIRS", machine.Path().toLocal8Bit());
+    qunsetenv("BROWSER");
     QSignalSpy help(Action(Command::Help), &QAction::triggered);
     guitest::PressKey(Edit(IDC_V), Qt::Key_F1);
     qunsetenv("XDG_DATA_HOME");
     qunsetenv("XDG_DATA_DIRS");
     EXPECT_EQ(help.count(), 1);
-    EXPECT_TRUE(QFile::exists(machine.File(QStringLiteral("vel1.html"))));
+    const QString helpFile = QString::fromStdString(help::BuildHelpFileName());
+    EXPECT_TRUE(helpFile.endsWith(QStringLiteral("/vel1.html"))) << helpFile.toStdString();
+    EXPECT_TRUE(QFile::exists(helpFile));
+    EXPECT_EQ(std::filesystem::status(QFileInfo(helpFile).path().toStdString()).permissions(),
+              std::filesystem::perms::owner_all);  // a folder only its user may enter
 
     guitest::ShowActive(session.Frame());  // back from the message box
     guitest::PressKey(Edit(IDC_V), Qt::Key_Q, Qt::ControlModifier);
@@ -345,7 +354,7 @@ TEST_F(MainWindowTest, AboutBoxOpensWithItsPictureAndClosesWithOk) {
         title = about->windowTitle();
         for (QLabel* label : about->findChildren<QLabel*>()) picture = picture || !label->pixmap().isNull();
         for (QPushButton* button : about->findChildren<QPushButton*>()) {
-            if (button->text() == QStringLiteral("OK"))
+            if (button->text() == QStringLiteral("&OK"))
                 button->click();
         }
     });
@@ -439,7 +448,7 @@ TEST(MainWindowFileTest, CaptionAndTheUnsavedChangesQuestion) {
     });
     frame.close();
     EXPECT_EQ(question, QStringLiteral("Änderungen speichern?"));
-    EXPECT_EQ(buttons, QStringLiteral("Ja|Nein|Abbrechen|"));
+    EXPECT_EQ(buttons, QStringLiteral("&Ja|&Nein|&Abbrechen|"));
     EXPECT_TRUE(session.App().IsRunning());
     EXPECT_TRUE(frame.isVisible());
 
@@ -485,6 +494,36 @@ TEST(MainWindowFileTest, OpenThroughTheFileDialogAndNew) {
     EXPECT_EQ(qobject_cast<QLineEdit*>(frame.Form()->WidgetFor(IDC_DI))->text(), QStringLiteral("101.00"));
     EXPECT_EQ(ShownTitle(frame), QStringLiteral("Quellrix V 1.0"));
     EXPECT_FALSE(session.App().IsModified());
+}
+
+// A file on the command line that is no calculation Quellrix can open is refused, and the program
+// starts with the empty form.
+TEST(MainWindowFileTest, ADamagedFileOnTheCommandLineStartsTheEmptyForm) {
+    guitest::ScratchMachine machine;
+    const struct {
+        const char* bytes;
+        const char* reason;
+    } cases[] = {{"{\"format\": ", "ist beschädigt: Sie ist keine vollständige JSON-Datei."},
+                 {"[1, 2]", "ist keine Quellrix-Berechnung."}};
+    for (const auto& c : cases) {
+        ModalAnswerer answerer;
+        const QString file = machine.File(QStringLiteral("kaputt.qrx"));
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(c.bytes);
+        out.close();
+        GuiSession session;
+        ASSERT_TRUE(session.Start(file.toStdString()));
+        EXPECT_EQ(ShownTitle(session.Frame()), QStringLiteral("Quellrix V 1.0"));
+        EXPECT_EQ(qobject_cast<QLineEdit*>(session.Frame().Form()->WidgetFor(IDC_DI))->text(),
+                  QStringLiteral("101.00"));
+        const QString warning =
+            QStringLiteral("Die Datei \"%1\" %2\nQuellrix beginnt mit einer neuen, leeren Berechnung.")
+                .arg(file, QString::fromUtf8(c.reason));
+        EXPECT_TRUE(std::any_of(answerer.MessageBoxes().begin(), answerer.MessageBoxes().end(),
+                                [&](const ModalAnswerer::Shown& box) { return box.text == warning; }))
+            << warning.toStdString();
+    }
 }
 
 // A directory is no document: the program's failure message, start-up fails, the recent list stays.

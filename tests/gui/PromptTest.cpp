@@ -41,7 +41,7 @@ TEST_F(PromptTest, MessageBoxHasTheCaptionAnOkButtonAndTheIconAsked) {
     EXPECT_EQ(plain.title, QStringLiteral("Quellrix"));
     EXPECT_EQ(plain.text, QStringLiteral("v ist zu klein und wird begrenzt."));
     EXPECT_EQ(plain.icon, QMessageBox::NoIcon);
-    EXPECT_EQ(plain.buttons, QStringLiteral("OK"));
+    EXPECT_EQ(plain.buttons, QStringLiteral("&OK"));
     EXPECT_EQ(answerer.MessageBoxes()[1].icon, QMessageBox::Warning);
     EXPECT_EQ(answerer.MessageBoxes()[1].text,
               QStringLiteral("Es ist kein Standarddrucker definiert!\n\nZeile <b>2</b>"));
@@ -51,7 +51,7 @@ TEST_F(PromptTest, ChoiceButtonsEndTheDialogWithTheirCodes) {
     for (const auto& [caption, code] : {std::pair{"di", 1}, std::pair{"ny", 2}, std::pair{"v", 3}}) {
         answerer.Then([caption = QString::fromUtf8(caption)](QWidget* modal) {
             for (QPushButton* button : modal->findChildren<QPushButton*>()) {
-                if (button->text() == caption)
+                if (button->text() == u'&' + caption)
                     button->click();
             }
         });
@@ -96,7 +96,7 @@ TEST_F(PromptTest, DialogIsLaidOutFromItsTemplate) {
     EXPECT_EQ(size, expected);
     EXPECT_EQ(text, QStringLiteral("Bitte wählen Sie den Parameter, der angepaßt werden soll."));
     EXPECT_EQ(pictures, 1);
-    EXPECT_EQ(order, (QStringList{"di", "ny", "v"}));
+    EXPECT_EQ(order, (QStringList{"&di", "&ny", "&v"}));  // each with its key for Alt
 }
 
 }  // namespace

@@ -78,12 +78,14 @@ TEST_F(SizingWindowTest, TableOfTheClassWithTheRecommendationTakenByDoubleClick)
     EXPECT_EQ(Edit(IDC_Q_LS)->text().toStdString(), platform::Format("%f", row.Qv * 1000));
     EXPECT_EQ(Edit(IDC_V)->text().toStdString(), platform::Format("%f", row.vv));
 
-    // Copy: tab-separated with the header row.
+    // Copy: tab-separated with the inputs (the first line dated) and the header row.
     for (QPushButton* button : window.findChildren<QPushButton*>()) {
-        if (button->text() == QStringLiteral("Kopieren"))
+        if (button->text() == QStringLiteral("&Kopieren"))
             button->click();
     }
-    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), sizing::CopyText(*window.Table()));
+    const std::string copied = QApplication::clipboard()->text().toStdString();
+    const std::string expected = sizing::CopyText(*window.Table(), session.App().Clock().Now());
+    EXPECT_EQ(copied.substr(copied.find('\n')), expected.substr(expected.find('\n')));
 }
 
 TEST_F(SizingWindowTest, EnterTakesTheSelectedRowInPressureFlow) {

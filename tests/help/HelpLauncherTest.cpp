@@ -1,8 +1,10 @@
 #include "help/HelpLauncher.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <memory>
 
 #include "help/HelpPage.h"
@@ -22,21 +24,34 @@ using test_support::ScratchDirectory;
 using test_support::WriteBytes;
 using Lines = std::vector<std::string>;
 
-TEST(HelpFileName, LowersOnlyTheGeneratedNameAndReplacesEveryTmp) {
+// The help file lies in a folder of the run that only its user may enter: under XDG_RUNTIME_DIR when
+// that is such a folder of the user, else in the temporary directory; a file another user left under
+// the old fixed name does not matter.
+TEST(HelpFileName, LivesInAFolderOnlyItsUserMayEnter) {
+    ScratchDirectory scratch;
+    for (const char* sub : {"runtime", "open", "tmp"}) ASSERT_EQ(::mkdir((scratch / sub).c_str(), 0700), 0);
+    ASSERT_EQ(::chmod((scratch / "open").c_str(), 0755), 0);
+    ASSERT_EQ(::mkdir((scratch / "tmp/vel1.html").c_str(), 0500), 0);  // in the way of a fixed name
+    ScopedEnv tmpdir("TMPDIR", scratch / "tmp");
     const struct {
-        std::optional<std::string> tmpdir;
-        std::string expected;
+        std::optional<std::string> runtime;
+        std::string base;
     } cases[] = {
-        {std::nullopt, "/tmp/vel1.html"},
-        {"/home/ute/Temp", "/home/ute/Temp/vel1.html"},
-        {"/home/ute/Temp/", "/home/ute/Temp/vel1.html"},
-        {"/srv/x.tmp/cache.tmpfiles/", "/srv/x.html/cache.htmlfiles/vel1.html"},
-        {"/srv/X.TMP", "/srv/X.TMP/vel1.html"},
+        {scratch / "runtime", scratch / "runtime"},
+        {scratch / "open", scratch / "tmp"},
+        {std::string("relative"), scratch / "tmp"},
+        {std::nullopt, scratch / "tmp"},
     };
     for (const auto& c : cases) {
-        ScopedEnv tmpdir("TMPDIR", c.tmpdir);
-        EXPECT_EQ(help::BuildHelpFileName(), c.expected);
-        EXPECT_EQ(help::BuildHelpFileName(), c.expected) << "a second call names the same file";
+        ScopedEnv runtime("XDG_RUNTIME_DIR", c.runtime);
+        const std::string name = help::BuildHelpFileName();
+        const std::filesystem::path folder = std::filesystem::path(name).parent_path();
+        EXPECT_EQ(folder.parent_path(), c.base) << name;
+        EXPECT_EQ(std::filesystem::path(name).filename(), "vel1.html");
+        EXPECT_EQ(std::filesystem::status(folder).permissions(), std::filesystem::perms::owner_all) << name;
+        EXPECT_EQ(help::BuildHelpFileName(), name) << "a second call names the same file";
+        help::DeleteHelpFile();
+        EXPECT_FALSE(std::filesystem::exists(folder)) << name;
     }
 }
 
@@ -63,10 +78,13 @@ class HelpLauncher : public ::testing::Test {
     }
     static std::string MessageLine(const std::string& text) { return "message " + Q(text); }
 
+    void TearDown() override { help::DeleteHelpFile(); }
+
     ScratchDirectory folder;
     ScopedEnv tmpdir{"TMPDIR", folder.Path()};
-    std::string helpFile = folder / "vel1.html";
-    std::string probeFile = folder / "tttaaaa.html";
+    ScopedEnv runtime{"XDG_RUNTIME_DIR", std::nullopt};
+    std::string helpFile = help::BuildHelpFileName();
+    std::string probeFile = help::BuildProbeFileName();
     headless::Transcript transcript;
     headless::RecordingPrompt prompt{transcript};
     platform::ScopedPrompt installed{prompt};
@@ -95,19 +113,6 @@ TEST_F(HelpLauncher, HelpFileStaysAfterAFailedLookupUntilItIsDeleted) {
     EXPECT_FALSE(Exists(helpFile));
     help::DeleteHelpFile();  // absent: still no message
     EXPECT_EQ(prompt.Messages().size(), 1u);
-}
-
-TEST_F(HelpLauncher, TmpInTheTemporaryFolderIsReplacedForWritingAndDeleting) {
-    ASSERT_EQ(::mkdir((folder / "cache.tmp").c_str(), 0700), 0);
-    ASSERT_EQ(::mkdir((folder / "cache.html").c_str(), 0700), 0);
-    ScopedEnv dottedTmpdir("TMPDIR", folder / "cache.tmp");
-    const std::string changed = folder / "cache.html/vel1.html";
-    help::ShowHelpPage(shell);
-    EXPECT_EQ(ReadBytes(changed), help::HelpPageText());
-    EXPECT_FALSE(Exists(folder / "cache.tmp/vel1.html"));
-    EXPECT_EQ(transcript.Lines(), (Lines{LookupLine(changed), StartLine(changed)}));
-    help::DeleteHelpFile();
-    EXPECT_FALSE(Exists(changed));
 }
 
 TEST_F(HelpLauncher, APlantedLinkIsNotFollowedAndWhatItNamesIsNotShown) {

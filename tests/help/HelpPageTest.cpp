@@ -54,6 +54,12 @@ TEST(HelpPage, EverySectionHasItsLinkAnchorAndHeading) {
         {"Wandschubspannung und Ablagerungsfreiheit", "Schub", "Wandschubspannung und Ablagerungsfreiheit:"},
         {"Verlusth&ouml;he einer Druckleitung", "Verlust", "Verlusth&ouml;he einer Druckleitung:"},
         {"Innendurchmesser aus Q, J und k", "DiQJk", "Innendurchmesser aus Q, J und k:"},
+        {"Bemessungstabelle", "Tabelle", "Bemessungstabelle:"},
+        {"Teilf&uuml;llungskurven", "Kurven", "Teilf&uuml;llungskurven:"},
+        {"Berechnungsdateien", "Dateien", "Berechnungsdateien:"},
+        {"Bericht, Bemessungsblatt und Ergebnisse", "Drucken", "Bericht, Bemessungsblatt und Ergebnisse:"},
+        {"Stapelrechnung mit quellrix-batch", "Stapel", "Stapelrechnung mit quellrix-batch:"},
+        {"Bedienung mit der Tastatur", "Tasten", "Bedienung mit der Tastatur:"},
     };
     size_t previousHeading = 0;
     for (const auto& s : sections) {
@@ -70,7 +76,7 @@ TEST(HelpPage, EverySectionHasItsLinkAnchorAndHeading) {
 
 TEST(HelpPage, QuotedSentencesListItemsAndFormulaLines) {
     const char* quoted[] = {
-        "Das Ihnen vorliegende Programm Quellrix in der Version 1.0 ist ein Programm, dass nach ATV-DVWK "
+        "Das Ihnen vorliegende Programm Quellrix in der Version 1.0 ist ein Programm, das nach ATV-DVWK "
         "Arbeitsblatt 110 (ATV-DVWK A110) station&auml;re Str&ouml;mungen in kreisrunden geraden "
         "Rohrleitungen "
         "berechnet.",
@@ -79,16 +85,16 @@ TEST(HelpPage, QuotedSentencesListItemsAndFormulaLines) {
         "<li>Fluidtemperatur t</li>",
         "<li>Fluiddichte &rho;</li>",
         "<li>Erdbeschleunigung g</li>",
-        "<li>Kinematische Z&auml;higkeit <font face=\"Symbol\">n</font></li>",
+        "<li>Kinematische Z&auml;higkeit &nu;</li>",
         "In diesem Bereich k&ouml;nnen Sie w&auml;hlen, welche Parameter berechnet werden sollen:",
         "<li>Energieliniengef&auml;lle J</li>",
         "<li>Str&ouml;mungsgeschwindigkeit v und Durchfluss Q</li>",
         "<li>Rauheit k</li>",
         "<li>Innendurchmesser d<sub>i</sub></li>",
         "Innerhalb des Programmes sind s&auml;mtliche Parameter f&uuml;r Gussrohre hinterlegt:",
-        "<li>Wanddickenklasse k</li>",
+        "<li>Wanddickenklasse K</li>",
         "<li>Nenndurchmesser DN</li>",
-        "<li>Aussendurchmesser d<sub>a</sub> in mm</li>",
+        "<li>Au&szlig;endurchmesser d<sub>a</sub> in mm</li>",
         "<li>Zementm&ouml;rtelauskleidung ZMA in mm</li>",
         "<li>Wanddickenst&auml;rke s in mm</li>",
         "<li>Innendurchmesser d<sub>i</sub> in mm</li>",
@@ -99,7 +105,7 @@ TEST(HelpPage, QuotedSentencesListItemsAndFormulaLines) {
         "<li>k<sub>b</sub> = 0,5 mm f&uuml;r Transportkan&auml;le mit Schacht</li>",
         "<li>k<sub>b</sub> = 0,75 mm f&uuml;r Sammelkan&auml;le mit Schacht</li>",
         "<li>k<sub>b</sub> = 1,5 mm f&uuml;r Sammelkan&auml;le mit Sondersch&auml;chten</li>",
-        "Soll der k-Wert berechnet werden, erfolgt die Ergebnisausgabe im Feld.",
+        "Soll der k-Wert berechnet werden, erfolgt die Ergebnisausgabe im Feld k.",
         "Folgende Parameter werden je nach Wahl berechnet:",
         "<li>Gef&auml;lle J in m/km</li>",
         "<li>Flie&szlig;geschwindigkeit v<sub>v</sub> in m/s</li>",
@@ -114,19 +120,29 @@ TEST(HelpPage, QuotedSentencesListItemsAndFormulaLines) {
         "<li>F&uuml;llh&ouml;he h<sub>t</sub> in mm</li>",
         "<li>Flie&szlig;geschwindigkeit v<sub>t</sub> in m/s</li>",
         "<li>Kontinuit&auml;tsgleichung</li>",
-        "<li>Rohrreibungsverluste nach dem allgemeinen Widerstandsgesetz von Darcy-Weissbach</li>",
+        "<li>Rohrreibungsverluste nach dem allgemeinen Widerstandsgesetz von Darcy-Weisbach</li>",
         "<li>Widerstandsbeiwert &lambda;</li>",
         "<li>Verh&auml;ltnisse bei Teilf&uuml;llung</li>",
         "Q = v * A in m&sup3;/s",
         "h<sub>v</sub> = &lambda; * (l/d) * (v<sup>2</sup> / 2*g) in m",
-        "J = (&lambda; /d) * (v<sup>2</sup> / 2*g) in m/km bzw. <sup>&deg;</sup>/<sub>&deg;&deg;</sub>",
-        "Re = v * d / <font face=\"Symbol\">n</font>",
+        "J = (&lambda; /d) * (v<sup>2</sup> / 2*g) in m/km bzw. &permil;",
+        "Re = v * d / &nu;",
         "1 / &radic; &lambda; = -2 * lg ( (2,51/(Re*&radic; &lambda;)) + (k /(3,71*d)) )",
         "r<sub>hy</sub> = d<sub>i</sub> / 4",
         "v<sub>T</sub> / v<sub>v</sub> = (r<sub>hy,T</sub> / r<sub>hy,v</sub>)<sup>0,625</sup>",
         "Q<sub>T</sub> / Q<sub>v</sub> = A<sub>T</sub> / A<sub>v</sub> * v<sub>T</sub> / v<sub>v</sub>",
     };
     for (const char* text : quoted) EXPECT_NE(kPage.find(text), std::string::npos) << text;
+}
+
+// Symbols stand as themselves (entities every browser shows), never as letters of a symbol font, and
+// words are spelt right.
+TEST(HelpPage, SymbolsAsThemselvesAndNoMisspelling) {
+    EXPECT_NE(kPage.find("Re = v * d / &nu;"), std::string::npos);
+    EXPECT_NE(kPage.find("in m/km bzw. &permil;"), std::string::npos);
+    for (const char* wrong :
+         {"face=\"Symbol\"", "&deg;&deg;", "Programm, dass", "Weissbach", "Aussen", "Wanddickenklasse k<"})
+        EXPECT_EQ(kPage.find(wrong), std::string::npos) << wrong;
 }
 
 }  // namespace

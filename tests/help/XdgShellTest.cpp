@@ -48,6 +48,7 @@ class XdgShell : public ::testing::Test {
     ScopedEnv path{"PATH", bin};
     ScopedEnv dataHome{"XDG_DATA_HOME", folder / "data"};
     ScopedEnv dataDirs{"XDG_DATA_DIRS", folder / "shared"};
+    ScopedEnv browser{"BROWSER", std::nullopt};
     platform::XdgShell shell;
     std::string program = "stale";
 };
@@ -118,6 +119,39 @@ TEST_F(XdgShell, FailedLookupsMapOntoTheirCodes) {
         EXPECT_EQ(Lookup(c.file), c.expected) << c.name;
         EXPECT_EQ(program, "") << c.name;
     }
+}
+
+// Without a default browser of the desktop, BROWSER names it as xdg-open reads it: the first command of
+// the list that can be run; one with arguments is left to xdg-open.
+TEST_F(XdgShell, WithoutADefaultBrowserTheBrowserVariableIsHonoured) {
+    InstallScript("w3m", "exit 0");
+    InstallScript("xdg-open", "exit 0");
+    InstallScript("xdg-mime", "exit 0");
+    const struct {
+        std::string browser;
+        int code;
+        std::string program;
+    } cases[] = {
+        {"w3m", 42, bin + "/w3m"},
+        {"absent:" + bin + "/w3m", 42, bin + "/w3m"},
+        {"xdg-open:w3m", 42, bin + "/w3m"},
+        {"w3m -T text/html", 42, bin + "/xdg-open"},
+        {"w3m '%s'", 42, bin + "/xdg-open"},
+        {"absent", 31, ""},
+        {"", 31, ""},
+    };
+    for (const auto& c : cases) {
+        ScopedEnv browser("BROWSER", c.browser);
+        EXPECT_EQ(Lookup(page), c.code) << c.browser;
+        EXPECT_EQ(program, c.program) << c.browser;
+    }
+    // The desktop's default comes first.
+    InstallScript("browser", "exit 0");
+    InstallEntry(applications + "/browser.desktop", "Exec=browser %u");
+    DefaultBrowserIs("browser.desktop");
+    ScopedEnv browser("BROWSER", "w3m");
+    EXPECT_EQ(Lookup(page), 42);
+    EXPECT_EQ(program, bin + "/browser");
 }
 
 TEST_F(XdgShell, AnXdgMimeThatDoesNotAnswerIsCutOff) {

@@ -1,5 +1,6 @@
 // Values of a sizing row computed without the engine: Colebrook-White solved by bisection, the slope
-// solved for the velocity by bisection, and the fitted partial-filling cubics written out again.
+// solved for the velocity by bisection, the fitted partial-filling cubics written out again, and the
+// wetted circular segment.
 #pragma once
 
 #include <cmath>
@@ -34,6 +35,19 @@ inline double FillingRatio(double r) {
 }
 inline double VelocityRatio(double x) {
     return x >= 0.83 ? 1.0 : ((1.91922 * x - 4.15174) * x + 3.39432) * x + 0.102434;
+}
+
+// The wetted segment at filling x: its area and hydraulic diameter 4R, and the velocity at slope I in
+// it, which is that of a full pipe of diameter 4R.
+struct Segment {
+    double area;
+    double velocity;
+};
+inline Segment SegmentAt(double x, double I, double di, double k, double ny, double g) {
+    const double theta = 2 * std::acos(1 - 2 * x);
+    const double area = di * di / 8 * (theta - std::sin(theta));
+    const double dh = 4 * area / (theta * di / 2);
+    return {area, VelocityAtSlope(I, dh, k, ny, g)};
 }
 
 }  // namespace sizing_test

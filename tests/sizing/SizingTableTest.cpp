@@ -2,7 +2,9 @@
 // its text forms.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,7 +20,7 @@ using sizing::FlowMode;
 using sizing::Table;
 
 // Water at 10 °C and 1010 kg/m³ with k = 0.1 mm, as the form holds them at start.
-const sizing::Conditions kWater{hydraulics::ViscosityFromTemperature(10, 1010), 9.81, 0.0001};
+const sizing::Conditions kWater{hydraulics::ViscosityFromTemperature(10, 1010), 9.81, 0.0001, 10, 1010};
 
 std::vector<PipeRow> DefaultRows(const char* className) {
     std::vector<PipeRow> rows;
@@ -43,6 +45,8 @@ Design Gravity(double QLs, double JMkm) {
     design.JMkm = JMkm;
     return design;
 }
+
+const platform::LocalTime kWhen{2026, 12, 8, 9, 5, 0};
 
 std::vector<std::string> Split(const std::string& text, char separator) {
     std::vector<std::string> parts(1);
@@ -71,9 +75,15 @@ TEST(SizingTable, GravityFlowAgreesWithBisectionOfColebrookWhite) {
             EXPECT_EQ(row.overloaded, row.ratio > 1);
             if (row.overloaded)
                 continue;
+            // The table's filling carries the design flow in the exact segment.
+            const sizing_test::Segment segment =
+                sizing_test::SegmentAt(row.hd, JMkm / 1000, row.di, kWater.k, kWater.ny, kWater.g);
+            EXPECT_NEAR(segment.area * segment.velocity, 0.06, 1e-8);
+            EXPECT_NEAR(row.vt, segment.velocity, 1e-8 * v);
+            // The form's fitted values beside them.
             const double x = sizing_test::FillingRatio(row.ratio);
-            EXPECT_NEAR(row.hd, x, 1e-12);
-            EXPECT_NEAR(row.vt, v * sizing_test::VelocityRatio(x), 1e-8 * v);
+            EXPECT_NEAR(row.fitted.fitted.ht, x * row.di, 1e-12);
+            EXPECT_NEAR(row.fitted.fitted.vt, v * sizing_test::VelocityRatio(x), 1e-8 * v);
         }
     }
 }
@@ -186,7 +196,9 @@ TEST(SizingTable, DesignsThatCannotBeTabledAreRefused) {
 
 TEST(SizingTable, CopyTextIsTabSeparatedWithHeaderAndDecimalComma) {
     const Table table = sizing::ComputeTable("K7", DefaultRows("K7"), kWater, Gravity(10, 5));
-    const std::vector<std::string> lines = Split(sizing::CopyText(table), '\n');
+    const size_t inputs = sizing::InputLines(table, kWhen).size();
+    std::vector<std::string> lines = Split(sizing::CopyText(table, kWhen), '\n');
+    lines.erase(lines.begin(), lines.begin() + static_cast<long>(inputs));
     ASSERT_EQ(lines.size(), table.rows.size() + 2);  // header, rows, the empty rest after the last line end
     EXPECT_EQ(lines[0], "DN\tdi [mm]\tQv [l/s]\tvv [m/s]\tQ/Qv\tht [mm]\th/d\tvt [m/s]\tBewertung");
     const std::vector<std::string> dn100 = Split(lines[1], '\t');
@@ -199,7 +211,7 @@ TEST(SizingTable, CopyTextIsTabSeparatedWithHeaderAndDecimalComma) {
     for (const std::string& line : lines) EXPECT_EQ(line.find('.'), std::string::npos) << line;
 
     const Table pressure = sizing::ComputeTable("K7", DefaultRows("K7"), kWater, Pressure(10));
-    EXPECT_EQ(Split(sizing::CopyText(pressure), '\n')[0],
+    EXPECT_EQ(Split(sizing::CopyText(pressure, kWhen), '\n')[sizing::InputLines(pressure, kWhen).size()],
               "DN\tdi [mm]\tv [m/s]\tRe\tλ\tJ [m/km]\thv [m/100 m]\tBewertung");
 }
 
@@ -208,12 +220,17 @@ TEST(SizingTable, CsvIsSemicolonSeparatedUtf8WithQuotedReasons) {
     strict.vMax = 0.6;
     strict.hdMax = 0.3;
     const Table table = sizing::ComputeTable("K7", DefaultRows("K7"), kWater, strict);
-    const std::string csv = sizing::CsvText(table);
+    const std::string csv = sizing::CsvText(table, kWhen);
     ASSERT_EQ(csv.rfind("\xEF\xBB\xBF"
-                        "DN;di [mm];Qv [l/s];",
+                        "Bemessungstabelle",
                         0),
               0u);
-    const std::vector<std::string> lines = Split(csv, '\n');
+    std::vector<std::string> lines = Split(csv, '\n');
+    // The input lines and an empty line before the table.
+    const size_t inputs = sizing::InputLines(table, kWhen).size();
+    EXPECT_EQ(lines[inputs], "\r");
+    lines.erase(lines.begin(), lines.begin() + static_cast<long>(inputs) + 1);
+    EXPECT_EQ(lines[0].rfind("DN;di [mm];Qv [l/s];", 0), 0u);
     ASSERT_EQ(lines.size(), table.rows.size() + 2);
     for (size_t i = 0; i + 1 < lines.size(); ++i) EXPECT_EQ(lines[i].back(), '\r');
     EXPECT_EQ(lines[1], "100;101,00;5,15;0,64;1,94;;;;überlastet\r");
@@ -226,6 +243,58 @@ TEST(SizingTable, CsvIsSemicolonSeparatedUtf8WithQuotedReasons) {
         }
     }
     EXPECT_TRUE(quoted);
+}
+
+// A small flow in large sewers: the exact section, not the fitted relations (whose h/d never falls
+// below 0.074), gives ht, vt and the verdicts; a row the form would show otherwise says so.
+TEST(SizingTable, SmallFlowsInLargePipesFollowTheExactSection) {
+    const sizing::Conditions sewage{kWater.ny, 9.81, 0.0015, 10, 1010};
+    const Table table =
+        sizing::ComputeTable("K9-Abwasser", DefaultRows("K9-Abwasser"), sewage, Gravity(2, 5));
+    const struct {
+        const char* dn;
+        double htMm;
+        double vt;
+    } cases[] = {{"600", 29, 0.39}, {"2000", 22, 0.32}};
+    for (const auto& c : cases) {
+        const auto row = std::find_if(table.rows.begin(), table.rows.end(),
+                                      [&](const sizing::Row& r) { return r.dn == c.dn; });
+        ASSERT_NE(row, table.rows.end()) << c.dn;
+        EXPECT_NEAR(row->ht * 1000, c.htMm, 0.5) << c.dn;
+        EXPECT_NEAR(row->vt, c.vt, 0.005) << c.dn;
+        EXPECT_FALSE(row->Passes()) << c.dn;  // vt below vmin 0.5 m/s
+        EXPECT_TRUE(row->fitted.Differs()) << c.dn;
+        const std::optional<std::string> note = sizing::FittedDifferenceNote(table, *row);
+        ASSERT_TRUE(note) << c.dn;
+        EXPECT_NE(note->find(std::string("Für DN ") + c.dn), std::string::npos) << *note;
+    }
+    // ht falls as the pipe grows; no DN this large is recommended.
+    for (size_t i = 1; i < table.rows.size(); ++i)
+        EXPECT_LT(table.rows[i].ht, table.rows[i - 1].ht) << table.rows[i].dn;
+    EXPECT_LT(table.recommended, 0);
+}
+
+// A criterion is checked on the value as shown: "v 0,50 < vmin 0,50" cannot appear.
+TEST(SizingTable, CriteriaCompareTheShownValue) {
+    const struct {
+        double v;
+        std::optional<double> vMin, vMax;
+        const char* reason;  // "": passes
+    } cases[] = {
+        {0.4996, 0.5, {}, ""},
+        {0.4949, 0.5, {}, "v 0,49 < vmin 0,50 m/s"},
+        {0.5004, {}, 0.5, ""},
+        {0.5051, {}, 0.5, "v 0,51 > vmax 0,50 m/s"},
+        {0.5, 0.505, {}, "v 0,50 < vmin 0,505 m/s"},
+    };
+    for (const auto& c : cases) {
+        Design design = Pressure(c.v * sizing_test::kPi / 4 * 0.101 * 0.101 * 1000);
+        design.vMin = c.vMin;
+        design.vMax = c.vMax;
+        const Table table = sizing::ComputeTable("x", {Pipe("100", "118", "5", "3.5")}, kWater, design);
+        ASSERT_NEAR(table.rows[0].v, c.v, 1e-12);
+        EXPECT_EQ(table.rows[0].Passes() ? "" : sizing::Verdict(table, 0), std::string(c.reason)) << c.v;
+    }
 }
 
 }  // namespace

@@ -91,10 +91,11 @@ TEST_F(TakeOverTest, GravityFlowRowShowsItsPartialFilling) {
     ForEveryRow(Design(35.5, 3.7), [&](const sizing::Row& row) {
         if (row.overloaded)
             return;
-        EXPECT_EQ(app.Document().GetHt(), row.ht);
-        EXPECT_EQ(app.Document().GetVt(), row.vt);
-        EXPECT_EQ(Text(IDC_HT), Shown(row.ht * 1000));
-        EXPECT_EQ(Text(IDC_VT), Shown(row.vt));
+        // The form's fitted relations, which the row keeps beside its exact values.
+        EXPECT_EQ(app.Document().GetHt(), row.fitted.fitted.ht);
+        EXPECT_EQ(app.Document().GetVt(), row.fitted.fitted.vt);
+        EXPECT_EQ(Text(IDC_HT), Shown(row.fitted.fitted.ht * 1000));
+        EXPECT_EQ(Text(IDC_VT), Shown(row.fitted.fitted.vt));
         EXPECT_EQ(Text(IDC_QT_LS), "35.5");
         EXPECT_EQ(app.Document().GetQt(), 35.5 * 0.001);
     });
@@ -131,7 +132,7 @@ TEST_F(TakeOverTest, ResultsAreCopiedAsLabelValueUnitLinesWithDecimalComma) {
 
 TEST_F(TakeOverTest, TheTablePrintsOnOnePageWithEveryRow) {
     const sizing::Table table = sizing::ComputeTableForForm(app.View(), Design(10, 5));
-    SizingTablePage page(table, 4676, 6744, hp.printer);
+    SizingTablePage page(table, 4676, 6744, hp.printer, hp.clock);
     hp.transcript.TakeNew();
     hp.printer.Preview(page);
     const std::vector<std::string> lines = hp.transcript.TakeNew();
@@ -142,6 +143,28 @@ TEST_F(TakeOverTest, TheTablePrintsOnOnePageWithEveryRow) {
         EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const std::string& l) {
             return l.find("\"" + row.dn + "\"") != std::string::npos;
         })) << row.dn;
+    }
+}
+
+// The printout, the copy and the CSV name every input the table depends on, and its date.
+TEST_F(TakeOverTest, EveryFormOfTheTableStatesItsInputs) {
+    hp.clock.Set({2026, 12, 8, 14, 30, 0});
+    sizing::Design design = Design(10, 5);
+    design.vMax = 3;
+    const sizing::Table table = sizing::ComputeTableForForm(app.View(), design);
+    SizingTablePage page(table, 4676, 6744, hp.printer, hp.clock);
+    hp.transcript.TakeNew();
+    hp.printer.Preview(page);
+    std::string printed;
+    for (const std::string& line : hp.transcript.TakeNew()) printed += line + "\n";
+    const std::string forms[] = {printed, sizing::CopyText(table, hp.clock.Now()),
+                                 sizing::CsvText(table, hp.clock.Now())};
+    for (const std::string& text : forms) {
+        for (const char* input :
+             {"Wanddickenklasse K7", "Stand 08.12.2026, 14:30", "T = 10,0 °C", "ρ = 1010 kg/m³",
+              "ν = 1,296185 ·10⁻⁶ m²/s", "g = 9,81 m/s²", "k = 0,1 mm", "Q = 10 l/s", "J = 5 m/km",
+              "vt 0,5 bis 3 m/s", "h/d höchstens 0,7", "exakt"})
+            EXPECT_NE(text.find(input), std::string::npos) << input << " in\n" << text;
     }
 }
 
