@@ -2,9 +2,7 @@
 // tabbing, clicks, picks, dialog answers, state dumps and a preview, then closing. Every action is chosen
 // among those the form allows at that moment, written as a script line and parsed like one.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
-#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
@@ -12,6 +10,7 @@
 #include "app/script/ScriptError.h"
 #include "app/script/ScriptParser.h"
 #include "app/script/ScriptSession.h"
+#include "support/ScratchDirectory.h"
 
 namespace {
 
@@ -113,27 +112,9 @@ class ActionGenerator {
     std::mt19937 random_;
 };
 
-// The machine directory and temporary directory of the sessions: one scratch directory for the run.
-class ScratchEnvironment {
-  public:
-    ScratchEnvironment() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quellrix-bench-XXXXXX").string();
-        if (::mkdtemp(pattern.data()))
-            path_ = pattern;
-        ::setenv("WINDIR", path_.c_str(), 1);
-        ::setenv("TMPDIR", path_.c_str(), 1);
-    }
-    ~ScratchEnvironment() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-
-  private:
-    std::string path_;
-};
-
 void BM_RandomSession(benchmark::State& state) {
-    static const ScratchEnvironment environment;
+    // The machine directory and temporary directory of the sessions: one scratch directory for the run.
+    static const test_support::ScratchMachineDirectory directory;
     long rejected = 0;
     for (auto _ : state) {
         ScriptSession session(nullptr);
