@@ -10,6 +10,7 @@
 #include "app/script/ScriptError.h"
 #include "app/script/ScriptParser.h"
 #include "app/script/ScriptSession.h"
+#include "form/ControlIds.h"
 #include "support/ScratchDirectory.h"
 
 namespace {
@@ -18,7 +19,8 @@ constexpr int kActions = 10000;
 
 const std::vector<std::string> kTexts = {"1",  "0,5", "2.5", "100",   "",    "1e3",
                                          "-3", "abc", "0",   "12,75", "9.81"};
-const std::vector<int> kAnswers = {1, 2, 1042, 1043, 1044, 1050};
+// OK (1), cancel and the adjustment dialogs' buttons.
+const std::vector<int> kAnswers = {1, IDCANCEL, IDC_ADJUST_DI, IDC_ADJUST_NY, IDC_ADJUST_V, IDC_ADJUST_Q};
 
 class ActionGenerator {
   public:
@@ -57,7 +59,9 @@ class ActionGenerator {
             default:
                 if (Pick(50) == 0)
                     return "command preview";
-                return form.Find(1053)->IsEnabled() ? "edit 1053 k " + kTexts[Pick(kTexts.size())] : "tab";
+                return form.Find(IDC_ROUGHNESS)->IsEnabled()
+                           ? "edit " + std::to_string(IDC_ROUGHNESS) + " k " + kTexts[Pick(kTexts.size())]
+                           : "tab";
         }
     }
 
