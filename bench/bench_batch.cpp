@@ -11,9 +11,10 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <string>
+
+#include "support/ScratchDirectory.h"
 
 extern char** environ;
 
@@ -21,22 +22,13 @@ namespace {
 
 constexpr int kRows = 1000000;
 
-// Removes the scratch directory at the end of the program.
-struct Scratch {
-    std::string path;
-    ~Scratch() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-};
-
 // The input file and the machine directory, made once.
-const std::string& Directory() {
-    static const Scratch directory{[] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quellrix-bench-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
+struct RowsDirectory {
+    test_support::ScratchDirectory scratch;
+    RowsDirectory() {
+        if (scratch.Path().empty())
             std::abort();
-        std::ofstream csv(pattern + "/rows.csv", std::ios::binary);
+        std::ofstream csv(scratch / "rows.csv", std::ios::binary);
         const char* const classes[]{"K9-Trinkwasser", "K9-Abwasser", "K10-Trinkwasser", "K7"};
         const char* const dns[]{"150", "200", "250", "300", "400", "500", "600", "700"};
         csv << "Haltung;Klasse;DN;T;v\n";
@@ -47,9 +39,12 @@ const std::string& Directory() {
                           5 + i % 20, i % 10, centimetresPerSecond / 100, centimetresPerSecond % 100);
             csv << line;
         }
-        return pattern;
-    }()};
-    return directory.path;
+    }
+};
+
+const std::string& Directory() {
+    static const RowsDirectory directory;
+    return directory.scratch.Path();
 }
 
 void BM_BatchMillionRowsEndToEnd(benchmark::State& state) {

@@ -21,6 +21,7 @@
 #include "platform/PrivateProfile.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "record/PlenwickDoc.h"
+#include "support/ScratchDirectory.h"
 
 namespace {
 
@@ -30,31 +31,21 @@ class MachineDirectory {
   public:
     explicit MachineDirectory(const std::vector<platform::ProfileEntry>& entries = {},
                               const std::string& appended = std::string()) {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quellrix-bench-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
+        if (scratch_.Path().empty())
             return;
-        path_ = pattern;
         Use();
         written_ = SettingsFile().WriteDefaultSettings() &&
                    platform::WritePrivateProfileStrings(entries, SettingsFile::kFileName);
         if (written_ && !appended.empty())
-            std::ofstream(path_ + "/" + SettingsFile::kFileName, std::ios::app | std::ios::binary)
-                << appended;
+            std::ofstream(Ini(), std::ios::app | std::ios::binary) << appended;
     }
-    ~MachineDirectory() {
-        std::error_code ignored;
-        if (!path_.empty())
-            std::filesystem::remove_all(path_, ignored);
-    }
-    MachineDirectory(const MachineDirectory&) = delete;
-    MachineDirectory& operator=(const MachineDirectory&) = delete;
 
     bool Written() const { return written_; }
-    void Use() const { ::setenv("WINDIR", path_.c_str(), 1); }
-    std::string Ini() const { return path_ + "/" + SettingsFile::kFileName; }
+    void Use() const { ::setenv("WINDIR", scratch_.Path().c_str(), 1); }
+    std::string Ini() const { return scratch_ / SettingsFile::kFileName; }
 
   private:
-    std::string path_;
+    test_support::ScratchDirectory scratch_;
     bool written_ = false;
 };
 

@@ -16,7 +16,6 @@
 
 #include <cerrno>
 #include <chrono>
-#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
@@ -30,6 +29,7 @@
 #include "record/PlenwickDoc.h"
 #include "platform/qt/QtDrawingContext.h"
 #include "platform/qt/QtPrinterService.h"
+#include "support/ScratchDirectory.h"
 
 extern char** environ;
 
@@ -40,25 +40,18 @@ namespace {
 class BenchEnvironment {
   public:
     BenchEnvironment() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quellrix-guibench-XXXXXX").string();
-        if (::mkdtemp(pattern.data()))
-            path_ = pattern;
-        ::setenv("WINDIR", path_.c_str(), 1);
-        ::setenv("XDG_CONFIG_HOME", (path_ + "/profile").c_str(), 1);
-        const std::string runtime = path_ + "/runtime";
+        ::setenv("WINDIR", Path().c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", (scratch_ / "profile").c_str(), 1);
+        const std::string runtime = scratch_ / "runtime";
         if (::mkdir(runtime.c_str(), 0700) == 0)
             ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
         SettingsFile().WriteDefaultSettings();
     }
-    ~BenchEnvironment() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    const std::string& Path() const { return path_; }
+    const std::string& Path() const { return scratch_.Path(); }
 
   private:
-    std::string path_;
+    test_support::ScratchDirectory scratch_;
 };
 
 const BenchEnvironment& Environment() {

@@ -2,9 +2,7 @@
 // tabbing, clicks, picks, dialog answers, state dumps and a preview, then closing. Every action is chosen
 // among those the form allows at that moment, written as a script line and parsed like one.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
-#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
@@ -12,6 +10,8 @@
 #include "app/script/ScriptError.h"
 #include "app/script/ScriptParser.h"
 #include "app/script/ScriptSession.h"
+#include "form/ControlIds.h"
+#include "support/ScratchDirectory.h"
 
 namespace {
 
@@ -19,7 +19,8 @@ constexpr int kActions = 10000;
 
 const std::vector<std::string> kTexts = {"1",  "0,5", "2.5", "100",   "",    "1e3",
                                          "-3", "abc", "0",   "12,75", "9.81"};
-const std::vector<int> kAnswers = {1, 2, 1042, 1043, 1044, 1050};
+// OK (1), cancel and the adjustment dialogs' buttons.
+const std::vector<int> kAnswers = {1, IDCANCEL, IDC_ADJUST_DI, IDC_ADJUST_NY, IDC_ADJUST_V, IDC_ADJUST_Q};
 
 class ActionGenerator {
   public:
@@ -58,7 +59,9 @@ class ActionGenerator {
             default:
                 if (Pick(50) == 0)
                     return "command preview";
-                return form.Find(1053)->IsEnabled() ? "edit 1053 k " + kTexts[Pick(kTexts.size())] : "tab";
+                return form.Find(IDC_ROUGHNESS)->IsEnabled()
+                           ? "edit " + std::to_string(IDC_ROUGHNESS) + " k " + kTexts[Pick(kTexts.size())]
+                           : "tab";
         }
     }
 
@@ -113,27 +116,9 @@ class ActionGenerator {
     std::mt19937 random_;
 };
 
-// The machine directory and temporary directory of the sessions: one scratch directory for the run.
-class ScratchEnvironment {
-  public:
-    ScratchEnvironment() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quellrix-bench-XXXXXX").string();
-        if (::mkdtemp(pattern.data()))
-            path_ = pattern;
-        ::setenv("WINDIR", path_.c_str(), 1);
-        ::setenv("TMPDIR", path_.c_str(), 1);
-    }
-    ~ScratchEnvironment() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-
-  private:
-    std::string path_;
-};
-
 void BM_RandomSession(benchmark::State& state) {
-    static const ScratchEnvironment environment;
+    // The machine directory and temporary directory of the sessions: one scratch directory for the run.
+    static const test_support::ScratchMachineDirectory directory;
     long rejected = 0;
     for (auto _ : state) {
         ScriptSession session(nullptr);

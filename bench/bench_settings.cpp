@@ -1,37 +1,19 @@
 // Settings file access as the form does it: single reads, the DN cascade of a class change, and the
 // writes at first start and at close. Reads check the file's identity and reuse its parsed text.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
-
-#include <filesystem>
-#include <string>
 
 #include "catalogue/SettingsFile.h"
+#include "support/ScratchDirectory.h"
 
 namespace {
 
-// A machine directory holding the default file, for the whole run.
-class DefaultMachineDirectory {
-  public:
-    DefaultMachineDirectory() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quellrix-bench-XXXXXX").string();
-        if (::mkdtemp(pattern.data()))
-            path_ = pattern;
-        ::setenv("WINDIR", path_.c_str(), 1);
-        SettingsFile().WriteDefaultSettings();
-    }
-    ~DefaultMachineDirectory() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-
-  private:
-    std::string path_;
-};
-
+// The settings of a machine directory holding the default file, for the whole run.
 const SettingsFile& DefaultSettings() {
-    static DefaultMachineDirectory directory;
+    static const test_support::ScratchMachineDirectory directory(
+        test_support::ScratchMachineDirectory::Temp::NotToo);
+    static const bool written = SettingsFile().WriteDefaultSettings();
     static const SettingsFile settings;
+    (void)written;
     return settings;
 }
 

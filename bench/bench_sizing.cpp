@@ -2,9 +2,6 @@
 // and in pressure flow; and the same for the form, with the class rows read from "Rohre.ini".
 #include <benchmark/benchmark.h>
 
-#include <stdlib.h>
-
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -15,6 +12,7 @@
 #include "sizing/SizingTable.h"
 #include "hydraulics/Formulas.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "support/ScratchDirectory.h"
 
 namespace {
 
@@ -48,24 +46,19 @@ BENCHMARK(BM_SizingTablePressure21Dn)->Unit(benchmark::kMicrosecond);
 
 // With the rows read from the settings file, as the window and the runner compute it.
 void BM_SizingTableOfTheForm21Dn(benchmark::State& state) {
-    std::string directory = (std::filesystem::temp_directory_path() / "quellrix-bench-XXXXXX").string();
-    if (!::mkdtemp(directory.data())) {
-        state.SkipWithError("no scratch directory");
-        return;
-    }
-    ::setenv("WINDIR", directory.c_str(), 1);
-    {
-        headless::HeadlessPlatform platform;
-        QuellrixApp app(platform.Services());
-        app.Start();
-        app.View().Controls().UserPick(IDC_CLASS, 8);  // "Abwasser"
-        sizing::Design design;
-        design.QLs = 120;
-        design.JMkm = 3;
-        for (auto _ : state) benchmark::DoNotOptimize(sizing::ComputeTableForForm(app.View(), design));
-        app.Close();
-    }
-    std::filesystem::remove_all(directory);
+    const test_support::ScratchMachineDirectory directory(
+        test_support::ScratchMachineDirectory::Temp::NotToo);
+    if (directory.Path().empty())
+        return state.SkipWithError("no scratch directory");
+    headless::HeadlessPlatform platform;
+    QuellrixApp app(platform.Services());
+    app.Start();
+    app.View().Controls().UserPick(IDC_CLASS, 8);  // "Abwasser"
+    sizing::Design design;
+    design.QLs = 120;
+    design.JMkm = 3;
+    for (auto _ : state) benchmark::DoNotOptimize(sizing::ComputeTableForForm(app.View(), design));
+    app.Close();
 }
 BENCHMARK(BM_SizingTableOfTheForm21Dn)->Unit(benchmark::kMicrosecond);
 

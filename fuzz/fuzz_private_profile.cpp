@@ -22,7 +22,7 @@
 #include <utility>
 #include <vector>
 
-#include "ScratchMachineDirectory.h"
+#include "MachineDirectory.h"
 #include "platform/PrivateProfile.h"
 #include "platform/Utf8.h"
 
@@ -35,13 +35,8 @@ void Require(bool holds) {
         std::abort();
 }
 
-const fuzzing::ScratchMachineDirectory& Directory() {
-    static const fuzzing::ScratchMachineDirectory directory;
-    return directory;
-}
-
 std::optional<std::string> ReadFile() {
-    std::ifstream in(Directory().File(kFile), std::ios::binary);
+    std::ifstream in(fuzzing::MachineDirectory() / kFile, std::ios::binary);
     if (!in)
         return std::nullopt;
     std::ostringstream bytes;
@@ -151,7 +146,7 @@ std::string Word(FuzzedDataProvider& input) {
 }
 
 void CheckNoSibling(bool fileExists) {
-    Require(Directory().Count() == (fileExists ? 1 : 0));
+    Require(fuzzing::MachineDirectory().Entries().size() == (fileExists ? 1u : 0u));
 }
 
 void Read(FuzzedDataProvider& input, const std::optional<std::string>& file) {
@@ -204,11 +199,11 @@ void WriteBatch(FuzzedDataProvider& input, const std::optional<std::string>& fil
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider input(data, size);
-    Directory().Clear();
+    fuzzing::MachineDirectory().RemoveEntries();
     std::optional<std::string> file;
     if (input.ConsumeIntegralInRange(0, 7) != 0) {
         file = input.ConsumeRandomLengthString(4096);
-        std::ofstream(Directory().File(kFile), std::ios::binary) << *file;
+        std::ofstream(fuzzing::MachineDirectory() / kFile, std::ios::binary) << *file;
     }
     for (int operation = 0; operation < 16 && input.remaining_bytes() > 0; ++operation) {
         switch (input.ConsumeIntegralInRange(0, 2)) {

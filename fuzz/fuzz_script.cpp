@@ -18,7 +18,7 @@
 #include <string>
 #include <string_view>
 
-#include "ScratchMachineDirectory.h"
+#include "MachineDirectory.h"
 #include "app/script/ScriptRunner.h"
 #include "catalogue/SettingsFile.h"
 #include "platform/ProfileFile.h"
@@ -62,10 +62,10 @@ bool IsPlainText(std::string_view line) {
 }
 
 // The default settings file, as the program writes it at its first start.
-std::string DefaultSettingsFile(const fuzzing::ScratchMachineDirectory& directory) {
-    directory.Clear();
+std::string DefaultSettingsFile(const test_support::ScratchMachineDirectory& directory) {
+    directory.RemoveEntries();
     Require(SettingsFile().WriteDefaultSettings());
-    std::ifstream in(directory.File(SettingsFile::kFileName), std::ios::binary);
+    std::ifstream in(directory / SettingsFile::kFileName, std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
@@ -82,12 +82,12 @@ const std::string kClassesOfControls =
 // Settings files a hostile or careless user may leave in the machine directory.
 struct HostileFile {
     const char* name;
-    void (*make)(const fuzzing::ScratchMachineDirectory& directory, const std::string& ini);
+    void (*make)(const test_support::ScratchMachineDirectory& directory, const std::string& ini);
 };
 const HostileFile kHostileFiles[] = {
     {"link",
      [](const auto& directory, const std::string& ini) {
-         Write(directory.File("geheim"), "[Gobale Daten]\nRevision=2\ng=1\n");
+         Write(directory / "geheim", "[Gobale Daten]\nRevision=2\ng=1\n");
          Require(::symlink("geheim", ini.c_str()) == 0);
      }},
     {"dangling",
@@ -116,14 +116,14 @@ const HostileFile kHostileFiles[] = {
 
 // Sets up the settings file the script asks for; "nodir" asks for a machine directory that does not
 // exist, returned as the directory to use (else the scratch directory).
-std::string PrepareSettings(const fuzzing::ScratchMachineDirectory& directory, std::string_view script,
+std::string PrepareSettings(const test_support::ScratchMachineDirectory& directory, std::string_view script,
                             const std::string& defaults) {
-    const std::string ini = directory.File(SettingsFile::kFileName);
+    const std::string ini = directory / SettingsFile::kFileName;
     constexpr std::string_view kAsk = "#settings ";
     if (StartsWith(script, kAsk)) {
         const std::string_view name = script.substr(kAsk.size(), script.find('\n') - kAsk.size());
         if (name == "nodir")
-            return directory.File("fehlt");
+            return directory / "fehlt";
         for (const HostileFile& file : kHostileFiles) {
             if (name == file.name) {
                 file.make(directory, ini);
@@ -152,12 +152,12 @@ bool NamesFilesElsewhere(std::string_view script) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const fuzzing::ScratchMachineDirectory directory;
+    static const test_support::ScratchMachineDirectory& directory = fuzzing::MachineDirectory();
     static const std::string defaults = DefaultSettingsFile(directory);
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     if (NamesFilesElsewhere(text))
         return 0;
-    directory.Clear();
+    directory.RemoveEntries();
     const std::string windir =
         PrepareSettings(directory, std::string_view(reinterpret_cast<const char*>(data), size), defaults);
     ::setenv("WINDIR", windir.c_str(), 1);

@@ -1,6 +1,14 @@
 // Exact partial-filling relations of a circular pipe: the wetted segment, and the Prandtl-Colebrook law
 // applied to its hydraulic diameter 4R at a given slope, as ratios to the same pipe running full at the
 // same slope, roughness and viscosity. All values in SI units (m, m/s, m²/s, slope I in m/m).
+//
+// The segment's geometry is exact. The friction law is Colebrook's (FrictionFactor.h) with di replaced
+// by 4R, as worksheet DWA-A 110 (DWA, Hennef 2006) computes partly filled sewers; carrying a full-pipe
+// law over to the hydraulic diameter is the accepted approximation for steady uniform flow with a free
+// surface, its own error is not quantified here. Valid for turbulent flow over 0 < x ≤ 1.
+// Example, a DN 300 sewer (di 0.3 m, k 0.75 mm, ν 1.31e-6 m²/s, g 9.81, I 0.005): full velocity
+// 1.0746325 m/s; at x = 0.25 Qt/Q = 0.13810181 and vt/v = 0.70639910; Qt/Q peaks at 1.0719466 at
+// x = 0.93981, vt/v at 1.1346014 at x = 0.81280 (an independent computation, pinned in LiteratureTest).
 #pragma once
 
 #include <optional>

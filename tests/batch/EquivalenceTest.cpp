@@ -12,6 +12,7 @@
 #include "batch/CalcColumns.h"
 #include "batch/CsvReader.h"
 #include "batch/RowCalculator.h"
+#include "form/ControlIds.h"
 
 namespace {
 
@@ -22,12 +23,14 @@ struct TypedColumn {
 };
 
 // In the order the batch tool enters them.
-const TypedColumn kFluid[]{{"T", 1005, 0.5, 40}, {"rho", 1013, 900, 1100}, {"g", 1003, 9.0, 10.5}};
-const TypedColumn kParameters[]{
-    {"v", 1023, 0.01, 25},  {"Q", 1025, 0.2, 2000},        {"nu", 1006, 0.5, 2.5},  {"Re", 1037, 500, 9e7},
-    {"J", 1015, 0.01, 600}, {"lambda", 1039, 0.006, 0.09}, {"A", 1024, 0.0005, 2.0}};
-const TypedColumn kPartial[]{{"ht", 1026, 1, 1500}, {"Qt", 1036, 0.05, 900}, {"vt", 1027, 0.01, 18}};
-constexpr int kShown[]{1011, 1024, 1023, 1025, 1016, 1037, 1039, 1015, 1014, 1026, 1036, 1038, 1027, 1040};
+const TypedColumn kFluid[]{{"T", IDC_T, 0.5, 40}, {"rho", IDC_RHO, 900, 1100}, {"g", IDC_G, 9.0, 10.5}};
+const TypedColumn kParameters[]{{"v", IDC_V, 0.01, 25},   {"Q", IDC_Q_LS, 0.2, 2000},
+                                {"nu", IDC_NY, 0.5, 2.5}, {"Re", IDC_RE, 500, 9e7},
+                                {"J", IDC_J, 0.01, 600},  {"lambda", IDC_LAMBDA, 0.006, 0.09},
+                                {"A", IDC_A, 0.0005, 2.0}};
+const TypedColumn kPartial[]{{"ht", IDC_HT, 1, 1500}, {"Qt", IDC_QT_LS, 0.05, 900}, {"vt", IDC_VT, 0.01, 18}};
+constexpr int kShown[]{IDC_DI, IDC_A, IDC_V,  IDC_Q_LS,  IDC_Q_M3H,  IDC_RE, IDC_LAMBDA,
+                       IDC_J,  IDC_K, IDC_HT, IDC_QT_LS, IDC_QT_M3H, IDC_VT, IDC_SURFACE_WIDTH};
 const char* const kSoughtNames[]{"J", "v", "k", "di"};
 
 struct Row {
@@ -59,9 +62,9 @@ class RowMaker {
         row.cells.push_back(kSoughtNames[sought]);
         row.cells.push_back(partial ? "teil" : (Chance(0.5) ? "voll" : ""));
         if (partial)
-            script << "click 1002\n";
+            script << "click " << IDC_PARTIAL_FILLING << '\n';
         if (sought != 0)
-            script << "pick 1030 #" << sought << '\n';
+            script << "pick " << IDC_SOUGHT << " #" << sought << '\n';
         for (const TypedColumn& c : kFluid) Typed(row, script, c, 0.3);
 
         const bool pipeAllowed = sought != 3;
@@ -71,17 +74,17 @@ class RowMaker {
             const batch::CatalogueClass& pipeClass = m_catalogue.classes[classIndex < 0 ? 0 : classIndex];
             if (classIndex >= 0) {
                 cls = pipeClass.name;
-                script << "pick 1009 " << cls << '\n';
+                script << "pick " << IDC_CLASS << ' ' << cls << '\n';
             }
             if (Chance(0.8) && !pipeClass.rows.empty()) {
                 // After a class pick the DN list is that class's.
                 dn = pipeClass.rows[static_cast<size_t>(Pick(static_cast<int>(pipeClass.rows.size())))].DN;
-                script << "pick 1008 " << dn << '\n';
+                script << "pick " << IDC_DN << ' ' << dn << '\n';
             }
         }
         if (pipeAllowed && Chance(0.25)) {
             di = Number(3, 6000);
-            script << "type 1011 " << di << '\n';
+            script << "type " << IDC_DI << ' ' << di << '\n';
         }
         row.cells.insert(row.cells.end(), {cls, dn, di});
         std::string roughness, k;
@@ -89,11 +92,11 @@ class RowMaker {
             if (Chance(0.3)) {
                 const int position = Pick(8);
                 roughness = std::to_string(position);
-                script << "pick 1053 #" << position << '\n';
+                script << "pick " << IDC_ROUGHNESS << " #" << position << '\n';
             }
             if ((roughness.empty() || roughness == "0") && Chance(0.4)) {
                 k = Number(0.005, 60);
-                script << "type 1014 " << k << '\n';
+                script << "type " << IDC_K << ' ' << k << '\n';
             }
         }
         row.cells.insert(row.cells.end(), {roughness, k});
@@ -118,7 +121,7 @@ class RowMaker {
                 row.cells.emplace_back();
         }
         row.cells.push_back("H" + std::to_string(index));
-        script << "click 1007\nshow";
+        script << "click " << IDC_BERECHNEN << "\nshow";
         for (int id : kShown) script << ' ' << id;
         script << "\nrecord\n";
         row.script = script.str();

@@ -42,6 +42,12 @@ class ScratchDirectory {
         return names;
     }
 
+    // Removes everything in the directory, which stays.
+    void RemoveEntries() const {
+        std::error_code ignored;
+        for (const std::string& name : Entries()) std::filesystem::remove_all(*this / name, ignored);
+    }
+
   private:
     std::string path_;
 };
