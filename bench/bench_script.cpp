@@ -10,7 +10,7 @@
 #include "app/script/ScriptError.h"
 #include "app/script/ScriptParser.h"
 #include "app/script/ScriptSession.h"
-#include "form/ControlIds.h"
+#include "form/model/ControlIds.h"
 #include "support/ScratchDirectory.h"
 
 namespace {

@@ -16,7 +16,7 @@ class CPlenwickDoc : public platform::CDocument {
     // Every number back to 0, not calculated, title "Quellrix V 1.0".
     bool OnNewDocument() override;
     // The framework's storing step does nothing: calculation files hold the whole form
-    // (form/CalculationFile).
+    // (document/CalculationFile).
     void Serialize(bool storing) override;
 
     // Checks the inputs the sought parameter needs; shows the first failing check and returns false.

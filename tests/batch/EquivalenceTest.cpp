@@ -12,7 +12,7 @@
 #include "batch/CalcColumns.h"
 #include "batch/CsvReader.h"
 #include "batch/RowCalculator.h"
-#include "form/ControlIds.h"
+#include "form/model/ControlIds.h"
 
 namespace {
 

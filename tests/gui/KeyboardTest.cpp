@@ -20,7 +20,7 @@
 #include "app/gui/GuiSession.h"
 #include "app/gui/ModalAnswerer.h"
 #include "app/gui/SizingWindow.h"
-#include "form/ControlIds.h"
+#include "form/model/ControlIds.h"
 #include "form/PlenwickView.h"
 #include "platform/qt/FormWidget.h"
 #include "record/PlenwickDoc.h"
