@@ -214,10 +214,10 @@ Jedes Formst&uuml;ck verliert das &zeta;-fache der Geschwindigkeitsh&ouml;he v<s
 <p><b><u><a name="DiQJk">Innendurchmesser aus Q, J und k:</a></u></b></p>
 <p>Ist kein Widerstandsbeiwert &lambda; vorgegeben, wird der Innendurchmesser, der den Durchfluss Q beim Gef&auml;lle J und der Rauheit k f&uuml;hrt, nach Prandtl-Colebrook bestimmt.
 Bei bekanntem J und d<sub>i</sub> ergibt sich die Geschwindigkeit ohne Iteration:<br>
-v = -2 * &radic; (2 * g * J * d<sub>i</sub>) * lg ( 2,51 * <font face="Symbol">n</font> / (d<sub>i</sub> * &radic; (2 * g * J * d<sub>i</sub>)) + k / (3,71 * d<sub>i</sub>) )<br>
+v = -2 * &radic; (2 * g * J * d<sub>i</sub>) * lg ( 2,51 * &nu; / (d<sub>i</sub> * &radic; (2 * g * J * d<sub>i</sub>)) + k / (3,71 * d<sub>i</sub>) )<br>
 Der Durchfluss Q = v * &pi; * d<sub>i</sub><sup>2</sup> / 4 w&auml;chst stetig mit d<sub>i</sub>; der gesuchte Durchmesser wird mit Newton-Schritten, die das Intervall von 0,001 mm bis 1000 m nicht verlassen (sonst Intervallhalbierung), auf eine relative Genauigkeit von 10<sup>-12</sup> bestimmt (meist etwa zehn Schritte).
-Ein vorgegebenes &lambda; wird wie bisher mit der Formel von Darcy-Weissbach verwendet.</p>
-<p><u>Wenn d<sub>i</sub> nicht berechnet werden kann:</u> Die Meldung nennt die fehlenden Werte (Q, J, k, <font face="Symbol">n</font>, g); diese eingeben und erneut berechnen.
+Ein vorgegebenes &lambda; wird wie bisher mit der Formel von Darcy-Weisbach verwendet.</p>
+<p><u>Wenn d<sub>i</sub> nicht berechnet werden kann:</u> Die Meldung nennt die fehlenden Werte (Q, J, k, &nu;, g); diese eingeben und erneut berechnen.
 Liegt d<sub>i</sub> au&szlig;erhalb von 50 bis 5000 mm, Durchfluss oder Gef&auml;lle pr&uuml;fen.</p>
 
 <p><b><u><a name="Tabelle">Bemessungstabelle:</a></u></b></p>
