@@ -13,8 +13,14 @@ RowWriter::RowWriter(int fd, const volatile std::sig_atomic_t* stop) : m_fd(fd),
     struct stat status {};
     if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
         m_regular = true;
+#ifdef _WIN32
+        // The runtime does not say whether the handle appends (cmd's ">>"); the program only ever writes
+        // forward, so its data lands at the file's end either way.
+        m_appending = true;
+#else
         const int flags = fcntl(fd, F_GETFL);
         m_appending = flags >= 0 && (flags & O_APPEND) != 0;
+#endif
         m_startSize = static_cast<long long>(status.st_size);
     }
 }

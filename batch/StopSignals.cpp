@@ -1,7 +1,9 @@
 #include "batch/StopSignals.h"
 
+#ifndef _WIN32
 #include <pthread.h>
 #include <signal.h>
+#endif
 
 namespace batch {
 
@@ -14,6 +16,7 @@ void OnStopSignal(int signal) {
         g_stopSignal = signal;
 }
 
+#ifndef _WIN32
 sigset_t StopSet() {
     sigset_t set;
     sigemptyset(&set);
@@ -21,9 +24,16 @@ sigset_t StopSet() {
     sigaddset(&set, SIGTERM);
     return set;
 }
+#endif
 
 }  // namespace
 
+#ifdef _WIN32
+void CatchStopSignals() {
+    std::signal(SIGINT, OnStopSignal);
+    std::signal(SIGTERM, OnStopSignal);
+}
+#else
 void CatchStopSignals() {
     struct sigaction action {};
     action.sa_handler = OnStopSignal;
@@ -32,11 +42,16 @@ void CatchStopSignals() {
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
 }
+#endif
 
 const volatile std::sig_atomic_t& StopSignal() {
     return g_stopSignal;
 }
 
+#ifdef _WIN32
+StopSignalsBlocked::StopSignalsBlocked() = default;
+StopSignalsBlocked::~StopSignalsBlocked() = default;
+#else
 StopSignalsBlocked::StopSignalsBlocked() {
     const sigset_t set = StopSet();
     pthread_sigmask(SIG_BLOCK, &set, &m_previous);
@@ -45,5 +60,6 @@ StopSignalsBlocked::StopSignalsBlocked() {
 StopSignalsBlocked::~StopSignalsBlocked() {
     pthread_sigmask(SIG_SETMASK, &m_previous, nullptr);
 }
+#endif
 
 }  // namespace batch

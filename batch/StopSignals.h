@@ -13,7 +13,8 @@ void CatchStopSignals();
 const volatile std::sig_atomic_t& StopSignal();
 
 // Blocks the stop signals for the scope, in the calling thread and the threads it starts, so that only
-// the thread that reads and writes receives them.
+// the thread that reads and writes receives them. (On Windows the runtime calls the handler of Ctrl+C
+// in a thread of its own: there is nothing to block.)
 class StopSignalsBlocked {
   public:
     StopSignalsBlocked();
@@ -21,8 +22,10 @@ class StopSignalsBlocked {
     StopSignalsBlocked(const StopSignalsBlocked&) = delete;
     StopSignalsBlocked& operator=(const StopSignalsBlocked&) = delete;
 
+#ifndef _WIN32
   private:
     sigset_t m_previous;
+#endif
 };
 
 }  // namespace batch

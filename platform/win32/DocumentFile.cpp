@@ -84,16 +84,29 @@ DocumentRead ReadDocumentFile(const std::string& path, std::size_t maxBytes) {
     return read;
 }
 
-// A read-only document is not replaced, as the system would not let it be written.
-int WriteDocumentFile(const std::string& path, std::string_view bytes) {
-    if (path.empty() || !win32::WidePath(path))
-        return ENOENT;
+// A read-only document or a directory is not replaced, as the system would not let it be written.
+DocumentWrite WriteDocumentFile(const std::string& path, std::string_view bytes) {
+    DocumentWrite write;
+    if (path.empty() || !win32::WidePath(path)) {
+        write.fault = DocumentWriteFault::kSystemError;
+        write.error = ENOENT;
+        return write;
+    }
     const std::string target = ReplacedPath(path);
     const DWORD attributes = ::GetFileAttributesW(win32::Widen(target).c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES &&
-        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
-        return attributes & FILE_ATTRIBUTE_DIRECTORY ? EISDIR : EACCES;
-    return ReplaceProfileFile(target, bytes, false, std::nullopt);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        write.fault = DocumentWriteFault::kNotRegular;
+        return write;
+    }
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+        write.fault = DocumentWriteFault::kReadOnly;
+        return write;
+    }
+    if (const int error = ReplaceProfileFile(target, bytes, false, std::nullopt)) {
+        write.fault = DocumentWriteFault::kSystemError;
+        write.error = error;
+    }
+    return write;
 }
 
 }  // namespace platform

@@ -70,6 +70,38 @@ std::string GetTempPath() {
     return win32::Narrow(std::wstring_view(path, length));
 }
 
+// The user's temporary folder is the user's own on Windows: its profile's access list lets no other
+// user in.
+std::string GetPrivateBasePath() { return GetTempPath(); }
+
+std::string MakePrivateDirectory(const std::string& dir, const std::string& prefix) {
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    unsigned long long seed = ::GetTickCount64() ^ (static_cast<unsigned long long>(::GetCurrentProcessId()) << 32);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string path = dir;
+        if (!path.empty() && path.back() != '\\' && path.back() != '/')
+            path += '\\';
+        path += prefix;
+        for (int i = 0; i < 6; ++i) {
+            seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
+            path += kLetters[(seed >> 33) % (sizeof kLetters - 1)];
+        }
+        const std::optional<std::wstring> wide = win32::WidePath(path);
+        if (!wide)
+            return "";
+        if (::CreateDirectoryW(wide->c_str(), nullptr))
+            return path;
+        if (::GetLastError() != ERROR_ALREADY_EXISTS)
+            return "";
+    }
+    return "";
+}
+
+bool RemoveDirectory(const std::string& path) {
+    const std::optional<std::wstring> wide = win32::WidePath(path);
+    return wide && ::RemoveDirectoryW(wide->c_str()) != 0;
+}
+
 std::string GetTempFileName(const std::string& dir, const std::string& prefix, unsigned unique) {
     wchar_t name[MAX_PATH];
     const std::optional<std::wstring> folder = win32::WidePath(dir);

@@ -10,6 +10,7 @@
 #include <shellapi.h>
 
 #undef DeleteFile
+#undef RemoveDirectory
 #undef FindExecutable
 #undef GetPrivateProfileString
 #undef GetTempFileName

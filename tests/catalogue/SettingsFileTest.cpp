@@ -362,6 +362,7 @@ TEST_F(SettingsFileTest, FailedDefaultWriteLeavesOldFile) {
 
 }  // namespace
 
+#ifndef _WIN32  // fork
 namespace {
 
 // Many programs closing at once: the global data left are one program's four values, never a mix,
@@ -401,6 +402,7 @@ TEST_F(SettingsFileTest, SimultaneousClosesLeaveOneProgramsGlobalDataWhole) {
 }
 
 }  // namespace
+#endif
 
 namespace {
 

@@ -51,21 +51,21 @@ TEST(Win32DocumentFile, UnicodeNamesAndBytesUnchanged) {
     test_support::ScratchDirectory scratch;
     const std::string file = (fs::u8path(scratch.Path()) / fs::u8path("Prüfung ä.qrx")).u8string();
     const std::string bytes = "{\r\n  \"Titel\": \"Straße\"\r\n}\n";
-    ASSERT_EQ(platform::WriteDocumentFile(file, bytes), 0);
+    ASSERT_TRUE(platform::WriteDocumentFile(file, bytes).Written());
     EXPECT_TRUE(platform::IsReadableDocumentFile(file));
     const platform::DocumentRead read = platform::ReadDocumentFile(file, 1000);
     EXPECT_EQ(read.bytes, bytes);
     EXPECT_EQ(platform::ReadDocumentFile(file, 10).fault, platform::DocumentReadFault::kTooLarge);
-    EXPECT_EQ(platform::WriteDocumentFile(file, "neu"), 0);
+    EXPECT_TRUE(platform::WriteDocumentFile(file, "neu").Written());
     EXPECT_EQ(test_support::ReadBytes(fs::u8path(file)), "neu");
     EXPECT_EQ(scratch.Entries(), std::set<std::string>{fs::u8path("Prüfung ä.qrx").string()});
 
     EXPECT_FALSE(platform::IsReadableDocumentFile(scratch.Path()));
     EXPECT_FALSE(platform::IsReadableDocumentFile(scratch / "fehlt.qrx"));
     EXPECT_EQ(platform::ReadDocumentFile(scratch / "fehlt.qrx", 10).error, ENOENT);
-    EXPECT_EQ(platform::WriteDocumentFile(scratch / "fehlt/neu.qrx", "x"), ENOENT);
+    EXPECT_EQ(platform::WriteDocumentFile(scratch / "fehlt/neu.qrx", "x").error, ENOENT);
     ::SetFileAttributesW(platform::win32::Widen(file).c_str(), FILE_ATTRIBUTE_READONLY);
-    EXPECT_EQ(platform::WriteDocumentFile(file, "anders"), EACCES);
+    EXPECT_EQ(platform::WriteDocumentFile(file, "anders").fault, platform::DocumentWriteFault::kReadOnly);
     ::SetFileAttributesW(platform::win32::Widen(file).c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(test_support::ReadBytes(fs::u8path(file)), "neu");
 }
