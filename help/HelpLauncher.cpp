@@ -1,7 +1,5 @@
 #include "help/HelpLauncher.h"
 
-#include <cctype>
-
 #include "help/HelpPage.h"
 #include "messages/MessageTexts.h"
 #include "platform/Prompt.h"
@@ -11,12 +9,10 @@ namespace help {
 
 namespace {
 
-// The temporary file name for "Veltrum-Help" and the number 1, lowered, with ".html" for ".tmp".
-const std::string kHelpFileName = [] {
-    std::string name = platform::GetTempFileName("", "Veltrum-Help", 1);
-    for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return name.replace(name.rfind(".tmp"), 4, ".html");
-}();
+// The name the system's temporary-file naming gives for the prefix "Veltrum-Help" and the number 1
+// ("VEL1.TMP"), lowered, with ".html" for ".tmp". Written out: on Windows that naming needs an existing
+// folder, and the page's folder is made only when the page is shown.
+const std::string kHelpFileName = "vel1.html";
 const std::string kProbeFileName = "tttaaaa.html";
 
 // Opens target with the program that the lookup found, or tells why not.

@@ -17,7 +17,11 @@ class DirectoryLock {
     bool Held() const { return m_held; }
 
   private:
+#ifdef _WIN32
+    void* m_mutex = nullptr;  // a named mutex of the machine: Windows locks no directories
+#else
     int m_fd = -1;
+#endif
     bool m_held = false;
 };
 

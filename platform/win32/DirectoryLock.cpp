@@ -1,10 +1,7 @@
 #include "platform/DirectoryLock.h"
 
-#include <io.h>
-
-#include <chrono>
-#include <fcntl.h>
-#include <thread>
+#include <cwctype>
+#include <string>
 
 #include "platform/win32/Wide.h"
 #include "platform/win32/WindowsApi.h"
@@ -13,41 +10,51 @@ namespace platform {
 
 namespace {
 
-constexpr auto kLongestWait = std::chrono::seconds(3);
-constexpr auto kRetry = std::chrono::milliseconds(2);
+constexpr DWORD kLongestWaitMs = 3000;
 
-// Windows locks byte ranges of files, not directories: the lock is taken on a file of its own in the
-// directory, which every user of the machine directory may open.
-constexpr char kLockFileName[] = "\\.quellrix-lock";
+// One name per directory for every session of the machine: "Global\" and a hash of the directory's
+// path, compared without case as Windows compares paths.
+std::wstring MutexName(const std::wstring& directory) {
+    unsigned long long hash = 14695981039346656037ULL;  // FNV-1a
+    for (wchar_t c : directory) {
+        if (c == L'/')
+            c = L'\\';
+        hash = (hash ^ static_cast<unsigned long long>(std::towlower(c))) * 1099511628211ULL;
+    }
+    wchar_t hex[17];
+    for (int i = 15; i >= 0; --i, hash >>= 4) hex[i] = L"0123456789abcdef"[hash & 0xf];
+    hex[16] = L'\0';
+    return std::wstring(L"Global\\Quellrix-settings-") + hex;
+}
 
 }  // namespace
 
 DirectoryLock::DirectoryLock(const std::string& directory) {
-    const auto path = win32::WidePath(directory + kLockFileName);
+    const auto path = win32::WidePath(directory);
     if (!path)
         return;
-    const HANDLE file = ::CreateFileW(path->c_str(), GENERIC_READ | GENERIC_WRITE,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
-                                      FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return;
-    m_fd = ::_open_osfhandle(reinterpret_cast<intptr_t>(file), _O_RDWR);
-    if (m_fd < 0) {
-        ::CloseHandle(file);
-        return;
-    }
-    const auto deadline = std::chrono::steady_clock::now() + kLongestWait;
-    OVERLAPPED whole{};
-    while (!(m_held = ::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &whole) != 0)) {
-        if (::GetLastError() != ERROR_LOCK_VIOLATION || std::chrono::steady_clock::now() > deadline)
-            return;
-        std::this_thread::sleep_for(kRetry);
-    }
+    const std::wstring name = MutexName(*path);
+    // Every user of the machine directory may take the lock, whoever made the mutex first.
+    SECURITY_DESCRIPTOR everyone{};
+    ::InitializeSecurityDescriptor(&everyone, SECURITY_DESCRIPTOR_REVISION);
+    ::SetSecurityDescriptorDacl(&everyone, TRUE, nullptr, FALSE);
+    SECURITY_ATTRIBUTES attributes{sizeof attributes, &everyone, FALSE};
+    HANDLE mutex = ::CreateMutexW(&attributes, FALSE, name.c_str());
+    if (!mutex)
+        mutex = ::OpenMutexW(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, name.c_str());
+    if (!mutex)
+        return;  // goes on without the lock, as after a wait too long
+    m_mutex = mutex;
+    const DWORD waited = ::WaitForSingleObject(mutex, kLongestWaitMs);
+    m_held = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;  // abandoned: its holder ended
 }
 
 DirectoryLock::~DirectoryLock() {
-    if (m_fd >= 0)
-        ::_close(m_fd);  // closing the handle releases the lock
+    if (!m_mutex)
+        return;
+    if (m_held)
+        ::ReleaseMutex(static_cast<HANDLE>(m_mutex));
+    ::CloseHandle(static_cast<HANDLE>(m_mutex));
 }
 
 }  // namespace platform
