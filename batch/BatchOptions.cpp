@@ -131,6 +131,13 @@ std::optional<BatchOptions> ParseBatchArguments(const std::vector<std::string>& 
     return options;
 }
 
+// The environment variable that names another machine directory (Windows sets WINDIR on every machine).
+#ifdef _WIN32
+#define MACHINE_DIRECTORY_VARIABLE "QUELLRIX_WINDIR"
+#else
+#define MACHINE_DIRECTORY_VARIABLE "WINDIR"
+#endif
+
 const char* BatchHelpText() {
     return R"(Aufruf: quellrix-batch [calc] [OPTIONEN] [EINGABE]
        quellrix-batch table [--klasse NAME] --Q L/S [--J M/KM] [--vmin V] [--vmax V] [--hd H] [OPTIONEN]
@@ -168,7 +175,7 @@ Optionen:
                   enthält, sonst "," wenn sie eines enthält, sonst Tabulator, sonst ";"
   --decimal Z     Dezimalzeichen . oder , (sonst "," bei ";" als Trennzeichen, sonst ".")
   -j, --threads N Anzahl der Rechen-Threads (sonst einer je Kern)
-  --windir DIR    Verzeichnis von Rohre.ini (sonst WINDIR, sonst das Maschinenverzeichnis)
+  --windir DIR    Verzeichnis von Rohre.ini (sonst )" MACHINE_DIRECTORY_VARIABLE R"(, sonst das Maschinenverzeichnis)
   -h, --help      diese Hilfe
 
 EINGABE "-" ist die Standardeingabe; die Eingabedatei selbst als Ausgabe wird abgelehnt.
