@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "form/model/ControlIds.h"
 #include "form/model/NumberEdit.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/headless/Transcript.h"
@@ -18,7 +19,7 @@ using Lines = std::vector<std::string>;
 
 TEST(ControlDump, EditFieldsWithTheirFlags) {
     headless::HeadlessPlatform platform;  // catches the text changes' messages, if any
-    CNumberEdit field(1023);
+    CNumberEdit field(IDC_V);
     EXPECT_EQ(DescribeControl(field), (Lines{"edit 1023 \"\" enabled=1 valid=1 mark=0"}));
 
     field.SetText("1,5 \"x\" \\ a\nb");
@@ -34,7 +35,7 @@ TEST(ControlDump, EditFieldsWithTheirFlags) {
 }
 
 TEST(ControlDump, ListsWithTheirEntries) {
-    platform::ListControl list(1008);
+    platform::ListControl list(IDC_DN);
     EXPECT_EQ(DescribeControl(list), (Lines{"list 1008 sel=-1 \"\" enabled=1 entries=0"}));
 
     list.AddString("80");
@@ -54,7 +55,7 @@ TEST(ControlDump, ListsWithTheirEntries) {
 }
 
 TEST(ControlDump, TabsWithTheirEntries) {
-    platform::TabControl tabs(1030);
+    platform::TabControl tabs(IDC_SOUGHT);
     EXPECT_EQ(DescribeControl(tabs), (Lines{"tabs 1030 sel=-1 enabled=1"}));
     tabs.InsertItem(0, " J [m/km] ");
     tabs.InsertItem(1, " k [mm] ");

@@ -101,7 +101,7 @@ TEST_F(ScriptRunnerTest, ActionsOnUnknownDisabledOrUnfitControlsAreErrors) {
         const char* line;
         const char* error;
     };
-    // 1040, the water-surface width, is disabled by the form's layout and never enabled.
+    // IDC_SURFACE_WIDTH (1040), the water-surface width, is disabled by the form's layout and never enabled.
     const Case cases[] = {
         {"type 4711 1", "there is no control 4711"},
         {"click 0", "there is no control 0"},
