@@ -162,8 +162,9 @@ MessageId InputCheckId(hydraulics::InputCheck check) {
 }
 
 // The text with its first floating-point conversion ("%f", "%5.3f") replaced by x so formatted: a value
-// that is not finite says it cannot be computed, and one too long for a message (1e300 as "%f") is
-// given in exponent form. The other conversions are left for the caller.
+// that is not finite says it cannot be computed, one too long for a message (1e300 as "%f") is given in
+// exponent form, and so is one that the format would show as zero (5e-05 as "%5.3f"). The other
+// conversions are left for the caller.
 std::string WithNumber(const char* text, double x) {
     const std::string_view whole = text;
     size_t start = whole.find('%');
@@ -179,6 +180,8 @@ std::string WithNumber(const char* text, double x) {
     std::string number = platform::Format(spec.c_str(), x);
     if (number.size() > 16)
         number = platform::Format("%.6e", x);
+    else if (x != 0 && number.find_first_of("123456789") == std::string::npos)
+        number = platform::Format("%.4g", x);
     return std::string(whole.substr(0, start)) + number + std::string(whole.substr(end));
 }
 

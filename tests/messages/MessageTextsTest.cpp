@@ -106,6 +106,9 @@ TEST(MessageTextsTest, ValuesThatCannotBeComputedOrDoNotFitAreSaidSo) {
          "v liegt außerhalb der Berechnungsgrenzen: (1.000000e+300)[m/s]"},
         {messages::InputCheckMessage({InputCheck::G, kInf}), "Der Wert für g ist mit <nicht berechenbar> ungültig"},
         {messages::InputCheckMessage({InputCheck::Re, -1e200}), "Der Wert für Re ist mit <-1.000000e+200> ungültig"},
+        {messages::InputCheckMessage({InputCheck::I, 5e-5}), "Der Wert für I ist mit <5e-05> ungültig"},
+        {messages::InputCheckMessage({InputCheck::I, -1.23456e-7}), "Der Wert für I ist mit <-1.235e-07> ungültig"},
+        {messages::InputCheckMessage({InputCheck::I, 0}), "Der Wert für I ist mit <0.000> ungültig"},
     };
     for (const auto& c : cases) EXPECT_EQ(c.message, c.expected);
 }

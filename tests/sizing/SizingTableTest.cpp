@@ -166,7 +166,7 @@ TEST(SizingTable, CalculationLimitsGiveTheFormsMessage) {
     EXPECT_EQ(steep.recommended, -1);
     // J = 0.05 m/km passes the entry limit but not the check of "Berechnen".
     const Table flat = sizing::ComputeTable("x", {Pipe("80", "98", "5", "3.5")}, kWater, Gravity(0.1, 0.05));
-    EXPECT_EQ(flat.rows[0].reasons, std::vector<std::string>{"Der Wert für I ist mit <0.000> ungültig"});
+    EXPECT_EQ(flat.rows[0].reasons, std::vector<std::string>{"Der Wert für I ist mit <5e-05> ungültig"});
 
     // A typed J beyond the form's limits is taken as the form takes it.
     EXPECT_EQ(sizing::ComputeTable("x", {}, kWater, Gravity(1, 900)).JMkm, 400);

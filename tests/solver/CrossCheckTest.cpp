@@ -93,7 +93,7 @@ const Case kCases[] = {
     {"v below its check",
      {SOUGHT_J, 0.3, 0.00075, 0.00005, 0, 300000, 0, 0},
      {},
-     {"Der Wert für v ist mit <0.000> ungültig"},
+     {"Der Wert für v ist mit <5e-05> ungültig"},
      false},
 };
 
