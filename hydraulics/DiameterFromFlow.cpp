@@ -12,7 +12,6 @@ namespace hydraulics {
 
 namespace {
 
-constexpr double kQuarterPi = 0.7853981633974483;
 constexpr double kLn10 = 2.302585092994046;
 // Far more than the bracket's ratio of 1e9 needs even in bisection steps alone (about 45).
 constexpr int kMaxSteps = 200;
@@ -39,7 +38,7 @@ FlowMismatch MismatchAt(const FlowDiameterInputs& in, double u) {
     if (!(X < 1))
         return {-std::numeric_limits<double>::infinity(), 0};
     const double v = -2 * s * std::log(X) / kLn10;
-    const double f = std::log(kQuarterPi * di * di * v / in.Q);
+    const double f = std::log(FlowFromVelocity(di, v) / in.Q);
     return {f, 2.5 + (-1.5 * smooth - rough) / (X * std::log(X))};
 }
 

@@ -174,10 +174,10 @@ std::string WithNumber(const char* text, double x) {
         end = whole.find_first_not_of("0123456789.", start + 1);
     }
     ++end;
-    const std::string spec(whole.substr(start, end - start));
+    const std::string conversion(whole.substr(start, end - start));
     if (!std::isfinite(x))
         return std::string(whole.substr(0, start)) + "nicht berechenbar" + std::string(whole.substr(end));
-    std::string number = platform::Format(spec.c_str(), x);
+    std::string number = platform::Format(conversion.c_str(), x);
     if (number.size() > 16)
         number = platform::Format("%.6e", x);
     else if (x != 0 && number.find_first_of("123456789") == std::string::npos)
