@@ -72,11 +72,14 @@ std::string GetTempPath() {
 
 // The user's temporary folder is the user's own on Windows: its profile's access list lets no other
 // user in.
-std::string GetPrivateBasePath() { return GetTempPath(); }
+std::string GetPrivateBasePath() {
+    return GetTempPath();
+}
 
 std::string MakePrivateDirectory(const std::string& dir, const std::string& prefix) {
     static const char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    unsigned long long seed = ::GetTickCount64() ^ (static_cast<unsigned long long>(::GetCurrentProcessId()) << 32);
+    unsigned long long seed =
+        ::GetTickCount64() ^ (static_cast<unsigned long long>(::GetCurrentProcessId()) << 32);
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string path = dir;
         if (!path.empty() && path.back() != '\\' && path.back() != '/')

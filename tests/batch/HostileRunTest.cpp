@@ -93,7 +93,7 @@ TEST(HostileRunTest, AFullDiskNeverCutsAwayWhatTheFileHeldBefore) {
         test_support::WriteBytes(directory / "in.csv", Rows(3000));
 
         const Child run = RunOn(directory / "in.csv", mount + "/log.csv", O_APPEND,
-                              disk == Disk::FileSizeLimit ? 128 << 10 : 0);
+                                disk == Disk::FileSizeLimit ? 128 << 10 : 0);
         const std::string after = test_support::ReadBytes(mount + "/log.csv");
         if (disk == Disk::FullTmpfs)
             ::umount(mount.c_str());
@@ -102,7 +102,8 @@ TEST(HostileRunTest, AFullDiskNeverCutsAwayWhatTheFileHeldBefore) {
         EXPECT_EQ(after.substr(0, before.size()), before);
         const std::string added = after.substr(before.size());
         EXPECT_GT(Lines(added).size(), 10u);
-        EXPECT_TRUE(EndsWithWholeRow(added, 19)) << added.substr(added.size() - std::min<size_t>(200, added.size()));
+        EXPECT_TRUE(EndsWithWholeRow(added, 19))
+            << added.substr(added.size() - std::min<size_t>(200, added.size()));
     }
 }
 
@@ -137,7 +138,8 @@ TEST(HostileRunTest, StopSignalsEndTheOutputWithAWholeRow) {
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         ::kill(child.pid, c.signal);
         char buffer[65536];
-        for (ssize_t n; (n = ::read(output[0], buffer, sizeof buffer)) > 0;) out.append(buffer, static_cast<size_t>(n));
+        for (ssize_t n; (n = ::read(output[0], buffer, sizeof buffer)) > 0;)
+            out.append(buffer, static_cast<size_t>(n));
         Finish(child);
         ::close(output[0]);
         ::close(input[0]);
@@ -151,7 +153,8 @@ TEST(HostileRunTest, StopSignalsEndTheOutputWithAWholeRow) {
 // row error; the rows around it are computed and the run's memory stays small.
 TEST(HostileRunTest, ARecordBeyondTheLimitIsARowErrorInBoundedMemory) {
     enum class Record { LongLine, NulBytes, UnclosedQuote, ManyFields };
-    for (const Record record : {Record::LongLine, Record::NulBytes, Record::UnclosedQuote, Record::ManyFields}) {
+    for (const Record record :
+         {Record::LongLine, Record::NulBytes, Record::UnclosedQuote, Record::ManyFields}) {
         SCOPED_TRACE(static_cast<int>(record));
         test_support::ScratchMachineDirectory directory;
         {

@@ -20,8 +20,8 @@
 #include "app/gui/GuiSession.h"
 #include "app/gui/ModalAnswerer.h"
 #include "app/gui/SizingWindow.h"
-#include "form/model/ControlIds.h"
 #include "form/PlenwickView.h"
+#include "form/model/ControlIds.h"
 #include "platform/qt/FormWidget.h"
 #include "record/PlenwickDoc.h"
 
