@@ -7,7 +7,7 @@
 // transition formula
 //     1/√λ = −2 · log10(2.51 / (Re · √λ) + k / (3.71 · di))
 // with k the equivalent sand roughness. Valid for turbulent flow, Re above about 2320; the form admits
-// Re 2350 … 5.7e7 and k/di up to 0.05, the span of L. F. Moody, Friction factors for pipe flow,
+// Re 2350 … 5.7e7 and k/di up to 0.05, within the chart of L. F. Moody, Friction factors for pipe flow,
 // Trans. ASME 66 (1944) 671–684. Against measurement the law is good to a few per cent (Moody: about
 // ±5 % for smooth and ±10 % for rough pipes); the iteration solves it to a relative change of 1e-6 in
 // 1/√λ. Example: Re 1e5, k/di 0.001 → λ = 0.02216546 (bisection to 1e-14: 0.022165460).
