@@ -1,5 +1,6 @@
 // The Windows API for the platform layer and its tests: windows.h and the shell's header, without the
-// macros that would rename functions of our interface (DeleteFile to DeleteFileW and so on).
+// macros that would rename functions of our interface (DeleteFile to DeleteFileW, TextOut to TextOutW and
+// so on); code that means the system's function names its W form.
 #pragma once
 
 #ifndef NOMINMAX
@@ -16,4 +17,7 @@
 #undef GetTempFileName
 #undef GetTempPath
 #undef ShellExecute
+#undef CreateFont
+#undef TextOut
+#undef GetTextMetrics
 #undef WritePrivateProfileString

@@ -1,0 +1,204 @@
+#include "platform/win32/GdiDrawingContext.h"
+
+#include <algorithm>
+#include <climits>
+#include <string>
+#include <utility>
+
+#include "platform/win32/Wide.h"
+
+namespace platform::win32 {
+
+namespace {
+
+constexpr UINT kHorizontalAlignment = TA_LEFT | TA_RIGHT | TA_CENTER;
+
+COLORREF ColourRef(platform::Rgb colour) {
+    return RGB(colour.r, colour.g, colour.b);
+}
+
+platform::Rgb RgbOf(COLORREF colour) {
+    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+
+int GdiPenStyle(platform::PenStyle style) {
+    switch (style) {
+        case platform::PenStyle::Dash:
+            return PS_DASH;
+        case platform::PenStyle::Dot:
+            return PS_DOT;
+        case platform::PenStyle::DashDot:
+            return PS_DASHDOT;
+        case platform::PenStyle::DashDotDot:
+            return PS_DASHDOTDOT;
+        case platform::PenStyle::Null:
+            return PS_NULL;
+        case platform::PenStyle::Solid:
+            break;
+    }
+    return PS_SOLID;
+}
+
+// One unit wide: a cosmetic pen. Wider: a geometric one, whose dashes GDI draws at any width.
+HPEN MakePen(const platform::PenSpec& attributes) {
+    const int style = GdiPenStyle(attributes.style);
+    if (attributes.width <= 1 || style == PS_NULL)
+        return ::CreatePen(style, std::max(0, attributes.width), ColourRef(attributes.colour));
+    const LOGBRUSH brush{BS_SOLID, ColourRef(attributes.colour), 0};
+    return ::ExtCreatePen(PS_GEOMETRIC | style | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
+                          static_cast<DWORD>(attributes.width), &brush, 0, nullptr);
+}
+
+HFONT MakeFont(const platform::FontSpec& attributes) {
+    LOGFONTW font{};
+    font.lfHeight = attributes.height;
+    font.lfWidth = attributes.width;
+    font.lfEscapement = attributes.escapement;
+    font.lfOrientation = attributes.orientation;
+    font.lfWeight = attributes.weight;
+    font.lfItalic = attributes.italic;
+    font.lfUnderline = attributes.underline;
+    font.lfStrikeOut = attributes.strikeOut;
+    font.lfCharSet = attributes.charSet;
+    font.lfOutPrecision = attributes.outPrecision;
+    font.lfClipPrecision = attributes.clipPrecision;
+    font.lfQuality = attributes.quality;
+    font.lfPitchAndFamily = attributes.pitchAndFamily;
+    const std::wstring face = Widen(attributes.faceName);
+    std::copy_n(face.begin(), std::min<std::size_t>(face.size(), LF_FACESIZE - 1), font.lfFaceName);
+    return ::CreateFontIndirectW(&font);
+}
+
+// The text as the API takes it: UTF-16, at most INT_MAX units.
+std::wstring WideText(std::string_view text) {
+    std::wstring wide = Widen(text);
+    if (wide.size() > INT_MAX)
+        wide.resize(INT_MAX);
+    return wide;
+}
+
+}  // namespace
+
+// Objects remember the context that made them: another context's object is foreign. Stock objects are
+// the device context's own and are never deleted.
+class GdiDrawingContext::GdiFont : public platform::Font {
+  public:
+    GdiFont(const GdiDrawingContext* owner, HFONT font, bool owned)
+        : owner(owner), handle(font), owned(owned) {}
+    ~GdiFont() override {
+        if (owned)
+            ::DeleteObject(handle);
+    }
+    GdiFont(const GdiFont&) = delete;
+    GdiFont& operator=(const GdiFont&) = delete;
+    const GdiDrawingContext* owner;
+    HFONT handle;
+    bool owned;
+};
+
+class GdiDrawingContext::GdiPen : public platform::Pen {
+  public:
+    GdiPen(const GdiDrawingContext* owner, HPEN pen, bool owned) : owner(owner), handle(pen), owned(owned) {}
+    ~GdiPen() override {
+        if (owned)
+            ::DeleteObject(handle);
+    }
+    GdiPen(const GdiPen&) = delete;
+    GdiPen& operator=(const GdiPen&) = delete;
+    const GdiDrawingContext* owner;
+    HPEN handle;
+    bool owned;
+};
+
+GdiDrawingContext::GdiDrawingContext(HDC dc)
+    : dc_(dc),
+      savedState_(::SaveDC(dc)),
+      stockFont_(
+          std::make_unique<GdiFont>(this, static_cast<HFONT>(::GetCurrentObject(dc, OBJ_FONT)), false)),
+      stockPen_(std::make_unique<GdiPen>(this, static_cast<HPEN>(::GetCurrentObject(dc, OBJ_PEN)), false)),
+      selectedFont_(stockFont_.get()),
+      selectedPen_(stockPen_.get()) {
+    ::SetTextAlign(dc_, TA_TOP | TA_LEFT | TA_NOUPDATECP);
+    ::SetBkMode(dc_, TRANSPARENT);
+    ::SelectObject(dc_, ::GetStockObject(WHITE_BRUSH));
+}
+
+GdiDrawingContext::~GdiDrawingContext() {
+    ::RestoreDC(dc_, savedState_);
+}
+
+platform::TextMetrics GdiDrawingContext::GetTextMetrics() {
+    TEXTMETRICW metrics{};
+    if (!::GetTextMetricsW(dc_, &metrics))
+        return {};
+    return {metrics.tmHeight, metrics.tmExternalLeading};
+}
+
+platform::Extent GdiDrawingContext::GetTextExtent(std::string_view text) {
+    const std::wstring wide = WideText(text);
+    SIZE size{};
+    if (!::GetTextExtentPoint32W(dc_, wide.c_str(), static_cast<int>(wide.size()), &size))
+        return {};
+    return {size.cx, size.cy};
+}
+
+void GdiDrawingContext::TextOut(int x, int y, std::string_view text) {
+    const std::wstring wide = WideText(text);
+    ::ExtTextOutW(dc_, x, y, 0, nullptr, wide.c_str(), static_cast<UINT>(wide.size()), nullptr);
+}
+
+platform::TextAlign GdiDrawingContext::GetTextAlign() {
+    return static_cast<platform::TextAlign>(::GetTextAlign(dc_) & kHorizontalAlignment);
+}
+
+platform::TextAlign GdiDrawingContext::SetTextAlign(platform::TextAlign align) {
+    const platform::TextAlign previous = GetTextAlign();
+    ::SetTextAlign(dc_, TA_TOP | TA_NOUPDATECP | static_cast<UINT>(align));
+    return previous;
+}
+
+platform::Rgb GdiDrawingContext::SetTextColor(platform::Rgb colour) {
+    return RgbOf(::SetTextColor(dc_, ColourRef(colour)));
+}
+
+void GdiDrawingContext::MoveTo(int x, int y) {
+    ::MoveToEx(dc_, x, y, nullptr);
+}
+
+void GdiDrawingContext::LineTo(int x, int y) {
+    ::LineTo(dc_, x, y);
+}
+
+void GdiDrawingContext::Rectangle(int left, int top, int right, int bottom) {
+    ::Rectangle(dc_, left, top, right, bottom);
+}
+
+std::unique_ptr<platform::Font> GdiDrawingContext::CreateFont(const platform::FontSpec& attributes) {
+    const HFONT font = MakeFont(attributes);
+    if (!font)
+        return nullptr;
+    return std::make_unique<GdiFont>(this, font, true);
+}
+
+std::unique_ptr<platform::Pen> GdiDrawingContext::CreatePen(const platform::PenSpec& attributes) {
+    const HPEN pen = MakePen(attributes);
+    if (!pen)
+        return nullptr;
+    return std::make_unique<GdiPen>(this, pen, true);
+}
+
+platform::Font* GdiDrawingContext::SelectFont(platform::Font* font) {
+    auto* own = dynamic_cast<GdiFont*>(font);
+    if (!own || own->owner != this || !::SelectObject(dc_, own->handle))
+        return nullptr;
+    return std::exchange(selectedFont_, font);
+}
+
+platform::Pen* GdiDrawingContext::SelectPen(platform::Pen* pen) {
+    auto* own = dynamic_cast<GdiPen*>(pen);
+    if (!own || own->owner != this || !::SelectObject(dc_, own->handle))
+        return nullptr;
+    return std::exchange(selectedPen_, pen);
+}
+
+}  // namespace platform::win32
