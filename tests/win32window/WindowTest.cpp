@@ -1,0 +1,220 @@
+// quellrix.exe's window under wine: start with the printer warning, a typical calculation with the
+// result marked, a message box and an adjustment dialog answered, the keyboard, the dialog templates
+// of the resource script, and closing, which writes the global data back.
+// (the form's ids before windows.h, which defines some of their names as macros)
+#include "form/model/ControlIds.h"
+
+#include "WindowDriver.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/AboutBox.h"
+#include "app/SaveChangesQuestion.h"
+#include "app/win32/WindowSession.h"
+#include "form/PlenwickView.h"
+#include "form/model/AdjustDialogs.h"
+#include "platform/headless/HeadlessPlatform.h"
+#include "platform/win32/FormWindow.h"
+#include "record/PlenwickDoc.h"
+#include "support/ScratchDirectory.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// One machine directory for the program (it is asked for once a process); each test starts without
+// a settings file, so with the default catalogue.
+const std::string& MachineDirectory() {
+    static test_support::ScratchDirectory directory;
+    static test_support::ScopedEnv windir("QUELLRIX_WINDIR", directory.Path());
+    return directory.Path();
+}
+
+std::string SettingsFile() {
+    return (fs::u8path(MachineDirectory()) / "Rohre.ini").u8string();
+}
+
+class WindowTest : public testing::Test {
+  protected:
+    WindowTest() {
+        std::error_code ignored;
+        fs::remove(fs::u8path(SettingsFile()), ignored);
+        session_ = std::make_unique<WindowSession>();
+    }
+
+    bool Start() {
+        answerer_.Then([](const wintest::Modal& box) { wintest::Press(box, IDOK); });  // the printer warning
+        const bool started = session_->Start();
+        Pump(100);
+        return started;
+    }
+    void Pump(int milliseconds) {
+        wintest::Pump([this](MSG& message) { return session_->Frame().PreTranslateMessage(message); },
+                      milliseconds);
+    }
+    HWND Control(int id) { return session_->Frame().Form()->ControlWindow(id); }
+    std::string Text(int id) { return wintest::TextOf(Control(id)); }
+    void RunCommand(::Command command) {
+        PostMessageW(session_->Frame().Window(), WM_COMMAND, static_cast<WPARAM>(command), 0);
+        Pump(100);
+    }
+    // The colour the window shows inside a field.
+    COLORREF FieldColour(int id) {
+        HWND field = Control(id);
+        RedrawWindow(field, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        HDC dc = GetDC(field);
+        const COLORREF colour = GetPixel(dc, 2, 2);
+        ReleaseDC(field, dc);
+        return colour;
+    }
+
+    // K 9, DN 150, v = 1,5 m/s typed and calculated with J sought.
+    void CalculateTypicalCase() {
+        wintest::Pick(Control(IDC_CLASS), 1);
+        wintest::Pick(Control(IDC_DN), 3);
+        wintest::Type(Control(IDC_V), "1,5");
+        wintest::Click(Control(IDC_BERECHNEN));
+        Pump(100);
+    }
+
+    ~WindowTest() override {
+        session_.reset();
+        // The window's end left its quit message, which would end the next test's first message box.
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        }
+    }
+
+    wintest::ModalAnswerer answerer_;
+    std::unique_ptr<WindowSession> session_;
+};
+
+TEST_F(WindowTest, StartsWithThePrinterWarningAndTheUntitledForm) {
+    ASSERT_TRUE(Start());
+    ASSERT_GE(answerer_.Seen().size(), 1u);
+    const wintest::Modal& warning = answerer_.Seen().front();
+    EXPECT_EQ(warning.caption, "Quellrix");
+    EXPECT_NE(warning.text.find("Standarddrucker"), std::string::npos) << warning.text;
+    EXPECT_EQ(wintest::TextOf(session_->Frame().Window()), "Quellrix V 1.0");
+    EXPECT_TRUE(IsWindowVisible(session_->Frame().Window()));
+}
+
+// The same user actions headless and in the window give the same texts in every field.
+TEST_F(WindowTest, TypicalCaseGivesTheHeadlessTextsWithTheResultMarkedYellow) {
+    ASSERT_TRUE(Start());
+    CalculateTypicalCase();
+
+    headless::HeadlessPlatform platform;
+    CPlenwickDoc document;
+    CPlenwickView view(document, platform.Services());
+    view.OnInitialUpdate();
+    platform::ControlSet& controls = view.Controls();
+    controls.UserPick(IDC_CLASS, 1);
+    controls.UserPick(IDC_DN, 3);
+    controls.UserType(IDC_V, "1,5");
+    controls.UserClick(IDC_BERECHNEN);
+
+    for (const platform::Control* control : controls.InTabOrder()) {
+        if (const auto* edit = dynamic_cast<const platform::EditControl*>(control)) {
+            EXPECT_EQ(Text(control->Id()), edit->GetText()) << "field " << control->Id();
+        }
+    }
+    EXPECT_FALSE(Text(IDC_J).empty());
+    EXPECT_EQ(FieldColour(IDC_J), RGB(240, 240, 0));
+    EXPECT_NE(FieldColour(IDC_V), RGB(240, 240, 0));
+    EXPECT_EQ(wintest::TextOf(session_->Frame().Window()), "Quellrix V 1.0*");
+}
+
+// A velocity beyond the definition range is told when the field is left.
+TEST_F(WindowTest, EntryBeyondItsRangeIsToldInAMessageBox) {
+    ASSERT_TRUE(Start());
+    answerer_.Then([](const wintest::Modal& box) { wintest::Press(box, IDOK); });
+    wintest::Type(Control(IDC_V), "20");
+    wintest::PressKey(Control(IDC_V), VK_TAB);
+    Pump(300);
+    ASSERT_EQ(answerer_.Seen().size(), 2u);
+    EXPECT_EQ(answerer_.Seen().back().caption, "Quellrix");
+    EXPECT_NE(answerer_.Seen().back().text.find("Definitionsbereich"), std::string::npos)
+        << answerer_.Seen().back().text;
+    EXPECT_EQ(answerer_.PendingHandlers(), 0);
+}
+
+// A new Re over a result asks which quantity follows; "v" adapts the velocity.
+TEST_F(WindowTest, AdjustmentDialogAnsweredAdaptsTheChosenQuantity) {
+    ASSERT_TRUE(Start());
+    CalculateTypicalCase();
+    const std::string v = Text(IDC_V);
+    answerer_.Then([](const wintest::Modal& dialog) { wintest::Press(dialog, IDC_ADJUST_V); });
+    wintest::Type(Control(IDC_RE), "100000");
+    wintest::PressKey(Control(IDC_RE), VK_TAB);
+    Pump(300);
+    ASSERT_EQ(answerer_.Seen().size(), 2u);
+    const wintest::Modal& dialog = answerer_.Seen().back();
+    EXPECT_EQ(dialog.caption, "Parameteranpassung");
+    EXPECT_EQ(dialog.buttons, "&di|&ny|&v");
+    EXPECT_NE(Text(IDC_V), v);
+    EXPECT_EQ(Text(IDC_RE).rfind("100000", 0), 0u) << Text(IDC_RE);
+}
+
+// Tab leaves a field (its commas become points) for the next tab stop; Enter in a field calculates.
+TEST_F(WindowTest, KeyboardTabAndEnter) {
+    ASSERT_TRUE(Start());
+    wintest::Type(Control(IDC_V), "1,5");
+    wintest::PressKey(Control(IDC_V), VK_TAB);
+    Pump(100);
+    EXPECT_EQ(Text(IDC_V), "1.5");
+    EXPECT_NE(session_->App().View().Controls().FocusedId(), IDC_V);
+    EXPECT_EQ(session_->Frame().Form()->IdOf(GetFocus()), session_->App().View().Controls().FocusedId());
+    wintest::Type(Control(IDC_V), "2");
+    wintest::PressKey(Control(IDC_V), VK_RETURN);
+    Pump(100);
+    EXPECT_EQ(FieldColour(IDC_J), RGB(240, 240, 0));
+}
+
+// Every dialog the program shows has its template in the resource script, with each of its buttons.
+TEST_F(WindowTest, DialogTemplatesHaveTheirButtons) {
+    const CAdjustReDlg reynolds;
+    const CAdjustAreaDlg area;
+    const CZeroQvDlg zero;
+    const platform::DialogTemplate* dialogs[] = {&AboutBoxTemplate(), &SaveChangesQuestion(), &reynolds.Template(),
+                                                 &area.Template(), &zero.Template()};
+    for (const platform::DialogTemplate* dialog : dialogs) {
+        HWND window = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(dialog->id), nullptr,
+                                         [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+        ASSERT_NE(window, nullptr) << "dialog " << dialog->id;
+        for (const platform::DialogButton& button : dialog->buttons)
+            EXPECT_NE(GetDlgItem(window, button.id), nullptr) << "dialog " << dialog->id << " button " << button.id;
+        DestroyWindow(window);
+    }
+}
+
+TEST_F(WindowTest, AboutBoxFromItsTemplate) {
+    ASSERT_TRUE(Start());
+    answerer_.Then([](const wintest::Modal& dialog) { wintest::Press(dialog, IDOK); });
+    RunCommand(Command::About);
+    ASSERT_EQ(answerer_.Seen().size(), 2u);
+    EXPECT_EQ(answerer_.Seen().back().caption, kAboutCaption);
+    EXPECT_NE(answerer_.Seen().back().text.find("Programmierung"), std::string::npos);
+}
+
+// Closing asks about the unsaved calculation ("Nein") and writes the global data to "Rohre.ini".
+TEST_F(WindowTest, ClosingWritesTheGlobalData) {
+    ASSERT_TRUE(Start());
+    wintest::Type(Control(IDC_T), "20");
+    wintest::PressKey(Control(IDC_T), VK_TAB);
+    Pump(100);
+    answerer_.Then([](const wintest::Modal& question) { wintest::Press(question, IDNO); });
+    PostMessageW(session_->Frame().Window(), WM_CLOSE, 0, 0);
+    Pump(300);
+    EXPECT_FALSE(session_->App().IsRunning());
+    std::ifstream file(fs::u8path(SettingsFile()));
+    std::stringstream settings;
+    settings << file.rdbuf();
+    EXPECT_NE(settings.str().find("20"), std::string::npos) << settings.str();
+}
+
+}  // namespace
