@@ -3,7 +3,9 @@
 // system's default printer with its own settings.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/win32/WindowsApi.h"
 
@@ -42,6 +44,14 @@ class PrinterChoice {
     std::wstring DeviceName() const;
     // A device context of the chosen printer with the chosen settings; nullptr when there is none.
     HDC CreateDc() const;
+
+    // The choice as the profile keeps it: the bytes of DEVNAMES and DEVMODE; empty when not chosen.
+    std::vector<std::uint8_t> DevNamesBytes() const;
+    std::vector<std::uint8_t> DevModeBytes() const;
+    // Takes a choice kept earlier when its bytes are well-formed and its printer is still set up, with
+    // the settings as the printer's driver corrects them (without them when the driver refuses them).
+    // False, and the choice unchanged, otherwise.
+    bool Restore(const std::vector<std::uint8_t>& devNames, const std::vector<std::uint8_t>& devMode);
 
   private:
     HGLOBAL devMode_ = nullptr;

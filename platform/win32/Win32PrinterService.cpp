@@ -8,6 +8,7 @@
 #include "platform/Prompt.h"
 #include "platform/win32/GdiDrawingContext.h"
 #include "platform/win32/PreviewWindow.h"
+#include "platform/win32/PrintSettings.h"
 #include "platform/win32/Wide.h"
 
 namespace platform::win32 {
@@ -45,8 +46,10 @@ void TakePageRange(platform::PrintInfo& info, DWORD flags, DWORD from, DWORD to)
     info.maxPage = std::min(info.maxPage, static_cast<int>(to));
 }
 
-// The print dialog of Windows 2000 and later. S_FALSE: the system has none, use the older one.
-HRESULT ShowPrintDialogEx(HWND owner, PrinterChoice& choice, platform::PrintInfo& info, HDC& job) {
+enum class DialogEnd { Print, Apply, Cancel, Unavailable };
+
+// The print dialog of Windows 2000 and later; Unavailable: the system has none, use the older one.
+DialogEnd ShowPrintDialogEx(HWND owner, PrinterChoice& choice, platform::PrintInfo& info, HDC& job) {
     PRINTPAGERANGE range{static_cast<DWORD>(info.minPage), static_cast<DWORD>(info.maxPage)};
     PRINTDLGEXW dialog{};
     dialog.lStructSize = sizeof dialog;
@@ -65,18 +68,18 @@ HRESULT ShowPrintDialogEx(HWND owner, PrinterChoice& choice, platform::PrintInfo
     choice.DevMode() = dialog.hDevMode;
     choice.DevNames() = dialog.hDevNames;
     if (FAILED(result))
-        return S_FALSE;
-    if (dialog.dwResultAction != PD_RESULT_PRINT) {  // cancelled, or only the settings applied
+        return DialogEnd::Unavailable;
+    if (dialog.dwResultAction != PD_RESULT_PRINT) {
         if (dialog.hDC)
             ::DeleteDC(dialog.hDC);
-        return E_ABORT;
+        return dialog.dwResultAction == PD_RESULT_APPLY ? DialogEnd::Apply : DialogEnd::Cancel;
     }
     job = dialog.hDC;
     TakePageRange(info, dialog.Flags, range.nFromPage, range.nToPage);
-    return S_OK;
+    return DialogEnd::Print;
 }
 
-bool ShowPrintDialog(HWND owner, PrinterChoice& choice, platform::PrintInfo& info, HDC& job) {
+DialogEnd ShowPrintDialog(HWND owner, PrinterChoice& choice, platform::PrintInfo& info, HDC& job) {
     PRINTDLGW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
@@ -90,10 +93,10 @@ bool ShowPrintDialog(HWND owner, PrinterChoice& choice, platform::PrintInfo& inf
     choice.DevMode() = dialog.hDevMode;
     choice.DevNames() = dialog.hDevNames;
     if (!accepted)
-        return false;
+        return DialogEnd::Cancel;
     job = dialog.hDC;
     TakePageRange(info, dialog.Flags, dialog.nFromPage, dialog.nToPage);
-    return true;
+    return DialogEnd::Print;
 }
 
 }  // namespace
@@ -137,7 +140,10 @@ bool PrintDocument(HDC printer, platform::Printable& printable, platform::PrintI
     return printed;
 }
 
-Win32PrinterService::Win32PrinterService(HWND owner) : owner_(owner) {}
+Win32PrinterService::Win32PrinterService(HWND owner, RegistryStore profile)
+    : owner_(owner), profile_(std::move(profile)) {
+    LoadPrintSettings(profile_, choice_, previewPages_);
+}
 
 Win32PrinterService::~Win32PrinterService() {
     if (preparedJob_)
@@ -170,10 +176,13 @@ bool Win32PrinterService::DoPreparePrinting(platform::PrintInfo& info) {
     if (preparedJob_)
         ::DeleteDC(std::exchange(preparedJob_, nullptr));
     HDC job = nullptr;
-    const HRESULT modern = owner_ ? ShowPrintDialogEx(owner_, choice_, info, job) : S_FALSE;
-    const bool accepted = modern == S_FALSE ? ShowPrintDialog(owner_, choice_, info, job) : modern == S_OK;
+    DialogEnd end = owner_ ? ShowPrintDialogEx(owner_, choice_, info, job) : DialogEnd::Unavailable;
+    if (end == DialogEnd::Unavailable)
+        end = ShowPrintDialog(owner_, choice_, info, job);
+    if (end == DialogEnd::Print || end == DialogEnd::Apply)
+        SavePrinterChoice(profile_, choice_);
     preparedJob_ = job;
-    return accepted && job && info.minPage <= info.maxPage;
+    return end == DialogEnd::Print && job && info.minPage <= info.maxPage;
 }
 
 void Win32PrinterService::Print(platform::Printable& printable) {
@@ -210,7 +219,10 @@ void Win32PrinterService::Preview(platform::Printable& printable) {
         end = RunPreviewWindow(printable, info, request);
         printable.OnEndPrinting(measuring, info);
     }
-    previewPages_ = request.pagesSideBySide;
+    if (request.pagesSideBySide != previewPages_) {
+        previewPages_ = request.pagesSideBySide;
+        SavePreviewPages(profile_, previewPages_);
+    }
     if (end == PreviewEnd::PrintRequested)
         Print(printable);
 }
@@ -223,9 +235,11 @@ void Win32PrinterService::PrinterSetup() {
     dialog.hDevMode = choice_.DevMode();
     dialog.hDevNames = choice_.DevNames();
     dialog.Flags = PD_PRINTSETUP;
-    ::PrintDlgW(&dialog);
+    const bool accepted = ::PrintDlgW(&dialog) != 0;
     choice_.DevMode() = dialog.hDevMode;
     choice_.DevNames() = dialog.hDevNames;
+    if (accepted)
+        SavePrinterChoice(profile_, choice_);
 }
 
 bool Win32PrinterService::SaveAsPdf(platform::Printable& printable, const std::string& path) {

@@ -4,12 +4,15 @@
 // job tells the printable area of its page to the printing steps.
 //
 // One printer choice serves every job of the run, so a choice made in a dialog holds for the next job.
+// The choice and the preview's pages side by side are kept in the program's profile (PrintSettings.h):
+// read when the service is made, written when they change.
 #pragma once
 
 #include <string>
 
 #include "platform/Printing.h"
 #include "platform/win32/PrinterChoice.h"
+#include "platform/win32/RegistryStore.h"
 #include "platform/win32/WindowsApi.h"
 
 namespace platform::win32 {
@@ -26,8 +29,9 @@ bool PrintDocument(HDC printer, platform::Printable& printable, platform::PrintI
 
 class Win32PrinterService final : public platform::PrinterService {
   public:
-    // Dialogs and the preview window are owned by owner (may be none).
-    explicit Win32PrinterService(HWND owner);
+    // Dialogs and the preview window are owned by owner (may be none); profile is the program's own
+    // (tests give another).
+    explicit Win32PrinterService(HWND owner, RegistryStore profile = RegistryStore());
     ~Win32PrinterService() override;
     Win32PrinterService(const Win32PrinterService&) = delete;
     Win32PrinterService& operator=(const Win32PrinterService&) = delete;
@@ -46,10 +50,12 @@ class Win32PrinterService final : public platform::PrinterService {
     void SetOwner(HWND owner) { owner_ = owner; }
     // Pages side by side in the preview (1 or 2), as the preview was left last.
     int PreviewPages() const { return previewPages_; }
-    void SetPreviewPages(int pages) { previewPages_ = pages; }
+    // The printer the jobs go to; empty when there is none.
+    std::wstring PrinterName() const { return choice_.DeviceName(); }
 
   private:
     HWND owner_;
+    RegistryStore profile_;
     PrinterChoice choice_;
     HDC preparedJob_ = nullptr;  // from the print dialog, for the job being started
     int previewPages_ = 1;

@@ -4,12 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/headless/RecordingPrompt.h"
 #include "platform/win32/PreviewWindow.h"
+#include "platform/win32/PrintSettings.h"
 #include "platform/win32/Win32PrinterService.h"
 #include "record/PlenwickDoc.h"
 #include "report/CalculationReport.h"
@@ -51,6 +54,11 @@ class LoggedReport : public platform::Printable {
 
 class Win32Printing : public ::testing::Test {
   protected:
+    static constexpr const wchar_t* kProfileKey = L"Software\\Quellrix-Test\\Printing";
+    void SetUp() override { ::RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey); }
+    void TearDown() override { ::RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey); }
+
+    platform::win32::RegistryStore profile{kProfileKey};
     headless::Transcript transcript;
     headless::RecordingPrompt prompt{transcript};
     platform::ScopedPrompt scopedPrompt{prompt};
@@ -71,7 +79,7 @@ TEST_F(Win32Printing, AJobThatCannotStartIsSaidAndDrawsNothing) {
 }
 
 TEST_F(Win32Printing, DefaultPrinterAndPdfPrinterAsTheMachineHasThem) {
-    Win32PrinterService printer(nullptr);
+    Win32PrinterService printer(nullptr, profile);
     const platform::DefaultPrinter found = printer.QueryDefaultPrinter();
     if (platform::win32::DefaultPrinterName().empty()) {
         EXPECT_EQ(found.status, platform::DefaultPrinter::Status::NoDefaultPrinter);
@@ -102,7 +110,7 @@ void CALLBACK UseThePreview(HWND, UINT, UINT_PTR timer, DWORD) {
 }
 
 TEST_F(Win32Printing, PreviewDrawsThePageUntilClosed) {
-    Win32PrinterService printer(nullptr);
+    Win32PrinterService printer(nullptr, profile);
     g_previewed = &report;
     ::SetTimer(nullptr, 0, 50, UseThePreview);
     printer.Preview(report);
@@ -118,7 +126,54 @@ TEST_F(Win32Printing, PreviewDrawsThePageUntilClosed) {
         EXPECT_EQ(report.page.pageHeight, 6744);
     }
     EXPECT_EQ(printer.PreviewPages(), 2);
+    EXPECT_EQ(Win32PrinterService(nullptr, profile).PreviewPages(), 2);  // kept in the profile
     EXPECT_TRUE(transcript.Lines().empty());
+}
+
+// DEVNAMES bytes for a printer: driver, device and port after the header.
+std::vector<std::uint8_t> DevNamesFor(const std::wstring& device) {
+    const std::wstring texts = std::wstring(L"winspool") + L'\0' + device + L'\0' + L"LPT1:" + L'\0';
+    const DEVNAMES header{4, static_cast<WORD>(4 + 9), static_cast<WORD>(4 + 9 + device.size() + 1), 0};
+    std::vector<std::uint8_t> bytes(sizeof header + texts.size() * sizeof(wchar_t));
+    std::memcpy(bytes.data(), &header, sizeof header);
+    std::memcpy(bytes.data() + sizeof header, texts.data(), texts.size() * sizeof(wchar_t));
+    return bytes;
+}
+
+TEST_F(Win32Printing, KeptSettingsAreTakenOnlyWhenSoundAndTheirPrinterIsThere) {
+    using platform::win32::PrinterChoice;
+    std::vector<std::uint8_t> cut = DevNamesFor(L"Nirgendwo");
+    cut.resize(cut.size() - 2);  // the port's text without its end
+    std::vector<std::uint8_t> outside = DevNamesFor(L"Nirgendwo");
+    outside[2] = 200;  // the device's offset beyond the end
+    for (const auto& devNames :
+         {std::vector<std::uint8_t>{1, 2, 3}, cut, outside, DevNamesFor(L"Nirgendwo")}) {
+        PrinterChoice choice;
+        EXPECT_FALSE(choice.Restore(devNames, {}));
+        EXPECT_TRUE(choice.DevNamesBytes().empty());
+    }
+    const std::wstring standard = platform::win32::DefaultPrinterName();
+    if (!standard.empty()) {  // real Windows with a printer
+        PrinterChoice choice;
+        ASSERT_TRUE(choice.Restore(DevNamesFor(standard), {1, 2, 3}));  // settings not well-formed: dropped
+        EXPECT_EQ(choice.DeviceName(), standard);
+        EXPECT_TRUE(choice.DevModeBytes().empty());
+    }
+
+    struct Case {
+        std::optional<std::uint32_t> kept;
+        int pages;
+    };
+    for (const Case& c : {Case{std::nullopt, 1}, Case{1, 1}, Case{2, 2}, Case{0, 1}, Case{7, 1}}) {
+        if (c.kept)
+            profile.WriteNumber("Settings", "PreviewPages", *c.kept);
+        profile.WriteBinary("Settings", "DevNames", DevNamesFor(L"Nirgendwo"));
+        PrinterChoice choice;
+        int pages = 0;
+        platform::win32::LoadPrintSettings(profile, choice, pages);
+        EXPECT_EQ(pages, c.pages);
+        EXPECT_EQ(choice.DeviceName(), standard);
+    }
 }
 
 }  // namespace
