@@ -45,8 +45,6 @@ add_custom_target(quellrix-changelog ALL DEPENDS ${changelog})
 install(FILES ${changelog} DESTINATION ${QUELLRIX_DOCDIR})
 
 # The German help page, also readable without the program.
-add_executable(quellrix-helppage app/helppage/main.cpp)
-target_link_libraries(quellrix-helppage PRIVATE quellrix_help)
 set(help_page ${PROJECT_BINARY_DIR}/hilfe.html)
 add_custom_command(OUTPUT ${help_page} COMMAND quellrix-helppage ${help_page} DEPENDS quellrix-helppage VERBATIM)
 add_custom_target(quellrix-help-page ALL DEPENDS ${help_page})

@@ -5,6 +5,9 @@ namespace platform {
 
 class DrawingContext;
 
+// What the printing machinery says when a job cannot be started on the printer.
+inline constexpr const char* kPrintJobNotStarted = "Der Druckauftrag konnte nicht gestartet werden.";
+
 struct PageSize {
     int width = 0;
     int height = 0;

@@ -125,8 +125,7 @@ void QtPrinterService::Print(platform::Printable& printable) {
     QPrinter& printer = JobPrinter();
     QPainter painter;
     if (!painter.begin(&printer)) {
-        platform::ShowMessage("Der Druckauftrag konnte nicht gestartet werden.",
-                              platform::MessageIcon::Exclamation);
+        platform::ShowMessage(platform::kPrintJobNotStarted, platform::MessageIcon::Exclamation);
         return;
     }
     QtDrawingContext dc(painter);

@@ -1,0 +1,207 @@
+#include "platform/win32/PrinterChoice.h"
+
+#include <commdlg.h>
+
+#include <cstddef>
+#include <cstring>
+#include <vector>
+
+namespace platform::win32 {
+
+namespace {
+
+// A4 at 600 dpi is 4958 x 7017 dots; the printable area is centred on it.
+constexpr int kFallbackResolution = 600;
+constexpr int kFallbackPaperWidth = 4958, kFallbackPaperHeight = 7017;
+constexpr int kFallbackPrintableWidth = 4676, kFallbackPrintableHeight = 6744;
+
+// Locks movable global memory for the lifetime of the view.
+template <typename T>
+class Locked {
+  public:
+    explicit Locked(HGLOBAL memory)
+        : memory_(memory), data_(memory ? static_cast<const T*>(::GlobalLock(memory)) : nullptr) {}
+    ~Locked() {
+        if (data_)
+            ::GlobalUnlock(memory_);
+    }
+    Locked(const Locked&) = delete;
+    Locked& operator=(const Locked&) = delete;
+    const T* Get() const { return data_; }
+
+  private:
+    HGLOBAL memory_;
+    const T* data_;
+};
+
+// The first size bytes of movable memory (at most as many as it holds).
+std::vector<std::uint8_t> BytesOf(HGLOBAL memory, std::size_t size) {
+    const Locked<std::uint8_t> data(memory);
+    if (!data.Get())
+        return {};
+    return {data.Get(), data.Get() + std::min(size, ::GlobalSize(memory))};
+}
+
+HGLOBAL MovableCopy(const void* data, std::size_t size) {
+    const HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, size);
+    if (void* target = memory ? ::GlobalLock(memory) : nullptr) {
+        std::memcpy(target, data, size);
+        ::GlobalUnlock(memory);
+        return memory;
+    }
+    if (memory)
+        ::GlobalFree(memory);
+    return nullptr;
+}
+
+// The device name of DEVNAMES bytes whose offsets lie inside them and whose texts end there; empty
+// when they are not so.
+std::wstring DeviceNameIn(const std::vector<std::uint8_t>& devNames) {
+    if (devNames.size() < sizeof(DEVNAMES) || devNames.size() % sizeof(wchar_t) != 0)
+        return {};
+    std::wstring text(devNames.size() / sizeof(wchar_t), L'\0');
+    std::memcpy(text.data(), devNames.data(), devNames.size());
+    DEVNAMES header;
+    std::memcpy(&header, devNames.data(), sizeof header);
+    for (const WORD offset : {header.wDriverOffset, header.wDeviceOffset, header.wOutputOffset}) {
+        if (offset * sizeof(wchar_t) < sizeof header || text.find(L'\0', offset) == std::wstring::npos)
+            return {};
+    }
+    return text.c_str() + header.wDeviceOffset;
+}
+
+// The settings as the printer's driver takes them: merged into its defaults and corrected.
+std::vector<std::uint8_t> CorrectedDevMode(const std::wstring& device,
+                                           const std::vector<std::uint8_t>& devMode) {
+    if (devMode.size() < offsetof(DEVMODEW, dmFields) + sizeof(DWORD))
+        return {};
+    DEVMODEW header;
+    std::memcpy(&header, devMode.data(), std::min(devMode.size(), sizeof header));
+    if (header.dmSize < offsetof(DEVMODEW, dmFields) + sizeof(DWORD) ||
+        std::size_t{header.dmSize} + header.dmDriverExtra != devMode.size())
+        return {};
+    HANDLE printer = nullptr;
+    if (!::OpenPrinterW(const_cast<wchar_t*>(device.c_str()), &printer, nullptr))
+        return {};
+    std::vector<std::uint8_t> corrected;
+    const LONG size =
+        ::DocumentPropertiesW(nullptr, printer, const_cast<wchar_t*>(device.c_str()), nullptr, nullptr, 0);
+    if (size > 0) {
+        std::vector<std::uint8_t> input = devMode;  // the driver reads from a buffer it may not change
+        corrected.resize(static_cast<std::size_t>(size));
+        if (::DocumentPropertiesW(nullptr, printer, const_cast<wchar_t*>(device.c_str()),
+                                  reinterpret_cast<DEVMODEW*>(corrected.data()),
+                                  reinterpret_cast<DEVMODEW*>(input.data()),
+                                  DM_IN_BUFFER | DM_OUT_BUFFER) != IDOK)
+            corrected.clear();
+    }
+    ::ClosePrinter(printer);
+    return corrected;
+}
+
+}  // namespace
+
+PaperGeometry GeometryOf(HDC printer) {
+    PaperGeometry geometry;
+    geometry.printableWidth = ::GetDeviceCaps(printer, HORZRES);
+    geometry.printableHeight = ::GetDeviceCaps(printer, VERTRES);
+    geometry.paperWidth = ::GetDeviceCaps(printer, PHYSICALWIDTH);
+    geometry.paperHeight = ::GetDeviceCaps(printer, PHYSICALHEIGHT);
+    geometry.offsetX = ::GetDeviceCaps(printer, PHYSICALOFFSETX);
+    geometry.offsetY = ::GetDeviceCaps(printer, PHYSICALOFFSETY);
+    geometry.dotsPerInchX = ::GetDeviceCaps(printer, LOGPIXELSX);
+    geometry.dotsPerInchY = ::GetDeviceCaps(printer, LOGPIXELSY);
+    // A device that knows no paper (a display, a metafile) is all printable area.
+    if (geometry.paperWidth < geometry.printableWidth || geometry.paperHeight < geometry.printableHeight) {
+        geometry.paperWidth = geometry.printableWidth;
+        geometry.paperHeight = geometry.printableHeight;
+        geometry.offsetX = geometry.offsetY = 0;
+    }
+    return geometry;
+}
+
+PaperGeometry FallbackGeometry() {
+    PaperGeometry geometry;
+    geometry.paperWidth = kFallbackPaperWidth;
+    geometry.paperHeight = kFallbackPaperHeight;
+    geometry.printableWidth = kFallbackPrintableWidth;
+    geometry.printableHeight = kFallbackPrintableHeight;
+    geometry.offsetX = (kFallbackPaperWidth - kFallbackPrintableWidth) / 2;
+    geometry.offsetY = (kFallbackPaperHeight - kFallbackPrintableHeight) / 2;
+    geometry.dotsPerInchX = geometry.dotsPerInchY = kFallbackResolution;
+    return geometry;
+}
+
+std::wstring DefaultPrinterName() {
+    DWORD size = 0;
+    ::GetDefaultPrinterW(nullptr, &size);
+    if (size == 0)
+        return {};
+    std::vector<wchar_t> name(size);
+    if (!::GetDefaultPrinterW(name.data(), &size))
+        return {};
+    return name.data();
+}
+
+bool PrinterExists(const std::wstring& name) {
+    HANDLE printer = nullptr;
+    if (name.empty() || !::OpenPrinterW(const_cast<wchar_t*>(name.c_str()), &printer, nullptr))
+        return false;
+    ::ClosePrinter(printer);
+    return true;
+}
+
+PrinterChoice::~PrinterChoice() {
+    if (devMode_)
+        ::GlobalFree(devMode_);
+    if (devNames_)
+        ::GlobalFree(devNames_);
+}
+
+std::wstring PrinterChoice::DeviceName() const {
+    const Locked<DEVNAMES> names(devNames_);
+    if (!names.Get())
+        return DefaultPrinterName();
+    return reinterpret_cast<const wchar_t*>(names.Get()) + names.Get()->wDeviceOffset;
+}
+
+HDC PrinterChoice::CreateDc() const {
+    const std::wstring name = DeviceName();
+    if (name.empty())
+        return nullptr;
+    const Locked<DEVMODEW> mode(devMode_);
+    return ::CreateDCW(L"WINSPOOL", name.c_str(), nullptr, mode.Get());
+}
+
+std::vector<std::uint8_t> PrinterChoice::DevNamesBytes() const {
+    return BytesOf(devNames_, ::GlobalSize(devNames_) / sizeof(wchar_t) * sizeof(wchar_t));
+}
+
+// Memory may be larger than the settings it holds: they are dmSize plus dmDriverExtra bytes.
+std::vector<std::uint8_t> PrinterChoice::DevModeBytes() const {
+    const Locked<DEVMODEW> mode(devMode_);
+    if (!mode.Get())
+        return {};
+    return BytesOf(devMode_, std::size_t{mode.Get()->dmSize} + mode.Get()->dmDriverExtra);
+}
+
+bool PrinterChoice::Restore(const std::vector<std::uint8_t>& devNames,
+                            const std::vector<std::uint8_t>& devMode) {
+    const std::wstring device = DeviceNameIn(devNames);
+    if (device.empty() || !PrinterExists(device))
+        return false;
+    const HGLOBAL names = MovableCopy(devNames.data(), devNames.size());
+    if (!names)
+        return false;
+    const std::vector<std::uint8_t> settings = devMode.empty() ? devMode : CorrectedDevMode(device, devMode);
+    const HGLOBAL mode = settings.empty() ? nullptr : MovableCopy(settings.data(), settings.size());
+    if (devNames_)
+        ::GlobalFree(devNames_);
+    if (devMode_)
+        ::GlobalFree(devMode_);
+    devNames_ = names;
+    devMode_ = mode;
+    return true;
+}
+
+}  // namespace platform::win32
