@@ -16,7 +16,7 @@
 #include "platform/Prompt.h"
 #include "platform/win32/FormWindow.h"
 #include "platform/win32/Wide.h"
-#include "app/win32/WindowSession.h"
+#include "platform/win32/Win32PrinterService.h"
 #include "record/PlenwickDoc.h"
 
 namespace {
@@ -119,7 +119,7 @@ MainFrame::~MainFrame() {
         DestroyWindow(window_);
 }
 
-void MainFrame::Attach(QuellrixApp& app, PendingPrinterService& printer) {
+void MainFrame::Attach(QuellrixApp& app, platform::win32::Win32PrinterService& printer) {
     app_ = &app;
     printer_ = &printer;
     app.SetFileListener([this](const std::string& path) { recent_.Add(path); });

@@ -16,7 +16,6 @@
 
 class QuellrixApp;
 class CPlenwickView;
-class PendingPrinterService;
 
 namespace platform {
 class Printable;
@@ -37,7 +36,7 @@ class MainFrame {
 
     HWND Window() const { return window_; }
     // The application whose commands the window runs and the printer its PDF commands use.
-    void Attach(QuellrixApp& app, PendingPrinterService& printer);
+    void Attach(QuellrixApp& app, platform::win32::Win32PrinterService& printer);
     // Puts the form of the view into the window, which then takes exactly the room it needs.
     void ShowForm(CPlenwickView& view);
     platform::win32::FormWindow* Form() const { return form_.get(); }
@@ -73,7 +72,7 @@ class MainFrame {
     HWND statusBar_ = nullptr;
     HACCEL accelerators_ = nullptr;
     QuellrixApp* app_ = nullptr;
-    PendingPrinterService* printer_ = nullptr;
+    platform::win32::Win32PrinterService* printer_ = nullptr;
     std::unique_ptr<platform::win32::FormWindow> form_;
     RecentFiles recent_;
     std::wstring placeholder_;  // the recent-file list's entry while it is empty

@@ -7,20 +7,9 @@
 #include "app/Application.h"
 #include "app/win32/MainFrame.h"
 #include "platform/Clock.h"
+#include "platform/win32/Win32PrinterService.h"
 #include "platform/win32/Win32Prompt.h"
 #include "platform/win32/Win32Shell.h"
-
-// Until the Windows printer service is merged: no default printer, no job.
-class PendingPrinterService : public platform::PrinterService {
-  public:
-    explicit PendingPrinterService(HWND) {}
-    platform::DefaultPrinter QueryDefaultPrinter() override { return {}; }
-    bool DoPreparePrinting(platform::PrintInfo&) override { return false; }
-    void Print(platform::Printable&) override {}
-    void Preview(platform::Printable&) override {}
-    void PrinterSetup() override {}
-    bool SaveAsPdf(platform::Printable&) { return false; }
-};
 
 class WindowSession {
   public:
@@ -43,7 +32,7 @@ class WindowSession {
     platform::win32::Win32Prompt prompt_;
     platform::ScopedPrompt installed_{prompt_};
     MainFrame frame_;  // first: the printer's dialogs and the message boxes belong to it
-    PendingPrinterService printer_{frame_.Window()};
+    platform::win32::Win32PrinterService printer_{frame_.Window()};
     platform::Win32Shell shell_;
     platform::SystemClock clock_;
     QuellrixApp app_{{printer_, shell_, clock_}};
