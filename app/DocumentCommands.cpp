@@ -9,6 +9,7 @@
 #include "form/PlenwickView.h"
 #include "messages/MessageTexts.h"
 #include "platform/DocumentFile.h"
+#include "platform/MachineDirectory.h"
 #include "platform/Prompt.h"
 #include "record/PlenwickDoc.h"
 
@@ -17,11 +18,6 @@ namespace {
 constexpr const char* kFilter = "Quellrix-Berechnungen (*.qrx)";
 constexpr const char* kSuffix = "qrx";
 constexpr const char* kUntitledFile = "Berechnung.qrx";
-
-std::string FileTitle(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 void Warn(const std::string& text) {
     platform::ShowMessage(text, platform::MessageIcon::Exclamation);
@@ -131,7 +127,7 @@ bool QuellrixApp::SaveDocument(const std::string& path) {
 // The document now is the file: its name is the title, the calculation as it stands is saved.
 void QuellrixApp::Named(const std::string& path) {
     m_path = path;
-    m_document->SetTitle(FileTitle(path));
+    m_document->SetTitle(platform::FileNameOf(path));
     m_view->MarkSaved();
     if (m_fileListener)
         m_fileListener(path);

@@ -32,4 +32,9 @@ std::string DirectoryOf(std::string_view path) {
     return slash == 0 ? "/" : std::string(path.substr(0, slash));
 }
 
+std::string FileNameOf(std::string_view path) {
+    const size_t slash = path.rfind('/');
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
 }  // namespace platform

@@ -23,4 +23,7 @@ std::string ResolveMachinePath(std::string_view fileName);
 // The directory of a path: "." for a bare name, "/" for a name in the root (on Windows "\\" or "C:\\").
 std::string DirectoryOf(std::string_view path);
 
+// The file name of a path: what follows its directory ("/"; on Windows also "\\" and a drive's ":").
+std::string FileNameOf(std::string_view path);
+
 }  // namespace platform

@@ -8,6 +8,7 @@
 #include "app/Application.h"
 #include "app/CommandTexts.h"
 #include "app/win32/Clipboard.h"
+#include "app/win32/ProjectDialog.h"
 #include "app/win32/resource.h"
 #include "form/PlenwickView.h"
 #include "form/model/CalculationFormTemplate.h"
@@ -237,6 +238,12 @@ void MainFrame::RunCommand(Command command) {
         case Command::SaveDesignSheetPdf:
             if (app_->IsEnabled(command))
                 SavePdf(app_->DesignSheet());
+            break;
+        case Command::ProjectHeader:
+            if (app_->IsRunning()) {
+                if (const auto header = EditProjectHeader(window_, app_->Document().GetProjectHeader()))
+                    app_->SetProjectHeader(*header);
+            }
             break;
         default:
             app_->Execute(command);

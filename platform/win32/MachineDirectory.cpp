@@ -63,4 +63,9 @@ std::string DirectoryOf(std::string_view path) {
     return std::string(path.substr(0, root ? separator + 1 : separator));
 }
 
+std::string FileNameOf(std::string_view path) {
+    const size_t separator = path.find_last_of("\\/:");
+    return std::string(separator == std::string_view::npos ? path : path.substr(separator + 1));
+}
+
 }  // namespace platform

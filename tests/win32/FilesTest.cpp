@@ -43,6 +43,7 @@ TEST(Win32MachineDirectory, PathsWithEitherSeparator) {
                           Case{"C:Rohre.ini", ".", false}, Case{"\\Rohre.ini", "\\", false},
                           Case{"a\\b/c\\Rohre.ini", "a\\b/c", false}}) {
         EXPECT_EQ(platform::DirectoryOf(c.path), c.directory) << c.path;
+        EXPECT_EQ(platform::FileNameOf(c.path), "Rohre.ini") << c.path;
         EXPECT_EQ(platform::ResolveMachinePath(c.path) == c.path, !c.bare) << c.path;
     }
 }

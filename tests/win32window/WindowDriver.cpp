@@ -1,5 +1,6 @@
 #include "WindowDriver.h"
 
+#include "platform/win32/PreviewWindow.h"
 #include "platform/win32/Wide.h"
 
 namespace wintest {
@@ -32,8 +33,10 @@ BOOL CALLBACK CollectChild(HWND child, LPARAM data) {
     return TRUE;
 }
 
+// Dialogs and message boxes, and the print preview.
 BOOL CALLBACK FindModal(HWND window, LPARAM data) {
-    if (IsWindowVisible(window) && ClassOf(window) == L"#32770") {
+    const std::wstring kind = ClassOf(window);
+    if (IsWindowVisible(window) && (kind == L"#32770" || kind == platform::win32::kPreviewWindowClass)) {
         *reinterpret_cast<HWND*>(data) = window;
         return FALSE;
     }

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -15,11 +16,13 @@
 #include "app/AboutBox.h"
 #include "app/SaveChangesQuestion.h"
 #include "app/win32/WindowSession.h"
+#include "app/win32/resource.h"
 #include "form/PlenwickView.h"
 #include "form/model/AdjustDialogs.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/win32/FormWindow.h"
 #include "record/PlenwickDoc.h"
+#include "platform/win32/Wide.h"
 #include "support/ScratchDirectory.h"
 
 namespace {
@@ -72,7 +75,7 @@ class WindowTest : public testing::Test {
         return colour;
     }
 
-    // K 9, DN 150, v = 1,5 m/s typed and calculated with J sought.
+    // The second class and its fourth DN, v = 1,5 m/s typed and calculated with J sought.
     void CalculateTypicalCase() {
         wintest::Pick(Control(IDC_CLASS), 1);
         wintest::Pick(Control(IDC_DN), 3);
@@ -199,6 +202,61 @@ TEST_F(WindowTest, AboutBoxFromItsTemplate) {
     ASSERT_EQ(answerer_.Seen().size(), 2u);
     EXPECT_EQ(answerer_.Seen().back().caption, kAboutCaption);
     EXPECT_NE(answerer_.Seen().back().text.find("Programmierung"), std::string::npos);
+}
+
+TEST_F(WindowTest, PrintPreviewOpensOnTheReportAndCloses) {
+    ASSERT_TRUE(Start());
+    CalculateTypicalCase();
+    answerer_.Then([](const wintest::Modal& preview) { PostMessageW(preview.window, WM_CLOSE, 0, 0); });
+    RunCommand(Command::PrintPreview);
+    ASSERT_EQ(answerer_.Seen().size(), 2u);
+    EXPECT_EQ(answerer_.Seen().back().caption, "Quellrix - Seitenansicht");
+    EXPECT_TRUE(IsWindowEnabled(session_->Frame().Window()));
+}
+
+// "Speichern unter" names the file in the save dialog; the file is written, named in the caption and
+// first in the recent-file list; the project dialog's lines go into the calculation.
+TEST_F(WindowTest, SaveAsThroughTheFileDialogAndProjectHeader) {
+    ASSERT_TRUE(Start());
+    answerer_.Then([](const wintest::Modal& dialog) {
+        SetDlgItemTextW(dialog.window, IDC_PROJECT, L"Kanal Nord");
+        wintest::Press(dialog, IDOK);
+    });
+    RunCommand(Command::ProjectHeader);
+    EXPECT_EQ(session_->App().Document().GetProjectHeader().project, "Kanal Nord");
+
+    CalculateTypicalCase();
+    const std::string file = (fs::u8path(MachineDirectory()) / fs::u8path(u8"Prüfung ä.qrx")).u8string();
+    answerer_.Then([file](const wintest::Modal& dialog) {
+        // The file-name field of the common dialog (explorer style, else the old one).
+        HWND name = GetDlgItem(dialog.window, 1148);
+        SetWindowTextW(name ? name : GetDlgItem(dialog.window, 1152), platform::win32::Widen(file).c_str());
+        wintest::Press(dialog, IDOK);
+    });
+    RunCommand(Command::SaveAs);
+    Pump(300);
+    ASSERT_EQ(answerer_.Seen().size(), 3u);
+    EXPECT_TRUE(fs::is_regular_file(fs::u8path(file)));
+    EXPECT_EQ(wintest::TextOf(session_->Frame().Window()), u8"Prüfung ä.qrx - Quellrix");
+    ASSERT_FALSE(session_->Frame().Recent().Files().empty());
+    EXPECT_EQ(session_->Frame().Recent().Files().front(), file);
+}
+
+TEST_F(WindowTest, CopyResultsPutsTheResultsTextOnTheClipboard) {
+    ASSERT_TRUE(Start());
+    CalculateTypicalCase();
+    RunCommand(Command::CopyResults);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    const auto* text = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
+    const std::string copied = text ? platform::win32::Narrow(text) : std::string();
+    if (text)
+        GlobalUnlock(data);
+    CloseClipboard();
+    std::string j = Text(IDC_J);  // with a decimal comma in the copied text
+    std::replace(j.begin(), j.end(), '.', ',');
+    EXPECT_NE(copied.find("Gefälle J\t" + j), std::string::npos) << copied;
+    EXPECT_NE(copied.find("\r\n"), std::string::npos);
 }
 
 // Closing asks about the unsaved calculation ("Nein") and writes the global data to "Rohre.ini".
