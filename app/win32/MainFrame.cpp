@@ -8,6 +8,7 @@
 #include "app/Application.h"
 #include "app/CommandTexts.h"
 #include "app/win32/Clipboard.h"
+#include "app/win32/FillingCurveWindow.h"
 #include "app/win32/ProjectDialog.h"
 #include "app/win32/resource.h"
 #include "form/PlenwickView.h"
@@ -115,6 +116,7 @@ MainFrame::MainFrame() {
 }
 
 MainFrame::~MainFrame() {
+    fillingCurves_.reset();
     DestroyForm();
     if (window_)
         DestroyWindow(window_);
@@ -231,6 +233,13 @@ void MainFrame::RunCommand(Command command) {
         case Command::CopyResults:
             CopyResults();
             break;
+        case Command::FillingCurves:
+            if (app_->IsRunning()) {
+                if (!fillingCurves_)
+                    fillingCurves_ = std::make_unique<FillingCurveWindow>(app_->Document(), window_);
+                fillingCurves_->Show();
+            }
+            break;
         case Command::SavePdf:
             if (app_->IsRunning())
                 SavePdf(app_->View());
@@ -338,6 +347,7 @@ void MainFrame::OnClose() {
         return;  // "Abbrechen", or the calculation could not be saved
     if (!closed_) {
         closed_ = true;
+        fillingCurves_.reset();
         if (form_)
             form_->Detach();
         if (app_)

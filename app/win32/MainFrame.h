@@ -14,6 +14,7 @@
 #include "app/win32/RecentFiles.h"
 #include "platform/win32/WindowsApi.h"
 
+class FillingCurveWindow;
 class QuellrixApp;
 class CPlenwickView;
 
@@ -48,6 +49,8 @@ class MainFrame {
     void RunCommand(Command command);
     void UpdateCaption();
     RecentFiles& Recent() { return recent_; }
+    // The window "Teilfüllungskurve", made on its first use; nullptr before.
+    FillingCurveWindow* FillingCurves() const { return fillingCurves_.get(); }
     // Opens a file of the recent-file list, after the unsaved-changes question.
     void OpenRecentFile(const std::string& file);
 
@@ -74,6 +77,7 @@ class MainFrame {
     QuellrixApp* app_ = nullptr;
     platform::win32::Win32PrinterService* printer_ = nullptr;
     std::unique_ptr<platform::win32::FormWindow> form_;
+    std::unique_ptr<FillingCurveWindow> fillingCurves_;
     RecentFiles recent_;
     std::wstring placeholder_;  // the recent-file list's entry while it is empty
     bool closed_ = false;

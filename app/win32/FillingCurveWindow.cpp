@@ -1,0 +1,183 @@
+#include "app/win32/FillingCurveWindow.h"
+
+#include <array>
+
+#include "app/win32/Clipboard.h"
+#include "form/FillingCurvePlot.h"
+#include "platform/win32/GdiDrawingContext.h"
+#include "platform/win32/Wide.h"
+
+namespace {
+
+constexpr const wchar_t* kWindowClass = L"QuellrixFillingCurves";
+constexpr int kCopy = 1;
+constexpr int kClose = 2;
+// The side panel's width and the window's first size, in pixels at 96 dpi.
+constexpr int kSideWidth = 300;
+constexpr SIZE kFirstSize{960, 580};
+constexpr int kMargin = 12;
+constexpr int kButtonHeight = 26;
+
+int Scaled(HWND window, int pixels) {
+    return MulDiv(pixels, static_cast<int>(GetDpiForWindow(window)), 96);
+}
+
+}  // namespace
+
+FillingCurveWindow::FillingCurveWindow(const CPlenwickDoc& record, HWND owner) : record_(record) {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = WindowProcedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszClassName = kWindowClass;
+    RegisterClassExW(&windowClass);
+    window_ = CreateWindowExW(0, kWindowClass, L"Teilfüllungskurve", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                              CW_USEDEFAULT, CW_USEDEFAULT, kFirstSize.cx, kFirstSize.cy, owner, nullptr, instance,
+                              this);
+    HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    for (auto [button, id, caption] : {std::tuple{&copy_, kCopy, L"Tabelle &kopieren"},
+                                       std::tuple{&close_, kClose, L"Schl&ießen"}}) {
+        *button = CreateWindowExW(0, L"BUTTON", caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0,
+                                  0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+        SendMessageW(*button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+    Layout();
+}
+
+FillingCurveWindow::~FillingCurveWindow() {
+    if (window_)
+        DestroyWindow(window_);
+}
+
+void FillingCurveWindow::Show() {
+    Refresh();
+    ShowWindow(window_, SW_SHOWNORMAL);
+    SetForegroundWindow(window_);
+}
+
+void FillingCurveWindow::Refresh() {
+    curves_ = ComputeFillingCurves(record_);
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+void FillingCurveWindow::Layout() {
+    RECT client{};
+    GetClientRect(window_, &client);
+    const int side = Scaled(window_, kSideWidth);
+    const int margin = Scaled(window_, kMargin);
+    const int height = Scaled(window_, kButtonHeight);
+    const int left = client.right - side + margin;
+    const int width = side - 2 * margin;
+    MoveWindow(close_, left, client.bottom - margin - height, width, height, TRUE);
+    MoveWindow(copy_, left, client.bottom - 2 * (margin + height) + margin / 2, width, height, TRUE);
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+void FillingCurveWindow::Paint(HDC dc) {
+    RECT client{};
+    GetClientRect(window_, &client);
+    const int side = Scaled(window_, kSideWidth);
+    const int margin = Scaled(window_, kMargin);
+    const int text = Scaled(window_, 12);
+    SetBkMode(dc, TRANSPARENT);
+    platform::win32::GdiDrawingContext context(dc);
+    DrawFillingCurvePlot(context, curves_,
+                         {client.left + margin, client.top + margin, client.right - side, client.bottom - margin},
+                         text);
+
+    // The operating point's comparison, in columns, and the note on the exact curves.
+    platform::FontSpec spec;
+    spec.height = -text;
+    spec.faceName = "Arial";
+    spec.weight = 700;
+    const auto bold = context.CreateFont(spec);
+    spec.weight = 400;
+    const auto normal = context.CreateFont(spec);
+    platform::Font* previous = context.SelectFont(bold.get());
+    const int left = client.right - side + margin;
+    const int line = text * 3 / 2;
+    int top = client.top + margin;
+    context.SetTextAlign(platform::TextAlign::Left);
+    context.TextOut(left, top, curves_.operatingPoint ? OperatingPointHeading(curves_)
+                                                      : "Kein Betriebspunkt: ht ist nicht gegeben.");
+    top += 2 * line;
+    context.SelectFont(normal.get());
+    const std::vector<OperatingPointRow> rows = OperatingPointRows(curves_);
+    const int column = (side - 2 * margin) / 4;
+    const std::array<int, 4> rights{left + 2 * column - column / 2, left + 3 * column - column / 3,
+                                    left + 4 * column - column / 6, 0};
+    if (!rows.empty()) {
+        context.SetTextAlign(platform::TextAlign::Right);
+        context.TextOut(rights[0], top, "angepasst");
+        context.TextOut(rights[1], top, "exakt");
+        context.TextOut(rights[2], top, "Abweichung");
+        top += line;
+    }
+    for (const OperatingPointRow& row : rows) {
+        context.SetTextAlign(platform::TextAlign::Left);
+        context.TextOut(left, top, row.quantity);
+        context.SetTextAlign(platform::TextAlign::Right);
+        context.TextOut(rights[0], top, row.fitted);
+        context.TextOut(rights[1], top, row.exact);
+        context.TextOut(rights[2], top, row.deviation);
+        top += line;
+    }
+    context.SetTextAlign(platform::TextAlign::Left);
+    top += line;
+    const std::string note = ExactCurvesNote(curves_);
+    for (size_t start = 0; start < note.size();) {
+        const size_t end = std::min(note.find('\n', start), note.size());
+        context.TextOut(left, top, note.substr(start, end - start));
+        top += line;
+        start = end + 1;
+    }
+    context.SelectFont(previous);
+}
+
+LRESULT CALLBACK FillingCurveWindow::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<FillingCurveWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<FillingCurveWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_NCDESTROY && self) {
+        self->window_ = nullptr;
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        self = nullptr;
+    }
+    return self ? self->Handle(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT FillingCurveWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT paint{};
+            HDC dc = BeginPaint(window_, &paint);
+            Paint(dc);
+            EndPaint(window_, &paint);
+            return 0;
+        }
+        case WM_SIZE:
+            Layout();
+            return 0;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) != WA_INACTIVE)
+                Refresh();
+            return 0;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == kCopy)
+                CopyTextToClipboard(window_, FillingCurveTable(curves_));
+            if (LOWORD(wParam) == kClose || LOWORD(wParam) == IDCANCEL)
+                ShowWindow(window_, SW_HIDE);
+            return 0;
+        case WM_CLOSE:
+            ShowWindow(window_, SW_HIDE);  // kept for the next time, as the main window's child
+            return 0;
+        default:
+            return DefWindowProcW(window_, message, wParam, lParam);
+    }
+}
