@@ -10,6 +10,7 @@
 #include "app/win32/Clipboard.h"
 #include "app/win32/FillingCurveWindow.h"
 #include "app/win32/ProjectDialog.h"
+#include "app/win32/SizingWindow.h"
 #include "app/win32/resource.h"
 #include "form/PlenwickView.h"
 #include "form/model/CalculationFormTemplate.h"
@@ -117,6 +118,7 @@ MainFrame::MainFrame() {
 
 MainFrame::~MainFrame() {
     fillingCurves_.reset();
+    sizingTable_.reset();
     DestroyForm();
     if (window_)
         DestroyWindow(window_);
@@ -206,6 +208,8 @@ bool MainFrame::PreTranslateMessage(MSG& message) {
     if (message.message == WM_KEYUP &&
         (message.wParam == VK_CAPITAL || message.wParam == VK_NUMLOCK || message.wParam == VK_SCROLL))
         UpdateIndicators();
+    if (sizingTable_ && IsDialogMessageW(sizingTable_->Window(), &message))
+        return true;
     if (accelerators_ && TranslateAcceleratorW(window_, accelerators_, &message))
         return true;
     if (!form_)
@@ -232,6 +236,13 @@ void MainFrame::RunCommand(Command command) {
             break;  // the entries of the list open their files
         case Command::CopyResults:
             CopyResults();
+            break;
+        case Command::SizingTable:
+            if (app_->IsRunning()) {
+                if (!sizingTable_)
+                    sizingTable_ = std::make_unique<SizingWindow>(*app_, *printer_, window_);
+                sizingTable_->Prefill();
+            }
             break;
         case Command::FillingCurves:
             if (app_->IsRunning()) {
@@ -348,6 +359,7 @@ void MainFrame::OnClose() {
     if (!closed_) {
         closed_ = true;
         fillingCurves_.reset();
+        sizingTable_.reset();
         if (form_)
             form_->Detach();
         if (app_)

@@ -15,6 +15,7 @@
 #include "platform/win32/WindowsApi.h"
 
 class FillingCurveWindow;
+class SizingWindow;
 class QuellrixApp;
 class CPlenwickView;
 
@@ -51,6 +52,8 @@ class MainFrame {
     RecentFiles& Recent() { return recent_; }
     // The window "Teilfüllungskurve", made on its first use; nullptr before.
     FillingCurveWindow* FillingCurves() const { return fillingCurves_.get(); }
+    // The window "Bemessungstabelle", made on its first use; nullptr before.
+    SizingWindow* SizingTable() const { return sizingTable_.get(); }
     // Opens a file of the recent-file list, after the unsaved-changes question.
     void OpenRecentFile(const std::string& file);
 
@@ -78,6 +81,7 @@ class MainFrame {
     platform::win32::Win32PrinterService* printer_ = nullptr;
     std::unique_ptr<platform::win32::FormWindow> form_;
     std::unique_ptr<FillingCurveWindow> fillingCurves_;
+    std::unique_ptr<SizingWindow> sizingTable_;
     RecentFiles recent_;
     std::wstring placeholder_;  // the recent-file list's entry while it is empty
     bool closed_ = false;

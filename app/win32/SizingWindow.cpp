@@ -1,0 +1,309 @@
+#include "app/win32/SizingWindow.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <charconv>
+#include <string>
+
+#include "app/Application.h"
+#include "app/win32/Clipboard.h"
+#include "app/win32/resource.h"
+#include "form/PlenwickView.h"
+#include "messages/MessageTexts.h"
+#include "platform/DocumentFile.h"
+#include "platform/Number.h"
+#include "platform/Prompt.h"
+#include "platform/win32/Wide.h"
+#include "sizing/SizingTablePage.h"
+
+namespace {
+
+using platform::win32::Narrow;
+using platform::win32::Widen;
+
+constexpr COLORREF kRecommendedColour = RGB(170, 225, 160);
+constexpr COLORREF kFailingText = RGB(120, 120, 120);
+// Pixels a list view's header keeps around its text.
+constexpr int kHeaderPadding = 16;
+
+std::string FieldText(HWND dialog, int id) {
+    HWND field = GetDlgItem(dialog, id);
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(field)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(field, text.data(), static_cast<int>(text.size()))));
+    return Narrow(text);
+}
+
+// A number typed with decimal comma or point; absent when the field is empty or holds no number.
+std::optional<double> Typed(HWND dialog, int id) {
+    std::string text = FieldText(dialog, id);
+    const size_t first = text.find_first_not_of(' ');
+    const size_t last = text.find_last_not_of(' ');
+    if (first == std::string::npos)
+        return std::nullopt;
+    text = text.substr(first, last - first + 1);
+    for (char& c : text) {
+        if (c == ',')
+            c = '.';
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+std::string Decimal(double x) {
+    std::string text = platform::Format("%.12g", x);
+    for (char& c : text) {
+        if (c == '.')
+            c = ',';
+    }
+    return text;
+}
+
+void SetCueBanner(HWND dialog, int id, const std::string& text) {
+    SendDlgItemMessageW(dialog, id, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(Widen(text).c_str()));
+}
+
+}  // namespace
+
+SizingWindow::SizingWindow(QuellrixApp& app, platform::PrinterService& printer, HWND owner)
+    : app_(app), printer_(printer), owner_(owner) {
+    window_ = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_SIZING_TABLE), owner,
+                                 DialogProcedure, reinterpret_cast<LPARAM>(this));
+    grid_ = GetDlgItem(window_, IDC_SIZING_GRID);
+    ListView_SetExtendedListViewStyle(grid_, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window_, WM_GETFONT, 0, 0)), sizeof font, &font);
+    font.lfWeight = FW_BOLD;
+    bold_ = CreateFontIndirectW(&font);
+    SetDlgItemTextW(window_, IDC_SIZING_SOURCE, Widen(sizing::CriteriaSourceText()).c_str());
+}
+
+SizingWindow::~SizingWindow() {
+    if (window_)
+        DestroyWindow(window_);
+    if (bold_)
+        DeleteObject(bold_);
+}
+
+void SizingWindow::Prefill() {
+    if (!app_.IsRunning())
+        return;
+    const sizing::Design design = sizing::DesignFromForm(app_.View());
+    filling_ = true;
+    SetDlgItemTextW(window_, IDC_SIZING_Q, design.QLs > 0 ? Widen(Decimal(design.QLs)).c_str() : L"");
+    SetDlgItemTextW(window_, IDC_SIZING_J, design.JMkm > 0 ? Widen(Decimal(design.JMkm)).c_str() : L"");
+    filling_ = false;
+    Recompute(true);
+    ShowWindow(window_, SW_SHOWNORMAL);
+    SetForegroundWindow(window_);
+}
+
+sizing::Design SizingWindow::TypedDesign() const {
+    sizing::Design design;
+    design.QLs = Typed(window_, IDC_SIZING_Q).value_or(0);
+    design.JMkm = Typed(window_, IDC_SIZING_J).value_or(0);
+    design.vMin = Typed(window_, IDC_SIZING_VMIN);
+    design.vMax = Typed(window_, IDC_SIZING_VMAX);
+    design.hdMax = Typed(window_, IDC_SIZING_HDMAX);
+    return design;
+}
+
+void SizingWindow::Recompute(bool selectRecommendation) {
+    if (!app_.IsRunning())
+        return;
+    const sizing::Design design = TypedDesign();
+    // An open criterion shows its default in grey.
+    const sizing::Criteria defaults = sizing::DefaultCriteria(sizing::ModeOf(design));
+    const bool gravity = sizing::ModeOf(design) == sizing::FlowMode::Gravity;
+    SetCueBanner(window_, IDC_SIZING_VMIN, Decimal(defaults.vMin));
+    SetCueBanner(window_, IDC_SIZING_VMAX, Decimal(defaults.vMax));
+    SetCueBanner(window_, IDC_SIZING_HDMAX, gravity ? Decimal(defaults.hdMax) : std::string());
+    EnableWindow(GetDlgItem(window_, IDC_SIZING_HDMAX), gravity);
+    std::string summary;
+    if (const std::optional<std::string> refused = sizing::CheckDesign(design)) {
+        table_.reset();
+        summary = *refused;
+    } else {
+        table_ = sizing::ComputeTableForForm(app_.View(), design);
+        for (const std::string& line : sizing::InputLines(*table_, app_.Clock().Now())) summary += line + "\n";
+        summary += table_->recommended < 0
+                       ? std::string("keine DN erfüllt alle Kriterien")
+                       : "Empfehlung: DN " + table_->rows[static_cast<size_t>(table_->recommended)].dn;
+    }
+    SetDlgItemTextW(window_, IDC_SIZING_SUMMARY, Widen(summary).c_str());
+    Fill(selectRecommendation);
+}
+
+void SizingWindow::Fill(bool selectRecommendation) {
+    const int selected = ListView_GetNextItem(grid_, -1, LVNI_SELECTED);
+    SendMessageW(grid_, WM_SETREDRAW, FALSE, 0);
+    ListView_DeleteAllItems(grid_);
+    while (ListView_DeleteColumn(grid_, 0)) {
+    }
+    EnableWindow(GetDlgItem(window_, IDC_SIZING_TAKE_OVER), table_.has_value());
+    if (table_) {
+        const std::vector<std::string> headers = sizing::HeaderCells(table_->mode);
+        for (size_t c = 0; c < headers.size(); ++c) {
+            std::wstring text = Widen(headers[c]);
+            LVCOLUMNW column{};
+            column.mask = LVCF_TEXT | LVCF_FMT;
+            column.fmt = c + 1 < headers.size() ? LVCFMT_RIGHT : LVCFMT_LEFT;
+            column.pszText = text.data();
+            SendMessageW(grid_, LVM_INSERTCOLUMNW, c, reinterpret_cast<LPARAM>(&column));
+        }
+        for (size_t r = 0; r < table_->rows.size(); ++r) {
+            const std::vector<std::string> cells = sizing::RowCells(*table_, r);
+            for (size_t c = 0; c < cells.size(); ++c) {
+                std::wstring text = Widen(cells[c]);
+                LVITEMW item{};
+                item.mask = LVIF_TEXT;
+                item.iItem = static_cast<int>(r);
+                item.iSubItem = static_cast<int>(c);
+                item.pszText = text.data();
+                SendMessageW(grid_, c == 0 ? LVM_INSERTITEMW : LVM_SETITEMTEXTW, r, reinterpret_cast<LPARAM>(&item));
+            }
+        }
+        // Each column as wide as its widest cell or its header.
+        for (int c = 0; c < static_cast<int>(headers.size()); ++c) {
+            ListView_SetColumnWidth(grid_, c, LVSCW_AUTOSIZE);
+            const int header = static_cast<int>(SendMessageW(grid_, LVM_GETSTRINGWIDTHW, 0,
+                                                             reinterpret_cast<LPARAM>(Widen(headers[static_cast<size_t>(c)]).c_str())));
+            ListView_SetColumnWidth(grid_, c, std::max(ListView_GetColumnWidth(grid_, c), header + kHeaderPadding));
+        }
+        // Without a selection "Übernehmen" takes the recommendation, which then shows in its own colour.
+        if (!selectRecommendation && selected >= 0 && selected < static_cast<int>(table_->rows.size())) {
+            ListView_SetItemState(grid_, selected, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        } else if (table_->recommended >= 0) {
+            ListView_EnsureVisible(grid_, table_->recommended, FALSE);
+        }
+    }
+    SendMessageW(grid_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(grid_, nullptr, TRUE);
+}
+
+// The recommended row in green and bold, the rows that fail in grey.
+LRESULT SizingWindow::CustomDraw(NMLVCUSTOMDRAW& draw) {
+    if (draw.nmcd.dwDrawStage == CDDS_PREPAINT)
+        return CDRF_NOTIFYITEMDRAW;
+    if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT || !table_)
+        return CDRF_DODEFAULT;
+    const auto row = static_cast<int>(draw.nmcd.dwItemSpec);
+    if (row == table_->recommended) {
+        draw.clrTextBk = kRecommendedColour;
+        SelectObject(draw.nmcd.hdc, bold_);
+        return CDRF_NEWFONT;
+    }
+    if (row >= 0 && row < static_cast<int>(table_->rows.size()) && !table_->rows[static_cast<size_t>(row)].Passes())
+        draw.clrText = kFailingText;
+    return CDRF_DODEFAULT;
+}
+
+bool SizingWindow::TakeSelectedRow() {
+    const int selected = ListView_GetNextItem(grid_, -1, LVNI_SELECTED);
+    const int row = selected >= 0 ? selected : (table_ ? table_->recommended : -1);
+    if (!table_ || row < 0 || row >= static_cast<int>(table_->rows.size()) || !app_.IsRunning())
+        return false;
+    const sizing::Row& taken = table_->rows[static_cast<size_t>(row)];
+    if (!sizing::TakeOverRow(app_.View(), *table_, taken)) {
+        platform::ShowMessage(messages::Text(messages::MessageId::SizingRowNotTaken));
+        return false;
+    }
+    if (const std::optional<std::string> note = sizing::FittedDifferenceNote(*table_, taken))
+        platform::ShowMessage(*note);
+    SetForegroundWindow(owner_);
+    return true;
+}
+
+void SizingWindow::SaveCsv() {
+    if (!table_)
+        return;
+    platform::FileDialog dialog;
+    dialog.kind = platform::FileDialog::Kind::Save;
+    dialog.caption = "Bemessungstabelle speichern";
+    dialog.suggested = "Bemessungstabelle.csv";
+    dialog.filter = "CSV-Dateien (*.csv)";
+    dialog.suffix = "csv";
+    const std::optional<std::string> path = platform::ChooseFile(dialog);
+    if (!path)
+        return;
+    if (!platform::WriteDocumentFile(*path, sizing::CsvText(*table_, app_.Clock().Now())).Written())
+        platform::ShowMessage(messages::NamedMessage(messages::MessageId::FileNotWritten, *path),
+                              platform::MessageIcon::Exclamation);
+}
+
+void SizingWindow::PrintTable(bool preview) {
+    if (!table_ || !app_.IsRunning())
+        return;
+    SizingTablePage page(*table_, app_.View().PageWidth(), app_.View().PageHeight(), printer_, app_.Clock());
+    if (preview) {
+        printer_.Preview(page);
+    } else {
+        printer_.Print(page);
+    }
+}
+
+INT_PTR CALLBACK SizingWindow::DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
+        reinterpret_cast<SizingWindow*>(lParam)->window_ = window;
+        return TRUE;
+    }
+    auto* self = reinterpret_cast<SizingWindow*>(GetWindowLongPtrW(window, DWLP_USER));
+    return self ? self->Handle(message, wParam, lParam) : FALSE;
+}
+
+INT_PTR SizingWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) != WA_INACTIVE)
+                Recompute();
+            return FALSE;
+        case WM_NOTIFY: {
+            auto& header = *reinterpret_cast<NMHDR*>(lParam);
+            if (header.idFrom != IDC_SIZING_GRID)
+                return FALSE;
+            if (header.code == NM_CUSTOMDRAW) {
+                SetWindowLongPtrW(window_, DWLP_MSGRESULT, CustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam)));
+                return TRUE;
+            }
+            if (header.code == NM_DBLCLK || header.code == NM_RETURN)
+                TakeSelectedRow();
+            return FALSE;
+        }
+        case WM_COMMAND:
+            switch (LOWORD(wParam)) {
+                case IDC_SIZING_Q:
+                case IDC_SIZING_J:
+                case IDC_SIZING_VMIN:
+                case IDC_SIZING_VMAX:
+                case IDC_SIZING_HDMAX:
+                    if (HIWORD(wParam) == EN_CHANGE && !filling_)
+                        Recompute(true);
+                    return TRUE;
+                case IDC_SIZING_TAKE_OVER:
+                    TakeSelectedRow();
+                    return TRUE;
+                case IDC_SIZING_COPY:
+                    if (table_)
+                        CopyTextToClipboard(window_, sizing::CopyText(*table_, app_.Clock().Now()));
+                    return TRUE;
+                case IDC_SIZING_CSV:
+                    SaveCsv();
+                    return TRUE;
+                case IDC_SIZING_PRINT:
+                case IDC_SIZING_PREVIEW:
+                    PrintTable(LOWORD(wParam) == IDC_SIZING_PREVIEW);
+                    return TRUE;
+                case IDCANCEL:
+                    ShowWindow(window_, SW_HIDE);
+                    return TRUE;
+                default:
+                    return FALSE;
+            }
+        default:
+            return FALSE;
+    }
+}
