@@ -1,10 +1,14 @@
 // The filling curves computed from the record: both relations over h/d, the operating point, the
-// copied table and the comparison rows.
+// copied table, the comparison rows and the plot.
 #include "form/FillingCurves.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
+
+#include "form/FillingCurvePlot.h"
+#include "platform/headless/RecordingDC.h"
 
 #include "hydraulics/Formulas.h"
 #include "record/PlenwickDoc.h"
@@ -97,3 +101,36 @@ TEST(FillingCurvesTest, MissingInputsLeaveOutTheExactRelations) {
 }
 
 }  // namespace
+
+// The plot: title, scales with decimal commas, axis titles and legend as texts; the operating point's
+// dotted line at ht/di; every pen selected for a part is deselected again.
+TEST(FillingCurvePlotTest, TextsScalesAndOperatingPoint) {
+    const FillingCurves curves = ComputeFillingCurves(Sewer());
+    headless::Transcript transcript;
+    headless::RecordingDC dc(transcript);
+    const platform::Rect area{0, 0, 1000, 600};
+    DrawFillingCurvePlot(dc, curves, area, 12);
+
+    const std::vector<std::string>& lines = transcript.Lines();
+    const auto drawn = [&](const std::string& text) {
+        return std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+            return line.find("\"" + text + "\"") != std::string::npos;
+        });
+    };
+    for (const char* text : {"Teilfüllung im Kreisquerschnitt", "0,0", "0,5", "1,0", "1,2",
+                             "Füllungsgrad h/d [–]", "Verhältnis zur Vollfüllung Qt/Q, vt/v [–]", "Qt/Q angepasst",
+                             "Qt/Q exakt", "vt/v angepasst", "vt/v exakt"}) {
+        EXPECT_TRUE(drawn(text)) << text;
+    }
+    EXPECT_TRUE(drawn(FillingCurvesConditions(curves)));
+    EXPECT_EQ(FillingCurvePlotTop(curves), 1.2);
+    EXPECT_EQ(dc.CurrentPen(), dc.StockPen());
+    EXPECT_EQ(dc.CurrentFont(), dc.StockFont());
+    EXPECT_EQ(dc.Objects().pensCreated, dc.Objects().pensDestroyed);
+
+    // A plot with no room for its axes draws its two title lines only.
+    headless::Transcript small;
+    headless::RecordingDC tiny(small);
+    DrawFillingCurvePlot(tiny, curves, {0, 0, 40, 40}, 12);
+    EXPECT_EQ(small.Lines().size(), 2u);
+}

@@ -15,6 +15,8 @@
 
 #include "app/AboutBox.h"
 #include "app/SaveChangesQuestion.h"
+#include "app/win32/FillingCurveWindow.h"
+#include "app/win32/SizingWindow.h"
 #include "app/win32/WindowSession.h"
 #include "app/win32/resource.h"
 #include "form/PlenwickView.h"
@@ -257,6 +259,32 @@ TEST_F(WindowTest, CopyResultsPutsTheResultsTextOnTheClipboard) {
     std::replace(j.begin(), j.end(), '.', ',');
     EXPECT_NE(copied.find("Gefälle J\t" + j), std::string::npos) << copied;
     EXPECT_NE(copied.find("\r\n"), std::string::npos);
+}
+
+// The sizing table takes the form's flow, recommends a DN in its list view, and "Übernehmen" takes
+// that DN into the form; the curve window shows the curves of the form's calculation.
+TEST_F(WindowTest, SizingTableAndFillingCurveWindow) {
+    ASSERT_TRUE(Start());
+    CalculateTypicalCase();
+    RunCommand(Command::SizingTable);
+    SizingWindow* sizing = session_->Frame().SizingTable();
+    ASSERT_NE(sizing, nullptr);
+    ASSERT_TRUE(sizing->Table().has_value());
+    const sizing::Table& table = *sizing->Table();
+    ASSERT_GE(table.recommended, 0);
+    HWND grid = GetDlgItem(sizing->Window(), IDC_SIZING_GRID);
+    EXPECT_EQ(ListView_GetItemCount(grid), static_cast<int>(table.rows.size()));
+    const std::string recommended = table.rows[static_cast<size_t>(table.recommended)].dn;
+    wintest::Click(GetDlgItem(sizing->Window(), IDC_SIZING_TAKE_OVER));
+    Pump(200);
+    EXPECT_EQ(Text(IDC_DN), recommended);
+
+    RunCommand(Command::FillingCurves);
+    FillingCurveWindow* curves = session_->Frame().FillingCurves();
+    ASSERT_NE(curves, nullptr);
+    EXPECT_TRUE(IsWindowVisible(curves->Window()));
+    EXPECT_EQ(wintest::TextOf(curves->Window()), "Teilfüllungskurve");
+    EXPECT_EQ(curves->Curves().points.size(), static_cast<size_t>(kFillingCurveSteps + 1));
 }
 
 // Closing asks about the unsaved calculation ("Nein") and writes the global data to "Rohre.ini".
