@@ -1,6 +1,6 @@
 #include "app/win32/WindowSession.h"
 
-WindowSession::WindowSession() {
+WindowSession::WindowSession(platform::Shell* shell) : app_({printer_, shell ? *shell : shell_, clock_}) {
     prompt_.SetOwner(frame_.Window());
     frame_.Attach(app_, printer_);
 }

@@ -13,7 +13,8 @@
 
 class WindowSession {
   public:
-    WindowSession();
+    // shell: the one the help command starts the browser through (tests); none: Windows' own.
+    explicit WindowSession(platform::Shell* shell = nullptr);
     ~WindowSession();
     WindowSession(const WindowSession&) = delete;
     WindowSession& operator=(const WindowSession&) = delete;
@@ -35,5 +36,5 @@ class WindowSession {
     platform::win32::Win32PrinterService printer_{frame_.Window()};
     platform::Win32Shell shell_;
     platform::SystemClock clock_;
-    QuellrixApp app_{{printer_, shell_, clock_}};
+    QuellrixApp app_;
 };

@@ -22,6 +22,7 @@
 #include "form/PlenwickView.h"
 #include "form/model/AdjustDialogs.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "platform/headless/SimulatedShell.h"
 #include "platform/win32/FormWindow.h"
 #include "record/PlenwickDoc.h"
 #include "platform/win32/Wide.h"
@@ -86,9 +87,11 @@ class WindowTest : public testing::Test {
         Pump(100);
     }
 
-    ~WindowTest() override {
+    ~WindowTest() override { EndSession(); }
+
+    void EndSession() {
         session_.reset();
-        // The window's end left its quit message, which would end the next test's first message box.
+        // The window's end left its quit message, which would end the next session's first message box.
         MSG message{};
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         }
@@ -285,6 +288,23 @@ TEST_F(WindowTest, SizingTableAndFillingCurveWindow) {
     EXPECT_TRUE(IsWindowVisible(curves->Window()));
     EXPECT_EQ(wintest::TextOf(curves->Window()), "Teilfüllungskurve");
     EXPECT_EQ(curves->Curves().points.size(), static_cast<size_t>(kFillingCurveSteps + 1));
+}
+
+// "Hilfe" writes the help page and opens it in the browser the shell finds for it.
+TEST_F(WindowTest, HelpPageWrittenAndOpened) {
+    EndSession();
+    headless::Transcript transcript;
+    headless::SimulatedShell shell(transcript);
+    session_ = std::make_unique<WindowSession>(&shell);
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(answerer_.PendingHandlers(), 0);
+    RunCommand(Command::Help);
+    ASSERT_EQ(transcript.Lines().size(), 2u);
+    const std::string& lookup = transcript.Lines().front();
+    ASSERT_EQ(lookup.rfind("browser lookup \"", 0), 0u) << lookup;
+    const std::string page = lookup.substr(16, lookup.rfind('"') - 16);
+    EXPECT_TRUE(fs::is_regular_file(fs::u8path(page))) << page;
+    EXPECT_EQ(transcript.Lines().back().rfind("browser start", 0), 0u);
 }
 
 // Closing asks about the unsaved calculation ("Nein") and writes the global data to "Rohre.ini".
