@@ -132,6 +132,8 @@ constexpr std::array<Entry, static_cast<std::size_t>(MessageId::Count)> kTable{{
     {MessageId::FittingButterflyValve, "Absperrklappe, ganz geöffnet"},
     {MessageId::FittingSwingCheckValve, "Rückschlagklappe, ganz geöffnet"},
     {MessageId::FlowDiameterMissing, "Für di aus Q, J und k nach Colebrook-White fehlen Werte: %s"},
+    {MessageId::PdfPrinterMissing,
+     "Als PDF speichern ist nicht verfügbar: der Drucker \"Microsoft Print to PDF\" ist nicht eingerichtet."},
 }};
 
 constexpr bool TableInOrder() {

@@ -113,6 +113,8 @@ enum class MessageId {
     FittingSwingCheckValve,
     // di from Q, J and k: the values that are missing
     FlowDiameterMissing,
+    // saving as PDF on Windows, where that is printing to the system's PDF printer
+    PdfPrinterMissing,
     Count
 };
 

@@ -12,7 +12,7 @@
 #include <QToolBar>
 
 #include "app/Application.h"
-#include "app/gui/CommandTexts.h"
+#include "app/CommandTexts.h"
 #include "app/gui/FillingCurveWindow.h"
 #include "app/gui/LockIndicators.h"
 #include "app/gui/Pictures.h"
@@ -35,6 +35,10 @@ struct MenuEntry {
     Command command;
     const char* caption;  // nullptr: a separator
 };
+
+QString Utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 constexpr MenuEntry Separator() {
     return {Command::New, nullptr};
@@ -66,9 +70,9 @@ QAction* CMainFrame::MakeAction(Command command, const char* caption) {
     auto* action = new QAction(QString::fromUtf8(caption), this);
     action->setObjectName(QStringLiteral("command%1").arg(static_cast<int>(command)));
     const CommandPrompt prompt = PromptFor(command);
-    action->setStatusTip(prompt.statusTip);
-    if (!prompt.toolTip.isEmpty())
-        action->setToolTip(prompt.toolTip);
+    action->setStatusTip(Utf8(prompt.statusTip));
+    if (!prompt.toolTip.empty())
+        action->setToolTip(Utf8(prompt.toolTip));
     connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
     actions_[command] = action;
     return action;
@@ -257,7 +261,7 @@ void CMainFrame::UpdateRecentFileMenu() {
     recentPlaceholder_->setVisible(files.isEmpty());
     for (int i = 0; i < files.size(); ++i) {
         auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(files[i]), this);
-        action->setStatusTip(PromptFor(Command::RecentFile1).statusTip);
+        action->setStatusTip(Utf8(PromptFor(Command::RecentFile1).statusTip));
         const QString file = files[i];
         connect(action, &QAction::triggered, this, [this, file] { OpenRecentFile(file); });
         fileMenu_->insertAction(recentPlaceholder_, action);

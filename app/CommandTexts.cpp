@@ -1,4 +1,4 @@
-#include "app/gui/CommandTexts.h"
+#include "app/CommandTexts.h"
 
 #include <array>
 #include <utility>
@@ -43,11 +43,11 @@ CommandPrompt PromptFor(Command command) {
     for (const auto& [candidate, text] : kPrompts) {
         if (candidate != command)
             continue;
-        const QString whole = QString::fromUtf8(text);
-        const qsizetype lineBreak = whole.indexOf(u'\n');
-        if (lineBreak < 0)
-            return {whole, QString()};
-        return {whole.left(lineBreak), whole.mid(lineBreak + 1)};
+        const std::string_view whole = text;
+        const size_t lineBreak = whole.find('\n');
+        if (lineBreak == std::string_view::npos)
+            return {whole, {}};
+        return {whole.substr(0, lineBreak), whole.substr(lineBreak + 1)};
     }
     return {};
 }

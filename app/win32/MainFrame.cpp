@@ -1,0 +1,421 @@
+#include "app/win32/MainFrame.h"
+
+#include <commctrl.h>
+
+#include <array>
+#include <utility>
+
+#include "app/Application.h"
+#include "app/CommandTexts.h"
+#include "app/win32/Clipboard.h"
+#include "app/win32/resource.h"
+#include "form/PlenwickView.h"
+#include "form/model/CalculationFormTemplate.h"
+#include "form/ResultsText.h"
+#include "messages/MessageTexts.h"
+#include "platform/Prompt.h"
+#include "platform/win32/FormWindow.h"
+#include "platform/win32/Wide.h"
+#include "app/win32/WindowSession.h"
+#include "record/PlenwickDoc.h"
+
+namespace {
+
+using platform::win32::Narrow;
+using platform::win32::Widen;
+
+constexpr const wchar_t* kWindowClass = L"QuellrixFrame";
+constexpr const char* kIdleText = "Bereit";
+constexpr int kRecentFirst = ID_FILE_MRU_FILE1 + 1;  // the entries; ID_FILE_MRU_FILE1 is the placeholder
+
+// The resource script's command numbers are the program's.
+static_assert(ID_FILE_NEW == static_cast<int>(Command::New) && ID_FILE_OPEN == static_cast<int>(Command::Open) &&
+              ID_FILE_SAVE == static_cast<int>(Command::Save) && ID_FILE_SAVE_AS == static_cast<int>(Command::SaveAs) &&
+              ID_FILE_PRINT_SETUP == static_cast<int>(Command::PrintSetup) &&
+              ID_FILE_PRINT == static_cast<int>(Command::Print) &&
+              ID_FILE_PRINT_PREVIEW == static_cast<int>(Command::PrintPreview) &&
+              ID_FILE_MRU_FILE1 == static_cast<int>(Command::RecentFile1) &&
+              ID_EDIT_COPY == static_cast<int>(Command::Copy) && ID_EDIT_CUT == static_cast<int>(Command::Cut) &&
+              ID_EDIT_PASTE == static_cast<int>(Command::Paste) && ID_EDIT_UNDO == static_cast<int>(Command::Undo) &&
+              ID_APP_ABOUT == static_cast<int>(Command::About) && ID_APP_EXIT == static_cast<int>(Command::Exit) &&
+              ID_VIEW_TOOLBAR == static_cast<int>(Command::ToggleToolbar) &&
+              ID_VIEW_STATUS_BAR == static_cast<int>(Command::ToggleStatusBar) &&
+              ID_HELP_PAGE == static_cast<int>(Command::Help) &&
+              ID_FILLING_CURVES == static_cast<int>(Command::FillingCurves) &&
+              ID_SIZING_TABLE == static_cast<int>(Command::SizingTable) &&
+              ID_COPY_RESULTS == static_cast<int>(Command::CopyResults) &&
+              ID_SAVE_PDF == static_cast<int>(Command::SavePdf) &&
+              ID_PROJECT_HEADER == static_cast<int>(Command::ProjectHeader) &&
+              ID_PRINT_DESIGN_SHEET == static_cast<int>(Command::PrintDesignSheet) &&
+              ID_PREVIEW_DESIGN_SHEET == static_cast<int>(Command::PreviewDesignSheet) &&
+              ID_SAVE_DESIGN_SHEET_PDF == static_cast<int>(Command::SaveDesignSheetPdf));
+
+// The toolbar: the system's standard pictures, in groups.
+struct ToolButton {
+    Command command;
+    int picture;  // STD_*; -1: a separator
+};
+constexpr std::array<ToolButton, 11> kToolButtons{{
+    {Command::New, STD_FILENEW},
+    {Command::Open, STD_FILEOPEN},
+    {Command::Save, STD_FILESAVE},
+    {Command::New, -1},
+    {Command::Cut, STD_CUT},
+    {Command::Copy, STD_COPY},
+    {Command::Paste, STD_PASTE},
+    {Command::New, -1},
+    {Command::Print, STD_PRINT},
+    {Command::New, -1},
+    {Command::About, STD_HELP},
+}};
+
+// The status bar's panes after the prompt: the keyboard's lock states.
+struct Indicator {
+    int key;
+    const wchar_t* text;
+};
+constexpr std::array<Indicator, 3> kIndicators{{{VK_CAPITAL, L"UF"}, {VK_NUMLOCK, L"NUM"}, {VK_SCROLL, L"RF"}}};
+constexpr int kIndicatorWidth = 40;
+
+// The height of a bar the window shows (its own style says so while the window is still hidden).
+int BarHeight(HWND bar) {
+    RECT area{};
+    if (!(GetWindowLongPtrW(bar, GWL_STYLE) & WS_VISIBLE) || !GetWindowRect(bar, &area))
+        return 0;
+    return area.bottom - area.top;
+}
+
+bool AlwaysEnabled(Command command) {
+    return command == Command::ToggleToolbar || command == Command::ToggleStatusBar || command == Command::Exit;
+}
+
+}  // namespace
+
+MainFrame::MainFrame() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&controls);
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = WindowProcedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    windowClass.lpszClassName = kWindowClass;
+    RegisterClassExW(&windowClass);
+    accelerators_ = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME));
+    window_ = CreateWindowExW(0, kWindowClass, Widen(platform::kApplicationTitle).c_str(),
+                              WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                              CW_USEDEFAULT, nullptr, LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME)),
+                              instance, this);
+    CreateToolBar();
+    CreateStatusBar();
+}
+
+MainFrame::~MainFrame() {
+    DestroyForm();
+    if (window_)
+        DestroyWindow(window_);
+}
+
+void MainFrame::Attach(QuellrixApp& app, PendingPrinterService& printer) {
+    app_ = &app;
+    printer_ = &printer;
+    app.SetFileListener([this](const std::string& path) { recent_.Add(path); });
+}
+
+void MainFrame::CreateToolBar() {
+    toolBar_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
+                               WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP, 0, 0, 0, 0,
+                               window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(toolBar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageW(toolBar_, TB_LOADIMAGES, IDB_STD_SMALL_COLOR, reinterpret_cast<LPARAM>(HINST_COMMCTRL));
+    std::array<TBBUTTON, kToolButtons.size()> buttons{};
+    for (size_t i = 0; i < kToolButtons.size(); ++i) {
+        const ToolButton& button = kToolButtons[i];
+        buttons[i].iBitmap = button.picture < 0 ? 0 : button.picture;
+        buttons[i].idCommand = button.picture < 0 ? 0 : static_cast<int>(button.command);
+        buttons[i].fsState = TBSTATE_ENABLED;
+        buttons[i].fsStyle = button.picture < 0 ? BTNS_SEP : BTNS_BUTTON;
+    }
+    SendMessageW(toolBar_, TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
+    SendMessageW(toolBar_, TB_AUTOSIZE, 0, 0);
+}
+
+void MainFrame::CreateStatusBar() {
+    statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
+                                 window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ShowStatus(kIdleText);
+}
+
+void MainFrame::ShowStatus(const std::string& text) {
+    SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
+}
+
+void MainFrame::UpdateIndicators() {
+    for (size_t i = 0; i < kIndicators.size(); ++i) {
+        const bool on = (GetKeyState(kIndicators[i].key) & 1) != 0;
+        SendMessageW(statusBar_, SB_SETTEXTW, i + 1, reinterpret_cast<LPARAM>(on ? kIndicators[i].text : L""));
+    }
+}
+
+void MainFrame::Layout() {
+    RECT client{};
+    GetClientRect(window_, &client);
+    std::array<int, kIndicators.size() + 1> edges{};
+    for (size_t i = 0; i < edges.size(); ++i)
+        edges[i] = client.right - static_cast<int>(edges.size() - 1 - i) * kIndicatorWidth -
+                   (i + 1 == edges.size() ? 0 : GetSystemMetrics(SM_CXVSCROLL));
+    edges.back() = -1;
+    SendMessageW(statusBar_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+    SendMessageW(toolBar_, TB_AUTOSIZE, 0, 0);
+    SendMessageW(statusBar_, WM_SIZE, 0, 0);
+    if (!form_)
+        return;
+    SetWindowPos(form_->Window(), nullptr, 0, BarHeight(toolBar_), 0, 0, SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void MainFrame::ShowForm(CPlenwickView& view) {
+    form_ = std::make_unique<platform::win32::FormWindow>(window_, CalculationFormTemplate(), view.Controls(), view);
+    app_->Document().SetModifiedListener([this] { UpdateCaption(); });
+    UpdateCaption();
+    FitToForm();
+    UpdateIndicators();
+}
+
+void MainFrame::DestroyForm() {
+    if (form_)
+        form_->Detach();
+    form_.reset();
+}
+
+// The window takes exactly the room its bars and the form need.
+void MainFrame::FitToForm() {
+    RECT area{0, 0, form_->Size().cx, form_->Size().cy + BarHeight(toolBar_) + BarHeight(statusBar_)};
+    AdjustWindowRectEx(&area, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)), TRUE, 0);
+    SetWindowPos(window_, nullptr, 0, 0, area.right - area.left, area.bottom - area.top,
+                 SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+    Layout();
+}
+
+bool MainFrame::PreTranslateMessage(MSG& message) {
+    if (message.message == WM_KEYUP &&
+        (message.wParam == VK_CAPITAL || message.wParam == VK_NUMLOCK || message.wParam == VK_SCROLL))
+        UpdateIndicators();
+    if (accelerators_ && TranslateAcceleratorW(window_, accelerators_, &message))
+        return true;
+    if (!form_)
+        return false;
+    return form_->PreTranslateMessage(message) || IsDialogMessageW(form_->Window(), &message);
+}
+
+void MainFrame::RunCommand(Command command) {
+    if (!app_)
+        return;
+    switch (command) {
+        case Command::ToggleToolbar:
+            ShowWindow(toolBar_, IsWindowVisible(toolBar_) ? SW_HIDE : SW_SHOW);
+            Layout();
+            break;
+        case Command::ToggleStatusBar:
+            ShowWindow(statusBar_, IsWindowVisible(statusBar_) ? SW_HIDE : SW_SHOW);
+            Layout();
+            break;
+        case Command::Exit:
+            PostMessageW(window_, WM_CLOSE, 0, 0);
+            break;
+        case Command::RecentFile1:
+            break;  // the entries of the list open their files
+        case Command::CopyResults:
+            CopyResults();
+            break;
+        case Command::SavePdf:
+            if (app_->IsRunning())
+                SavePdf(app_->View());
+            break;
+        case Command::SaveDesignSheetPdf:
+            if (app_->IsEnabled(command))
+                SavePdf(app_->DesignSheet());
+            break;
+        default:
+            app_->Execute(command);
+            UpdateCaption();
+            if (form_)
+                form_->FollowProgramFocus();  // "Neu" puts it into the first field
+            break;
+    }
+}
+
+void MainFrame::UpdateMenu(HMENU menu) {
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        const UINT id = GetMenuItemID(menu, i);
+        if (id == 0 || id == static_cast<UINT>(-1) || (id >= kRecentFirst && id < kRecentFirst + RecentFiles::kSize))
+            continue;
+        const auto command = static_cast<Command>(id);
+        bool enabled = AlwaysEnabled(command) || (app_ && app_->IsEnabled(command));
+        if (command == Command::RecentFile1)
+            enabled = false;  // the placeholder of an empty list
+        EnableMenuItem(menu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    }
+    CheckMenuItem(menu, ID_VIEW_TOOLBAR, MF_BYCOMMAND | (IsWindowVisible(toolBar_) ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(menu, ID_VIEW_STATUS_BAR, MF_BYCOMMAND | (IsWindowVisible(statusBar_) ? MF_CHECKED : MF_UNCHECKED));
+}
+
+// The entries, or the placeholder of an empty list, stand before the separator above "Beenden".
+void MainFrame::UpdateRecentFileMenu(HMENU menu) {
+    if (placeholder_.empty()) {
+        wchar_t text[64] = {};
+        GetMenuStringW(menu, ID_FILE_MRU_FILE1, text, 64, MF_BYCOMMAND);
+        placeholder_ = text;
+    }
+    DeleteMenu(menu, ID_FILE_MRU_FILE1, MF_BYCOMMAND);
+    for (int i = 0; i < RecentFiles::kSize; ++i) DeleteMenu(menu, kRecentFirst + i, MF_BYCOMMAND);
+    int anchor = 0;
+    while (anchor < GetMenuItemCount(menu) && GetMenuItemID(menu, anchor) != ID_APP_EXIT) ++anchor;
+    --anchor;
+    const std::vector<std::string>& files = recent_.Files();
+    if (files.empty())
+        InsertMenuW(menu, static_cast<UINT>(anchor), MF_BYPOSITION | MF_STRING | MF_GRAYED, ID_FILE_MRU_FILE1,
+                    placeholder_.c_str());
+    for (size_t i = 0; i < files.size(); ++i) {
+        const std::wstring text = L"&" + std::to_wstring(i + 1) + L" " + Widen(files[i]);
+        InsertMenuW(menu, static_cast<UINT>(anchor) + static_cast<UINT>(i), MF_BYPOSITION | MF_STRING,
+                    kRecentFirst + i, text.c_str());
+    }
+}
+
+void MainFrame::OpenRecentFile(const std::string& file) {
+    if (!app_ || !app_->IsRunning())
+        return;
+    const DWORD attributes = GetFileAttributesW(Widen(file).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        platform::ShowMessage(messages::NamedMessage(messages::MessageId::FileNotFound, file),
+                              platform::MessageIcon::Exclamation);
+        recent_.Remove(file);
+        return;
+    }
+    if (app_->SaveModified())
+        app_->OpenDocument(file);  // a file opened enters the list anew
+    UpdateCaption();
+}
+
+// A document program's caption: "NAME - Quellrix" for a file, the document title while untitled, with
+// "*" for unsaved changes.
+void MainFrame::UpdateCaption() {
+    if (!app_ || !app_->IsRunning()) {
+        SetWindowTextW(window_, L"");
+        return;
+    }
+    std::string caption = app_->Document().GetTitle();
+    if (app_->Document().IsModified())
+        caption += "*";
+    if (!app_->DocumentPath().empty())
+        caption += std::string(" - ") + platform::kApplicationTitle;
+    SetWindowTextW(window_, Widen(caption).c_str());
+}
+
+void MainFrame::CopyResults() {
+    if (app_->IsRunning())
+        CopyTextToClipboard(window_, ResultsText(app_->View()));
+}
+
+void MainFrame::SavePdf(platform::Printable& printable) {
+    if (!printer_->SaveAsPdf(printable))
+        platform::ShowMessage(messages::Text(messages::MessageId::PdfPrinterMissing),
+                              platform::MessageIcon::Exclamation);
+}
+
+void MainFrame::OnClose() {
+    if (!closed_ && app_ && app_->IsRunning() && !app_->SaveModified())
+        return;  // "Abbrechen", or the calculation could not be saved
+    if (!closed_) {
+        closed_ = true;
+        if (form_)
+            form_->Detach();
+        if (app_)
+            app_->Close();  // the form writes the global data back
+    }
+    DestroyWindow(window_);
+}
+
+LRESULT CALLBACK MainFrame::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* frame = static_cast<MainFrame*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        frame->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(frame));
+    }
+    auto* frame = reinterpret_cast<MainFrame*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_NCDESTROY && frame) {
+        frame->window_ = nullptr;
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        frame = nullptr;
+    }
+    return frame ? frame->Handle(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT MainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND: {
+            const int id = LOWORD(wParam);
+            if (id >= kRecentFirst && id < kRecentFirst + RecentFiles::kSize) {
+                const auto index = static_cast<size_t>(id - kRecentFirst);
+                if (index < recent_.Files().size())
+                    OpenRecentFile(std::string(recent_.Files()[index]));
+            } else if (lParam == 0 || reinterpret_cast<HWND>(lParam) == toolBar_) {
+                RunCommand(static_cast<Command>(id));
+            }
+            return 0;
+        }
+        case WM_INITMENUPOPUP: {
+            HMENU menu = reinterpret_cast<HMENU>(wParam);
+            if (GetMenuState(menu, ID_APP_EXIT, MF_BYCOMMAND) != static_cast<UINT>(-1))
+                UpdateRecentFileMenu(menu);
+            UpdateMenu(menu);
+            return 0;
+        }
+        case WM_MENUSELECT: {
+            const UINT id = LOWORD(wParam);
+            const UINT flags = HIWORD(wParam);
+            if (flags == 0xFFFF && lParam == 0) {
+                ShowStatus(kIdleText);  // the menu closed
+            } else if (!(flags & MF_POPUP) && !(flags & MF_SEPARATOR)) {
+                const Command command =
+                    id >= kRecentFirst && id < kRecentFirst + RecentFiles::kSize ? Command::RecentFile1 : static_cast<Command>(id);
+                ShowStatus(std::string(PromptFor(command).statusTip));
+            }
+            return 0;
+        }
+        case WM_NOTIFY: {
+            auto* tip = reinterpret_cast<NMTTDISPINFOW*>(lParam);
+            if (tip->hdr.code == TTN_GETDISPINFOW) {
+                static std::wstring text;  // the tooltip reads it after we return
+                text = Widen(std::string(PromptFor(static_cast<Command>(tip->hdr.idFrom)).toolTip));
+                tip->lpszText = text.data();
+            }
+            return 0;
+        }
+        case WM_SIZE:
+            Layout();
+            return 0;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) != WA_INACTIVE && form_)
+                form_->FollowProgramFocus();
+            UpdateIndicators();
+            return 0;
+        case WM_DPICHANGED: {
+            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                         suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+            return 0;
+        }
+        case WM_CLOSE:
+            OnClose();
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProcW(window_, message, wParam, lParam);
+    }
+}

@@ -1,0 +1,44 @@
+// The window side of one control of the form: mirrors the control's state into its Win32 control.
+#pragma once
+
+#include <memory>
+
+#include "platform/Controls.h"
+#include "platform/FormTemplate.h"
+#include "platform/win32/WindowsApi.h"
+
+namespace platform::win32 {
+
+class FormWindow;
+
+class FormPeer : public ControlPeer {
+  public:
+    FormPeer(FormWindow& form, Control& control, HWND window) : form_(form), control_(control), window_(window) {}
+
+    Control& Subject() const { return control_; }
+    HWND Window() const { return window_; }
+    void Repaint() override { InvalidateRect(window_, nullptr, TRUE); }
+
+  protected:
+    FormWindow& form_;
+    Control& control_;
+    HWND window_;
+};
+
+// The peer of a control whose window the form has made from the template.
+std::unique_ptr<FormPeer> MakeFormPeer(FormWindow& form, const ControlTemplate& layout, Control& control,
+                                       HWND window);
+
+// The window class and styles of the control of a template.
+struct ControlWindowKind {
+    const wchar_t* windowClass;
+    DWORD style;
+    DWORD extendedStyle;
+};
+ControlWindowKind WindowKindOf(const ControlTemplate& layout);
+
+// A caption with its key for Alt marked before the character at that position (-1: none), any
+// ampersand of the caption itself doubled.
+std::wstring MnemonicCaption(const std::string& caption, int mnemonic);
+
+}  // namespace platform::win32
