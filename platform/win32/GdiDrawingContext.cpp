@@ -81,32 +81,19 @@ std::wstring WideText(std::string_view text) {
 
 // Objects remember the context that made them: another context's object is foreign. Stock objects are
 // the device context's own and are never deleted.
-class GdiDrawingContext::GdiFont : public platform::Font {
+template <typename Base, typename Handle>
+class GdiDrawingContext::GdiObject : public Base {
   public:
-    GdiFont(const GdiDrawingContext* owner, HFONT font, bool owned)
-        : owner(owner), handle(font), owned(owned) {}
-    ~GdiFont() override {
+    GdiObject(const GdiDrawingContext* owner, Handle handle, bool owned)
+        : owner(owner), handle(handle), owned(owned) {}
+    ~GdiObject() override {
         if (owned)
             ::DeleteObject(handle);
     }
-    GdiFont(const GdiFont&) = delete;
-    GdiFont& operator=(const GdiFont&) = delete;
+    GdiObject(const GdiObject&) = delete;
+    GdiObject& operator=(const GdiObject&) = delete;
     const GdiDrawingContext* owner;
-    HFONT handle;
-    bool owned;
-};
-
-class GdiDrawingContext::GdiPen : public platform::Pen {
-  public:
-    GdiPen(const GdiDrawingContext* owner, HPEN pen, bool owned) : owner(owner), handle(pen), owned(owned) {}
-    ~GdiPen() override {
-        if (owned)
-            ::DeleteObject(handle);
-    }
-    GdiPen(const GdiPen&) = delete;
-    GdiPen& operator=(const GdiPen&) = delete;
-    const GdiDrawingContext* owner;
-    HPEN handle;
+    Handle handle;
     bool owned;
 };
 
@@ -187,18 +174,20 @@ std::unique_ptr<platform::Pen> GdiDrawingContext::CreatePen(const platform::PenS
     return std::make_unique<GdiPen>(this, pen, true);
 }
 
-platform::Font* GdiDrawingContext::SelectFont(platform::Font* font) {
-    auto* own = dynamic_cast<GdiFont*>(font);
+template <typename Base, typename Handle>
+Base* GdiDrawingContext::Select(Base* object, Base*& selected) {
+    auto* own = dynamic_cast<GdiObject<Base, Handle>*>(object);
     if (!own || own->owner != this || !::SelectObject(dc_, own->handle))
         return nullptr;
-    return std::exchange(selectedFont_, font);
+    return std::exchange(selected, object);
+}
+
+platform::Font* GdiDrawingContext::SelectFont(platform::Font* font) {
+    return Select<platform::Font, HFONT>(font, selectedFont_);
 }
 
 platform::Pen* GdiDrawingContext::SelectPen(platform::Pen* pen) {
-    auto* own = dynamic_cast<GdiPen*>(pen);
-    if (!own || own->owner != this || !::SelectObject(dc_, own->handle))
-        return nullptr;
-    return std::exchange(selectedPen_, pen);
+    return Select<platform::Pen, HPEN>(pen, selectedPen_);
 }
 
 }  // namespace platform::win32

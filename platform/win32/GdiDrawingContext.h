@@ -41,8 +41,12 @@ class GdiDrawingContext final : public platform::DrawingContext {
     platform::Pen* SelectPen(platform::Pen* pen) override;
 
   private:
-    class GdiFont;
-    class GdiPen;
+    template <typename Base, typename Handle>
+    class GdiObject;
+    using GdiFont = GdiObject<platform::Font, HFONT>;
+    using GdiPen = GdiObject<platform::Pen, HPEN>;
+    template <typename Base, typename Handle>
+    Base* Select(Base* object, Base*& selected);
 
     HDC dc_;
     int savedState_;

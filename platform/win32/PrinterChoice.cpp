@@ -4,7 +4,10 @@
 
 #include <cstddef>
 #include <cstring>
+#include <optional>
 #include <vector>
+
+#include "platform/PrinterSettingsBytes.h"
 
 namespace platform::win32 {
 
@@ -54,31 +57,14 @@ HGLOBAL MovableCopy(const void* data, std::size_t size) {
     return nullptr;
 }
 
-// The device name of DEVNAMES bytes whose offsets lie inside them and whose texts end there; empty
-// when they are not so.
-std::wstring DeviceNameIn(const std::vector<std::uint8_t>& devNames) {
-    if (devNames.size() < sizeof(DEVNAMES) || devNames.size() % sizeof(wchar_t) != 0)
-        return {};
-    std::wstring text(devNames.size() / sizeof(wchar_t), L'\0');
-    std::memcpy(text.data(), devNames.data(), devNames.size());
-    DEVNAMES header;
-    std::memcpy(&header, devNames.data(), sizeof header);
-    for (const WORD offset : {header.wDriverOffset, header.wDeviceOffset, header.wOutputOffset}) {
-        if (offset * sizeof(wchar_t) < sizeof header || text.find(L'\0', offset) == std::wstring::npos)
-            return {};
-    }
-    return text.c_str() + header.wDeviceOffset;
-}
+// The layout the profile's bytes are checked against.
+static_assert(offsetof(DEVMODEW, dmSize) == 68 && offsetof(DEVMODEW, dmDriverExtra) == 70 &&
+              offsetof(DEVMODEW, dmFields) + sizeof(DWORD) == 76 && sizeof(DEVNAMES) == 8);
 
 // The settings as the printer's driver takes them: merged into its defaults and corrected.
 std::vector<std::uint8_t> CorrectedDevMode(const std::wstring& device,
                                            const std::vector<std::uint8_t>& devMode) {
-    if (devMode.size() < offsetof(DEVMODEW, dmFields) + sizeof(DWORD))
-        return {};
-    DEVMODEW header;
-    std::memcpy(&header, devMode.data(), std::min(devMode.size(), sizeof header));
-    if (header.dmSize < offsetof(DEVMODEW, dmFields) + sizeof(DWORD) ||
-        std::size_t{header.dmSize} + header.dmDriverExtra != devMode.size())
+    if (!IsWholeDevMode(devMode))
         return {};
     HANDLE printer = nullptr;
     if (!::OpenPrinterW(const_cast<wchar_t*>(device.c_str()), &printer, nullptr))
@@ -187,8 +173,11 @@ std::vector<std::uint8_t> PrinterChoice::DevModeBytes() const {
 
 bool PrinterChoice::Restore(const std::vector<std::uint8_t>& devNames,
                             const std::vector<std::uint8_t>& devMode) {
-    const std::wstring device = DeviceNameIn(devNames);
-    if (device.empty() || !PrinterExists(device))
+    const std::optional<std::u16string> name = DeviceNameOfDevNames(devNames);
+    if (!name)
+        return false;
+    const std::wstring device(name->begin(), name->end());
+    if (!PrinterExists(device))
         return false;
     const HGLOBAL names = MovableCopy(devNames.data(), devNames.size());
     if (!names)

@@ -48,25 +48,38 @@ void TakePageRange(platform::PrintInfo& info, DWORD flags, DWORD from, DWORD to)
 
 enum class DialogEnd { Print, Apply, Cancel, Unavailable };
 
-// The print dialog of Windows 2000 and later; Unavailable: the system has none, use the older one.
-DialogEnd ShowPrintDialogEx(HWND owner, PrinterChoice& choice, platform::PrintInfo& info, HDC& job) {
-    PRINTPAGERANGE range{static_cast<DWORD>(info.minPage), static_cast<DWORD>(info.maxPage)};
-    PRINTDLGEXW dialog{};
+// A print dialog's structure with the printer choice and the job's pages filled in.
+template <typename Dialog>
+Dialog PrintDialogFor(HWND owner, PrinterChoice& choice, const platform::PrintInfo& info, DWORD flags) {
+    Dialog dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
     dialog.hDevMode = choice.DevMode();
     dialog.hDevNames = choice.DevNames();
-    dialog.Flags = kDialogFlags | PageFlags(info);
+    dialog.Flags = flags;
+    dialog.nMinPage = static_cast<decltype(dialog.nMinPage)>(info.minPage);
+    dialog.nMaxPage = static_cast<decltype(dialog.nMaxPage)>(std::max(info.minPage, info.maxPage));
+    dialog.nCopies = 1;
+    return dialog;
+}
+
+// A dialog frees the settings it was given when it makes new ones: the choice takes what it hands back.
+template <typename Dialog>
+void TakeChoice(PrinterChoice& choice, const Dialog& dialog) {
+    choice.DevMode() = dialog.hDevMode;
+    choice.DevNames() = dialog.hDevNames;
+}
+
+// The print dialog of Windows 2000 and later; Unavailable: the system has none, use the older one.
+DialogEnd ShowPrintDialogEx(HWND owner, PrinterChoice& choice, platform::PrintInfo& info, HDC& job) {
+    PRINTPAGERANGE range{static_cast<DWORD>(info.minPage), static_cast<DWORD>(info.maxPage)};
+    auto dialog = PrintDialogFor<PRINTDLGEXW>(owner, choice, info, kDialogFlags | PageFlags(info));
     dialog.nPageRanges = 1;
     dialog.nMaxPageRanges = 1;
     dialog.lpPageRanges = &range;
-    dialog.nMinPage = static_cast<DWORD>(info.minPage);
-    dialog.nMaxPage = static_cast<DWORD>(info.maxPage);
-    dialog.nCopies = 1;
     dialog.nStartPage = START_PAGE_GENERAL;
     const HRESULT result = ::PrintDlgExW(&dialog);
-    choice.DevMode() = dialog.hDevMode;
-    choice.DevNames() = dialog.hDevNames;
+    TakeChoice(choice, dialog);
     if (FAILED(result))
         return DialogEnd::Unavailable;
     if (dialog.dwResultAction != PD_RESULT_PRINT) {
@@ -80,18 +93,11 @@ DialogEnd ShowPrintDialogEx(HWND owner, PrinterChoice& choice, platform::PrintIn
 }
 
 DialogEnd ShowPrintDialog(HWND owner, PrinterChoice& choice, platform::PrintInfo& info, HDC& job) {
-    PRINTDLGW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.hDevMode = choice.DevMode();
-    dialog.hDevNames = choice.DevNames();
-    dialog.Flags = kDialogFlags | PageFlags(info);
-    dialog.nFromPage = dialog.nMinPage = static_cast<WORD>(info.minPage);
-    dialog.nToPage = dialog.nMaxPage = static_cast<WORD>(info.maxPage);
-    dialog.nCopies = 1;
+    auto dialog = PrintDialogFor<PRINTDLGW>(owner, choice, info, kDialogFlags | PageFlags(info));
+    dialog.nFromPage = dialog.nMinPage;
+    dialog.nToPage = dialog.nMaxPage;
     const bool accepted = ::PrintDlgW(&dialog) != 0;
-    choice.DevMode() = dialog.hDevMode;
-    choice.DevNames() = dialog.hDevNames;
+    TakeChoice(choice, dialog);
     if (!accepted)
         return DialogEnd::Cancel;
     job = dialog.hDC;
@@ -229,15 +235,9 @@ void Win32PrinterService::Preview(platform::Printable& printable) {
 
 // The print dialog in its set-up role: printer, paper and options for the next jobs, nothing printed.
 void Win32PrinterService::PrinterSetup() {
-    PRINTDLGW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner_;
-    dialog.hDevMode = choice_.DevMode();
-    dialog.hDevNames = choice_.DevNames();
-    dialog.Flags = PD_PRINTSETUP;
+    auto dialog = PrintDialogFor<PRINTDLGW>(owner_, choice_, platform::PrintInfo{}, PD_PRINTSETUP);
     const bool accepted = ::PrintDlgW(&dialog) != 0;
-    choice_.DevMode() = dialog.hDevMode;
-    choice_.DevNames() = dialog.hDevNames;
+    TakeChoice(choice_, dialog);
     if (accepted)
         SavePrinterChoice(profile_, choice_);
 }
