@@ -144,7 +144,7 @@ void FlowChecks(const CPlenwickDoc& doc, std::vector<SheetCheck>& checks) {
         }
         const hydraulics::SelfCleansingCheck& tau = gravity->selfCleansing;
         checks.push_back({"Wandschubspannung τ = " + Decimal("%.2f", tau.tau) + (tau.met ? kAtLeast : " < ") +
-                              Decimal("%.2f", tau.tauMin) + " N/m²",
+                              "τmin = " + Decimal("%.2f", tau.tauMin) + " N/m²",
                           tau.met});
     }
     if (const std::optional<hydraulics::LineLoss> line = RecordLineLoss(doc)) {

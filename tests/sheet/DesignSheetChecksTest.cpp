@@ -107,13 +107,13 @@ TEST(DesignSheetChecksTest, StatedAndKeptByTheRecord) {
          },
          "nicht genügend Werte für di", false},
         {"partial: flow state", PartlyFilled, "Fließzustand schießend (Fr = 2,18)", true},
-        {"partial: wall shear stress", PartlyFilled, "Wandschubspannung τ = 1,94 ≥ 0,87 N/m²", true},
+        {"partial: wall shear stress", PartlyFilled, "Wandschubspannung τ = 1,94 ≥ τmin = 0,87 N/m²", true},
         {"partial: too little shear stress",
          [](CPlenwickDoc& d) {
              PartlyFilled(d);
              d.SetI(0.004);
          },
-         "Wandschubspannung τ = 0,68 < 0,87 N/m²", false},
+         "Wandschubspannung τ = 0,68 < τmin = 0,87 N/m²", false},
         {"full: no flow state", [](CPlenwickDoc& d) { d.SetQt(0.002); }, "Fließzustand schießend (Fr = 2,18)",
          std::nullopt},
         {"line head loss",
