@@ -9,8 +9,8 @@ namespace {
 
 // The value options of table and curve.
 const std::vector<std::string>& ValueOptions(Subcommand subcommand) {
-    static const std::vector<std::string> table{"klasse", "Q", "J", "vmin", "vmax",
-                                                "hd",     "k", "T", "rho",  "g"};
+    static const std::vector<std::string> table{"klasse", "Q",   "J", "vmin", "vmax", "hd",     "k",
+                                                "T",      "rho", "g", "L",    "zeta", "taumin", "hvmax"};
     static const std::vector<std::string> curve{"klasse", "dn", "di", "k", "J", "T",
                                                 "rho",    "g",  "Q",  "v", "ht"};
     static const std::vector<std::string> none;
@@ -140,7 +140,8 @@ std::optional<BatchOptions> ParseBatchArguments(const std::vector<std::string>& 
 
 const char* BatchHelpText() {
     return R"(Aufruf: quellrix-batch [calc] [OPTIONEN] [EINGABE]
-       quellrix-batch table [--klasse NAME] --Q L/S [--J M/KM] [--vmin V] [--vmax V] [--hd H] [OPTIONEN]
+       quellrix-batch table [--klasse NAME] --Q L/S [--J M/KM] [--vmin V] [--vmax V] [--hd H]
+                            [--taumin N/M2] [--L M] [--zeta Z] [--hvmax M] [OPTIONEN]
        quellrix-batch curve [--di MM | [--klasse NAME] [--dn DN]] [--J M/KM] [OPTIONEN]
 
 Berechnet viele Rohrleitungen aus einer CSV-Datei (EINGABE, sonst die Standardeingabe) nach
@@ -158,13 +159,17 @@ Spalten werden unverändert durchgereicht; eine leere Zelle gibt nichts vor):
   T [°C], rho [kg/m³], g [m/s²], nu [10^-6 m²/s] (ohne nu: aus T und rho wie im Formular)
   J [m/km], v [m/s], Q [l/s], Re, lambda, A [m²]
   ht [mm], Qt [l/s] oder vt [m/s] (nur bei Teilfüllung, einer davon)
+  L [m], zeta (Länge und Σζ der Druckleitung)
 Ergebnisspalten: di [mm], A [m²], v [m/s], Q [l/s], Q [m³/h], Re, lambda, J [m/km], k [mm],
-  ht [mm], Qt [l/s], Qt [m³/h], vt [m/s], Wasserspiegelbreite [mm], Status.
+  ht [mm], Qt [l/s], Qt [m³/h], vt [m/s], Wasserspiegelbreite [mm], Status, dann Fr, τ [N/m²]
+  (Teilfüllung) und hv [m] (Vollfüllung mit L oder zeta).
 Eine Zeile mit zu wenigen Feldern nennt im Status die fehlenden Spalten. Eine leere Eingabe ergibt
 eine leere Ausgabe (Exit-Status 0).
 
-table: die Bemessungstabelle einer Klasse (Freispiegel mit --J, sonst Druckleitung) als CSV.
-curve: die Teilfüllungskurven (angepasst und exakt) für di, k, nu, g und J als CSV.
+table: die Bemessungstabelle einer Klasse (Freispiegel mit --J, sonst Druckleitung) als CSV; hinter
+  der Bewertung Fr und τ (Kriterium τ ab --taumin, sonst 0,867 N/m²) oder hv der Leitung aus --L und
+  --zeta (Kriterium hv höchstens --hvmax).
+curve: die Teilfüllungskurven (angepasst und exakt) und Fr exakt für di, k, nu, g und J als CSV.
   table und curve nehmen auch --k MM, --T GRAD, --rho KG/M3, --g M/S2; curve auch --Q L/S, --v M/S
   und --ht MM (Betriebspunkt, Teilfüllung). Ohne --klasse die erste Klasse aus Rohre.ini, ohne --di
   und --dn ihre erste Nennweite (wie das Formular nach dem Start); curve ohne --J nur die angepassten

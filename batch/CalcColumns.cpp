@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 
 #include <strings.h>
 
 #include "batch/FieldText.h"
 #include "catalogue/RoughnessChoices.h"
 #include "form/model/ControlIds.h"
+#include "platform/Number.h"
 
 namespace batch {
 
@@ -40,6 +42,8 @@ const std::vector<ColumnNames>& KnownColumns() {
         {Column::Ht, {"ht"}},
         {Column::Qt, {"Qt"}},
         {Column::Vt, {"vt"}},
+        {Column::L, {"L"}},
+        {Column::Zeta, {"zeta", "Σζ"}},
     };
     return columns;
 }
@@ -286,6 +290,20 @@ bool EntriesFromCells(const std::vector<std::string>& cells, const HeaderColumns
             else
                 errors.push_back(CellError(field.column, *cell, "ist keine Zahl"));
         }
+    }
+    constexpr struct {
+        Column column;
+        double RowEntries::*entry;
+    } kLine[]{{Column::L, &RowEntries::L}, {Column::Zeta, &RowEntries::sumZeta}};
+    for (const auto& line : kLine) {
+        const std::string* cell = cellOf(line.column);
+        if (!cell)
+            continue;
+        const double value = TypedNumberText(*cell, decimal, typed) ? platform::LeadingNumber(typed) : -1;
+        if (value >= 0 && std::isfinite(value))
+            entries.*line.entry = value;
+        else
+            errors.push_back(CellError(line.column, *cell, "ist keine Zahl von mindestens 0"));
     }
     if (entries.k && entries.roughness > kManualRoughness)
         errors.push_back(std::string("Spalte k: nur mit Rauheit ") + std::to_string(kManualRoughness) +

@@ -35,6 +35,8 @@ enum class Column {
     Ht,         // "ht" [mm]
     Qt,         // "Qt" [l/s]
     Vt,         // "vt" [m/s]
+    L,          // "L" [m]: length of the pressure line
+    Zeta,       // "zeta": Σζ of its fittings
     Count
 };
 
@@ -61,6 +63,9 @@ struct ResultColumn {
 };
 const std::vector<ResultColumn>& ResultColumns();
 inline constexpr const char* kStatusColumn = "Status";
+// The columns of the flow checks after the form's values, before the status: Fr and τ of a result in
+// partial filling, the line's head loss hv of a result in full filling with L or zeta given.
+inline constexpr std::array<const char*, 3> kCheckColumns{"Fr", "τ [N/m²]", "hv [m]"};
 inline constexpr const char* kStatusOk = "ok";
 
 // The entries of a row, or the texts of its faulty cells (each naming the column and the cell).

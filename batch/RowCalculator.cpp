@@ -1,5 +1,11 @@
 #include "batch/RowCalculator.h"
 
+#include <algorithm>
+#include <optional>
+
+#include "platform/Number.h"
+#include "record/RecordChecks.h"
+
 namespace batch {
 
 RowCalculator::RowCalculator(const Catalogue& catalogue, const HeaderColumns& columns, const Dialect& dialect)
@@ -11,32 +17,56 @@ void AppendHeader(std::string_view header, const Dialect& dialect, std::string& 
         out += dialect.delimiter;
         AppendField(out, column.name, dialect.delimiter);
     }
+    for (const char* name : kCheckColumns) {
+        out += dialect.delimiter;
+        AppendField(out, name, dialect.delimiter);
+    }
     out += dialect.delimiter;
     out += kStatusColumn;
     out += dialect.lineEnd;
 }
 
-void RowCalculator::AppendResults(std::string& out, bool calculated) {
+void RowCalculator::AppendNumber(std::string& out, const std::string& text) const {
     // The texts are numbers: with a delimiter that no number holds they go as they are.
     const bool plain =
         std::string_view("0123456789+-.,eE").find(m_dialect.delimiter) == std::string_view::npos;
-    for (const ResultColumn& column : ResultColumns()) {
-        out += m_dialect.delimiter;
-        if (!calculated)
-            continue;
-        const std::string& text = m_form.Text(column.field);
-        const size_t start = out.size();
-        if (plain)
-            out += text;
-        else
-            AppendField(out, text, m_dialect.delimiter);
-        if (m_dialect.decimal != '.') {
-            for (size_t i = start; i < out.size(); ++i) {
-                if (out[i] == '.')
-                    out[i] = m_dialect.decimal;
-            }
+    const size_t start = out.size();
+    if (plain)
+        out += text;
+    else
+        AppendField(out, text, m_dialect.delimiter);
+    if (m_dialect.decimal != '.') {
+        for (size_t i = start; i < out.size(); ++i) {
+            if (out[i] == '.')
+                out[i] = m_dialect.decimal;
         }
     }
+}
+
+void RowCalculator::AppendResults(std::string& out, bool calculated) {
+    for (const ResultColumn& column : ResultColumns()) {
+        out += m_dialect.delimiter;
+        if (calculated)
+            AppendNumber(out, m_form.Text(column.field));
+    }
+}
+
+void RowCalculator::AppendChecks(std::string& out, bool calculated) {
+    const CPlenwickDoc& record = m_form.Record();
+    std::optional<hydraulics::GravityFlowChecks> checks;
+    std::optional<hydraulics::LineLoss> line;
+    if (calculated && record.IsCalculated()) {
+        checks = PartialFillingChecks(record);
+        line = RecordLineLoss(record);
+    }
+    const auto cell = [&](bool exists, double x) {
+        out += m_dialect.delimiter;
+        if (exists)
+            AppendNumber(out, platform::Format("%f", x));
+    };
+    cell(checks && checks->state, checks && checks->state ? checks->state->froude : 0);
+    cell(checks.has_value(), checks ? checks->selfCleansing.tau : 0);
+    cell(line && !line->failed, line ? line->total : 0);
 }
 
 bool RowCalculator::AppendRow(std::string_view record, std::string& out) {
@@ -75,6 +105,7 @@ bool RowCalculator::AppendRow(std::string_view record, std::string& out) {
     const size_t fieldsWritten = record.empty() ? 1 : m_fields.values.size();
     for (size_t i = fieldsWritten; i < width; ++i) out += m_dialect.delimiter;
     AppendResults(out, computed);
+    AppendChecks(out, computed);
 
     m_status.clear();
     const std::vector<std::string>& told = computed ? m_form.Messages() : m_errors;
@@ -83,6 +114,8 @@ bool RowCalculator::AppendRow(std::string_view record, std::string& out) {
             m_status += kStatusSeparator;
         m_status += text;
     }
+    // A message of several lines stays on the row's line.
+    std::replace(m_status.begin(), m_status.end(), '\n', ' ');
     const bool ok = computed && told.empty() && m_form.Record().IsCalculated();
     if (ok)
         m_status = kStatusOk;

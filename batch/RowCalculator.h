@@ -32,6 +32,10 @@ class RowCalculator {
 
   private:
     void AppendResults(std::string& out, bool calculated);
+    // The flow checks of the record's result after the form's values.
+    void AppendChecks(std::string& out, bool calculated);
+    // A number's text as a field, with the dialect's decimal separator.
+    void AppendNumber(std::string& out, const std::string& text) const;
 
     const Catalogue& m_catalogue;
     const HeaderColumns& m_columns;
@@ -43,7 +47,7 @@ class RowCalculator {
     std::string m_status;
 };
 
-// The output header: the input header unchanged, then the result and status columns.
+// The output header: the input header unchanged, then the result, check and status columns.
 void AppendHeader(std::string_view header, const Dialect& dialect, std::string& out);
 
 }  // namespace batch

@@ -115,6 +115,8 @@ void RowDriver::Type(int field, const std::string& text) {
 
 void RowDriver::Run(const RowEntries& entries) {
     m_form.RestoreState(m_start);
+    m_record.SetLineLength(entries.L);
+    m_record.SetLossSum(entries.sumZeta);
     m_prompt.messages.clear();
     platform::ControlSet& controls = m_form.Controls();
 

@@ -30,6 +30,9 @@ struct RowEntries {
     std::optional<std::string> v, Q, ny, Re, J, lambda, A;
     std::optional<hydraulics::PartialQuantity> partial;
     std::string partialText;
+    // The pressure line: length L [m] and Σζ of its fittings (0: not given); the record keeps them.
+    double L = 0;
+    double sumZeta = 0;
     bool calculate = true;  // "Berechnen" after the entries
 };
 

@@ -1,5 +1,8 @@
 #include "batch/TableCommand.h"
 
+#include <algorithm>
+#include <cstddef>
+
 #include "batch/CalcRun.h"
 #include "batch/CsvReader.h"
 #include "batch/DesignValues.h"
@@ -13,18 +16,22 @@ int RunTable(const BatchOptions& options, const Catalogue& catalogue, int outFd,
     RowEntries entries;
     entries.calculate = false;
     sizing::Design design;
-    std::optional<double> Q, J;
-    const bool read = PipeEntries(options, catalogue, entries, problem) &&
-                      OptionNumber(options, "Q", Q, problem) && OptionNumber(options, "J", J, problem) &&
-                      OptionNumber(options, "vmin", design.vMin, problem) &&
-                      OptionNumber(options, "vmax", design.vMax, problem) &&
-                      OptionNumber(options, "hd", design.hdMax, problem);
+    std::optional<double> Q, J, L, zeta;
+    const bool read =
+        PipeEntries(options, catalogue, entries, problem) && OptionNumber(options, "Q", Q, problem) &&
+        OptionNumber(options, "J", J, problem) && OptionNumber(options, "vmin", design.vMin, problem) &&
+        OptionNumber(options, "vmax", design.vMax, problem) &&
+        OptionNumber(options, "hd", design.hdMax, problem) &&
+        OptionNumber(options, "taumin", design.tauMin, problem) && OptionNumber(options, "L", L, problem) &&
+        OptionNumber(options, "zeta", zeta, problem) && OptionNumber(options, "hvmax", design.hvMax, problem);
     if (!read) {
         errors << "quellrix-batch: " << problem << '\n';
         return kUsageOrIoError;
     }
     design.QLs = Q.value_or(0);
     design.JMkm = J.value_or(0);
+    design.L = L.value_or(0);
+    design.sumZeta = zeta.value_or(0);
     if (const std::optional<std::string> refused = sizing::CheckDesign(design)) {
         errors << "quellrix-batch: " << *refused << '\n';
         return kUsageOrIoError;
@@ -46,7 +53,11 @@ int RunTable(const BatchOptions& options, const Catalogue& catalogue, int outFd,
     const char delimiter = options.delimiter.value_or(';');
     const char decimal = options.decimal.value_or(delimiter == ';' ? ',' : '.');
     std::string text;
-    auto appendLine = [&](const std::vector<std::string>& cells) {
+    // The columns of the flow checks follow the verdict, so that the earlier columns keep their places.
+    auto appendLine = [&](std::vector<std::string> cells) {
+        const auto checks =
+            cells.end() - 1 - static_cast<std::ptrdiff_t>(sizing::CheckColumnCount(table.mode));
+        std::rotate(checks, cells.end() - 1, cells.end());
         for (size_t i = 0; i < cells.size(); ++i) {
             if (i > 0)
                 text += delimiter;

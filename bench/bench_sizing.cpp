@@ -1,5 +1,6 @@
 // The sizing table of the default class "Abwasser" (21 DN), computed headless from its rows, in gravity
-// and in pressure flow; and the same for the form, with the class rows read from "Rohre.ini".
+// flow with the flow state and wall shear stress of each row and in pressure flow with a line's head
+// loss; and the same for the form, with the class rows read from "Rohre.ini".
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -30,6 +31,10 @@ void RunTable(benchmark::State& state, double JMkm) {
     sizing::Design design;
     design.QLs = 120;
     design.JMkm = JMkm;
+    // Pressure flow with a line: its head loss against hv max in every row.
+    design.L = 1500;
+    design.sumZeta = 2.54;
+    design.hvMax = 10;
     for (auto _ : state) benchmark::DoNotOptimize(sizing::ComputeTable("Abwasser", rows, kWater, design));
     state.counters["rows"] = static_cast<double>(rows.size());
 }

@@ -17,10 +17,34 @@ FillingRatios FittedRatios(double x) {
 }
 
 FillingCurvePoint PointAt(double x, const hydraulics::CircularSection& section) {
-    FillingCurvePoint point{x, FittedRatios(x), std::nullopt};
-    if (section.IsDefined())
+    FillingCurvePoint point{x, FittedRatios(x), std::nullopt, std::nullopt};
+    if (section.IsDefined()) {
         point.exact = section.Ratios(x);
+        const double froude = section.Froude(x);
+        if (std::isfinite(froude))
+            point.froude = froude;
+    }
     return point;
+}
+
+// The fillings between neighbouring steps at which Fr crosses 1, by bisection.
+constexpr double kCriticalFillingWidth = 1e-10;
+std::vector<double> CriticalFillings(const std::vector<FillingCurvePoint>& points,
+                                     const hydraulics::CircularSection& section) {
+    std::vector<double> fillings;
+    for (size_t i = 1; i < points.size(); ++i) {
+        const FillingCurvePoint &before = points[i - 1], &after = points[i];
+        if (!before.froude || !after.froude || (*before.froude < 1) == (*after.froude < 1))
+            continue;
+        double low = before.filling, high = after.filling;
+        const bool rising = *before.froude < 1;
+        while (high - low > kCriticalFillingWidth) {
+            const double middle = (low + high) / 2;
+            ((section.Froude(middle) < 1) == rising ? low : high) = middle;
+        }
+        fillings.push_back((low + high) / 2);
+    }
+    return fillings;
 }
 
 std::vector<std::string> MissingInputs(const CPlenwickDoc& record) {
@@ -84,6 +108,7 @@ FillingCurves ComputeFillingCurves(const CPlenwickDoc& record) {
     curves.points.reserve(kFillingCurveSteps + 1);
     for (int i = 0; i <= kFillingCurveSteps; ++i)
         curves.points.push_back(PointAt(i / static_cast<double>(kFillingCurveSteps), section));
+    curves.criticalFillings = CriticalFillings(curves.points, section);
     if (record.GetHt() > 0 && record.GetDi() > 0)
         curves.operatingPoint = PointAt(record.GetHt() / record.GetDi(), section);
     curves.flow = record.GetQ() > 0 ? record.GetQ() : 0.0;
@@ -110,8 +135,18 @@ std::string ExactCurvesNote(const FillingCurves& curves) {
     return "Für diese Werte ergibt das Fließgesetz keine Geschwindigkeit: keine exakte Kurve.";
 }
 
+std::string CriticalFillingNote(const FillingCurves& curves) {
+    if (!curves.HasExact())
+        return std::string();
+    if (curves.criticalFillings.empty())
+        return "Normalabfluss bei keiner Füllung kritisch (Fr ≠ 1)";
+    std::vector<std::string> fillings;
+    for (double x : curves.criticalFillings) fillings.push_back(Shown("%.3f", x));
+    return "Normalabfluss kritisch (Fr = 1) bei h/d = " + Joined(fillings, "; ");
+}
+
 std::string FillingCurveTable(const FillingCurves& curves) {
-    std::string table = "h/d\tQt/Q angepasst\tvt/v angepasst\tQt/Q exakt\tvt/v exakt\n";
+    std::string table = "h/d\tQt/Q angepasst\tvt/v angepasst\tQt/Q exakt\tvt/v exakt\tFr exakt\n";
     for (const FillingCurvePoint& point : curves.points) {
         table += Shown("%.2f", point.filling) + '\t' + Shown("%.6f", point.fitted.flow) + '\t' +
                  Shown("%.6f", point.fitted.velocity) + '\t';
@@ -119,6 +154,9 @@ std::string FillingCurveTable(const FillingCurves& curves) {
             table += Shown("%.6f", point.exact->flow) + '\t' + Shown("%.6f", point.exact->velocity);
         else
             table += '\t';
+        table += '\t';
+        if (point.froude)
+            table += Shown("%.6f", *point.froude);
         table += '\n';
     }
     return table;

@@ -1,6 +1,7 @@
 // The filling curves of the calculation record: Qt/Q and vt/v over h/d = 0 … 1 in steps of 0.01 by the
 // program's fitted relations and by the exact relations of the circular section for the record's di, k,
-// ν, g and J, with the record's operating point at ht/di. The curve window and the session runner show
+// ν, g and J, the Froude number of the normal flow at each filling and the fillings at which it is
+// critical (Fr = 1), with the record's operating point at ht/di. The curve window and the session runner show
 // these values; the record is only read.
 #pragma once
 
@@ -19,6 +20,8 @@ struct FillingCurvePoint {
     double filling;  // h/d
     hydraulics::FillingRatios fitted;
     std::optional<hydraulics::FillingRatios> exact;  // none when the exact relations are not defined
+    // Of the normal flow at this filling, with the exact relations; none at 0 and 1 and without them.
+    std::optional<double> froude;
 };
 
 struct FillingCurves {
@@ -32,6 +35,8 @@ struct FillingCurves {
     std::vector<std::string> missing;
     std::optional<hydraulics::RatioPeak> flowPeak;      // of the exact relations
     std::optional<hydraulics::RatioPeak> velocityPeak;  // of the exact relations
+    // The fillings h/d at which the normal flow is critical, ascending: where Fr crosses 1.
+    std::vector<double> criticalFillings;
 
     bool HasExact() const { return flowPeak.has_value(); }
 };
@@ -44,8 +49,13 @@ std::string FillingCurvesConditions(const FillingCurves& curves);
 // Where the exact curves peak, or why they are missing (lines separated by "\n").
 std::string ExactCurvesNote(const FillingCurves& curves);
 
+// The flow state along the exact curve: where the normal flow is critical, or that it is not critical at
+// any filling; empty without the exact relations.
+std::string CriticalFillingNote(const FillingCurves& curves);
+
 // The table of the curves as tab-separated text with decimal commas: a heading line, then one line per
-// filling step (h/d, fitted Qt/Q and vt/v, exact Qt/Q and vt/v; the exact cells empty without them).
+// filling step (h/d, fitted Qt/Q and vt/v, exact Qt/Q and vt/v, Fr of the normal flow; the exact cells
+// empty without them).
 std::string FillingCurveTable(const FillingCurves& curves);
 
 // One line of the operating point's comparison: quantity, fitted value, exact value and the deviation

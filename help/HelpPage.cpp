@@ -185,6 +185,8 @@ Q<sup>2</sup> * b / (g * A<sup>3</sup>) = 1</p>
 </ul>
 <p>Quelle: Chow, Open-Channel Hydraulics (1959), kritischer Abfluss eines beliebigen Querschnitts.
 Den Bereich 0,86 bis 1,13, in dem Gerinne nicht bemessen werden sollen, nennt das Handbuch EM 1110-2-1601 des US Army Corps of Engineers, Hydraulic Design of Flood Control Channels (1991/1994).</p>
+<p>Nach Berechnen bei Teilf&uuml;llung nennt die Statusleiste den Flie&szlig;zustand mit der Froude-Zahl und die Wandschubspannung gegen &tau;<sub>min</sub>;
+die Bemessungstabelle, das Bemessungsblatt und quellrix-batch zeigen beide ebenfalls, die Teilf&uuml;llungskurven die Froude-Zahl &uuml;ber h/d.</p>
 <p><u>Wenn der Abfluss nahe kritisch ist:</u> Gef&auml;lle oder Nennweite so w&auml;hlen, dass die Froude-Zahl deutlich unter oder &uuml;ber dem Band liegt.
 Ein flacheres Gef&auml;lle oder eine gr&ouml;&szlig;ere Nennweite macht den Abfluss str&ouml;mend; schie&szlig;ender Abfluss verlangt Sch&auml;chte und Anschl&uuml;sse, die den Wechselsprung vertragen.</p>
 
@@ -224,8 +226,9 @@ Liegt d<sub>i</sub> au&szlig;erhalb von 50 bis 5000 mm, Durchfluss oder Gef&auml
 <p>Extras &rarr; Bemessungstabelle... zeigt f&uuml;r jede Nennweite der gew&auml;hlten Wanddickenklasse, ob sie einen Durchfluss Q abf&uuml;hrt.
 Mit einem Gef&auml;lle J ist es Freispiegelabfluss: je DN die Leistungsf&auml;higkeit Q<sub>v</sub> und v<sub>v</sub> bei Vollf&uuml;llung,
 das Verh&auml;ltnis Q/Q<sub>v</sub> und h<sub>t</sub>, h/d und v<sub>t</sub> exakt f&uuml;r den Kreisquerschnitt.
-Ohne J ist es Druckabfluss: v, Re, &lambda;, J und die Verlusth&ouml;he je 100 m.
-Jede Zeile nennt, welches Kriterium (v<sub>min</sub>, v<sub>max</sub>, h/d max) oder welche Berechnungsgrenze sie verfehlt;
+Dazu bei dieser F&uuml;llung die Froude-Zahl Fr und die Wandschubspannung &tau;.
+Ohne J ist es Druckabfluss: v, Re, &lambda;, J, die Verlusth&ouml;he je 100 m und mit der L&auml;nge L und &Sigma;&zeta; der Leitung ihre Verlusth&ouml;he h<sub>v</sub>.
+Jede Zeile nennt, welches Kriterium (v<sub>min</sub>, v<sub>max</sub>, h/d max, Fr nahe kritisch, &tau; unter &tau;<sub>min</sub>, h<sub>v</sub> &uuml;ber h<sub>v</sub> max) oder welche Berechnungsgrenze sie verfehlt;
 die kleinste Nennweite, die alle Kriterien erf&uuml;llt, ist gr&uuml;n als Empfehlung markiert.
 &Uuml;bernehmen, ein Doppelklick oder die Eingabetaste tragen eine Zeile ins Formular ein; weichen die N&auml;herungsformeln
 des Formulars dort mehr als 5 % vom Kreisquerschnitt ab, sagt eine Meldung es mit beiden Werten.
@@ -234,7 +237,8 @@ Kopf, Ausdruck, Kopie und CSV nennen Klasse, T, &rho;, &nu;, g, k, Q, J, die Kri
 
 <p><b><u><a name="Kurven">Teilf&uuml;llungskurven:</a></u></b></p>
 <p>Extras &rarr; Teilf&uuml;llungskurve... zeigt Q<sub>t</sub>/Q und v<sub>t</sub>/v &uuml;ber h/d: nach den N&auml;herungsformeln des Programms
-und exakt f&uuml;r den Kreisquerschnitt bei d<sub>i</sub>, k, &nu;, g und J des Formulars, mit dem Betriebspunkt des Formulars.
+und exakt f&uuml;r den Kreisquerschnitt bei d<sub>i</sub>, k, &nu;, g und J des Formulars, mit dem Betriebspunkt des Formulars,
+dazu auf der rechten Achse die Froude-Zahl des Normalabflusses; die F&uuml;llungen mit Fr = 1 (kritisch) sind markiert.
 Das Diagramm l&auml;sst sich als PNG, SVG oder PDF speichern, die Wertetabelle kopieren.</p>
 
 <p><b><u><a name="Dateien">Berechnungsdateien:</a></u></b></p>
@@ -246,7 +250,8 @@ nach ungespeicherten &Auml;nderungen. Eine besch&auml;digte Datei wird mit einer
 <p><b><u><a name="Drucken">Bericht, Bemessungsblatt und Ergebnisse:</a></u></b></p>
 <p>Datei &rarr; Drucken..., Seitenansicht und Als PDF speichern... geben den einseitigen Rechenbericht aus.
 Das Bemessungsblatt (Datei &rarr; Bemessungsblatt drucken..., -Seitenansicht, als PDF speichern...) zeigt ein berechnetes Ergebnis
-f&uuml;r den Auftraggeber: Projektangaben, Rohr, Fluid, alle Werte, die gepr&uuml;ften Grenzen, die Formeln und bei Teilf&uuml;llung
+f&uuml;r den Auftraggeber: Projektangaben, Rohr, Fluid, alle Werte, die gepr&uuml;ften Grenzen (bei Teilf&uuml;llung mit Flie&szlig;zustand und
+Wandschubspannung, bei einer Leitung aus der Bemessungstabelle mit ihrer Verlusth&ouml;he), die Formeln und bei Teilf&uuml;llung
 die Kurven mit dem Betriebspunkt. Bearbeiten &rarr; Ergebnisse kopieren legt Eingaben und Ergebnisse als Tabelle in die Zwischenablage.</p>
 
 <p><b><u><a name="Stapel">Stapelrechnung mit quellrix-batch:</a></u></b></p>

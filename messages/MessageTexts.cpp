@@ -134,6 +134,7 @@ constexpr std::array<Entry, static_cast<std::size_t>(MessageId::Count)> kTable{{
     {MessageId::FlowDiameterMissing, "Für di aus Q, J und k nach Colebrook-White fehlen Werte: %s"},
     {MessageId::PdfPrinterMissing,
      "Als PDF speichern ist nicht verfügbar: der Drucker \"Microsoft Print to PDF\" ist nicht eingerichtet."},
+    {MessageId::PartialFillingNotice, "Teilfüllung %s (Fr = %s), τ = %s N/m² %s τmin = %s N/m²"},
 }};
 
 constexpr bool TableInOrder() {
@@ -370,6 +371,13 @@ const char* FittingName(hydraulics::Fitting fitting) {
             break;
     }
     return "";
+}
+
+std::string PartialFillingNotice(const hydraulics::GravityFlowChecks& checks) {
+    const hydraulics::SelfCleansingCheck& tau = checks.selfCleansing;
+    return platform::Format(Text(MessageId::PartialFillingNotice), FlowRegimeName(checks.state->regime),
+                            Decimal("%.2f", checks.state->froude).c_str(), Decimal("%.2f", tau.tau).c_str(),
+                            tau.met ? "≥" : "<", Decimal("%.2f", tau.tauMin).c_str());
 }
 
 std::string FlowDiameterMissingMessage(const hydraulics::MissingFlowDiameterInputs& missing) {

@@ -10,6 +10,7 @@
 #include "hydraulics/DiameterFromFlow.h"
 #include "hydraulics/EntryLimits.h"
 #include "hydraulics/FlowState.h"
+#include "hydraulics/GravityFlowChecks.h"
 #include "hydraulics/LineLoss.h"
 #include "hydraulics/WallShearStress.h"
 
@@ -115,6 +116,8 @@ enum class MessageId {
     FlowDiameterMissing,
     // saving as PDF on Windows, where that is printing to the system's PDF printer
     PdfPrinterMissing,
+    // the checks of a partly filled result in one line, for the window's status bar
+    PartialFillingNotice,
     Count
 };
 
@@ -150,6 +153,9 @@ std::string LineLossMessage(const hydraulics::LineLoss& loss);
 std::string LineInputMessage(const hydraulics::FailedLineInput& failed);
 // The name of a fitting of the loss-coefficient table.
 const char* FittingName(hydraulics::Fitting fitting);
+// Flow state and wall shear stress of a partly filled result in one short line:
+// "Teilfüllung strömend (Fr = 0,62), τ = 1,20 N/m² ≥ τmin = 0,87 N/m²"; the checks hold a flow state.
+std::string PartialFillingNotice(const hydraulics::GravityFlowChecks& checks);
 // "Di kann nicht errechnet werden. …" and, on a second line, the values di from Q, J and k lacks, as
 // the form names them (Q, J, k, ν, g).
 std::string FlowDiameterMissingMessage(const hydraulics::MissingFlowDiameterInputs& missing);

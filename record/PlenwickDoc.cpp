@@ -15,6 +15,7 @@ bool CPlenwickDoc::OnNewDocument() {
         return false;
     m_surfaceWidth = m_vt = m_ht = m_Qt = 0;
     m_Re = m_k = m_Di = m_g = m_v = m_ny = m_Q = m_I = m_rho = m_T = m_lambda = 0;
+    m_lineLength = m_lossSum = 0;
     SetCalculated(false);
     SetTitle(platform::Format("%s %s", record::kProgramName, record::kVersionText));
     return true;

@@ -35,6 +35,13 @@ class CPlenwickDoc : public platform::CDocument {
     double GetQt() const { return m_Qt; }
     void SetQt(double Qt) { m_Qt = Qt; }
 
+    // The pressure line the pipe belongs to: its length L [m] and the sum Σζ of its fittings' loss
+    // coefficients; 0 is not given. They only add the line's head loss and keep the result valid.
+    double GetLineLength() const { return m_lineLength; }
+    void SetLineLength(double L) { m_lineLength = L; }
+    double GetLossSum() const { return m_lossSum; }
+    void SetLossSum(double sumZeta) { m_lossSum = sumZeta; }
+
     // Inputs and results of the full-filling calculation: setting any of them invalidates the result.
     double GetRe() const { return m_Re; }
     void SetRe(double Re) { StoreInput(m_Re, Re); }
@@ -94,6 +101,8 @@ class CPlenwickDoc : public platform::CDocument {
     double m_rho = 0;  // kg/m³
     double m_T = 0;    // °C
     double m_lambda = 0;
+    double m_lineLength = 0;  // m
+    double m_lossSum = 0;
     int m_sought = SOUGHT_J;
     bool m_fullFilling = true;  // the form selects the filling mode on its first showing
     ProjectHeader m_projectHeader;

@@ -1,12 +1,18 @@
 #include "sheet/DesignSheetChecks.h"
 
+#include <algorithm>
+#include <optional>
 #include <string>
 
 #include "hydraulics/Calculations.h"
+#include "hydraulics/DiameterFromFlow.h"
 #include "hydraulics/EntryLimits.h"
 #include "hydraulics/SoughtParameter.h"
 #include "hydraulics/Units.h"
+#include "messages/MessageTexts.h"
+#include "platform/Number.h"
 #include "record/PlenwickDoc.h"
+#include "record/RecordChecks.h"
 #include "report/SheetNumbers.h"
 
 namespace {
@@ -16,6 +22,7 @@ using namespace hydraulics::units;
 using report::ShortestText;
 
 constexpr const char* kAtMost = " ≤ ";
+constexpr const char* kAtLeast = " ≥ ";
 
 const char* CheckedName(InputCheck check) {
     switch (check) {
@@ -52,6 +59,29 @@ SheetCheck Within(const Range& range, double value) {
     return {text, value >= range.low && value <= range.high};
 }
 
+std::string Decimal(const char* format, double x) {
+    std::string text = platform::Format(format, x);
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
+
+SheetCheck Converged(int steps, bool converged) {
+    return {"Colebrook-White-Iteration konvergiert (" + std::to_string(steps) +
+                (steps == 1 ? " Schritt)" : " Schritte)"),
+            converged};
+}
+
+// di from Q, J and k by Colebrook-White, when λ is not given.
+void FlowDiameterChecks(const CPlenwickDoc& doc, std::vector<SheetCheck>& checks) {
+    const hydraulics::FlowDiameterResult solved =
+        hydraulics::SolveDiameterFromFlow({doc.GetQ(), doc.GetI(), doc.GetK(), doc.GetNy(), doc.GetG()});
+    checks.push_back(
+        {solved.Computed() ? "Eingaben ausreichend: di aus Q, J und k" : "nicht genügend Werte für di",
+         solved.Computed()});
+    if (solved.Computed())
+        checks.push_back(Converged(solved.status.steps, solved.status.converged));
+}
+
 std::string DiameterRuleText(hydraulics::DiameterRule rule) {
     using hydraulics::DiameterRule;
     switch (rule) {
@@ -77,6 +107,10 @@ void InputChecks(const CPlenwickDoc& doc, std::vector<SheetCheck>& checks) {
     if (sought == SOUGHT_DI) {
         const hydraulics::DiameterResult solved = hydraulics::SolveDiameter(
             {doc.GetNy(), doc.GetRe(), doc.GetLambda(), doc.GetI(), doc.GetQ(), doc.GetV(), doc.GetG()});
+        if (solved.rule == hydraulics::DiameterRule::NotEnoughValues && !(doc.GetLambda() > 0)) {
+            FlowDiameterChecks(doc, checks);
+            return;
+        }
         checks.push_back({"Eingaben ausreichend: " + DiameterRuleText(solved.rule),
                           solved.rule != hydraulics::DiameterRule::NotEnoughValues});
         return;
@@ -95,9 +129,29 @@ void InputChecks(const CPlenwickDoc& doc, std::vector<SheetCheck>& checks) {
         const hydraulics::SlopeResult slope =
             hydraulics::SolveSlope({doc.GetDi(), doc.GetK(), doc.GetRe(), doc.GetV(), doc.GetG()});
         const hydraulics::ColebrookIteration& iteration = slope.iteration;
-        checks.push_back({"Colebrook-White-Iteration konvergiert (" + std::to_string(iteration.steps) +
-                              (iteration.steps == 1 ? " Schritt)" : " Schritte)"),
-                          iteration.converged && !iteration.ReachedStepLimit()});
+        checks.push_back(Converged(iteration.steps, iteration.converged && !iteration.ReachedStepLimit()));
+    }
+}
+
+// Flow state and wall shear stress of a partly filled result; the head loss of a line that is given.
+void FlowChecks(const CPlenwickDoc& doc, std::vector<SheetCheck>& checks) {
+    if (const std::optional<hydraulics::GravityFlowChecks> gravity = PartialFillingChecks(doc)) {
+        if (gravity->state) {
+            checks.push_back({"Fließzustand " +
+                                  std::string(messages::FlowRegimeName(gravity->state->regime)) +
+                                  " (Fr = " + Decimal("%.2f", gravity->state->froude) + ")",
+                              !gravity->NearCritical()});
+        }
+        const hydraulics::SelfCleansingCheck& tau = gravity->selfCleansing;
+        checks.push_back({"Wandschubspannung τ = " + Decimal("%.2f", tau.tau) + (tau.met ? kAtLeast : " < ") +
+                              "τmin = " + Decimal("%.2f", tau.tauMin) + " N/m²",
+                          tau.met});
+    }
+    if (const std::optional<hydraulics::LineLoss> line = RecordLineLoss(doc)) {
+        checks.push_back({"Verlusthöhe hv = " + Decimal("%.2f", line->total) +
+                              " m (L = " + ShortestText(doc.GetLineLength()) +
+                              " m, Σζ = " + ShortestText(doc.GetLossSum()) + ")",
+                          !line->failed});
     }
 }
 
@@ -186,5 +240,6 @@ std::vector<SheetCheck> DesignSheetChecks(const CPlenwickDoc& doc) {
     InputChecks(doc, checks);
     ResultLimit(doc, checks);
     EntryRanges(doc, checks);
+    FlowChecks(doc, checks);
     return checks;
 }

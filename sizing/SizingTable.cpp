@@ -72,6 +72,19 @@ void CheckVelocity(Row& row, const char* name, double v, const Criteria& criteri
         row.reasons.push_back(Crossed(name, v, ">", "vmax", criteria.vMax, " m/s"));
 }
 
+// Near-critical flow and too little wall shear stress, on the values as shown.
+void CheckGravityCriteria(Row& row, const Criteria& criteria) {
+    const hydraulics::GravityFlowChecks& checks = *row.checks;
+    if (checks.state &&
+        hydraulics::RegimeOf(AsShown(checks.state->froude)) == hydraulics::FlowRegime::NearCritical) {
+        row.reasons.push_back(WithComma(
+            platform::Format("Fr %.2f nahe kritisch (%.2f bis %.2f)", checks.state->froude,
+                             hydraulics::kNearCriticalBand.low, hydraulics::kNearCriticalBand.high)));
+    }
+    if (AsShown(checks.selfCleansing.tau) < criteria.tauMin)
+        row.reasons.push_back(Crossed("τ", checks.selfCleansing.tau, "<", "τmin", criteria.tauMin, " N/m²"));
+}
+
 void CheckTurbulent(Row& row, double Re) {
     if (Re < kTurbulentReynolds)
         row.reasons.push_back("Re " + FittingNumber("%.0f", Re) + " < 2350: keine turbulente Strömung");
@@ -114,11 +127,14 @@ void ComputeGravityRow(Row& row, const Table& table) {
     row.ht = row.fitted.exact->ht;
     row.hd = row.ht / row.di;
     row.vt = row.fitted.exact->vt;
+    row.checks =
+        hydraulics::CheckGravityFlow({table.Q, row.di, row.ht, table.I, c.rho, c.g, table.criteria.tauMin});
     std::vector<std::string> crossed;
     std::swap(crossed, row.reasons);
     CheckVelocity(row, "vt", row.vt, table.criteria);
     if (AsShown(row.hd) > table.criteria.hdMax)
         row.reasons.push_back(Crossed("h/d", row.hd, ">", "h/d max", table.criteria.hdMax, ""));
+    CheckGravityCriteria(row, table.criteria);
     row.reasons.insert(row.reasons.end(), crossed.begin(), crossed.end());
 }
 
@@ -147,6 +163,12 @@ void ComputePressureRow(Row& row, const Table& table) {
     }
     if (slope.status.outOfLimits)
         row.reasons.push_back(messages::LimitBreachMessage(*slope.status.outOfLimits));
+    if (table.L > 0 || table.sumZeta > 0) {
+        row.lineLoss = hydraulics::LineLossOf({row.I, table.L, table.sumZeta, row.v, c.g});
+        const std::optional<double>& hvMax = table.criteria.hvMax;
+        if (hvMax && AsShown(row.lineLoss->total) > *hvMax)
+            row.reasons.push_back(Crossed("hv", row.lineLoss->total, ">", "hv max", *hvMax, " m"));
+    }
 }
 
 // The row of the DN as the form shows it: the first row of the class with that DN.
@@ -199,7 +221,9 @@ std::string Verbatim(const std::string& text) {
 }  // namespace
 
 Criteria DefaultCriteria(FlowMode mode) {
-    return mode == FlowMode::Gravity ? Criteria{0.5, 6.0, 0.7} : Criteria{0.5, 2.0, 1.0};
+    constexpr double tauMin = hydraulics::kDefaultMinWallShearStress;
+    return mode == FlowMode::Gravity ? Criteria{0.5, 6.0, 0.7, tauMin, std::nullopt}
+                                     : Criteria{0.5, 2.0, 1.0, tauMin, std::nullopt};
 }
 
 const char* CriteriaSourceText() {
@@ -228,6 +252,12 @@ std::optional<std::string> CheckDesign(const Design& design) {
         return std::string("Die Geschwindigkeiten müssen 0 ≤ vmin ≤ vmax erfüllen.");
     if (!(hdMax > 0 && hdMax <= 1))
         return std::string("h/d max muss größer als 0 und höchstens 1 sein.");
+    if (!(design.tauMin.value_or(defaults.tauMin) >= 0))
+        return std::string("τmin muss eine Zahl von mindestens 0 sein.");
+    if (!(design.L >= 0 && design.sumZeta >= 0 && std::isfinite(design.L) && std::isfinite(design.sumZeta)))
+        return std::string("Die Länge L und die Summe Σζ müssen Zahlen von mindestens 0 sein.");
+    if (design.hvMax && !(*design.hvMax >= 0))
+        return std::string("hv max muss eine Zahl von mindestens 0 sein.");
     return std::nullopt;
 }
 
@@ -239,9 +269,14 @@ Table ComputeTable(const std::string& className, const std::vector<PipeRow>& pip
     table.conditions = conditions;
     const Criteria defaults = DefaultCriteria(table.mode);
     table.criteria = {design.vMin.value_or(defaults.vMin), design.vMax.value_or(defaults.vMax),
-                      design.hdMax.value_or(defaults.hdMax)};
+                      design.hdMax.value_or(defaults.hdMax), design.tauMin.value_or(defaults.tauMin),
+                      table.mode == FlowMode::Pressure ? design.hvMax : std::nullopt};
     table.QLs = design.QLs;
     table.Q = design.QLs * kLitrePerSecond.toSi;
+    if (table.mode == FlowMode::Pressure) {
+        table.L = design.L;
+        table.sumZeta = design.sumZeta;
+    }
     if (table.mode == FlowMode::Gravity) {
         // The form keeps a typed J within its entry limits.
         const hydraulics::EntryCheck slope =
@@ -340,13 +375,18 @@ bool TakeOverRow(CPlenwickView& view, const Table& table, const Row& row) {
         form.UserType(IDC_Q_LS, ExactText(table.QLs));
     }
     form.UserLeave();
+    // The line goes with a row in pressure flow, so that the design sheet states its head loss.
+    CPlenwickDoc& doc = *view.GetDocument();
+    doc.SetLineLength(table.L);
+    doc.SetLossSum(table.sumZeta);
     return true;
 }
 
 std::vector<std::string> HeaderCells(FlowMode mode) {
     if (mode == FlowMode::Gravity)
-        return {"DN", "di [mm]", "Qv [l/s]", "vv [m/s]", "Q/Qv", "ht [mm]", "h/d", "vt [m/s]", "Bewertung"};
-    return {"DN", "di [mm]", "v [m/s]", "Re", "λ", "J [m/km]", "hv [m/100 m]", "Bewertung"};
+        return {"DN",  "di [mm]",  "Qv [l/s]", "vv [m/s]", "Q/Qv",     "ht [mm]",
+                "h/d", "vt [m/s]", "Fr",       "τ [N/m²]", "Bewertung"};
+    return {"DN", "di [mm]", "v [m/s]", "Re", "λ", "J [m/km]", "hv [m/100 m]", "hv [m]", "Bewertung"};
 }
 
 std::vector<std::string> RowCells(const Table& table, size_t index, char decimal) {
@@ -366,15 +406,23 @@ std::vector<std::string> RowCells(const Table& table, size_t index, char decimal
         add(partial, "%.1f", row.ht * kMillimetre.toDisplay);
         add(partial, "%.2f", row.hd);
         add(partial, "%.2f", row.vt);
+        add(partial && row.checks->state, "%.2f",
+            row.checks && row.checks->state ? row.checks->state->froude : 0);
+        add(partial, "%.2f", row.checks ? row.checks->selfCleansing.tau : 0);
     } else {
         add(row.hasValues, "%.2f", row.v);
         add(row.hasValues, "%.0f", row.Re);
         add(row.hasValues, "%.4f", row.lambda);
         add(row.hasValues, "%.3f", row.I * kMetrePerKilometre.toDisplay);
         add(row.hasValues, "%.3f", row.I * 100);
+        add(row.hasValues && row.lineLoss, "%.2f", row.lineLoss ? row.lineLoss->total : 0);
     }
     cells.push_back(Verdict(table, index));
     return cells;
+}
+
+size_t CheckColumnCount(FlowMode mode) {
+    return mode == FlowMode::Gravity ? 2 : 1;
 }
 
 std::string Verdict(const Table& table, size_t index) {
@@ -387,13 +435,19 @@ std::string Verdict(const Table& table, size_t index) {
 std::string DesignSummary(const Table& table) {
     if (table.mode == FlowMode::Gravity) {
         return WithComma(platform::Format(
-            "Freispiegelabfluss, Klasse %s: Q = %g l/s, J = %g m/km; vt %g bis %g m/s, h/d höchstens %g",
+            "Freispiegelabfluss, Klasse %s: Q = %g l/s, J = %g m/km; vt %g bis %g m/s, h/d höchstens %g, "
+            "τ mindestens %g N/m², Fr nicht nahe kritisch",
             table.className.c_str(), table.QLs, table.JMkm, table.criteria.vMin, table.criteria.vMax,
-            table.criteria.hdMax));
+            table.criteria.hdMax, table.criteria.tauMin));
     }
-    return WithComma(platform::Format("Druckabfluss, Klasse %s: Q = %g l/s; v %g bis %g m/s",
-                                      table.className.c_str(), table.QLs, table.criteria.vMin,
-                                      table.criteria.vMax));
+    std::string summary =
+        platform::Format("Druckabfluss, Klasse %s: Q = %g l/s; v %g bis %g m/s", table.className.c_str(),
+                         table.QLs, table.criteria.vMin, table.criteria.vMax);
+    if (table.L > 0 || table.sumZeta > 0)
+        summary += platform::Format("; Leitung L = %g m, Σζ = %g", table.L, table.sumZeta);
+    if (table.criteria.hvMax)
+        summary += platform::Format(", hv höchstens %g m", *table.criteria.hvMax);
+    return WithComma(summary);
 }
 
 std::vector<std::string> InputLines(const Table& table, const platform::LocalTime& when) {

@@ -4,9 +4,11 @@
 // Gravity flow (slope J given): per DN the full-filling capacity Qv and velocity vv at J, and for the
 // design flow Q the filling ratio Q/Qv, filling height ht, h/d and partial velocity vt by the exact
 // relations of the circular section; the form's fitted relations are kept beside them, to say when the
-// form will show other values. Pressure flow (J not given, full filling): per DN v, Re, λ, J and the
-// head loss per 100 m. Each DN is computed as the form computes it after taking the row over
-// (TakeOverRow): di from da, s and ZMA as the form shows it, the same engine calls with the same values.
+// form will show other values, and at that filling the Froude number (not near critical) and the wall
+// shear stress (at least τmin). Pressure flow (J not given, full filling): per DN v, Re, λ, J, the head
+// loss per 100 m and, with a length L or a sum Σζ, the line's head loss hv (at most hv max when given). Each
+// DN is computed as the form computes it after taking the row over (TakeOverRow): di from da, s and ZMA as
+// the form shows it, the same engine calls with the same values.
 #pragma once
 
 #include <optional>
@@ -15,6 +17,8 @@
 
 #include "catalogue/SettingsFile.h"
 #include "hydraulics/FittedFillingCheck.h"
+#include "hydraulics/GravityFlowChecks.h"
+#include "hydraulics/LineLoss.h"
 #include "platform/Clock.h"
 
 class CPlenwickView;
@@ -23,12 +27,15 @@ namespace sizing {
 
 enum class FlowMode { Gravity, Pressure };
 
-// Admissible ranges of a row: velocity [m/s] (vt in gravity flow, v in pressure flow) and, in gravity
-// flow, the largest filling ratio h/d.
+// Admissible ranges of a row: velocity [m/s] (vt in gravity flow, v in pressure flow); in gravity flow
+// the largest filling ratio h/d and the least wall shear stress τmin [N/m²] (and a flow state outside
+// the near-critical band); in pressure flow the largest head loss of the line [m], when given.
 struct Criteria {
     double vMin;
     double vMax;
     double hdMax;
+    double tauMin = hydraulics::kDefaultMinWallShearStress;
+    std::optional<double> hvMax;
 };
 
 // Guide values used when the window or the script leaves a criterion open.
@@ -44,6 +51,11 @@ struct Design {
     std::optional<double> vMin;
     std::optional<double> vMax;
     std::optional<double> hdMax;
+    std::optional<double> tauMin;  // N/m², gravity flow
+    // The pressure line: length L [m] and Σζ of its fittings (0: not given), the largest head loss [m].
+    double L = 0;
+    double sumZeta = 0;
+    std::optional<double> hvMax;
 };
 
 FlowMode ModeOf(const Design& design);
@@ -72,11 +84,15 @@ struct Row {
     double vt = 0;            // m/s, exact circular section
     // The form's fitted ht and vt for the design flow beside the exact ones.
     hydraulics::FittedFillingComparison fitted;
+    // Flow state and wall shear stress at the exact filling.
+    std::optional<hydraulics::GravityFlowChecks> checks;
     // pressure flow
     double v = 0;  // m/s
     double Re = 0;
     double lambda = 0;
     double I = 0;  // m/m
+    // The line's head loss, with a length or a Σζ given.
+    std::optional<hydraulics::LineLoss> lineLoss;
     // Why the row fails: criteria crossed or the calculation limit met (the form's message text).
     std::vector<std::string> reasons;
 
@@ -87,11 +103,13 @@ struct Table {
     FlowMode mode = FlowMode::Pressure;
     std::string className;
     Conditions conditions{0, 0, 0, 0, 0};
-    Criteria criteria{0, 0, 0};
+    Criteria criteria{0, 0, 0, 0, std::nullopt};
     double QLs = 0;   // design flow as typed [l/s]
     double JMkm = 0;  // slope as the form takes it [m/km]: the typed J within the form's entry limits
     double Q = 0;     // m³/s, as the form reads QLs
     double I = 0;     // m/m, as the form reads JMkm
+    double L = 0;     // m, pressure line
+    double sumZeta = 0;  // Σζ of its fittings
     std::vector<Row> rows;
     int recommended = -1;  // index into rows, -1: no DN meets every criterion
 };
@@ -114,7 +132,8 @@ std::optional<std::string> FittedDifferenceNote(const Table& table, const Row& r
 Design DesignFromForm(const CPlenwickView& view);
 
 // Takes a row into the form as the user would: filling mode, sought parameter, the DN picked in the DN
-// list, "Clear", then the design values typed in, so that one "Berechnen" shows the row's values.
+// list, "Clear", then the design values typed in, so that one "Berechnen" shows the row's values; the
+// record takes the line's L and Σζ (none in gravity flow).
 // False (and nothing done) when the form's class is not the table's or its DN list lacks the row.
 bool TakeOverRow(CPlenwickView& view, const Table& table, const Row& row);
 
@@ -123,6 +142,8 @@ bool TakeOverRow(CPlenwickView& view, const Table& table, const Row& row);
 // that does not exist is empty.
 std::vector<std::string> HeaderCells(FlowMode mode);
 std::vector<std::string> RowCells(const Table& table, size_t row, char decimal = ',');
+// The columns of the flow checks, just before the verdict: Fr and τ in gravity flow, hv in pressure flow.
+size_t CheckColumnCount(FlowMode mode);
 // The verdict of a row: "Empfehlung", "erfüllt" or its reasons.
 std::string Verdict(const Table& table, size_t row);
 // Design values and criteria in one line, decimal comma.

@@ -32,7 +32,9 @@ namespace {
 
 const QColor kFlowColour(31, 95, 191);
 const QColor kVelocityColour(192, 57, 43);
+const QColor kFroudeColour(39, 130, 67);
 constexpr double kLowestRatioTop = 1.2;
+constexpr double kLowestFroudeTop = 1.5;
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
@@ -66,6 +68,22 @@ QList<QPointF> Along(const FillingCurves& curves, bool exact, double hydraulics:
             points.append({point.filling, (*point.exact).*ratio});
     }
     return points;
+}
+
+QList<QPointF> FroudeAlong(const FillingCurves& curves) {
+    QList<QPointF> points;
+    for (const FillingCurvePoint& point : curves.points) {
+        if (point.froude)
+            points.append({point.filling, *point.froude});
+    }
+    return points;
+}
+
+double HighestFroude(const FillingCurves& curves) {
+    double highest = 0;
+    for (const FillingCurvePoint& point : curves.points)
+        highest = std::max(highest, point.froude.value_or(0));
+    return highest;
 }
 
 double HighestRatio(const FillingCurves& curves) {
@@ -148,6 +166,11 @@ void FillingCurveWindow::BuildChart() {
     pointLine_ = Curve("", QColor(110, 110, 110), Qt::DotLine);
     fittedPoint_ = Marker("Betriebspunkt angepasst", QScatterSeries::MarkerShapeRectangle, false);
     exactPoint_ = Marker("Betriebspunkt exakt", QScatterSeries::MarkerShapeCircle, true);
+    froude_ = Curve("Fr exakt (rechte Achse)", kFroudeColour, Qt::SolidLine);
+    criticalLine_ = Curve("", kFroudeColour, Qt::DotLine);
+    criticalPoints_ = Marker("kritische Füllung Fr = 1", QScatterSeries::MarkerShapeTriangle, true);
+    criticalPoints_->setColor(kFroudeColour);
+    criticalPoints_->setBorderColor(kFroudeColour);
 
     fillingAxis_ = new QValueAxis;
     fillingAxis_->setTitleText(QStringLiteral("Füllungsgrad h/d [–]"));
@@ -161,13 +184,24 @@ void FillingCurveWindow::BuildChart() {
     ratioAxis_->setMinorTickCount(1);
     chart_->addAxis(fillingAxis_, Qt::AlignBottom);
     chart_->addAxis(ratioAxis_, Qt::AlignLeft);
+    froudeAxis_ = new QValueAxis;
+    froudeAxis_->setTitleText(QStringLiteral("Froude-Zahl Fr [–]"));
+    froudeAxis_->setLabelFormat(QStringLiteral("%.1f"));
+    froudeAxis_->setGridLineVisible(false);
+    chart_->addAxis(froudeAxis_, Qt::AlignRight);
     for (QXYSeries* series : std::initializer_list<QXYSeries*>{pointLine_, fittedFlow_, exactFlow_, fittedVelocity_,
                                                                 exactVelocity_, fittedPoint_, exactPoint_}) {
         chart_->addSeries(series);
         series->attachAxis(fillingAxis_);
         series->attachAxis(ratioAxis_);
     }
+    for (QXYSeries* series : std::initializer_list<QXYSeries*>{criticalLine_, froude_, criticalPoints_}) {
+        chart_->addSeries(series);
+        series->attachAxis(fillingAxis_);
+        series->attachAxis(froudeAxis_);
+    }
     chart_->legend()->markers(pointLine_).first()->setVisible(false);
+    chart_->legend()->markers(criticalLine_).first()->setVisible(false);
 
     chartView_ = new QChartView(chart_);
     chartView_->setObjectName(QStringLiteral("fillingChart"));
@@ -187,6 +221,13 @@ void FillingCurveWindow::Refresh() {
     const double top = std::max(kLowestRatioTop, std::ceil(HighestRatio(curves_) * 10) / 10);
     ratioAxis_->setRange(0, top);
     ratioAxis_->setTickCount(static_cast<int>(std::lround(top * 10)) + 1);
+    froude_->replace(FroudeAlong(curves_));
+    const double froudeTop = std::max(kLowestFroudeTop, std::ceil(HighestFroude(curves_) * 2) / 2);
+    froudeAxis_->setRange(0, froudeTop);
+    froudeAxis_->setTickCount(static_cast<int>(std::lround(froudeTop * 2)) + 1);
+    criticalLine_->replace(curves_.HasExact() ? QList<QPointF>{{0, 1}, {1, 1}} : QList<QPointF>{});
+    criticalPoints_->clear();
+    for (double filling : curves_.criticalFillings) criticalPoints_->append(filling, 1);
     ShowOperatingPoint();
 }
 
@@ -218,7 +259,8 @@ void FillingCurveWindow::ShowOperatingPoint() {
     }
     pointTable_->setVisible(!rows.empty());
     pointTable_->resizeColumnsToContents();
-    note_->setText(Text(ExactCurvesNote(curves_)));
+    const std::string critical = CriticalFillingNote(curves_);
+    note_->setText(Text(ExactCurvesNote(curves_) + (critical.empty() ? "" : "\n" + critical)));
 }
 
 bool FillingCurveWindow::event(QEvent* event) {

@@ -1,7 +1,9 @@
 // The window "Teilfüllungskurve": Qt/Q and vt/v over h/d by the program's fitted relations and by the
-// exact relations of the circular section, plotted with Qt Charts, the record's operating point marked
+// exact relations of the circular section, plotted with Qt Charts, with the Froude number of the normal
+// flow on a second axis and the fillings where it is critical marked; the record's operating point marked
 // and compared in a table beside the plot. It reads the record again whenever it is opened or comes to
-// the front, so it follows the form; the plot is saved as PNG, SVG or PDF, the table of values copied as text.
+// the front, so it follows the form; the plot is saved as PNG, SVG or PDF, the table of values copied as
+// text.
 #pragma once
 
 #include <QWidget>
@@ -49,6 +51,10 @@ class FillingCurveWindow : public QWidget {
     QChartView* chartView_ = nullptr;
     QValueAxis* fillingAxis_ = nullptr;
     QValueAxis* ratioAxis_ = nullptr;
+    QValueAxis* froudeAxis_ = nullptr;
+    QLineSeries* froude_ = nullptr;
+    QLineSeries* criticalLine_ = nullptr;
+    QScatterSeries* criticalPoints_ = nullptr;
     QLineSeries* fittedFlow_ = nullptr;
     QLineSeries* fittedVelocity_ = nullptr;
     QLineSeries* exactFlow_ = nullptr;

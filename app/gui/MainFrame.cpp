@@ -176,13 +176,21 @@ void CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("statusBar"));
     indicators_ = new LockIndicators(*bar);
-    bar->showMessage(kIdleText);
-    // A prompt that goes leaves the idle text behind it.
-    connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& message) {
+    restingText_ = kIdleText;
+    bar->showMessage(restingText_);
+    // A prompt that goes leaves the resting text behind it.
+    connect(bar, &QStatusBar::messageChanged, bar, [this, bar](const QString& message) {
         if (message.isEmpty())
-            bar->showMessage(kIdleText);
+            bar->showMessage(restingText_);
     });
     Action(Command::ToggleStatusBar)->setChecked(true);
+}
+
+// At rest the status bar shows the checks of a result in partial filling, else the idle text.
+void CMainFrame::ShowRestingText() {
+    const std::string notice = app_.IsRunning() ? app_.View().PartialFillingNotice() : std::string();
+    restingText_ = notice.empty() ? kIdleText : QString::fromStdString(notice);
+    statusBar()->showMessage(restingText_);
 }
 
 QAction* CMainFrame::Action(Command command) const {
@@ -227,6 +235,7 @@ void CMainFrame::RunCommand(Command command) {
         default:
             app_.Execute(command);
             UpdateCaption();
+            ShowRestingText();
             if (form_)
                 form_->FollowProgramFocus();  // "Neu" puts it into the first field
             break;
@@ -282,6 +291,7 @@ void CMainFrame::OpenRecentFile(const QString& file) {
     if (app_.SaveModified())
         app_.OpenDocument(file.toStdString());  // a file opened enters the list anew
     UpdateCaption();
+    ShowRestingText();
 }
 
 // A document program's caption: "NAME - Quellrix" for a file, the document title while untitled, with
@@ -315,6 +325,7 @@ void CMainFrame::ShowForm(CPlenwickView& view) {
     scrollArea_->setFocusPolicy(Qt::NoFocus);
     form_ = new qtbackend::FormWidget(CalculationFormTemplate(), view.Controls(), view);
     app_.Document().SetModifiedListener([this] { UpdateCaption(); });
+    view.SetEventListener([this] { ShowRestingText(); });
     scrollArea_->setWidget(form_);
     setCentralWidget(scrollArea_);
     UpdateCaption();

@@ -63,6 +63,7 @@ class CMainFrame : public QMainWindow {
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
+    void ShowRestingText();
     QAction* MakeAction(Command command, const char* caption);
     void RunCommand(Command command);
     void UpdateRecentFileMenu();
@@ -82,6 +83,7 @@ class CMainFrame : public QMainWindow {
     std::vector<QAction*> recentActions_;
     QToolBar* toolBar_ = nullptr;
     LockIndicators* indicators_ = nullptr;
+    QString restingText_;
     QScrollArea* scrollArea_ = nullptr;
     qtbackend::FormWidget* form_ = nullptr;
     FillingCurveWindow* fillingCurves_ = nullptr;

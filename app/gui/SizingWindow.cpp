@@ -59,6 +59,11 @@ SizingWindow::SizingWindow(QuellrixApp& app, qtbackend::QtPrinterService& printe
     j_ = NumberField(this, "designSlope");
     design->addRow(QStringLiteral("Durchfluss &Q [l/s]"), q_);
     design->addRow(QStringLiteral("&Gefälle J [m/km] (leer: Druckabfluss)"), j_);
+    auto* line = new QFormLayout;
+    length_ = NumberField(this, "lineLength");
+    lossSum_ = NumberField(this, "lossSum");
+    line->addRow(QStringLiteral("Leitungs&länge L [m]"), length_);
+    line->addRow(QStringLiteral("Σζ der &Formstücke"), lossSum_);
     auto* criteria = new QFormLayout;
     vMin_ = NumberField(this, "vMin");
     vMax_ = NumberField(this, "vMax");
@@ -66,12 +71,21 @@ SizingWindow::SizingWindow(QuellrixApp& app, qtbackend::QtPrinterService& printe
     criteria->addRow(QStringLiteral("v&min [m/s]"), vMin_);
     criteria->addRow(QStringLiteral("vma&x [m/s]"), vMax_);
     criteria->addRow(QStringLiteral("&h/d max"), hdMax_);
+    auto* checks = new QFormLayout;
+    tauMin_ = NumberField(this, "tauMin");
+    hvMax_ = NumberField(this, "hvMax");
+    checks->addRow(QStringLiteral("τmi&n [N/m²]"), tauMin_);
+    checks->addRow(QStringLiteral("h&v max [m]"), hvMax_);
     inputs->addLayout(design);
     inputs->addSpacing(24);
+    inputs->addLayout(line);
+    inputs->addSpacing(24);
     inputs->addLayout(criteria);
+    inputs->addSpacing(24);
+    inputs->addLayout(checks);
     inputs->addStretch();
     layout->addLayout(inputs);
-    for (QLineEdit* field : {q_, j_, vMin_, vMax_, hdMax_})
+    for (QLineEdit* field : {q_, j_, length_, lossSum_, vMin_, vMax_, hdMax_, tauMin_, hvMax_})
         connect(field, &QLineEdit::textEdited, this, [this] { Recompute(true); });
 
     summary_ = new QLabel(this);
@@ -144,6 +158,10 @@ sizing::Design SizingWindow::TypedDesign() const {
     design.vMin = Typed(vMin_);
     design.vMax = Typed(vMax_);
     design.hdMax = Typed(hdMax_);
+    design.tauMin = Typed(tauMin_);
+    design.L = Typed(length_).value_or(0);
+    design.sumZeta = Typed(lossSum_).value_or(0);
+    design.hvMax = Typed(hvMax_);
     return design;
 }
 
@@ -158,6 +176,9 @@ void SizingWindow::Recompute(bool selectRecommendation) {
     const bool gravity = sizing::ModeOf(design) == sizing::FlowMode::Gravity;
     hdMax_->setPlaceholderText(gravity ? Decimal(defaults.hdMax) : QString());
     hdMax_->setEnabled(gravity);
+    tauMin_->setPlaceholderText(gravity ? Decimal(defaults.tauMin) : QString());
+    tauMin_->setEnabled(gravity);
+    for (QLineEdit* field : {length_, lossSum_, hvMax_}) field->setEnabled(!gravity);
     if (const std::optional<std::string> refused = sizing::CheckDesign(design)) {
         table_.reset();
         summary_->setText(QString::fromStdString(*refused));

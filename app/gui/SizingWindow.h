@@ -57,6 +57,10 @@ class SizingWindow : public QWidget {
     QLineEdit* vMin_;
     QLineEdit* vMax_;
     QLineEdit* hdMax_;
+    QLineEdit* length_;
+    QLineEdit* lossSum_;
+    QLineEdit* tauMin_;
+    QLineEdit* hvMax_;
     QLabel* summary_;
     QTableWidget* grid_;
     QPushButton* takeOver_;

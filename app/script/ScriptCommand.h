@@ -116,7 +116,7 @@ struct SizingLine {
     static constexpr ScriptPhase kPhase = ScriptPhase::Running;
     bool take = false;  // "sizing take DN": take the row of that DN into the form
     std::string dn;
-    std::optional<double> Q, J, vMin, vMax, hdMax;
+    std::optional<double> Q, J, vMin, vMax, hdMax, tauMin, L, sumZeta, hvMax;
 };
 
 // Calculation files: a file queued for the next file dialog, opening and saving by name, the project

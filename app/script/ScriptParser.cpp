@@ -147,7 +147,8 @@ MenuCommandLine ParseMenuCommand(Words& words) {
     throw ScriptError("unknown command " + headless::Quote(name) + " (" + names + ")");
 }
 
-// "sizing take DN" or "sizing KEY=VALUE ..." with the keys Q (required), J, vmin, vmax and hd.
+// "sizing take DN" or "sizing KEY=VALUE ..." with the keys Q (required), J, vmin, vmax, hd, taumin, L,
+// zeta and hvmax.
 SizingLine ParseSizing(Words& words) {
     SizingLine line;
     const std::string_view first = words.Next("Q=VALUE or take");
@@ -157,12 +158,16 @@ SizingLine ParseSizing(Words& words) {
         words.ExpectEnd();
         return line;
     }
-    const std::array<std::pair<const char*, std::optional<double> SizingLine::*>, 5> keys{{
+    const std::array<std::pair<const char*, std::optional<double> SizingLine::*>, 9> keys{{
         {"Q", &SizingLine::Q},
         {"J", &SizingLine::J},
         {"vmin", &SizingLine::vMin},
         {"vmax", &SizingLine::vMax},
         {"hd", &SizingLine::hdMax},
+        {"taumin", &SizingLine::tauMin},
+        {"L", &SizingLine::L},
+        {"zeta", &SizingLine::sumZeta},
+        {"hvmax", &SizingLine::hvMax},
     }};
     std::string_view word = first;
     for (;;) {
@@ -170,7 +175,8 @@ SizingLine ParseSizing(Words& words) {
         const std::string_view key = word.substr(0, equals);
         const auto known = std::find_if(keys.begin(), keys.end(), [&](const auto& k) { return key == k.first; });
         if (equals == std::string_view::npos || known == keys.end())
-            throw ScriptError("sizing argument " + headless::Quote(word) + " is not Q=, J=, vmin=, vmax= or hd=");
+            throw ScriptError("sizing argument " + headless::Quote(word) +
+                              " is not Q=, J=, vmin=, vmax=, hd=, taumin=, L=, zeta= or hvmax=");
         std::optional<double>& value = line.*(known->second);
         if (value)
             throw ScriptError("sizing argument " + std::string(key) + " given twice");

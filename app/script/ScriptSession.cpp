@@ -287,6 +287,10 @@ void ScriptSession::Run(const SizingLine& line) {
         design.vMin = line.vMin;
         design.vMax = line.vMax;
         design.hdMax = line.hdMax;
+        design.tauMin = line.tauMin;
+        design.L = line.L.value_or(0);
+        design.sumZeta = line.sumZeta.value_or(0);
+        design.hvMax = line.hvMax;
         if (const std::optional<std::string> refused = sizing::CheckDesign(design)) {
             platform_.transcript.Add("sizing refused " + headless::Quote(*refused));
             return;

@@ -9,18 +9,20 @@
 namespace {
 
 // The names of the columns after DN, up to the verdict.
-constexpr std::array<const char*, 7> kGravityNames{"di", "Qv", "vv", "Q/Qv", "ht", "h/d", "vt"};
-constexpr std::array<const char*, 6> kPressureNames{"di", "v", "Re", "lambda", "J", "hv100"};
+constexpr std::array<const char*, 9> kGravityNames{"di", "Qv", "vv", "Q/Qv", "ht", "h/d", "vt", "Fr", "tau"};
+constexpr std::array<const char*, 7> kPressureNames{"di", "v", "Re", "lambda", "J", "hv100", "hv"};
 
 std::string Heading(const sizing::Table& table) {
     const sizing::Criteria& c = table.criteria;
     if (table.mode == sizing::FlowMode::Gravity) {
         return "sizing gravity " + headless::Quote(table.className) +
-               platform::Format(" Q=%g J=%g vmin=%g vmax=%g hd=%g", table.QLs, table.JMkm, c.vMin, c.vMax,
-                                c.hdMax);
+               platform::Format(" Q=%g J=%g vmin=%g vmax=%g hd=%g taumin=%g", table.QLs, table.JMkm, c.vMin,
+                                c.vMax, c.hdMax, c.tauMin);
     }
     return "sizing pressure " + headless::Quote(table.className) +
-           platform::Format(" Q=%g vmin=%g vmax=%g", table.QLs, c.vMin, c.vMax);
+           platform::Format(" Q=%g vmin=%g vmax=%g L=%g zeta=%g", table.QLs, c.vMin, c.vMax, table.L,
+                            table.sumZeta) +
+           (c.hvMax ? platform::Format(" hvmax=%g", *c.hvMax) : std::string(" hvmax=-"));
 }
 
 template <size_t N>

@@ -137,8 +137,11 @@ void FormModel::OnControlEvent(int id, platform::ControlEvent event) {
         if (const Reaction reaction = m_reactions[index][static_cast<size_t>(event)])
             (this->*reaction)();
     }
-    if (--m_eventDepth == 0)
+    if (--m_eventDepth == 0) {
         NoteChanges();
+        if (m_eventListener)
+            m_eventListener();
+    }
 }
 
 platform::Control& FormModel::Control(int id) const {

@@ -20,6 +20,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -80,6 +81,12 @@ class FormModel : public platform::ControlSink {
     // --- solver (Solver.cpp) ---
     void OnBerechnen();
     void MarkCalculated(bool calculated);
+    // After a result in partial filling, its flow state and wall shear stress in one line (the window's
+    // status bar shows it); empty otherwise.
+    std::string PartialFillingNotice() const;
+    // Runs after every user event, once the reactions nested in it have run (a window follows the
+    // model's state with it).
+    void SetEventListener(std::function<void()> listener) { m_eventListener = std::move(listener); }
 
     // --- parameter-group reactions (ParameterReactions.cpp) ---
     void OnVLeave();
@@ -179,4 +186,5 @@ class FormModel : public platform::ControlSink {
     CalculationState m_savedState;
     std::uint64_t m_checkedRevision = 0;
     int m_eventDepth = 0;
+    std::function<void()> m_eventListener;
 };

@@ -2,15 +2,19 @@
 // and the fields, in the order the field reactions rely on, and tells the user what the engine reports.
 #include <array>
 #include <initializer_list>
+#include <optional>
+#include <string>
 
 #include "form/model/ControlIds.h"
 #include "form/model/FormModel.h"
 #include "hydraulics/Calculations.h"
+#include "hydraulics/DiameterFromFlow.h"
 #include "hydraulics/FrictionFactor.h"
 #include "hydraulics/Units.h"
 #include "messages/MessageTexts.h"
 #include "platform/Prompt.h"
 #include "record/PlenwickDoc.h"
+#include "record/RecordChecks.h"
 
 namespace {
 
@@ -139,25 +143,59 @@ class Calculation {
                                             m_doc.GetQ(),  m_doc.GetV(),  m_doc.GetG()};
         const hydraulics::DiameterResult result = hydraulics::SolveDiameter(in);
         if (result.rule == hydraulics::DiameterRule::NotEnoughValues) {
+            // Without λ the pipe's roughness decides: di from Q, J and k by Colebrook-White.
+            if (!(in.lambda > 0))
+                return SolveDiameterFromFlow();
             m_view.Prompt().Message(messages::Text(messages::MessageId::DiameterNotEnoughValues),
                                     platform::MessageIcon::None);
             return false;
         }
         if (ReportBreach(m_view.Prompt(), result.status))
             return false;
-        // Showing di runs its change reaction, which clears v, Q, Re and λ; the values read above go back.
-        m_view.Show(IDC_DI, result.di * kMillimetre.toDisplay);
-        m_doc.SetDi(result.di);
-        m_view.Show(IDC_Q_LS, in.Q * kLitrePerSecond.toDisplay);
-        m_doc.SetQ(in.Q);
-        m_view.Show(IDC_Q_M3H, in.Q * kCubicMetrePerHour.toDisplay);
-        m_view.Show(IDC_V, in.v);
-        m_doc.SetV(in.v);
-        m_view.Show(IDC_LAMBDA, in.lambda);
-        m_doc.SetLambda(in.lambda);
-        m_view.Show(IDC_RE, in.Re);
-        m_doc.SetRe(in.Re);
-        return Accept({IDC_DI});
+        // The values read above go back.
+        return TakeDiameter(result.di, {in.Q, in.v, in.lambda, in.Re}, {IDC_DI});
+    }
+
+    bool SolveDiameterFromFlow() {
+        const hydraulics::FlowDiameterInputs in{m_doc.GetQ(), m_doc.GetI(), m_doc.GetK(), m_doc.GetNy(),
+                                                m_doc.GetG()};
+        const hydraulics::FlowDiameterResult result = hydraulics::SolveDiameterFromFlow(in);
+        if (!result.Computed()) {
+            m_view.Prompt().Message(messages::FlowDiameterMissingMessage(result.missing),
+                                    platform::MessageIcon::None);
+            return false;
+        }
+        if (!result.status.converged) {
+            m_view.Prompt().Message(messages::NonConvergenceMessage(hydraulics::TruncateToInt(result.Re),
+                                                                    in.k, result.di, result.status.steps),
+                                    platform::MessageIcon::None);
+        }
+        if (ReportBreach(m_view.Prompt(), result.status))
+            return false;
+        return TakeDiameter(result.di, {in.Q, result.v, result.lambda, result.Re},
+                            {IDC_DI, IDC_V, IDC_LAMBDA, IDC_RE});
+    }
+
+    // The values that stand beside a new di.
+    struct DiameterCompanions {
+        double Q, v, lambda, Re;
+    };
+
+    // Showing di runs its change reaction, which clears v, Q, Re and λ; the companions are shown and
+    // stored after it.
+    bool TakeDiameter(double di, const DiameterCompanions& with, std::initializer_list<int> resultFields) {
+        m_view.Show(IDC_DI, di * kMillimetre.toDisplay);
+        m_doc.SetDi(di);
+        m_view.Show(IDC_Q_LS, with.Q * kLitrePerSecond.toDisplay);
+        m_doc.SetQ(with.Q);
+        m_view.Show(IDC_Q_M3H, with.Q * kCubicMetrePerHour.toDisplay);
+        m_view.Show(IDC_V, with.v);
+        m_doc.SetV(with.v);
+        m_view.Show(IDC_LAMBDA, with.lambda);
+        m_doc.SetLambda(with.lambda);
+        m_view.Show(IDC_RE, with.Re);
+        m_doc.SetRe(with.Re);
+        return Accept(resultFields);
     }
 
     FormModel& m_view;
@@ -168,6 +206,13 @@ class Calculation {
 
 void FormModel::OnBerechnen() {
     Calculation(*this).Run();
+}
+
+std::string FormModel::PartialFillingNotice() const {
+    if (!GetDocument()->IsCalculated())
+        return {};
+    const std::optional<hydraulics::GravityFlowChecks> checks = PartialFillingChecks(*GetDocument());
+    return checks && checks->state ? messages::PartialFillingNotice(*checks) : std::string();
 }
 
 void FormModel::MarkCalculated(bool calculated) {

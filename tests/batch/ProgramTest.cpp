@@ -97,19 +97,19 @@ TEST(ProgramTest, TableAndCurveWriteTheirWindowsCells) {
     EXPECT_EQ(table.status, 0) << table.err;
     const std::vector<std::string> rows = Lines(table.out);
     ASSERT_GT(rows.size(), 5u);
-    EXPECT_EQ(rows[0], "DN;di [mm];Qv [l/s];vv [m/s];Q/Qv;ht [mm];h/d;vt [m/s];Bewertung");
+    EXPECT_EQ(rows[0], "DN;di [mm];Qv [l/s];vv [m/s];Q/Qv;ht [mm];h/d;vt [m/s];Bewertung;Fr;τ [N/m²]");
     EXPECT_EQ(rows[1].rfind("100;101,00;", 0), 0u) << rows[1];
 
     const ProgramRun pressure = Shell(directory, "\"$QB\" table --Q 20 --delimiter , --decimal .");
-    EXPECT_EQ(Lines(pressure.out)[0], "DN,di [mm],v [m/s],Re,λ,J [m/km],hv [m/100 m],Bewertung");
+    EXPECT_EQ(Lines(pressure.out)[0], "DN,di [mm],v [m/s],Re,λ,J [m/km],hv [m/100 m],Bewertung,hv [m]");
 
     const ProgramRun curve = Shell(directory, "\"$QB\" curve --dn 200 --J 5 --ht 100");
     EXPECT_EQ(curve.status, 0) << curve.err;
     const std::vector<std::string> points = Lines(curve.out);
     ASSERT_EQ(points.size(), 102u);
-    EXPECT_EQ(points[0], "h/d;Qt/Q angepasst;vt/v angepasst;Qt/Q exakt;vt/v exakt");
+    EXPECT_EQ(points[0], "h/d;Qt/Q angepasst;vt/v angepasst;Qt/Q exakt;vt/v exakt;Fr exakt");
     EXPECT_EQ(points[51].rfind("0,50;", 0), 0u) << points[51];
-    EXPECT_EQ(batch_test::Cells(points[101], ';').size(), 5u);
+    EXPECT_EQ(batch_test::Cells(points[101], ';').size(), 6u);
 }
 
 // Extreme designs: every cell and reason says what cannot be computed, no nan, inf or number too long.
@@ -149,11 +149,11 @@ TEST(ProgramTest, TableAndCurveDefaultsAndEncodingAsDocumented) {
         const char* firstLine;
         const char* inErrors;
     } cases[] = {
-        {"\"$QB\" table --Q 10", "DN;di [mm];v [m/s];Re;λ;J [m/km];hv [m/100 m];Bewertung", ""},
+        {"\"$QB\" table --Q 10", "DN;di [mm];v [m/s];Re;λ;J [m/km];hv [m/100 m];Bewertung;hv [m]", ""},
         {"\"$QB\" table --klasse K7 --Q 10 --J 5",
-         "DN;di [mm];Qv [l/s];vv [m/s];Q/Qv;ht [mm];h/d;vt [m/s];Bewertung", ""},
-        {"\"$QB\" curve --J 5", "h/d;Qt/Q angepasst;vt/v angepasst;Qt/Q exakt;vt/v exakt", ""},
-        {"\"$QB\" curve --dn 200", "h/d;Qt/Q angepasst;vt/v angepasst;Qt/Q exakt;vt/v exakt", "J"},
+         "DN;di [mm];Qv [l/s];vv [m/s];Q/Qv;ht [mm];h/d;vt [m/s];Bewertung;Fr;τ [N/m²]", ""},
+        {"\"$QB\" curve --J 5", "h/d;Qt/Q angepasst;vt/v angepasst;Qt/Q exakt;vt/v exakt;Fr exakt", ""},
+        {"\"$QB\" curve --dn 200", "h/d;Qt/Q angepasst;vt/v angepasst;Qt/Q exakt;vt/v exakt;Fr exakt", "J"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.commandLine);

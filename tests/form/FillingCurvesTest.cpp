@@ -75,10 +75,30 @@ TEST(FillingCurvesTest, BothRelationsOverTheFillingAndTheOperatingPoint) {
 TEST(FillingCurvesTest, TableIsTabSeparatedWithDecimalCommas) {
     const std::vector<std::string> lines = Lines(FillingCurveTable(ComputeFillingCurves(Sewer())));
     ASSERT_EQ(lines.size(), 102u);
-    EXPECT_EQ(lines[0], "h/d\tQt/Q angepasst\tvt/v angepasst\tQt/Q exakt\tvt/v exakt");
-    EXPECT_EQ(lines[1], "0,00\t0,005650\t0,102434\t0,000000\t0,000000");
-    EXPECT_EQ(lines[51], "0,50\t0,501263\t1,001561\t0,500000\t1,000000");
-    EXPECT_EQ(lines[101], "1,00\t1,000000\t1,000000\t1,000000\t1,000000");
+    EXPECT_EQ(lines[0], "h/d\tQt/Q angepasst\tvt/v angepasst\tQt/Q exakt\tvt/v exakt\tFr exakt");
+    EXPECT_EQ(lines[1], "0,00\t0,005650\t0,102434\t0,000000\t0,000000\t");
+    EXPECT_EQ(lines[51], "0,50\t0,501263\t1,001561\t0,500000\t1,000000\t1,003456");
+    EXPECT_EQ(lines[101], "1,00\t1,000000\t1,000000\t1,000000\t1,000000\t");
+}
+
+// The Froude number of the normal flow along the exact curve and where it crosses 1, against values
+// computed independently (A, B and 4R of the segment, Colebrook-White at 4R).
+TEST(FillingCurvesTest, FroudeNumberAndCriticalFillings) {
+    const FillingCurves curves = ComputeFillingCurves(Sewer());
+    const struct {
+        size_t step;
+        double froude;
+    } expected[] = {{1, 0.5625275977}, {10, 0.97113042}, {50, 1.003455951}, {99, 0.3301483473}};
+    for (const auto& e : expected) {
+        ASSERT_TRUE(curves.points[e.step].froude) << e.step;
+        EXPECT_NEAR(*curves.points[e.step].froude, e.froude, 1e-8) << e.step;
+    }
+    EXPECT_FALSE(curves.points[0].froude);
+    EXPECT_FALSE(curves.points[100].froude);
+    ASSERT_EQ(curves.criticalFillings.size(), 2u);
+    EXPECT_NEAR(curves.criticalFillings[0], 0.1253099096, 1e-9);
+    EXPECT_NEAR(curves.criticalFillings[1], 0.5074912608, 1e-9);
+    EXPECT_EQ(CriticalFillingNote(curves), "Normalabfluss kritisch (Fr = 1) bei h/d = 0,125; 0,507");
 }
 
 // Without J (and k) the exact relations are not available: the fitted curves alone, and why.
@@ -92,7 +112,9 @@ TEST(FillingCurvesTest, MissingInputsLeaveOutTheExactRelations) {
     EXPECT_EQ(curves.missing, (std::vector<std::string>{"k", "J"}));
     EXPECT_EQ(ExactCurvesNote(curves), "Für die exakte Kurve fehlt: k, J");
     for (const FillingCurvePoint& point : curves.points) EXPECT_FALSE(point.exact);
-    EXPECT_EQ(Lines(FillingCurveTable(curves))[51], "0,50\t0,501263\t1,001561\t\t");
+    EXPECT_EQ(Lines(FillingCurveTable(curves))[51], "0,50\t0,501263\t1,001561\t\t\t");
+    EXPECT_TRUE(curves.criticalFillings.empty());
+    EXPECT_EQ(CriticalFillingNote(curves), "");
 
     const std::vector<OperatingPointRow> rows = OperatingPointRows(curves);
     ASSERT_EQ(rows.size(), 3u);  // no Qt without Q

@@ -138,7 +138,8 @@ TEST_F(DesignSheetTest, PartialFillingSheetDrawsTheCurveWithItsOperatingPoint) {
     for (const char* expected :
          {"gesucht: Gefälle J · Teilfüllung", "Teilfüllung:", "ht = 50,0 mm", "Füllungsgrad h/d", "0,495",
           "Wasserspiegelbreite b", "Teilfüllungskurve", "Qt/Q angepasst", "vt/v exakt",
-          "Betriebspunkt h/d = 0,495", "Füllhöhe 5 mm ≤ ht ≤ di", "Seite 1 von 1"}) {
+          "Betriebspunkt h/d = 0,495", "Füllhöhe 5 mm ≤ ht ≤ di", "Fließzustand",
+          "Wandschubspannung τ =", "Seite 1 von 1"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
     }
 }

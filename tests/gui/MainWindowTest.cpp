@@ -155,6 +155,25 @@ TEST_F(MainWindowTest, ToolbarAndStatusBarShowAndHide) {
     EXPECT_TRUE(status->isVisible());
 }
 
+// After "Berechnen" in partial filling the status bar rests on the flow state and the wall shear stress,
+// as long as the record holds that result.
+TEST_F(MainWindowTest, StatusBarSaysTheFlowStateOfAPartlyFilledResult) {
+    QStatusBar* status = session.Frame().statusBar();
+    guitest::ClickInto(Widget(IDC_PARTIAL_FILLING));
+    guitest::TypeInto(Edit(IDC_V), QStringLiteral("1"));
+    guitest::TypeInto(Edit(IDC_HT), QStringLiteral("50"));
+    guitest::ClickInto(Widget(IDC_BERECHNEN));
+    const std::string notice = session.App().View().PartialFillingNotice();
+    EXPECT_EQ(notice.rfind("Teilfüllung ", 0), 0u) << notice;
+    EXPECT_EQ(status->currentMessage().toStdString(), notice);
+    status->showMessage(QStringLiteral("Druckt das aktive Dokument."));
+    status->clearMessage();
+    EXPECT_EQ(status->currentMessage().toStdString(), notice);
+    guitest::TypeInto(Edit(IDC_V), QStringLiteral("2"));
+    guitest::ClickInto(Edit(IDC_HT));  // leaving v stores it: the result is gone
+    EXPECT_EQ(status->currentMessage(), QStringLiteral("Bereit"));
+}
+
 TEST_F(MainWindowTest, WindowFitsTheForm) {
     auto* area = session.Frame().findChild<QScrollArea*>(QStringLiteral("formArea"));
     ASSERT_NE(area, nullptr);

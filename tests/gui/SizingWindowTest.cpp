@@ -55,26 +55,29 @@ TEST_F(SizingWindowTest, TableOfTheClassWithTheRecommendationTakenByDoubleClick)
     QTableWidget* grid = window.Grid();
     ASSERT_EQ(grid->rowCount(), 14);
     ASSERT_TRUE(window.Table());
-    EXPECT_EQ(window.Table()->recommended, 2);
-    EXPECT_EQ(grid->item(2, 0)->text(), QStringLiteral("150"));
-    EXPECT_EQ(grid->item(2, 8)->text(), QStringLiteral("Empfehlung"));
-    EXPECT_TRUE(grid->item(2, 0)->font().bold());
+    EXPECT_EQ(window.Table()->recommended, 3);  // DN 150 runs near critical
+    EXPECT_EQ(grid->item(3, 0)->text(), QStringLiteral("200"));
+    EXPECT_EQ(grid->item(3, 10)->text(), QStringLiteral("Empfehlung"));
+    EXPECT_EQ(grid->item(3, 8)->text(), QStringLiteral("1,20"));
+    EXPECT_TRUE(grid->item(3, 0)->font().bold());
     EXPECT_EQ(grid->currentRow(), -1);  // "Übernehmen" takes the recommendation
-    EXPECT_EQ(grid->item(0, 8)->text(), QStringLiteral("überlastet"));
+    EXPECT_EQ(grid->item(0, 10)->text(), QStringLiteral("überlastet"));
     EXPECT_EQ(window.Field("hdMax")->placeholderText(), QStringLiteral("0,7"));
-    window.findChild<QPushButton*>(QStringLiteral("takeOver"))->click();
-    EXPECT_EQ(session.App().View().List(IDC_DN).GetEditText(), "150");
-    window.Grid()->selectRow(3);
+    EXPECT_EQ(window.Field("tauMin")->placeholderText(), QStringLiteral("0,867"));
+    EXPECT_FALSE(window.Field("lineLength")->isEnabled());
     window.findChild<QPushButton*>(QStringLiteral("takeOver"))->click();
     EXPECT_EQ(session.App().View().List(IDC_DN).GetEditText(), "200");
+    window.Grid()->selectRow(2);
+    window.findChild<QPushButton*>(QStringLiteral("takeOver"))->click();
+    EXPECT_EQ(session.App().View().List(IDC_DN).GetEditText(), "150");
 
-    const QRect cell = grid->visualItemRect(grid->item(2, 0));
+    const QRect cell = grid->visualItemRect(grid->item(3, 0));
     // A double click is a click followed by the double-click event.
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
-    EXPECT_EQ(session.App().View().List(IDC_DN).GetEditText(), "150");
+    EXPECT_EQ(session.App().View().List(IDC_DN).GetEditText(), "200");
     guitest::ClickInto(session.Frame().Form()->WidgetFor(IDC_BERECHNEN));
-    const sizing::Row& row = window.Table()->rows[2];
+    const sizing::Row& row = window.Table()->rows[3];
     EXPECT_EQ(Edit(IDC_Q_LS)->text().toStdString(), platform::Format("%f", row.Qv * 1000));
     EXPECT_EQ(Edit(IDC_V)->text().toStdString(), platform::Format("%f", row.vv));
 
@@ -94,6 +97,9 @@ TEST_F(SizingWindowTest, EnterTakesTheSelectedRowInPressureFlow) {
     ASSERT_TRUE(window.Table());
     EXPECT_EQ(window.Table()->mode, sizing::FlowMode::Pressure);
     EXPECT_FALSE(window.Field("hdMax")->isEnabled());
+    EXPECT_TRUE(window.Field("lineLength")->isEnabled());
+    guitest::TypeInto(window.Field("lineLength"), QStringLiteral("1000"));
+    EXPECT_TRUE(window.Table()->rows[3].lineLoss);
     window.Grid()->selectRow(3);
     guitest::PressKey(window.Grid(), Qt::Key_Return);
     EXPECT_EQ(session.App().View().List(IDC_DN).GetEditText(), "200");

@@ -27,6 +27,13 @@ void Typical(CPlenwickDoc& doc) {
     doc.SetSought(SOUGHT_J);
 }
 
+// Partly filled to 30 mm with Qt = 2 l/s.
+void PartlyFilled(CPlenwickDoc& doc) {
+    doc.SetFullFilling(false);
+    doc.SetHt(0.03);
+    doc.SetQt(0.002);
+}
+
 struct Case {
     const char* name;
     std::function<void(CPlenwickDoc&)> change;  // after Typical
@@ -85,6 +92,36 @@ TEST(DesignSheetChecksTest, StatedAndKeptByTheRecord) {
          "Füllhöhe 5 mm ≤ ht ≤ di", false},
         {"full filling: no ht", [](CPlenwickDoc& d) { d.SetHt(0.05); }, "Füllhöhe 5 mm ≤ ht ≤ di",
          std::nullopt},
+        {"di from Q, J and k without λ",
+         [](CPlenwickDoc& d) {
+             d.SetSought(SOUGHT_DI);
+             d.SetRe(0);
+             d.SetV(0);
+             d.SetQ(0.008);
+         },
+         "Eingaben ausreichend: di aus Q, J und k", true},
+        {"di from Q, J and k: Q missing",
+         [](CPlenwickDoc& d) {
+             d.SetSought(SOUGHT_DI);
+             d.SetRe(0);
+         },
+         "nicht genügend Werte für di", false},
+        {"partial: flow state", PartlyFilled, "Fließzustand schießend (Fr = 2,18)", true},
+        {"partial: wall shear stress", PartlyFilled, "Wandschubspannung τ = 1,94 ≥ τmin = 0,87 N/m²", true},
+        {"partial: too little shear stress",
+         [](CPlenwickDoc& d) {
+             PartlyFilled(d);
+             d.SetI(0.004);
+         },
+         "Wandschubspannung τ = 0,68 < τmin = 0,87 N/m²", false},
+        {"full: no flow state", [](CPlenwickDoc& d) { d.SetQt(0.002); }, "Fließzustand schießend (Fr = 2,18)",
+         std::nullopt},
+        {"line head loss",
+         [](CPlenwickDoc& d) {
+             d.SetLineLength(100);
+             d.SetLossSum(2);
+         },
+         "Verlusthöhe hv = 1,25 m (L = 100 m, Σζ = 2)", true},
         {"nothing computed", [](CPlenwickDoc& d) { d.SetSought(SOUGHT_Q); }, "Gefälle 0,05 ≤ J ≤ 400 m/km",
          std::nullopt},
     };

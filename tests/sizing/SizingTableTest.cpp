@@ -48,6 +48,12 @@ Design Gravity(double QLs, double JMkm) {
 
 const platform::LocalTime kWhen{2026, 12, 8, 9, 5, 0};
 
+std::string JoinedReasons(const sizing::Row& row) {
+    std::string joined;
+    for (const std::string& reason : row.reasons) joined += reason + "; ";
+    return joined;
+}
+
 std::vector<std::string> Split(const std::string& text, char separator) {
     std::vector<std::string> parts(1);
     for (char c : text) {
@@ -114,16 +120,20 @@ TEST(SizingTable, InnerDiameterIsTheShownOne) {
 }
 
 TEST(SizingTable, EveryRowSaysWhyItFailsAndTheSmallestPassingDnIsRecommended) {
-    // Q = 10 l/s at J = 5 m/km in the default K7 class, vt 0.5 … 6 m/s, h/d at most 0.7.
+    // Q = 10 l/s at J = 5 m/km in the default K7 class, vt 0.5 … 6 m/s, h/d at most 0.7. DN 150 keeps
+    // both, but its flow is near critical: the recommendation moves on to DN 200.
     const Table table = sizing::ComputeTable("K7", DefaultRows("K7"), kWater, Gravity(10, 5));
     ASSERT_GE(table.recommended, 0);
     const sizing::Row& best = table.rows[static_cast<size_t>(table.recommended)];
-    EXPECT_EQ(best.dn, "150");
+    EXPECT_EQ(best.dn, "200");
+    EXPECT_EQ(table.rows[2].dn, "150");
+    EXPECT_TRUE(table.rows[2].vt >= 0.5 && table.rows[2].hd <= 0.7);
+    EXPECT_EQ(sizing::Verdict(table, 2), "Fr 1,06 nahe kritisch (0,86 bis 1,13)");
     EXPECT_TRUE(best.Passes());
     EXPECT_EQ(sizing::Verdict(table, static_cast<size_t>(table.recommended)), "Empfehlung");
     EXPECT_EQ(table.rows[0].dn, "100");
     EXPECT_EQ(table.rows[0].reasons, std::vector<std::string>{"überlastet"});
-    for (size_t i = 2; i < table.rows.size(); ++i) {
+    for (size_t i = 3; i < table.rows.size(); ++i) {
         const sizing::Row& row = table.rows[i];
         if (row.vt < 0.5) {
             ASSERT_FALSE(row.reasons.empty()) << row.dn;
@@ -143,10 +153,53 @@ TEST(SizingTable, EveryRowSaysWhyItFailsAndTheSmallestPassingDnIsRecommended) {
     for (const sizing::Row& row : tight.rows) {
         if (row.hasValues && !row.overloaded && row.hd > 0.3) {
             ++overfilled;
-            EXPECT_NE(row.reasons.back().find("> h/d max 0,30"), std::string::npos) << row.reasons.back();
+            EXPECT_NE(JoinedReasons(row).find("> h/d max 0,30"), std::string::npos) << JoinedReasons(row);
         }
     }
     EXPECT_GT(overfilled, 0);
+}
+
+// Fr and τ at the exact filling, against values computed independently (bisection on the filling of the
+// segment with Colebrook-White on 4R); a τmin above a DN's τ rules it out as well.
+TEST(SizingTable, FlowStateAndWallShearStressInGravityFlow) {
+    const Table table = sizing::ComputeTable("K7", DefaultRows("K7"), kWater, Gravity(10, 5));
+    const struct {
+        size_t row;
+        double ht, froude, tau;  // mm, -, N/m²
+    } expected[] = {{2, 89.224367, 1.0560699, 2.0737574},
+                    {3, 76.244023, 1.2022694, 2.0596928},
+                    {5, 65.612695, 1.2824464, 1.9458931}};
+    for (const auto& e : expected) {
+        const sizing::Row& row = table.rows[e.row];
+        SCOPED_TRACE(row.dn);
+        ASSERT_TRUE(row.checks && row.checks->state);
+        EXPECT_NEAR(row.ht * 1000, e.ht, 1e-5);
+        EXPECT_NEAR(row.checks->state->froude, e.froude, 1e-6);
+        EXPECT_NEAR(row.checks->selfCleansing.tau, e.tau, 1e-6);
+    }
+    Design strict = Gravity(10, 5);
+    strict.tauMin = 2.07;
+    const Table cleansing = sizing::ComputeTable("K7", DefaultRows("K7"), kWater, strict);
+    EXPECT_EQ(cleansing.recommended, -1);
+    EXPECT_EQ(sizing::Verdict(cleansing, 3), "τ 2,06 < τmin 2,07 N/m²");
+}
+
+// The line's head loss hv = J · L + Σζ · v²/(2g); an hv max rules out the small DNs.
+TEST(SizingTable, LineHeadLossInPressureFlow) {
+    Design line = Pressure(10);
+    line.L = 2000;
+    line.sumZeta = 5;
+    const Table open = sizing::ComputeTable("K7", DefaultRows("K7"), kWater, line);
+    const sizing::Row& dn100 = open.rows[0];
+    ASSERT_TRUE(dn100.lineLoss);
+    EXPECT_NEAR(dn100.lineLoss->total, dn100.I * 2000 + 5 * dn100.v * dn100.v / (2 * 9.81), 1e-12);
+    EXPECT_EQ(sizing::RowCells(open, 0)[7], "35,29");
+    EXPECT_EQ(open.rows[static_cast<size_t>(open.recommended)].dn, "100");
+    line.hvMax = 20;
+    const Table limited = sizing::ComputeTable("K7", DefaultRows("K7"), kWater, line);
+    EXPECT_EQ(sizing::Verdict(limited, 0), "hv 35,29 > hv max 20,00 m");
+    EXPECT_EQ(limited.rows[static_cast<size_t>(limited.recommended)].dn, "125");
+    EXPECT_FALSE(sizing::ComputeTable("K7", DefaultRows("K7"), kWater, Pressure(10)).rows[0].lineLoss);
 }
 
 TEST(SizingTable, RecommendationIsTheSmallestDnWhateverTheRowOrder) {
@@ -192,6 +245,12 @@ TEST(SizingTable, DesignsThatCannotBeTabledAreRefused) {
     badFill.hdMax = 1.5;
     EXPECT_TRUE(sizing::CheckDesign(badFill));
     EXPECT_FALSE(sizing::CheckDesign(Gravity(10, 5)));
+    Design negative = Pressure(10);
+    negative.L = -1;
+    EXPECT_TRUE(sizing::CheckDesign(negative));
+    negative = Gravity(10, 5);
+    negative.tauMin = std::nan("");
+    EXPECT_TRUE(sizing::CheckDesign(negative));
 }
 
 TEST(SizingTable, CopyTextIsTabSeparatedWithHeaderAndDecimalComma) {
@@ -200,19 +259,21 @@ TEST(SizingTable, CopyTextIsTabSeparatedWithHeaderAndDecimalComma) {
     std::vector<std::string> lines = Split(sizing::CopyText(table, kWhen), '\n');
     lines.erase(lines.begin(), lines.begin() + static_cast<long>(inputs));
     ASSERT_EQ(lines.size(), table.rows.size() + 2);  // header, rows, the empty rest after the last line end
-    EXPECT_EQ(lines[0], "DN\tdi [mm]\tQv [l/s]\tvv [m/s]\tQ/Qv\tht [mm]\th/d\tvt [m/s]\tBewertung");
+    EXPECT_EQ(lines[0],
+              "DN\tdi [mm]\tQv [l/s]\tvv [m/s]\tQ/Qv\tht [mm]\th/d\tvt [m/s]\tFr\tτ [N/m²]\tBewertung");
     const std::vector<std::string> dn100 = Split(lines[1], '\t');
-    ASSERT_EQ(dn100.size(), 9u);
+    ASSERT_EQ(dn100.size(), 11u);
     EXPECT_EQ(dn100[0], "100");
     EXPECT_EQ(dn100[1], "101,00");
     EXPECT_EQ(dn100[5], "");  // overloaded: no filling height
-    EXPECT_EQ(dn100[8], "überlastet");
+    EXPECT_EQ(dn100[8], "");  // nor a flow state
+    EXPECT_EQ(dn100[10], "überlastet");
     EXPECT_EQ(lines.back(), "");
     for (const std::string& line : lines) EXPECT_EQ(line.find('.'), std::string::npos) << line;
 
     const Table pressure = sizing::ComputeTable("K7", DefaultRows("K7"), kWater, Pressure(10));
     EXPECT_EQ(Split(sizing::CopyText(pressure, kWhen), '\n')[sizing::InputLines(pressure, kWhen).size()],
-              "DN\tdi [mm]\tv [m/s]\tRe\tλ\tJ [m/km]\thv [m/100 m]\tBewertung");
+              "DN\tdi [mm]\tv [m/s]\tRe\tλ\tJ [m/km]\thv [m/100 m]\thv [m]\tBewertung");
 }
 
 TEST(SizingTable, CsvIsSemicolonSeparatedUtf8WithQuotedReasons) {
@@ -233,7 +294,7 @@ TEST(SizingTable, CsvIsSemicolonSeparatedUtf8WithQuotedReasons) {
     EXPECT_EQ(lines[0].rfind("DN;di [mm];Qv [l/s];", 0), 0u);
     ASSERT_EQ(lines.size(), table.rows.size() + 2);
     for (size_t i = 0; i + 1 < lines.size(); ++i) EXPECT_EQ(lines[i].back(), '\r');
-    EXPECT_EQ(lines[1], "100;101,00;5,15;0,64;1,94;;;;überlastet\r");
+    EXPECT_EQ(lines[1], "100;101,00;5,15;0,64;1,94;;;;;;überlastet\r");
     // A row failing two criteria: the reasons, joined by "; ", stand in quotes.
     bool quoted = false;
     for (size_t i = 0; i < table.rows.size(); ++i) {

@@ -1,5 +1,7 @@
 #include <cmath>
+#include <cstdlib>
 
+#include "catalogue/DefaultCatalogue.h"
 #include "hydraulics/Formulas.h"
 #include "platform/Number.h"
 #include "tests/solver/SolverFixture.h"
@@ -95,7 +97,12 @@ TEST_F(DiameterSought, FlowAndVelocityGiveTheExactDi) {
 struct NotEnough {
     const char* name;
     Given given;
+    const char* message;
 };
+
+// With λ the explicit rules alone apply; without it di comes from Q, J and k (k is not given here), and
+// the message names what is missing.
+constexpr const char* kNotEnough = "Di kann nicht errechnet werden. Es sind nicht genügend Werte vorgegeben!";
 
 class DiameterNotEnough : public DiameterSought, public ::testing::WithParamInterface<NotEnough> {};
 
@@ -105,20 +112,29 @@ TEST_P(DiameterNotEnough, ShowsTheMessageAndChangesNothing) {
     Give(GetParam().given);
     Calculate();
 
-    EXPECT_EQ(Messages(), std::vector<std::string>{
-                              "Di kann nicht errechnet werden. Es sind nicht genügend Werte vorgegeben!"});
+    EXPECT_EQ(Messages(), std::vector<std::string>{GetParam().message});
     EXPECT_EQ(doc.GetDi(), 0.2);
     EXPECT_EQ(Text(IDC_DI), "200.00");
     EXPECT_TRUE(MarkedFields().empty());
     EXPECT_FALSE(doc.IsCalculated());
 }
 
-INSTANTIATE_TEST_SUITE_P(Rules, DiameterNotEnough,
-                         ::testing::Values(NotEnough{"ReynoldsWithoutFlow", {1e-6, 100000, 0, 0, 0, 0}},
-                                           NotEnough{"FlowWithoutVelocity", {1e-6, 0, 0, 0, 0.01, 0}},
-                                           NotEnough{"LambdaWithoutSlope", {0, 0, 0.02, 0, 0, 1}},
-                                           NotEnough{"Nothing", {0, 0, 0, 0, 0, 0}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Rules, DiameterNotEnough,
+    ::testing::Values(NotEnough{"ReynoldsWithoutFlow",
+                                {1e-6, 100000, 0, 0, 0, 0},
+                                "Di kann nicht errechnet werden. Es sind nicht genügend Werte vorgegeben!\n"
+                                "Für di aus Q, J und k nach Colebrook-White fehlen Werte: Q, J, k"},
+                      NotEnough{"FlowWithoutVelocity",
+                                {1e-6, 0, 0, 0, 0.01, 0},
+                                "Di kann nicht errechnet werden. Es sind nicht genügend Werte vorgegeben!\n"
+                                "Für di aus Q, J und k nach Colebrook-White fehlen Werte: J, k"},
+                      NotEnough{"LambdaWithoutSlope", {0, 0, 0.02, 0, 0, 1}, kNotEnough},
+                      NotEnough{"Nothing",
+                                {0, 0, 0, 0, 0, 0},
+                                "Di kann nicht errechnet werden. Es sind nicht genügend Werte vorgegeben!\n"
+                                "Für di aus Q, J und k nach Colebrook-White fehlen Werte: Q, J, k, ν"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct OutOfRange {
     const char* name;
@@ -145,6 +161,60 @@ INSTANTIATE_TEST_SUITE_P(Limits, DiameterOutOfRange,
                          ::testing::Values(OutOfRange{"BelowFiftyMillimetres", 0.0001},
                                            OutOfRange{"AboveFiveMetres", 100}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The friction factor by the fixed point of Colebrook-White, 1/√λ = −2 log10(2.51 / (Re √λ) + k / (3.71 d)).
+double ColebrookFixedPoint(double Re, double k, double d) {
+    double x = 7;  // 1/√λ
+    for (int i = 0; i < 100; ++i) x = -2 * std::log10(2.51 * x / Re + k / (3.71 * d));
+    return 1 / (x * x);
+}
+
+// di that carries Q at the slope I, by bisection on the slope di needs (it falls as di grows).
+double DiameterByBisection(double Q, double I, double k, double ny, double g) {
+    double low = 0.01, high = 10;
+    for (int i = 0; i < 200 && high - low > 1e-15; ++i) {
+        const double d = (low + high) / 2, v = Q / (kPi / 4 * d * d);
+        const double slope = ColebrookFixedPoint(v * d / ny, k, d) / d * v * v / (2 * g);
+        (slope > I ? low : high) = d;
+    }
+    return (low + high) / 2;
+}
+
+// Without λ, di follows from Q, J and k; for every DN of a class the flow at 1 m/s in its di gives that
+// di back, as an independent bisection finds it.
+TEST_F(DiameterSought, FromFlowSlopeAndRoughnessForEveryDnOfAClass) {
+    constexpr double kI = 0.005, kK = 0.0001;
+    SetWater();
+    for (const catalogue::DefaultPipe& pipe : catalogue::DefaultPipes("K9-Abwasser")) {
+        SCOPED_TRACE(pipe.dn);
+        const double dn =
+            hydraulics::InnerDiameter(std::atof(pipe.da), std::atof(pipe.s), std::atof(pipe.zma));
+        const double Q = kPi / 4 * dn * dn * 0.001 * 0.001;
+        Give({doc.GetNy(), 0, 0, kI, Q, 0});
+        doc.SetK(kK);
+        Calculate();
+
+        const double expected = DiameterByBisection(Q, kI, kK, doc.GetNy(), 9.81);
+        EXPECT_TRUE(Messages().empty());
+        EXPECT_NEAR(doc.GetDi(), expected, 1e-9 * expected);
+        EXPECT_NEAR(Number(IDC_DI), expected * 1000, 1e-6);
+        EXPECT_NEAR(doc.GetV(), Q / (kPi / 4 * expected * expected), 1e-9);
+        EXPECT_EQ(doc.GetQ(), Q);
+        EXPECT_EQ(doc.GetK(), kK);
+        EXPECT_EQ(MarkedFields(), (std::vector<int>{IDC_LAMBDA, IDC_RE, IDC_V, IDC_DI}));
+        EXPECT_TRUE(doc.IsCalculated());
+    }
+}
+
+// A given λ keeps the explicit formula, whatever k is.
+TEST_F(DiameterSought, GivenLambdaKeepsTheExplicitFormula) {
+    Give({1e-6, 0, 0.02, 0.01, 0.01, 0});
+    doc.SetK(0.001);
+    Calculate();
+
+    EXPECT_NEAR(doc.GetDi(), 0.11056820164060376, 1e-12);
+    EXPECT_EQ(doc.GetLambda(), 0.02);
+}
 
 class DiameterSoughtPartly : public DiameterSought {
   protected:
