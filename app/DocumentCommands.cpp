@@ -150,8 +150,7 @@ void QuellrixApp::NewDocument() {
     m_view->ResetForm();
     m_document->OnNewDocument();
     m_view->OnInitialUpdate();
-    // As at start, the focus is in the first field that takes input; the old form's field is not left.
-    m_view->Controls().DropFocus();
+    // As at start, the focus is in the first field that takes input; the old form's field was not left.
     m_view->Controls().UserTab();
     m_path.clear();
     m_view->MarkSaved();

@@ -56,8 +56,8 @@ class CatalogueSettings : public FormSettings {
             return pipe.ZMA;
         return pipe.DN;
     }
-    void WriteGlobalData(const std::string&, const std::string&, const std::string&,
-                         const std::string&) override {}
+    void WriteGlobalData(const std::optional<std::string>&, const std::optional<std::string>&,
+                         const std::optional<std::string>&, const std::optional<std::string>&) override {}
 
   private:
     int FindClassExactly(const std::string& name) const {

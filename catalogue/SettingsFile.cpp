@@ -173,8 +173,10 @@ std::vector<PipeRow> SettingsFile::ReadClassRows(std::string_view className) con
     return rows;
 }
 
-bool SettingsFile::WriteGlobalData(std::string_view gravity, std::string_view temperature,
-                                   std::string_view viscosity, std::string_view density) const {
+bool SettingsFile::WriteGlobalData(std::optional<std::string_view> gravity,
+                                   std::optional<std::string_view> temperature,
+                                   std::optional<std::string_view> viscosity,
+                                   std::optional<std::string_view> density) const {
     if (catalogue::BuiltInSettingsFor(fileName_))
         return false;
     // Every user and every batch run calculates with these: a text that would read as no usable value
@@ -182,7 +184,7 @@ bool SettingsFile::WriteGlobalData(std::string_view gravity, std::string_view te
     constexpr double kAbsoluteZero = -273.15;
     const struct {
         const char* key;
-        std::string_view text;
+        std::optional<std::string_view> text;
         double above;
     } values[] = {{kGravityKey, gravity, 0},
                   {kTemperatureKey, temperature, kAbsoluteZero},
@@ -190,9 +192,11 @@ bool SettingsFile::WriteGlobalData(std::string_view gravity, std::string_view te
                   {kDensityKey, density, 0}};
     std::vector<platform::ProfileEntry> entries;
     for (const auto& value : values) {
-        const double number = platform::LeadingNumber(value.text);
-        if (StartsWithNumber(value.text) && std::isfinite(number) && number > value.above)
-            entries.push_back({kGlobalSection, value.key, std::string(value.text)});
+        if (!value.text)
+            continue;
+        const double number = platform::LeadingNumber(*value.text);
+        if (StartsWithNumber(*value.text) && std::isfinite(number) && number > value.above)
+            entries.push_back({kGlobalSection, value.key, std::string(*value.text)});
     }
     const bool written = entries.empty() || platform::WritePrivateProfileStrings(entries, fileName_);
     return written && entries.size() == std::size(values);

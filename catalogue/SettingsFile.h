@@ -84,11 +84,12 @@ class SettingsFile {
     std::vector<PipeRow> ReadClassRows(std::string_view className) const;
 
     // "g", "Fluidtemperatur", "Zaehigkeit" and "Fluiddichte" of the global data, verbatim, in one
-    // replacement of the file: of two programs closing at once, the last one's four values stand. A
-    // text that does not read as a usable value (g, ν and ρ above 0, T above absolute zero, all finite)
-    // is left out and the file keeps its value. True when all four were written.
-    bool WriteGlobalData(std::string_view gravity, std::string_view temperature, std::string_view viscosity,
-                         std::string_view density) const;
+    // replacement of the file: of two programs closing at once, the last one's values stand. An absent
+    // text, or one that does not read as a usable value (g, ν and ρ above 0, T above absolute zero, all
+    // finite), is left out and the file keeps its value. True when all four were written.
+    bool WriteGlobalData(std::optional<std::string_view> gravity, std::optional<std::string_view> temperature,
+                         std::optional<std::string_view> viscosity,
+                         std::optional<std::string_view> density) const;
 
   private:
     std::string fileName_;

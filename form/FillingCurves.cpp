@@ -60,9 +60,14 @@ std::vector<std::string> MissingInputs(const CPlenwickDoc& record) {
     return missing;
 }
 
-// A number as shown to the user: printf format, decimal comma.
+// A number as shown to the user: printf format, decimal comma; "nicht berechenbar" when it is not
+// finite, in exponent form when the format would make it longer than 16 characters.
 std::string Shown(const char* format, double value) {
+    if (!std::isfinite(value))
+        return "nicht berechenbar";
     std::string text = platform::FixedFormat(format, value);
+    if (text.size() > 16)
+        text = platform::Format("%.3e", value);
     for (char& c : text) {
         if (c == '.')
             c = ',';

@@ -173,7 +173,12 @@ std::string FixedText(double x, int decimals, int width) {
 std::string ShownNumber(double x) {
     if (!std::isfinite(x) || std::fabs(x) < 1e-12)
         return std::string();
-    return FixedText(x, 6);
+    return FieldFitted(FixedText(x, 6), x);
+}
+
+std::string FieldFitted(std::string text, double x) {
+    constexpr size_t kLongestShown = 16;
+    return text.size() <= kLongestShown ? text : Format("%.9g", x);
 }
 
 std::string FixedFormat(const char* format, double x) {

@@ -23,8 +23,13 @@ int LeadingInteger(std::string_view text);
 // empty when x is not finite.
 std::string FixedText(double x, int decimals, int width = 0);
 
-// What a number field shows: "%f", empty for a magnitude below 1e-12 or a value that is not finite.
+// What a number field shows: "%f", empty for a magnitude below 1e-12 or a value that is not finite,
+// fitted by FieldFitted.
 std::string ShownNumber(double x);
+// The text of x for a number field, or, when it is longer than 16 characters (a "%f" text from 1e9 on),
+// x in nine significant digits ("%.9g", exponent form from 1e9 on, at most 16 characters), which the
+// leading-number rule reads back.
+std::string FieldFitted(std::string text, double x);
 
 // x by a printf format of one fixed-point number, "%f", "%.2f" or "%5.2f": FixedText; any other format,
 // and a value that is not finite, go to Format.

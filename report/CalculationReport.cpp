@@ -1,8 +1,8 @@
 #include "report/CalculationReport.h"
 
+#include <cmath>
 #include <string>
 
-#include "hydraulics/Calculations.h"
 #include "hydraulics/Units.h"
 #include "platform/Number.h"
 #include "record/PlenwickDoc.h"
@@ -97,22 +97,30 @@ void Heading(ReportLayout& page, LayoutArea& area, const char* number, const cha
     page.SelectFont(kFontNormal);
 }
 
-// A quantity that is not finite is no value, as its empty field on the form says: printed as 0, like
-// every quantity that is not given.
-using hydraulics::FiniteOrNone;
-
+// x by a format of one number and its unit ("%.2f [mm]"): a value that is not finite cannot be computed
+// and says so; a number longer than 16 characters is given in exponent form before its unit.
 std::string NumberText(const char* format, double x) {
-    return Format(format, FiniteOrNone(x));
+    if (!std::isfinite(x))
+        return "nicht berechenbar";
+    constexpr size_t kLongestNumber = 16;
+    std::string text = Format(format, x);
+    const size_t unit = text.find(' ', text.find_first_not_of(' '));
+    if (unit != std::string::npos && unit > kLongestNumber)
+        text = Format("%.6e", x) + text.substr(unit);
+    return text;
 }
 
-std::string FlowText(const char* format, double Q) {
-    return Format(format, FiniteOrNone(Q * kLitrePerSecond.toDisplay),
-                  FiniteOrNone(Q * kCubicMetrePerHour.toDisplay));
+// Q [m³/s] in l/s and in m³/h, each by its format.
+std::string FlowText(const char* litresFormat, const char* cubicMetresFormat, double Q) {
+    if (!std::isfinite(Q))
+        return "nicht berechenbar";
+    return NumberText(litresFormat, Q * kLitrePerSecond.toDisplay) + ", " +
+           NumberText(cubicMetresFormat, Q * kCubicMetrePerHour.toDisplay);
 }
 
-// A partial-filling value that was not computed (0, or not finite) is printed as "-".
+// A partial-filling value that was not computed (0) is printed as "-".
 std::string PartialText(double x, const std::string& text) {
-    return FiniteOrNone(x) != 0 ? text : "-";
+    return x != 0 ? text : "-";
 }
 
 std::string DateLine(const platform::LocalTime& t) {
@@ -142,7 +150,7 @@ void WritePartialFillingBlock(LayoutArea& detail, const CPlenwickDoc& doc) {
     detail.NewLine(kLineFactor);
     PlainLine(detail,
               "ht:", PartialText(doc.GetHt(), NumberText("%.2f [mm]", doc.GetHt() * kMillimetre.toDisplay)));
-    PlainLine(detail, "Qt:", PartialText(doc.GetQt(), FlowText("%.2f [l/s], %.2f [m³/h]", doc.GetQt())));
+    PlainLine(detail, "Qt:", PartialText(doc.GetQt(), FlowText("%.2f [l/s]", "%.2f [m³/h]", doc.GetQt())));
     PlainLine(detail, "vt:", PartialText(doc.GetVt(), NumberText("%.2f [m/s]", doc.GetVt())));
     PlainLine(detail, "Wasserspiegelbreite:",
               PartialText(doc.GetSurfaceWidth(),
@@ -200,7 +208,7 @@ void ComposeCalculationReport(platform::DrawingContext& dc, int pageWidth, int p
         const std::string mode = doc.IsFullFilling() ? "Vollfüllung" : "Teilfüllung";
         const std::string diLine = NumberText("%.1f [mm]", doc.GetDi() * kMillimetre.toDisplay);
         const std::string vLine = NumberText("%.2f [m/s]", doc.GetV());
-        const std::string qLine = FlowText("%.2f [l/s], %7.2f [m³/h]", doc.GetQ());
+        const std::string qLine = FlowText("%.2f [l/s]", "%7.2f [m³/h]", doc.GetQ());
         auto sought = [&](const std::string& parameter, const char* needed) {
             FieldLine(*detail, "Gesuchter Parameter:", parameter + mode);
             Gap(*detail);
@@ -279,7 +287,7 @@ void ComposeCalculationReport(platform::DrawingContext& dc, int pageWidth, int p
                 case SOUGHT_VQ:
                     ResultLine(page, *detail, "Durchflußgeschw. v:", vLine);
                     ResultLine(page, *detail,
-                               "Durchfluß Q:", FlowText("%.2f [l/s], %.2f [m³/h]", doc.GetQ()));
+                               "Durchfluß Q:", FlowText("%.2f [l/s]", "%.2f [m³/h]", doc.GetQ()));
                     break;
                 case SOUGHT_K:
                     ResultLine(page, *detail,

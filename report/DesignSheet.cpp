@@ -319,8 +319,9 @@ void SheetPainter::ResultBox(const DesignSheetContent& content) {
     Text(full.left + pad, y_, "Ergebnis");
     const int headingWidth = dc_.GetTextExtent("Ergebnis").width;
     page_.SelectFont(kNormalFont);
-    Text(full.left + 3 * pad + headingWidth,
-         y_ + LineHeight(kHeadingFont, 1.0) - LineHeight(kNormalFont, 1.0), content.task);
+    const int taskLeft = full.left + 3 * pad + headingWidth;
+    Text(taskLeft, y_ + LineHeight(kHeadingFont, 1.0) - LineHeight(kNormalFont, 1.0),
+         report::ElidedText(dc_, content.task, full.Right() - pad - taskLeft));
     y_ += LineHeight(kHeadingFont, 1.4);
 
     std::string results;
@@ -328,7 +329,7 @@ void SheetPainter::ResultBox(const DesignSheetContent& content) {
     if (results.empty())
         results = "Kein Ergebnis berechnet.";
     page_.SelectFont(kResultFont);
-    for (const std::string& line : report::WrappedLines(dc_, results, full.width - 2 * pad)) {
+    for (const std::string& line : report::FittedLines(dc_, results, full.width - 2 * pad)) {
         Text(full.left + pad, y_, line);
         y_ += LineHeight(kResultFont, 1.25);
     }
@@ -338,7 +339,7 @@ void SheetPainter::ResultBox(const DesignSheetContent& content) {
             partial += (partial.empty() ? "" : kSeparator) + result;
         partial = "Teilfüllung: " + partial;
         page_.SelectFont(kNormalFont);
-        for (const std::string& line : report::WrappedLines(dc_, partial, full.width - 2 * pad)) {
+        for (const std::string& line : report::FittedLines(dc_, partial, full.width - 2 * pad)) {
             Text(full.left + pad, y_, line);
             y_ += LineHeight(kNormalFont, kRowSpacing);
         }
@@ -362,16 +363,16 @@ int SheetPainter::Block(const SheetBlock& block, Column column, int y) {
     for (const SheetValue& value : block.values) {
         const char* font = value.result ? kBoldFont : kNormalFont;
         page_.SelectFont(font);
-        const int valueWidth = dc_.GetTextExtent(value.value).width;
-        const int room = valueRight - column.left - valueWidth - LineHeight(font, 0.5);
+        const std::string shown = report::ElidedText(dc_, value.value, valueRight - column.left);
+        const int room = valueRight - column.left - dc_.GetTextExtent(shown).width - LineHeight(font, 0.5);
         Text(column.left, y, report::ElidedText(dc_, value.quantity, std::max(0, room)));
-        Text(valueRight, y, value.value, TextAlign::Right);
-        Text(unitLeft, y, value.unit);
+        Text(valueRight, y, shown, TextAlign::Right);
+        Text(unitLeft, y, report::ElidedText(dc_, value.unit, column.Right() - unitLeft));
         y += LineHeight(font, kRowSpacing);
     }
     for (const std::string& text : block.lines) {
         page_.SelectFont(kNormalFont);
-        for (const std::string& line : report::WrappedLines(dc_, text, column.width)) {
+        for (const std::string& line : report::FittedLines(dc_, text, column.width)) {
             Text(column.left, y, line);
             y += LineHeight(kNormalFont, kRowSpacing);
         }
@@ -379,7 +380,7 @@ int SheetPainter::Block(const SheetBlock& block, Column column, int y) {
     if (!block.note.empty()) {
         y += LineHeight(kSmallFont, 0.3);
         page_.SelectFont(kSmallFont);
-        for (const std::string& line : report::WrappedLines(dc_, block.note, column.width)) {
+        for (const std::string& line : report::FittedLines(dc_, block.note, column.width)) {
             Text(column.left, y, line);
             y += LineHeight(kSmallFont, 1.2);
         }
@@ -508,17 +509,21 @@ void SheetPainter::Curves(const SheetCurves& curves, int height) {
         dc_.Rectangle(legend.left + sample / 2 - marker / 2, legendY + small / 2 - marker / 2,
                       legend.left + sample / 2 + marker / 2 + 1, legendY + small / 2 + marker / 2 + 1);
         page_.SelectFont(kSmallFont);
-        Text(legend.left + sample + small / 2, legendY,
-             "Betriebspunkt h/d = " + report::FixedText(point.filling, 3));
+        const int textLeft = legend.left + sample + small / 2;
+        Text(textLeft, legendY,
+             report::ElidedText(dc_, "Betriebspunkt h/d = " + report::FixedText(point.filling, 3),
+                                legend.Right() - textLeft));
         legendY += small * 3 / 2;
-        Text(legend.left + sample + small / 2, legendY,
-             "Qt/Q = " + report::FixedText(point.flow, 4) +
-                 ",  vt/v = " + report::FixedText(point.velocity, 4));
+        Text(textLeft, legendY,
+             report::ElidedText(dc_,
+                                "Qt/Q = " + report::FixedText(point.flow, 4) +
+                                    ",  vt/v = " + report::FixedText(point.velocity, 4),
+                                legend.Right() - textLeft));
         legendY += small * 3 / 2;
     }
     legendY += small / 2;
     for (const std::string& note : curves.notes) {
-        for (const std::string& line : report::WrappedLines(dc_, note, legend.width)) {
+        for (const std::string& line : report::FittedLines(dc_, note, legend.width)) {
             Text(legend.left, legendY, line);
             legendY += LineHeight(kSmallFont, 1.2);
         }

@@ -11,7 +11,8 @@ namespace report {
 namespace {
 
 constexpr int kMaxDecimals = 12;
-constexpr const char* kNotANumber = "\u2013";
+constexpr const char* kNotComputable = "nicht berechenbar";
+constexpr size_t kMostIntegerDigits = 10;
 constexpr const char* kGroupSeparator = "\u202f";  // narrow no-break space
 constexpr size_t kLeastGroupedDigits = 5;
 
@@ -42,32 +43,48 @@ int DecimalsFor(double x, int digits) {
     return std::clamp(digits - 1 - exponent, 0, kMaxDecimals);
 }
 
+std::string ExponentText(double x) {
+    std::string text = platform::Format("%.3e", x);
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
+
+// The printf text of x as the sheet shows it, or x in exponent form where the text's integer part is
+// too long, or where the text should show significant digits and shows none.
+std::string Shown(const std::string& text, double x, bool significant) {
+    const size_t digits = text.find_first_not_of("-0123456789");
+    const size_t integerDigits = (digits == std::string::npos ? text.size() : digits) - (x < 0 ? 1 : 0);
+    const bool noDigitShown = x != 0 && text.find_first_of("123456789") == std::string::npos;
+    return integerDigits > kMostIntegerDigits || (significant && noDigitShown) ? ExponentText(x)
+                                                                               : Localised(text);
+}
+
 }  // namespace
 
 std::string FixedText(double x, int decimals) {
     if (!std::isfinite(x))
-        return kNotANumber;
-    return Localised(platform::FixedText(x, std::clamp(decimals, 0, kMaxDecimals)));
+        return kNotComputable;
+    return Shown(platform::FixedText(x, std::clamp(decimals, 0, kMaxDecimals)), x, false);
 }
 
 std::string SignificantText(double x, int digits) {
     if (!std::isfinite(x))
-        return kNotANumber;
+        return kNotComputable;
     if (x == 0)
         return "0";
-    return FixedText(x, DecimalsFor(x, std::clamp(digits, 1, kMaxDecimals)));
+    return Shown(platform::FixedText(x, DecimalsFor(x, std::clamp(digits, 1, kMaxDecimals))), x, true);
 }
 
 std::string ShortestText(double x) {
     if (!std::isfinite(x))
-        return kNotANumber;
+        return kNotComputable;
     std::string text = platform::FixedText(x, DecimalsFor(x, 6));
     if (text.find('.') != std::string::npos) {
         text.erase(text.find_last_not_of('0') + 1);
         if (text.back() == '.')
             text.pop_back();
     }
-    return Localised(text);
+    return Shown(text, x, true);
 }
 
 }  // namespace report

@@ -1,6 +1,9 @@
 // Numbers as a German reader expects them on a printed sheet: a decimal comma, the integer part of a
 // number with five or more digits grouped in threes by a narrow no-break space ("77 921"), a minus
-// sign only where the shown digits are not all zero, and "–" for a value that is not finite.
+// sign only where the shown digits are not all zero, and "nicht berechenbar" for a value that is not
+// finite. A number whose integer part would have more than ten digits, or whose significant digits
+// would all fall beyond twelve decimals, is given in exponent form with four significant digits
+// ("1,235e+11", "5,000e-15").
 #pragma once
 
 #include <string>

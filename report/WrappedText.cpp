@@ -50,4 +50,10 @@ std::string ElidedText(platform::DrawingContext& dc, const std::string& text, in
     return kept + kEllipsis;
 }
 
+std::vector<std::string> FittedLines(platform::DrawingContext& dc, const std::string& text, int width) {
+    std::vector<std::string> lines = WrappedLines(dc, text, width);
+    for (std::string& line : lines) line = ElidedText(dc, line, width);
+    return lines;
+}
+
 }  // namespace report

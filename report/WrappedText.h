@@ -15,4 +15,7 @@ std::vector<std::string> WrappedLines(platform::DrawingContext& dc, const std::s
 // The text, or as much of its start as fits into width followed by "…"; cut between characters.
 std::string ElidedText(platform::DrawingContext& dc, const std::string& text, int width);
 
+// WrappedLines, with a line that is still too wide (one long word) elided to the width.
+std::vector<std::string> FittedLines(platform::DrawingContext& dc, const std::string& text, int width);
+
 }  // namespace report

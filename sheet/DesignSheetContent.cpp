@@ -31,9 +31,9 @@ bool IsGiven(double x) {
     return std::isfinite(x) && x > 0;
 }
 
-// The value as shown, or "–" when it is not given.
+// The value as shown, "–" when it is not given, "nicht berechenbar" when it is not finite.
 std::string Shown(double x, std::string (*format)(double, int), int digits) {
-    return IsGiven(x) ? format(x, digits) : kNoValue;
+    return IsGiven(x) || !std::isfinite(x) ? format(x, digits) : kNoValue;
 }
 
 // The one or two sought quantities, as the result box names them.

@@ -455,9 +455,11 @@ std::vector<std::string> InputLines(const Table& table, const platform::LocalTim
     std::vector<std::string> lines{
         platform::Format("Bemessungstabelle \u2013 Wanddickenklasse %s, Stand %02d.%02d.%04d, %02d:%02d",
                          table.className.c_str(), when.day, when.month, when.year, when.hour, when.minute),
-        WithComma(platform::Format("T = %.1f °C, ρ = %g kg/m³, ν = %.6f ·10⁻⁶ m²/s, g = %g m/s², k = %g mm",
-                                   c.T, c.rho, c.ny * hydraulics::units::kMicroSquareMetrePerSecond.toDisplay,
-                                   c.g, c.k * kMillimetre.toDisplay)),
+        WithComma(platform::Format(
+            "T = %s °C, ρ = %s kg/m³, ν = %s ·10⁻⁶ m²/s, g = %s m/s², k = %s mm",
+            FittingNumber("%.1f", c.T).c_str(), FittingNumber("%g", c.rho).c_str(),
+            FittingNumber("%.6f", c.ny * hydraulics::units::kMicroSquareMetrePerSecond.toDisplay).c_str(),
+            FittingNumber("%g", c.g).c_str(), FittingNumber("%g", c.k * kMillimetre.toDisplay).c_str())),
         DesignSummary(table)};
     if (table.mode == FlowMode::Gravity) {
         lines.push_back(

@@ -108,6 +108,7 @@ CalculationState FormModel::CaptureState() const {
 }
 
 void FormModel::RestoreState(const CalculationState& state) {
+    RememberGlobalEntries();
     m_controls.AttachSink(nullptr);  // the state is shown as it was: no reaction runs
     for (const FieldState& saved : state.form.fields) {
         CNumberEdit& field = Field(saved.id);
@@ -138,6 +139,8 @@ void FormModel::RestoreState(const CalculationState& state) {
 }
 
 void FormModel::ResetForm() {
+    RememberGlobalEntries();
+    m_controls.DropFocus();
     m_controls.AttachSink(nullptr);
     for (const platform::ControlTemplate& control : CalculationFormTemplate().controls) {
         switch (control.kind) {

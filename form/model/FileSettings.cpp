@@ -23,7 +23,9 @@ std::optional<std::string> FileSettings::RowValue(const std::string& className, 
     return SettingsFile().ReadRowValue(className, row, key);
 }
 
-void FileSettings::WriteGlobalData(const std::string& gravity, const std::string& temperature,
-                                   const std::string& viscosity, const std::string& density) {
+void FileSettings::WriteGlobalData(const std::optional<std::string>& gravity,
+                                   const std::optional<std::string>& temperature,
+                                   const std::optional<std::string>& viscosity,
+                                   const std::optional<std::string>& density) {
     SettingsFile().WriteGlobalData(gravity, temperature, viscosity, density);
 }

@@ -131,6 +131,8 @@ void FormModel::CreateControls() {
 }
 
 void FormModel::OnControlEvent(int id, platform::ControlEvent event) {
+    if (event == ControlEvent::TextChanged && m_controls.FocusedId() == id)
+        NoteGlobalEntry(id);
     ++m_eventDepth;
     const size_t index = static_cast<size_t>(id - kFirstControlId);
     if (index < m_reactions.size()) {
@@ -282,7 +284,29 @@ void FormModel::OnClear() {
     doc.SetHt(0);
 }
 
+void FormModel::NoteGlobalEntry(int id) {
+    // A text changes in the focused field only by the user's typing: reactions run on leaving it, after
+    // the focus has gone. The viscosity shown follows from an entered temperature or density.
+    if (id == IDC_T || id == IDC_RHO) {
+        m_typedGlobals.insert(IDC_NY);
+    } else if (id != IDC_G && id != IDC_NY) {
+        return;
+    }
+    m_typedGlobals.insert(id);
+}
+
+void FormModel::RememberGlobalEntries() {
+    for (int id : m_typedGlobals) m_enteredGlobals[id] = Field(id).GetText();
+    m_typedGlobals.clear();
+}
+
 void FormModel::SaveGlobalData() {
-    m_settings->WriteGlobalData(Field(IDC_G).GetText(), Field(IDC_T).GetText(), Field(IDC_NY).GetText(),
-                                Field(IDC_RHO).GetText());
+    RememberGlobalEntries();
+    const auto entered = [this](int id) -> std::optional<std::string> {
+        const auto found = m_enteredGlobals.find(id);
+        if (found == m_enteredGlobals.end())
+            return std::nullopt;
+        return found->second;
+    };
+    m_settings->WriteGlobalData(entered(IDC_G), entered(IDC_T), entered(IDC_NY), entered(IDC_RHO));
 }

@@ -21,8 +21,10 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -60,7 +62,8 @@ class FormModel : public platform::ControlSink {
     void OnPartialFilling();
     void OnSoughtChanged();
     void OnClear();
-    // The global fluid texts go back to the settings (the form is being closed).
+    // The global fluid texts the user entered in this session go back to the settings (the form is
+    // being closed); a global field the user never typed into leaves its stored value alone.
     void SaveGlobalData();
 
     // --- the calculation as a whole (CalculationState.cpp) ---
@@ -68,7 +71,8 @@ class FormModel : public platform::ControlSink {
     // Shows the state exactly as it was captured, record and project header included, without running
     // any reaction. The class and roughness lists keep the machine's entries; the DN list shows its own.
     void RestoreState(const CalculationState& state);
-    // Every control back to its state before the first showing, the project header emptied; no reaction.
+    // Every control back to its state before the first showing, no control focused, the project header
+    // emptied; no reaction.
     void ResetForm();
     // The current calculation is the saved one; any later difference is an unsaved change.
     void MarkSaved();
@@ -148,6 +152,10 @@ class FormModel : public platform::ControlSink {
   private:
     // A user event and every reaction nested in it have run: the modified flag is raised on a change.
     void NoteChanges();
+    // The user typed into field id: a global field then holds the user's entry.
+    void NoteGlobalEntry(int id);
+    // The global fields about to be replaced (or the form closed) keep their entries as the user's.
+    void RememberGlobalEntries();
     void CreateControls();
     platform::Control& Control(int id) const;
     // Shows a message through the prompt.
@@ -179,6 +187,10 @@ class FormModel : public platform::ControlSink {
     // typing since the field was last left.
     std::string m_diText;
     bool m_diTyped = false;
+    // The global fields whose text is the user's entry now, and the last text the user entered in each
+    // global field before a file or "Neu" replaced it: what closing keeps in the settings.
+    std::set<int> m_typedGlobals;
+    std::map<int, std::string> m_enteredGlobals;
     // The partial-filling quantity the user gave last.
     std::optional<hydraulics::PartialQuantity> m_partialGiven;
     // The calculation as last saved, opened or begun; the controls' revision the modified flag was last

@@ -21,8 +21,11 @@ class FormSettings {
     virtual const std::vector<std::optional<std::string>>& ClassDns(const std::string& className) = 0;
     // One value of a row (numbered from 1, as ClassDns counts them): SettingsFile::kDaKey, ...
     virtual std::optional<std::string> RowValue(const std::string& className, int row, const char* key) = 0;
-    virtual void WriteGlobalData(const std::string& gravity, const std::string& temperature,
-                                 const std::string& viscosity, const std::string& density) = 0;
+    // The texts of the global fluid data to keep; an absent one leaves the stored value as it is.
+    virtual void WriteGlobalData(const std::optional<std::string>& gravity,
+                                 const std::optional<std::string>& temperature,
+                                 const std::optional<std::string>& viscosity,
+                                 const std::optional<std::string>& density) = 0;
 };
 
 // "Rohre.ini" in the machine directory, read again at every access so that a change by hand is seen.
@@ -33,8 +36,9 @@ class FileSettings : public FormSettings {
     std::vector<std::string> ClassList() override;
     const std::vector<std::optional<std::string>>& ClassDns(const std::string& className) override;
     std::optional<std::string> RowValue(const std::string& className, int row, const char* key) override;
-    void WriteGlobalData(const std::string& gravity, const std::string& temperature,
-                         const std::string& viscosity, const std::string& density) override;
+    void WriteGlobalData(const std::optional<std::string>& gravity, const std::optional<std::string>& temperature,
+                         const std::optional<std::string>& viscosity,
+                         const std::optional<std::string>& density) override;
 
   private:
     std::vector<std::optional<std::string>> m_dns;  // of the class last asked for

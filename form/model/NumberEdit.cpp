@@ -30,7 +30,7 @@ void CNumberEdit::ShowNumber(double x) {
 }
 
 void CNumberEdit::ShowFormatted(const char* format, double x) {
-    SetText(std::isfinite(x) ? platform::FixedFormat(format, x) : std::string());
+    SetText(std::isfinite(x) ? platform::FieldFitted(platform::FixedFormat(format, x), x) : std::string());
 }
 
 double CNumberEdit::GetNumber() const { return platform::LeadingFiniteNumber(GetText()); }

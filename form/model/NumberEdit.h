@@ -23,10 +23,11 @@ public:
     bool IsValid() const { return m_valid; }
     bool HasResultMark() const { return m_resultMark; }
 
-    // Empty text for |x| < 1e-12, else x with "%f". A value that is not finite is no number to show:
-    // empty text as well.
+    // Empty text for |x| < 1e-12, else x with "%f" (in nine significant digits where that text would
+    // be longer than 16 characters). A value that is not finite is no number to show: empty text too.
     void ShowNumber(double x);
-    // x with the given printf format, e.g. "%5.2f"; empty text when x is not finite.
+    // x with the given printf format, e.g. "%5.2f", fitted as ShowNumber fits it; empty text when x is
+    // not finite.
     void ShowFormatted(const char* format, double x);
     // The field's number by the leading-number rule; an entry beyond the double range reads as the
     // largest finite number of its sign, never as infinity.

@@ -107,6 +107,17 @@ platform::Extent RecordingDC::GetTextExtent(std::string_view text) {
 
 void RecordingDC::TextOut(int x, int y, std::string_view text) {
     transcript_.Add("text" + Numbers({x, y}) + ' ' + Quote(text));
+    if (!keepTexts_)
+        return;
+    const platform::Extent extent = GetTextExtent(text);
+    long long left = x;
+    if (align_ == platform::TextAlign::Right)
+        left -= extent.width;
+    else if (align_ == platform::TextAlign::Centre)
+        left -= extent.width / 2;
+    drawnTexts_.push_back({std::string(text),
+                           {Saturated(left), y, Saturated(left + extent.width),
+                            Saturated(static_cast<long long>(y) + extent.height)}});
 }
 
 platform::TextAlign RecordingDC::SetTextAlign(platform::TextAlign align) {

@@ -12,6 +12,8 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/DrawingContext.h"
 #include "platform/headless/Transcript.h"
@@ -50,6 +52,13 @@ class RecordingDC : public platform::DrawingContext {
     platform::Font* StockFont() const { return stockFont_.get(); }
     platform::Pen* StockPen() const { return stockPen_.get(); }
     platform::Rgb TextColor() const { return textColour_; }
+    // Every text drawn while kept, with the box it covers by the alignment and the metrics at the time.
+    void KeepDrawnTexts(bool keep) { keepTexts_ = keep; }
+    struct DrawnText {
+        std::string text;
+        platform::Rect box;
+    };
+    const std::vector<DrawnText>& DrawnTexts() const { return drawnTexts_; }
 
     // Objects made by CreateFont / CreatePen (stock objects not counted) and how many were destroyed.
     struct Ledger {
@@ -70,7 +79,8 @@ class RecordingDC : public platform::DrawingContext {
     platform::TextAlign align_ = platform::TextAlign::Left;
     platform::Rgb textColour_;
     int currentX_ = 0, currentY_ = 0;
-    bool failFonts_ = false, failPens_ = false;
+    std::vector<DrawnText> drawnTexts_;
+    bool failFonts_ = false, failPens_ = false, keepTexts_ = false;
 };
 
 }  // namespace headless

@@ -65,6 +65,10 @@ TEST(FieldTextTest, ShownNumberAndTheLeadingNumberRule) {
     EXPECT_EQ(platform::ShownNumber(1e-13), "");
     EXPECT_EQ(platform::ShownNumber(NAN), "");
     EXPECT_EQ(platform::ShownNumber(1.5), "1.500000");
+    // A field holds at most 16 characters: beyond them nine significant digits.
+    EXPECT_EQ(platform::ShownNumber(123456789.5), "123456789.500000");
+    EXPECT_EQ(platform::ShownNumber(1234567890.5), "1.23456789e+09");
+    EXPECT_EQ(platform::ShownNumber(-DBL_MAX), "-1.79769313e+308");
     struct Case {
         const char* text;
         double number;

@@ -212,7 +212,9 @@ const StoredValueCase kStoredValues[] = {
     {"HeightNegative", [](CPlenwickDoc& d) { d.SetHt(-0.01); }, SOUGHT_J, "ht:", 0, "-10.00 [mm]"},
     // A partial-filling value that was not computed is none.
     {"PartialVelocityZero", [](CPlenwickDoc& d) { d.SetVt(0); }, SOUGHT_J, "vt:", 0, "-"},
-    {"PartialFlowNotFinite", [](CPlenwickDoc& d) { d.SetQt(1e308 * 10); }, SOUGHT_J, "Qt:", 0, "-"},
+    // One that is not finite cannot be computed.
+    {"PartialFlowNotFinite", [](CPlenwickDoc& d) { d.SetQt(1e308 * 10); }, SOUGHT_J, "Qt:", 0,
+     "nicht berechenbar"},
     {"PartialFlowNegative", [](CPlenwickDoc& d) { d.SetQt(-0.005); }, SOUGHT_J, "Qt:", 0,
      "-5.00 [l/s], -18.00 [m³/h]"},
     {"SurfaceWidthZero", [](CPlenwickDoc& d) { d.SetSurfaceWidth(0); }, SOUGHT_J, "Wasserspiegelbreite:", 0,

@@ -1,6 +1,6 @@
-// The design sheet stays on its page: with the longest content it can have, every text, line and box
-// lies on the paper and above the footer, on a portrait page and, kept upright and centred, on a
-// landscape one.
+// The design sheet stays on its page: with the longest content it can have (numbers of 300 digits and
+// words wider than a line among it), every text, line and box lies on the paper and above the footer,
+// on a portrait page and, kept upright and centred, on a landscape one.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,11 +18,14 @@ DesignSheetContent LongestContent() {
     sheet.project = {std::string(400, 'P'), std::string(200, 'A'), std::string(200, 'B'),
                      std::string(3000, 'x') + " " + std::string(50, 'y') + "\nzweite Zeile"};
     sheet.task = "gesucht: Fließgeschwindigkeit v und Durchfluss Q · Teilfüllung";
-    sheet.results = {"Fließgeschwindigkeit v = 1,234 m/s", "Durchfluss Q = 123,4 l/s (444,3 m³/h)"};
+    sheet.results = {"Fließgeschwindigkeit v = 1,234 m/s", "Durchfluss Q = 123,4 l/s (444,3 m³/h)",
+                     "Gefälle J = " + std::string(300, '9') + " m/km"};
+    sheet.task += std::string(200, 'g');
     sheet.partialResults = {"ht = 123,4 mm", "Qt = 12,34 l/s", "vt = 1,234 m/s"};
     const SheetValue row{std::string(60, 'Q'), "123 456,789", "m³/h", true};
     sheet.pipe = {"Rohr", std::vector<SheetValue>(6, row), {}, std::string(300, 'n')};
     sheet.fluid = {"Fluid", std::vector<SheetValue>(4, row), {}, ""};
+    sheet.fluid.values.push_back({"Dichte ρ", std::string(300, '9'), std::string(40, 'u'), false});
     sheet.roughness = {"Wandrauhigkeit", {row}, {"Ansatz: " + std::string(80, 'k')}, ""};
     sheet.fullFilling = {"Vollfüllung", std::vector<SheetValue>(7, row), {}, std::string(200, 'f')};
     sheet.partialFilling =
@@ -58,9 +61,15 @@ TEST_P(DesignSheetLayoutTest, EverythingLiesOnThePageAboveTheFooter) {
     headless::Transcript transcript;
     {
         headless::RecordingDC dc(transcript);
+        dc.KeepDrawnTexts(true);
         platform::PrintInfo info;
         info.maxPage = 1;
         ComposeDesignSheet(dc, page.width, page.height, content, {2026, 12, 8, 10, 30, 0}, info);
+        for (const auto& [text, box] : dc.DrawnTexts()) {
+            EXPECT_TRUE(box.left >= page.leftmost && box.right <= page.width - page.leftmost &&
+                        box.top >= 0 && box.bottom <= page.height)
+                << box.left << " " << box.top << " " << box.right << " " << box.bottom << " " << text;
+        }
     }
     int footerTop = 0;
     for (const std::string& line : transcript.Lines()) {

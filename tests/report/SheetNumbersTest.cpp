@@ -1,5 +1,5 @@
 // Numbers on the design sheet: decimal comma, digit groups, significant digits and the carry of
-// rounding into a new digit, negative zero and values that are not finite.
+// rounding into a new digit, negative zero, exponent form and values that are not finite.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -30,12 +30,19 @@ struct Case {
 
 TEST(SheetNumbersTest, FixedDecimals) {
     const Case cases[] = {
-        {101, 2, "101,00"},          {3.5, 1, "3,5"},
-        {0.4949999, 3, "0,495"},     {77920.96, 0, "77_921"},
-        {1234.5, 1, "1234,5"},       {12345.5, 1, "12_345,5"},
-        {-0.0004, 2, "0,00"},        {-2.5, 1, "-2,5"},
-        {57000000, 0, "57_000_000"}, {-123456, 0, "-123_456"},
+        {101, 2, "101,00"},
+        {3.5, 1, "3,5"},
+        {0.4949999, 3, "0,495"},
+        {77920.96, 0, "77_921"},
+        {1234.5, 1, "1234,5"},
+        {12345.5, 1, "12_345,5"},
+        {-0.0004, 2, "0,00"},
+        {-2.5, 1, "-2,5"},
+        {57000000, 0, "57_000_000"},
+        {-123456, 0, "-123_456"},
         {0.1, 20, "0,100000000000"},
+        {9999999999.4, 0, "9_999_999_999"},
+        {12345678901.0, 2, "1,235e+10"},
     };
     for (const Case& c : cases) EXPECT_EQ(FixedText(c.x, c.digits), Grouped(c.expected)) << c.x;
 }
@@ -52,7 +59,9 @@ TEST(SheetNumbersTest, SignificantDigits) {
         {0.000123456, 4, "0,0001235"},
         {-2.5, 4, "-2,500"},
         {0, 4, "0"},
-        {1e-20, 4, "0,000000000000"},
+        {1e-20, 4, "1,000e-20"},
+        {1.2346e11, 4, "1,235e+11"},
+        {-1e308, 3, "-1,000e+308"},
         {999.96, 4, "1000"},
         {8.0118466, 4, "8,012"},
     };
@@ -61,18 +70,19 @@ TEST(SheetNumbersTest, SignificantDigits) {
 
 TEST(SheetNumbersTest, ShortestTextOfLimits) {
     const Case cases[] = {
-        {0.05, 0, "0,05"}, {15, 0, "15"},     {57000000, 0, "57_000_000"}, {250000, 0, "250_000"},
-        {0.1, 0, "0,1"},   {2350, 0, "2350"}, {0.00001 * 1000, 0, "0,01"}, {0, 0, "0"},
+        {0.05, 0, "0,05"},       {15, 0, "15"},          {57000000, 0, "57_000_000"}, {250000, 0, "250_000"},
+        {0.1, 0, "0,1"},         {2350, 0, "2350"},      {0.00001 * 1000, 0, "0,01"}, {0, 0, "0"},
+        {1e-30, 0, "1,000e-30"}, {4e20, 0, "4,000e+20"},
     };
     for (const Case& c : cases) EXPECT_EQ(ShortestText(c.x), Grouped(c.expected)) << c.x;
 }
 
-TEST(SheetNumbersTest, ValueThatIsNotFiniteIsADash) {
+TEST(SheetNumbersTest, ValueThatIsNotFiniteCannotBeComputed) {
     for (double x :
          {std::nan(""), std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()}) {
-        EXPECT_EQ(FixedText(x, 2), "\u2013");
-        EXPECT_EQ(SignificantText(x, 4), "\u2013");
-        EXPECT_EQ(ShortestText(x), "\u2013");
+        EXPECT_EQ(FixedText(x, 2), "nicht berechenbar");
+        EXPECT_EQ(SignificantText(x, 4), "nicht berechenbar");
+        EXPECT_EQ(ShortestText(x), "nicht berechenbar");
     }
 }
 

@@ -3,7 +3,14 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <iterator>
 #include <regex>
+
+#include "platform/headless/RecordingDC.h"
+#include "platform/headless/Transcript.h"
+#include "report/DesignSheet.h"
+#include "sheet/DesignSheetContent.h"
+#include "sizing/SizingTable.h"
 
 namespace robustness {
 
@@ -36,6 +43,40 @@ std::vector<std::string> NonFiniteFields(const CPlenwickView& view) {
             found.push_back(std::to_string(control->Id()) + " \"" + text + "\"");
     }
     return found;
+}
+
+std::vector<std::string> UnfitSheetTexts(const CPlenwickView& view, int width, int height) {
+    headless::Transcript transcript;
+    headless::RecordingDC dc(transcript);
+    dc.KeepDrawnTexts(true);
+    platform::PrintInfo info;
+    info.maxPage = 1;
+    ComposeDesignSheet(dc, width, height, DesignSheetOf(view), {2026, 12, 9, 3, 0, 0}, info);
+    std::vector<std::string> unfit;
+    for (const auto& [text, box] : dc.DrawnTexts()) {
+        if (box.left < 0 || box.top < 0 || box.right > width || box.bottom > height ||
+            MessageShowsUnfitNumber(text)) {
+            unfit.push_back(std::to_string(box.left) + " " + std::to_string(box.top) + " " +
+                            std::to_string(box.right) + " " + std::to_string(box.bottom) + " \"" + text +
+                            "\"");
+        }
+    }
+    return unfit;
+}
+
+std::vector<std::string> UnfitSizingTexts(const CPlenwickView& view) {
+    const sizing::Design design = sizing::DesignFromForm(view);
+    if (sizing::CheckDesign(design))
+        return {};
+    const sizing::Table table = sizing::ComputeTableForForm(view, design);
+    std::vector<std::string> texts = sizing::InputLines(table, {2026, 12, 9, 3, 0, 0});
+    for (size_t row = 0; row < table.rows.size(); ++row) {
+        for (const std::string& cell : sizing::RowCells(table, row)) texts.push_back(cell);
+    }
+    std::vector<std::string> unfit;
+    std::copy_if(texts.begin(), texts.end(), std::back_inserter(unfit),
+                 [](const std::string& text) { return MessageShowsUnfitNumber(text); });
+    return unfit;
 }
 
 InputSnapshot::InputSnapshot(const CPlenwickDoc& doc)

@@ -20,6 +20,14 @@ bool MessageShowsUnfitNumber(std::string_view text);
 // The ids and texts of the edit fields that show a non-finite number.
 std::vector<std::string> NonFiniteFields(const CPlenwickView& view);
 
+// The texts of the form's design sheet, composed on a page of width x height, that leave the page or
+// show an unfit number (as MessageShowsUnfitNumber finds it), each with its box.
+std::vector<std::string> UnfitSheetTexts(const CPlenwickView& view, int width, int height);
+
+// The cells, verdicts and input lines of the sizing table the form's values prefill that show an unfit
+// number; none when the design cannot be tabled.
+std::vector<std::string> UnfitSizingTexts(const CPlenwickView& view);
+
 // The record's quantities whose setters clear the result flag, compared bit for bit.
 class InputSnapshot {
   public:

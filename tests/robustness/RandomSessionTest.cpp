@@ -1,13 +1,15 @@
 // Thousands of random user actions on the headless program, each one the form allows at that moment:
 // typing numbers and odd texts, leaving and tabbing, every button, every list entry and tab, filling
 // modes, dialog answers queued at random, menu commands and print jobs. After every action:
-// - no field shows a non-finite number ("nan", "inf"), except a text the user typed that is still there;
+// - no field shows a non-finite number ("nan", "inf") or a text longer than 16 characters, except a text
+//   the user typed that is still there;
 // - a record that counts as calculated holds only finite values;
 // - a changed input quantity leaves the record not calculated (only "Berechnen" may mark it), an entry
 //   in v, Q, J, Re, λ, g, ρ, T, di or k that changes its quantity does so in any case, and an entry in
 //   ht, Qt or vt leaves the result state as it was;
 // - no message shows a non-finite number or one longer than 16 digits;
-// - every printed page composes, and no printed value is non-finite;
+// - every printed page composes, and no printed value is non-finite; every text of the design sheet lies
+//   on its page and shows no unfit number, nor does any row of the sizing table the form prefills;
 // - the record's filling curves have finite exact ratios from 0 up to their peaks, when they have any.
 // The same from hostile settings files: a file that cannot be used stays as it was.
 #include <gtest/gtest.h>
@@ -71,6 +73,9 @@ const std::vector<QuantityEntry> kQuantityEntries = {
 const std::set<int> kAlwaysStored = {IDC_J, IDC_K};
 // Entries in these touch only the partial-filling values, which leave the result state alone.
 const std::set<int> kPartialFillingFields = {IDC_HT, IDC_QT_LS, IDC_QT_M3H, IDC_VT};
+
+// A number the program shows in a field is never longer.
+constexpr size_t kLongestFieldText = 16;
 
 // Texts that read oddly by the leading-number rule; besides them, 500 digits.
 const char* const kOddTexts[] = {"1e308",
@@ -315,6 +320,8 @@ class RandomSession {
             const std::string text = RandomText(id);
             Note("edit " + std::to_string(id) + " \"" + text.substr(0, 40) + "\"");
             Form().UserEditListText(id, text);
+            if (ShowsNonFinite(text))
+                listTexts_.insert(text);
             return;
         }
         const Command command = kCommands[Pick(kCommands.size())];
@@ -340,6 +347,16 @@ class RandomSession {
             if (ShowsNonFinite(text))
                 Fail("the report prints a non-finite value: " + text);
         }
+        for (const std::string& text : UnfitSheetTexts(app_.View(), 4676, 6744)) {
+            // The sheet names the class and DN the lists show, as the user typed them.
+            const bool typed =
+                std::any_of(listTexts_.begin(), listTexts_.end(), [&](const std::string& listText) {
+                    return text.find(" " + listText + "\"") != std::string::npos;
+                });
+            if (!typed)
+                Fail("the design sheet draws " + text);
+        }
+        for (const std::string& text : UnfitSizingTexts(app_.View())) Fail("the sizing table shows " + text);
     }
 
     void CheckFields() {
@@ -349,7 +366,7 @@ class RandomSession {
             const std::string& text = static_cast<const platform::EditControl*>(control)->GetText();
             const auto typed = userTexts_.find(control->Id());
             const bool typedByUser = typed != userTexts_.end() && typed->second.count(text);
-            if (ShowsNonFinite(text) && !typedByUser)
+            if ((ShowsNonFinite(text) || text.size() > kLongestFieldText) && !typedByUser)
                 Fail("field " + std::to_string(control->Id()) + " shows \"" + text + "\"");
         }
     }
@@ -435,6 +452,7 @@ class RandomSession {
     int calculated_ = 0;
     bool solverRan_ = false;
     std::map<int, std::set<std::string>> userTexts_;  // what the user typed, before and after leaving
+    std::set<std::string> listTexts_;                 // texts showing "nan" or "inf" typed into a list
     std::deque<std::string> history_;
     size_t messagesChecked_ = 0;
 };

@@ -1,5 +1,6 @@
 # vt = 1e999 after a full-filling v: no filling height follows from it (it would not be a number), so
-# none is stored; the result is calculated and the report prints "-" for what was not computed.
+# none is stored; the result is calculated and the report prints "-" for what was not computed and
+# the huge vt in exponent form.
 clock 2027-01-02 03:04:05
 start
 click 1002
