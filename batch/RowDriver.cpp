@@ -93,6 +93,7 @@ RowDriver::RowDriver(const Catalogue& catalogue)
     : m_form(m_record, m_prompt, std::make_unique<CatalogueSettings>(catalogue)) {
     m_form.ShowFirst();
     m_start = m_form.CaptureState();
+    m_startShownAt = m_form.Controls().Revision();
 }
 
 void RowDriver::Type(int field, const std::string& text) {
@@ -114,9 +115,49 @@ void RowDriver::Type(int field, const std::string& text) {
 }
 
 void RowDriver::Run(const RowEntries& entries) {
-    m_form.RestoreState(m_start);
     m_prompt.messages.clear();
+    const std::unordered_map<std::string, std::optional<Snapshot>>::iterator known = StartPrefix(entries);
+    if (known != m_prefixes.end() && known->second) {
+        // The prefix ran before: its state and messages are what running it again would give.
+        m_form.RestoreState(known->second->state);
+        m_prompt.messages = known->second->messages;
+    } else {
+        EnterPrefix(entries);
+        if (known != m_prefixes.end())
+            known->second = Snapshot{m_form.CaptureState(), m_prompt.messages};
+    }
+    EnterRest(entries);
+}
+
+std::unordered_map<std::string, std::optional<RowDriver::Snapshot>>::iterator RowDriver::StartPrefix(
+    const RowEntries& entries) {
+    m_key.clear();
+    m_key += entries.partialFilling ? 'p' : 'f';
+    m_key += static_cast<char>('0' + entries.sought);
+    for (const std::optional<std::string>* text : {&entries.T, &entries.rho, &entries.g}) {
+        m_key += ';';
+        if (*text)
+            m_key.append(std::to_string((*text)->size())).append(1, ':').append(**text);
+    }
+    m_key.append(1, ';').append(std::to_string(entries.classIndex));
+    m_key.append(1, ';').append(std::to_string(entries.dnIndex));
+    const auto found = m_prefixes.find(m_key);
+    if (found != m_prefixes.end())
+        return found;
+    // A prefix is kept from its second row on; the first only notes it.
+    if (m_prefixes.size() >= kMaxPrefixes)
+        m_prefixes.clear();
+    m_prefixes.emplace(m_key, std::nullopt);
+    return m_prefixes.end();
+}
+
+void RowDriver::EnterPrefix(const RowEntries& entries) {
+    // The controls that did not change since m_start was last shown still show it.
+    m_form.RestoreStateShownAt(m_start, m_startShownAt);
+    m_startShownAt = m_form.Controls().Revision();
     platform::ControlSet& controls = m_form.Controls();
+    // The form after its first showing has no focus.
+    controls.DropFocus();
 
     if (entries.partialFilling)
         controls.UserClick(IDC_PARTIAL_FILLING);
@@ -132,6 +173,13 @@ void RowDriver::Run(const RowEntries& entries) {
         controls.UserPick(IDC_CLASS, entries.classIndex);
     if (entries.dnIndex >= 0)
         controls.UserPick(IDC_DN, entries.dnIndex);
+}
+
+void RowDriver::EnterRest(const RowEntries& entries) {
+    platform::ControlSet& controls = m_form.Controls();
+    // Whatever has the focus after the prefix is a list with a selected entry, a button, the tabs or
+    // nothing: leaving it does nothing, so the next action finds the form as after the prefix itself.
+    controls.DropFocus();
     if (entries.di)
         Type(IDC_DI, *entries.di);
     if (entries.roughness >= 0)
