@@ -87,6 +87,24 @@ int SoughtTab(int sought) {
     }
 }
 
+// Writes each entry of a prefix into its key, numbers as their bytes: equal keys, equal entries.
+struct PrefixKey {
+    std::string& key;
+
+    void Click(int id) { Append('c', id); }
+    void SelectTab(int id, int index) { Append('s', id, index); }
+    void Type(int id, const std::string& text) {
+        Append('t', id, static_cast<int>(text.size()));
+        key += text;
+    }
+    void Pick(int id, int index) { Append('p', id, index); }
+    template <class... Numbers>
+    void Append(char tag, Numbers... numbers) {
+        key += tag;
+        (key.append(reinterpret_cast<const char*>(&numbers), sizeof numbers), ...);
+    }
+};
+
 }  // namespace
 
 RowDriver::RowDriver(const Catalogue& catalogue)
@@ -129,18 +147,29 @@ void RowDriver::Run(const RowEntries& entries) {
     EnterRest(entries);
 }
 
+template <class Act>
+void RowDriver::ForEachPrefixEntry(const RowEntries& entries, Act& act) {
+    if (entries.partialFilling)
+        act.Click(IDC_PARTIAL_FILLING);
+    if (entries.sought != SOUGHT_J)
+        act.SelectTab(IDC_SOUGHT, SoughtTab(entries.sought));
+    const std::pair<const std::optional<std::string>&, int> fluid[]{
+        {entries.T, IDC_T}, {entries.rho, IDC_RHO}, {entries.g, IDC_G}};
+    for (const auto& [text, field] : fluid) {
+        if (text)
+            act.Type(field, *text);
+    }
+    if (entries.classIndex >= 0)
+        act.Pick(IDC_CLASS, entries.classIndex);
+    if (entries.dnIndex >= 0)
+        act.Pick(IDC_DN, entries.dnIndex);
+}
+
 std::unordered_map<std::string, std::optional<RowDriver::Snapshot>>::iterator RowDriver::StartPrefix(
     const RowEntries& entries) {
     m_key.clear();
-    m_key += entries.partialFilling ? 'p' : 'f';
-    m_key += static_cast<char>('0' + entries.sought);
-    for (const std::optional<std::string>* text : {&entries.T, &entries.rho, &entries.g}) {
-        m_key += ';';
-        if (*text)
-            m_key.append(std::to_string((*text)->size())).append(1, ':').append(**text);
-    }
-    m_key.append(1, ';').append(std::to_string(entries.classIndex));
-    m_key.append(1, ';').append(std::to_string(entries.dnIndex));
+    PrefixKey key{m_key};
+    ForEachPrefixEntry(entries, key);
     const auto found = m_prefixes.find(m_key);
     if (found != m_prefixes.end())
         return found;
@@ -155,24 +184,21 @@ void RowDriver::EnterPrefix(const RowEntries& entries) {
     // The controls that did not change since m_start was last shown still show it.
     m_form.RestoreStateShownAt(m_start, m_startShownAt);
     m_startShownAt = m_form.Controls().Revision();
-    platform::ControlSet& controls = m_form.Controls();
     // The form after its first showing has no focus.
-    controls.DropFocus();
+    m_form.Controls().DropFocus();
+    ForEachPrefixEntry(entries, *this);
+}
 
-    if (entries.partialFilling)
-        controls.UserClick(IDC_PARTIAL_FILLING);
-    if (entries.sought != SOUGHT_J)
-        controls.UserSelectTab(IDC_SOUGHT, SoughtTab(entries.sought));
-    const std::pair<const std::optional<std::string>&, int> fluid[]{
-        {entries.T, IDC_T}, {entries.rho, IDC_RHO}, {entries.g, IDC_G}};
-    for (const auto& [text, field] : fluid) {
-        if (text)
-            Type(field, *text);
-    }
-    if (entries.classIndex >= 0)
-        controls.UserPick(IDC_CLASS, entries.classIndex);
-    if (entries.dnIndex >= 0)
-        controls.UserPick(IDC_DN, entries.dnIndex);
+void RowDriver::Click(int id) {
+    m_form.Controls().UserClick(id);
+}
+
+void RowDriver::SelectTab(int id, int index) {
+    m_form.Controls().UserSelectTab(id, index);
+}
+
+void RowDriver::Pick(int id, int index) {
+    m_form.Controls().UserPick(id, index);
 }
 
 void RowDriver::EnterRest(const RowEntries& entries) {

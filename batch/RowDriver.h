@@ -67,12 +67,20 @@ class RowDriver {
     // Prefixes noted at most (a few kB each when kept); beyond, the notes start afresh.
     static constexpr size_t kMaxPrefixes = 1024;
 
+    // The prefix's entries in the order the form gets them, each handed to act (Click, SelectTab, Type,
+    // Pick): the same walk enters them and writes the key they are kept under.
+    template <class Act>
+    static void ForEachPrefixEntry(const RowEntries& entries, Act& act);
     // Notes the row's prefix: where it is noted when it came before, else the end.
     std::unordered_map<std::string, std::optional<Snapshot>>::iterator StartPrefix(const RowEntries& entries);
     // The form as after its first showing, then the prefix's entries.
     void EnterPrefix(const RowEntries& entries);
     // The entries after the prefix, then "Berechnen".
     void EnterRest(const RowEntries& entries);
+    // The user's actions.
+    void Click(int id);
+    void SelectTab(int id, int index);
+    void Pick(int id, int index);
     // Types the text into the field and leaves it.
     void Type(int field, const std::string& text);
 

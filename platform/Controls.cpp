@@ -66,6 +66,14 @@ int ListControl::AddString(std::string entry) {
     return GetCount() - 1;
 }
 
+void ListControl::SetEntries(const std::vector<std::string>& entries) {
+    Changed();
+    entries_ = entries;
+    selection_ = picked_ = -1;
+    editText_.clear();
+    Synchronise();
+}
+
 std::string ListControl::GetLBText(int index) const {
     if (index < 0 || index >= GetCount()) return {};
     return entries_[static_cast<size_t>(index)];

@@ -138,6 +138,8 @@ public:
     // Empties the list and its text field; nothing is selected.
     void ResetContent();
     int AddString(std::string entry);
+    // ResetContent, then AddString of each entry.
+    void SetEntries(const std::vector<std::string>& entries);
     int GetCount() const { return static_cast<int>(entries_.size()); }
     // The entry's text; empty for a position that does not exist.
     std::string GetLBText(int index) const;

@@ -60,25 +60,32 @@ constexpr unsigned long long kPowersOfTen[]{1,      10,      100,      1000,    
 constexpr double kExactPowersOfTen[]{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                      1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-// Writes the decimal digits of n, at least count of them (zeros in front), so that they end just
-// before end; returns where they begin.
-char* DigitsBefore(char* end, unsigned long long n, int count) {
-    static constexpr char kPairs[] =
-        "00010203040506070809101112131415161718192021222324"
-        "25262728293031323334353637383940414243444546474849"
-        "50515253545556575859606162636465666768697071727374"
-        "75767778798081828384858687888990919293949596979899";
-    while (n >= 10 || count > 1) {
-        const unsigned pair = static_cast<unsigned>(n % 100);
-        n /= 100;
+// "00" to "99".
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324"
+    "25262728293031323334353637383940414243444546474849"
+    "50515253545556575859606162636465666768697071727374"
+    "75767778798081828384858687888990919293949596979899";
+
+// Writes the count lowest decimal digits of n so that they end just before end, and drops them from n;
+// returns where they begin.
+char* LowDigitsBefore(char* end, unsigned long long& n, int count) {
+    for (; count >= 2; count -= 2) {
         end -= 2;
-        std::memcpy(end, kPairs + 2 * pair, 2);
-        count -= 2;
-        if (n == 0 && count <= 0)
-            return pair < 10 && count < 0 ? end + 1 : end;
+        std::memcpy(end, kDigitPairs + 2 * (n % 100), 2);
+        n /= 100;
     }
-    *--end = static_cast<char>('0' + n);
+    if (count == 1) {
+        *--end = static_cast<char>('0' + n % 10);
+        n /= 10;
+    }
     return end;
+}
+
+// Writes the decimal digits of n so that they end just before end; returns where they begin.
+char* DigitsBefore(char* end, unsigned long long n) {
+    while (n >= 100) end = LowDigitsBefore(end, n, 2);
+    return LowDigitsBefore(end, n, n >= 10 ? 2 : 1);
 }
 
 // x rounded to decimals places, half to even, as printf rounds the exact binary value, from its
@@ -86,7 +93,7 @@ char* DigitsBefore(char* end, unsigned long long n, int count) {
 // returned; null for values whose rounded digits exceed 64 bits.
 char* ExactFixed(double x, int decimals, char* end) {
     // The rounded value must fit 64 bits.
-    if (decimals < 0 || decimals > 9 || !(std::fabs(x) < 1e19 / static_cast<double>(kPowersOfTen[decimals])))
+    if (decimals < 0 || decimals > 9 || !(std::fabs(x) * kExactPowersOfTen[decimals] < 1e19))
         return nullptr;
     std::uint64_t bits = 0;
     std::memcpy(&bits, &x, sizeof bits);
@@ -108,13 +115,10 @@ char* ExactFixed(double x, int decimals, char* end) {
         if (remainder > half || (remainder == half && (rounded & 1)))
             ++rounded;
     }
-    const unsigned long long unit = kPowersOfTen[decimals];
-    char* begin = end;
-    if (decimals > 0) {
-        begin = DigitsBefore(begin, rounded % unit, decimals);
+    char* begin = LowDigitsBefore(end, rounded, decimals);
+    if (decimals > 0)
         *--begin = '.';
-    }
-    begin = DigitsBefore(begin, rounded / unit, 1);
+    begin = DigitsBefore(begin, rounded);
     if (std::signbit(x))
         *--begin = '-';
     return begin;

@@ -134,10 +134,8 @@ void FormModel::Restore(const CalculationState& state, std::optional<std::uint64
         RestoreList(List(IDC_CLASS), state.form.pipeClass);
     platform::ListControl& dns = List(IDC_DN);
     if (changed(dns)) {
-        if (dns.Entries() != state.form.dnEntries) {
-            dns.ResetContent();
-            for (const std::string& dn : state.form.dnEntries) dns.AddString(dn);
-        }
+        if (dns.Entries() != state.form.dnEntries)
+            dns.SetEntries(state.form.dnEntries);
         RestoreList(dns, state.form.dn);
     }
     if (changed(List(IDC_ROUGHNESS)))
