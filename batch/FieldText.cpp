@@ -34,7 +34,8 @@ bool TypedNumberText(std::string_view cell, char decimal, std::string& typed) {
     }
     if (digits == 0)
         return false;
-    if (i < end && (cell[i] == 'e' || cell[i] == 'E')) {
+    const bool exponent = i < end && (cell[i] == 'e' || cell[i] == 'E');
+    if (exponent) {
         typed += cell[i++];
         if (i < end && (cell[i] == '+' || cell[i] == '-'))
             typed += cell[i++];
@@ -45,6 +46,9 @@ bool TypedNumberText(std::string_view cell, char decimal, std::string& typed) {
     }
     if (i != end)
         return false;
+    // Up to 19 digits without an exponent a number lies well within the range of double.
+    if (digits <= 19 && !exponent)
+        return true;
     const size_t sign = typed[0] == '+' ? 1 : 0;
     double x = 0;
     const std::from_chars_result result =

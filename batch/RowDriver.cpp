@@ -87,12 +87,31 @@ int SoughtTab(int sought) {
     }
 }
 
+// Writes each entry of a prefix into its key, numbers as their bytes: equal keys, equal entries.
+struct PrefixKey {
+    std::string& key;
+
+    void Click(int id) { Append('c', id); }
+    void SelectTab(int id, int index) { Append('s', id, index); }
+    void Type(int id, const std::string& text) {
+        Append('t', id, static_cast<int>(text.size()));
+        key += text;
+    }
+    void Pick(int id, int index) { Append('p', id, index); }
+    template <class... Numbers>
+    void Append(char tag, Numbers... numbers) {
+        key += tag;
+        (key.append(reinterpret_cast<const char*>(&numbers), sizeof numbers), ...);
+    }
+};
+
 }  // namespace
 
 RowDriver::RowDriver(const Catalogue& catalogue)
     : m_form(m_record, m_prompt, std::make_unique<CatalogueSettings>(catalogue)) {
     m_form.ShowFirst();
     m_start = m_form.CaptureState();
+    m_startShownAt = m_form.Controls().Revision();
 }
 
 void RowDriver::Type(int field, const std::string& text) {
@@ -114,26 +133,81 @@ void RowDriver::Type(int field, const std::string& text) {
 }
 
 void RowDriver::Run(const RowEntries& entries) {
-    m_form.RestoreState(m_start);
+    m_prompt.messages.clear();
+    const std::unordered_map<std::string, std::optional<Snapshot>>::iterator known = StartPrefix(entries);
+    if (known != m_prefixes.end() && known->second) {
+        // The prefix ran before: its state and messages are what running it again would give.
+        m_form.RestoreState(known->second->state);
+        m_prompt.messages = known->second->messages;
+    } else {
+        EnterPrefix(entries);
+        if (known != m_prefixes.end())
+            known->second = Snapshot{m_form.CaptureState(), m_prompt.messages};
+    }
     m_record.SetLineLength(entries.L);
     m_record.SetLossSum(entries.sumZeta);
-    m_prompt.messages.clear();
-    platform::ControlSet& controls = m_form.Controls();
+    EnterRest(entries);
+}
 
+template <class Act>
+void RowDriver::ForEachPrefixEntry(const RowEntries& entries, Act& act) {
     if (entries.partialFilling)
-        controls.UserClick(IDC_PARTIAL_FILLING);
+        act.Click(IDC_PARTIAL_FILLING);
     if (entries.sought != SOUGHT_J)
-        controls.UserSelectTab(IDC_SOUGHT, SoughtTab(entries.sought));
+        act.SelectTab(IDC_SOUGHT, SoughtTab(entries.sought));
     const std::pair<const std::optional<std::string>&, int> fluid[]{
         {entries.T, IDC_T}, {entries.rho, IDC_RHO}, {entries.g, IDC_G}};
     for (const auto& [text, field] : fluid) {
         if (text)
-            Type(field, *text);
+            act.Type(field, *text);
     }
     if (entries.classIndex >= 0)
-        controls.UserPick(IDC_CLASS, entries.classIndex);
+        act.Pick(IDC_CLASS, entries.classIndex);
     if (entries.dnIndex >= 0)
-        controls.UserPick(IDC_DN, entries.dnIndex);
+        act.Pick(IDC_DN, entries.dnIndex);
+}
+
+std::unordered_map<std::string, std::optional<RowDriver::Snapshot>>::iterator RowDriver::StartPrefix(
+    const RowEntries& entries) {
+    m_key.clear();
+    PrefixKey key{m_key};
+    ForEachPrefixEntry(entries, key);
+    const auto found = m_prefixes.find(m_key);
+    if (found != m_prefixes.end())
+        return found;
+    // A prefix is kept from its second row on; the first only notes it.
+    if (m_prefixes.size() >= kMaxPrefixes)
+        m_prefixes.clear();
+    m_prefixes.emplace(m_key, std::nullopt);
+    return m_prefixes.end();
+}
+
+void RowDriver::EnterPrefix(const RowEntries& entries) {
+    // The controls that did not change since m_start was last shown still show it.
+    m_form.RestoreStateShownAt(m_start, m_startShownAt);
+    m_startShownAt = m_form.Controls().Revision();
+    // The form after its first showing has no focus.
+    m_form.Controls().DropFocus();
+    ForEachPrefixEntry(entries, *this);
+}
+
+void RowDriver::Click(int id) {
+    m_form.Controls().UserClick(id);
+}
+
+void RowDriver::SelectTab(int id, int index) {
+    m_form.Controls().UserSelectTab(id, index);
+}
+
+void RowDriver::Pick(int id, int index) {
+    m_form.Controls().UserPick(id, index);
+}
+
+void RowDriver::EnterRest(const RowEntries& entries) {
+    platform::ControlSet& controls = m_form.Controls();
+    // Whatever has the focus after the prefix is a list with a selected entry, a button, the tabs or
+    // nothing: leaving it does nothing, so the next action finds the form as after the prefix itself.
+    controls.DropFocus();
     if (entries.di)
         Type(IDC_DI, *entries.di);
     if (entries.roughness >= 0)

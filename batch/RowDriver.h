@@ -2,10 +2,18 @@
 // sought parameter, each typed value (typed into its field and left), the class, DN and roughness picks,
 // then "Berechnen". Every row starts from the form as it was after its first showing; the messages the
 // form shows are collected in order, and its adjustment dialogs end as by their close box.
+//
+// The model is deterministic: the same entries on the same form give the same form and messages. The
+// entries up to the DN pick (filling mode, sought parameter, fluid data, class and DN: the prefix) repeat
+// from row to row in most files, and their reactions (the class's DN list, the pipe's dimensions) are the
+// dearest part of a row; so the form and messages after a prefix are kept once it has come twice, and a
+// later row with the same prefix starts from them.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "batch/Catalogue.h"
@@ -54,7 +62,28 @@ class RowDriver {
         int RunDialog(const platform::DialogTemplate& dialog) override { return dialog.closeCode; }
         std::vector<std::string> messages;
     };
+    // The form and the messages after a prefix.
+    struct Snapshot {
+        CalculationState state;
+        std::vector<std::string> messages;
+    };
+    // Prefixes noted at most (a few kB each when kept); beyond, the notes start afresh.
+    static constexpr size_t kMaxPrefixes = 1024;
 
+    // The prefix's entries in the order the form gets them, each handed to act (Click, SelectTab, Type,
+    // Pick): the same walk enters them and writes the key they are kept under.
+    template <class Act>
+    static void ForEachPrefixEntry(const RowEntries& entries, Act& act);
+    // Notes the row's prefix: where it is noted when it came before, else the end.
+    std::unordered_map<std::string, std::optional<Snapshot>>::iterator StartPrefix(const RowEntries& entries);
+    // The form as after its first showing, then the prefix's entries.
+    void EnterPrefix(const RowEntries& entries);
+    // The entries after the prefix, then "Berechnen".
+    void EnterRest(const RowEntries& entries);
+    // The user's actions.
+    void Click(int id);
+    void SelectTab(int id, int index);
+    void Pick(int id, int index);
     // Types the text into the field and leaves it.
     void Type(int field, const std::string& text);
 
@@ -62,6 +91,9 @@ class RowDriver {
     CPlenwickDoc m_record;
     FormModel m_form;
     CalculationState m_start;
+    std::uint64_t m_startShownAt = 0;  // the controls' revision when they last showed m_start
+    std::unordered_map<std::string, std::optional<Snapshot>> m_prefixes;
+    std::string m_key;  // of the current row's prefix
 };
 
 }  // namespace batch

@@ -28,16 +28,22 @@ void Control::Synchronise() {
 
 // --- EditControl ---
 
-void EditControl::SetText(std::string text) {
-    if (text != text_) Changed();
+void EditControl::Store(std::string&& text) {
+    if (text != text_) {
+        Changed();
+        ++textRevision_;
+    }
     text_ = std::move(text);
+}
+
+void EditControl::SetText(std::string text) {
+    Store(std::move(text));
     Synchronise();
     Deliver(ControlEvent::TextChanged);
 }
 
 void EditControl::TextEditedByUser(std::string text) {
-    if (text != text_) Changed();
-    text_ = std::move(text);
+    Store(std::move(text));
     Deliver(ControlEvent::TextChanged);
 }
 
@@ -58,6 +64,14 @@ int ListControl::AddString(std::string entry) {
     entries_.push_back(std::move(entry));
     Synchronise();
     return GetCount() - 1;
+}
+
+void ListControl::SetEntries(const std::vector<std::string>& entries) {
+    Changed();
+    entries_ = entries;
+    selection_ = picked_ = -1;
+    editText_.clear();
+    Synchronise();
 }
 
 std::string ListControl::GetLBText(int index) const {
@@ -149,10 +163,25 @@ void ButtonControl::SetPressed(bool pressed) {
 
 // --- ControlSet ---
 
+namespace {
+
+// The control as the class of its kind; null for none or one of another kind.
+template <class T, ControlKind... kinds>
+T* OfKind(Control* control) {
+    return control && ((control->Kind() == kinds) || ...) ? static_cast<T*>(control) : nullptr;
+}
+
+}  // namespace
+
 void ControlSet::AddControl(std::unique_ptr<Control> control, bool tabStop) {
     Control* added = control.get();
     added->changes_ = &changes_;
-    byId_[added->Id()] = added;
+    const auto at = std::lower_bound(byId_.begin(), byId_.end(), std::make_pair(added->Id(), added),
+                                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    if (at != byId_.end() && at->first == added->Id())
+        at->second = added;
+    else
+        byId_.insert(at, {added->Id(), added});
     tabStop_[added->Id()] = tabStop;
     order_.push_back(added);
     owned_.push_back(std::move(control));
@@ -163,21 +192,31 @@ void ControlSet::AttachSink(ControlSink* sink) {
 }
 
 Control* ControlSet::Find(int id) const {
-    auto found = byId_.find(id);
-    return found == byId_.end() ? nullptr : found->second;
+    const auto found = std::lower_bound(byId_.begin(), byId_.end(), id,
+                                        [](const auto& entry, int wanted) { return entry.first < wanted; });
+    return found == byId_.end() || found->first != id ? nullptr : found->second;
 }
 
-EditControl* ControlSet::FindEdit(int id) const { return dynamic_cast<EditControl*>(Find(id)); }
-ListControl* ControlSet::FindList(int id) const { return dynamic_cast<ListControl*>(Find(id)); }
-TabControl* ControlSet::FindTabs(int id) const { return dynamic_cast<TabControl*>(Find(id)); }
-ButtonControl* ControlSet::FindButton(int id) const { return dynamic_cast<ButtonControl*>(Find(id)); }
+EditControl* ControlSet::FindEdit(int id) const {
+    return OfKind<EditControl, ControlKind::Edit>(Find(id));
+}
+ListControl* ControlSet::FindList(int id) const {
+    return OfKind<ListControl, ControlKind::List>(Find(id));
+}
+TabControl* ControlSet::FindTabs(int id) const {
+    return OfKind<TabControl, ControlKind::Tabs>(Find(id));
+}
+ButtonControl* ControlSet::FindButton(int id) const {
+    return OfKind<ButtonControl, ControlKind::PushButton, ControlKind::RadioButton,
+                  ControlKind::OwnerDrawButton>(Find(id));
+}
 
 void ControlSet::UserLeave() {
     Control* left = Find(focused_);
     focused_ = 0;
-    if (auto* field = dynamic_cast<EditControl*>(left)) {
+    if (auto* field = OfKind<EditControl, ControlKind::Edit>(left)) {
         field->OnKillFocus();
-    } else if (auto* list = dynamic_cast<ListControl*>(left)) {
+    } else if (auto* list = OfKind<ListControl, ControlKind::List>(left)) {
         list->OnKillFocus();
     }
 }

@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Colour.h"
@@ -58,7 +59,6 @@ public:
 
 class Control {
 public:
-    Control(int id, ControlKind kind) : id_(id), kind_(kind) {}
     virtual ~Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -77,13 +77,18 @@ public:
     void Invalidate();
     int RepaintCount() const { return repaints_; }
 
+    // The revision of its set at the control's last change of state (0: never changed in a set).
+    std::uint64_t ChangedAt() const { return changedAt_; }
+
 protected:
+    // Each kind is its own class: the kind tells the class.
+    Control(int id, ControlKind kind) : id_(id), kind_(kind) {}
     friend class ControlSet;
     void Deliver(ControlEvent event);
     void Synchronise();
     // The control's state changed: its set's revision counts it.
     void Changed() {
-        if (changes_) ++*changes_;
+        if (changes_) changedAt_ = ++*changes_;
     }
     ControlSink* Sink() const { return sink_; }
 
@@ -95,6 +100,7 @@ private:
     ControlSink* sink_ = nullptr;
     ControlPeer* peer_ = nullptr;
     std::uint64_t* changes_ = nullptr;
+    std::uint64_t changedAt_ = 0;
 };
 
 class EditControl : public Control {
@@ -102,6 +108,8 @@ public:
     explicit EditControl(int id) : Control(id, ControlKind::Edit) {}
 
     const std::string& GetText() const { return text_; }
+    // Counts the changes of the text: equal revisions, equal texts.
+    std::uint64_t TextRevision() const { return textRevision_; }
     // Writes the text and delivers TextChanged before returning.
     void SetText(std::string text);
     // The user changed the text in the backend's widget (which already shows it): store and deliver.
@@ -115,7 +123,11 @@ public:
     virtual std::optional<Rgb> Background() const { return std::nullopt; }
 
 private:
+    // Stores the text, counting a change.
+    void Store(std::string&& text);
+
     std::string text_;
+    std::uint64_t textRevision_ = 0;
 };
 
 // An editable drop-down list: a text field above an unsorted list.
@@ -126,6 +138,8 @@ public:
     // Empties the list and its text field; nothing is selected.
     void ResetContent();
     int AddString(std::string entry);
+    // ResetContent, then AddString of each entry.
+    void SetEntries(const std::vector<std::string>& entries);
     int GetCount() const { return static_cast<int>(entries_.size()); }
     // The entry's text; empty for a position that does not exist.
     std::string GetLBText(int index) const;
@@ -250,7 +264,7 @@ private:
 
     std::vector<std::unique_ptr<Control>> owned_;
     std::vector<Control*> order_;
-    std::map<int, Control*> byId_;
+    std::vector<std::pair<int, Control*>> byId_;  // sorted by id
     std::map<int, bool> tabStop_;
     int focused_ = 0;
     std::uint64_t changes_ = 0;

@@ -56,12 +56,45 @@ double StrtodC(const char* text) { return strtod_l(text, nullptr, CLocale()); }
 constexpr unsigned long long kPowersOfTen[]{1,      10,      100,      1000,      10000,
                                             100000, 1000000, 10000000, 100000000, 1000000000};
 
+// The powers of ten that a double holds exactly.
+constexpr double kExactPowersOfTen[]{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                     1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// "00" to "99".
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324"
+    "25262728293031323334353637383940414243444546474849"
+    "50515253545556575859606162636465666768697071727374"
+    "75767778798081828384858687888990919293949596979899";
+
+// Writes the count lowest decimal digits of n so that they end just before end, and drops them from n;
+// returns where they begin.
+char* LowDigitsBefore(char* end, unsigned long long& n, int count) {
+    for (; count >= 2; count -= 2) {
+        end -= 2;
+        std::memcpy(end, kDigitPairs + 2 * (n % 100), 2);
+        n /= 100;
+    }
+    if (count == 1) {
+        *--end = static_cast<char>('0' + n % 10);
+        n /= 10;
+    }
+    return end;
+}
+
+// Writes the decimal digits of n so that they end just before end; returns where they begin.
+char* DigitsBefore(char* end, unsigned long long n) {
+    while (n >= 100) end = LowDigitsBefore(end, n, 2);
+    return LowDigitsBefore(end, n, n >= 10 ? 2 : 1);
+}
+
 // x rounded to decimals places, half to even, as printf rounds the exact binary value, from its
-// mantissa and exponent in 128-bit integers; false for values whose rounded digits exceed 64 bits.
-bool ExactFixed(double x, int decimals, char* buffer, size_t& length) {
+// mantissa and exponent in 128-bit integers; written so that it ends just before end, the start
+// returned; null for values whose rounded digits exceed 64 bits.
+char* ExactFixed(double x, int decimals, char* end) {
     // The rounded value must fit 64 bits.
-    if (decimals < 0 || decimals > 9 || !(std::fabs(x) < 1e19 / static_cast<double>(kPowersOfTen[decimals])))
-        return false;
+    if (decimals < 0 || decimals > 9 || !(std::fabs(x) * kExactPowersOfTen[decimals] < 1e19))
+        return nullptr;
     std::uint64_t bits = 0;
     std::memcpy(&bits, &x, sizeof bits);
     const int biased = static_cast<int>((bits >> 52) & 0x7ff);
@@ -70,7 +103,7 @@ bool ExactFixed(double x, int decimals, char* buffer, size_t& length) {
         mantissa |= std::uint64_t{1} << 52;
     const int shift = 1075 - (biased == 0 ? 1 : biased);  // |x| = mantissa / 2^shift
     if (shift < 1)
-        return false;  // an integer of 2^53 or more
+        return nullptr;  // an integer of 2^53 or more
     __extension__ typedef unsigned __int128 Wide;
     unsigned long long rounded = 0;
     if (shift < 120) {
@@ -82,21 +115,13 @@ bool ExactFixed(double x, int decimals, char* buffer, size_t& length) {
         if (remainder > half || (remainder == half && (rounded & 1)))
             ++rounded;
     }
-    char digits[32];
-    size_t count = 0;
-    do {
-        digits[count++] = static_cast<char>('0' + rounded % 10);
-        rounded /= 10;
-    } while (rounded > 0 || count <= static_cast<size_t>(decimals));
-    length = 0;
+    char* begin = LowDigitsBefore(end, rounded, decimals);
+    if (decimals > 0)
+        *--begin = '.';
+    begin = DigitsBefore(begin, rounded);
     if (std::signbit(x))
-        buffer[length++] = '-';
-    for (size_t i = count; i-- > 0;) {
-        buffer[length++] = digits[i];
-        if (i == static_cast<size_t>(decimals) && decimals > 0)
-            buffer[length++] = '.';
-    }
-    return true;
+        *--begin = '-';
+    return begin;
 }
 
 }  // namespace
@@ -120,6 +145,24 @@ double LeadingNumber(std::string_view text) {
         size_t expDigits = 0;
         while (j < text.size() && IsDigit(text[j])) ++j, ++expDigits;
         if (expDigits > 0) end = j;
+    }
+    // Up to 2^53 with at most 22 decimals and no exponent the quotient of two exact doubles is the
+    // correctly rounded value, as strtod gives it.
+    if (end == i && digits <= 19) {
+        unsigned long long n = 0;
+        int decimals = -1;
+        for (size_t j = start; j < end; ++j) {
+            if (IsDigit(text[j])) {
+                n = n * 10 + static_cast<unsigned>(text[j] - '0');
+                decimals += decimals >= 0;
+            } else if (text[j] == '.') {
+                decimals = 0;
+            }
+        }
+        if (n <= (1ull << 53) && decimals <= 22) {
+            const double x = static_cast<double>(n) / kExactPowersOfTen[decimals < 0 ? 0 : decimals];
+            return text[start] == '-' ? -x : x;
+        }
     }
     // std::from_chars rounds exactly as strtod does; it takes no '+', and what it refuses (a value
     // beyond the range, or below the normal range) goes to strtod.
@@ -157,16 +200,19 @@ std::string FixedText(double x, int decimals, int width) {
     if (!std::isfinite(x))
         return std::string();
     char buffer[400];  // the largest double has 309 digits before the point
+    char* const end = buffer + sizeof buffer;
+    const char* begin = ExactFixed(x, decimals, end);
     size_t length = 0;
-    if (!ExactFixed(x, decimals, buffer, length)) {
-        const std::to_chars_result result =
-            std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, decimals);
+    if (begin) {
+        length = static_cast<size_t>(end - begin);
+    } else {
+        const std::to_chars_result result = std::to_chars(buffer, end, x, std::chars_format::fixed, decimals);
+        begin = buffer;
         length = static_cast<size_t>(result.ptr - buffer);
     }
-    std::string text;
-    if (static_cast<size_t>(width) > length)
-        text.assign(static_cast<size_t>(width) - length, ' ');
-    text.append(buffer, length);
+    const size_t padding = static_cast<size_t>(width) > length ? static_cast<size_t>(width) - length : 0;
+    std::string text(padding + length, ' ');
+    std::memcpy(&text[padding], begin, length);
     return text;
 }
 

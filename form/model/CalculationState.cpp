@@ -108,24 +108,39 @@ CalculationState FormModel::CaptureState() const {
 }
 
 void FormModel::RestoreState(const CalculationState& state) {
+    Restore(state, std::nullopt);
+}
+
+void FormModel::RestoreStateShownAt(const CalculationState& state, std::uint64_t shownAt) {
+    Restore(state, shownAt);
+}
+
+void FormModel::Restore(const CalculationState& state, std::optional<std::uint64_t> shownAt) {
+    const auto changed = [shownAt](const platform::Control& control) {
+        return !shownAt || control.ChangedAt() > *shownAt;
+    };
     RememberGlobalEntries();
     m_controls.AttachSink(nullptr);  // the state is shown as it was: no reaction runs
     for (const FieldState& saved : state.form.fields) {
         CNumberEdit& field = Field(saved.id);
+        if (!changed(field))
+            continue;
         if (field.GetText() != saved.text)
             field.SetText(saved.text);
         field.Enable(saved.id != IDC_SURFACE_WIDTH && saved.enabled);
         field.SetValid(saved.valid);
         field.SetResultMark(saved.resultMark);
     }
-    RestoreList(List(IDC_CLASS), state.form.pipeClass);
+    if (changed(List(IDC_CLASS)))
+        RestoreList(List(IDC_CLASS), state.form.pipeClass);
     platform::ListControl& dns = List(IDC_DN);
-    if (dns.Entries() != state.form.dnEntries) {
-        dns.ResetContent();
-        for (const std::string& dn : state.form.dnEntries) dns.AddString(dn);
+    if (changed(dns)) {
+        if (dns.Entries() != state.form.dnEntries)
+            dns.SetEntries(state.form.dnEntries);
+        RestoreList(dns, state.form.dn);
     }
-    RestoreList(List(IDC_DN), state.form.dn);
-    RestoreList(List(IDC_ROUGHNESS), state.form.roughness);
+    if (changed(List(IDC_ROUGHNESS)))
+        RestoreList(List(IDC_ROUGHNESS), state.form.roughness);
     SoughtTabs().SetCurSel(state.form.soughtTab);
     Button(IDC_FULL_FILLING).SetCheck(state.form.fullFilling);
     Button(IDC_PARTIAL_FILLING).SetCheck(!state.form.fullFilling);

@@ -71,6 +71,9 @@ class FormModel : public platform::ControlSink {
     // Shows the state exactly as it was captured, record and project header included, without running
     // any reaction. The class and roughness lists keep the machine's entries; the DN list shows its own.
     void RestoreState(const CalculationState& state);
+    // RestoreState for controls that showed the state at the controls' revision shownAt: only the
+    // controls changed since are written again.
+    void RestoreStateShownAt(const CalculationState& state, std::uint64_t shownAt);
     // Every control back to its state before the first showing, no control focused, the project header
     // emptied; no reaction.
     void ResetForm();
@@ -156,6 +159,8 @@ class FormModel : public platform::ControlSink {
     void NoteGlobalEntry(int id);
     // The global fields about to be replaced (or the form closed) keep their entries as the user's.
     void RememberGlobalEntries();
+    // RestoreState of the controls that changed after revision shownAt (all of them: none).
+    void Restore(const CalculationState& state, std::optional<std::uint64_t> shownAt);
     void CreateControls();
     platform::Control& Control(int id) const;
     // Shows a message through the prompt.

@@ -33,7 +33,13 @@ void CNumberEdit::ShowFormatted(const char* format, double x) {
     SetText(std::isfinite(x) ? platform::FieldFitted(platform::FixedFormat(format, x), x) : std::string());
 }
 
-double CNumberEdit::GetNumber() const { return platform::LeadingFiniteNumber(GetText()); }
+double CNumberEdit::GetNumber() const {
+    if (m_numberRevision != TextRevision()) {
+        m_number = platform::LeadingFiniteNumber(GetText());
+        m_numberRevision = TextRevision();
+    }
+    return m_number;
+}
 
 void CNumberEdit::OnKillFocus() {
     std::string text = GetText();

@@ -2,6 +2,7 @@
 // holds a computed result and red while it is inconsistent with its neighbours.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 
 #include "platform/Controls.h"
@@ -42,4 +43,7 @@ public:
 private:
     bool m_valid = true;
     bool m_resultMark = false;
+    // The number of the text of this revision: a text is read once.
+    mutable std::uint64_t m_numberRevision = 0;
+    mutable double m_number = 0;
 };

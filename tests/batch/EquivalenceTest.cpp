@@ -269,4 +269,52 @@ TEST(EquivalenceTest, EveryRowShowsWhatTheFormShowsAfterTheSameEntries) {
     EXPECT_EQ(output.status, batch::kSomeRowsNotOk);
 }
 
+// A row's outcome is its own: after any rows before it, and with the form kept from earlier rows of the
+// same entries up to the DN pick, a row gives what it gives on a fresh form.
+TEST(EquivalenceTest, ARowsOutcomeDoesNotDependOnTheRowsBefore) {
+    test_support::ScratchMachineDirectory directory;
+    batch::Catalogue catalogue = batch::ReadCatalogue();
+    // Pipes smaller than the form's first DN: picking their class tells that no DN matches.
+    catalogue.classes.push_back({"Klein", {PipeRow{"40", "50", "3.5", "2"}}});
+    RowMaker maker(catalogue);
+    batch::HeaderColumns columns;
+    ASSERT_FALSE(batch::MapHeader(maker.Header(), columns));
+    std::vector<Row> rows;
+    for (int i = 0; i < 200; ++i) rows.push_back(maker.Make(i));
+    // The rows, then twice each row's entries up to the DN pick (sought parameter, filling, fluid, class,
+    // DN) with the other entries of another row of the same sought parameter and filling mode.
+    constexpr size_t kPrefixColumns = 7;
+    const auto sameKind = [](const Row& a, const Row& b) {
+        return a.cells[0] == b.cells[0] && (a.cells[1] == "teil") == (b.cells[1] == "teil");
+    };
+    std::vector<std::string> records;
+    for (size_t round = 0; round < 3; ++round) {
+        for (size_t i = 0; i < rows.size(); ++i) {
+            std::vector<std::string> cells = rows[i].cells;
+            for (size_t step = 1; round > 0 && step < rows.size(); ++step) {
+                const Row& other = rows[(i + step * round) % rows.size()];
+                if (sameKind(rows[i], other)) {
+                    std::copy(other.cells.begin() + kPrefixColumns, other.cells.end(),
+                              cells.begin() + kPrefixColumns);
+                    break;
+                }
+            }
+            std::string record;
+            for (size_t c = 0; c < cells.size(); ++c) record += (c ? ";" : "") + cells[c];
+            records.push_back(record);
+        }
+    }
+    batch::Dialect dialect;
+    dialect.decimal = '.';
+    batch::RowCalculator kept(catalogue, columns, dialect);
+    int ok = 0;
+    for (const std::string& record : records) {
+        std::string afterOthers, alone;
+        kept.AppendRow(record, afterOthers);
+        ok += batch::RowCalculator(catalogue, columns, dialect).AppendRow(record, alone);
+        EXPECT_EQ(afterOthers, alone);
+    }
+    EXPECT_GT(ok, 100);
+}
+
 }  // namespace

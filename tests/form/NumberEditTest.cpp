@@ -63,6 +63,11 @@ TEST(NumberEdit, ReadsByTheLeadingNumberRule) {
     EXPECT_DOUBLE_EQ(field.GetNumber(), 12.5);
     field.SetText("1,5");
     EXPECT_DOUBLE_EQ(field.GetNumber(), 1.0);
+    // The number follows every text, typed or written.
+    field.TextEditedByUser("7");
+    EXPECT_DOUBLE_EQ(field.GetNumber(), 7.0);
+    field.SetText("");
+    EXPECT_DOUBLE_EQ(field.GetNumber(), 0.0);
 }
 
 }  // namespace

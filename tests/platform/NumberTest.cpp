@@ -2,6 +2,11 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -38,6 +43,35 @@ TEST(LeadingNumber, OutOfRangeGivesInfinityNotUndefinedBehaviour) {
     EXPECT_TRUE(std::isinf(platform::LeadingNumber("1e400")));
     EXPECT_EQ(platform::LeadingNumber("1e-400"), 0.0);
     EXPECT_TRUE(std::isinf(platform::LeadingNumber(std::string(500, '9'))));
+}
+
+// Every decimal reads as the double strtod gives it, bit for bit: the short ones that a quotient of two
+// exact doubles gives, and the long ones, exponents and ties around 2^53 that it does not.
+TEST(LeadingNumber, ReadsExactlyAsStrtod) {
+    std::vector<std::string> texts{"-0", "0.1", "0.30000000000000004", "9007199254740992", "9007199254740993",
+                                   "9007199254740992.5", "1234567890123456789", "12345678901234567890",
+                                   "0.0000000000000000000001", "0.00000000000000000000001",
+                                   "123.4560000000000000000000", "1.7976931348623157e308", "4.9e-324",
+                                   "5e-324"};
+    std::mt19937_64 random(11);
+    for (int i = 0; i < 20000; ++i) {
+        std::string text = i % 2 ? "-" : "";
+        const int digits = 1 + static_cast<int>(random() % 20);
+        const int point = static_cast<int>(random() % (digits + 2));
+        for (int d = 0; d < digits; ++d) {
+            if (d == point)
+                text += '.';
+            text += static_cast<char>('0' + random() % 10);
+        }
+        if (i % 5 == 0)
+            text += "e" + std::to_string(static_cast<int>(random() % 40) - 20);
+        texts.push_back(text);
+    }
+    for (const std::string& text : texts) {
+        const double expected = std::strtod(text.c_str(), nullptr);
+        const double read = platform::LeadingNumber(text);
+        EXPECT_EQ(std::memcmp(&read, &expected, sizeof read), 0) << text;
+    }
 }
 
 struct IntegerCase {
