@@ -52,8 +52,9 @@ std::wstring WindowText(HWND window) {
 FormWindow::FormWindow(HWND parent, const FormTemplate& form, ControlSet& controls, ControlSink& sink)
     : controls_(controls), sink_(sink), defaultButton_(form.defaultButton) {
     const std::vector<WORD> dialog = EmptyDialogTemplate(form);
-    window_ = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(dialog.data()),
-                                         parent, DialogProcedure, reinterpret_cast<LPARAM>(this));
+    window_ = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
+                                         reinterpret_cast<const DLGTEMPLATE*>(dialog.data()), parent,
+                                         DialogProcedure, reinterpret_cast<LPARAM>(this));
     if (!window_)
         return;
     font_ = reinterpret_cast<HFONT>(SendMessageW(window_, WM_GETFONT, 0, 0));
@@ -108,12 +109,13 @@ RECT FormWindow::Pixels(const DialogRect& rect) const {
     return {x(rect.x), y(rect.y), x(rect.x + rect.width), y(rect.y + rect.height)};
 }
 
-HWND FormWindow::MakeChild(const wchar_t* windowClass, const std::string& text, DWORD style, DWORD extendedStyle,
-                           const DialogRect& rect, int id) {
+HWND FormWindow::MakeChild(const wchar_t* windowClass, const std::string& text, DWORD style,
+                           DWORD extendedStyle, const DialogRect& rect, int id) {
     const RECT area = Pixels(rect);
-    HWND child = CreateWindowExW(extendedStyle, windowClass, Widen(text).c_str(), WS_CHILD | WS_VISIBLE | style,
-                                 area.left, area.top, area.right - area.left, area.bottom - area.top, window_,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    HWND child = CreateWindowExW(
+        extendedStyle, windowClass, Widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, area.left, area.top,
+        area.right - area.left, area.bottom - area.top, window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     if (child)
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     return child;
@@ -157,9 +159,11 @@ void FormWindow::AddControls(const FormTemplate& form) {
         SetWindowTextW(window, caption.c_str());
         if (list) {
             // The template's height is the list's when open; closed, it shows one line.
-            const int itemHeight = std::max(1, static_cast<int>(SendMessageW(window, CB_GETITEMHEIGHT, 0, 0)));
+            const int itemHeight =
+                std::max(1, static_cast<int>(SendMessageW(window, CB_GETITEMHEIGHT, 0, 0)));
             const int openHeight = MulDiv(rect.height - kListHeight, baseY_, 8);
-            SendMessageW(window, CB_SETMINVISIBLE, static_cast<WPARAM>(std::max(1, openHeight / itemHeight)), 0);
+            SendMessageW(window, CB_SETMINVISIBLE, static_cast<WPARAM>(std::max(1, openHeight / itemHeight)),
+                         0);
         }
         if (layout.kind == ControlKind::Tabs)
             tabKeys_[layout.id] = layout.itemMnemonics;
