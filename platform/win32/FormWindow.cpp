@@ -147,7 +147,10 @@ void FormWindow::AddControls(const FormTemplate& form) {
         Control* control = controls_.Find(layout.id);
         if (!control || control->Kind() != layout.kind)
             continue;
-        const ControlWindowKind kind = WindowKindOf(layout);
+        ControlWindowKind kind = WindowKindOf(layout);
+        // A push button in a colour of its owner's is drawn by the form.
+        if (layout.kind == ControlKind::PushButton && sink_.ControlBrush(layout.id))
+            kind.style |= BS_OWNERDRAW;
         const DialogRect& rect = layout.rect;
         std::wstring caption;
         if (layout.kind == ControlKind::PushButton || layout.kind == ControlKind::RadioButton)
@@ -437,18 +440,49 @@ INT_PTR FormWindow::ControlColour(HDC dc, HWND control) {
     const std::optional<Rgb> colour = edit ? edit->Background() : std::nullopt;
     if (!colour)
         return FALSE;
-    const COLORREF background = RGB(colour->r, colour->g, colour->b);
-    HBRUSH& brush = brushes_[background];
-    if (!brush)
-        brush = CreateSolidBrush(background);
-    SetBkColor(dc, background);
+    SetBkColor(dc, RGB(colour->r, colour->g, colour->b));
     SetTextColor(dc, RGB(0, 0, 0));  // dark text on a coloured field, locked or not
-    return reinterpret_cast<INT_PTR>(brush);
+    return reinterpret_cast<INT_PTR>(Brush(*colour));
+}
+
+HBRUSH FormWindow::Brush(Rgb colour) {
+    HBRUSH& brush = brushes_[RGB(colour.r, colour.g, colour.b)];
+    if (!brush)
+        brush = CreateSolidBrush(RGB(colour.r, colour.g, colour.b));
+    return brush;
+}
+
+// A push button in its owner's colour: the system's frame, the colour inside, the caption centred.
+void FormWindow::DrawColouredButton(const DRAWITEMSTRUCT& item, Rgb colour) {
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+    RECT area = item.rcItem;
+    DrawFrameControl(item.hDC, &area, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
+    InflateRect(&area, -2, -2);
+    FillRect(item.hDC, &area, Brush(colour));
+    if (pressed)
+        OffsetRect(&area, 1, 1);
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, disabled ? GetSysColor(COLOR_GRAYTEXT) : RGB(0, 0, 0));
+    const HGDIOBJ previous = SelectObject(item.hDC, font_);
+    std::wstring caption = WindowText(item.hwndItem);
+    DrawTextW(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &area,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | ((item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0));
+    SelectObject(item.hDC, previous);
+    if (item.itemState & ODS_FOCUS) {
+        InflateRect(&area, -1, -1);
+        DrawFocusRect(item.hDC, &area);
+    }
 }
 
 void FormWindow::DrawItem(const DRAWITEMSTRUCT& item) {
     const int id = static_cast<int>(item.CtlID);
     ButtonControl* button = attached_ ? controls_.FindButton(id) : nullptr;
+    if (button && button->Kind() == ControlKind::PushButton) {
+        if (const std::optional<Rgb> colour = sink_.ControlBrush(id))
+            DrawColouredButton(item, *colour);
+        return;
+    }
     FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
     if (!button)
         return;
