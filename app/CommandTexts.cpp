@@ -32,9 +32,12 @@ constexpr std::array<std::pair<Command, const char*>, 24> kPrompts{{
     {Command::ProjectHeader,
      "Bearbeitet Projekt, Abschnitt, Bearbeiter und Bemerkung der Berechnung.\nProjektangaben"},
     // design sheet
-    {Command::PrintDesignSheet, "Druckt das Bemessungsblatt der berechneten Bemessung für den Auftraggeber.\nBemessungsblatt drucken"},
-    {Command::PreviewDesignSheet, "Zeigt das Bemessungsblatt als ganze Seite an.\nBemessungsblatt-Seitenansicht"},
-    {Command::SaveDesignSheetPdf, "Speichert das Bemessungsblatt als PDF-Datei.\nBemessungsblatt als PDF speichern"},
+    {Command::PrintDesignSheet,
+     "Druckt das Bemessungsblatt der berechneten Bemessung für den Auftraggeber.\nBemessungsblatt drucken"},
+    {Command::PreviewDesignSheet,
+     "Zeigt das Bemessungsblatt als ganze Seite an.\nBemessungsblatt-Seitenansicht"},
+    {Command::SaveDesignSheetPdf,
+     "Speichert das Bemessungsblatt als PDF-Datei.\nBemessungsblatt als PDF speichern"},
 }};
 
 }  // namespace

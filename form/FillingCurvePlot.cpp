@@ -71,8 +71,8 @@ double FillingCurvePlotTop(const FillingCurves& curves) {
     return std::max(kLowestTop, std::ceil(highest * 10) / 10);
 }
 
-void DrawFillingCurvePlot(platform::DrawingContext& dc, const FillingCurves& curves, const platform::Rect& area,
-                          int textHeight) {
+void DrawFillingCurvePlot(platform::DrawingContext& dc, const FillingCurves& curves,
+                          const platform::Rect& area, int textHeight) {
     platform::FontSpec spec;
     spec.height = -textHeight;
     spec.weight = 400;
@@ -88,8 +88,8 @@ void DrawFillingCurvePlot(platform::DrawingContext& dc, const FillingCurves& cur
     dc.TextOut(middle, area.top, "Teilfüllung im Kreisquerschnitt");
     dc.TextOut(middle, area.top + line, FillingCurvesConditions(curves));
     const int legendWidth = dc.GetTextExtent("vt/v angepasst").width + 4 * textHeight;
-    const platform::Rect plot{area.left + 4 * textHeight, area.top + 4 * line, area.right - legendWidth - textHeight,
-                              area.bottom - 3 * line};
+    const platform::Rect plot{area.left + 4 * textHeight, area.top + 4 * line,
+                              area.right - legendWidth - textHeight, area.bottom - 3 * line};
     if (plot.right - plot.left >= 10 && plot.bottom - plot.top >= 10)
         DrawPlot(dc, curves, plot, area, textHeight);
     dc.SetTextColor(previousColour);
@@ -133,18 +133,20 @@ void DrawPlot(platform::DrawingContext& dc, const FillingCurves& curves, const p
     dc.TextOut(middle, plot.bottom + line + textHeight / 3, "Füllungsgrad h/d [–]");
     dc.SetTextAlign(platform::TextAlign::Right);
     const int ticks = static_cast<int>(std::lround(top * 10));
-    for (int i = 0; i <= ticks; ++i) dc.TextOut(plot.left - textHeight / 2, y(i / 10.0) - textHeight / 2, Scale(i / 10.0));
+    for (int i = 0; i <= ticks; ++i)
+        dc.TextOut(plot.left - textHeight / 2, y(i / 10.0) - textHeight / 2, Scale(i / 10.0));
     dc.SetTextAlign(platform::TextAlign::Left);
     dc.TextOut(area.left, plot.top - line, "Verhältnis zur Vollfüllung Qt/Q, vt/v [–]");
 
     // The curves, and their legend at the right.
     int legendTop = plot.top;
     for (const Series& series : kSeries) {
-        const PenScope pen(dc, series.exact ? platform::PenStyle::Solid : platform::PenStyle::Dash, series.colour,
-                           series.exact ? 2 : 1);
+        const PenScope pen(dc, series.exact ? platform::PenStyle::Solid : platform::PenStyle::Dash,
+                           series.colour, series.exact ? 2 : 1);
         bool drawing = false;
         for (const FillingCurvePoint& point : curves.points) {
-            const FillingRatios* ratios = series.exact ? (point.exact ? &*point.exact : nullptr) : &point.fitted;
+            const FillingRatios* ratios =
+                series.exact ? (point.exact ? &*point.exact : nullptr) : &point.fitted;
             if (!ratios) {
                 drawing = false;
                 continue;

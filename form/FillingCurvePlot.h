@@ -7,8 +7,8 @@
 #include "platform/DrawingContext.h"
 
 // Draws the plot into the area of dc (its device units); textHeight is the character height of its texts.
-void DrawFillingCurvePlot(platform::DrawingContext& dc, const FillingCurves& curves, const platform::Rect& area,
-                          int textHeight);
+void DrawFillingCurvePlot(platform::DrawingContext& dc, const FillingCurves& curves,
+                          const platform::Rect& area, int textHeight);
 
 // The top of the ratio axis: the highest ratio of the curves rounded up to a tenth, at least 1.2.
 double FillingCurvePlotTop(const FillingCurves& curves);

@@ -35,13 +35,14 @@ FillingCurveWindow::FillingCurveWindow(const CPlenwickDoc& record, HWND owner) :
     windowClass.lpszClassName = kWindowClass;
     RegisterClassExW(&windowClass);
     window_ = CreateWindowExW(0, kWindowClass, L"Teilfüllungskurve", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                              CW_USEDEFAULT, CW_USEDEFAULT, kFirstSize.cx, kFirstSize.cy, owner, nullptr, instance,
-                              this);
+                              CW_USEDEFAULT, CW_USEDEFAULT, kFirstSize.cx, kFirstSize.cy, owner, nullptr,
+                              instance, this);
     HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    for (auto [button, id, caption] : {std::tuple{&copy_, kCopy, L"Tabelle &kopieren"},
-                                       std::tuple{&close_, kClose, L"Schl&ießen"}}) {
-        *button = CreateWindowExW(0, L"BUTTON", caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0,
-                                  0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+    for (auto [button, id, caption] :
+         {std::tuple{&copy_, kCopy, L"Tabelle &kopieren"}, std::tuple{&close_, kClose, L"Schl&ießen"}}) {
+        *button = CreateWindowExW(0, L"BUTTON", caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                                  0, 0, 0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                  instance, nullptr);
         SendMessageW(*button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
     Layout();
@@ -84,9 +85,9 @@ void FillingCurveWindow::Paint(HDC dc) {
     const int text = Scaled(window_, 12);
     SetBkMode(dc, TRANSPARENT);
     platform::win32::GdiDrawingContext context(dc);
-    DrawFillingCurvePlot(context, curves_,
-                         {client.left + margin, client.top + margin, client.right - side, client.bottom - margin},
-                         text);
+    DrawFillingCurvePlot(
+        context, curves_,
+        {client.left + margin, client.top + margin, client.right - side, client.bottom - margin}, text);
 
     // The operating point's comparison, in columns, and the note on the exact curves.
     platform::FontSpec spec;
@@ -101,8 +102,9 @@ void FillingCurveWindow::Paint(HDC dc) {
     const int line = text * 3 / 2;
     int top = client.top + margin;
     context.SetTextAlign(platform::TextAlign::Left);
-    context.TextOut(left, top, curves_.operatingPoint ? OperatingPointHeading(curves_)
-                                                      : "Kein Betriebspunkt: ht ist nicht gegeben.");
+    context.TextOut(left, top,
+                    curves_.operatingPoint ? OperatingPointHeading(curves_)
+                                           : "Kein Betriebspunkt: ht ist nicht gegeben.");
     top += 2 * line;
     context.SelectFont(normal.get());
     const std::vector<OperatingPointRow> rows = OperatingPointRows(curves_);
@@ -137,9 +139,11 @@ void FillingCurveWindow::Paint(HDC dc) {
     context.SelectFont(previous);
 }
 
-LRESULT CALLBACK FillingCurveWindow::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK FillingCurveWindow::WindowProcedure(HWND window, UINT message, WPARAM wParam,
+                                                     LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<FillingCurveWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        auto* self =
+            static_cast<FillingCurveWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->window_ = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }

@@ -13,8 +13,8 @@
 #include "app/win32/SizingWindow.h"
 #include "app/win32/resource.h"
 #include "form/PlenwickView.h"
-#include "form/model/CalculationFormTemplate.h"
 #include "form/ResultsText.h"
+#include "form/model/CalculationFormTemplate.h"
 #include "messages/MessageTexts.h"
 #include "platform/Prompt.h"
 #include "platform/win32/FormWindow.h"
@@ -32,26 +32,27 @@ constexpr const char* kIdleText = "Bereit";
 constexpr int kRecentFirst = ID_FILE_MRU_FILE1 + 1;  // the entries; ID_FILE_MRU_FILE1 is the placeholder
 
 // The resource script's command numbers are the program's.
-static_assert(ID_FILE_NEW == static_cast<int>(Command::New) && ID_FILE_OPEN == static_cast<int>(Command::Open) &&
-              ID_FILE_SAVE == static_cast<int>(Command::Save) && ID_FILE_SAVE_AS == static_cast<int>(Command::SaveAs) &&
-              ID_FILE_PRINT_SETUP == static_cast<int>(Command::PrintSetup) &&
-              ID_FILE_PRINT == static_cast<int>(Command::Print) &&
-              ID_FILE_PRINT_PREVIEW == static_cast<int>(Command::PrintPreview) &&
-              ID_FILE_MRU_FILE1 == static_cast<int>(Command::RecentFile1) &&
-              ID_EDIT_COPY == static_cast<int>(Command::Copy) && ID_EDIT_CUT == static_cast<int>(Command::Cut) &&
-              ID_EDIT_PASTE == static_cast<int>(Command::Paste) && ID_EDIT_UNDO == static_cast<int>(Command::Undo) &&
-              ID_APP_ABOUT == static_cast<int>(Command::About) && ID_APP_EXIT == static_cast<int>(Command::Exit) &&
-              ID_VIEW_TOOLBAR == static_cast<int>(Command::ToggleToolbar) &&
-              ID_VIEW_STATUS_BAR == static_cast<int>(Command::ToggleStatusBar) &&
-              ID_HELP_PAGE == static_cast<int>(Command::Help) &&
-              ID_FILLING_CURVES == static_cast<int>(Command::FillingCurves) &&
-              ID_SIZING_TABLE == static_cast<int>(Command::SizingTable) &&
-              ID_COPY_RESULTS == static_cast<int>(Command::CopyResults) &&
-              ID_SAVE_PDF == static_cast<int>(Command::SavePdf) &&
-              ID_PROJECT_HEADER == static_cast<int>(Command::ProjectHeader) &&
-              ID_PRINT_DESIGN_SHEET == static_cast<int>(Command::PrintDesignSheet) &&
-              ID_PREVIEW_DESIGN_SHEET == static_cast<int>(Command::PreviewDesignSheet) &&
-              ID_SAVE_DESIGN_SHEET_PDF == static_cast<int>(Command::SaveDesignSheetPdf));
+static_assert(
+    ID_FILE_NEW == static_cast<int>(Command::New) && ID_FILE_OPEN == static_cast<int>(Command::Open) &&
+    ID_FILE_SAVE == static_cast<int>(Command::Save) && ID_FILE_SAVE_AS == static_cast<int>(Command::SaveAs) &&
+    ID_FILE_PRINT_SETUP == static_cast<int>(Command::PrintSetup) &&
+    ID_FILE_PRINT == static_cast<int>(Command::Print) &&
+    ID_FILE_PRINT_PREVIEW == static_cast<int>(Command::PrintPreview) &&
+    ID_FILE_MRU_FILE1 == static_cast<int>(Command::RecentFile1) &&
+    ID_EDIT_COPY == static_cast<int>(Command::Copy) && ID_EDIT_CUT == static_cast<int>(Command::Cut) &&
+    ID_EDIT_PASTE == static_cast<int>(Command::Paste) && ID_EDIT_UNDO == static_cast<int>(Command::Undo) &&
+    ID_APP_ABOUT == static_cast<int>(Command::About) && ID_APP_EXIT == static_cast<int>(Command::Exit) &&
+    ID_VIEW_TOOLBAR == static_cast<int>(Command::ToggleToolbar) &&
+    ID_VIEW_STATUS_BAR == static_cast<int>(Command::ToggleStatusBar) &&
+    ID_HELP_PAGE == static_cast<int>(Command::Help) &&
+    ID_FILLING_CURVES == static_cast<int>(Command::FillingCurves) &&
+    ID_SIZING_TABLE == static_cast<int>(Command::SizingTable) &&
+    ID_COPY_RESULTS == static_cast<int>(Command::CopyResults) &&
+    ID_SAVE_PDF == static_cast<int>(Command::SavePdf) &&
+    ID_PROJECT_HEADER == static_cast<int>(Command::ProjectHeader) &&
+    ID_PRINT_DESIGN_SHEET == static_cast<int>(Command::PrintDesignSheet) &&
+    ID_PREVIEW_DESIGN_SHEET == static_cast<int>(Command::PreviewDesignSheet) &&
+    ID_SAVE_DESIGN_SHEET_PDF == static_cast<int>(Command::SaveDesignSheetPdf));
 
 // The toolbar: the system's standard pictures, in groups.
 struct ToolButton {
@@ -77,7 +78,8 @@ struct Indicator {
     int key;
     const wchar_t* text;
 };
-constexpr std::array<Indicator, 3> kIndicators{{{VK_CAPITAL, L"UF"}, {VK_NUMLOCK, L"NUM"}, {VK_SCROLL, L"RF"}}};
+constexpr std::array<Indicator, 3> kIndicators{
+    {{VK_CAPITAL, L"UF"}, {VK_NUMLOCK, L"NUM"}, {VK_SCROLL, L"RF"}}};
 constexpr int kIndicatorWidth = 40;
 
 // The height of a bar the window shows (its own style says so while the window is still hidden).
@@ -89,7 +91,8 @@ int BarHeight(HWND bar) {
 }
 
 bool AlwaysEnabled(Command command) {
-    return command == Command::ToggleToolbar || command == Command::ToggleStatusBar || command == Command::Exit;
+    return command == Command::ToggleToolbar || command == Command::ToggleStatusBar ||
+           command == Command::Exit;
 }
 
 }  // namespace
@@ -109,9 +112,9 @@ MainFrame::MainFrame() {
     RegisterClassExW(&windowClass);
     accelerators_ = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME));
     window_ = CreateWindowExW(0, kWindowClass, Widen(platform::kApplicationTitle).c_str(),
-                              WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                              CW_USEDEFAULT, nullptr, LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME)),
-                              instance, this);
+                              WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                              LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME)), instance, this);
     CreateToolBar();
     CreateStatusBar();
 }
@@ -149,8 +152,8 @@ void MainFrame::CreateToolBar() {
 }
 
 void MainFrame::CreateStatusBar() {
-    statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
-                                 window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0,
+                                 0, 0, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
     ShowStatus(kIdleText);
 }
 
@@ -161,7 +164,8 @@ void MainFrame::ShowStatus(const std::string& text) {
 void MainFrame::UpdateIndicators() {
     for (size_t i = 0; i < kIndicators.size(); ++i) {
         const bool on = (GetKeyState(kIndicators[i].key) & 1) != 0;
-        SendMessageW(statusBar_, SB_SETTEXTW, i + 1, reinterpret_cast<LPARAM>(on ? kIndicators[i].text : L""));
+        SendMessageW(statusBar_, SB_SETTEXTW, i + 1,
+                     reinterpret_cast<LPARAM>(on ? kIndicators[i].text : L""));
     }
 }
 
@@ -178,11 +182,13 @@ void MainFrame::Layout() {
     SendMessageW(statusBar_, WM_SIZE, 0, 0);
     if (!form_)
         return;
-    SetWindowPos(form_->Window(), nullptr, 0, BarHeight(toolBar_), 0, 0, SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(form_->Window(), nullptr, 0, BarHeight(toolBar_), 0, 0,
+                 SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void MainFrame::ShowForm(CPlenwickView& view) {
-    form_ = std::make_unique<platform::win32::FormWindow>(window_, CalculationFormTemplate(), view.Controls(), view);
+    form_ = std::make_unique<platform::win32::FormWindow>(window_, CalculationFormTemplate(), view.Controls(),
+                                                          view);
     app_->Document().SetModifiedListener([this] { UpdateCaption(); });
     UpdateCaption();
     FitToForm();
@@ -277,7 +283,8 @@ void MainFrame::RunCommand(Command command) {
 void MainFrame::UpdateMenu(HMENU menu) {
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
         const UINT id = GetMenuItemID(menu, i);
-        if (id == 0 || id == static_cast<UINT>(-1) || (id >= kRecentFirst && id < kRecentFirst + RecentFiles::kSize))
+        if (id == 0 || id == static_cast<UINT>(-1) ||
+            (id >= kRecentFirst && id < kRecentFirst + RecentFiles::kSize))
             continue;
         const auto command = static_cast<Command>(id);
         bool enabled = AlwaysEnabled(command) || (app_ && app_->IsEnabled(command));
@@ -285,8 +292,10 @@ void MainFrame::UpdateMenu(HMENU menu) {
             enabled = false;  // the placeholder of an empty list
         EnableMenuItem(menu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
     }
-    CheckMenuItem(menu, ID_VIEW_TOOLBAR, MF_BYCOMMAND | (IsWindowVisible(toolBar_) ? MF_CHECKED : MF_UNCHECKED));
-    CheckMenuItem(menu, ID_VIEW_STATUS_BAR, MF_BYCOMMAND | (IsWindowVisible(statusBar_) ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(menu, ID_VIEW_TOOLBAR,
+                  MF_BYCOMMAND | (IsWindowVisible(toolBar_) ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(menu, ID_VIEW_STATUS_BAR,
+                  MF_BYCOMMAND | (IsWindowVisible(statusBar_) ? MF_CHECKED : MF_UNCHECKED));
 }
 
 // The entries, or the placeholder of an empty list, stand before the separator above "Beenden".
@@ -409,8 +418,9 @@ LRESULT MainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (flags == 0xFFFF && lParam == 0) {
                 ShowStatus(kIdleText);  // the menu closed
             } else if (!(flags & MF_POPUP) && !(flags & MF_SEPARATOR)) {
-                const Command command =
-                    id >= kRecentFirst && id < kRecentFirst + RecentFiles::kSize ? Command::RecentFile1 : static_cast<Command>(id);
+                const Command command = id >= kRecentFirst && id < kRecentFirst + RecentFiles::kSize
+                                            ? Command::RecentFile1
+                                            : static_cast<Command>(id);
                 ShowStatus(std::string(PromptFor(command).statusTip));
             }
             return 0;
@@ -434,8 +444,9 @@ LRESULT MainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_DPICHANGED: {
             const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                         suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+            SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+                         suggested->right - suggested->left, suggested->bottom - suggested->top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
             return 0;
         }
         case WM_CLOSE:

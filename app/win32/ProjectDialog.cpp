@@ -56,8 +56,8 @@ INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
 
 std::optional<ProjectHeader> EditProjectHeader(HWND owner, const ProjectHeader& header) {
     ProjectHeader edited = header;
-    const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PROJECT_HEADER), owner,
-                                           Procedure, reinterpret_cast<LPARAM>(&edited));
+    const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PROJECT_HEADER),
+                                           owner, Procedure, reinterpret_cast<LPARAM>(&edited));
     if (result != IDOK)
         return std::nullopt;
     return edited;

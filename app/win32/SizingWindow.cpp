@@ -128,7 +128,8 @@ void SizingWindow::Recompute(bool selectRecommendation) {
         summary = *refused;
     } else {
         table_ = sizing::ComputeTableForForm(app_.View(), design);
-        for (const std::string& line : sizing::InputLines(*table_, app_.Clock().Now())) summary += line + "\n";
+        for (const std::string& line : sizing::InputLines(*table_, app_.Clock().Now()))
+            summary += line + "\n";
         summary += table_->recommended < 0
                        ? std::string("keine DN erfüllt alle Kriterien")
                        : "Empfehlung: DN " + table_->rows[static_cast<size_t>(table_->recommended)].dn;
@@ -163,19 +164,23 @@ void SizingWindow::Fill(bool selectRecommendation) {
                 item.iItem = static_cast<int>(r);
                 item.iSubItem = static_cast<int>(c);
                 item.pszText = text.data();
-                SendMessageW(grid_, c == 0 ? LVM_INSERTITEMW : LVM_SETITEMTEXTW, r, reinterpret_cast<LPARAM>(&item));
+                SendMessageW(grid_, c == 0 ? LVM_INSERTITEMW : LVM_SETITEMTEXTW, r,
+                             reinterpret_cast<LPARAM>(&item));
             }
         }
         // Each column as wide as its widest cell or its header.
         for (int c = 0; c < static_cast<int>(headers.size()); ++c) {
             ListView_SetColumnWidth(grid_, c, LVSCW_AUTOSIZE);
-            const int header = static_cast<int>(SendMessageW(grid_, LVM_GETSTRINGWIDTHW, 0,
-                                                             reinterpret_cast<LPARAM>(Widen(headers[static_cast<size_t>(c)]).c_str())));
-            ListView_SetColumnWidth(grid_, c, std::max(ListView_GetColumnWidth(grid_, c), header + kHeaderPadding));
+            const int header = static_cast<int>(
+                SendMessageW(grid_, LVM_GETSTRINGWIDTHW, 0,
+                             reinterpret_cast<LPARAM>(Widen(headers[static_cast<size_t>(c)]).c_str())));
+            ListView_SetColumnWidth(grid_, c,
+                                    std::max(ListView_GetColumnWidth(grid_, c), header + kHeaderPadding));
         }
         // Without a selection "Übernehmen" takes the recommendation, which then shows in its own colour.
         if (!selectRecommendation && selected >= 0 && selected < static_cast<int>(table_->rows.size())) {
-            ListView_SetItemState(grid_, selected, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+            ListView_SetItemState(grid_, selected, LVIS_SELECTED | LVIS_FOCUSED,
+                                  LVIS_SELECTED | LVIS_FOCUSED);
         } else if (table_->recommended >= 0) {
             ListView_EnsureVisible(grid_, table_->recommended, FALSE);
         }
@@ -196,7 +201,8 @@ LRESULT SizingWindow::CustomDraw(NMLVCUSTOMDRAW& draw) {
         SelectObject(draw.nmcd.hdc, bold_);
         return CDRF_NEWFONT;
     }
-    if (row >= 0 && row < static_cast<int>(table_->rows.size()) && !table_->rows[static_cast<size_t>(row)].Passes())
+    if (row >= 0 && row < static_cast<int>(table_->rows.size()) &&
+        !table_->rows[static_cast<size_t>(row)].Passes())
         draw.clrText = kFailingText;
     return CDRF_DODEFAULT;
 }
@@ -266,7 +272,8 @@ INT_PTR SizingWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (header.idFrom != IDC_SIZING_GRID)
                 return FALSE;
             if (header.code == NM_CUSTOMDRAW) {
-                SetWindowLongPtrW(window_, DWLP_MSGRESULT, CustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam)));
+                SetWindowLongPtrW(window_, DWLP_MSGRESULT,
+                                  CustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam)));
                 return TRUE;
             }
             if (header.code == NM_DBLCLK || header.code == NM_RETURN)

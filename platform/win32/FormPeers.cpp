@@ -63,7 +63,8 @@ class ListPeer : public FormPeer {
         for (int i = 0; i < list.GetCount(); ++i) {
             const auto length = SendMessageW(window_, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
             std::wstring entry(static_cast<size_t>(length) + 1, L'\0');
-            SendMessageW(window_, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(entry.data()));
+            SendMessageW(window_, CB_GETLBTEXT, static_cast<WPARAM>(i),
+                         reinterpret_cast<LPARAM>(entry.data()));
             entry.resize(static_cast<size_t>(length));
             if (entry != Widen(list.GetLBText(i)))
                 return false;

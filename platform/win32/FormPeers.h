@@ -13,7 +13,8 @@ class FormWindow;
 
 class FormPeer : public ControlPeer {
   public:
-    FormPeer(FormWindow& form, Control& control, HWND window) : form_(form), control_(control), window_(window) {}
+    FormPeer(FormWindow& form, Control& control, HWND window)
+        : form_(form), control_(control), window_(window) {}
 
     Control& Subject() const { return control_; }
     HWND Window() const { return window_; }

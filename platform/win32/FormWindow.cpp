@@ -52,8 +52,9 @@ std::wstring WindowText(HWND window) {
 FormWindow::FormWindow(HWND parent, const FormTemplate& form, ControlSet& controls, ControlSink& sink)
     : controls_(controls), sink_(sink), defaultButton_(form.defaultButton) {
     const std::vector<WORD> dialog = EmptyDialogTemplate(form);
-    window_ = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(dialog.data()),
-                                         parent, DialogProcedure, reinterpret_cast<LPARAM>(this));
+    window_ = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
+                                         reinterpret_cast<const DLGTEMPLATE*>(dialog.data()), parent,
+                                         DialogProcedure, reinterpret_cast<LPARAM>(this));
     if (!window_)
         return;
     font_ = reinterpret_cast<HFONT>(SendMessageW(window_, WM_GETFONT, 0, 0));
@@ -108,12 +109,13 @@ RECT FormWindow::Pixels(const DialogRect& rect) const {
     return {x(rect.x), y(rect.y), x(rect.x + rect.width), y(rect.y + rect.height)};
 }
 
-HWND FormWindow::MakeChild(const wchar_t* windowClass, const std::string& text, DWORD style, DWORD extendedStyle,
-                           const DialogRect& rect, int id) {
+HWND FormWindow::MakeChild(const wchar_t* windowClass, const std::string& text, DWORD style,
+                           DWORD extendedStyle, const DialogRect& rect, int id) {
     const RECT area = Pixels(rect);
-    HWND child = CreateWindowExW(extendedStyle, windowClass, Widen(text).c_str(), WS_CHILD | WS_VISIBLE | style,
-                                 area.left, area.top, area.right - area.left, area.bottom - area.top, window_,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    HWND child = CreateWindowExW(
+        extendedStyle, windowClass, Widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, area.left, area.top,
+        area.right - area.left, area.bottom - area.top, window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     if (child)
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     return child;
@@ -145,7 +147,10 @@ void FormWindow::AddControls(const FormTemplate& form) {
         Control* control = controls_.Find(layout.id);
         if (!control || control->Kind() != layout.kind)
             continue;
-        const ControlWindowKind kind = WindowKindOf(layout);
+        ControlWindowKind kind = WindowKindOf(layout);
+        // A push button in a colour of its owner's is drawn by the form.
+        if (layout.kind == ControlKind::PushButton && sink_.ControlBrush(layout.id))
+            kind.style |= BS_OWNERDRAW;
         const DialogRect& rect = layout.rect;
         std::wstring caption;
         if (layout.kind == ControlKind::PushButton || layout.kind == ControlKind::RadioButton)
@@ -157,9 +162,11 @@ void FormWindow::AddControls(const FormTemplate& form) {
         SetWindowTextW(window, caption.c_str());
         if (list) {
             // The template's height is the list's when open; closed, it shows one line.
-            const int itemHeight = std::max(1, static_cast<int>(SendMessageW(window, CB_GETITEMHEIGHT, 0, 0)));
+            const int itemHeight =
+                std::max(1, static_cast<int>(SendMessageW(window, CB_GETITEMHEIGHT, 0, 0)));
             const int openHeight = MulDiv(rect.height - kListHeight, baseY_, 8);
-            SendMessageW(window, CB_SETMINVISIBLE, static_cast<WPARAM>(std::max(1, openHeight / itemHeight)), 0);
+            SendMessageW(window, CB_SETMINVISIBLE, static_cast<WPARAM>(std::max(1, openHeight / itemHeight)),
+                         0);
         }
         if (layout.kind == ControlKind::Tabs)
             tabKeys_[layout.id] = layout.itemMnemonics;
@@ -433,18 +440,49 @@ INT_PTR FormWindow::ControlColour(HDC dc, HWND control) {
     const std::optional<Rgb> colour = edit ? edit->Background() : std::nullopt;
     if (!colour)
         return FALSE;
-    const COLORREF background = RGB(colour->r, colour->g, colour->b);
-    HBRUSH& brush = brushes_[background];
-    if (!brush)
-        brush = CreateSolidBrush(background);
-    SetBkColor(dc, background);
+    SetBkColor(dc, RGB(colour->r, colour->g, colour->b));
     SetTextColor(dc, RGB(0, 0, 0));  // dark text on a coloured field, locked or not
-    return reinterpret_cast<INT_PTR>(brush);
+    return reinterpret_cast<INT_PTR>(Brush(*colour));
+}
+
+HBRUSH FormWindow::Brush(Rgb colour) {
+    HBRUSH& brush = brushes_[RGB(colour.r, colour.g, colour.b)];
+    if (!brush)
+        brush = CreateSolidBrush(RGB(colour.r, colour.g, colour.b));
+    return brush;
+}
+
+// A push button in its owner's colour: the system's frame, the colour inside, the caption centred.
+void FormWindow::DrawColouredButton(const DRAWITEMSTRUCT& item, Rgb colour) {
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+    RECT area = item.rcItem;
+    DrawFrameControl(item.hDC, &area, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
+    InflateRect(&area, -2, -2);
+    FillRect(item.hDC, &area, Brush(colour));
+    if (pressed)
+        OffsetRect(&area, 1, 1);
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, disabled ? GetSysColor(COLOR_GRAYTEXT) : RGB(0, 0, 0));
+    const HGDIOBJ previous = SelectObject(item.hDC, font_);
+    std::wstring caption = WindowText(item.hwndItem);
+    DrawTextW(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &area,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | ((item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0));
+    SelectObject(item.hDC, previous);
+    if (item.itemState & ODS_FOCUS) {
+        InflateRect(&area, -1, -1);
+        DrawFocusRect(item.hDC, &area);
+    }
 }
 
 void FormWindow::DrawItem(const DRAWITEMSTRUCT& item) {
     const int id = static_cast<int>(item.CtlID);
     ButtonControl* button = attached_ ? controls_.FindButton(id) : nullptr;
+    if (button && button->Kind() == ControlKind::PushButton) {
+        if (const std::optional<Rgb> colour = sink_.ControlBrush(id))
+            DrawColouredButton(item, *colour);
+        return;
+    }
     FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
     if (!button)
         return;

@@ -83,6 +83,8 @@ class FormWindow {
     void OnFocusArrived(int id);
     INT_PTR ControlColour(HDC dc, HWND control);
     void DrawItem(const DRAWITEMSTRUCT& item);
+    void DrawColouredButton(const DRAWITEMSTRUCT& item, Rgb colour);
+    HBRUSH Brush(Rgb colour);
 
     void MeasureUnits(const FormTemplate& form);
     void AddGroupBoxes(const FormTemplate& form);

@@ -69,7 +69,8 @@ bool RegistryStore::Write(const std::string& section, const std::string& entry, 
                           static_cast<DWORD>(size)) == ERROR_SUCCESS;
 }
 
-std::optional<std::string> RegistryStore::ReadString(const std::string& section, const std::string& entry) const {
+std::optional<std::string> RegistryStore::ReadString(const std::string& section,
+                                                     const std::string& entry) const {
     const auto data = Read(section, entry, REG_SZ);
     if (!data)
         return std::nullopt;
@@ -80,7 +81,8 @@ std::optional<std::string> RegistryStore::ReadString(const std::string& section,
     return Narrow(text);
 }
 
-std::optional<std::uint32_t> RegistryStore::ReadNumber(const std::string& section, const std::string& entry) const {
+std::optional<std::uint32_t> RegistryStore::ReadNumber(const std::string& section,
+                                                       const std::string& entry) const {
     const auto data = Read(section, entry, REG_DWORD);
     if (!data || data->size() != sizeof(std::uint32_t))
         return std::nullopt;
@@ -100,7 +102,8 @@ bool RegistryStore::WriteString(const std::string& section, const std::string& e
     return Write(section, entry, REG_SZ, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
 }
 
-bool RegistryStore::WriteNumber(const std::string& section, const std::string& entry, std::uint32_t value) const {
+bool RegistryStore::WriteNumber(const std::string& section, const std::string& entry,
+                                std::uint32_t value) const {
     return Write(section, entry, REG_DWORD, &value, sizeof value);
 }
 
@@ -111,7 +114,8 @@ bool RegistryStore::WriteBinary(const std::string& section, const std::string& e
 
 bool RegistryStore::Remove(const std::string& section, const std::string& entry) const {
     HKEY key = nullptr;
-    const LSTATUS opened = RegOpenKeyExW(HKEY_CURRENT_USER, SectionKey(section).c_str(), 0, KEY_SET_VALUE, &key);
+    const LSTATUS opened =
+        RegOpenKeyExW(HKEY_CURRENT_USER, SectionKey(section).c_str(), 0, KEY_SET_VALUE, &key);
     if (opened == ERROR_FILE_NOT_FOUND)
         return true;
     if (opened != ERROR_SUCCESS)

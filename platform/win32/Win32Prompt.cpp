@@ -41,7 +41,8 @@ INT_PTR CALLBACK TemplateDialogProcedure(HWND window, UINT message, WPARAM wPara
         SetWindowTextW(window, Widen(dialog.caption).c_str());
         SetDlgItemTextW(window, IDC_TEMPLATE_TEXT, Widen(dialog.text).c_str());
         for (size_t i = 0; i < dialog.texts.size(); ++i)
-            SetDlgItemTextW(window, IDC_TEMPLATE_PLACED_TEXT + static_cast<int>(i), Widen(dialog.texts[i].text).c_str());
+            SetDlgItemTextW(window, IDC_TEMPLATE_PLACED_TEXT + static_cast<int>(i),
+                            Widen(dialog.texts[i].text).c_str());
         std::wstring keys;
         for (const DialogButton& button : dialog.buttons)
             SetDlgItemTextW(window, button.id, WithMnemonic(button.caption, keys).c_str());

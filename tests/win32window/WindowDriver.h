@@ -51,7 +51,7 @@ void Pump(const std::function<bool(MSG&)>& preTranslate, int milliseconds);
 std::string TextOf(HWND window);
 void Type(HWND control, const std::string& text);  // click into it, select all, type character by character
 void Click(HWND button);
-void Pick(HWND list, int index);                // choose an entry of a drop-down list
-void PressKey(HWND focus, WPARAM key);          // a key going to the focused control
+void Pick(HWND list, int index);        // choose an entry of a drop-down list
+void PressKey(HWND focus, WPARAM key);  // a key going to the focused control
 
 }  // namespace wintest

@@ -24,8 +24,8 @@
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/headless/SimulatedShell.h"
 #include "platform/win32/FormWindow.h"
-#include "record/PlenwickDoc.h"
 #include "platform/win32/Wide.h"
+#include "record/PlenwickDoc.h"
 #include "support/ScratchDirectory.h"
 
 namespace {
@@ -188,14 +188,16 @@ TEST_F(WindowTest, DialogTemplatesHaveTheirButtons) {
     const CAdjustReDlg reynolds;
     const CAdjustAreaDlg area;
     const CZeroQvDlg zero;
-    const platform::DialogTemplate* dialogs[] = {&AboutBoxTemplate(), &SaveChangesQuestion(), &reynolds.Template(),
-                                                 &area.Template(), &zero.Template()};
+    const platform::DialogTemplate* dialogs[] = {&AboutBoxTemplate(), &SaveChangesQuestion(),
+                                                 &reynolds.Template(), &area.Template(), &zero.Template()};
     for (const platform::DialogTemplate* dialog : dialogs) {
-        HWND window = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(dialog->id), nullptr,
-                                         [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+        HWND window = CreateDialogParamW(
+            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(dialog->id), nullptr,
+            [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
         ASSERT_NE(window, nullptr) << "dialog " << dialog->id;
         for (const platform::DialogButton& button : dialog->buttons)
-            EXPECT_NE(GetDlgItem(window, button.id), nullptr) << "dialog " << dialog->id << " button " << button.id;
+            EXPECT_NE(GetDlgItem(window, button.id), nullptr)
+                << "dialog " << dialog->id << " button " << button.id;
         DestroyWindow(window);
     }
 }
