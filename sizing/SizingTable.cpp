@@ -227,8 +227,10 @@ Criteria DefaultCriteria(FlowMode mode) {
 }
 
 const char* CriteriaSourceText() {
-    return "Vorgabewerte der Kriterien: Freispiegelabfluss (J angegeben) vt von 0,5 bis 6,0 m/s und "
-           "h/d höchstens 0,7; Druckabfluss (ohne J) v von 0,5 bis 2,0 m/s. Es sind übliche Richtwerte, "
+    return "Vorgabewerte der Kriterien: Freispiegelabfluss (J angegeben) vt von 0,5 bis 6,0 m/s, "
+           "h/d höchstens 0,7 und τ mindestens 0,867 N/m² (Schleppspannung nach ASCE MOP 60 / WEF FD-5); "
+           "Fr von 0,86 bis 1,13 gilt als nahe kritisch (US Army Corps of Engineers, EM 1110-2-1601); "
+           "Druckabfluss (ohne J) v von 0,5 bis 2,0 m/s. Es sind übliche Richtwerte, "
            "keine Normwerte: Die Mindestgeschwindigkeit steht für die Ablagerungsfreiheit, deren Nachweis "
            "für Abwasserkanäle DWA-A 110 und DIN EN 752 regeln; die Geschwindigkeiten in Wasserleitungen "
            "folgen den Bemessungsempfehlungen von DVGW W 400-1. Maßgebend sind das Regelwerk und die "
@@ -406,9 +408,9 @@ std::vector<std::string> RowCells(const Table& table, size_t index, char decimal
         add(partial, "%.1f", row.ht * kMillimetre.toDisplay);
         add(partial, "%.2f", row.hd);
         add(partial, "%.2f", row.vt);
-        add(partial && row.checks->state, "%.2f",
-            row.checks && row.checks->state ? row.checks->state->froude : 0);
-        add(partial, "%.2f", row.checks ? row.checks->selfCleansing.tau : 0);
+        const bool state = partial && row.checks && row.checks->state;
+        add(state, "%.2f", state ? row.checks->state->froude : 0);
+        add(partial && row.checks, "%.2f", row.checks ? row.checks->selfCleansing.tau : 0);
     } else {
         add(row.hasValues, "%.2f", row.v);
         add(row.hasValues, "%.0f", row.Re);
