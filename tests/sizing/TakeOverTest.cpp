@@ -142,9 +142,10 @@ TEST_F(TakeOverTest, TheTablePrintsOnOnePageWithEveryRow) {
     // Every cell of every row, the verdict included.
     for (size_t i = 0; i < table.rows.size(); ++i) {
         for (const std::string& cell : sizing::RowCells(table, i)) {
-            EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const std::string& l) {
-                return l.find("\"" + cell + "\"") != std::string::npos;
-            })) << table.rows[i].dn << ": " << cell;
+            EXPECT_TRUE(std::any_of(
+                lines.begin(), lines.end(),
+                [&](const std::string& l) { return l.find("\"" + cell + "\"") != std::string::npos; }))
+                << table.rows[i].dn << ": " << cell;
         }
     }
 }
