@@ -74,15 +74,13 @@ void CheckVelocity(Row& row, const char* name, double v, const Criteria& criteri
 
 // Near-critical flow and too little wall shear stress, on the values as shown.
 void CheckGravityCriteria(Row& row, const Criteria& criteria) {
-    const hydraulics::GravityFlowChecks& checks = *row.checks;
-    if (checks.state &&
-        hydraulics::RegimeOf(AsShown(checks.state->froude)) == hydraulics::FlowRegime::NearCritical) {
-        row.reasons.push_back(WithComma(
-            platform::Format("Fr %.2f nahe kritisch (%.2f bis %.2f)", checks.state->froude,
-                             hydraulics::kNearCriticalBand.low, hydraulics::kNearCriticalBand.high)));
+    if (row.froude && hydraulics::RegimeOf(AsShown(*row.froude)) == hydraulics::FlowRegime::NearCritical) {
+        row.reasons.push_back(WithComma(platform::Format("Fr %.2f nahe kritisch (%.2f bis %.2f)", *row.froude,
+                                                         hydraulics::kNearCriticalBand.low,
+                                                         hydraulics::kNearCriticalBand.high)));
     }
-    if (AsShown(checks.selfCleansing.tau) < criteria.tauMin)
-        row.reasons.push_back(Crossed("τ", checks.selfCleansing.tau, "<", "τmin", criteria.tauMin, " N/m²"));
+    if (AsShown(row.selfCleansing.tau) < criteria.tauMin)
+        row.reasons.push_back(Crossed("τ", row.selfCleansing.tau, "<", "τmin", criteria.tauMin, " N/m²"));
 }
 
 void CheckTurbulent(Row& row, double Re) {
@@ -127,8 +125,9 @@ void ComputeGravityRow(Row& row, const Table& table) {
     row.ht = row.fitted.exact->ht;
     row.hd = row.ht / row.di;
     row.vt = row.fitted.exact->vt;
-    row.checks =
-        hydraulics::CheckGravityFlow({table.Q, row.di, row.ht, table.I, c.rho, c.g, table.criteria.tauMin});
+    row.froude = hydraulics::FroudeNumber(table.Q, row.di, row.ht, c.g);
+    row.selfCleansing = hydraulics::CheckSelfCleansing(
+        hydraulics::WallShearStressAt(c.rho, c.g, row.di, row.ht, table.I), table.criteria.tauMin);
     std::vector<std::string> crossed;
     std::swap(crossed, row.reasons);
     CheckVelocity(row, "vt", row.vt, table.criteria);
@@ -227,8 +226,10 @@ Criteria DefaultCriteria(FlowMode mode) {
 }
 
 const char* CriteriaSourceText() {
-    return "Vorgabewerte der Kriterien: Freispiegelabfluss (J angegeben) vt von 0,5 bis 6,0 m/s und "
-           "h/d höchstens 0,7; Druckabfluss (ohne J) v von 0,5 bis 2,0 m/s. Es sind übliche Richtwerte, "
+    return "Vorgabewerte der Kriterien: Freispiegelabfluss (J angegeben) vt von 0,5 bis 6,0 m/s, "
+           "h/d höchstens 0,7 und τ mindestens 0,867 N/m² (Schleppspannung nach ASCE MOP 60 / WEF FD-5); "
+           "Fr von 0,86 bis 1,13 gilt als nahe kritisch (US Army Corps of Engineers, EM 1110-2-1601); "
+           "Druckabfluss (ohne J) v von 0,5 bis 2,0 m/s. Es sind übliche Richtwerte, "
            "keine Normwerte: Die Mindestgeschwindigkeit steht für die Ablagerungsfreiheit, deren Nachweis "
            "für Abwasserkanäle DWA-A 110 und DIN EN 752 regeln; die Geschwindigkeiten in Wasserleitungen "
            "folgen den Bemessungsempfehlungen von DVGW W 400-1. Maßgebend sind das Regelwerk und die "
@@ -406,9 +407,8 @@ std::vector<std::string> RowCells(const Table& table, size_t index, char decimal
         add(partial, "%.1f", row.ht * kMillimetre.toDisplay);
         add(partial, "%.2f", row.hd);
         add(partial, "%.2f", row.vt);
-        add(partial && row.checks->state, "%.2f",
-            row.checks && row.checks->state ? row.checks->state->froude : 0);
-        add(partial, "%.2f", row.checks ? row.checks->selfCleansing.tau : 0);
+        add(partial && row.froude, "%.2f", row.froude.value_or(0));
+        add(partial, "%.2f", row.selfCleansing.tau);
     } else {
         add(row.hasValues, "%.2f", row.v);
         add(row.hasValues, "%.0f", row.Re);

@@ -17,8 +17,9 @@
 
 #include "catalogue/SettingsFile.h"
 #include "hydraulics/FittedFillingCheck.h"
-#include "hydraulics/GravityFlowChecks.h"
+#include "hydraulics/FlowState.h"
 #include "hydraulics/LineLoss.h"
+#include "hydraulics/WallShearStress.h"
 #include "platform/Clock.h"
 
 class CPlenwickView;
@@ -84,8 +85,10 @@ struct Row {
     double vt = 0;            // m/s, exact circular section
     // The form's fitted ht and vt for the design flow beside the exact ones.
     hydraulics::FittedFillingComparison fitted;
-    // Flow state and wall shear stress at the exact filling.
-    std::optional<hydraulics::GravityFlowChecks> checks;
+    // Froude number and wall shear stress at the exact filling (the flow state's critical depth is not
+    // needed here); froude none without a free surface.
+    std::optional<double> froude;
+    hydraulics::SelfCleansingCheck selfCleansing{0, 0, false};
     // pressure flow
     double v = 0;  // m/s
     double Re = 0;

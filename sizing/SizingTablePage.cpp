@@ -12,8 +12,8 @@ namespace {
 // Left edges of the columns in fractions of the printable width; the verdict takes the rest.
 std::vector<double> ColumnEdges(sizing::FlowMode mode) {
     if (mode == sizing::FlowMode::Gravity)
-        return {0.0, 0.06, 0.14, 0.23, 0.30, 0.37, 0.45, 0.51, 0.58};
-    return {0.0, 0.06, 0.14, 0.21, 0.30, 0.38, 0.47, 0.58};
+        return {0.0, 0.05, 0.12, 0.20, 0.26, 0.32, 0.39, 0.44, 0.50, 0.55, 0.62};
+    return {0.0, 0.06, 0.14, 0.20, 0.28, 0.36, 0.45, 0.56, 0.64};
 }
 
 std::unique_ptr<platform::Font> MakeFont(platform::DrawingContext& dc, int height, bool bold) {
