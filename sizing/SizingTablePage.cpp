@@ -54,7 +54,7 @@ void SizingTablePage::OnPrint(platform::DrawingContext& dc, platform::PrintInfo&
     y += lineHeight * 3 / 2;
     dc.SelectFont(normal.get());
     for (size_t i = 1; i < inputs.size(); ++i) {
-        for (const std::string& line : report::WrappedLines(dc, inputs[i], usable)) {
+        for (const std::string& line : report::FittedLines(dc, inputs[i], usable)) {
             dc.TextOut(margin, y, line);
             y += lineHeight;
         }
@@ -62,9 +62,14 @@ void SizingTablePage::OnPrint(platform::DrawingContext& dc, platform::PrintInfo&
     y += lineHeight / 2;
 
     const std::vector<double> edges = ColumnEdges(table_.mode);
+    // The last cell (the verdict with its reasons) is cut at the page's margin.
     const auto writeRow = [&](const std::vector<std::string>& cells) {
-        for (size_t c = 0; c < cells.size() && c < edges.size(); ++c)
-            dc.TextOut(margin + static_cast<int>(edges[c] * usable), y, cells[c]);
+        for (size_t c = 0; c < cells.size() && c < edges.size(); ++c) {
+            const int x = margin + static_cast<int>(edges[c] * usable);
+            dc.TextOut(
+                x, y,
+                c + 1 < edges.size() ? cells[c] : report::ElidedText(dc, cells[c], margin + usable - x));
+        }
         y += lineHeight;
     };
     dc.SelectFont(bold.get());
@@ -77,7 +82,7 @@ void SizingTablePage::OnPrint(platform::DrawingContext& dc, platform::PrintInfo&
     }
     y += lineHeight;
     dc.SelectFont(normal.get());
-    for (const std::string& line : report::WrappedLines(dc, sizing::CriteriaSourceText(), usable)) {
+    for (const std::string& line : report::FittedLines(dc, sizing::CriteriaSourceText(), usable)) {
         dc.TextOut(margin, y, line);
         y += lineHeight;
     }
