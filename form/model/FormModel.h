@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "form/model/CalculationState.h"
+#include "form/model/ControlIds.h"
 #include "form/model/FormSettings.h"
 #include "form/model/NumberEdit.h"
 #include "hydraulics/Calculations.h"
@@ -163,6 +164,9 @@ class FormModel : public platform::ControlSink {
     // A new di [mm]: stored, the pipe fields marked, v, Q, Re and λ emptied, the area shown.
     void TakeDi(double diMm);
 
+    // The smallest id of the form's controls.
+    static constexpr int kFirstControlId = IDC_FULL_FILLING;
+
     CPlenwickDoc& m_document;
     platform::Prompt& m_prompt;
     std::unique_ptr<FormSettings> m_settings;
@@ -185,3 +189,15 @@ class FormModel : public platform::ControlSink {
     std::uint64_t m_checkedRevision = 0;
     int m_eventDepth = 0;
 };
+
+inline platform::Control& FormModel::Control(int id) const {
+    return *m_byId[static_cast<size_t>(id - kFirstControlId)];
+}
+
+inline CNumberEdit& FormModel::Field(int id) const {
+    return static_cast<CNumberEdit&>(Control(id));
+}
+
+inline platform::ListControl& FormModel::List(int id) const {
+    return static_cast<platform::ListControl&>(Control(id));
+}
