@@ -62,12 +62,16 @@ bool SameName(std::string_view a, const char* b) {
     return a.size() == std::char_traits<char>::length(b) && strncasecmp(a.data(), b, a.size()) == 0;
 }
 
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
 std::string Trimmed(const std::string& cell) {
-    const size_t begin = cell.find_first_not_of(" \t");
-    if (begin == std::string::npos)
-        return std::string();
-    const size_t end = cell.find_last_not_of(" \t");
-    return cell.substr(begin, end - begin + 1);
+    size_t begin = 0;
+    size_t end = cell.size();
+    while (begin < end && IsBlank(cell[begin])) ++begin;
+    while (end > begin && IsBlank(cell[end - 1])) --end;
+    return cell.substr(begin, end - begin);
 }
 
 struct SoughtName {
@@ -209,7 +213,7 @@ bool EntriesFromCells(const std::vector<std::string>& cells, const HeaderColumns
         if (position < 0 || static_cast<size_t>(position) >= cells.size())
             return nullptr;
         const std::string& cell = cells[static_cast<size_t>(position)];
-        if (cell.find_first_not_of(" \t") == std::string::npos)
+        if (std::all_of(cell.begin(), cell.end(), IsBlank))
             return nullptr;
         return &cell;
     };

@@ -79,9 +79,6 @@ constexpr std::array kPartialFillingFields{IDC_HT, IDC_QT_LS, IDC_QT_M3H, IDC_VT
 constexpr std::array kSoughtEnabledControls{IDC_J,  IDC_A, IDC_DI,  IDC_K,  IDC_Q_LS,  IDC_Q_M3H,    IDC_V,
                                             IDC_DA, IDC_S, IDC_ZMA, IDC_DN, IDC_CLASS, IDC_ROUGHNESS};
 
-// The smallest id of the form's controls.
-constexpr int kFirstControlId = IDC_FULL_FILLING;
-
 // The sought text is read into a buffer of 50 characters.
 constexpr size_t kSoughtTextLength = 49;
 
@@ -144,18 +141,6 @@ void FormModel::OnControlEvent(int id, platform::ControlEvent event) {
         if (m_eventListener)
             m_eventListener();
     }
-}
-
-platform::Control& FormModel::Control(int id) const {
-    return *m_byId[static_cast<size_t>(id - kFirstControlId)];
-}
-
-CNumberEdit& FormModel::Field(int id) const {
-    return static_cast<CNumberEdit&>(Control(id));
-}
-
-platform::ListControl& FormModel::List(int id) const {
-    return static_cast<platform::ListControl&>(Control(id));
 }
 
 platform::TabControl& FormModel::SoughtTabs() const {

@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "form/model/CalculationState.h"
+#include "form/model/ControlIds.h"
 #include "form/model/FormSettings.h"
 #include "form/model/NumberEdit.h"
 #include "hydraulics/Calculations.h"
@@ -178,6 +179,9 @@ class FormModel : public platform::ControlSink {
     // A new di [mm]: stored, the pipe fields marked, v, Q, Re and λ emptied, the area shown.
     void TakeDi(double diMm);
 
+    // The smallest id of the form's controls.
+    static constexpr int kFirstControlId = IDC_FULL_FILLING;
+
     CPlenwickDoc& m_document;
     platform::Prompt& m_prompt;
     std::unique_ptr<FormSettings> m_settings;
@@ -205,3 +209,15 @@ class FormModel : public platform::ControlSink {
     int m_eventDepth = 0;
     std::function<void()> m_eventListener;
 };
+
+inline platform::Control& FormModel::Control(int id) const {
+    return *m_byId[static_cast<size_t>(id - kFirstControlId)];
+}
+
+inline CNumberEdit& FormModel::Field(int id) const {
+    return static_cast<CNumberEdit&>(Control(id));
+}
+
+inline platform::ListControl& FormModel::List(int id) const {
+    return static_cast<platform::ListControl&>(Control(id));
+}
