@@ -192,15 +192,6 @@ std::string FormatNumber(MessageId id, double x) {
     return WithNumber(Text(id), x);
 }
 
-// x in a printf format with a decimal comma.
-std::string Decimal(const char* format, double x) {
-    std::string text = platform::Format(format, x);
-    for (char& c : text) {
-        if (c == '.')
-            c = ',';
-    }
-    return text;
-}
 
 const char* FlowDiameterInputName(hydraulics::FlowDiameterInput input) {
     switch (input) {
@@ -219,6 +210,15 @@ const char* FlowDiameterInputName(hydraulics::FlowDiameterInput input) {
 }
 
 }  // namespace
+
+std::string Decimal(const char* format, double x) {
+    std::string text = WithNumber(format, x);
+    for (char& c : text) {
+        if (c == '.')
+            c = ',';
+    }
+    return text;
+}
 
 const char* Text(MessageId id) {
     return kTable[static_cast<std::size_t>(id)].text;

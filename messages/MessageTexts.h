@@ -139,6 +139,10 @@ std::string NamedMessage(MessageId id, const std::string& name);
 // A message with two placeholders: a name and a detail (the entry of a file, a version).
 std::string NamedMessage(MessageId id, const std::string& name, const std::string& detail);
 
+// x in a printf format ("%.2f") with a decimal comma; "nicht berechenbar" when x is not finite, exponent
+// form when the text would be too long or show a nonzero x as zero.
+std::string Decimal(const char* format, double x);
+
 // "strömend", "nahe kritisch" or "schießend".
 const char* FlowRegimeName(hydraulics::FlowRegime regime);
 // The flow state in one line: regime, Froude number and critical depth (mm); in the near-critical band

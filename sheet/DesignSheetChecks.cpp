@@ -19,6 +19,7 @@ namespace {
 
 using hydraulics::InputCheck;
 using namespace hydraulics::units;
+using messages::Decimal;
 using report::ShortestText;
 
 constexpr const char* kAtMost = " ≤ ";
@@ -57,12 +58,6 @@ SheetCheck Within(const Range& range, double value) {
     if (*range.unit)
         text += std::string(" ") + range.unit;
     return {text, value >= range.low && value <= range.high};
-}
-
-std::string Decimal(const char* format, double x) {
-    std::string text = platform::Format(format, x);
-    std::replace(text.begin(), text.end(), '.', ',');
-    return text;
 }
 
 SheetCheck Converged(int steps, bool converged) {
