@@ -29,6 +29,7 @@ void Control::Synchronise() {
 // --- EditControl ---
 
 void EditControl::SetText(std::string text) {
+    beforeTyping_.reset();
     if (text != text_) Changed();
     text_ = std::move(text);
     Synchronise();
@@ -36,12 +37,16 @@ void EditControl::SetText(std::string text) {
 }
 
 void EditControl::TextEditedByUser(std::string text) {
+    if (!beforeTyping_) beforeTyping_ = text_;
     if (text != text_) Changed();
     text_ = std::move(text);
     Deliver(ControlEvent::TextChanged);
 }
 
-void EditControl::OnKillFocus() { Deliver(ControlEvent::FocusLost); }
+void EditControl::OnKillFocus() {
+    beforeTyping_.reset();
+    Deliver(ControlEvent::FocusLost);
+}
 
 // --- ListControl ---
 

@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Colour.h"
@@ -106,6 +107,9 @@ public:
     void SetText(std::string text);
     // The user changed the text in the backend's widget (which already shows it): store and deliver.
     void TextEditedByUser(std::string text);
+    // The text the field held before the user typed into it, since the program last wrote its text or
+    // the focus last left it; none while the user has not typed since. Taking it forgets it.
+    std::optional<std::string> TakeTextBeforeTyping() { return std::exchange(beforeTyping_, std::nullopt); }
 
     // The platform's focus-loss processing: delivers FocusLost. A derived field may do its own
     // processing first and then call this.
@@ -116,6 +120,7 @@ public:
 
 private:
     std::string text_;
+    std::optional<std::string> beforeTyping_;
 };
 
 // An editable drop-down list: a text field above an unsorted list.

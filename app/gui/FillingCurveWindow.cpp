@@ -218,7 +218,8 @@ void FillingCurveWindow::ShowOperatingPoint() {
     }
     pointTable_->setVisible(!rows.empty());
     pointTable_->resizeColumnsToContents();
-    note_->setText(Text(ExactCurvesNote(curves_)));
+    const std::string sources = curves_.operatingPoint ? OperatingPointSources() + "\n" : std::string();
+    note_->setText(Text(sources + ExactCurvesNote(curves_)));
 }
 
 bool FillingCurveWindow::event(QEvent* event) {

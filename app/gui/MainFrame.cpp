@@ -172,13 +172,19 @@ void CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("statusBar"));
     indicators_ = new LockIndicators(*bar);
-    bar->showMessage(kIdleText);
+    ShowIdleText();
     // A prompt that goes leaves the idle text behind it.
-    connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& message) {
+    connect(bar, &QStatusBar::messageChanged, this, [this](const QString& message) {
         if (message.isEmpty())
-            bar->showMessage(kIdleText);
+            ShowIdleText();
     });
     Action(Command::ToggleStatusBar)->setChecked(true);
+}
+
+// The form's note beside its result, else "Bereit".
+void CMainFrame::ShowIdleText() {
+    const std::string note = app_.IsRunning() ? app_.View().ResultNote() : std::string();
+    statusBar()->showMessage(note.empty() ? kIdleText : QString::fromStdString(note));
 }
 
 QAction* CMainFrame::Action(Command command) const {
@@ -294,6 +300,7 @@ void CMainFrame::UpdateCaption() {
         setWindowTitle(title + QStringLiteral("[*] - ") + QString::fromUtf8(platform::kApplicationTitle));
     }
     setWindowModified(app_.Document().IsModified());
+    ShowIdleText();
 }
 
 void CMainFrame::EditProjectHeader() {
@@ -311,6 +318,7 @@ void CMainFrame::ShowForm(CPlenwickView& view) {
     scrollArea_->setFocusPolicy(Qt::NoFocus);
     form_ = new qtbackend::FormWidget(CalculationFormTemplate(), view.Controls(), view);
     app_.Document().SetModifiedListener([this] { UpdateCaption(); });
+    view.SetEventListener([this] { ShowIdleText(); });
     scrollArea_->setWidget(form_);
     setCentralWidget(scrollArea_);
     UpdateCaption();

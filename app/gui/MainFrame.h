@@ -63,6 +63,7 @@ class CMainFrame : public QMainWindow {
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
+    void ShowIdleText();
     QAction* MakeAction(Command command, const char* caption);
     void RunCommand(Command command);
     void UpdateRecentFileMenu();

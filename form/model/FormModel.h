@@ -20,6 +20,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -67,6 +68,9 @@ class FormModel : public platform::ControlSink {
     // Shows the state exactly as it was captured, record and project header included, without running
     // any reaction. The class and roughness lists keep the machine's entries; the DN list shows its own.
     void RestoreState(const CalculationState& state);
+    // The calculation as it was before the user typed the entry that field id is being left with: what
+    // cancelling that entry restores.
+    CalculationState StateBeforeEntry(int id) const;
     // Every control back to its state before the first showing, the project header emptied; no reaction.
     void ResetForm();
     // The current calculation is the saved one; any later difference is an unsaved change.
@@ -80,6 +84,11 @@ class FormModel : public platform::ControlSink {
     // --- solver (Solver.cpp) ---
     void OnBerechnen();
     void MarkCalculated(bool calculated);
+    // What the form says beside its result (the window's status bar): that its fitted partial-filling
+    // values leave the exact circular section, with the exact values. Empty without such a result.
+    std::string ResultNote() const;
+    // Called after every user event and the reactions nested in it (the window refreshes its status bar).
+    void SetEventListener(std::function<void()> listener) { m_eventListener = std::move(listener); }
 
     // --- parameter-group reactions (ParameterReactions.cpp) ---
     void OnVLeave();
@@ -142,6 +151,8 @@ class FormModel : public platform::ControlSink {
     // A user event and every reaction nested in it have run: the modified flag is raised on a change.
     void NoteChanges();
     void CreateControls();
+    // The focus left a number field whose entry it refused.
+    bool IsRefusedEntry(int id, platform::ControlEvent event) const;
     platform::Control& Control(int id) const;
     // Shows a message through the prompt.
     void Tell(const std::string& text, platform::MessageIcon icon = platform::MessageIcon::None);
@@ -179,4 +190,5 @@ class FormModel : public platform::ControlSink {
     CalculationState m_savedState;
     std::uint64_t m_checkedRevision = 0;
     int m_eventDepth = 0;
+    std::function<void()> m_eventListener;
 };
