@@ -184,6 +184,23 @@ TEST_F(MainWindowTest, TypedVelocityAndBerechnenGiveTheSameJAsHeadless) {
     EXPECT_EQ(answerer.MessageBoxes().size(), 1u);  // nothing beyond the printer warning
 }
 
+// Partial filling far below the range of the fitted relations: the status bar says so beside the result,
+// and "Bereit" again once the result is gone.
+TEST_F(MainWindowTest, StatusBarCarriesTheFittedFillingNote) {
+    platform::ControlSet& form = session.App().View().Controls();
+    ASSERT_TRUE(form.UserSelectTab(IDC_SOUGHT, 0));
+    form.UserClick(IDC_PARTIAL_FILLING);
+    form.UserType(IDC_V, "1");
+    form.UserType(IDC_QT_LS, "0.05");
+    form.UserClick(IDC_BERECHNEN);
+    const QString note = session.Frame().statusBar()->currentMessage();
+    EXPECT_TRUE(note.startsWith(QStringLiteral("Teilfüllung nach Näherungsformeln"))) << note.toStdString();
+    EXPECT_EQ(note.toStdString(), session.App().View().ResultNote());
+    form.UserType(IDC_V, "2");
+    form.UserLeave();
+    EXPECT_EQ(session.Frame().statusBar()->currentMessage(), QStringLiteral("Bereit"));
+}
+
 TEST_F(MainWindowTest, OutOfRangeEntryShowsItsMessageAndTheLimit) {
     guitest::TypeInto(Edit(IDC_V), QStringLiteral("0,01"));
     PressTab();
