@@ -165,9 +165,9 @@ void WriteResultNote(platform::DrawingContext& dc, LayoutArea& detail, const std
 
 }  // namespace
 
-void ComposeCalculationReport(platform::DrawingContext& dc, int pageWidth, int pageHeight, const CPlenwickDoc& doc,
-                              const platform::LocalTime& now, const platform::PrintInfo& info,
-                              const std::string& resultNote) {
+void ComposeCalculationReport(platform::DrawingContext& dc, int pageWidth, int pageHeight,
+                              const CPlenwickDoc& doc, const platform::LocalTime& now,
+                              const platform::PrintInfo& info, const std::string& resultNote) {
     ReportLayout page(dc, pageWidth, pageHeight, 0, 0, 0, 0);
     RegisterFontsAndPens(page);
     CreateAreas(page);

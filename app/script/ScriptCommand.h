@@ -165,5 +165,5 @@ struct CloseLine {
 using ScriptCommand =
     std::variant<SetPrinterLine, SetClockLine, SetBrowserLine, StartLine, TypeLine, LeaveLine, TabLine,
                  ClickLine, PickLine, EditListLine, AnswerLine, MenuCommandLine, ShowLine, DumpLine,
-                 RecordLine, CurveLine, StatusLine, SizingLine, ChooseFileLine, OpenFileLine, SaveFileLine, ProjectLine,
-                 DocumentLine, CloseLine>;
+                 RecordLine, CurveLine, StatusLine, SizingLine, ChooseFileLine, OpenFileLine, SaveFileLine,
+                 ProjectLine, DocumentLine, CloseLine>;

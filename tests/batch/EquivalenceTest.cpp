@@ -210,7 +210,8 @@ FormOutcome RunForm(const std::string& script, const test_support::ScratchMachin
     for (std::string line; std::getline(lines, line);) {
         if (line.rfind("document title ", 0) == 0) {
             ++fieldsLeft;
-        } else if (line.rfind("dialog ", 0) == 0 && line.size() > 7 && line.substr(line.size() - 7) == " closed") {
+        } else if (line.rfind("dialog ", 0) == 0 && line.size() > 7 &&
+                   line.substr(line.size() - 7) == " closed") {
             outcome.messages.push_back(LeftOutNote(typedFields.at(fieldsLeft)));
         } else if (line.rfind("message ", 0) == 0 || line.rfind("warning ", 0) == 0) {
             outcome.messages.push_back(Unquoted(line.substr(8)));

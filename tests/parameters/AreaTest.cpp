@@ -40,7 +40,6 @@ TEST_F(AreaTest, AdaptingVelocityKeepsFlow) {
     EXPECT_EQ(Text(IDC_RE), "63662.004123");
 }
 
-
 TEST_F(AreaTest, AdaptingFlowKeepsVelocity) {
     Answer(CAdjustAreaDlg::ADAPT_Q);
     Enter(IDC_A, "0.0314159");

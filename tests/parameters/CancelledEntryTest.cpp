@@ -29,8 +29,8 @@ class CancelledEntry : public FormTest, public ::testing::WithParamInterface<Can
   protected:
     void SetUp() override {
         // di first: its change reaction empties the flow fields.
-        const std::pair<int, double> shown[]{{IDC_DI, 100},      {IDC_V, 1},  {IDC_Q_LS, 7.853982},
-                                             {IDC_LAMBDA, 0.02}, {IDC_J, 10}, {IDC_A, 0.007854},
+        const std::pair<int, double> shown[]{{IDC_DI, 100},      {IDC_V, 1},      {IDC_Q_LS, 7.853982},
+                                             {IDC_LAMBDA, 0.02}, {IDC_J, 10},     {IDC_A, 0.007854},
                                              {IDC_NY, 1},        {IDC_RE, 100000}};
         for (const auto& [id, value] : shown) Show(id, value);
         doc.SetSought(GetParam().sought);
@@ -85,13 +85,11 @@ TEST_P(DigitGrouping, IsRefusedNamingTheTextAndTheFieldKeepsItsValue) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, DigitGrouping,
-                         ::testing::Values(GroupingCase{"1.234,5", true, "8.000000"},
-                                           GroupingCase{"1,234.5", true, "8.000000"},
-                                           GroupingCase{"1.234.567", true, "8.000000"},
-                                           GroupingCase{"-2,000,000", true, "8.000000"},
-                                           GroupingCase{"1234,5", false, "1234.5"},
-                                           GroupingCase{"1.5e3", false, "1.5e3"},
-                                           GroupingCase{"12.", false, "12."}));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, DigitGrouping,
+    ::testing::Values(GroupingCase{"1.234,5", true, "8.000000"}, GroupingCase{"1,234.5", true, "8.000000"},
+                      GroupingCase{"1.234.567", true, "8.000000"},
+                      GroupingCase{"-2,000,000", true, "8.000000"}, GroupingCase{"1234,5", false, "1234.5"},
+                      GroupingCase{"1.5e3", false, "1.5e3"}, GroupingCase{"12.", false, "12."}));
 
 }  // namespace

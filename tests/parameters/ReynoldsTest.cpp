@@ -132,7 +132,6 @@ TEST_F(ReynoldsDialogTest, AdaptingViscosity) {
     EXPECT_DOUBLE_EQ(doc.GetDi(), 0.1);
 }
 
-
 TEST_F(ReynoldsDialogTest, AdaptingVelocityGivesFlow) {
     Answer(CAdjustReDlg::ADAPT_V);
     Enter(IDC_RE, "200000");
