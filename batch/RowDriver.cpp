@@ -73,6 +73,18 @@ class CatalogueSettings : public FormSettings {
     const std::vector<std::optional<std::string>> m_none;
 };
 
+// The column of each field whose entry can raise an adjustment dialog.
+const char* EntryColumnName(int field) {
+    switch (field) {
+        case IDC_RE:
+            return "Re";
+        case IDC_LAMBDA:
+            return "lambda";
+        default:
+            return "A";
+    }
+}
+
 // The position of each sought parameter's tab.
 int SoughtTab(int sought) {
     switch (sought) {
@@ -126,10 +138,15 @@ void RowDriver::Type(int field, const std::string& text) {
     if (field == IDC_DI && text.size() > 1)
         edit.TextEditedByUser(text.substr(0, text.size() - 1));
     edit.TextEditedByUser(text);
+    const int dialogsBefore = m_prompt.dialogsClosed;
     if (focused)
         controls.UserLeave();
     else
         edit.OnKillFocus();
+    if (m_prompt.dialogsClosed != dialogsBefore)
+        m_prompt.messages.push_back(std::string("Spalte ") + EntryColumnName(field) +
+                                    ": nicht übernommen, die Rückfrage „Parameteranpassung“ wurde wie mit "
+                                    "dem Schließfeld abgebrochen");
 }
 
 void RowDriver::Run(const RowEntries& entries) {

@@ -1,7 +1,8 @@
 // One row of a calculation file entered into the form model as a user enters it: the filling mode, the
 // sought parameter, each typed value (typed into its field and left), the class, DN and roughness picks,
 // then "Berechnen". Every row starts from the form as it was after its first showing; the messages the
-// form shows are collected in order, and its adjustment dialogs end as by their close box.
+// form shows are collected in order, and its adjustment dialogs end as by their close box, which
+// cancels the entry that raised the question: the messages say which entry was left out.
 //
 // The model is deterministic: the same entries on the same form give the same form and messages. The
 // entries up to the DN pick (filling mode, sought parameter, fluid data, class and DN: the prefix) repeat
@@ -59,8 +60,12 @@ class RowDriver {
     // Collects the messages; a dialog ends with its close code.
     struct CollectingPrompt : platform::Prompt {
         void Message(const std::string& text, platform::MessageIcon) override { messages.push_back(text); }
-        int RunDialog(const platform::DialogTemplate& dialog) override { return dialog.closeCode; }
+        int RunDialog(const platform::DialogTemplate& dialog) override {
+            ++dialogsClosed;
+            return dialog.closeCode;
+        }
         std::vector<std::string> messages;
+        int dialogsClosed = 0;
     };
     // The form and the messages after a prefix.
     struct Snapshot {
@@ -84,7 +89,7 @@ class RowDriver {
     void Click(int id);
     void SelectTab(int id, int index);
     void Pick(int id, int index);
-    // Types the text into the field and leaves it.
+    // Types the text into the field and leaves it; an entry a closed dialog cancelled is told.
     void Type(int field, const std::string& text);
 
     CollectingPrompt m_prompt;

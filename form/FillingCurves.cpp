@@ -114,10 +114,18 @@ FillingCurves ComputeFillingCurves(const CPlenwickDoc& record) {
     for (int i = 0; i <= kFillingCurveSteps; ++i)
         curves.points.push_back(PointAt(i / static_cast<double>(kFillingCurveSteps), section));
     curves.criticalFillings = CriticalFillings(curves.points, section);
-    if (record.GetHt() > 0 && record.GetDi() > 0)
-        curves.operatingPoint = PointAt(record.GetHt() / record.GetDi(), section);
     curves.flow = record.GetQ() > 0 ? record.GetQ() : 0.0;
     curves.velocity = record.GetV() > 0 ? record.GetV() : 0.0;
+    if (record.GetHt() > 0 && record.GetDi() > 0) {
+        FillingCurvePoint point = PointAt(record.GetHt() / record.GetDi(), section);
+        // The form's Qt and vt: the value the user gave as given, the others as the fitted relations
+        // derive them from it (from Qt and vt they give ht by their inverse, not exactly the point).
+        if (curves.flow > 0 && record.GetQt() > 0)
+            point.fitted.flow = record.GetQt() / curves.flow;
+        if (curves.velocity > 0 && record.GetVt() > 0)
+            point.fitted.velocity = record.GetVt() / curves.velocity;
+        curves.operatingPoint = point;
+    }
     return curves;
 }
 
@@ -171,6 +179,11 @@ std::string OperatingPointHeading(const FillingCurves& curves) {
     if (!curves.operatingPoint)
         return std::string();
     return "Betriebspunkt ht/di = " + Shown("%.3f", curves.operatingPoint->filling);
+}
+
+std::string OperatingPointSources() {
+    return "Angepasst: ht, Qt und vt des Formulars (der gegebene Wert wie eingegeben, die übrigen nach "
+           "seinen Näherungsformeln daraus). Exakt: Kreisquerschnitt beim selben ht/di.";
 }
 
 std::vector<OperatingPointRow> OperatingPointRows(const FillingCurves& curves) {

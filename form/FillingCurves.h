@@ -26,7 +26,9 @@ struct FillingCurvePoint {
 
 struct FillingCurves {
     std::vector<FillingCurvePoint> points;
-    // At the record's ht/di, when ht and di are given; beyond 1 when ht exceeds di.
+    // At the record's ht/di, when ht and di are given; beyond 1 when ht exceeds di. Its fitted ratios
+    // are the form's: the record's Qt/Q and vt/v where it has them (the partial-filling value the user
+    // gave, and those the fitted relations derive from it), else the fitted relations at ht/di.
     std::optional<FillingCurvePoint> operatingPoint;
     hydraulics::PipeAtSlope pipe{};  // the record's di, k, ν, g and J the curves are for
     double flow = 0;      // the record's full-filling Q [m³/s], 0 when not given
@@ -72,3 +74,6 @@ std::vector<OperatingPointRow> OperatingPointRows(const FillingCurves& curves);
 
 // The heading above those rows, e.g. "Betriebspunkt ht/di = 0,500"; empty without an operating point.
 std::string OperatingPointHeading(const FillingCurves& curves);
+
+// Which relation gives which value of the operating point, beside its rows.
+std::string OperatingPointSources();

@@ -50,7 +50,9 @@ constexpr std::array<Entry, static_cast<std::size_t>(MessageId::Count)> kTable{{
     {MessageId::KTooLarge, "k ist zu groß und wird begrenzt."},
     {MessageId::HtTooSmall, "ht ist zu klein und wird begrenzt."},
     {MessageId::HtAboveDi, "ht ist größer als Di und wird begrenzt."},
-    {MessageId::AreaInPartialFilling, "Noch nicht implementiert!"},
+    {MessageId::EntryWithDigitGrouping,
+     "Die Eingabe <%s> wird nicht übernommen: Zahlen bitte ohne Tausendertrennzeichen eingeben, mit "
+     "Komma oder Punkt vor den Dezimalstellen. Das Feld behält seinen bisherigen Wert."},
 
     {MessageId::AdjustReynolds,
      "Beim Ändern der Reynoldszahl muß ein anderer Parameter angepaßt werden. Re = f(v, di, ny). Bitte wählen Sie den Parameter, der angepaßt werden soll."},
@@ -116,6 +118,11 @@ constexpr std::array<Entry, static_cast<std::size_t>(MessageId::Count)> kTable{{
     {MessageId::FlowSupercritical, "schießend"},
     {MessageId::FlowState, "Fließzustand %s: Fr = %s, Grenztiefe hc = %s mm"},
     {MessageId::FlowStateUnstable, "; Fr zwischen %s und %s: unruhiger, instabiler Wasserspiegel"},
+    {MessageId::FittedFillingDiffers,
+     "Teilfüllung nach Näherungsformeln, hier mehr als %s %% vom Kreisquerschnitt entfernt: exakt sind ht = %s mm, "
+     "Qt = %s l/s, vt = %s m/s."},
+    {MessageId::FittedFillingBeyondSection,
+     "Teilfüllung nach Näherungsformeln: der Kreisquerschnitt kann den gegebenen Wert exakt nicht führen."},
     {MessageId::SelfCleansingMet,
      "Wandschubspannung τ = %s N/m² ≥ τmin = %s N/m²: Ablagerungsfreiheit erfüllt"},
     {MessageId::SelfCleansingNotMet, "Wandschubspannung τ = %s N/m² < τmin = %s N/m²: Ablagerungen möglich"},
@@ -328,6 +335,19 @@ std::string FlowStateMessage(const hydraulics::FlowState& state, const hydraulic
                                  Decimal("%.2f", band.high).c_str());
     }
     return text;
+}
+
+std::string FittedFillingMessage(const hydraulics::FittedFillingComparison& comparison) {
+    if (!comparison.exact)
+        return Text(MessageId::FittedFillingBeyondSection);
+    using hydraulics::units::kLitrePerSecond;
+    using hydraulics::units::kMillimetre;
+    const hydraulics::PartialValues& exact = *comparison.exact;
+    return platform::Format(Text(MessageId::FittedFillingDiffers),
+                            Decimal("%g", hydraulics::kFittedFillingTolerance * 100).c_str(),
+                            Decimal("%.1f", exact.ht * kMillimetre.toDisplay).c_str(),
+                            Decimal("%.2f", exact.Qt * kLitrePerSecond.toDisplay).c_str(),
+                            Decimal("%.2f", exact.vt).c_str());
 }
 
 std::string SelfCleansingMessage(const hydraulics::SelfCleansingCheck& check) {

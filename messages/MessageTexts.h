@@ -9,6 +9,7 @@
 #include "hydraulics/Calculations.h"
 #include "hydraulics/DiameterFromFlow.h"
 #include "hydraulics/EntryLimits.h"
+#include "hydraulics/FittedFillingCheck.h"
 #include "hydraulics/FlowState.h"
 #include "hydraulics/GravityFlowChecks.h"
 #include "hydraulics/LineLoss.h"
@@ -47,7 +48,8 @@ enum class MessageId {
     KTooLarge,
     HtTooSmall,
     HtAboveDi,
-    AreaInPartialFilling,
+    // a number entry with digit grouping, refused (the entry)
+    EntryWithDigitGrouping,
     // adjustment dialogs
     AdjustReynolds,
     AdjustArea,
@@ -96,6 +98,9 @@ enum class MessageId {
     FlowSupercritical,
     FlowState,
     FlowStateUnstable,
+    // the form's fitted partial filling against the exact circular section
+    FittedFillingDiffers,
+    FittedFillingBeyondSection,
     // self-cleansing by the wall shear stress
     SelfCleansingMet,
     SelfCleansingNotMet,
@@ -149,6 +154,10 @@ const char* FlowRegimeName(hydraulics::FlowRegime regime);
 // also the band and that the water surface is unstable. Decimal commas.
 std::string FlowStateMessage(const hydraulics::FlowState& state,
                              const hydraulics::NearCriticalBand& band = hydraulics::kNearCriticalBand);
+// The form's fitted partial-filling values leave the exact circular section (comparison.Differs()): by
+// how much they may differ, and the exact ht, Qt and vt, or that the section cannot carry the value.
+// Decimal commas.
+std::string FittedFillingMessage(const hydraulics::FittedFillingComparison& comparison);
 // τ against τmin and the verdict, decimal commas.
 std::string SelfCleansingMessage(const hydraulics::SelfCleansingCheck& check);
 // hv = J · L + Σζ · v²/(2g) with its two parts, in m, decimal commas.

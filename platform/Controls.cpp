@@ -37,17 +37,22 @@ void EditControl::Store(std::string&& text) {
 }
 
 void EditControl::SetText(std::string text) {
+    beforeTyping_.reset();
     Store(std::move(text));
     Synchronise();
     Deliver(ControlEvent::TextChanged);
 }
 
 void EditControl::TextEditedByUser(std::string text) {
+    if (!beforeTyping_) beforeTyping_ = text_;
     Store(std::move(text));
     Deliver(ControlEvent::TextChanged);
 }
 
-void EditControl::OnKillFocus() { Deliver(ControlEvent::FocusLost); }
+void EditControl::OnKillFocus() {
+    beforeTyping_.reset();
+    Deliver(ControlEvent::FocusLost);
+}
 
 // --- ListControl ---
 

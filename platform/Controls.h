@@ -114,6 +114,9 @@ public:
     void SetText(std::string text);
     // The user changed the text in the backend's widget (which already shows it): store and deliver.
     void TextEditedByUser(std::string text);
+    // The text the field held before the user typed into it, since the program last wrote its text or
+    // the focus last left it; none while the user has not typed since. Taking it forgets it.
+    std::optional<std::string> TakeTextBeforeTyping() { return std::exchange(beforeTyping_, std::nullopt); }
 
     // The platform's focus-loss processing: delivers FocusLost. A derived field may do its own
     // processing first and then call this.
@@ -128,6 +131,7 @@ private:
 
     std::string text_;
     std::uint64_t textRevision_ = 0;
+    std::optional<std::string> beforeTyping_;
 };
 
 // An editable drop-down list: a text field above an unsorted list.

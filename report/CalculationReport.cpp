@@ -8,6 +8,7 @@
 #include "record/PlenwickDoc.h"
 #include "record/ProgramName.h"
 #include "report/ReportLayout.h"
+#include "report/WrappedText.h"
 
 namespace {
 
@@ -157,10 +158,24 @@ void WritePartialFillingBlock(LayoutArea& detail, const CPlenwickDoc& doc) {
                           NumberText("%.2f [mm]", doc.GetSurfaceWidth() * kMillimetre.toDisplay)));
 }
 
+// The form's note beside the result, wrapped from the first tab stop to the area's right edge.
+void WriteResultNote(platform::DrawingContext& dc, LayoutArea& detail, const std::string& note) {
+    if (note.empty() || detail.Tabs().empty())
+        return;
+    Gap(detail);
+    const int width = detail.GetRect().right - detail.Tabs().front();
+    for (const std::string& line : report::WrappedLines(dc, note, width)) {
+        detail.NextTab();
+        detail.WriteText(line);
+        detail.NewLine(kLineFactor);
+    }
+}
+
 }  // namespace
 
-void ComposeCalculationReport(platform::DrawingContext& dc, int pageWidth, int pageHeight, const CPlenwickDoc& doc,
-                              const platform::LocalTime& now, const platform::PrintInfo& info) {
+void ComposeCalculationReport(platform::DrawingContext& dc, int pageWidth, int pageHeight,
+                              const CPlenwickDoc& doc, const platform::LocalTime& now,
+                              const platform::PrintInfo& info, const std::string& resultNote) {
     ReportLayout page(dc, pageWidth, pageHeight, 0, 0, 0, 0);
     RegisterFontsAndPens(page);
     CreateAreas(page);
@@ -300,6 +315,7 @@ void ComposeCalculationReport(platform::DrawingContext& dc, int pageWidth, int p
             }
             if (!doc.IsFullFilling())
                 WritePartialFillingBlock(*detail, doc);
+            WriteResultNote(dc, *detail, resultNote);
         }
     }
 

@@ -157,6 +157,9 @@ class SheetBuilder {
     SheetBlock Roughness() const;
     SheetBlock FullFilling() const;
     SheetBlock PartialFilling() const;
+    // The form's note that its fitted values leave the exact section, with a blank before it; empty
+    // without one.
+    std::string FittedNote() const;
     SheetCurves Curves() const;
     void Results(DesignSheetContent& sheet) const;
 
@@ -260,7 +263,12 @@ SheetBlock SheetBuilder::PartialFilling() const {
              calculated_ && given.has_value())},
         {},
         "Qt und vt nach den angepassten Teilfüllungsbeziehungen des Kreisquerschnitts; ab h/d ≥ " +
-            FixedText(hydraulics::kFullFillingRatio, 2) + " gilt Qt = Q und vt = v."};
+            FixedText(hydraulics::kFullFillingRatio, 2) + " gilt Qt = Q und vt = v." + FittedNote()};
+}
+
+std::string SheetBuilder::FittedNote() const {
+    const std::string note = view_.ResultNote();
+    return note.empty() ? note : " " + note;
 }
 
 SheetCurves SheetBuilder::Curves() const {
@@ -279,6 +287,8 @@ SheetCurves SheetBuilder::Curves() const {
         "Exakt: Kreisquerschnitt nach Prandtl-Colebrook mit dem hydraulischen Durchmesser 4R bei " +
             FillingCurvesConditions(curves) + ".",
         ExactCurvesNote(curves)};
+    if (curves.operatingPoint)
+        sheet.notes.push_back("Betriebspunkt: " + OperatingPointSources());
     return sheet;
 }
 

@@ -259,8 +259,9 @@ void FillingCurveWindow::ShowOperatingPoint() {
     }
     pointTable_->setVisible(!rows.empty());
     pointTable_->resizeColumnsToContents();
+    const std::string sources = curves_.operatingPoint ? OperatingPointSources() + "\n" : std::string();
     const std::string critical = CriticalFillingNote(curves_);
-    note_->setText(Text(ExactCurvesNote(curves_) + (critical.empty() ? "" : "\n" + critical)));
+    note_->setText(Text(sources + ExactCurvesNote(curves_) + (critical.empty() ? "" : "\n" + critical)));
 }
 
 bool FillingCurveWindow::event(QEvent* event) {

@@ -186,10 +186,17 @@ void CMainFrame::CreateStatusBar() {
     Action(Command::ToggleStatusBar)->setChecked(true);
 }
 
-// At rest the status bar shows the checks of a result in partial filling, else the idle text.
+// At rest the status bar shows what the form says beside its result (the checks of a partly filled
+// result, where its fitted values leave the exact section), else the idle text.
 void CMainFrame::ShowRestingText() {
-    const std::string notice = app_.IsRunning() ? app_.View().PartialFillingNotice() : std::string();
-    restingText_ = notice.empty() ? kIdleText : QString::fromStdString(notice);
+    std::string notes;
+    if (app_.IsRunning()) {
+        for (const std::string& note : {app_.View().PartialFillingNotice(), app_.View().ResultNote()}) {
+            if (!note.empty())
+                notes += (notes.empty() ? "" : "  ·  ") + note;
+        }
+    }
+    restingText_ = notes.empty() ? kIdleText : QString::fromStdString(notes);
     statusBar()->showMessage(restingText_);
 }
 
@@ -308,6 +315,7 @@ void CMainFrame::UpdateCaption() {
         setWindowTitle(title + QStringLiteral("[*] - ") + QString::fromUtf8(platform::kApplicationTitle));
     }
     setWindowModified(app_.Document().IsModified());
+    ShowIdleText();
 }
 
 void CMainFrame::EditProjectHeader() {

@@ -110,6 +110,12 @@ struct CurveLine {
     static constexpr ScriptPhase kPhase = ScriptPhase::Running;
 };
 
+// The note the form shows beside its result (the window's status bar).
+struct StatusLine {
+    static constexpr const char* kKeyword = "status";
+    static constexpr ScriptPhase kPhase = ScriptPhase::Running;
+};
+
 // The sizing table opened with design values and criteria ("sizing Q=... J=... vmin=... vmax=... hd=...").
 struct SizingLine {
     static constexpr const char* kKeyword = "sizing";
@@ -159,5 +165,5 @@ struct CloseLine {
 using ScriptCommand =
     std::variant<SetPrinterLine, SetClockLine, SetBrowserLine, StartLine, TypeLine, LeaveLine, TabLine,
                  ClickLine, PickLine, EditListLine, AnswerLine, MenuCommandLine, ShowLine, DumpLine,
-                 RecordLine, CurveLine, SizingLine, ChooseFileLine, OpenFileLine, SaveFileLine, ProjectLine,
-                 DocumentLine, CloseLine>;
+                 RecordLine, CurveLine, StatusLine, SizingLine, ChooseFileLine, OpenFileLine, SaveFileLine,
+                 ProjectLine, DocumentLine, CloseLine>;

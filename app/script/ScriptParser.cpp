@@ -255,6 +255,8 @@ ScriptCommand ParseCommand(std::string_view keyword, Words& words) {
         return WithoutArguments<RecordLine>(words);
     if (keyword == "curve")
         return WithoutArguments<CurveLine>(words);
+    if (keyword == "status")
+        return WithoutArguments<StatusLine>(words);
     if (keyword == "sizing")
         return ParseSizing(words);
     if (keyword == "choose")

@@ -279,6 +279,10 @@ void ScriptSession::Run(const CurveLine&) {
     Write(DescribeFillingCurves(ComputeFillingCurves(app_->Document())));
 }
 
+void ScriptSession::Run(const StatusLine&) {
+    Write({"status " + headless::Quote(app_->View().ResultNote())});
+}
+
 void ScriptSession::Run(const SizingLine& line) {
     if (!line.take) {
         sizing::Design design;

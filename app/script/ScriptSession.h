@@ -53,6 +53,7 @@ class ScriptSession {
     void Run(const DumpLine& line);
     void Run(const RecordLine& line);
     void Run(const CurveLine& line);
+    void Run(const StatusLine& line);
     void Run(const SizingLine& line);
     void Run(const ChooseFileLine& line);
     void Run(const OpenFileLine& line);

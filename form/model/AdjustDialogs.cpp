@@ -22,7 +22,7 @@ platform::DialogTemplate AdjustTemplate(int id, std::string text,
     dialog.fontPoints = 8;
     dialog.text = std::move(text);
     dialog.buttons = std::move(buttons);
-    dialog.closeCode = 2;
+    dialog.closeCode = CAdjustDialog::CANCELLED;
     return dialog;
 }
 

@@ -7,10 +7,12 @@
 #include "platform/Prompt.h"
 
 // A dialog of the caption "Parameteranpassung" with a static text and choice buttons. A choice button
-// ends it with its code; the close box and the Escape key end it with code 2, the same as the second
-// button.
+// ends it with its code; the close box and the Escape key end it with CANCELLED, which no button has:
+// the entry that raised the question is cancelled.
 class CAdjustDialog {
   public:
+    static constexpr int CANCELLED = 0;
+
     virtual ~CAdjustDialog() = default;
     CAdjustDialog(const CAdjustDialog&) = delete;
     CAdjustDialog& operator=(const CAdjustDialog&) = delete;

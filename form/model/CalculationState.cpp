@@ -107,6 +107,15 @@ CalculationState FormModel::CaptureState() const {
     return state;
 }
 
+CalculationState FormModel::StateBeforeEntry(int id) const {
+    CalculationState state = CaptureState();
+    for (FieldState& field : state.form.fields) {
+        if (field.id == id)
+            field.text = Field(id).TextBeforeEntry();
+    }
+    return state;
+}
+
 void FormModel::RestoreState(const CalculationState& state) {
     Restore(state, std::nullopt);
 }

@@ -3,10 +3,12 @@
 #include "form/model/FormModel.h"
 
 #include <array>
+#include <string>
 
 #include "catalogue/RoughnessChoices.h"
 #include "form/model/CalculationFormTemplate.h"
 #include "form/model/ControlIds.h"
+#include "messages/MessageTexts.h"
 #include "platform/Number.h"
 #include "record/PlenwickDoc.h"
 
@@ -79,6 +81,11 @@ constexpr std::array kPartialFillingFields{IDC_HT, IDC_QT_LS, IDC_QT_M3H, IDC_VT
 constexpr std::array kSoughtEnabledControls{IDC_J,  IDC_A, IDC_DI,  IDC_K,  IDC_Q_LS,  IDC_Q_M3H,    IDC_V,
                                             IDC_DA, IDC_S, IDC_ZMA, IDC_DN, IDC_CLASS, IDC_ROUGHNESS};
 
+// A number text as a field takes it when left: decimal commas read as points.
+double EnteredNumber(const std::string& text) {
+    return platform::LeadingFiniteNumber(WithDecimalPoints(text));
+}
+
 // The sought text is read into a buffer of 50 characters.
 constexpr size_t kSoughtTextLength = 49;
 
@@ -132,15 +139,27 @@ void FormModel::OnControlEvent(int id, platform::ControlEvent event) {
         NoteGlobalEntry(id);
     ++m_eventDepth;
     const size_t index = static_cast<size_t>(id - kFirstControlId);
-    if (index < m_reactions.size()) {
+    if (IsRefusedEntry(id, event)) {
+        Tell(messages::NamedMessage(messages::MessageId::EntryWithDigitGrouping, *Field(id).RefusedEntry()));
+    } else if (index < m_reactions.size()) {
         if (const Reaction reaction = m_reactions[index][static_cast<size_t>(event)])
             (this->*reaction)();
     }
     if (--m_eventDepth == 0) {
+        // A result the record no longer holds is marked nowhere.
+        if (!m_document.IsCalculated())
+            MarkCalculated(false);
         NoteChanges();
         if (m_eventListener)
             m_eventListener();
     }
+}
+
+bool FormModel::IsRefusedEntry(int id, platform::ControlEvent event) const {
+    if (event != ControlEvent::FocusLost)
+        return false;
+    const platform::Control* control = m_controls.Find(id);
+    return control && control->Kind() == platform::ControlKind::Edit && Field(id).RefusedEntry();
 }
 
 platform::TabControl& FormModel::SoughtTabs() const {
@@ -176,16 +195,18 @@ void FormModel::ShowFirst() {
 
     if (const std::optional<std::string> unusable = m_settings->Open())
         Tell(*unusable, platform::MessageIcon::Exclamation);
+    // Each global value is taken as its field will read it when left after typing: a decimal comma
+    // counts as a point, since leaving the field unchanged takes nothing.
     if (auto g = m_settings->GlobalValue(SettingsFile::kGravityKey)) {
         Field(IDC_G).SetText(*g);
-        doc.SetG(Number(IDC_G));
+        doc.SetG(EnteredNumber(*g));
     }
     if (auto temperature = m_settings->GlobalValue(SettingsFile::kTemperatureKey)) {
-        doc.SetT(platform::LeadingFiniteNumber(*temperature));
+        doc.SetT(EnteredNumber(*temperature));
         Field(IDC_T).SetText(*temperature);
     }
     if (auto density = m_settings->GlobalValue(SettingsFile::kDensityKey)) {
-        doc.SetRho(platform::LeadingFiniteNumber(*density));
+        doc.SetRho(EnteredNumber(*density));
         Field(IDC_RHO).SetText(*density);
     }
     ShowViscosity();

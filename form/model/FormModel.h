@@ -75,6 +75,9 @@ class FormModel : public platform::ControlSink {
     // RestoreState for controls that showed the state at the controls' revision shownAt: only the
     // controls changed since are written again.
     void RestoreStateShownAt(const CalculationState& state, std::uint64_t shownAt);
+    // The calculation as it was before the user typed the entry that field id is being left with: what
+    // cancelling that entry restores.
+    CalculationState StateBeforeEntry(int id) const;
     // Every control back to its state before the first showing, no control focused, the project header
     // emptied; no reaction.
     void ResetForm();
@@ -92,6 +95,9 @@ class FormModel : public platform::ControlSink {
     // After a result in partial filling, its flow state and wall shear stress in one line (the window's
     // status bar shows it); empty otherwise.
     std::string PartialFillingNotice() const;
+    // What the form says beside its result (the window's status bar): that its fitted partial-filling
+    // values leave the exact circular section, with the exact values. Empty without such a result.
+    std::string ResultNote() const;
     // Runs after every user event, once the reactions nested in it have run (a window follows the
     // model's state with it).
     void SetEventListener(std::function<void()> listener) { m_eventListener = std::move(listener); }
@@ -163,6 +169,8 @@ class FormModel : public platform::ControlSink {
     // RestoreState of the controls that changed after revision shownAt (all of them: none).
     void Restore(const CalculationState& state, std::optional<std::uint64_t> shownAt);
     void CreateControls();
+    // The focus left a number field whose entry it refused.
+    bool IsRefusedEntry(int id, platform::ControlEvent event) const;
     platform::Control& Control(int id) const;
     // Shows a message through the prompt.
     void Tell(const std::string& text, platform::MessageIcon icon = platform::MessageIcon::None);

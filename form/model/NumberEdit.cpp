@@ -5,6 +5,28 @@
 
 #include "platform/Number.h"
 
+std::string WithDecimalPoints(std::string text) {
+    std::replace(text.begin(), text.end(), ',', '.');
+    return text;
+}
+
+bool HasDigitGrouping(std::string_view text) {
+    size_t i = text.find_first_not_of(" \t");
+    if (i != std::string_view::npos && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    // Separators inside the leading run of digits that digits follow.
+    int separators = 0;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        const bool separator = c == '.' || c == ',';
+        if (!separator && (c < '0' || c > '9'))
+            break;
+        if (separator && i + 1 < text.size() && text[i + 1] >= '0' && text[i + 1] <= '9')
+            ++separators;
+    }
+    return separators > 1;
+}
+
 std::optional<platform::Rgb> NumberFieldColour(bool valid, bool resultMark) {
     if (!valid) return kInvalidColour;
     if (resultMark) return kResultColour;
@@ -42,10 +64,18 @@ double CNumberEdit::GetNumber() const {
 }
 
 void CNumberEdit::OnKillFocus() {
-    std::string text = GetText();
-    std::replace(text.begin(), text.end(), ',', '.');
-    SetText(std::move(text));
+    std::optional<std::string> before = TakeTextBeforeTyping();
+    if (!before || *before == GetText())
+        return;
+    m_textBeforeEntry = std::move(*before);
+    if (HasDigitGrouping(GetText())) {
+        m_refusedEntry = GetText();
+        SetText(m_textBeforeEntry);
+    } else {
+        SetText(WithDecimalPoints(GetText()));
+    }
     EditControl::OnKillFocus();
+    m_refusedEntry.reset();
 }
 
 std::optional<platform::Rgb> CNumberEdit::Background() const {

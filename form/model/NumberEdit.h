@@ -4,8 +4,17 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "platform/Controls.h"
+
+// A number text whose digits are grouped by more than one separator, such as "1.234,5", "1,234.5" or
+// "1.234.567": the leading-number rule would read it as another number.
+bool HasDigitGrouping(std::string_view text);
+
+// The text as leaving a number field rewrites it: every decimal comma a point.
+std::string WithDecimalPoints(std::string text);
 
 // Background of a number field: red (not valid) wins over yellow (result); nullopt: default colours.
 std::optional<platform::Rgb> NumberFieldColour(bool valid, bool resultMark);
@@ -34,13 +43,21 @@ public:
     // largest finite number of its sign, never as infinity.
     double GetNumber() const;
 
-    // Leaving the field turns every decimal comma into a point (always written back), then the
-    // platform's focus-loss processing runs.
+    // Leaving the field after typing a changed text turns every decimal comma into a point (always
+    // written back), then the platform's focus-loss processing runs. Leaving without a changed text
+    // changes nothing. A text with digit grouping is refused: the field gets back its text from before
+    // the typing, and the focus-loss processing runs with the refused text at hand.
     void OnKillFocus() override;
+    // While the focus-loss processing runs: the text the field held before the user typed the entry,
+    // and the refused text, if the entry was refused.
+    const std::string& TextBeforeEntry() const { return m_textBeforeEntry; }
+    const std::optional<std::string>& RefusedEntry() const { return m_refusedEntry; }
 
     std::optional<platform::Rgb> Background() const override;
 
 private:
+    std::string m_textBeforeEntry;
+    std::optional<std::string> m_refusedEntry;
     bool m_valid = true;
     bool m_resultMark = false;
     // The number of the text of this revision: a text is read once.

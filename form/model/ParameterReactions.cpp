@@ -71,14 +71,17 @@ void ApplyVelocityAndFlow(FormModel& view, CPlenwickDoc& doc, double v, double d
 }
 
 // Asks which of Q and v to set to zero, unless that dialog is already on the screen. restoreEntry puts
-// the entry that led to the question back into record and field, then the chosen quantity goes.
+// the entry that led to the question back into record and field, then the chosen quantity goes. False
+// when the question was cancelled: nothing is restored or zeroed.
 template <class RestoreEntry>
-void AskWhichToZero(FormModel& view, CPlenwickDoc& doc, bool& dialogOpen, RestoreEntry restoreEntry) {
+bool AskWhichToZero(FormModel& view, CPlenwickDoc& doc, bool& dialogOpen, RestoreEntry restoreEntry) {
     if (!Given(doc.GetQ()) || !Given(doc.GetV()) || dialogOpen)
-        return;
+        return true;
     dialogOpen = true;
     const int choice = CZeroQvDlg().DoModal(view.Prompt());
     dialogOpen = false;
+    if (choice == CAdjustDialog::CANCELLED)
+        return false;
     restoreEntry();
     switch (choice) {
         case CZeroQvDlg::ZERO_Q:
@@ -91,6 +94,7 @@ void AskWhichToZero(FormModel& view, CPlenwickDoc& doc, bool& dialogOpen, Restor
             doc.SetV(0);
             break;
     }
+    return true;
 }
 
 // The common part of both Q fields: Q [m³/s] has been read from one of them.
@@ -158,6 +162,7 @@ void FormModel::OnReLeave() {
     double Re = Number(IDC_RE);
     if (std::fabs(Re - doc.GetRe()) < kReynoldsTolerance)
         return;
+    const CalculationState beforeEntry = StateBeforeEntry(IDC_RE);
     if (const auto clamped = CorrectEntry(Re, EntryQuantity::Re, hydraulics::kReynoldsEntry)) {
         Re = *clamped;
         Show(IDC_RE, Re);
@@ -175,14 +180,18 @@ void FormModel::OnReLeave() {
         doc.SetLambda(0);
         Empty(IDC_J);
         doc.SetI(0);
-        AskWhichToZero(*this, doc, m_adjustDialogOpen, [&] {
-            doc.SetRe(Re);
-            Show(IDC_RE, Re);
-        });
+        if (!AskWhichToZero(*this, doc, m_adjustDialogOpen, [&] {
+                doc.SetRe(Re);
+                Show(IDC_RE, Re);
+            }))
+            RestoreState(beforeEntry);
         return;
     }
 
     switch (CAdjustReDlg().DoModal(m_prompt)) {
+        case CAdjustDialog::CANCELLED:
+            RestoreState(beforeEntry);
+            break;
         case CAdjustReDlg::ADAPT_DI:
             if (v > 0) {
                 const double newDi = hydraulics::DiameterFromReynoldsVelocity(Re, ny, v);
@@ -225,8 +234,9 @@ void FormModel::OnALeave() {
     const double v = doc.GetV();
     const double storedDi = doc.GetDi();
     const double A = Number(IDC_A);
+    // In partial filling the area is no input: the field shows the pipe's again.
     if (!doc.IsFullFilling()) {
-        Tell(messages::Text(messages::MessageId::AreaInPartialFilling));
+        Show(IDC_A, hydraulics::AreaFromDiameter(storedDi));
         return;
     }
     // An area that is not positive gives no diameter (and no NaN from the root).
@@ -235,6 +245,7 @@ void FormModel::OnALeave() {
         return;
     if (std::fabs(storedDi - di) < kDiameterTolerance)
         return;
+    const CalculationState beforeEntry = StateBeforeEntry(IDC_A);
     doc.SetDi(di);
     // The di change reaction zeroes v, Q and Re and shows the area of the new di.
     Show(IDC_DI, di * kMillimetre.toDisplay);
@@ -243,6 +254,9 @@ void FormModel::OnALeave() {
 
     double newV = v;
     switch (CAdjustAreaDlg().DoModal(m_prompt)) {
+        case CAdjustDialog::CANCELLED:
+            RestoreState(beforeEntry);
+            return;
         case CAdjustAreaDlg::ADAPT_Q: {
             Show(IDC_V, v);
             const double newQ = hydraulics::FlowFromVelocity(di, v);
@@ -271,15 +285,18 @@ void FormModel::OnLambdaLeave() {
     const double lambda = Number(IDC_LAMBDA);
     if (std::fabs(lambda - doc.GetLambda()) < kLambdaTolerance)
         return;
+    const bool asks = doc.GetSought() == SOUGHT_DI && Given(lambda);
+    const CalculationState beforeEntry = asks ? StateBeforeEntry(IDC_LAMBDA) : CalculationState();
     doc.SetLambda(lambda);
-    if (doc.GetSought() != SOUGHT_DI || !Given(lambda))
+    if (!asks)
         return;
     Empty(IDC_RE);
     doc.SetRe(0);
-    AskWhichToZero(*this, doc, m_adjustDialogOpen, [&] {
-        doc.SetLambda(lambda);
-        Show(IDC_LAMBDA, lambda);
-    });
+    if (!AskWhichToZero(*this, doc, m_adjustDialogOpen, [&] {
+            doc.SetLambda(lambda);
+            Show(IDC_LAMBDA, lambda);
+        }))
+        RestoreState(beforeEntry);
 }
 
 void FormModel::OnNyChanged() {

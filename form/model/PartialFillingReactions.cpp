@@ -1,13 +1,16 @@
 // Reactions of the partial-filling fields: whichever of ht, Qt or vt is entered, the others and the
 // water-surface width follow from it and the full-filling Q and v of the same pipe. The value given
-// last is remembered, so that "Berechnen" completes the others from it and never replaces it.
+// last is remembered, so that "Berechnen" completes the others from it and never replaces it. Where the
+// fitted relations leave the exact circular section, the form's result note says so.
 #include <cmath>
 
 #include "form/model/ControlIds.h"
 #include "form/model/FormModel.h"
 #include "form/model/ReactionTolerances.h"
 #include "hydraulics/EntryLimits.h"
+#include "hydraulics/FittedFillingCheck.h"
 #include "hydraulics/Units.h"
+#include "messages/MessageTexts.h"
 #include "record/PlenwickDoc.h"
 
 namespace {
@@ -173,4 +176,16 @@ void FormModel::OnHtLeave() {
     doc.SetHt(ht);
     m_partialGiven = PartialQuantity::Ht;
     ApplyPartialFilling(PartialFillingFrom(doc, PartialQuantity::Ht, ht), PartialQuantity::Ht);
+}
+
+std::string FormModel::ResultNote() const {
+    const CPlenwickDoc& doc = *GetDocument();
+    const std::optional<PartialQuantity> given = GivenPartialQuantity();
+    // Without a filling height the form shows no fitted partial filling to compare.
+    if (!doc.IsCalculated() || doc.IsFullFilling() || !given || !(doc.GetHt() > 0))
+        return std::string();
+    const hydraulics::FittedFillingComparison comparison =
+        hydraulics::CompareFittedFilling({doc.GetDi(), doc.GetK(), doc.GetNy(), doc.GetG(), doc.GetI()},
+                                         doc.GetQ(), doc.GetV(), *given, PartialValue(doc, *given));
+    return comparison.Differs() ? messages::FittedFillingMessage(comparison) : std::string();
 }

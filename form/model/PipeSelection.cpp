@@ -124,8 +124,7 @@ void FormModel::TakeDi(double diMm) {
     doc.SetDi(diMm * kMillimetre.toSi);
     MarkPipeConsistency(diMm);
     ClearFlow(*this);
-    if (doc.IsFullFilling())
-        Show(IDC_A, hydraulics::AreaFromDiameter(diMm * kMillimetre.toSi));
+    Show(IDC_A, hydraulics::AreaFromDiameter(diMm * kMillimetre.toSi));
 }
 
 void FormModel::OnDiChanged() {
@@ -162,8 +161,7 @@ void FormModel::OnDiLeave() {
     doc.SetVt(0);
     Empty(IDC_HT);
     doc.SetHt(0);
-    if (doc.IsFullFilling())
-        Show(IDC_A, hydraulics::AreaFromDiameter(di));
+    Show(IDC_A, hydraulics::AreaFromDiameter(di));
 }
 
 void FormModel::OnRoughnessChanged() {

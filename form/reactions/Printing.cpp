@@ -57,7 +57,8 @@ void CPlenwickView::OnBeginPrinting(platform::DrawingContext& /*dc*/, platform::
 
 void CPlenwickView::OnPrint(platform::DrawingContext& dc, platform::PrintInfo& info) {
     const platform::PageSize page = ReportPageSize(info);
-    ComposeCalculationReport(dc, page.width, page.height, *GetDocument(), m_services.clock.Now(), info);
+    ComposeCalculationReport(dc, page.width, page.height, *GetDocument(), m_services.clock.Now(), info,
+                             ResultNote());
 }
 
 void CPlenwickView::OnEndPrinting(platform::DrawingContext& /*dc*/, platform::PrintInfo& /*info*/) {}

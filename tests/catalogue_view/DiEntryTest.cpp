@@ -27,13 +27,17 @@ TEST_F(DiEntry, PipeFieldsReadByTheLeadingNumberRule) {
     EXPECT_EQ(Text(IDC_DI), "108.00");
 }
 
-TEST_F(DiEntry, TypedDiTurnsThePipeFieldsRedUntilAPipeFieldIsLeft) {
+TEST_F(DiEntry, TypedDiTurnsThePipeFieldsRedUntilAPipeFieldIsChanged) {
     view.Controls().UserType(IDC_DI, "120");
     EXPECT_TRUE(PipeFieldsValid(false));
     EXPECT_DOUBLE_EQ(doc.GetDi(), 0.12);
 
     view.Controls().UserFocus(IDC_DA);
     EXPECT_TRUE(PipeFieldsValid(false));  // leaving di keeps 120 mm
+    view.Controls().UserLeave();
+    EXPECT_TRUE(PipeFieldsValid(false));  // so does passing through da
+    EXPECT_DOUBLE_EQ(doc.GetDi(), 0.12);
+    view.Controls().UserType(IDC_DA, "118.0");
     view.Controls().UserLeave();
     EXPECT_EQ(Text(IDC_DI), "101.00");
     EXPECT_TRUE(PipeFieldsValid(true));
@@ -52,11 +56,11 @@ TEST_F(DiEntry, ChangeClearsTheFlowAndShowsTheAreaInFullFilling) {
     EXPECT_EQ(Text(IDC_A), "0.011310");
 }
 
-TEST_F(DiEntry, ChangeLeavesTheAreaInPartialFilling) {
+TEST_F(DiEntry, ChangeShowsTheAreaInPartialFillingToo) {
     doc.SetFullFilling(false);
     view.Show(IDC_A, 0.5);
     view.Controls().UserType(IDC_DI, "120");
-    EXPECT_EQ(Text(IDC_A), "0.500000");
+    EXPECT_EQ(Text(IDC_A), "0.011310");
 }
 
 TEST_F(DiEntry, LeavingClearsFlowAndPartialFilling) {

@@ -89,6 +89,7 @@ struct KLimit {
 class KLimits : public Roughness, public ::testing::WithParamInterface<KLimit> {};
 
 TEST_P(KLimits, LeavingClampsToAHundredthAndFiftyMillimetres) {
+    view.Show(IDC_K, 0.3);
     view.Controls().UserType(IDC_K, GetParam().typed);
     view.Controls().UserLeave();
 

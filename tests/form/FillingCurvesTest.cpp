@@ -10,6 +10,7 @@
 #include "form/FillingCurvePlot.h"
 #include "platform/headless/RecordingDC.h"
 
+#include "hydraulics/Calculations.h"
 #include "hydraulics/Formulas.h"
 #include "record/PlenwickDoc.h"
 
@@ -70,6 +71,26 @@ TEST(FillingCurvesTest, BothRelationsOverTheFillingAndTheOperatingPoint) {
     EXPECT_EQ(rows[2].fitted, "39,06");  // as the form shows Qt for this ht
     EXPECT_EQ(rows[3].quantity, "vt [m/s]");
     EXPECT_EQ(rows[3].fitted, "1,085");
+}
+
+// Qt given as 40 l/s: ht follows by the fitted relation's inverse, vt from ht. The operating point is
+// the one the user gave, Qt/Q = 40 l/s / Q, not the forward relation at that ht.
+TEST(FillingCurvesTest, OperatingPointShowsTheGivenPartialFlow) {
+    CPlenwickDoc record = Sewer();
+    const hydraulics::PartialFilling partial =
+        hydraulics::PartialFillingFrom(hydraulics::PartialQuantity::Qt, 0.04, 0.3078, 0.0813063, 1.09269);
+    record.SetHt(partial.ht);
+    record.SetQt(partial.Qt);
+    record.SetVt(partial.vt);
+    const FillingCurves curves = ComputeFillingCurves(record);
+    ASSERT_TRUE(curves.operatingPoint);
+    EXPECT_DOUBLE_EQ(curves.operatingPoint->filling, partial.ht / 0.3078);
+    EXPECT_DOUBLE_EQ(curves.operatingPoint->fitted.flow, 0.04 / 0.0813063);
+    EXPECT_DOUBLE_EQ(curves.operatingPoint->fitted.velocity, partial.vt / 1.09269);
+    EXPECT_NE(curves.operatingPoint->fitted.flow, hydraulics::PartialFlowRatio(1, partial.ht / 0.3078));
+    const std::vector<OperatingPointRow> rows = OperatingPointRows(curves);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[2].fitted, "40,00");
 }
 
 TEST(FillingCurvesTest, TableIsTabSeparatedWithDecimalCommas) {

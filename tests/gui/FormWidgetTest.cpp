@@ -222,8 +222,8 @@ TEST_F(FormWidgetTest, RadioClickMovesTheCheckMark) {
     auto* full = qobject_cast<QRadioButton*>(Widget(kRadio1));
     auto* partial = qobject_cast<QRadioButton*>(Widget(kRadio2));
     QTest::mouseClick(partial, Qt::LeftButton);
-    // The field that had the focus is left first.
-    EXPECT_EQ(sink.log, (std::vector<std::string>{"1 TextChanged", "1 FocusLost", "41 Clicked"}));
+    // The field that had the focus is left first: nothing typed, nothing to do.
+    EXPECT_EQ(sink.log, (std::vector<std::string>{"41 Clicked"}));
     EXPECT_TRUE(partial->isChecked());
     EXPECT_FALSE(full->isChecked());
     QTest::mouseClick(partial, Qt::LeftButton);  // clicking the checked one keeps it checked
@@ -283,7 +283,7 @@ TEST_F(FormWidgetTest, OwnerDrawnButtonIsDrawnByTheSinkPressedOrNot) {
     EXPECT_GT(guitest::CountPixels(link, guitest::RecordingSink::kPressedInk), 10);
     QTest::mouseRelease(link, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     EXPECT_FALSE(controls.FindButton(kLink)->IsPressed());
-    EXPECT_EQ(sink.log, (std::vector<std::string>{"1 TextChanged", "1 FocusLost", "50 Clicked"}));
+    EXPECT_EQ(sink.log, (std::vector<std::string>{"50 Clicked"}));
 }
 
 TEST_F(FormWidgetTest, LayoutIsInDialogUnitsOfTheFormFont) {

@@ -64,7 +64,7 @@ TEST_P(AdjustDialog, Template) {
     EXPECT_EQ(dialog.fontFace, "MS Sans Serif");
     EXPECT_EQ(dialog.fontPoints, 8);
     EXPECT_EQ(dialog.text, c.text);
-    EXPECT_EQ(dialog.closeCode, 2);
+    EXPECT_EQ(dialog.closeCode, CAdjustDialog::CANCELLED);
     ASSERT_EQ(dialog.buttons.size(), c.buttons.size());
     for (size_t i = 0; i < c.buttons.size(); ++i) {
         SCOPED_TRACE(i);
@@ -80,11 +80,11 @@ TEST_P(AdjustDialog, EndsWithChosenCodeOrCloseCode) {
     const auto dialog = c.make();
     hp.prompt.QueueAnswers({c.buttons.back().code});
     EXPECT_EQ(dialog->DoModal(), c.buttons.back().code);
-    EXPECT_EQ(dialog->DoModal(), 2);
+    EXPECT_EQ(dialog->DoModal(), CAdjustDialog::CANCELLED);
     const std::string id = std::to_string(c.id);
     EXPECT_EQ(hp.transcript.Lines(),
               (std::vector<std::string>{"dialog " + id + " " + std::to_string(c.buttons.back().code),
-                                        "dialog " + id + " 2 closed"}));
+                                        "dialog " + id + " 0 closed"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(All, AdjustDialog, ::testing::ValuesIn(Dialogs()),

@@ -79,6 +79,7 @@ struct GravityCase {
 class GravityEntry : public FluidDataTest, public ::testing::WithParamInterface<GravityCase> {};
 
 TEST_P(GravityEntry, StoresOnlyRealChanges) {
+    Show(IDC_G, 9.81);
     doc.SetCalculated(true);
     Enter(IDC_G, GetParam().typed);
     EXPECT_DOUBLE_EQ(doc.GetG(), GetParam().stored);

@@ -71,8 +71,7 @@ TEST_P(LambdaDiSought, ClearsReAndZeroesTheChoice) {
 
 INSTANTIATE_TEST_SUITE_P(Choices, LambdaDiSought,
                          ::testing::Values(ZeroChoiceCase{CZeroQvDlg::ZERO_Q, "dialog 106 1", true},
-                                           ZeroChoiceCase{CZeroQvDlg::ZERO_V, "dialog 106 2", false},
-                                           ZeroChoiceCase{0, "dialog 106 2 closed", false}));
+                                           ZeroChoiceCase{CZeroQvDlg::ZERO_V, "dialog 106 2", false}));
 
 TEST_F(LambdaTest, DiSoughtWithoutVelocityClearsReOnly) {
     doc.SetSought(SOUGHT_DI);

@@ -2,6 +2,7 @@
 // is shown only after the message has been closed.
 #include <string>
 
+#include "form/model/AdjustDialogs.h"
 #include "parameters/FormFixture.h"
 
 namespace {
@@ -19,6 +20,7 @@ TEST_P(ClampOrder, MessageBeforeCorrectedValue) {
     form_testing::HookedPrompt prompt(hp.prompt);
     std::string shownDuringMessage;
     prompt.onMessage = [&] { shownDuringMessage = Text(c.field); };
+    Answer(CAdjustReDlg::ADAPT_NY);  // the Re question, which would cancel the entry when closed
     Enter(c.field, c.typed);
     EXPECT_EQ(Messages().size(), 1u);
     EXPECT_EQ(shownDuringMessage, c.typed);

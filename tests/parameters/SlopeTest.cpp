@@ -22,6 +22,7 @@ class SlopeEntry : public FormTest, public ::testing::WithParamInterface<SlopeCa
 
 TEST_P(SlopeEntry, StoresClampedSlope) {
     const SlopeCase& c = GetParam();
+    Show(IDC_J, 1);
     doc.SetCalculated(true);
     Enter(IDC_J, c.typed);
     EXPECT_EQ(Messages(), c.messages);

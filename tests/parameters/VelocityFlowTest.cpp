@@ -181,6 +181,7 @@ TEST_P(FlowEntry, EmptyTextClearsFlowAndVelocity) {
     const FlowCase& c = GetParam();
     doc.SetQ(0.01);
     doc.SetV(1.27);
+    Show(c.field, 10);
     Show(c.otherField, 36);
     Show(IDC_V, 1.27);
     Enter(c.field, "");

@@ -76,6 +76,7 @@ TEST_F(NonFiniteEntry, HugeEntriesAreStoredFinite) {
         if (c.id == IDC_J) {
             ASSERT_TRUE(Form().UserSelectTab(IDC_SOUGHT, 1));
         }
+        hp.prompt.QueueAnswers({2});  // the Re question: the viscosity follows
         Enter(c.id, c.text);
         EXPECT_EQ((Doc().*c.stored)(), c.expected) << c.id;
         ExpectNothingNonFiniteShown();

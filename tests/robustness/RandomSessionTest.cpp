@@ -30,6 +30,7 @@
 #include "app/Application.h"
 #include "form/model/ControlIds.h"
 #include "form/FillingCurves.h"
+#include "messages/MessageTexts.h"
 #include "platform/Number.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "support/Files.h"
@@ -123,6 +124,9 @@ const std::vector<Command> kCommands = {Command::Print, Command::PrintPreview, C
                                         Command::PrintSetup};
 
 // The number a field reads from a typed text once its commas have become points.
+const std::string kRefusalStart =
+    std::string(messages::Text(messages::MessageId::EntryWithDigitGrouping)).substr(0, 13);
+
 double TypedNumber(std::string text) {
     std::replace(text.begin(), text.end(), ',', '.');
     return platform::LeadingFiniteNumber(text);
@@ -223,6 +227,7 @@ class RandomSession {
             return;
         const bool wasCalculated = Doc().IsCalculated();
         const double storedBefore = StoredQuantity(id);
+        const std::string textBefore = app_.View().Field(id).GetText();
         Note("type " + std::to_string(id) + " \"" + text.substr(0, 40) + "\"");
         Form().UserType(id, text);
         std::string rewritten = text;
@@ -238,7 +243,9 @@ class RandomSession {
         }
         Note(how == 2 ? "tab" : "leave");
         how == 2 ? Form().UserTab() : Form().UserLeave();
-        CheckEntry(id, text, storedBefore, wasCalculated);
+        // A text left as it was (typed again, refused, or cancelled by a closed question) is no entry.
+        if (app_.View().Field(id).GetText() != textBefore)
+            CheckEntry(id, text, storedBefore, wasCalculated);
     }
 
     // The record after an entry was typed and left.
@@ -374,7 +381,9 @@ class RandomSession {
     void CheckMessages() {
         const auto& shown = hp_.prompt.Messages();
         for (; messagesChecked_ < shown.size(); ++messagesChecked_) {
-            if (MessageShowsUnfitNumber(shown[messagesChecked_].text))
+            // A refused entry is named as it was typed.
+            const bool namesEntry = shown[messagesChecked_].text.rfind(kRefusalStart, 0) == 0;
+            if (!namesEntry && MessageShowsUnfitNumber(shown[messagesChecked_].text))
                 Fail("a message shows \"" + shown[messagesChecked_].text + "\"");
         }
     }

@@ -77,10 +77,15 @@ INSTANTIATE_TEST_SUITE_P(
         AfterResult{"InnerDiameter", 0, false, Entry(IDC_DI, "150"), false},
         AfterResult{"InnerDiameterUnchanged", 0, false, Entry(IDC_DI, "101.00"), false},
         AfterResult{"Roughness", 0, false, Entry(IDC_K, "0.2"), false},
-        AfterResult{"Area", 0, false, Entry(IDC_A, "0.02"), false},
+        AfterResult{"Area", 0, false,
+                    [](ProgramTest& test) {
+                        test.hp.prompt.QueueAnswers({2});
+                        test.Enter(IDC_A, "0.02");
+                    },
+                    false},
         AfterResult{"OuterDiameter", 0, false, Entry(IDC_DA, "120"), false},
         AfterResult{"Slope", 1, false, Entry(IDC_J, "12"), false},
-        AfterResult{"SlopeUnchanged", 1, false, Entry(IDC_J, "10"), false},
+        AfterResult{"SlopeRetyped", 1, false, Entry(IDC_J, "10"), true},
         AfterResult{"NominalWidth", 0, false, Pick(IDC_DN, 2), false},
         AfterResult{"WallThicknessClass", 0, false, Pick(IDC_CLASS, 5), false},
         AfterResult{"RoughnessChoice", 0, false, Pick(IDC_ROUGHNESS, 3), false},

@@ -1,5 +1,5 @@
 # "Clear" after a J result empties the result and parameter fields and their record values, keeps the
-# global data, the pipe, di, k and A, and keeps the yellow mark on the now empty J field.
+# global data, the pipe, di, k and A; with the result gone, the yellow mark on J goes too.
 start
 type 1023 1
 leave

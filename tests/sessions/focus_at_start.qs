@@ -1,5 +1,5 @@
-# The focus starts in the temperature field, as in the window: the first Tab leaves it, which turns
-# the decimal comma read from the settings file into a point and takes the temperature with it.
+# The focus starts in the temperature field, as in the window. The temperature read from the settings
+# file with a decimal comma is taken as 12.5 from the start; the first Tab leaves the field unchanged.
 start
 show 1005 1006
 tab
