@@ -58,10 +58,17 @@ class WindowTest : public testing::Test {
         Pump(100);
         return started;
     }
+    // At least the time given, and on (up to a few seconds, on a loaded machine) while a queued answer
+    // waits for its window.
     void Pump(int milliseconds) {
-        wintest::Pump([this](MSG& message) { return session_->Frame().PreTranslateMessage(message); },
-                      milliseconds);
+        const auto translate = [this](MSG& message) {
+            return session_->Frame().PreTranslateMessage(message);
+        };
+        wintest::Pump(translate, milliseconds);
+        for (int waited = 0; answerer_.PendingHandlers() > 0 && waited < kPatience; waited += 50)
+            wintest::Pump(translate, 50);
     }
+    static constexpr int kPatience = 5000;
     HWND Control(int id) { return session_->Frame().Form()->ControlWindow(id); }
     std::string Text(int id) { return wintest::TextOf(Control(id)); }
     void RunCommand(::Command command) {
