@@ -315,7 +315,7 @@ void CMainFrame::UpdateCaption() {
         setWindowTitle(title + QStringLiteral("[*] - ") + QString::fromUtf8(platform::kApplicationTitle));
     }
     setWindowModified(app_.Document().IsModified());
-    ShowIdleText();
+    ShowRestingText();
 }
 
 void CMainFrame::EditProjectHeader() {
