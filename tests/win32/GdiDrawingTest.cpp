@@ -19,17 +19,17 @@ namespace {
 using platform::TextAlign;
 using platform::win32::GdiDrawingContext;
 
-struct DrawnText {
+struct AlignedText {
     std::string text;
     TextAlign align;
-    friend bool operator==(const DrawnText& a, const DrawnText& b) {
+    friend bool operator==(const AlignedText& a, const AlignedText& b) {
         return a.text == b.text && a.align == b.align;
     }
 };
 
 // What a metafile holds: its texts with the alignment they were drawn with, rectangles and pens.
 struct Records {
-    std::vector<DrawnText> texts;
+    std::vector<AlignedText> texts;
     std::vector<RECTL> rectangles;
     std::vector<DWORD> penWidths;     // cosmetic and geometric pens alike
     std::vector<std::wstring> faces;  // of the fonts created
@@ -93,7 +93,7 @@ class TextListDC : public headless::RecordingDC {
         texts.push_back({std::string(text), GetTextAlign()});
         RecordingDC::TextOut(x, y, text);
     }
-    std::vector<DrawnText> texts;
+    std::vector<AlignedText> texts;
 };
 
 CPlenwickDoc CalculatedRecord() {
