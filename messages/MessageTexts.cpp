@@ -171,18 +171,23 @@ MessageId InputCheckId(hydraulics::InputCheck check) {
     return MessageId::InvalidV;
 }
 
-// The text with its first floating-point conversion ("%f", "%5.3f") replaced by x so formatted: a value
+// The text with its first floating-point conversion ("%f", "%5.3f", "%g") replaced by x so formatted: a value
 // that is not finite says it cannot be computed, one too long for a message (1e300 as "%f") is given in
 // exponent form, and so is one that the format would show as zero (5e-05 as "%5.3f"). The other
 // conversions are left for the caller.
 std::string WithNumber(const char* text, double x) {
     const std::string_view whole = text;
     size_t start = whole.find('%');
-    size_t end = whole.find_first_not_of("0123456789.", start + 1);
-    while (whole[end] != 'f') {
-        start = whole.find('%', end);
+    size_t end = start;
+    for (; start != std::string_view::npos; start = whole.find('%', end)) {
         end = whole.find_first_not_of("0123456789.", start + 1);
+        if (end == std::string_view::npos)
+            return std::string(whole);
+        if (whole[end] == 'f' || whole[end] == 'g' || whole[end] == 'e')
+            break;
     }
+    if (start == std::string_view::npos)
+        return std::string(whole);
     ++end;
     const std::string conversion(whole.substr(start, end - start));
     if (!std::isfinite(x))
