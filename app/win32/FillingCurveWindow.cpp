@@ -90,13 +90,13 @@ void FillingCurveWindow::Paint(HDC dc) {
         {client.left + margin, client.top + margin, client.right - side, client.bottom - margin}, text);
 
     // The operating point's comparison, in columns, and the note on the exact curves.
-    platform::FontSpec spec;
-    spec.height = -text;
-    spec.faceName = "Arial";
-    spec.weight = 700;
-    const auto bold = context.CreateFont(spec);
-    spec.weight = 400;
-    const auto normal = context.CreateFont(spec);
+    platform::FontSpec font;
+    font.height = -text;
+    font.faceName = "Arial";
+    font.weight = 700;
+    const auto bold = context.CreateFont(font);
+    font.weight = 400;
+    const auto normal = context.CreateFont(font);
     platform::Font* previous = context.SelectFont(bold.get());
     const int left = client.right - side + margin;
     const int line = text * 3 / 2;
