@@ -31,22 +31,22 @@ class MachineDirectory {
   public:
     explicit MachineDirectory(const std::vector<platform::ProfileEntry>& entries = {},
                               const std::string& appended = std::string()) {
-        if (scratch_.Path().empty())
+        if (m_scratch.Path().empty())
             return;
         Use();
-        written_ = SettingsFile().WriteDefaultSettings() &&
+        m_written = SettingsFile().WriteDefaultSettings() &&
                    platform::WritePrivateProfileStrings(entries, SettingsFile::kFileName);
-        if (written_ && !appended.empty())
+        if (m_written && !appended.empty())
             std::ofstream(Ini(), std::ios::app | std::ios::binary) << appended;
     }
 
-    bool Written() const { return written_; }
-    void Use() const { ::setenv("WINDIR", scratch_.Path().c_str(), 1); }
-    std::string Ini() const { return scratch_ / SettingsFile::kFileName; }
+    bool Written() const { return m_written; }
+    void Use() const { ::setenv("WINDIR", m_scratch.Path().c_str(), 1); }
+    std::string Ini() const { return m_scratch / SettingsFile::kFileName; }
 
   private:
-    test_support::ScratchDirectory scratch_;
-    bool written_ = false;
+    test_support::ScratchDirectory m_scratch;
+    bool m_written = false;
 };
 
 const MachineDirectory& DefaultFile() {

@@ -41,17 +41,17 @@ class BenchEnvironment {
   public:
     BenchEnvironment() {
         ::setenv("WINDIR", Path().c_str(), 1);
-        ::setenv("XDG_CONFIG_HOME", (scratch_ / "profile").c_str(), 1);
-        const std::string runtime = scratch_ / "runtime";
+        ::setenv("XDG_CONFIG_HOME", (m_scratch / "profile").c_str(), 1);
+        const std::string runtime = m_scratch / "runtime";
         if (::mkdir(runtime.c_str(), 0700) == 0)
             ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
         SettingsFile().WriteDefaultSettings();
     }
-    const std::string& Path() const { return scratch_.Path(); }
+    const std::string& Path() const { return m_scratch.Path(); }
 
   private:
-    test_support::ScratchDirectory scratch_;
+    test_support::ScratchDirectory m_scratch;
 };
 
 const BenchEnvironment& Environment() {
@@ -64,23 +64,23 @@ const BenchEnvironment& Environment() {
 class StartedWindow {
   public:
     StartedWindow() {
-        ConfigureApplication(application_);
-        started_ = session_.Start();
+        ConfigureApplication(m_application);
+        m_started = m_session.Start();
         QCoreApplication::processEvents();
     }
-    bool Started() const { return started_; }
-    CPlenwickView& View() { return session_.App().View(); }
-    GuiSession& Session() { return session_; }
+    bool Started() const { return m_started; }
+    CPlenwickView& View() { return m_session.App().View(); }
+    GuiSession& Session() { return m_session; }
 
   private:
-    int argc_ = 1;
-    char name_[10] = "bench_gui";
-    char* argv_[2] = {name_, nullptr};
-    QApplication application_{argc_, argv_};
-    AnsweringPrompt answering_;
-    GuiSession session_;
-    platform::ScopedPrompt installed_{answering_};  // after the session: replaces its prompt
-    bool started_ = false;
+    int m_argc = 1;
+    char m_name[10] = "bench_gui";
+    char* m_argv[2] = {m_name, nullptr};
+    QApplication m_application{m_argc, m_argv};
+    AnsweringPrompt m_answering;
+    GuiSession m_session;
+    platform::ScopedPrompt m_installed{m_answering};  // after the session: replaces its prompt
+    bool m_started = false;
 };
 
 StartedWindow& Window() {

@@ -24,7 +24,7 @@ const std::vector<int> kAnswers = {1, IDCANCEL, IDC_ADJUST_DI, IDC_ADJUST_NY, ID
 
 class ActionGenerator {
   public:
-    explicit ActionGenerator(unsigned seed) : random_(seed) {}
+    explicit ActionGenerator(unsigned seed) : m_random(seed) {}
 
     // A script line for an action the form accepts now.
     std::string Next(const platform::ControlSet& form) {
@@ -66,7 +66,7 @@ class ActionGenerator {
     }
 
   private:
-    size_t Pick(size_t count) { return std::uniform_int_distribution<size_t>(0, count - 1)(random_); }
+    size_t Pick(size_t count) { return std::uniform_int_distribution<size_t>(0, count - 1)(m_random); }
 
     const platform::Control* Choose(const std::vector<const platform::Control*>& candidates) {
         return candidates.empty() ? nullptr : candidates[Pick(candidates.size())];
@@ -113,7 +113,7 @@ class ActionGenerator {
         return "pick " + std::to_string(id) + " #" + std::to_string(Pick(count));
     }
 
-    std::mt19937 random_;
+    std::mt19937 m_random;
 };
 
 void BM_RandomSession(benchmark::State& state) {

@@ -65,26 +65,26 @@ bool StartsWithNumber(std::string_view text) {
 
 }  // namespace
 
-SettingsFile::SettingsFile(std::string fileName) : fileName_(std::move(fileName)) {}
+SettingsFile::SettingsFile(std::string fileName) : m_fileName(std::move(fileName)) {}
 
 std::optional<std::string> SettingsFile::ReadSetting(std::string_view section, std::string_view key) const {
-    if (const catalogue::BuiltInSettings* builtIn = catalogue::BuiltInSettingsFor(fileName_))
+    if (const catalogue::BuiltInSettings* builtIn = catalogue::BuiltInSettingsFor(m_fileName))
         return builtIn->contents.Value(section, key);
-    return platform::GetPrivateProfileString(section, key, fileName_);
+    return platform::GetPrivateProfileString(section, key, m_fileName);
 }
 
 bool SettingsFile::WriteSetting(std::string_view section, std::string_view key, std::string_view text) const {
-    if (catalogue::BuiltInSettingsFor(fileName_))
+    if (catalogue::BuiltInSettingsFor(m_fileName))
         return false;
-    return platform::WritePrivateProfileString(section, key, text, fileName_);
+    return platform::WritePrivateProfileString(section, key, text, m_fileName);
 }
 
 bool SettingsFile::EnsureCurrentRevision() const {
-    catalogue::UseSettingsFile(fileName_);
-    const std::string path = platform::ResolveMachinePath(fileName_);
-    const std::optional<platform::ProfileProblem> problem = platform::CheckPrivateProfile(fileName_);
+    catalogue::UseSettingsFile(m_fileName);
+    const std::string path = platform::ResolveMachinePath(m_fileName);
+    const std::optional<platform::ProfileProblem> problem = platform::CheckPrivateProfile(m_fileName);
     if (problem && problem->fault != platform::ProfileFault::kMissing) {
-        catalogue::UseBuiltInSettings(fileName_, DefaultContents(),
+        catalogue::UseBuiltInSettings(m_fileName, DefaultContents(),
                                       catalogue::UnreadableSettingsMessage(path, *problem));
         return false;
     }
@@ -92,7 +92,7 @@ bool SettingsFile::EnsureCurrentRevision() const {
     if (revision && platform::LeadingInteger(*revision) >= kCurrentRevision)
         return true;
     int error = 0;
-    if (platform::WritePrivateProfileStrings(DefaultEntries(), fileName_, &error))
+    if (platform::WritePrivateProfileStrings(DefaultEntries(), m_fileName, &error))
         return true;
     // A file that exists is still read as it is, unless it holds neither a class list nor global data
     // (empty or garbled); one that cannot even be created is not used.
@@ -101,24 +101,24 @@ bool SettingsFile::EnsureCurrentRevision() const {
                !ReadSetting(kGlobalSection, kTemperatureKey) && !ReadSetting(kGlobalSection, kDensityKey);
     };
     if (problem)
-        catalogue::UseBuiltInSettings(fileName_, DefaultContents(),
+        catalogue::UseBuiltInSettings(m_fileName, DefaultContents(),
                                       catalogue::UncreatableSettingsMessage(path, error));
     else if (holdsNothing())
-        catalogue::UseBuiltInSettings(fileName_, DefaultContents(),
+        catalogue::UseBuiltInSettings(m_fileName, DefaultContents(),
                                       catalogue::IncompleteSettingsMessage(path, error));
     return false;
 }
 
 std::optional<std::string> SettingsFile::UnusableMessage() const {
-    if (const catalogue::BuiltInSettings* builtIn = catalogue::BuiltInSettingsFor(fileName_))
+    if (const catalogue::BuiltInSettings* builtIn = catalogue::BuiltInSettingsFor(m_fileName))
         return builtIn->message;
     return std::nullopt;
 }
 
 bool SettingsFile::WriteDefaultSettings() const {
-    if (catalogue::BuiltInSettingsFor(fileName_))
+    if (catalogue::BuiltInSettingsFor(m_fileName))
         return false;
-    return platform::WritePrivateProfileStrings(DefaultEntries(), fileName_);
+    return platform::WritePrivateProfileStrings(DefaultEntries(), m_fileName);
 }
 
 std::vector<std::string> SettingsFile::ReadClassList() const {
@@ -147,13 +147,13 @@ std::optional<std::string> SettingsFile::ReadRowValue(std::string_view className
 std::vector<std::optional<std::string>> SettingsFile::ReadClassDns(std::string_view className) const {
     std::vector<platform::ProfileKey> keys;
     for (int row = 1; row <= kMaxRows; ++row) keys.push_back({RowSection(className, row), kDnKey});
-    if (const catalogue::BuiltInSettings* builtIn = catalogue::BuiltInSettingsFor(fileName_)) {
+    if (const catalogue::BuiltInSettings* builtIn = catalogue::BuiltInSettingsFor(m_fileName)) {
         std::vector<std::optional<std::string>> dns;
         for (const platform::ProfileKey& key : keys)
             dns.push_back(builtIn->contents.Value(key.section, key.key));
         return dns;
     }
-    return platform::GetPrivateProfileStrings(keys, fileName_);
+    return platform::GetPrivateProfileStrings(keys, m_fileName);
 }
 
 std::optional<PipeRow> SettingsFile::ReadRow(std::string_view className, int rowNumber) const {
@@ -177,7 +177,7 @@ bool SettingsFile::WriteGlobalData(std::optional<std::string_view> gravity,
                                    std::optional<std::string_view> temperature,
                                    std::optional<std::string_view> viscosity,
                                    std::optional<std::string_view> density) const {
-    if (catalogue::BuiltInSettingsFor(fileName_))
+    if (catalogue::BuiltInSettingsFor(m_fileName))
         return false;
     // Every user and every batch run calculates with these: a text that would read as no usable value
     // (g = 0, a density of "nan", an infinite viscosity) is not stored, the file keeps its own.
@@ -198,6 +198,6 @@ bool SettingsFile::WriteGlobalData(std::optional<std::string_view> gravity,
         if (StartsWithNumber(*value.text) && std::isfinite(number) && number > value.above)
             entries.push_back({kGlobalSection, value.key, std::string(*value.text)});
     }
-    const bool written = entries.empty() || platform::WritePrivateProfileStrings(entries, fileName_);
+    const bool written = entries.empty() || platform::WritePrivateProfileStrings(entries, m_fileName);
     return written && entries.size() == std::size(values);
 }

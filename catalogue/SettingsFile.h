@@ -92,5 +92,5 @@ class SettingsFile {
                          std::optional<std::string_view> density) const;
 
   private:
-    std::string fileName_;
+    std::string m_fileName;
 };

@@ -42,18 +42,18 @@ constexpr Series kSeries[] = {
 class PenScope {
   public:
     PenScope(platform::DrawingContext& dc, platform::PenStyle style, platform::Rgb colour, int width = 1)
-        : dc_(dc), pen_(dc.CreatePen({style, width, colour})), previous_(dc.SelectPen(pen_.get())) {}
+        : m_dc(dc), m_pen(dc.CreatePen({style, width, colour})), m_previous(dc.SelectPen(m_pen.get())) {}
     ~PenScope() {
-        if (previous_)
-            dc_.SelectPen(previous_);
+        if (m_previous)
+            m_dc.SelectPen(m_previous);
     }
     PenScope(const PenScope&) = delete;
     PenScope& operator=(const PenScope&) = delete;
 
   private:
-    platform::DrawingContext& dc_;
-    std::unique_ptr<platform::Pen> pen_;
-    platform::Pen* previous_;
+    platform::DrawingContext& m_dc;
+    std::unique_ptr<platform::Pen> m_pen;
+    platform::Pen* m_previous;
 };
 
 void DrawPlot(platform::DrawingContext& dc, const FillingCurves& curves, const platform::Rect& plot,

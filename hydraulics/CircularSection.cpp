@@ -62,19 +62,19 @@ double ColebrookVelocity(const PipeAtSlope& pipe, double dh) {
     return v > 0 ? v : 0.0;  // a log argument of 1 or more: the law gives no flow (NaN too)
 }
 
-CircularSection::CircularSection(const PipeAtSlope& pipe) : pipe_(pipe) {
+CircularSection::CircularSection(const PipeAtSlope& pipe) : m_pipe(pipe) {
     const bool inputsGiven = Positive(pipe.di) && Positive(pipe.ny) && Positive(pipe.g) && Positive(pipe.I) &&
                              pipe.k >= 0 && std::isfinite(pipe.k);
     const double velocity = inputsGiven ? ColebrookVelocity(pipe, pipe.di) : 0.0;
-    fullVelocity_ = Positive(velocity) ? velocity : 0.0;
+    m_fullVelocity = Positive(velocity) ? velocity : 0.0;
     if (IsDefined())
-        flowPeak_ = Maximum([this](double x) { return Ratios(x).flow; }, kPeakSearchFrom, 1.0);
+        m_flowPeak = Maximum([this](double x) { return Ratios(x).flow; }, kPeakSearchFrom, 1.0);
     else
-        flowPeak_ = {kNaN, kNaN};
+        m_flowPeak = {kNaN, kNaN};
 }
 
 double CircularSection::FullFlow() const {
-    return fullVelocity_ * kQuarterPi * pipe_.di * pipe_.di;
+    return m_fullVelocity * kQuarterPi * m_pipe.di * m_pipe.di;
 }
 
 // The wetted segment has the area A = di² / 8 · (θ − sin θ) and the perimeter U = θ · di / 2, so in
@@ -87,7 +87,7 @@ FillingRatios CircularSection::Ratios(double x) const {
         return {0.0, 0.0};
     const double theta = CentralAngle(x);
     const double sine = std::sin(theta);
-    const double velocity = ColebrookVelocity(pipe_, pipe_.di * (1 - sine / theta)) / fullVelocity_;
+    const double velocity = ColebrookVelocity(m_pipe, m_pipe.di * (1 - sine / theta)) / m_fullVelocity;
     return {velocity * (theta - sine) / (2 * kPi), velocity};
 }
 
@@ -99,16 +99,16 @@ RatioPeak CircularSection::VelocityPeak() const {
 
 double CircularSection::Froude(double x) const {
     const double flow = Ratios(x).flow * FullFlow();
-    return FroudeNumber(flow, pipe_.di, x * pipe_.di, pipe_.g).value_or(kNaN);
+    return FroudeNumber(flow, m_pipe.di, x * m_pipe.di, m_pipe.g).value_or(kNaN);
 }
 
 std::optional<double> CircularSection::FillingFromFlowRatio(double r) const {
-    if (!IsDefined() || std::isnan(r) || r > flowPeak_.ratio)
+    if (!IsDefined() || std::isnan(r) || r > m_flowPeak.ratio)
         return std::nullopt;
     if (r <= 0)
         return 0.0;
     // Qt/Q rises steadily from the empty pipe to the peak.
-    double low = 0, high = flowPeak_.filling;
+    double low = 0, high = m_flowPeak.filling;
     while (high - low > kInverseWidth) {
         const double middle = (low + high) / 2;
         if (Ratios(middle).flow < r)

@@ -46,15 +46,15 @@ class CircularSection {
 
     // False when an input is not a positive finite number (k may be 0: a smooth wall) or the pipe
     // running full has no positive velocity; the ratios are NaN then.
-    bool IsDefined() const { return fullVelocity_ > 0; }
-    double FullVelocity() const { return fullVelocity_; }
+    bool IsDefined() const { return m_fullVelocity > 0; }
+    double FullVelocity() const { return m_fullVelocity; }
     double FullFlow() const;
 
     // The ratios at the filling x = h/di (x outside 0 … 1 counts as its nearer end).
     FillingRatios Ratios(double x) const;
 
     // Qt/Q peaks above 1 just below the crown, vt/v a little lower.
-    RatioPeak FlowPeak() const { return flowPeak_; }
+    RatioPeak FlowPeak() const { return m_flowPeak; }
     RatioPeak VelocityPeak() const;
 
     // The Froude number of the normal flow at the filling x, with the hydraulic depth A/B (FlowState.h);
@@ -66,9 +66,9 @@ class CircularSection {
     std::optional<double> FillingFromFlowRatio(double r) const;
 
   private:
-    PipeAtSlope pipe_;
-    double fullVelocity_ = 0;
-    RatioPeak flowPeak_{};
+    PipeAtSlope m_pipe;
+    double m_fullVelocity = 0;
+    RatioPeak m_flowPeak{};
 };
 
 }  // namespace hydraulics

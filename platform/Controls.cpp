@@ -7,50 +7,50 @@ namespace platform {
 // --- Control ---
 
 void Control::Enable(bool enabled) {
-    if (enabled_ == enabled) return;
-    enabled_ = enabled;
+    if (m_enabled == enabled) return;
+    m_enabled = enabled;
     Changed();
     Synchronise();
 }
 
 void Control::Invalidate() {
-    ++repaints_;
-    if (peer_) peer_->Repaint();
+    ++m_repaints;
+    if (m_peer) m_peer->Repaint();
 }
 
 void Control::Deliver(ControlEvent event) {
-    if (sink_) sink_->OnControlEvent(id_, event);
+    if (m_sink) m_sink->OnControlEvent(m_id, event);
 }
 
 void Control::Synchronise() {
-    if (peer_) peer_->Synchronise();
+    if (m_peer) m_peer->Synchronise();
 }
 
 // --- EditControl ---
 
 void EditControl::Store(std::string&& text) {
-    if (text != text_) {
+    if (text != m_text) {
         Changed();
-        ++textRevision_;
+        ++m_textRevision;
     }
-    text_ = std::move(text);
+    m_text = std::move(text);
 }
 
 void EditControl::SetText(std::string text) {
-    beforeTyping_.reset();
+    m_beforeTyping.reset();
     Store(std::move(text));
     Synchronise();
     Deliver(ControlEvent::TextChanged);
 }
 
 void EditControl::TextEditedByUser(std::string text) {
-    if (!beforeTyping_) beforeTyping_ = text_;
+    if (!m_beforeTyping) m_beforeTyping = m_text;
     Store(std::move(text));
     Deliver(ControlEvent::TextChanged);
 }
 
 void EditControl::OnKillFocus() {
-    beforeTyping_.reset();
+    m_beforeTyping.reset();
     Deliver(ControlEvent::FocusLost);
 }
 
@@ -58,65 +58,65 @@ void EditControl::OnKillFocus() {
 
 void ListControl::ResetContent() {
     Changed();
-    entries_.clear();
-    selection_ = picked_ = -1;
-    editText_.clear();
+    m_entries.clear();
+    m_selection = m_picked = -1;
+    m_editText.clear();
     Synchronise();
 }
 
 int ListControl::AddString(std::string entry) {
     Changed();
-    entries_.push_back(std::move(entry));
+    m_entries.push_back(std::move(entry));
     Synchronise();
     return GetCount() - 1;
 }
 
 void ListControl::SetEntries(const std::vector<std::string>& entries) {
     Changed();
-    entries_ = entries;
-    selection_ = picked_ = -1;
-    editText_.clear();
+    m_entries = entries;
+    m_selection = m_picked = -1;
+    m_editText.clear();
     Synchronise();
 }
 
 std::string ListControl::GetLBText(int index) const {
     if (index < 0 || index >= GetCount()) return {};
-    return entries_[static_cast<size_t>(index)];
+    return m_entries[static_cast<size_t>(index)];
 }
 
 void ListControl::SetCurSel(int index) {
     if (index < 0 || index >= GetCount()) {
-        if (selection_ != -1 || !editText_.empty()) Changed();
-        selection_ = -1;
-        editText_.clear();
+        if (m_selection != -1 || !m_editText.empty()) Changed();
+        m_selection = -1;
+        m_editText.clear();
     } else {
-        const std::string& entry = entries_[static_cast<size_t>(index)];
-        if (selection_ != index || editText_ != entry) Changed();
-        selection_ = index;
-        editText_ = entry;
+        const std::string& entry = m_entries[static_cast<size_t>(index)];
+        if (m_selection != index || m_editText != entry) Changed();
+        m_selection = index;
+        m_editText = entry;
     }
-    picked_ = selection_;
+    m_picked = m_selection;
     Synchronise();
 }
 
 void ListControl::SetEditText(std::string text) {
-    if (selection_ >= 0 || text != editText_) Changed();
-    editText_ = std::move(text);
-    selection_ = -1;
+    if (m_selection >= 0 || text != m_editText) Changed();
+    m_editText = std::move(text);
+    m_selection = -1;
     Synchronise();
 }
 
 void ListControl::OnKillFocus() {
-    if (selection_ >= 0)
+    if (m_selection >= 0)
         return;  // nothing typed since the last pick
-    const auto entry = std::find(entries_.begin(), entries_.end(), editText_);
-    if (entry == entries_.end()) {
-        if (picked_ >= 0)
-            SetCurSel(picked_);
+    const auto entry = std::find(m_entries.begin(), m_entries.end(), m_editText);
+    if (entry == m_entries.end()) {
+        if (m_picked >= 0)
+            SetCurSel(m_picked);
         return;
     }
-    const int index = static_cast<int>(entry - entries_.begin());
-    const bool newEntry = index != picked_;
+    const int index = static_cast<int>(entry - m_entries.begin());
+    const bool newEntry = index != m_picked;
     SetCurSel(index);
     if (newEntry)
         Deliver(ControlEvent::SelectionChanged);
@@ -126,43 +126,43 @@ void ListControl::OnKillFocus() {
 
 void TabControl::DeleteAllItems() {
     Changed();
-    items_.clear();
-    selection_ = -1;
+    m_items.clear();
+    m_selection = -1;
     Synchronise();
 }
 
 void TabControl::InsertItem(int index, std::string text) {
     Changed();
     index = std::clamp(index, 0, GetItemCount());
-    items_.insert(items_.begin() + index, std::move(text));
-    if (selection_ >= index) ++selection_;
-    if (selection_ < 0) selection_ = 0;  // the first tab inserted is selected
+    m_items.insert(m_items.begin() + index, std::move(text));
+    if (m_selection >= index) ++m_selection;
+    if (m_selection < 0) m_selection = 0;  // the first tab inserted is selected
     Synchronise();
 }
 
 std::string TabControl::GetItemText(int index) const {
     if (index < 0 || index >= GetItemCount()) return {};
-    return items_[static_cast<size_t>(index)];
+    return m_items[static_cast<size_t>(index)];
 }
 
 void TabControl::SetCurSel(int index) {
-    if (index != selection_) Changed();
-    selection_ = (index >= 0 && index < GetItemCount()) ? index : -1;
+    if (index != m_selection) Changed();
+    m_selection = (index >= 0 && index < GetItemCount()) ? index : -1;
     Synchronise();
 }
 
 // --- ButtonControl ---
 
 void ButtonControl::SetCheck(bool checked) {
-    if (checked_ == checked) return;
-    checked_ = checked;
+    if (m_checked == checked) return;
+    m_checked = checked;
     Changed();
     Synchronise();
 }
 
 void ButtonControl::SetPressed(bool pressed) {
-    if (pressed_ == pressed) return;
-    pressed_ = pressed;
+    if (m_pressed == pressed) return;
+    m_pressed = pressed;
     Invalidate();
 }
 
@@ -180,26 +180,26 @@ T* OfKind(Control* control) {
 
 void ControlSet::AddControl(std::unique_ptr<Control> control, bool tabStop) {
     Control* added = control.get();
-    added->changes_ = &changes_;
-    const auto at = std::lower_bound(byId_.begin(), byId_.end(), std::make_pair(added->Id(), added),
+    added->m_changes = &m_changes;
+    const auto at = std::lower_bound(m_byId.begin(), m_byId.end(), std::make_pair(added->Id(), added),
                                      [](const auto& a, const auto& b) { return a.first < b.first; });
-    if (at != byId_.end() && at->first == added->Id())
+    if (at != m_byId.end() && at->first == added->Id())
         at->second = added;
     else
-        byId_.insert(at, {added->Id(), added});
-    tabStop_[added->Id()] = tabStop;
-    order_.push_back(added);
-    owned_.push_back(std::move(control));
+        m_byId.insert(at, {added->Id(), added});
+    m_tabStop[added->Id()] = tabStop;
+    m_order.push_back(added);
+    m_owned.push_back(std::move(control));
 }
 
 void ControlSet::AttachSink(ControlSink* sink) {
-    for (Control* control : order_) control->AttachSink(sink);
+    for (Control* control : m_order) control->AttachSink(sink);
 }
 
 Control* ControlSet::Find(int id) const {
-    const auto found = std::lower_bound(byId_.begin(), byId_.end(), id,
+    const auto found = std::lower_bound(m_byId.begin(), m_byId.end(), id,
                                         [](const auto& entry, int wanted) { return entry.first < wanted; });
-    return found == byId_.end() || found->first != id ? nullptr : found->second;
+    return found == m_byId.end() || found->first != id ? nullptr : found->second;
 }
 
 EditControl* ControlSet::FindEdit(int id) const {
@@ -217,8 +217,8 @@ ButtonControl* ControlSet::FindButton(int id) const {
 }
 
 void ControlSet::UserLeave() {
-    Control* left = Find(focused_);
-    focused_ = 0;
+    Control* left = Find(m_focused);
+    m_focused = 0;
     if (auto* field = OfKind<EditControl, ControlKind::Edit>(left)) {
         field->OnKillFocus();
     } else if (auto* list = OfKind<ListControl, ControlKind::List>(left)) {
@@ -229,24 +229,24 @@ void ControlSet::UserLeave() {
 bool ControlSet::TakeFocus(int id) {
     Control* control = Find(id);
     if (!control || !control->IsEnabled()) return false;
-    if (focused_ == id) return true;
+    if (m_focused == id) return true;
     UserLeave();
     // The leave processing may have disabled the control that is to get the focus.
     if (!control->IsEnabled()) return false;
-    focused_ = id;
+    m_focused = id;
     return true;
 }
 
 bool ControlSet::UserFocus(int id) { return TakeFocus(id); }
 
 void ControlSet::UserTab() {
-    if (order_.empty()) return;
-    auto current = std::find_if(order_.begin(), order_.end(),
-                                [this](const Control* c) { return c->Id() == focused_; });
-    size_t start = current == order_.end() ? order_.size() - 1 : size_t(current - order_.begin());
-    for (size_t step = 1; step <= order_.size(); ++step) {
-        Control* next = order_[(start + step) % order_.size()];
-        if (next->IsEnabled() && tabStop_[next->Id()]) {
+    if (m_order.empty()) return;
+    auto current = std::find_if(m_order.begin(), m_order.end(),
+                                [this](const Control* c) { return c->Id() == m_focused; });
+    size_t start = current == m_order.end() ? m_order.size() - 1 : size_t(current - m_order.begin());
+    for (size_t step = 1; step <= m_order.size(); ++step) {
+        Control* next = m_order[(start + step) % m_order.size()];
+        if (next->IsEnabled() && m_tabStop[next->Id()]) {
             TakeFocus(next->Id());
             return;
         }
@@ -282,10 +282,10 @@ bool ControlSet::UserClick(int id) {
     if (!button || !TakeFocus(id)) return false;
     if (button->Kind() == ControlKind::RadioButton) {
         // The radio buttons next to each other in tab order form one group.
-        auto self = std::find(order_.begin(), order_.end(), button);
+        auto self = std::find(m_order.begin(), m_order.end(), button);
         auto first = self;
-        while (first != order_.begin() && (*(first - 1))->Kind() == ControlKind::RadioButton) --first;
-        for (auto it = first; it != order_.end() && (*it)->Kind() == ControlKind::RadioButton; ++it) {
+        while (first != m_order.begin() && (*(first - 1))->Kind() == ControlKind::RadioButton) --first;
+        for (auto it = first; it != m_order.end() && (*it)->Kind() == ControlKind::RadioButton; ++it) {
             static_cast<ButtonControl*>(*it)->SetCheck(*it == button);
         }
     }

@@ -63,60 +63,60 @@ public:
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
-    int Id() const { return id_; }
-    ControlKind Kind() const { return kind_; }
+    int Id() const { return m_id; }
+    ControlKind Kind() const { return m_kind; }
 
-    bool IsEnabled() const { return enabled_; }
+    bool IsEnabled() const { return m_enabled; }
     void Enable(bool enabled);
 
-    void AttachSink(ControlSink* sink) { sink_ = sink; }
-    void AttachPeer(ControlPeer* peer) { peer_ = peer; }
-    ControlPeer* Peer() const { return peer_; }
+    void AttachSink(ControlSink* sink) { m_sink = sink; }
+    void AttachPeer(ControlPeer* peer) { m_peer = peer; }
+    ControlPeer* Peer() const { return m_peer; }
 
     // Paints the control again; counted, so tests can see whether a change repainted it.
     void Invalidate();
-    int RepaintCount() const { return repaints_; }
+    int RepaintCount() const { return m_repaints; }
 
     // The revision of its set at the control's last change of state (0: never changed in a set).
-    std::uint64_t ChangedAt() const { return changedAt_; }
+    std::uint64_t ChangedAt() const { return m_changedAt; }
 
 protected:
     // Each kind is its own class: the kind tells the class.
-    Control(int id, ControlKind kind) : id_(id), kind_(kind) {}
+    Control(int id, ControlKind kind) : m_id(id), m_kind(kind) {}
     friend class ControlSet;
     void Deliver(ControlEvent event);
     void Synchronise();
     // The control's state changed: its set's revision counts it.
     void Changed() {
-        if (changes_) changedAt_ = ++*changes_;
+        if (m_changes) m_changedAt = ++*m_changes;
     }
-    ControlSink* Sink() const { return sink_; }
+    ControlSink* Sink() const { return m_sink; }
 
 private:
-    int id_;
-    ControlKind kind_;
-    bool enabled_ = true;
-    int repaints_ = 0;
-    ControlSink* sink_ = nullptr;
-    ControlPeer* peer_ = nullptr;
-    std::uint64_t* changes_ = nullptr;
-    std::uint64_t changedAt_ = 0;
+    int m_id;
+    ControlKind m_kind;
+    bool m_enabled = true;
+    int m_repaints = 0;
+    ControlSink* m_sink = nullptr;
+    ControlPeer* m_peer = nullptr;
+    std::uint64_t* m_changes = nullptr;
+    std::uint64_t m_changedAt = 0;
 };
 
 class EditControl : public Control {
 public:
     explicit EditControl(int id) : Control(id, ControlKind::Edit) {}
 
-    const std::string& GetText() const { return text_; }
+    const std::string& GetText() const { return m_text; }
     // Counts the changes of the text: equal revisions, equal texts.
-    std::uint64_t TextRevision() const { return textRevision_; }
+    std::uint64_t TextRevision() const { return m_textRevision; }
     // Writes the text and delivers TextChanged before returning.
     void SetText(std::string text);
     // The user changed the text in the backend's widget (which already shows it): store and deliver.
     void TextEditedByUser(std::string text);
     // The text the field held before the user typed into it, since the program last wrote its text or
     // the focus last left it; none while the user has not typed since. Taking it forgets it.
-    std::optional<std::string> TakeTextBeforeTyping() { return std::exchange(beforeTyping_, std::nullopt); }
+    std::optional<std::string> TakeTextBeforeTyping() { return std::exchange(m_beforeTyping, std::nullopt); }
 
     // The platform's focus-loss processing: delivers FocusLost. A derived field may do its own
     // processing first and then call this.
@@ -129,9 +129,9 @@ private:
     // Stores the text, counting a change.
     void Store(std::string&& text);
 
-    std::string text_;
-    std::uint64_t textRevision_ = 0;
-    std::optional<std::string> beforeTyping_;
+    std::string m_text;
+    std::uint64_t m_textRevision = 0;
+    std::optional<std::string> m_beforeTyping;
 };
 
 // An editable drop-down list: a text field above an unsorted list.
@@ -144,18 +144,18 @@ public:
     int AddString(std::string entry);
     // ResetContent, then AddString of each entry.
     void SetEntries(const std::vector<std::string>& entries);
-    int GetCount() const { return static_cast<int>(entries_.size()); }
+    int GetCount() const { return static_cast<int>(m_entries.size()); }
     // The entry's text; empty for a position that does not exist.
     std::string GetLBText(int index) const;
     // The selected position, -1 when none.
-    int GetCurSel() const { return selection_; }
+    int GetCurSel() const { return m_selection; }
     // Selects the position and shows its text in the text field (-1 or invalid: nothing selected,
     // text field emptied). No event.
     void SetCurSel(int index);
-    const std::string& GetEditText() const { return editText_; }
+    const std::string& GetEditText() const { return m_editText; }
     // Typing into the text field: no event; the selection goes.
     void SetEditText(std::string text);
-    const std::vector<std::string>& Entries() const { return entries_; }
+    const std::vector<std::string>& Entries() const { return m_entries; }
 
     // The focus leaves the list, or Return in its text field: a typed text is taken or refused. The
     // exact text of an entry picks that entry as picking it does (SelectionChanged), unless it is the
@@ -165,11 +165,11 @@ public:
 
 private:
     friend class ControlSet;
-    std::vector<std::string> entries_;
-    int selection_ = -1;
+    std::vector<std::string> m_entries;
+    int m_selection = -1;
     // The entry selected before the text field was typed into (-1: none).
-    int picked_ = -1;
-    std::string editText_;
+    int m_picked = -1;
+    std::string m_editText;
 };
 
 class TabControl : public Control {
@@ -178,34 +178,34 @@ public:
 
     void DeleteAllItems();
     void InsertItem(int index, std::string text);
-    int GetItemCount() const { return static_cast<int>(items_.size()); }
+    int GetItemCount() const { return static_cast<int>(m_items.size()); }
     std::string GetItemText(int index) const;
-    int GetCurSel() const { return selection_; }
+    int GetCurSel() const { return m_selection; }
     // Selects a tab without an event.
     void SetCurSel(int index);
-    const std::vector<std::string>& Items() const { return items_; }
+    const std::vector<std::string>& Items() const { return m_items; }
 
 private:
-    std::vector<std::string> items_;
-    int selection_ = -1;
+    std::vector<std::string> m_items;
+    int m_selection = -1;
 };
 
 class ButtonControl : public Control {
 public:
     ButtonControl(int id, ControlKind kind, std::string caption)
-        : Control(id, kind), caption_(std::move(caption)) {}
+        : Control(id, kind), m_caption(std::move(caption)) {}
 
-    const std::string& GetCaption() const { return caption_; }
-    bool GetCheck() const { return checked_; }
+    const std::string& GetCaption() const { return m_caption; }
+    bool GetCheck() const { return m_checked; }
     void SetCheck(bool checked);
-    bool IsPressed() const { return pressed_; }
+    bool IsPressed() const { return m_pressed; }
     // The backend reports the pressed state of an owner-drawn button (it is drawn differently).
     void SetPressed(bool pressed);
 
 private:
-    std::string caption_;
-    bool checked_ = false;
-    bool pressed_ = false;
+    std::string m_caption;
+    bool m_checked = false;
+    bool m_pressed = false;
 };
 
 // All controls of one form, its tab order and its focus, and the user's actions on them.
@@ -230,13 +230,13 @@ public:
     TabControl* FindTabs(int id) const;
     ButtonControl* FindButton(int id) const;
     // All controls in tab order.
-    const std::vector<Control*>& InTabOrder() const { return order_; }
+    const std::vector<Control*>& InTabOrder() const { return m_order; }
 
     // The control that has the focus, 0 when none.
-    int FocusedId() const { return focused_; }
+    int FocusedId() const { return m_focused; }
     // Counts every change of a control's state (text, flags, entries, selection, check mark); equal
     // revisions mean unchanged controls.
-    std::uint64_t Revision() const { return changes_; }
+    std::uint64_t Revision() const { return m_changes; }
 
     // --- user actions, the same for every backend ---
     // The focus goes to the control: the field that had it runs its leave processing first.
@@ -245,7 +245,7 @@ public:
     // The focus leaves the current field for no control.
     void UserLeave();
     // The program takes the focus from every control, without leave processing (a new form).
-    void DropFocus() { focused_ = 0; }
+    void DropFocus() { m_focused = 0; }
     // The Tab key: the focus moves to the next enabled tab stop after the focused control.
     void UserTab();
     // Click into the edit field, select all and type the text one character (UTF-8 code point) at a
@@ -266,12 +266,12 @@ private:
     void AddControl(std::unique_ptr<Control> control, bool tabStop);
     bool TakeFocus(int id);
 
-    std::vector<std::unique_ptr<Control>> owned_;
-    std::vector<Control*> order_;
-    std::vector<std::pair<int, Control*>> byId_;  // sorted by id
-    std::map<int, bool> tabStop_;
-    int focused_ = 0;
-    std::uint64_t changes_ = 0;
+    std::vector<std::unique_ptr<Control>> m_owned;
+    std::vector<Control*> m_order;
+    std::vector<std::pair<int, Control*>> m_byId;  // sorted by id
+    std::map<int, bool> m_tabStop;
+    int m_focused = 0;
+    std::uint64_t m_changes = 0;
 };
 
 }  // namespace platform

@@ -5,19 +5,19 @@
 namespace platform {
 
 void CDocument::RemoveView(DocumentView* view) {
-    views_.erase(std::remove(views_.begin(), views_.end(), view), views_.end());
+    m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
 }
 
 void CDocument::SetModifiedFlag(bool modified) {
-    if (modified_ == modified)
+    if (m_modified == modified)
         return;
-    modified_ = modified;
-    if (modifiedListener_)
-        modifiedListener_();
+    m_modified = modified;
+    if (m_modifiedListener)
+        m_modifiedListener();
 }
 
 void CDocument::UpdateAllViews() {
-    for (DocumentView* view : views_) view->OnUpdate();
+    for (DocumentView* view : m_views) view->OnUpdate();
 }
 
 }  // namespace platform

@@ -23,23 +23,23 @@ public:
     // Storing and loading; a document that keeps nothing in files leaves both empty.
     virtual void Serialize(bool /*storing*/) {}
 
-    const std::string& GetTitle() const { return title_; }
-    void SetTitle(std::string title) { title_ = std::move(title); }
+    const std::string& GetTitle() const { return m_title; }
+    void SetTitle(std::string title) { m_title = std::move(title); }
 
     // Whether the document holds changes not yet saved; the listener hears every change of the flag.
-    bool IsModified() const { return modified_; }
+    bool IsModified() const { return m_modified; }
     void SetModifiedFlag(bool modified);
-    void SetModifiedListener(std::function<void()> listener) { modifiedListener_ = std::move(listener); }
+    void SetModifiedListener(std::function<void()> listener) { m_modifiedListener = std::move(listener); }
 
-    void AddView(DocumentView* view) { views_.push_back(view); }
+    void AddView(DocumentView* view) { m_views.push_back(view); }
     void RemoveView(DocumentView* view);
     void UpdateAllViews();
 
 private:
-    std::string title_;
-    std::vector<DocumentView*> views_;
-    bool modified_ = false;
-    std::function<void()> modifiedListener_;
+    std::string m_title;
+    std::vector<DocumentView*> m_views;
+    bool m_modified = false;
+    std::function<void()> m_modifiedListener;
 };
 
 }  // namespace platform

@@ -41,13 +41,13 @@ locale_t CLocale() {
 
 class CLocaleScope {
 public:
-    CLocaleScope() : previous_(uselocale(CLocale())) {}
-    ~CLocaleScope() { uselocale(previous_); }
+    CLocaleScope() : m_previous(uselocale(CLocale())) {}
+    ~CLocaleScope() { uselocale(m_previous); }
     CLocaleScope(const CLocaleScope&) = delete;
     CLocaleScope& operator=(const CLocaleScope&) = delete;
 
 private:
-    locale_t previous_;
+    locale_t m_previous;
 };
 
 double StrtodC(const char* text) { return strtod_l(text, nullptr, CLocale()); }

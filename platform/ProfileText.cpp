@@ -157,17 +157,17 @@ bool HasAny(std::string_view text, std::string_view forbidden) {
 }  // namespace
 
 const ProfileText::Index& ProfileText::Indexed() const {
-    if (index_)
-        return *index_;
-    Index& index = index_.emplace();
-    index.reserve(static_cast<size_t>(std::count(text_.begin(), text_.end(), '\n')));
+    if (m_index)
+        return *m_index;
+    Index& index = m_index.emplace();
+    index.reserve(static_cast<size_t>(std::count(m_text.begin(), m_text.end(), '\n')));
     std::unordered_set<std::string> sections;
     std::string prefix;  // of the current section's keys; empty outside a section that counts
     std::string key;
-    for (size_t pos = 0; pos < text_.size();) {
-        const Line line = LineAt(text_, pos);
+    for (size_t pos = 0; pos < m_text.size();) {
+        const Line line = LineAt(m_text, pos);
         pos = line.end;
-        const ParsedLine parsed = Parse(text_, line);
+        const ParsedLine parsed = Parse(m_text, line);
         if (parsed.kind == LineKind::kSection) {
             std::string folded = Folded(parsed.name);
             prefix = sections.insert(folded).second ? folded + '\n' : std::string();
@@ -187,7 +187,7 @@ std::optional<std::string> ProfileText::Value(std::string_view section, std::str
         return std::nullopt;
     const auto [begin, end] = found->second;
     const std::string_view value = FirstCharacters(
-        StripQuotes(std::string_view(text_).substr(begin, end - begin)), kProfileValueBuffer - 1);
+        StripQuotes(std::string_view(m_text).substr(begin, end - begin)), kProfileValueBuffer - 1);
     if (value.empty())
         return std::nullopt;
     return std::string(value);
@@ -207,22 +207,22 @@ bool ProfileText::IsStorable(const ProfileEntry& entry) {
 }
 
 void ProfileText::Apply(const ProfileEntry& entry) {
-    index_.reset();
+    m_index.reset();
     const std::string_view section = Trim(entry.section), key = Trim(entry.key);
-    const Location where = Locate(text_, section, key);
+    const Location where = Locate(m_text, section, key);
     if (where.key) {
-        text_.replace(where.key->valueBegin, where.key->valueEnd - where.key->valueBegin, entry.value);
+        m_text.replace(where.key->valueBegin, where.key->valueEnd - where.key->valueBegin, entry.value);
         return;
     }
-    const std::string lineEnd = DominantLineEnd(text_);
+    const std::string lineEnd = DominantLineEnd(m_text);
     std::string addition;
     if (!where.sectionFound)
         addition.append("[").append(section).append("]").append(lineEnd);
     addition.append(key).append("=").append(entry.value).append(lineEnd);
-    const size_t at = where.sectionFound ? where.insertAt : text_.size();
-    if (at > 0 && text_[at - 1] != '\n')
+    const size_t at = where.sectionFound ? where.insertAt : m_text.size();
+    if (at > 0 && m_text[at - 1] != '\n')
         addition.insert(0, lineEnd);
-    text_.insert(at, addition);
+    m_text.insert(at, addition);
 }
 
 }  // namespace platform

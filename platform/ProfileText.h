@@ -29,9 +29,9 @@ struct ProfileEntry {
 class ProfileText {
   public:
     ProfileText() = default;
-    explicit ProfileText(std::string text) : text_(std::move(text)) {}
+    explicit ProfileText(std::string text) : m_text(std::move(text)) {}
 
-    const std::string& Text() const { return text_; }
+    const std::string& Text() const { return m_text; }
 
     // The value of the key in the section: at most kProfileValueBuffer - 1 characters (a UTF-8
     // character is never split). Absent when the key is missing or its value is empty. The first
@@ -53,8 +53,8 @@ class ProfileText {
     using Index = std::unordered_map<std::string, std::pair<std::size_t, std::size_t>>;
     const Index& Indexed() const;
 
-    std::string text_;
-    mutable std::optional<Index> index_;
+    std::string m_text;
+    mutable std::optional<Index> m_index;
 };
 
 }  // namespace platform

@@ -79,13 +79,13 @@ Prompt& InstalledPrompt();
 // Installs a prompt for the lifetime of the scope (tests, the session runner, the window).
 class ScopedPrompt {
 public:
-    explicit ScopedPrompt(Prompt& prompt) : previous_(InstallPrompt(&prompt)) {}
-    ~ScopedPrompt() { InstallPrompt(previous_); }
+    explicit ScopedPrompt(Prompt& prompt) : m_previous(InstallPrompt(&prompt)) {}
+    ~ScopedPrompt() { InstallPrompt(m_previous); }
     ScopedPrompt(const ScopedPrompt&) = delete;
     ScopedPrompt& operator=(const ScopedPrompt&) = delete;
 
 private:
-    Prompt* previous_;
+    Prompt* m_previous;
 };
 
 }  // namespace platform

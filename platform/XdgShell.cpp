@@ -358,7 +358,7 @@ int XdgShell::FindExecutable(const std::string& file, std::string& program) {
     if (!HasHtmlExtension(file))
         return kShellNoAssociation;
 
-    const CommandOutput answer = RunCommand({"xdg-mime", "query", "default", "text/html"}, lookupTimeout_);
+    const CommandOutput answer = RunCommand({"xdg-mime", "query", "default", "text/html"}, m_lookupTimeout);
     if (answer.spawnError != 0 && answer.spawnError != ENOENT)
         return CodeOfErrno(answer.spawnError);
     if (answer.timedOut)

@@ -27,13 +27,13 @@ namespace platform {
 class XdgShell : public Shell {
   public:
     explicit XdgShell(std::chrono::milliseconds lookupTimeout = std::chrono::seconds(5))
-        : lookupTimeout_(lookupTimeout) {}
+        : m_lookupTimeout(lookupTimeout) {}
 
     int FindExecutable(const std::string& file, std::string& program) override;
     int ShellExecute(const std::string& program, const std::string& argument) override;
 
   private:
-    std::chrono::milliseconds lookupTimeout_;
+    std::chrono::milliseconds m_lookupTimeout;
 };
 
 }  // namespace platform

@@ -120,12 +120,12 @@ struct Column {
 class SheetPainter {
   public:
     SheetPainter(ReportLayout& page, LayoutArea& body)
-        : page_(page), dc_(page.GetDC()), body_(body), rect_(body.GetRect()) {}
+        : m_page(page), m_dc(page.GetDC()), m_body(body), m_rect(body.GetRect()) {}
 
     void Body(const DesignSheetContent& content);
 
   private:
-    Column Full() const { return {rect_.left, rect_.right - rect_.left}; }
+    Column Full() const { return {m_rect.left, m_rect.right - m_rect.left}; }
     Column Half(int which) const {
         const Column full = Full();
         const int width = static_cast<int>(full.width * (1 - kColumnGap) / 2);
@@ -156,70 +156,70 @@ class SheetPainter {
     void Approval();
     void Curves(const SheetCurves& curves, int height);
 
-    ReportLayout& page_;
-    platform::DrawingContext& dc_;
-    LayoutArea& body_;
-    platform::Rect rect_;
-    int y_ = 0;
+    ReportLayout& m_page;
+    platform::DrawingContext& m_dc;
+    LayoutArea& m_body;
+    platform::Rect m_rect;
+    int m_y = 0;
 };
 
 int SheetPainter::LineHeight(const char* font, double factor) {
-    platform::Font* previous = page_.SelectFont(font);
-    const platform::TextMetrics metrics = dc_.GetTextMetrics();
-    page_.RestoreFont(previous);
+    platform::Font* previous = m_page.SelectFont(font);
+    const platform::TextMetrics metrics = m_dc.GetTextMetrics();
+    m_page.RestoreFont(previous);
     return static_cast<int>((metrics.height + metrics.externalLeading) * factor);
 }
 
 void SheetPainter::Text(int x, int y, const std::string& text, TextAlign align) {
     if (text.empty())
         return;
-    const TextAlign previous = dc_.SetTextAlign(align);
-    dc_.TextOut(x, y, text);
-    dc_.SetTextAlign(previous);
+    const TextAlign previous = m_dc.SetTextAlign(align);
+    m_dc.TextOut(x, y, text);
+    m_dc.SetTextAlign(previous);
 }
 
 void SheetPainter::Rule(const char* pen, int x1, int y1, int x2, int y2) {
-    page_.SelectPen(pen);
-    dc_.MoveTo(x1, y1);
-    dc_.LineTo(x2, y2);
+    m_page.SelectPen(pen);
+    m_dc.MoveTo(x1, y1);
+    m_dc.LineTo(x2, y2);
 }
 
 void SheetPainter::Frame(const char* pen, int left, int top, int right, int bottom) {
-    page_.SelectPen(pen);
-    dc_.MoveTo(left, top);
-    dc_.LineTo(right, top);
-    dc_.LineTo(right, bottom);
-    dc_.LineTo(left, bottom);
-    dc_.LineTo(left, top);
+    m_page.SelectPen(pen);
+    m_dc.MoveTo(left, top);
+    m_dc.LineTo(right, top);
+    m_dc.LineTo(right, bottom);
+    m_dc.LineTo(left, bottom);
+    m_dc.LineTo(left, top);
 }
 
 void SheetPainter::Body(const DesignSheetContent& content) {
-    y_ = rect_.top;
+    m_y = m_rect.top;
     ProjectBox(content.project);
-    y_ += Gap();
+    m_y += Gap();
     ResultBox(content);
-    y_ += Gap();
+    m_y += Gap();
     BlockRow({&content.pipe}, {&content.fluid, &content.roughness});
-    const int approvalTop = rect_.bottom - ApprovalHeight();
+    const int approvalTop = m_rect.bottom - ApprovalHeight();
     if (!content.partialFilling) {
         // The checks beside the full-filling values.
-        const int top = y_;
+        const int top = m_y;
         BlockRow({&content.fullFilling}, {});
-        y_ = std::max(y_, Checks(content.checks, 0, content.checks.size(), Half(1),
+        m_y = std::max(m_y, Checks(content.checks, 0, content.checks.size(), Half(1),
                                  Heading(kChecksTitle, Half(1), top)) +
                               Gap());
     } else {
         BlockRow({&content.fullFilling}, {&*content.partialFilling});
-        const int room = approvalTop - y_ - 2 * Gap() - ChecksHeight(content.checks.size()) -
+        const int room = approvalTop - m_y - 2 * Gap() - ChecksHeight(content.checks.size()) -
                          BasisHeight(content.basis.size());
         // A page too small for a readable plot goes without it.
         if (content.curves && room >= LineHeight(kNormalFont, kLeastCurveLines))
-            Curves(*content.curves, std::min(room, (rect_.bottom - rect_.top) * 3 / 10));
+            Curves(*content.curves, std::min(room, (m_rect.bottom - m_rect.top) * 3 / 10));
         ChecksFullWidth(content.checks);
-        y_ += Gap();
+        m_y += Gap();
     }
     Basis(content.basis);
-    y_ = approvalTop;
+    m_y = approvalTop;
     Approval();
 }
 
@@ -232,11 +232,11 @@ int SheetPainter::BasisHeight(size_t lines) {
 void SheetPainter::Basis(const std::vector<std::string>& lines) {
     if (lines.empty())
         return;
-    y_ = Heading("Berechnungsgrundlagen", Full(), y_);
-    page_.SelectFont(kSmallFont);
+    m_y = Heading("Berechnungsgrundlagen", Full(), m_y);
+    m_page.SelectFont(kSmallFont);
     for (const std::string& line : lines) {
-        Text(rect_.left, y_, report::ElidedText(dc_, line, Full().width));
-        y_ += LineHeight(kSmallFont, 1.35);
+        Text(m_rect.left, m_y, report::ElidedText(m_dc, line, Full().width));
+        m_y += LineHeight(kSmallFont, 1.35);
     }
 }
 
@@ -248,42 +248,42 @@ int SheetPainter::ApprovalHeight() {
 void SheetPainter::Approval() {
     const int pad = LineHeight(kNormalFont, 0.5);
     const Column full = Full();
-    const int top = y_;
+    const int top = m_y;
     const int left = full.left + pad, right = full.Right() - pad, middle = (left + right) / 2;
-    page_.SelectFont(kBoldFont);
-    const int label = dc_.GetTextExtent("Aufgestellt").width + 2 * pad;
-    y_ += pad + LineHeight(kNormalFont, kProjectRowSpacing);
+    m_page.SelectFont(kBoldFont);
+    const int label = m_dc.GetTextExtent("Aufgestellt").width + 2 * pad;
+    m_y += pad + LineHeight(kNormalFont, kProjectRowSpacing);
     ProjectField("Aufgestellt", "", left, left + label, middle - pad, 1);
     ProjectField("Geprüft", "", middle + pad, middle + pad + label, right, 1);
-    page_.SelectFont(kSmallFont);
-    const int below = y_ + LineHeight(kNormalFont, 1.25);
+    m_page.SelectFont(kSmallFont);
+    const int below = m_y + LineHeight(kNormalFont, 1.25);
     Text(left + label, below, "Datum, Unterschrift");
     Text(middle + pad + label, below, "Datum, Unterschrift");
-    Frame(kRulePen, full.left, top, full.Right(), rect_.bottom);
-    y_ = rect_.bottom;
+    Frame(kRulePen, full.left, top, full.Right(), m_rect.bottom);
+    m_y = m_rect.bottom;
 }
 
 void SheetPainter::ProjectField(const char* label, const std::string& value, int left, int valueLeft,
                                 int right, int lines) {
     const int line = LineHeight(kNormalFont, 1.0);
     const int row = LineHeight(kNormalFont, kProjectRowSpacing);
-    page_.SelectFont(kBoldFont);
-    Text(left, y_, label);
-    page_.SelectFont(kNormalFont);
+    m_page.SelectFont(kBoldFont);
+    Text(left, m_y, label);
+    m_page.SelectFont(kNormalFont);
     std::string text = value;  // a text from a file may hold tabs or other control characters
     for (char& c : text) {
         if (static_cast<unsigned char>(c) < 0x20 && c != '\n')
             c = ' ';
     }
-    std::vector<std::string> shown = report::WrappedLines(dc_, text, right - valueLeft);
+    std::vector<std::string> shown = report::WrappedLines(m_dc, text, right - valueLeft);
     if (static_cast<int>(shown.size()) > lines) {
         shown.resize(static_cast<size_t>(lines));
         shown.back() += " …";
     }
     shown.resize(static_cast<size_t>(lines));
-    int y = y_;
+    int y = m_y;
     for (const std::string& part : shown) {
-        Text(valueLeft, y, report::ElidedText(dc_, part, right - valueLeft));
+        Text(valueLeft, y, report::ElidedText(m_dc, part, right - valueLeft));
         Rule(kRulePen, valueLeft, y + line + line / 8, right, y + line + line / 8);
         y += row;
     }
@@ -295,61 +295,61 @@ void SheetPainter::ProjectBox(const ProjectHeader& project) {
     const int pad = LineHeight(kNormalFont, 0.5);
     const int row = LineHeight(kNormalFont, kProjectRowSpacing);
     const Column full = Full();
-    const int top = y_;
+    const int top = m_y;
     const int left = full.left + pad, right = full.Right() - pad, middle = (left + right) / 2;
-    page_.SelectFont(kBoldFont);
-    const int label = dc_.GetTextExtent("Bemerkung").width + 2 * pad;
-    y_ += pad;
+    m_page.SelectFont(kBoldFont);
+    const int label = m_dc.GetTextExtent("Bemerkung").width + 2 * pad;
+    m_y += pad;
     ProjectField("Projekt", project.project, left, left + label, right, 1);
-    y_ += row;
+    m_y += row;
     ProjectField("Abschnitt", project.section, left, left + label, middle - pad, 1);
     ProjectField("Bearbeiter", project.engineer, middle + pad, middle + pad + label, right, 1);
-    y_ += row;
+    m_y += row;
     ProjectField("Bemerkung", project.remark, left, left + label, right, kRemarkLines);
-    y_ += row * kRemarkLines;
-    Frame(kRulePen, full.left, top, full.Right(), y_);
+    m_y += row * kRemarkLines;
+    Frame(kRulePen, full.left, top, full.Right(), m_y);
 }
 
 void SheetPainter::ResultBox(const DesignSheetContent& content) {
     const Column full = Full();
     const int pad = LineHeight(kNormalFont, 0.5);
-    const int top = y_;
-    y_ += pad;
-    page_.SelectFont(kHeadingFont);
-    Text(full.left + pad, y_, "Ergebnis");
-    const int headingWidth = dc_.GetTextExtent("Ergebnis").width;
-    page_.SelectFont(kNormalFont);
+    const int top = m_y;
+    m_y += pad;
+    m_page.SelectFont(kHeadingFont);
+    Text(full.left + pad, m_y, "Ergebnis");
+    const int headingWidth = m_dc.GetTextExtent("Ergebnis").width;
+    m_page.SelectFont(kNormalFont);
     const int taskLeft = full.left + 3 * pad + headingWidth;
-    Text(taskLeft, y_ + LineHeight(kHeadingFont, 1.0) - LineHeight(kNormalFont, 1.0),
-         report::ElidedText(dc_, content.task, full.Right() - pad - taskLeft));
-    y_ += LineHeight(kHeadingFont, 1.4);
+    Text(taskLeft, m_y + LineHeight(kHeadingFont, 1.0) - LineHeight(kNormalFont, 1.0),
+         report::ElidedText(m_dc, content.task, full.Right() - pad - taskLeft));
+    m_y += LineHeight(kHeadingFont, 1.4);
 
     std::string results;
     for (const std::string& result : content.results) results += (results.empty() ? "" : kSeparator) + result;
     if (results.empty())
         results = "Kein Ergebnis berechnet.";
-    page_.SelectFont(kResultFont);
-    for (const std::string& line : report::FittedLines(dc_, results, full.width - 2 * pad)) {
-        Text(full.left + pad, y_, line);
-        y_ += LineHeight(kResultFont, 1.25);
+    m_page.SelectFont(kResultFont);
+    for (const std::string& line : report::FittedLines(m_dc, results, full.width - 2 * pad)) {
+        Text(full.left + pad, m_y, line);
+        m_y += LineHeight(kResultFont, 1.25);
     }
     if (!content.partialResults.empty()) {
         std::string partial;
         for (const std::string& result : content.partialResults)
             partial += (partial.empty() ? "" : kSeparator) + result;
         partial = "Teilfüllung: " + partial;
-        page_.SelectFont(kNormalFont);
-        for (const std::string& line : report::FittedLines(dc_, partial, full.width - 2 * pad)) {
-            Text(full.left + pad, y_, line);
-            y_ += LineHeight(kNormalFont, kRowSpacing);
+        m_page.SelectFont(kNormalFont);
+        for (const std::string& line : report::FittedLines(m_dc, partial, full.width - 2 * pad)) {
+            Text(full.left + pad, m_y, line);
+            m_y += LineHeight(kNormalFont, kRowSpacing);
         }
     }
-    y_ += pad / 2;
-    Frame(kFramePen, full.left, top, full.Right(), y_);
+    m_y += pad / 2;
+    Frame(kFramePen, full.left, top, full.Right(), m_y);
 }
 
 int SheetPainter::Heading(const std::string& title, Column column, int y) {
-    page_.SelectFont(kHeadingFont);
+    m_page.SelectFont(kHeadingFont);
     Text(column.left, y, title);
     const int line = LineHeight(kHeadingFont, 1.0);
     Rule(kRulePen, column.left, y + line + line / 6, column.Right(), y + line + line / 6);
@@ -362,25 +362,25 @@ int SheetPainter::Block(const SheetBlock& block, Column column, int y) {
     const int unitLeft = column.At(kUnitStart);
     for (const SheetValue& value : block.values) {
         const char* font = value.result ? kBoldFont : kNormalFont;
-        page_.SelectFont(font);
-        const std::string shown = report::ElidedText(dc_, value.value, valueRight - column.left);
-        const int room = valueRight - column.left - dc_.GetTextExtent(shown).width - LineHeight(font, 0.5);
-        Text(column.left, y, report::ElidedText(dc_, value.quantity, std::max(0, room)));
+        m_page.SelectFont(font);
+        const std::string shown = report::ElidedText(m_dc, value.value, valueRight - column.left);
+        const int room = valueRight - column.left - m_dc.GetTextExtent(shown).width - LineHeight(font, 0.5);
+        Text(column.left, y, report::ElidedText(m_dc, value.quantity, std::max(0, room)));
         Text(valueRight, y, shown, TextAlign::Right);
-        Text(unitLeft, y, report::ElidedText(dc_, value.unit, column.Right() - unitLeft));
+        Text(unitLeft, y, report::ElidedText(m_dc, value.unit, column.Right() - unitLeft));
         y += LineHeight(font, kRowSpacing);
     }
     for (const std::string& text : block.lines) {
-        page_.SelectFont(kNormalFont);
-        for (const std::string& line : report::FittedLines(dc_, text, column.width)) {
+        m_page.SelectFont(kNormalFont);
+        for (const std::string& line : report::FittedLines(m_dc, text, column.width)) {
             Text(column.left, y, line);
             y += LineHeight(kNormalFont, kRowSpacing);
         }
     }
     if (!block.note.empty()) {
         y += LineHeight(kSmallFont, 0.3);
-        page_.SelectFont(kSmallFont);
-        for (const std::string& line : report::FittedLines(dc_, block.note, column.width)) {
+        m_page.SelectFont(kSmallFont);
+        for (const std::string& line : report::FittedLines(m_dc, block.note, column.width)) {
             Text(column.left, y, line);
             y += LineHeight(kSmallFont, 1.2);
         }
@@ -390,13 +390,13 @@ int SheetPainter::Block(const SheetBlock& block, Column column, int y) {
 
 void SheetPainter::BlockRow(const std::vector<const SheetBlock*>& left,
                             const std::vector<const SheetBlock*>& right) {
-    int bottom = y_;
+    int bottom = m_y;
     for (int side = 0; side < 2; ++side) {
-        int y = y_;
+        int y = m_y;
         for (const SheetBlock* block : side == 0 ? left : right) y = Block(*block, Half(side), y) + Gap();
         bottom = std::max(bottom, y);
     }
-    y_ = bottom;
+    m_y = bottom;
 }
 
 int SheetPainter::ChecksHeight(size_t count) {
@@ -406,26 +406,26 @@ int SheetPainter::ChecksHeight(size_t count) {
 void SheetPainter::ChecksFullWidth(const std::vector<SheetCheck>& checks) {
     if (checks.empty())
         return;
-    const int top = Heading(kChecksTitle, Full(), y_);
+    const int top = Heading(kChecksTitle, Full(), m_y);
     const size_t half = (checks.size() + 1) / 2;
     const int left = Checks(checks, 0, half, Half(0), top);
-    y_ = std::max(left, Checks(checks, half, checks.size(), Half(1), top));
+    m_y = std::max(left, Checks(checks, half, checks.size(), Half(1), top));
 }
 
 // Each check behind its box, ticked when it is kept; a check that is not kept is said so in red.
 int SheetPainter::Checks(const std::vector<SheetCheck>& checks, size_t from, size_t to, Column column,
                          int y) {
-    page_.SelectPen(kRulePen);
+    m_page.SelectPen(kRulePen);
     for (size_t i = from; i < to; ++i) {
         const SheetCheck& check = checks[i];
-        page_.SelectFont(kNormalFont);
-        const Rgb previous = dc_.SetTextColor(check.met ? kBlack : kFailedColour);
+        m_page.SelectFont(kNormalFont);
+        const Rgb previous = m_dc.SetTextColor(check.met ? kBlack : kFailedColour);
         const std::string text = check.met ? check.text : check.text + " – nicht eingehalten";
-        const int box = dc_.GetTextMetrics().height;
-        body_.SetXPercent(body_.XToPercent(column.left));
-        body_.SetYPercent(body_.YToPercent(y));
-        body_.DrawCheckBox(report::ElidedText(dc_, text, column.width - 2 * box), check.met, false);
-        dc_.SetTextColor(previous);
+        const int box = m_dc.GetTextMetrics().height;
+        m_body.SetXPercent(m_body.XToPercent(column.left));
+        m_body.SetYPercent(m_body.YToPercent(y));
+        m_body.DrawCheckBox(report::ElidedText(m_dc, text, column.width - 2 * box), check.met, false);
+        m_dc.SetTextColor(previous);
         y += LineHeight(kNormalFont, 1.45);
     }
     return y;
@@ -433,9 +433,9 @@ int SheetPainter::Checks(const std::vector<SheetCheck>& checks, size_t from, siz
 
 void SheetPainter::Curves(const SheetCurves& curves, int height) {
     const Column full = Full();
-    const int top = Heading("Teilfüllungskurve", full, y_);
-    const int bottom = y_ + height;
-    page_.SelectFont(kSmallFont);
+    const int top = Heading("Teilfüllungskurve", full, m_y);
+    const int bottom = m_y + height;
+    m_page.SelectFont(kSmallFont);
     const int small = LineHeight(kSmallFont, 1.0);
     double highest = kLowestRatioTop;
     for (const std::vector<SheetCurvePoint>* series : {&curves.fitted, &curves.exact}) {
@@ -443,7 +443,7 @@ void SheetPainter::Curves(const SheetCurves& curves, int height) {
     }
     const double ratioTop = std::ceil(highest * 10 - 1e-9) / 10;
 
-    const int plotLeft = full.left + dc_.GetTextExtent("0,0").width + small;
+    const int plotLeft = full.left + m_dc.GetTextExtent("0,0").width + small;
     const int plotRight = full.At(0.60);
     const int plotTop = top + small * 3 / 2;
     const int plotBottom = bottom - small * 5 / 2;
@@ -460,7 +460,7 @@ void SheetPainter::Curves(const SheetCurves& curves, int height) {
     for (int i = 1; i < 10; ++i) Rule(kGridPen, X(i / 10.0), plotTop, X(i / 10.0), plotBottom);
     for (int i = 1; i < ratioSteps; ++i) Rule(kGridPen, plotLeft, Y(i / 10.0), plotRight, Y(i / 10.0));
     Frame(kAxisPen, plotLeft, plotTop, plotRight, plotBottom);
-    page_.SelectFont(kSmallFont);
+    m_page.SelectFont(kSmallFont);
     for (int i = 0; i <= 10; i += 2)
         Text(X(i / 10.0), plotBottom + small / 4, report::ShortestText(i / 10.0), TextAlign::Centre);
     for (int i = 0; i <= ratioSteps; i += 2)
@@ -485,11 +485,11 @@ void SheetPainter::Curves(const SheetCurves& curves, int height) {
     for (const Series& s : series) {
         if (s.points->empty())
             continue;
-        page_.SelectPen(s.pen);
-        dc_.MoveTo(X(s.points->front().filling), Y(s.points->front().*s.ratio));
-        for (const SheetCurvePoint& p : *s.points) dc_.LineTo(X(p.filling), Y(p.*s.ratio));
+        m_page.SelectPen(s.pen);
+        m_dc.MoveTo(X(s.points->front().filling), Y(s.points->front().*s.ratio));
+        for (const SheetCurvePoint& p : *s.points) m_dc.LineTo(X(p.filling), Y(p.*s.ratio));
         Rule(s.pen, legend.left, legendY + small / 2, legend.left + sample, legendY + small / 2);
-        page_.SelectFont(kSmallFont);
+        m_page.SelectFont(kSmallFont);
         Text(legend.left + sample + small / 2, legendY, s.label);
         legendY += small * 3 / 2;
     }
@@ -500,22 +500,22 @@ void SheetPainter::Curves(const SheetCurves& curves, int height) {
         if (point.filling <= 1) {
             const int x = X(point.filling);
             Rule(kPointPen, x, plotTop, x, plotBottom);
-            page_.SelectPen(kAxisPen);
+            m_page.SelectPen(kAxisPen);
             for (double ratio : {point.flow, point.velocity})
-                dc_.Rectangle(x - marker / 2, Y(ratio) - marker / 2, x + marker / 2 + 1,
+                m_dc.Rectangle(x - marker / 2, Y(ratio) - marker / 2, x + marker / 2 + 1,
                               Y(ratio) + marker / 2 + 1);
         }
-        page_.SelectPen(kAxisPen);
-        dc_.Rectangle(legend.left + sample / 2 - marker / 2, legendY + small / 2 - marker / 2,
+        m_page.SelectPen(kAxisPen);
+        m_dc.Rectangle(legend.left + sample / 2 - marker / 2, legendY + small / 2 - marker / 2,
                       legend.left + sample / 2 + marker / 2 + 1, legendY + small / 2 + marker / 2 + 1);
-        page_.SelectFont(kSmallFont);
+        m_page.SelectFont(kSmallFont);
         const int textLeft = legend.left + sample + small / 2;
         Text(textLeft, legendY,
-             report::ElidedText(dc_, "Betriebspunkt h/d = " + report::FixedText(point.filling, 3),
+             report::ElidedText(m_dc, "Betriebspunkt h/d = " + report::FixedText(point.filling, 3),
                                 legend.Right() - textLeft));
         legendY += small * 3 / 2;
         Text(textLeft, legendY,
-             report::ElidedText(dc_,
+             report::ElidedText(m_dc,
                                 "Qt/Q = " + report::FixedText(point.flow, 4) +
                                     ",  vt/v = " + report::FixedText(point.velocity, 4),
                                 legend.Right() - textLeft));
@@ -523,12 +523,12 @@ void SheetPainter::Curves(const SheetCurves& curves, int height) {
     }
     legendY += small / 2;
     for (const std::string& note : curves.notes) {
-        for (const std::string& line : report::FittedLines(dc_, note, legend.width)) {
+        for (const std::string& line : report::FittedLines(m_dc, note, legend.width)) {
             Text(legend.left, legendY, line);
             legendY += LineHeight(kSmallFont, 1.2);
         }
     }
-    y_ = bottom + Gap();
+    m_y = bottom + Gap();
 }
 
 void Head(ReportLayout& page, LayoutArea& head, const platform::LocalTime& now) {

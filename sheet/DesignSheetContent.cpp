@@ -122,33 +122,33 @@ std::string ResultText(const Quantity& q) {
 class SheetBuilder {
   public:
     explicit SheetBuilder(const CPlenwickView& view)
-        : view_(view),
-          doc_(*view.GetDocument()),
-          sought_(doc_.GetSought()),
-          calculated_(doc_.IsCalculated()) {}
+        : m_view(view),
+          m_doc(*view.GetDocument()),
+          m_sought(m_doc.GetSought()),
+          m_calculated(m_doc.IsCalculated()) {}
 
     DesignSheetContent Build();
 
   private:
-    bool IsResult(int sought) const { return calculated_ && sought_ == sought; }
+    bool IsResult(int sought) const { return m_calculated && m_sought == sought; }
     Quantity Di() const {
-        return {"Innendurchmesser", "di", Shown(doc_.GetDi() * kMillimetre.toDisplay, FixedText, 2), "mm"};
+        return {"Innendurchmesser", "di", Shown(m_doc.GetDi() * kMillimetre.toDisplay, FixedText, 2), "mm"};
     }
     Quantity K() const {
-        return {"Wandrauhigkeit", "k", Shown(doc_.GetK() * kMillimetre.toDisplay, SignificantText, 3), "mm"};
+        return {"Wandrauhigkeit", "k", Shown(m_doc.GetK() * kMillimetre.toDisplay, SignificantText, 3), "mm"};
     }
     Quantity J() const {
-        return {"Gefälle", "J", Shown(doc_.GetI() * kMetrePerKilometre.toDisplay, SignificantText, 4),
+        return {"Gefälle", "J", Shown(m_doc.GetI() * kMetrePerKilometre.toDisplay, SignificantText, 4),
                 "m/km"};
     }
     Quantity V() const {
-        return {"Fließgeschwindigkeit", "v", Shown(doc_.GetV(), SignificantText, 4), "m/s"};
+        return {"Fließgeschwindigkeit", "v", Shown(m_doc.GetV(), SignificantText, 4), "m/s"};
     }
     Quantity QLs() const {
-        return {"Durchfluss", "Q", Shown(doc_.GetQ() * kLitrePerSecond.toDisplay, SignificantText, 4), "l/s"};
+        return {"Durchfluss", "Q", Shown(m_doc.GetQ() * kLitrePerSecond.toDisplay, SignificantText, 4), "l/s"};
     }
     Quantity QM3h() const {
-        return {"Durchfluss", "Q", Shown(doc_.GetQ() * kCubicMetrePerHour.toDisplay, SignificantText, 4),
+        return {"Durchfluss", "Q", Shown(m_doc.GetQ() * kCubicMetrePerHour.toDisplay, SignificantText, 4),
                 "m³/h"};
     }
 
@@ -163,28 +163,28 @@ class SheetBuilder {
     SheetCurves Curves() const;
     void Results(DesignSheetContent& sheet) const;
 
-    const CPlenwickView& view_;
-    const CPlenwickDoc& doc_;
-    int sought_;
-    bool calculated_;
+    const CPlenwickView& m_view;
+    const CPlenwickDoc& m_doc;
+    int m_sought;
+    bool m_calculated;
 };
 
 SheetBlock SheetBuilder::Pipe() const {
     SheetBlock block{"Rohr", {}, {}, ""};
-    const std::string className = ListText(view_.List(IDC_CLASS));
-    const std::string dn = ListText(view_.List(IDC_DN));
+    const std::string className = ListText(m_view.List(IDC_CLASS));
+    const std::string dn = ListText(m_view.List(IDC_DN));
     if (!className.empty())
         block.values.push_back({"Wanddickenklasse", className, "", false});
     if (!dn.empty())
         block.values.push_back({"Nennweite", "DN " + dn, "", false});
-    const double da = view_.Number(IDC_DA), s = view_.Number(IDC_S), zma = view_.Number(IDC_ZMA);
+    const double da = m_view.Number(IDC_DA), s = m_view.Number(IDC_S), zma = m_view.Number(IDC_ZMA);
     block.values.push_back(Row({"Außendurchmesser", "da", Shown(da, FixedText, 1), "mm"}, false));
     block.values.push_back(Row({"Wanddicke", "s", Shown(s, FixedText, 1), "mm"}, false));
     block.values.push_back(Row({"Zementmörtelauskleidung", "ZMA", Shown(zma, FixedText, 1), "mm"}, false));
     block.values.push_back(Row(Di(), IsResult(SOUGHT_DI)));
     const double catalogueDi = CatalogueInnerDiameterMm(da, s, zma);
-    if (IsGiven(da) && std::fabs(catalogueDi - doc_.GetDi() * kMillimetre.toDisplay) >= kSameDiMm) {
-        block.note = std::string(sought_ == SOUGHT_DI ? "di ist berechnet" : "di ist frei vorgegeben") +
+    if (IsGiven(da) && std::fabs(catalogueDi - m_doc.GetDi() * kMillimetre.toDisplay) >= kSameDiMm) {
+        block.note = std::string(m_sought == SOUGHT_DI ? "di ist berechnet" : "di ist frei vorgegeben") +
                      "; das gewählte Rohr hat di = da − 2 · (s + ZMA) = " + FixedText(catalogueDi, 2) +
                      " mm.";
     }
@@ -193,47 +193,47 @@ SheetBlock SheetBuilder::Pipe() const {
 
 SheetBlock SheetBuilder::Fluid() const {
     return {"Fluid",
-            {Row({"Fluidtemperatur", "T", Shown(doc_.GetT(), FixedText, 1), "°C"}, false),
-             Row({"Dichte", "ρ", Shown(doc_.GetRho(), SignificantText, 4), "kg/m³"}, false),
+            {Row({"Fluidtemperatur", "T", Shown(m_doc.GetT(), FixedText, 1), "°C"}, false),
+             Row({"Dichte", "ρ", Shown(m_doc.GetRho(), SignificantText, 4), "kg/m³"}, false),
              Row({"Kinematische Zähigkeit", "ν",
-                  Shown(doc_.GetNy() * kMicroSquareMetrePerSecond.toDisplay, SignificantText, 4), "mm²/s"},
+                  Shown(m_doc.GetNy() * kMicroSquareMetrePerSecond.toDisplay, SignificantText, 4), "mm²/s"},
                  false),
-             Row({"Erdbeschleunigung", "g", Shown(doc_.GetG(), FixedText, 2), "m/s²"}, false)},
+             Row({"Erdbeschleunigung", "g", Shown(m_doc.GetG(), FixedText, 2), "m/s²"}, false)},
             {},
             ""};
 }
 
 SheetBlock SheetBuilder::Roughness() const {
     SheetBlock block{"Wandrauhigkeit", {Row(K(), IsResult(SOUGHT_K))}, {}, ""};
-    if (sought_ == SOUGHT_K) {
+    if (m_sought == SOUGHT_K) {
         block.lines.push_back("Ansatz: berechnet aus Gefälle und Fließgeschwindigkeit");
         return block;
     }
     // The choice names the k only while k is its value; a k typed over a preset is the user's own.
-    const platform::ListControl& list = view_.List(IDC_ROUGHNESS);
+    const platform::ListControl& list = m_view.List(IDC_ROUGHNESS);
     const std::vector<RoughnessChoice>& choices = RoughnessChoices();
     const int position = list.GetCurSel();
     const bool named =
         position >= 0 && position < static_cast<int>(choices.size()) &&
         (position == kManualRoughness ||
-         std::fabs(choices[static_cast<size_t>(position)].kMm - doc_.GetK() * kMillimetre.toDisplay) < 1e-9);
+         std::fabs(choices[static_cast<size_t>(position)].kMm - m_doc.GetK() * kMillimetre.toDisplay) < 1e-9);
     block.lines.push_back("Ansatz: " + (named ? list.GetLBText(position) : std::string("frei eingegeben")));
     return block;
 }
 
 SheetBlock SheetBuilder::FullFilling() const {
     const bool flowResult = IsResult(SOUGHT_VQ);
-    const double area = hydraulics::AreaFromDiameter(doc_.GetDi());
+    const double area = hydraulics::AreaFromDiameter(m_doc.GetDi());
     SheetBlock block{
         "Vollfüllung",
         {Row(J(), IsResult(SOUGHT_J)), Row(V(), flowResult), Row(QLs(), flowResult), Row(QM3h(), flowResult),
          Row({"Fließquerschnitt", "A", Shown(area, SignificantText, 4), "m²"}, IsResult(SOUGHT_DI)),
-         Row({"Reynoldszahl", "Re", Shown(doc_.GetRe(), FixedText, 0), kRatioUnit}, flowResult),
-         Row({"Widerstandsbeiwert", "λ", Shown(doc_.GetLambda(), SignificantText, 4), kRatioUnit},
-             calculated_ && sought_ != SOUGHT_DI)},
+         Row({"Reynoldszahl", "Re", Shown(m_doc.GetRe(), FixedText, 0), kRatioUnit}, flowResult),
+         Row({"Widerstandsbeiwert", "λ", Shown(m_doc.GetLambda(), SignificantText, 4), kRatioUnit},
+             m_calculated && m_sought != SOUGHT_DI)},
         {},
         ""};
-    block.note = calculated_
+    block.note = m_calculated
                      ? "Fett: Ergebnis der Berechnung; die übrigen Werte sind Vorgaben oder folgen aus ihnen."
                      : "Kein Ergebnis berechnet: alle Werte sind Eingaben.";
     return block;
@@ -241,38 +241,38 @@ SheetBlock SheetBuilder::FullFilling() const {
 
 SheetBlock SheetBuilder::PartialFilling() const {
     // The quantity the user gave is an input; the others follow from it.
-    const std::optional<hydraulics::PartialQuantity> given = view_.GivenPartialQuantity();
-    const auto derived = [&](hydraulics::PartialQuantity q) { return calculated_ && given && *given != q; };
+    const std::optional<hydraulics::PartialQuantity> given = m_view.GivenPartialQuantity();
+    const auto derived = [&](hydraulics::PartialQuantity q) { return m_calculated && given && *given != q; };
     using hydraulics::PartialQuantity;
-    const double di = doc_.GetDi(), ht = doc_.GetHt();
+    const double di = m_doc.GetDi(), ht = m_doc.GetHt();
     const double filling = IsGiven(di) ? ht / di : 0;
     return {
         "Teilfüllung",
         {Row({"Füllhöhe", "ht", Shown(ht * kMillimetre.toDisplay, FixedText, 1), "mm"},
              derived(PartialQuantity::Ht)),
          Row({"Füllungsgrad", "h/d", Shown(filling, FixedText, 3), kRatioUnit}, derived(PartialQuantity::Ht)),
-         Row({"Durchfluss", "Qt", Shown(doc_.GetQt() * kLitrePerSecond.toDisplay, SignificantText, 4), "l/s"},
+         Row({"Durchfluss", "Qt", Shown(m_doc.GetQt() * kLitrePerSecond.toDisplay, SignificantText, 4), "l/s"},
              derived(PartialQuantity::Qt)),
-         Row({"Durchfluss", "Qt", Shown(doc_.GetQt() * kCubicMetrePerHour.toDisplay, SignificantText, 4),
+         Row({"Durchfluss", "Qt", Shown(m_doc.GetQt() * kCubicMetrePerHour.toDisplay, SignificantText, 4),
               "m³/h"},
              derived(PartialQuantity::Qt)),
-         Row({"Fließgeschwindigkeit", "vt", Shown(doc_.GetVt(), SignificantText, 4), "m/s"},
+         Row({"Fließgeschwindigkeit", "vt", Shown(m_doc.GetVt(), SignificantText, 4), "m/s"},
              derived(PartialQuantity::Vt)),
-         Row({"Wasserspiegelbreite", "b", Shown(doc_.GetSurfaceWidth() * kMillimetre.toDisplay, FixedText, 1),
+         Row({"Wasserspiegelbreite", "b", Shown(m_doc.GetSurfaceWidth() * kMillimetre.toDisplay, FixedText, 1),
               "mm"},
-             calculated_ && given.has_value())},
+             m_calculated && given.has_value())},
         {},
         "Qt und vt nach den angepassten Teilfüllungsbeziehungen des Kreisquerschnitts; ab h/d ≥ " +
             FixedText(hydraulics::kFullFillingRatio, 2) + " gilt Qt = Q und vt = v." + FittedNote()};
 }
 
 std::string SheetBuilder::FittedNote() const {
-    const std::string note = view_.ResultNote();
+    const std::string note = m_view.ResultNote();
     return note.empty() ? note : " " + note;
 }
 
 SheetCurves SheetBuilder::Curves() const {
-    const FillingCurves curves = ComputeFillingCurves(doc_);
+    const FillingCurves curves = ComputeFillingCurves(m_doc);
     SheetCurves sheet;
     for (const FillingCurvePoint& point : curves.points) {
         sheet.fitted.push_back({point.filling, point.fitted.flow, point.fitted.velocity});
@@ -293,9 +293,9 @@ SheetCurves SheetBuilder::Curves() const {
 }
 
 void SheetBuilder::Results(DesignSheetContent& sheet) const {
-    if (!calculated_)
+    if (!m_calculated)
         return;
-    switch (sought_) {
+    switch (m_sought) {
         case SOUGHT_J:
             sheet.results = {ResultText(J())};
             break;
@@ -311,30 +311,30 @@ void SheetBuilder::Results(DesignSheetContent& sheet) const {
         default:
             break;
     }
-    if (!doc_.IsFullFilling() && IsGiven(doc_.GetHt())) {
+    if (!m_doc.IsFullFilling() && IsGiven(m_doc.GetHt())) {
         sheet.partialResults = {
-            "ht = " + FixedText(doc_.GetHt() * kMillimetre.toDisplay, 1) + " mm",
-            "Qt = " + Shown(doc_.GetQt() * kLitrePerSecond.toDisplay, SignificantText, 4) + " l/s",
-            "vt = " + Shown(doc_.GetVt(), SignificantText, 4) + " m/s"};
+            "ht = " + FixedText(m_doc.GetHt() * kMillimetre.toDisplay, 1) + " mm",
+            "Qt = " + Shown(m_doc.GetQt() * kLitrePerSecond.toDisplay, SignificantText, 4) + " l/s",
+            "vt = " + Shown(m_doc.GetVt(), SignificantText, 4) + " m/s"};
     }
 }
 
 DesignSheetContent SheetBuilder::Build() {
     DesignSheetContent sheet;
-    sheet.project = doc_.GetProjectHeader();
-    sheet.task = std::string("gesucht: ") + SoughtName(sought_) + " · " +
-                 (doc_.IsFullFilling() ? "Vollfüllung" : "Teilfüllung");
+    sheet.project = m_doc.GetProjectHeader();
+    sheet.task = std::string("gesucht: ") + SoughtName(m_sought) + " · " +
+                 (m_doc.IsFullFilling() ? "Vollfüllung" : "Teilfüllung");
     Results(sheet);
     sheet.pipe = Pipe();
     sheet.fluid = Fluid();
     sheet.roughness = Roughness();
     sheet.fullFilling = FullFilling();
-    if (!doc_.IsFullFilling()) {
+    if (!m_doc.IsFullFilling()) {
         sheet.partialFilling = PartialFilling();
         sheet.curves = Curves();
     }
-    sheet.checks = DesignSheetChecks(doc_);
-    sheet.basis = Basis(doc_);
+    sheet.checks = DesignSheetChecks(m_doc);
+    sheet.basis = Basis(m_doc);
     return sheet;
 }
 

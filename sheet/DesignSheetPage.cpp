@@ -6,14 +6,14 @@
 
 DesignSheetPage::DesignSheetPage(const CPlenwickView& view, platform::PrinterService& printer,
                                  platform::Clock& clock)
-    : view_(view), printer_(printer), clock_(clock) {}
+    : m_view(view), m_printer(printer), m_clock(clock) {}
 
 bool DesignSheetPage::OnPreparePrinting(platform::PrintInfo& info) {
     info.maxPage = 1;
-    return printer_.DoPreparePrinting(info);
+    return m_printer.DoPreparePrinting(info);
 }
 
 void DesignSheetPage::OnPrint(platform::DrawingContext& dc, platform::PrintInfo& info) {
-    const platform::PageSize page = view_.ReportPageSize(info);
-    ComposeDesignSheet(dc, page.width, page.height, DesignSheetOf(view_), clock_.Now(), info);
+    const platform::PageSize page = m_view.ReportPageSize(info);
+    ComposeDesignSheet(dc, page.width, page.height, DesignSheetOf(m_view), m_clock.Now(), info);
 }

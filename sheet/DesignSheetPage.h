@@ -18,7 +18,7 @@ class DesignSheetPage : public platform::Printable {
     void OnEndPrinting(platform::DrawingContext&, platform::PrintInfo&) override {}
 
   private:
-    const CPlenwickView& view_;
-    platform::PrinterService& printer_;
-    platform::Clock& clock_;
+    const CPlenwickView& m_view;
+    platform::PrinterService& m_printer;
+    platform::Clock& m_clock;
 };

@@ -28,19 +28,19 @@ std::unique_ptr<platform::Font> MakeFont(platform::DrawingContext& dc, int heigh
 
 SizingTablePage::SizingTablePage(const sizing::Table& table, int width, int height,
                                  platform::PrinterService& printer, platform::Clock& clock)
-    : table_(table), printer_(printer), clock_(clock), width_(width), height_(height) {}
+    : m_table(table), m_printer(printer), m_clock(clock), m_width(width), m_height(height) {}
 
 bool SizingTablePage::OnPreparePrinting(platform::PrintInfo& info) {
     info.maxPage = 1;
-    return printer_.DoPreparePrinting(info);
+    return m_printer.DoPreparePrinting(info);
 }
 
 void SizingTablePage::OnPrint(platform::DrawingContext& dc, platform::PrintInfo&) {
-    const int margin = width_ / 20;
-    const int usable = width_ - 2 * margin;
+    const int margin = m_width / 20;
+    const int usable = m_width - 2 * margin;
     // Every row fits below the heading block of at most 15 lines.
-    const int lines = static_cast<int>(table_.rows.size()) + 15;
-    const int lineHeight = std::max(1, std::min(height_ / 60, (height_ - 2 * margin) / lines));
+    const int lines = static_cast<int>(m_table.rows.size()) + 15;
+    const int lineHeight = std::max(1, std::min(m_height / 60, (m_height - 2 * margin) / lines));
     const int textHeight = lineHeight * 3 / 5;
     const auto normal = MakeFont(dc, textHeight, false);
     const auto bold = MakeFont(dc, textHeight, true);
@@ -49,7 +49,7 @@ void SizingTablePage::OnPrint(platform::DrawingContext& dc, platform::PrintInfo&
     const platform::TextAlign previousAlign = dc.SetTextAlign(platform::TextAlign::Left);
 
     int y = margin;
-    const std::vector<std::string> inputs = sizing::InputLines(table_, clock_.Now());
+    const std::vector<std::string> inputs = sizing::InputLines(m_table, m_clock.Now());
     dc.TextOut(margin, y, inputs.front());
     y += lineHeight * 3 / 2;
     dc.SelectFont(normal.get());
@@ -61,7 +61,7 @@ void SizingTablePage::OnPrint(platform::DrawingContext& dc, platform::PrintInfo&
     }
     y += lineHeight / 2;
 
-    const std::vector<double> edges = ColumnEdges(table_.mode);
+    const std::vector<double> edges = ColumnEdges(m_table.mode);
     // The last cell (the verdict with its reasons) is cut at the page's margin.
     const auto writeRow = [&](const std::vector<std::string>& cells) {
         for (size_t c = 0; c < cells.size() && c < edges.size(); ++c) {
@@ -73,12 +73,12 @@ void SizingTablePage::OnPrint(platform::DrawingContext& dc, platform::PrintInfo&
         y += lineHeight;
     };
     dc.SelectFont(bold.get());
-    writeRow(sizing::HeaderCells(table_.mode));
+    writeRow(sizing::HeaderCells(m_table.mode));
     dc.MoveTo(margin, y - lineHeight / 4);
     dc.LineTo(margin + usable, y - lineHeight / 4);
-    for (size_t i = 0; i < table_.rows.size(); ++i) {
-        dc.SelectFont(static_cast<int>(i) == table_.recommended ? bold.get() : normal.get());
-        writeRow(sizing::RowCells(table_, i));
+    for (size_t i = 0; i < m_table.rows.size(); ++i) {
+        dc.SelectFont(static_cast<int>(i) == m_table.recommended ? bold.get() : normal.get());
+        writeRow(sizing::RowCells(m_table, i));
     }
     y += lineHeight;
     dc.SelectFont(normal.get());

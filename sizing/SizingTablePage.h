@@ -18,9 +18,9 @@ class SizingTablePage : public platform::Printable {
     void OnEndPrinting(platform::DrawingContext&, platform::PrintInfo&) override {}
 
   private:
-    const sizing::Table& table_;
-    platform::PrinterService& printer_;
-    platform::Clock& clock_;
-    int width_;
-    int height_;
+    const sizing::Table& m_table;
+    platform::PrinterService& m_printer;
+    platform::Clock& m_clock;
+    int m_width;
+    int m_height;
 };

@@ -99,28 +99,28 @@ double HighestRatio(const FillingCurves& curves) {
 }  // namespace
 
 FillingCurveWindow::FillingCurveWindow(const CPlenwickDoc& record, QWidget* parent)
-    : QWidget(parent, Qt::Window), record_(record) {
+    : QWidget(parent, Qt::Window), m_record(record) {
     setObjectName(QStringLiteral("fillingCurveWindow"));
     setWindowTitle(QStringLiteral("Teilfüllungskurve"));
     BuildChart();
 
-    heading_ = new QLabel;
-    QFont bold = heading_->font();
+    m_heading = new QLabel;
+    QFont bold = m_heading->font();
     bold.setBold(true);
-    heading_->setFont(bold);
-    pointTable_ = new QTableWidget(0, 4);
-    pointTable_->setObjectName(QStringLiteral("operatingPointTable"));
-    pointTable_->setHorizontalHeaderLabels({QString(), QStringLiteral("angepasst"), QStringLiteral("exakt"),
+    m_heading->setFont(bold);
+    m_pointTable = new QTableWidget(0, 4);
+    m_pointTable->setObjectName(QStringLiteral("operatingPointTable"));
+    m_pointTable->setHorizontalHeaderLabels({QString(), QStringLiteral("angepasst"), QStringLiteral("exakt"),
                                             QStringLiteral("Abweichung")});
-    pointTable_->verticalHeader()->hide();
-    pointTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    pointTable_->setSelectionMode(QAbstractItemView::NoSelection);
-    pointTable_->setFocusPolicy(Qt::NoFocus);
-    pointTable_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    pointTable_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    pointTable_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    note_ = new QLabel;
-    note_->setWordWrap(true);
+    m_pointTable->verticalHeader()->hide();
+    m_pointTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_pointTable->setSelectionMode(QAbstractItemView::NoSelection);
+    m_pointTable->setFocusPolicy(Qt::NoFocus);
+    m_pointTable->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    m_pointTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pointTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_note = new QLabel;
+    m_note->setWordWrap(true);
 
     auto* save = new QPushButton(QStringLiteral("&Speichern..."));
     save->setObjectName(QStringLiteral("saveChart"));
@@ -132,15 +132,15 @@ FillingCurveWindow::FillingCurveWindow(const CPlenwickDoc& record, QWidget* pare
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
     auto* side = new QVBoxLayout;
-    side->addWidget(heading_);
-    side->addWidget(pointTable_);
-    side->addWidget(note_);
+    side->addWidget(m_heading);
+    side->addWidget(m_pointTable);
+    side->addWidget(m_note);
     side->addStretch(1);
     side->addWidget(save);
     side->addWidget(copy);
     side->addWidget(close);
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(chartView_, 1);
+    layout->addWidget(m_chartView, 1);
     layout->addLayout(side);
     for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(true);  // Enter presses it
     Refresh();
@@ -148,120 +148,120 @@ FillingCurveWindow::FillingCurveWindow(const CPlenwickDoc& record, QWidget* pare
 }
 
 void FillingCurveWindow::BuildChart() {
-    chart_ = new QChart;
-    chart_->setLocalizeNumbers(true);
-    chart_->setLocale(QLocale(QLocale::German, QLocale::Germany));
-    QFont title = chart_->titleFont();
+    m_chart = new QChart;
+    m_chart->setLocalizeNumbers(true);
+    m_chart->setLocale(QLocale(QLocale::German, QLocale::Germany));
+    QFont title = m_chart->titleFont();
     title.setBold(true);
     title.setPointSizeF(title.pointSizeF() * 1.15);
-    chart_->setTitleFont(title);
-    chart_->legend()->setAlignment(Qt::AlignRight);
-    chart_->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);  // lines show their dashes
-    chart_->setBackgroundRoundness(0);
+    m_chart->setTitleFont(title);
+    m_chart->legend()->setAlignment(Qt::AlignRight);
+    m_chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);  // lines show their dashes
+    m_chart->setBackgroundRoundness(0);
 
-    fittedFlow_ = Curve("Qt/Q angepasst", kFlowColour, Qt::DashLine);
-    exactFlow_ = Curve("Qt/Q exakt", kFlowColour, Qt::SolidLine);
-    fittedVelocity_ = Curve("vt/v angepasst", kVelocityColour, Qt::DashLine);
-    exactVelocity_ = Curve("vt/v exakt", kVelocityColour, Qt::SolidLine);
-    pointLine_ = Curve("", QColor(110, 110, 110), Qt::DotLine);
-    fittedPoint_ = Marker("Betriebspunkt angepasst", QScatterSeries::MarkerShapeRectangle, false);
-    exactPoint_ = Marker("Betriebspunkt exakt", QScatterSeries::MarkerShapeCircle, true);
-    froude_ = Curve("Fr exakt (rechte Achse)", kFroudeColour, Qt::SolidLine);
-    criticalLine_ = Curve("", kFroudeColour, Qt::DotLine);
-    criticalPoints_ = Marker("kritische Füllung Fr = 1", QScatterSeries::MarkerShapeTriangle, true);
-    criticalPoints_->setColor(kFroudeColour);
-    criticalPoints_->setBorderColor(kFroudeColour);
+    m_fittedFlow = Curve("Qt/Q angepasst", kFlowColour, Qt::DashLine);
+    m_exactFlow = Curve("Qt/Q exakt", kFlowColour, Qt::SolidLine);
+    m_fittedVelocity = Curve("vt/v angepasst", kVelocityColour, Qt::DashLine);
+    m_exactVelocity = Curve("vt/v exakt", kVelocityColour, Qt::SolidLine);
+    m_pointLine = Curve("", QColor(110, 110, 110), Qt::DotLine);
+    m_fittedPoint = Marker("Betriebspunkt angepasst", QScatterSeries::MarkerShapeRectangle, false);
+    m_exactPoint = Marker("Betriebspunkt exakt", QScatterSeries::MarkerShapeCircle, true);
+    m_froude = Curve("Fr exakt (rechte Achse)", kFroudeColour, Qt::SolidLine);
+    m_criticalLine = Curve("", kFroudeColour, Qt::DotLine);
+    m_criticalPoints = Marker("kritische Füllung Fr = 1", QScatterSeries::MarkerShapeTriangle, true);
+    m_criticalPoints->setColor(kFroudeColour);
+    m_criticalPoints->setBorderColor(kFroudeColour);
 
-    fillingAxis_ = new QValueAxis;
-    fillingAxis_->setTitleText(QStringLiteral("Füllungsgrad h/d [–]"));
-    fillingAxis_->setRange(0, 1);
-    fillingAxis_->setTickCount(11);
-    fillingAxis_->setMinorTickCount(1);
-    fillingAxis_->setLabelFormat(QStringLiteral("%.1f"));
-    ratioAxis_ = new QValueAxis;
-    ratioAxis_->setTitleText(QStringLiteral("Verhältnis zur Vollfüllung Qt/Q, vt/v [–]"));
-    ratioAxis_->setLabelFormat(QStringLiteral("%.1f"));
-    ratioAxis_->setMinorTickCount(1);
-    chart_->addAxis(fillingAxis_, Qt::AlignBottom);
-    chart_->addAxis(ratioAxis_, Qt::AlignLeft);
-    froudeAxis_ = new QValueAxis;
-    froudeAxis_->setTitleText(QStringLiteral("Froude-Zahl Fr [–]"));
-    froudeAxis_->setLabelFormat(QStringLiteral("%.1f"));
-    froudeAxis_->setGridLineVisible(false);
-    chart_->addAxis(froudeAxis_, Qt::AlignRight);
-    for (QXYSeries* series : std::initializer_list<QXYSeries*>{pointLine_, fittedFlow_, exactFlow_, fittedVelocity_,
-                                                                exactVelocity_, fittedPoint_, exactPoint_}) {
-        chart_->addSeries(series);
-        series->attachAxis(fillingAxis_);
-        series->attachAxis(ratioAxis_);
+    m_fillingAxis = new QValueAxis;
+    m_fillingAxis->setTitleText(QStringLiteral("Füllungsgrad h/d [–]"));
+    m_fillingAxis->setRange(0, 1);
+    m_fillingAxis->setTickCount(11);
+    m_fillingAxis->setMinorTickCount(1);
+    m_fillingAxis->setLabelFormat(QStringLiteral("%.1f"));
+    m_ratioAxis = new QValueAxis;
+    m_ratioAxis->setTitleText(QStringLiteral("Verhältnis zur Vollfüllung Qt/Q, vt/v [–]"));
+    m_ratioAxis->setLabelFormat(QStringLiteral("%.1f"));
+    m_ratioAxis->setMinorTickCount(1);
+    m_chart->addAxis(m_fillingAxis, Qt::AlignBottom);
+    m_chart->addAxis(m_ratioAxis, Qt::AlignLeft);
+    m_froudeAxis = new QValueAxis;
+    m_froudeAxis->setTitleText(QStringLiteral("Froude-Zahl Fr [–]"));
+    m_froudeAxis->setLabelFormat(QStringLiteral("%.1f"));
+    m_froudeAxis->setGridLineVisible(false);
+    m_chart->addAxis(m_froudeAxis, Qt::AlignRight);
+    for (QXYSeries* series : std::initializer_list<QXYSeries*>{m_pointLine, m_fittedFlow, m_exactFlow, m_fittedVelocity,
+                                                                m_exactVelocity, m_fittedPoint, m_exactPoint}) {
+        m_chart->addSeries(series);
+        series->attachAxis(m_fillingAxis);
+        series->attachAxis(m_ratioAxis);
     }
-    for (QXYSeries* series : std::initializer_list<QXYSeries*>{criticalLine_, froude_, criticalPoints_}) {
-        chart_->addSeries(series);
-        series->attachAxis(fillingAxis_);
-        series->attachAxis(froudeAxis_);
+    for (QXYSeries* series : std::initializer_list<QXYSeries*>{m_criticalLine, m_froude, m_criticalPoints}) {
+        m_chart->addSeries(series);
+        series->attachAxis(m_fillingAxis);
+        series->attachAxis(m_froudeAxis);
     }
-    chart_->legend()->markers(pointLine_).first()->setVisible(false);
-    chart_->legend()->markers(criticalLine_).first()->setVisible(false);
+    m_chart->legend()->markers(m_pointLine).first()->setVisible(false);
+    m_chart->legend()->markers(m_criticalLine).first()->setVisible(false);
 
-    chartView_ = new QChartView(chart_);
-    chartView_->setObjectName(QStringLiteral("fillingChart"));
-    chartView_->setRenderHint(QPainter::Antialiasing);
-    chartView_->setMinimumSize(560, 420);
+    m_chartView = new QChartView(m_chart);
+    m_chartView->setObjectName(QStringLiteral("fillingChart"));
+    m_chartView->setRenderHint(QPainter::Antialiasing);
+    m_chartView->setMinimumSize(560, 420);
 }
 
 void FillingCurveWindow::Refresh() {
-    curves_ = ComputeFillingCurves(record_);
-    chart_->setTitle(QStringLiteral("Teilfüllung im Kreisquerschnitt<br>") +
-                     Text(FillingCurvesConditions(curves_)).toHtmlEscaped());
+    m_curves = ComputeFillingCurves(m_record);
+    m_chart->setTitle(QStringLiteral("Teilfüllung im Kreisquerschnitt<br>") +
+                     Text(FillingCurvesConditions(m_curves)).toHtmlEscaped());
     using hydraulics::FillingRatios;
-    fittedFlow_->replace(Along(curves_, false, &FillingRatios::flow));
-    fittedVelocity_->replace(Along(curves_, false, &FillingRatios::velocity));
-    exactFlow_->replace(Along(curves_, true, &FillingRatios::flow));
-    exactVelocity_->replace(Along(curves_, true, &FillingRatios::velocity));
-    const double top = std::max(kLowestRatioTop, std::ceil(HighestRatio(curves_) * 10) / 10);
-    ratioAxis_->setRange(0, top);
-    ratioAxis_->setTickCount(static_cast<int>(std::lround(top * 10)) + 1);
-    froude_->replace(FroudeAlong(curves_));
-    const double froudeTop = std::max(kLowestFroudeTop, std::ceil(HighestFroude(curves_) * 2) / 2);
-    froudeAxis_->setRange(0, froudeTop);
-    froudeAxis_->setTickCount(static_cast<int>(std::lround(froudeTop * 2)) + 1);
-    criticalLine_->replace(curves_.HasExact() ? QList<QPointF>{{0, 1}, {1, 1}} : QList<QPointF>{});
-    criticalPoints_->clear();
-    for (double filling : curves_.criticalFillings) criticalPoints_->append(filling, 1);
+    m_fittedFlow->replace(Along(m_curves, false, &FillingRatios::flow));
+    m_fittedVelocity->replace(Along(m_curves, false, &FillingRatios::velocity));
+    m_exactFlow->replace(Along(m_curves, true, &FillingRatios::flow));
+    m_exactVelocity->replace(Along(m_curves, true, &FillingRatios::velocity));
+    const double top = std::max(kLowestRatioTop, std::ceil(HighestRatio(m_curves) * 10) / 10);
+    m_ratioAxis->setRange(0, top);
+    m_ratioAxis->setTickCount(static_cast<int>(std::lround(top * 10)) + 1);
+    m_froude->replace(FroudeAlong(m_curves));
+    const double froudeTop = std::max(kLowestFroudeTop, std::ceil(HighestFroude(m_curves) * 2) / 2);
+    m_froudeAxis->setRange(0, froudeTop);
+    m_froudeAxis->setTickCount(static_cast<int>(std::lround(froudeTop * 2)) + 1);
+    m_criticalLine->replace(m_curves.HasExact() ? QList<QPointF>{{0, 1}, {1, 1}} : QList<QPointF>{});
+    m_criticalPoints->clear();
+    for (double filling : m_curves.criticalFillings) m_criticalPoints->append(filling, 1);
     ShowOperatingPoint();
 }
 
 // Marked where it lies inside the section; its values are in the table whatever ht/di is.
 void FillingCurveWindow::ShowOperatingPoint() {
-    pointLine_->clear();
-    fittedPoint_->clear();
-    exactPoint_->clear();
-    if (curves_.operatingPoint && curves_.operatingPoint->filling <= 1) {
-        const FillingCurvePoint& point = *curves_.operatingPoint;
-        pointLine_->append({{point.filling, 0}, {point.filling, ratioAxis_->max()}});
-        fittedPoint_->append({{point.filling, point.fitted.flow}, {point.filling, point.fitted.velocity}});
+    m_pointLine->clear();
+    m_fittedPoint->clear();
+    m_exactPoint->clear();
+    if (m_curves.operatingPoint && m_curves.operatingPoint->filling <= 1) {
+        const FillingCurvePoint& point = *m_curves.operatingPoint;
+        m_pointLine->append({{point.filling, 0}, {point.filling, m_ratioAxis->max()}});
+        m_fittedPoint->append({{point.filling, point.fitted.flow}, {point.filling, point.fitted.velocity}});
         if (point.exact)
-            exactPoint_->append({{point.filling, point.exact->flow}, {point.filling, point.exact->velocity}});
+            m_exactPoint->append({{point.filling, point.exact->flow}, {point.filling, point.exact->velocity}});
     }
 
-    heading_->setText(curves_.operatingPoint ? Text(OperatingPointHeading(curves_))
+    m_heading->setText(m_curves.operatingPoint ? Text(OperatingPointHeading(m_curves))
                                              : QStringLiteral("Kein Betriebspunkt: ht ist nicht gegeben."));
-    const std::vector<OperatingPointRow> rows = OperatingPointRows(curves_);
-    pointTable_->setRowCount(static_cast<int>(rows.size()));
+    const std::vector<OperatingPointRow> rows = OperatingPointRows(m_curves);
+    m_pointTable->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         const OperatingPointRow& row = rows[static_cast<size_t>(r)];
         const std::string* cells[] = {&row.quantity, &row.fitted, &row.exact, &row.deviation};
         for (int c = 0; c < 4; ++c) {
             auto* item = new QTableWidgetItem(Text(*cells[c]));
             item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
-            pointTable_->setItem(r, c, item);
+            m_pointTable->setItem(r, c, item);
         }
     }
-    pointTable_->setVisible(!rows.empty());
-    pointTable_->resizeColumnsToContents();
-    const std::string sources = curves_.operatingPoint ? OperatingPointSources() + "\n" : std::string();
-    const std::string critical = CriticalFillingNote(curves_);
-    note_->setText(Text(sources + ExactCurvesNote(curves_) + (critical.empty() ? "" : "\n" + critical)));
+    m_pointTable->setVisible(!rows.empty());
+    m_pointTable->resizeColumnsToContents();
+    const std::string sources = m_curves.operatingPoint ? OperatingPointSources() + "\n" : std::string();
+    const std::string critical = CriticalFillingNote(m_curves);
+    m_note->setText(Text(sources + ExactCurvesNote(m_curves) + (critical.empty() ? "" : "\n" + critical)));
 }
 
 bool FillingCurveWindow::event(QEvent* event) {
@@ -273,7 +273,7 @@ bool FillingCurveWindow::event(QEvent* event) {
 bool FillingCurveWindow::SaveChart(const QString& path) const {
     const QString suffix = QFileInfo(path).suffix().toLower();
     // As shown: the plot in the size of its view.
-    const QRect source = chartView_->viewport()->rect();
+    const QRect source = m_chartView->viewport()->rect();
     const QSize size = source.size();
     if (suffix == QLatin1String("png")) {
         const qreal ratio = std::max<qreal>(2, devicePixelRatioF());
@@ -282,7 +282,7 @@ bool FillingCurveWindow::SaveChart(const QString& path) const {
         image.fill(Qt::white);
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
-        chartView_->render(&painter, QRectF(QPointF(0, 0), size), source);
+        m_chartView->render(&painter, QRectF(QPointF(0, 0), size), source);
         painter.end();
         return image.save(path, "PNG");
     }
@@ -295,7 +295,7 @@ bool FillingCurveWindow::SaveChart(const QString& path) const {
         QPainter painter;
         if (!painter.begin(&svg))
             return false;
-        chartView_->render(&painter, QRectF(QPointF(0, 0), size), source);
+        m_chartView->render(&painter, QRectF(QPointF(0, 0), size), source);
         return painter.end() && QFileInfo(path).size() > 0;
     }
     if (suffix == QLatin1String("pdf")) {
@@ -310,7 +310,7 @@ bool FillingCurveWindow::SaveChart(const QString& path) const {
         const double scale = std::min(page.width() / size.width(), page.height() / size.height());
         const QSizeF target(size.width() * scale, size.height() * scale);
         const QPointF centred((page.width() - target.width()) / 2, (page.height() - target.height()) / 2);
-        chartView_->render(&painter, QRectF(centred, target), source);
+        m_chartView->render(&painter, QRectF(centred, target), source);
         return painter.end();
     }
     return false;
@@ -337,7 +337,7 @@ void FillingCurveWindow::AskAndSave() {
 }
 
 void FillingCurveWindow::CopyTable() const {
-    QGuiApplication::clipboard()->setText(Text(FillingCurveTable(curves_)));
+    QGuiApplication::clipboard()->setText(Text(FillingCurveTable(m_curves)));
 }
 
 void FillingCurveWindow::keyPressEvent(QKeyEvent* event) {

@@ -25,15 +25,15 @@ class FillingCurveWindow : public QWidget {
 
     // Reads the record again and redraws.
     void Refresh();
-    const FillingCurves& Curves() const { return curves_; }
+    const FillingCurves& Curves() const { return m_curves; }
 
     // Writes the plot as shown to the file; its suffix picks the format (png, svg, pdf). False on failure.
     bool SaveChart(const QString& path) const;
     // The table of values to the clipboard, tab-separated with decimal commas.
     void CopyTable() const;
 
-    QChart* Chart() const { return chart_; }
-    QTableWidget* PointTable() const { return pointTable_; }
+    QChart* Chart() const { return m_chart; }
+    QTableWidget* PointTable() const { return m_pointTable; }
 
   protected:
     bool event(QEvent* event) override;
@@ -45,24 +45,24 @@ class FillingCurveWindow : public QWidget {
     void AskAndSave();
     void ShowOperatingPoint();
 
-    const CPlenwickDoc& record_;
-    FillingCurves curves_;
-    QChart* chart_ = nullptr;
-    QChartView* chartView_ = nullptr;
-    QValueAxis* fillingAxis_ = nullptr;
-    QValueAxis* ratioAxis_ = nullptr;
-    QValueAxis* froudeAxis_ = nullptr;
-    QLineSeries* froude_ = nullptr;
-    QLineSeries* criticalLine_ = nullptr;
-    QScatterSeries* criticalPoints_ = nullptr;
-    QLineSeries* fittedFlow_ = nullptr;
-    QLineSeries* fittedVelocity_ = nullptr;
-    QLineSeries* exactFlow_ = nullptr;
-    QLineSeries* exactVelocity_ = nullptr;
-    QLineSeries* pointLine_ = nullptr;
-    QScatterSeries* fittedPoint_ = nullptr;
-    QScatterSeries* exactPoint_ = nullptr;
-    QLabel* heading_ = nullptr;
-    QTableWidget* pointTable_ = nullptr;
-    QLabel* note_ = nullptr;
+    const CPlenwickDoc& m_record;
+    FillingCurves m_curves;
+    QChart* m_chart = nullptr;
+    QChartView* m_chartView = nullptr;
+    QValueAxis* m_fillingAxis = nullptr;
+    QValueAxis* m_ratioAxis = nullptr;
+    QValueAxis* m_froudeAxis = nullptr;
+    QLineSeries* m_froude = nullptr;
+    QLineSeries* m_criticalLine = nullptr;
+    QScatterSeries* m_criticalPoints = nullptr;
+    QLineSeries* m_fittedFlow = nullptr;
+    QLineSeries* m_fittedVelocity = nullptr;
+    QLineSeries* m_exactFlow = nullptr;
+    QLineSeries* m_exactVelocity = nullptr;
+    QLineSeries* m_pointLine = nullptr;
+    QScatterSeries* m_fittedPoint = nullptr;
+    QScatterSeries* m_exactPoint = nullptr;
+    QLabel* m_heading = nullptr;
+    QTableWidget* m_pointTable = nullptr;
+    QLabel* m_note = nullptr;
 };

@@ -29,21 +29,21 @@ void ConfigureApplication(QApplication& application) {
     QApplication::setWindowIcon(ProgramIcon());
 }
 
-GuiSession::GuiSession() : app_({printer_, shell_, clock_}), frame_(std::make_unique<CMainFrame>(app_, printer_)) {
-    prompt_.SetParentWindow(frame_.get());
-    prompt_.SetDialogPicture(AboutBoxTemplate().id, {PipePicture(kAboutPictureSize), kAboutPicture});
-    printer_.SetParentWindow(frame_.get());
+GuiSession::GuiSession() : m_app({m_printer, m_shell, m_clock}), m_frame(std::make_unique<CMainFrame>(m_app, m_printer)) {
+    m_prompt.SetParentWindow(m_frame.get());
+    m_prompt.SetDialogPicture(AboutBoxTemplate().id, {PipePicture(kAboutPictureSize), kAboutPicture});
+    m_printer.SetParentWindow(m_frame.get());
 }
 
 GuiSession::~GuiSession() {
-    frame_.reset();
+    m_frame.reset();
 }
 
 bool GuiSession::Start(const std::string& fileToOpen) {
-    if (!app_.Start(fileToOpen))
+    if (!m_app.Start(fileToOpen))
         return false;  // an opened file entered the recent-file list
-    frame_->ShowForm(app_.View());
-    frame_->showNormal();
-    frame_->repaint();
+    m_frame->ShowForm(m_app.View());
+    m_frame->showNormal();
+    m_frame->repaint();
     return true;
 }

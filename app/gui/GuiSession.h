@@ -28,18 +28,18 @@ class GuiSession {
     // the form goes into the window, which fits it and is shown. False when start-up fails.
     bool Start(const std::string& fileToOpen = std::string());
 
-    QuellrixApp& App() { return app_; }
-    CMainFrame& Frame() { return *frame_; }
-    qtbackend::QtPrompt& Prompt() { return prompt_; }
-    qtbackend::QtPrinterService& Printer() { return printer_; }
+    QuellrixApp& App() { return m_app; }
+    CMainFrame& Frame() { return *m_frame; }
+    qtbackend::QtPrompt& Prompt() { return m_prompt; }
+    qtbackend::QtPrinterService& Printer() { return m_printer; }
 
   private:
-    qtbackend::QtPrompt prompt_;
-    platform::ScopedPrompt installed_{prompt_};
-    qtbackend::QtPrinterService printer_;
-    platform::XdgShell shell_;
-    platform::SystemClock clock_;
-    QuellrixApp app_;
+    qtbackend::QtPrompt m_prompt;
+    platform::ScopedPrompt m_installed{m_prompt};
+    qtbackend::QtPrinterService m_printer;
+    platform::XdgShell m_shell;
+    platform::SystemClock m_clock;
+    QuellrixApp m_app;
     std::unique_ptr<CMainFrame>
-        frame_;  // goes before the application object, which holds the form's controls
+        m_frame;  // goes before the application object, which holds the form's controls
 };

@@ -35,11 +35,11 @@ void ShowPane(QLabel* pane, bool on) {
 
 LockIndicators::LockIndicators(QStatusBar& statusBar)
     : QObject(&statusBar),
-      capsLock_(AddPane(statusBar, QStringLiteral("UF"))),
-      numLock_(AddPane(statusBar, QStringLiteral("NUM"))),
-      scrollLock_(AddPane(statusBar, QStringLiteral("RF"))) {
+      m_capsLock(AddPane(statusBar, QStringLiteral("UF"))),
+      m_numLock(AddPane(statusBar, QStringLiteral("NUM"))),
+      m_scrollLock(AddPane(statusBar, QStringLiteral("RF"))) {
     qApp->installEventFilter(this);
-    askable_ = AskKeyboard();
+    m_askable = AskKeyboard();
 }
 
 bool LockIndicators::AskKeyboard() {
@@ -50,9 +50,9 @@ bool LockIndicators::AskKeyboard() {
 }
 
 void LockIndicators::Show(bool capsLock, bool numLock, bool scrollLock) {
-    ShowPane(capsLock_, capsLock);
-    ShowPane(numLock_, numLock);
-    ShowPane(scrollLock_, scrollLock);
+    ShowPane(m_capsLock, capsLock);
+    ShowPane(m_numLock, numLock);
+    ShowPane(m_scrollLock, scrollLock);
 }
 
 bool LockIndicators::eventFilter(QObject* watched, QEvent* event) {
@@ -63,17 +63,17 @@ bool LockIndicators::eventFilter(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool lockKey = key->key() == Qt::Key_CapsLock || key->key() == Qt::Key_NumLock ||
                              key->key() == Qt::Key_ScrollLock;
-        if (askable_) {
+        if (m_askable) {
             if (type == QEvent::KeyRelease && lockKey)
                 AskKeyboard();
         } else {
             if (type == QEvent::KeyPress && key->key() == Qt::Key_ScrollLock && !key->isAutoRepeat())
-                scrollLockOn_ = !scrollLockOn_;
+                m_scrollLockOn = !m_scrollLockOn;
             if (QGuiApplication::platformName() == QLatin1String("xcb")) {
                 const quint32 state = key->nativeModifiers();
-                Show((state & kX11LockMask) != 0, (state & kX11NumLockMask) != 0, scrollLockOn_);
+                Show((state & kX11LockMask) != 0, (state & kX11NumLockMask) != 0, m_scrollLockOn);
             } else {
-                ShowPane(scrollLock_, scrollLockOn_);
+                ShowPane(m_scrollLock, m_scrollLockOn);
             }
         }
     }

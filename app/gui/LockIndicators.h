@@ -15,18 +15,18 @@ class LockIndicators : public QObject {
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    QLabel* CapsLock() const { return capsLock_; }
-    QLabel* NumLock() const { return numLock_; }
-    QLabel* ScrollLock() const { return scrollLock_; }
+    QLabel* CapsLock() const { return m_capsLock; }
+    QLabel* NumLock() const { return m_numLock; }
+    QLabel* ScrollLock() const { return m_scrollLock; }
     void Show(bool capsLock, bool numLock, bool scrollLock);
 
   private:
     // Shows the keyboard's lock states; false when it cannot be asked.
     bool AskKeyboard();
 
-    QLabel* capsLock_;
-    QLabel* numLock_;
-    QLabel* scrollLock_;
-    bool askable_ = false;  // the keyboard can be asked for its locks
-    bool scrollLockOn_ = false;
+    QLabel* m_capsLock;
+    QLabel* m_numLock;
+    QLabel* m_scrollLock;
+    bool m_askable = false;  // the keyboard can be asked for its locks
+    bool m_scrollLockOn = false;
 };

@@ -54,9 +54,9 @@ QList<QKeySequence> StandardKeys(QKeySequence::StandardKey command, QKeyCombinat
 
 }  // namespace
 
-CMainFrame::CMainFrame(QuellrixApp& app, qtbackend::QtPrinterService& printer) : app_(app), printer_(printer) {
+CMainFrame::CMainFrame(QuellrixApp& app, qtbackend::QtPrinterService& printer) : m_app(app), m_printer(printer) {
     setObjectName(QStringLiteral("mainFrame"));
-    app_.SetFileListener([this](const std::string& path) { recentFiles_.Add(QString::fromStdString(path)); });
+    m_app.SetFileListener([this](const std::string& path) { m_recentFiles.Add(QString::fromStdString(path)); });
     setWindowIcon(ProgramIcon());
     CreateMenus();
     CreateToolBar();
@@ -74,7 +74,7 @@ QAction* CMainFrame::MakeAction(Command command, const char* caption) {
     if (!prompt.toolTip.empty())
         action->setToolTip(Utf8(prompt.toolTip));
     connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
-    actions_[command] = action;
+    m_actions[command] = action;
     return action;
 }
 
@@ -124,11 +124,11 @@ void CMainFrame::CreateMenus() {
                 menu->addAction(MakeAction(entry.command, entry.caption));
             }
         }
-        if (!fileMenu_)
-            fileMenu_ = menu;
+        if (!m_fileMenu)
+            m_fileMenu = menu;
     }
-    recentPlaceholder_ = Action(Command::RecentFile1);
-    connect(fileMenu_, &QMenu::aboutToShow, this, [this] { UpdateRecentFileMenu(); });
+    m_recentPlaceholder = Action(Command::RecentFile1);
+    connect(m_fileMenu, &QMenu::aboutToShow, this, [this] { UpdateRecentFileMenu(); });
 
     // Bound shortcuts: the file commands, printing, quitting and the help, by the desktop's standard
     // keys. The disabled editing commands keep their keys free for the fields' own editing.
@@ -144,13 +144,13 @@ void CMainFrame::CreateMenus() {
 }
 
 void CMainFrame::CreateToolBar() {
-    toolBar_ = new QToolBar(QStringLiteral("Standard"), this);
-    toolBar_->setObjectName(QStringLiteral("toolBar"));
-    toolBar_->setIconSize(QSize(16, 16));
-    toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    toolBar_->setMovable(true);
-    toolBar_->setFloatable(true);
-    toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
+    m_toolBar = new QToolBar(QStringLiteral("Standard"), this);
+    m_toolBar->setObjectName(QStringLiteral("toolBar"));
+    m_toolBar->setIconSize(QSize(16, 16));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_toolBar->setMovable(true);
+    m_toolBar->setFloatable(true);
+    m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
     const std::vector<std::vector<Command>> groups = {
         {Command::New, Command::Open, Command::Save},
         {Command::Cut, Command::Copy, Command::Paste},
@@ -158,30 +158,30 @@ void CMainFrame::CreateToolBar() {
         {Command::About},
     };
     for (const std::vector<Command>& group : groups) {
-        if (!toolBar_->actions().isEmpty())
-            toolBar_->addSeparator();
+        if (!m_toolBar->actions().isEmpty())
+            m_toolBar->addSeparator();
         for (Command command : group) {
             QAction* action = Action(command);
             action->setIcon(ToolbarIcon(command));
-            toolBar_->addAction(action);
+            m_toolBar->addAction(action);
         }
     }
-    addToolBar(Qt::TopToolBarArea, toolBar_);
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
     QAction* toggle = Action(Command::ToggleToolbar);
     toggle->setChecked(true);
-    connect(toolBar_, &QToolBar::visibilityChanged, toggle, &QAction::setChecked);
+    connect(m_toolBar, &QToolBar::visibilityChanged, toggle, &QAction::setChecked);
 }
 
 void CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("statusBar"));
-    indicators_ = new LockIndicators(*bar);
-    restingText_ = kIdleText;
-    bar->showMessage(restingText_);
+    m_indicators = new LockIndicators(*bar);
+    m_restingText = kIdleText;
+    bar->showMessage(m_restingText);
     // A prompt that goes leaves the resting text behind it.
     connect(bar, &QStatusBar::messageChanged, bar, [this, bar](const QString& message) {
         if (message.isEmpty())
-            bar->showMessage(restingText_);
+            bar->showMessage(m_restingText);
     });
     Action(Command::ToggleStatusBar)->setChecked(true);
 }
@@ -190,25 +190,25 @@ void CMainFrame::CreateStatusBar() {
 // result, where its fitted values leave the exact section), else the idle text.
 void CMainFrame::ShowRestingText() {
     std::string notes;
-    if (app_.IsRunning()) {
-        for (const std::string& note : {app_.View().PartialFillingNotice(), app_.View().ResultNote()}) {
+    if (m_app.IsRunning()) {
+        for (const std::string& note : {m_app.View().PartialFillingNotice(), m_app.View().ResultNote()}) {
             if (!note.empty())
                 notes += (notes.empty() ? "" : "  ·  ") + note;
         }
     }
-    restingText_ = notes.empty() ? kIdleText : QString::fromStdString(notes);
-    statusBar()->showMessage(restingText_);
+    m_restingText = notes.empty() ? kIdleText : QString::fromStdString(notes);
+    statusBar()->showMessage(m_restingText);
 }
 
 QAction* CMainFrame::Action(Command command) const {
-    const auto found = actions_.find(command);
-    return found == actions_.end() ? nullptr : found->second;
+    const auto found = m_actions.find(command);
+    return found == m_actions.end() ? nullptr : found->second;
 }
 
 void CMainFrame::RunCommand(Command command) {
     switch (command) {
         case Command::ToggleToolbar:
-            toolBar_->setVisible(!toolBar_->isVisible());
+            m_toolBar->setVisible(!m_toolBar->isVisible());
             break;
         case Command::ToggleStatusBar:
             statusBar()->setVisible(!statusBar()->isVisible());
@@ -229,28 +229,28 @@ void CMainFrame::RunCommand(Command command) {
             CopyResults();
             break;
         case Command::SavePdf:
-            if (app_.IsRunning())
-                SavePdf(app_.View(), "Als PDF speichern", "Rechenbericht.pdf");
+            if (m_app.IsRunning())
+                SavePdf(m_app.View(), "Als PDF speichern", "Rechenbericht.pdf");
             break;
         case Command::SaveDesignSheetPdf:
-            if (app_.IsEnabled(command))
-                SavePdf(app_.DesignSheet(), "Bemessungsblatt als PDF speichern", "Bemessungsblatt.pdf");
+            if (m_app.IsEnabled(command))
+                SavePdf(m_app.DesignSheet(), "Bemessungsblatt als PDF speichern", "Bemessungsblatt.pdf");
             break;
         case Command::ProjectHeader:
             EditProjectHeader();
             break;
         default:
-            app_.Execute(command);
+            m_app.Execute(command);
             UpdateCaption();
             ShowRestingText();
-            if (form_)
-                form_->FollowProgramFocus();  // "Neu" puts it into the first field
+            if (m_form)
+                m_form->FollowProgramFocus();  // "Neu" puts it into the first field
             break;
     }
 }
 
 void CMainFrame::UpdateCommandStates() {
-    for (const auto& [command, action] : actions_) {
+    for (const auto& [command, action] : m_actions) {
         switch (command) {
             case Command::ToggleToolbar:
             case Command::ToggleStatusBar:
@@ -261,42 +261,42 @@ void CMainFrame::UpdateCommandStates() {
                 action->setEnabled(false);  // the placeholder of an empty list
                 break;
             default:
-                action->setEnabled(app_.IsEnabled(command));
+                action->setEnabled(m_app.IsEnabled(command));
                 break;
         }
     }
 }
 
 void CMainFrame::UpdateRecentFileMenu() {
-    for (QAction* action : recentActions_) {
-        fileMenu_->removeAction(action);
+    for (QAction* action : m_recentActions) {
+        m_fileMenu->removeAction(action);
         action->deleteLater();
     }
-    recentActions_.clear();
-    const QStringList& files = recentFiles_.Files();
-    recentPlaceholder_->setVisible(files.isEmpty());
+    m_recentActions.clear();
+    const QStringList& files = m_recentFiles.Files();
+    m_recentPlaceholder->setVisible(files.isEmpty());
     for (int i = 0; i < files.size(); ++i) {
         auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(files[i]), this);
         action->setStatusTip(Utf8(PromptFor(Command::RecentFile1).statusTip));
         const QString file = files[i];
         connect(action, &QAction::triggered, this, [this, file] { OpenRecentFile(file); });
-        fileMenu_->insertAction(recentPlaceholder_, action);
-        recentActions_.push_back(action);
+        m_fileMenu->insertAction(m_recentPlaceholder, action);
+        m_recentActions.push_back(action);
     }
 }
 
 void CMainFrame::OpenRecentFile(const QString& file) {
-    if (!app_.IsRunning())
+    if (!m_app.IsRunning())
         return;
     const QFileInfo info(file);
     if (!info.isFile() || !info.isReadable()) {
         platform::ShowMessage(messages::NamedMessage(messages::MessageId::FileNotFound, file.toStdString()),
                               platform::MessageIcon::Exclamation);
-        recentFiles_.Remove(file);
+        m_recentFiles.Remove(file);
         return;
     }
-    if (app_.SaveModified())
-        app_.OpenDocument(file.toStdString());  // a file opened enters the list anew
+    if (m_app.SaveModified())
+        m_app.OpenDocument(file.toStdString());  // a file opened enters the list anew
     UpdateCaption();
     ShowRestingText();
 }
@@ -304,38 +304,38 @@ void CMainFrame::OpenRecentFile(const QString& file) {
 // A document program's caption: "NAME - Quellrix" for a file, the document title while untitled, with
 // the desktop's mark of unsaved changes.
 void CMainFrame::UpdateCaption() {
-    if (!app_.IsRunning()) {
+    if (!m_app.IsRunning()) {
         setWindowTitle(QString());
         return;
     }
-    const QString title = QString::fromStdString(app_.Document().GetTitle());
-    if (app_.DocumentPath().empty()) {
+    const QString title = QString::fromStdString(m_app.Document().GetTitle());
+    if (m_app.DocumentPath().empty()) {
         setWindowTitle(title + QStringLiteral("[*]"));
     } else {
         setWindowTitle(title + QStringLiteral("[*] - ") + QString::fromUtf8(platform::kApplicationTitle));
     }
-    setWindowModified(app_.Document().IsModified());
+    setWindowModified(m_app.Document().IsModified());
     ShowRestingText();
 }
 
 void CMainFrame::EditProjectHeader() {
-    if (!app_.IsRunning())
+    if (!m_app.IsRunning())
         return;
-    ProjectDialog dialog(app_.Document().GetProjectHeader(), this);
+    ProjectDialog dialog(m_app.Document().GetProjectHeader(), this);
     if (dialog.exec() == QDialog::Accepted)
-        app_.SetProjectHeader(dialog.Header());
+        m_app.SetProjectHeader(dialog.Header());
 }
 
 void CMainFrame::ShowForm(CPlenwickView& view) {
-    scrollArea_ = new QScrollArea(this);
-    scrollArea_->setObjectName(QStringLiteral("formArea"));
-    scrollArea_->setFrameShape(QFrame::NoFrame);
-    scrollArea_->setFocusPolicy(Qt::NoFocus);
-    form_ = new qtbackend::FormWidget(CalculationFormTemplate(), view.Controls(), view);
-    app_.Document().SetModifiedListener([this] { UpdateCaption(); });
+    m_scrollArea = new QScrollArea(this);
+    m_scrollArea->setObjectName(QStringLiteral("formArea"));
+    m_scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea->setFocusPolicy(Qt::NoFocus);
+    m_form = new qtbackend::FormWidget(CalculationFormTemplate(), view.Controls(), view);
+    m_app.Document().SetModifiedListener([this] { UpdateCaption(); });
     view.SetEventListener([this] { ShowRestingText(); });
-    scrollArea_->setWidget(form_);
-    setCentralWidget(scrollArea_);
+    m_scrollArea->setWidget(m_form);
+    setCentralWidget(m_scrollArea);
     UpdateCaption();
     UpdateCommandStates();
     FitToForm();
@@ -343,37 +343,37 @@ void CMainFrame::ShowForm(CPlenwickView& view) {
 
 // The window takes exactly the room its bars and the form need.
 void CMainFrame::FitToForm() {
-    scrollArea_->setMinimumSize(form_->size());
+    m_scrollArea->setMinimumSize(m_form->size());
     adjustSize();
     resize(sizeHint().expandedTo(minimumSizeHint()));
-    scrollArea_->setMinimumSize(0, 0);
+    m_scrollArea->setMinimumSize(0, 0);
 }
 
 void CMainFrame::ShowFillingCurves() {
-    if (!app_.IsRunning())
+    if (!m_app.IsRunning())
         return;
-    if (!fillingCurves_)
-        fillingCurves_ = new FillingCurveWindow(app_.Document(), this);
-    fillingCurves_->Refresh();
-    fillingCurves_->show();
-    fillingCurves_->raise();
-    fillingCurves_->activateWindow();
+    if (!m_fillingCurves)
+        m_fillingCurves = new FillingCurveWindow(m_app.Document(), this);
+    m_fillingCurves->Refresh();
+    m_fillingCurves->show();
+    m_fillingCurves->raise();
+    m_fillingCurves->activateWindow();
 }
 
 void CMainFrame::ShowSizingTable() {
-    if (!app_.IsRunning())
+    if (!m_app.IsRunning())
         return;
-    if (!sizingTable_)
-        sizingTable_ = new SizingWindow(app_, printer_, this);
-    sizingTable_->Prefill();
-    sizingTable_->show();
-    sizingTable_->raise();
-    sizingTable_->activateWindow();
+    if (!m_sizingTable)
+        m_sizingTable = new SizingWindow(m_app, m_printer, this);
+    m_sizingTable->Prefill();
+    m_sizingTable->show();
+    m_sizingTable->raise();
+    m_sizingTable->activateWindow();
 }
 
 void CMainFrame::CopyResults() {
-    if (app_.IsRunning())
-        QApplication::clipboard()->setText(QString::fromStdString(ResultsText(app_.View())));
+    if (m_app.IsRunning())
+        QApplication::clipboard()->setText(QString::fromStdString(ResultsText(m_app.View())));
 }
 
 void CMainFrame::SavePdf(platform::Printable& printable, const char* title, const char* fileName) {
@@ -381,26 +381,26 @@ void CMainFrame::SavePdf(platform::Printable& printable, const char* title, cons
                                                       QStringLiteral("PDF-Dateien (*.pdf)"));
     if (path.isEmpty())
         return;
-    if (!printer_.PrintToPdf(printable, path)) {
+    if (!m_printer.PrintToPdf(printable, path)) {
         platform::ShowMessage(messages::NamedMessage(messages::MessageId::FileNotWritten, path.toStdString()),
                               platform::MessageIcon::Exclamation);
     }
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (!closed_ && !app_.SaveModified()) {
+    if (!m_closed && !m_app.SaveModified()) {
         event->ignore();  // "Abbrechen", or the calculation could not be saved
         return;
     }
-    if (!closed_) {
-        closed_ = true;
-        if (fillingCurves_)
-            fillingCurves_->close();
-        if (sizingTable_)
-            sizingTable_->close();
-        if (form_)
-            form_->Detach();
-        app_.Close();  // the form writes the global data back
+    if (!m_closed) {
+        m_closed = true;
+        if (m_fillingCurves)
+            m_fillingCurves->close();
+        if (m_sizingTable)
+            m_sizingTable->close();
+        if (m_form)
+            m_form->Detach();
+        m_app.Close();  // the form writes the global data back
     }
     event->accept();
 }

@@ -40,13 +40,13 @@ class CMainFrame : public QMainWindow {
 
     // Puts the form of the view into the window, which then shrinks to the form's size.
     void ShowForm(CPlenwickView& view);
-    qtbackend::FormWidget* Form() const { return form_; }
-    SizingWindow* SizingTable() const { return sizingTable_; }
+    qtbackend::FormWidget* Form() const { return m_form; }
+    SizingWindow* SizingTable() const { return m_sizingTable; }
 
     QAction* Action(Command command) const;
-    QToolBar* ToolBar() const { return toolBar_; }
-    LockIndicators* Indicators() const { return indicators_; }
-    RecentFileList& RecentFiles() { return recentFiles_; }
+    QToolBar* ToolBar() const { return m_toolBar; }
+    LockIndicators* Indicators() const { return m_indicators; }
+    RecentFileList& RecentFiles() { return m_recentFiles; }
 
     // The caption follows the document title; the command states follow the application.
     void UpdateCaption();
@@ -54,7 +54,7 @@ class CMainFrame : public QMainWindow {
     // Opens a file of the recent-file list, after the unsaved-changes question.
     void OpenRecentFile(const QString& file);
     // The window "Teilfüllungskurve", made on its first use; nullptr before.
-    FillingCurveWindow* FillingCurves() const { return fillingCurves_; }
+    FillingCurveWindow* FillingCurves() const { return m_fillingCurves; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -75,19 +75,19 @@ class CMainFrame : public QMainWindow {
     void SavePdf(platform::Printable& printable, const char* title, const char* fileName);
     void EditProjectHeader();
 
-    QuellrixApp& app_;
-    RecentFileList recentFiles_;
-    std::map<Command, QAction*> actions_;
-    QMenu* fileMenu_ = nullptr;
-    QAction* recentPlaceholder_ = nullptr;
-    std::vector<QAction*> recentActions_;
-    QToolBar* toolBar_ = nullptr;
-    LockIndicators* indicators_ = nullptr;
-    QString restingText_;
-    QScrollArea* scrollArea_ = nullptr;
-    qtbackend::FormWidget* form_ = nullptr;
-    FillingCurveWindow* fillingCurves_ = nullptr;
-    bool closed_ = false;
-    qtbackend::QtPrinterService& printer_;
-    SizingWindow* sizingTable_ = nullptr;
+    QuellrixApp& m_app;
+    RecentFileList m_recentFiles;
+    std::map<Command, QAction*> m_actions;
+    QMenu* m_fileMenu = nullptr;
+    QAction* m_recentPlaceholder = nullptr;
+    std::vector<QAction*> m_recentActions;
+    QToolBar* m_toolBar = nullptr;
+    LockIndicators* m_indicators = nullptr;
+    QString m_restingText;
+    QScrollArea* m_scrollArea = nullptr;
+    qtbackend::FormWidget* m_form = nullptr;
+    FillingCurveWindow* m_fillingCurves = nullptr;
+    bool m_closed = false;
+    qtbackend::QtPrinterService& m_printer;
+    SizingWindow* m_sizingTable = nullptr;
 };

@@ -7,27 +7,27 @@
 #include <QTimer>
 #include <algorithm>
 
-ModalAnswerer::ModalAnswerer() : timer_(new QTimer(this)) {
-    timer_->setInterval(20);
-    connect(timer_, &QTimer::timeout, this, [this] { Poll(); });
-    timer_->start();
+ModalAnswerer::ModalAnswerer() : m_timer(new QTimer(this)) {
+    m_timer->setInterval(20);
+    connect(m_timer, &QTimer::timeout, this, [this] { Poll(); });
+    m_timer->start();
 }
 
 ModalAnswerer::~ModalAnswerer() = default;
 
 void ModalAnswerer::Then(std::function<void(QWidget*)> handler) {
-    handlers_.push_back(std::move(handler));
+    m_handlers.push_back(std::move(handler));
 }
 
 void ModalAnswerer::Poll() {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible())
         return;
-    if (std::find(handled_.begin(), handled_.end(), modal) != handled_.end())
+    if (std::find(m_handled.begin(), m_handled.end(), modal) != m_handled.end())
         return;
-    handled_.erase(std::remove(handled_.begin(), handled_.end(), nullptr), handled_.end());
-    handled_.emplace_back(modal);
-    ++seen_;
+    m_handled.erase(std::remove(m_handled.begin(), m_handled.end(), nullptr), m_handled.end());
+    m_handled.emplace_back(modal);
+    ++m_seen;
 
     auto* box = qobject_cast<QMessageBox*>(modal);
     if (box) {
@@ -35,11 +35,11 @@ void ModalAnswerer::Poll() {
         QStringList buttons;
         for (QAbstractButton* button : box->buttons()) buttons << button->text();
         shown.buttons = buttons.join(u'|');
-        boxes_.push_back(shown);
+        m_boxes.push_back(shown);
     }
-    if (!handlers_.empty()) {
-        const auto handler = std::move(handlers_.front());
-        handlers_.pop_front();
+    if (!m_handlers.empty()) {
+        const auto handler = std::move(m_handlers.front());
+        m_handlers.pop_front();
         handler(modal);
     } else if (box && box->button(QMessageBox::Ok)) {
         box->button(QMessageBox::Ok)->click();

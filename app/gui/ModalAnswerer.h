@@ -20,7 +20,7 @@ class ModalAnswerer : public QObject {
     ~ModalAnswerer() override;
 
     void Then(std::function<void(QWidget* modal)> handler);
-    int PendingHandlers() const { return static_cast<int>(handlers_.size()); }
+    int PendingHandlers() const { return static_cast<int>(m_handlers.size()); }
 
     struct Shown {
         QString title;
@@ -29,17 +29,17 @@ class ModalAnswerer : public QObject {
         QString buttons;  // the texts of its buttons, separated by "|"
     };
     // Every message box seen so far, in order.
-    const std::vector<Shown>& MessageBoxes() const { return boxes_; }
-    int ModalsSeen() const { return seen_; }
+    const std::vector<Shown>& MessageBoxes() const { return m_boxes; }
+    int ModalsSeen() const { return m_seen; }
 
   private:
     void Poll();
 
-    QTimer* timer_;
-    std::deque<std::function<void(QWidget*)>> handlers_;
-    std::vector<QPointer<QWidget>> handled_;
-    std::vector<Shown> boxes_;
-    int seen_ = 0;
+    QTimer* m_timer;
+    std::deque<std::function<void(QWidget*)>> m_handlers;
+    std::vector<QPointer<QWidget>> m_handled;
+    std::vector<Shown> m_boxes;
+    int m_seen = 0;
 };
 
 // Lets the event loop run for the given time (painting, layout, timers).

@@ -28,7 +28,7 @@ ProjectDialog::ProjectDialog(const ProjectHeader& header, QWidget* parent) : QDi
         field->setMaxLength(kMaxLength);
         field->setMinimumWidth(field->fontMetrics().averageCharWidth() * 48);
         form->addRow(QString::fromUtf8(rows[i].first), field);
-        fields_[i] = field;
+        m_fields[i] = field;
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));

@@ -14,8 +14,8 @@ class ProjectDialog : public QDialog {
 
     ProjectHeader Header() const;
     // The text fields, in the order Projekt, Abschnitt, Bearbeiter, Bemerkung.
-    QLineEdit* Field(int index) const { return fields_[static_cast<size_t>(index)]; }
+    QLineEdit* Field(int index) const { return m_fields[static_cast<size_t>(index)]; }
 
   private:
-    std::array<QLineEdit*, 4> fields_{};
+    std::array<QLineEdit*, 4> m_fields{};
 };

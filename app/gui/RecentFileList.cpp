@@ -17,29 +17,29 @@ RecentFileList::RecentFileList() {
     const QSettings settings;
     for (int i = 0; i < kSize; ++i) {
         const QString file = settings.value(Key(i)).toString();
-        if (!file.isEmpty() && !files_.contains(file))
-            files_.append(file);
+        if (!file.isEmpty() && !m_files.contains(file))
+            m_files.append(file);
     }
 }
 
 void RecentFileList::Add(const QString& file) {
     const QString path = QFileInfo(file).absoluteFilePath();
-    files_.removeAll(path);
-    files_.prepend(path);
-    while (files_.size() > kSize) files_.removeLast();
+    m_files.removeAll(path);
+    m_files.prepend(path);
+    while (m_files.size() > kSize) m_files.removeLast();
     Save();
 }
 
 void RecentFileList::Remove(const QString& file) {
-    files_.removeAll(file);
+    m_files.removeAll(file);
     Save();
 }
 
 void RecentFileList::Save() const {
     QSettings settings;
     for (int i = 0; i < kSize; ++i) {
-        if (i < files_.size()) {
-            settings.setValue(Key(i), files_[i]);
+        if (i < m_files.size()) {
+            settings.setValue(Key(i), m_files[i]);
         } else {
             settings.remove(Key(i));
         }

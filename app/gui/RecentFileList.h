@@ -12,7 +12,7 @@ class RecentFileList {
     // Reads the list from the profile.
     RecentFileList();
 
-    const QStringList& Files() const { return files_; }
+    const QStringList& Files() const { return m_files; }
     // Puts the file first (absolute path), dropping the oldest beyond four, and stores the list.
     void Add(const QString& file);
     void Remove(const QString& file);
@@ -20,5 +20,5 @@ class RecentFileList {
   private:
     void Save() const;
 
-    QStringList files_;
+    QStringList m_files;
 };

@@ -48,34 +48,34 @@ QLineEdit* NumberField(QWidget* parent, const char* name) {
 }  // namespace
 
 SizingWindow::SizingWindow(QuellrixApp& app, qtbackend::QtPrinterService& printer, QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Window), app_(app), printer_(printer), mainWindow_(mainWindow) {
+    : QWidget(mainWindow, Qt::Window), m_app(app), m_printer(printer), m_mainWindow(mainWindow) {
     setObjectName(QStringLiteral("sizingWindow"));
     setWindowTitle(QStringLiteral("Bemessungstabelle"));
     auto* layout = new QVBoxLayout(this);
 
     auto* inputs = new QHBoxLayout;
     auto* design = new QFormLayout;
-    q_ = NumberField(this, "designFlow");
-    j_ = NumberField(this, "designSlope");
-    design->addRow(QStringLiteral("Durchfluss &Q [l/s]"), q_);
-    design->addRow(QStringLiteral("&Gefälle J [m/km] (leer: Druckabfluss)"), j_);
+    m_q = NumberField(this, "designFlow");
+    m_j = NumberField(this, "designSlope");
+    design->addRow(QStringLiteral("Durchfluss &Q [l/s]"), m_q);
+    design->addRow(QStringLiteral("&Gefälle J [m/km] (leer: Druckabfluss)"), m_j);
     auto* line = new QFormLayout;
-    length_ = NumberField(this, "lineLength");
-    lossSum_ = NumberField(this, "lossSum");
-    line->addRow(QStringLiteral("Leitungs&länge L [m]"), length_);
-    line->addRow(QStringLiteral("Σζ der &Formstücke"), lossSum_);
+    m_length = NumberField(this, "lineLength");
+    m_lossSum = NumberField(this, "lossSum");
+    line->addRow(QStringLiteral("Leitungs&länge L [m]"), m_length);
+    line->addRow(QStringLiteral("Σζ der &Formstücke"), m_lossSum);
     auto* criteria = new QFormLayout;
-    vMin_ = NumberField(this, "vMin");
-    vMax_ = NumberField(this, "vMax");
-    hdMax_ = NumberField(this, "hdMax");
-    criteria->addRow(QStringLiteral("v&min [m/s]"), vMin_);
-    criteria->addRow(QStringLiteral("vma&x [m/s]"), vMax_);
-    criteria->addRow(QStringLiteral("&h/d max"), hdMax_);
+    m_vMin = NumberField(this, "vMin");
+    m_vMax = NumberField(this, "vMax");
+    m_hdMax = NumberField(this, "hdMax");
+    criteria->addRow(QStringLiteral("v&min [m/s]"), m_vMin);
+    criteria->addRow(QStringLiteral("vma&x [m/s]"), m_vMax);
+    criteria->addRow(QStringLiteral("&h/d max"), m_hdMax);
     auto* checks = new QFormLayout;
-    tauMin_ = NumberField(this, "tauMin");
-    hvMax_ = NumberField(this, "hvMax");
-    checks->addRow(QStringLiteral("τmi&n [N/m²]"), tauMin_);
-    checks->addRow(QStringLiteral("h&v max [m]"), hvMax_);
+    m_tauMin = NumberField(this, "tauMin");
+    m_hvMax = NumberField(this, "hvMax");
+    checks->addRow(QStringLiteral("τmi&n [N/m²]"), m_tauMin);
+    checks->addRow(QStringLiteral("h&v max [m]"), m_hvMax);
     inputs->addLayout(design);
     inputs->addSpacing(24);
     inputs->addLayout(line);
@@ -85,24 +85,24 @@ SizingWindow::SizingWindow(QuellrixApp& app, qtbackend::QtPrinterService& printe
     inputs->addLayout(checks);
     inputs->addStretch();
     layout->addLayout(inputs);
-    for (QLineEdit* field : {q_, j_, length_, lossSum_, vMin_, vMax_, hdMax_, tauMin_, hvMax_})
+    for (QLineEdit* field : {m_q, m_j, m_length, m_lossSum, m_vMin, m_vMax, m_hdMax, m_tauMin, m_hvMax})
         connect(field, &QLineEdit::textEdited, this, [this] { Recompute(true); });
 
-    summary_ = new QLabel(this);
-    summary_->setObjectName(QStringLiteral("summary"));
-    layout->addWidget(summary_);
+    m_summary = new QLabel(this);
+    m_summary->setObjectName(QStringLiteral("summary"));
+    layout->addWidget(m_summary);
 
-    grid_ = new QTableWidget(this);
-    grid_->setObjectName(QStringLiteral("sizingGrid"));
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->verticalHeader()->hide();
-    grid_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
-    grid_->horizontalHeader()->setStretchLastSection(true);
-    grid_->installEventFilter(this);
-    connect(grid_, &QTableWidget::cellDoubleClicked, this, [this] { TakeSelectedRow(); });
-    layout->addWidget(grid_, 1);
+    m_grid = new QTableWidget(this);
+    m_grid->setObjectName(QStringLiteral("sizingGrid"));
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    m_grid->horizontalHeader()->setStretchLastSection(true);
+    m_grid->installEventFilter(this);
+    connect(m_grid, &QTableWidget::cellDoubleClicked, this, [this] { TakeSelectedRow(); });
+    layout->addWidget(m_grid, 1);
 
     auto* help = new QLabel(QString::fromUtf8(sizing::CriteriaSourceText()), this);
     help->setObjectName(QStringLiteral("criteriaSource"));
@@ -110,10 +110,10 @@ SizingWindow::SizingWindow(QuellrixApp& app, qtbackend::QtPrinterService& printe
     layout->addWidget(help);
 
     auto* buttons = new QHBoxLayout;
-    takeOver_ = new QPushButton(QStringLiteral("Ü&bernehmen"), this);
-    takeOver_->setObjectName(QStringLiteral("takeOver"));
-    connect(takeOver_, &QPushButton::clicked, this, [this] { TakeSelectedRow(); });
-    buttons->addWidget(takeOver_);
+    m_takeOver = new QPushButton(QStringLiteral("Ü&bernehmen"), this);
+    m_takeOver->setObjectName(QStringLiteral("takeOver"));
+    connect(m_takeOver, &QPushButton::clicked, this, [this] { TakeSelectedRow(); });
+    buttons->addWidget(m_takeOver);
     buttons->addStretch();
     const std::pair<const char*, void (SizingWindow::*)()> commands[] = {
         {"&Kopieren", &SizingWindow::CopyTable},
@@ -143,77 +143,77 @@ QLineEdit* SizingWindow::Field(const char* name) const {
 }
 
 void SizingWindow::Prefill() {
-    if (!app_.IsRunning())
+    if (!m_app.IsRunning())
         return;
-    const sizing::Design design = sizing::DesignFromForm(app_.View());
-    q_->setText(design.QLs > 0 ? Decimal(design.QLs) : QString());
-    j_->setText(design.JMkm > 0 ? Decimal(design.JMkm) : QString());
+    const sizing::Design design = sizing::DesignFromForm(m_app.View());
+    m_q->setText(design.QLs > 0 ? Decimal(design.QLs) : QString());
+    m_j->setText(design.JMkm > 0 ? Decimal(design.JMkm) : QString());
     Recompute(true);
 }
 
 sizing::Design SizingWindow::TypedDesign() const {
     sizing::Design design;
-    design.QLs = Typed(q_).value_or(0);
-    design.JMkm = Typed(j_).value_or(0);
-    design.vMin = Typed(vMin_);
-    design.vMax = Typed(vMax_);
-    design.hdMax = Typed(hdMax_);
-    design.tauMin = Typed(tauMin_);
-    design.L = Typed(length_).value_or(0);
-    design.sumZeta = Typed(lossSum_).value_or(0);
-    design.hvMax = Typed(hvMax_);
+    design.QLs = Typed(m_q).value_or(0);
+    design.JMkm = Typed(m_j).value_or(0);
+    design.vMin = Typed(m_vMin);
+    design.vMax = Typed(m_vMax);
+    design.hdMax = Typed(m_hdMax);
+    design.tauMin = Typed(m_tauMin);
+    design.L = Typed(m_length).value_or(0);
+    design.sumZeta = Typed(m_lossSum).value_or(0);
+    design.hvMax = Typed(m_hvMax);
     return design;
 }
 
 void SizingWindow::Recompute(bool selectRecommendation) {
-    if (!app_.IsRunning())
+    if (!m_app.IsRunning())
         return;
     const sizing::Design design = TypedDesign();
     // An open criterion shows its default in grey.
     const sizing::Criteria defaults = sizing::DefaultCriteria(sizing::ModeOf(design));
-    vMin_->setPlaceholderText(Decimal(defaults.vMin));
-    vMax_->setPlaceholderText(Decimal(defaults.vMax));
+    m_vMin->setPlaceholderText(Decimal(defaults.vMin));
+    m_vMax->setPlaceholderText(Decimal(defaults.vMax));
     const bool gravity = sizing::ModeOf(design) == sizing::FlowMode::Gravity;
-    hdMax_->setPlaceholderText(gravity ? Decimal(defaults.hdMax) : QString());
-    hdMax_->setEnabled(gravity);
-    tauMin_->setPlaceholderText(gravity ? Decimal(defaults.tauMin) : QString());
-    tauMin_->setEnabled(gravity);
-    for (QLineEdit* field : {length_, lossSum_, hvMax_}) field->setEnabled(!gravity);
+    m_hdMax->setPlaceholderText(gravity ? Decimal(defaults.hdMax) : QString());
+    m_hdMax->setEnabled(gravity);
+    m_tauMin->setPlaceholderText(gravity ? Decimal(defaults.tauMin) : QString());
+    m_tauMin->setEnabled(gravity);
+    for (QLineEdit* field : {m_length, m_lossSum, m_hvMax}) field->setEnabled(!gravity);
     if (const std::optional<std::string> refused = sizing::CheckDesign(design)) {
-        table_.reset();
-        summary_->setText(QString::fromStdString(*refused));
+        m_table.reset();
+        m_summary->setText(QString::fromStdString(*refused));
     } else {
-        table_ = sizing::ComputeTableForForm(app_.View(), design);
+        m_table = sizing::ComputeTableForForm(m_app.View(), design);
         const QString best =
-            table_->recommended < 0
+            m_table->recommended < 0
                 ? QStringLiteral("keine DN erfüllt alle Kriterien")
                 : QStringLiteral("Empfehlung: DN %1")
-                      .arg(QString::fromStdString(table_->rows[static_cast<size_t>(table_->recommended)].dn));
+                      .arg(QString::fromStdString(m_table->rows[static_cast<size_t>(m_table->recommended)].dn));
         QStringList inputs;
-        for (const std::string& line : sizing::InputLines(*table_, app_.Clock().Now()))
+        for (const std::string& line : sizing::InputLines(*m_table, m_app.Clock().Now()))
             inputs << QString::fromStdString(line);
         inputs << best;
-        summary_->setText(inputs.join(u'\n'));
+        m_summary->setText(inputs.join(u'\n'));
     }
     Fill(selectRecommendation);
 }
 
 void SizingWindow::Fill(bool selectRecommendation) {
-    const int selected = grid_->currentRow();
-    grid_->clear();
-    grid_->setRowCount(0);
-    takeOver_->setEnabled(table_.has_value());
-    if (!table_)
+    const int selected = m_grid->currentRow();
+    m_grid->clear();
+    m_grid->setRowCount(0);
+    m_takeOver->setEnabled(m_table.has_value());
+    if (!m_table)
         return;
-    const std::vector<std::string> headers = sizing::HeaderCells(table_->mode);
-    grid_->setColumnCount(static_cast<int>(headers.size()));
+    const std::vector<std::string> headers = sizing::HeaderCells(m_table->mode);
+    m_grid->setColumnCount(static_cast<int>(headers.size()));
     QStringList labels;
     for (const std::string& header : headers) labels << QString::fromStdString(header);
-    grid_->setHorizontalHeaderLabels(labels);
-    grid_->setRowCount(static_cast<int>(table_->rows.size()));
-    for (size_t r = 0; r < table_->rows.size(); ++r) {
-        const std::vector<std::string> cells = sizing::RowCells(*table_, r);
-        const bool recommended = static_cast<int>(r) == table_->recommended;
+    m_grid->setHorizontalHeaderLabels(labels);
+    m_grid->setRowCount(static_cast<int>(m_table->rows.size()));
+    for (size_t r = 0; r < m_table->rows.size(); ++r) {
+        const std::vector<std::string> cells = sizing::RowCells(*m_table, r);
+        const bool recommended = static_cast<int>(r) == m_table->recommended;
         for (size_t c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(QString::fromStdString(cells[c]));
             if (c + 1 < cells.size())
@@ -223,49 +223,49 @@ void SizingWindow::Fill(bool selectRecommendation) {
                 QFont bold = item->font();
                 bold.setBold(true);
                 item->setFont(bold);
-            } else if (!table_->rows[r].Passes()) {
+            } else if (!m_table->rows[r].Passes()) {
                 item->setForeground(QColor(120, 120, 120));
             }
-            grid_->setItem(static_cast<int>(r), static_cast<int>(c), item);
+            m_grid->setItem(static_cast<int>(r), static_cast<int>(c), item);
         }
     }
-    grid_->resizeColumnsToContents();
-    grid_->horizontalHeader()->setSectionResizeMode(grid_->columnCount() - 1, QHeaderView::Stretch);
+    m_grid->resizeColumnsToContents();
+    m_grid->horizontalHeader()->setSectionResizeMode(m_grid->columnCount() - 1, QHeaderView::Stretch);
     // Without a selection "Übernehmen" takes the recommendation, which then shows in its own colour.
-    if (!selectRecommendation && selected >= 0 && selected < grid_->rowCount()) {
-        grid_->selectRow(selected);
+    if (!selectRecommendation && selected >= 0 && selected < m_grid->rowCount()) {
+        m_grid->selectRow(selected);
     } else {
-        grid_->setCurrentItem(nullptr);
-        grid_->clearSelection();
-        if (table_->recommended >= 0)
-            grid_->scrollToItem(grid_->item(table_->recommended, 0));
+        m_grid->setCurrentItem(nullptr);
+        m_grid->clearSelection();
+        if (m_table->recommended >= 0)
+            m_grid->scrollToItem(m_grid->item(m_table->recommended, 0));
     }
 }
 
 bool SizingWindow::TakeSelectedRow() {
-    const int row = grid_->currentRow() >= 0 ? grid_->currentRow() : (table_ ? table_->recommended : -1);
-    if (!table_ || row < 0 || row >= static_cast<int>(table_->rows.size()) || !app_.IsRunning())
+    const int row = m_grid->currentRow() >= 0 ? m_grid->currentRow() : (m_table ? m_table->recommended : -1);
+    if (!m_table || row < 0 || row >= static_cast<int>(m_table->rows.size()) || !m_app.IsRunning())
         return false;
-    const sizing::Row& taken = table_->rows[static_cast<size_t>(row)];
-    if (!sizing::TakeOverRow(app_.View(), *table_, taken)) {
+    const sizing::Row& taken = m_table->rows[static_cast<size_t>(row)];
+    if (!sizing::TakeOverRow(m_app.View(), *m_table, taken)) {
         platform::ShowMessage(messages::Text(messages::MessageId::SizingRowNotTaken));
         return false;
     }
-    if (const std::optional<std::string> note = sizing::FittedDifferenceNote(*table_, taken))
+    if (const std::optional<std::string> note = sizing::FittedDifferenceNote(*m_table, taken))
         platform::ShowMessage(*note);
-    mainWindow_->activateWindow();
-    mainWindow_->raise();
+    m_mainWindow->activateWindow();
+    m_mainWindow->raise();
     return true;
 }
 
 void SizingWindow::CopyTable() {
-    if (table_)
+    if (m_table)
         QApplication::clipboard()->setText(
-            QString::fromStdString(sizing::CopyText(*table_, app_.Clock().Now())));
+            QString::fromStdString(sizing::CopyText(*m_table, m_app.Clock().Now())));
 }
 
 void SizingWindow::SaveCsv() {
-    if (!table_)
+    if (!m_table)
         return;
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Bemessungstabelle speichern"),
                                                       QStringLiteral("Bemessungstabelle.csv"),
@@ -273,7 +273,7 @@ void SizingWindow::SaveCsv() {
     if (path.isEmpty())
         return;
     QFile file(path);
-    const std::string csv = sizing::CsvText(*table_, app_.Clock().Now());
+    const std::string csv = sizing::CsvText(*m_table, m_app.Clock().Now());
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size())) {
         platform::ShowMessage(messages::NamedMessage(messages::MessageId::FileNotWritten, path.toStdString()),
@@ -282,13 +282,13 @@ void SizingWindow::SaveCsv() {
 }
 
 void SizingWindow::PrintTable(bool preview) {
-    if (!table_ || !app_.IsRunning())
+    if (!m_table || !m_app.IsRunning())
         return;
-    SizingTablePage page(*table_, app_.View().PageWidth(), app_.View().PageHeight(), printer_, app_.Clock());
+    SizingTablePage page(*m_table, m_app.View().PageWidth(), m_app.View().PageHeight(), m_printer, m_app.Clock());
     if (preview) {
-        printer_.Preview(page);
+        m_printer.Preview(page);
     } else {
-        printer_.Print(page);
+        m_printer.Print(page);
     }
 }
 
@@ -299,7 +299,7 @@ bool SizingWindow::event(QEvent* event) {
 }
 
 bool SizingWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == grid_ && event->type() == QEvent::KeyPress) {
+    if (watched == m_grid && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             TakeSelectedRow();

@@ -32,8 +32,8 @@ class SizingWindow : public QWidget {
     // none or it cannot be taken.
     bool TakeSelectedRow();
 
-    const std::optional<sizing::Table>& Table() const { return table_; }
-    QTableWidget* Grid() const { return grid_; }
+    const std::optional<sizing::Table>& Table() const { return m_table; }
+    QTableWidget* Grid() const { return m_grid; }
     QLineEdit* Field(const char* name) const;
 
   protected:
@@ -49,20 +49,20 @@ class SizingWindow : public QWidget {
     void SaveCsv();
     void PrintTable(bool preview);
 
-    QuellrixApp& app_;
-    qtbackend::QtPrinterService& printer_;
-    QWidget* mainWindow_;
-    QLineEdit* q_;
-    QLineEdit* j_;
-    QLineEdit* vMin_;
-    QLineEdit* vMax_;
-    QLineEdit* hdMax_;
-    QLineEdit* length_;
-    QLineEdit* lossSum_;
-    QLineEdit* tauMin_;
-    QLineEdit* hvMax_;
-    QLabel* summary_;
-    QTableWidget* grid_;
-    QPushButton* takeOver_;
-    std::optional<sizing::Table> table_;
+    QuellrixApp& m_app;
+    qtbackend::QtPrinterService& m_printer;
+    QWidget* m_mainWindow;
+    QLineEdit* m_q;
+    QLineEdit* m_j;
+    QLineEdit* m_vMin;
+    QLineEdit* m_vMax;
+    QLineEdit* m_hdMax;
+    QLineEdit* m_length;
+    QLineEdit* m_lossSum;
+    QLineEdit* m_tauMin;
+    QLineEdit* m_hvMax;
+    QLabel* m_summary;
+    QTableWidget* m_grid;
+    QPushButton* m_takeOver;
+    std::optional<sizing::Table> m_table;
 };

@@ -2,8 +2,8 @@
 
 bool ScriptLineReader::Next(std::string& line) {
     line.clear();
-    tooLong_ = false;
-    std::streambuf* buffer = in_.rdbuf();
+    m_tooLong = false;
+    std::streambuf* buffer = m_in.rdbuf();
     if (!buffer)
         return false;
     bool any = false;
@@ -12,7 +12,7 @@ bool ScriptLineReader::Next(std::string& line) {
     for (;;) {
         const int c = buffer->sbumpc();
         if (c == std::char_traits<char>::eof()) {
-            in_.setstate(std::ios::eofbit);
+            m_in.setstate(std::ios::eofbit);
             break;
         }
         any = true;
@@ -21,12 +21,12 @@ bool ScriptLineReader::Next(std::string& line) {
         if (line.size() < kKept) {
             line.push_back(static_cast<char>(c));
         } else {
-            tooLong_ = true;
+            m_tooLong = true;
         }
     }
-    if (!line.empty() && line.back() == '\r' && !tooLong_)
+    if (!line.empty() && line.back() == '\r' && !m_tooLong)
         line.pop_back();
     if (line.size() > kMaxScriptLineLength)
-        tooLong_ = true;
+        m_tooLong = true;
     return any;
 }

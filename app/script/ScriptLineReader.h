@@ -10,15 +10,15 @@ inline constexpr std::size_t kMaxScriptLineLength = 4096;  // bytes, without the
 
 class ScriptLineReader {
   public:
-    explicit ScriptLineReader(std::istream& in) : in_(in) {}
+    explicit ScriptLineReader(std::istream& in) : m_in(in) {}
 
     // The next line without its line end; false at the end of the input. A longer line is read to its
     // end but only its first kMaxScriptLineLength + 1 bytes are kept (see TooLong).
     bool Next(std::string& line);
     // The last line read is longer than kMaxScriptLineLength.
-    bool TooLong() const { return tooLong_; }
+    bool TooLong() const { return m_tooLong; }
 
   private:
-    std::istream& in_;
-    bool tooLong_ = false;
+    std::istream& m_in;
+    bool m_tooLong = false;
 };

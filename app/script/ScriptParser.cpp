@@ -15,16 +15,16 @@ namespace {
 // The words of a line, taken from the left; each slot after a blank is one argument (maybe empty).
 class Words {
   public:
-    explicit Words(std::string_view line) : line_(line) {}
+    explicit Words(std::string_view line) : m_line(line) {}
 
     std::string_view Next(const char* what) {
-        if (!more_)
+        if (!m_more)
             throw ScriptError(std::string("missing ") + what);
-        const size_t blank = line_.find(' ', pos_);
+        const size_t blank = m_line.find(' ', m_pos);
         const std::string_view word =
-            line_.substr(pos_, blank == std::string_view::npos ? blank : blank - pos_);
-        more_ = blank != std::string_view::npos;
-        pos_ = more_ ? blank + 1 : line_.size();
+            m_line.substr(m_pos, blank == std::string_view::npos ? blank : blank - m_pos);
+        m_more = blank != std::string_view::npos;
+        m_pos = m_more ? blank + 1 : m_line.size();
         if (word.empty())
             throw ScriptError(std::string("missing ") + what + " (words are separated by one blank)");
         return word;
@@ -32,32 +32,32 @@ class Words {
 
     // Everything after the next blank, verbatim; empty when the line ends here.
     std::string Rest() {
-        const std::string rest(more_ ? line_.substr(pos_) : std::string_view());
-        more_ = false;
+        const std::string rest(m_more ? m_line.substr(m_pos) : std::string_view());
+        m_more = false;
         return rest;
     }
 
     // As Rest, but the blank before the text is required (the text itself may be empty).
     std::string RequiredRest(const char* what) {
-        if (!more_)
+        if (!m_more)
             throw ScriptError(std::string("missing ") + what);
         return Rest();
     }
 
-    bool AtEnd() const { return !more_; }
+    bool AtEnd() const { return !m_more; }
 
     void ExpectEnd() const {
-        if (!more_)
+        if (!m_more)
             return;
-        if (pos_ == line_.size())
+        if (m_pos == m_line.size())
             throw ScriptError("unexpected blank at the end of the line");
-        throw ScriptError("unexpected text " + headless::Quote(line_.substr(pos_)) + " at the end");
+        throw ScriptError("unexpected text " + headless::Quote(m_line.substr(m_pos)) + " at the end");
     }
 
   private:
-    std::string_view line_;
-    size_t pos_ = 0;
-    bool more_ = true;
+    std::string_view m_line;
+    size_t m_pos = 0;
+    bool m_more = true;
 };
 
 int ControlId(Words& words) {

@@ -55,8 +55,8 @@ int EntryPosition(const PickLine& line, const std::vector<std::string>& entries)
 
 }  // namespace
 
-ScriptSession::ScriptSession(std::ostream* echo) : keepLines_(echo == nullptr) {
-    platform_.transcript.EchoTo(echo);
+ScriptSession::ScriptSession(std::ostream* echo) : m_keepLines(echo == nullptr) {
+    m_platform.transcript.EchoTo(echo);
 }
 
 ScriptSession::~ScriptSession() = default;
@@ -69,38 +69,38 @@ void ScriptSession::Execute(const ScriptCommand& command) {
             Run(line);
         },
         command);
-    if (!keepLines_)
-        platform_.transcript.Clear();
+    if (!m_keepLines)
+        m_platform.transcript.Clear();
 }
 
 void ScriptSession::Finish() {
-    if (stage_ == Stage::Running)
+    if (m_stage == Stage::Running)
         Run(CloseLine{});
 }
 
 void ScriptSession::Abandon() {
-    platform_.transcript.EchoTo(nullptr);
+    m_platform.transcript.EchoTo(nullptr);
 }
 
 const platform::ControlSet* ScriptSession::Controls() const {
-    return stage_ == Stage::Running ? &app_->View().Controls() : nullptr;
+    return m_stage == Stage::Running ? &m_app->View().Controls() : nullptr;
 }
 
 void ScriptSession::CheckPhase(const char* keyword, ScriptPhase phase) const {
     const std::string quoted = headless::Quote(keyword);
     switch (phase) {
         case ScriptPhase::Setup:
-            if (stage_ != Stage::Setup)
+            if (m_stage != Stage::Setup)
                 throw ScriptError(quoted + " must come before start");
             break;
         case ScriptPhase::Start:
-            if (stage_ != Stage::Setup)
+            if (m_stage != Stage::Setup)
                 throw ScriptError("the program was started already");
             break;
         case ScriptPhase::Running:
-            if (stage_ == Stage::Setup)
+            if (m_stage == Stage::Setup)
                 throw ScriptError(quoted + " before start");
-            if (stage_ == Stage::Closed)
+            if (m_stage == Stage::Closed)
                 throw ScriptError(quoted + " after the window was closed");
             break;
     }
@@ -109,26 +109,26 @@ void ScriptSession::CheckPhase(const char* keyword, ScriptPhase phase) const {
 // --- platform settings and start ---
 
 void ScriptSession::Run(const SetPrinterLine& line) {
-    platform_.printer.SetDefaultPrinter(line.printer);
+    m_platform.printer.SetDefaultPrinter(line.printer);
 }
 
 void ScriptSession::Run(const SetClockLine& line) {
-    platform_.clock.Set(line.time);
+    m_platform.clock.Set(line.time);
 }
 
 void ScriptSession::Run(const SetBrowserLine& line) {
     if (line.lookup) {
-        platform_.shell.SetLookupResult(line.code);
+        m_platform.shell.SetLookupResult(line.code);
     } else {
-        platform_.shell.SetStartResult(line.code);
+        m_platform.shell.SetStartResult(line.code);
     }
 }
 
 void ScriptSession::Run(const StartLine&) {
-    app_ = std::make_unique<QuellrixApp>(platform_.Services());
-    if (!app_->Start())
+    m_app = std::make_unique<QuellrixApp>(m_platform.Services());
+    if (!m_app->Start())
         throw ScriptError("start-up failed");
-    stage_ = Stage::Running;
+    m_stage = Stage::Running;
     // As in the window, the focus starts in the form's first tab stop.
     Form().UserTab();
 }
@@ -136,7 +136,7 @@ void ScriptSession::Run(const StartLine&) {
 // --- user actions ---
 
 platform::ControlSet& ScriptSession::Form() {
-    return app_->View().Controls();
+    return m_app->View().Controls();
 }
 
 platform::Control& ScriptSession::Target(int id, const char* expected,
@@ -199,49 +199,49 @@ void ScriptSession::Run(const EditListLine& line) {
 }
 
 void ScriptSession::Run(const AnswerLine& line) {
-    platform_.prompt.QueueAnswers(line.codes);
+    m_platform.prompt.QueueAnswers(line.codes);
 }
 
 void ScriptSession::Run(const MenuCommandLine& line) {
-    if (!app_->Execute(line.command))
-        platform_.transcript.Add("disabled " + line.name);
-    if (!app_->IsRunning())
-        stage_ = Stage::Closed;  // "Beenden" closed the window
+    if (!m_app->Execute(line.command))
+        m_platform.transcript.Add("disabled " + line.name);
+    if (!m_app->IsRunning())
+        m_stage = Stage::Closed;  // "Beenden" closed the window
 }
 
 // --- calculation files ---
 
 void ScriptSession::Run(const ChooseFileLine& line) {
-    platform_.prompt.QueueFile(line.path);
+    m_platform.prompt.QueueFile(line.path);
 }
 
 void ScriptSession::Run(const OpenFileLine& line) {
-    platform_.prompt.QueueFile(line.path);
+    m_platform.prompt.QueueFile(line.path);
     Run(MenuCommandLine{Command::Open, "open"});
 }
 
 void ScriptSession::Run(const SaveFileLine& line) {
-    platform_.prompt.QueueFile(line.path);
+    m_platform.prompt.QueueFile(line.path);
     Run(MenuCommandLine{Command::SaveAs, "saveas"});
 }
 
 void ScriptSession::Run(const ProjectLine& line) {
-    ProjectHeader header = app_->Document().GetProjectHeader();
+    ProjectHeader header = m_app->Document().GetProjectHeader();
     std::string& text = line.field == "Projekt"      ? header.project
                         : line.field == "Abschnitt"  ? header.section
                         : line.field == "Bearbeiter" ? header.engineer
                                                      : header.remark;
     text = line.text;
-    app_->SetProjectHeader(header);
+    m_app->SetProjectHeader(header);
 }
 
 void ScriptSession::Run(const DocumentLine&) {
-    const CPlenwickDoc& doc = app_->Document();
+    const CPlenwickDoc& doc = m_app->Document();
     const ProjectHeader& header = doc.GetProjectHeader();
     Write({
-        "document title " + headless::Quote(doc.GetTitle()) + " modified=" + (app_->IsModified() ? "1" : "0"),
+        "document title " + headless::Quote(doc.GetTitle()) + " modified=" + (m_app->IsModified() ? "1" : "0"),
         "document file " +
-            (app_->DocumentPath().empty() ? std::string("none") : headless::Quote(app_->DocumentPath())),
+            (m_app->DocumentPath().empty() ? std::string("none") : headless::Quote(m_app->DocumentPath())),
         "document Projekt " + headless::Quote(header.project),
         "document Abschnitt " + headless::Quote(header.section),
         "document Bearbeiter " + headless::Quote(header.engineer),
@@ -252,7 +252,7 @@ void ScriptSession::Run(const DocumentLine&) {
 // --- state and end ---
 
 void ScriptSession::Write(const std::vector<std::string>& lines) {
-    for (const std::string& line : lines) platform_.transcript.Add(line);
+    for (const std::string& line : lines) m_platform.transcript.Add(line);
 }
 
 void ScriptSession::Run(const ShowLine& line) {
@@ -268,19 +268,19 @@ void ScriptSession::Run(const ShowLine& line) {
 
 void ScriptSession::Run(const DumpLine&) {
     for (const platform::Control* control : Form().InTabOrder()) Write(DescribeControl(*control));
-    Write(DescribeRecord(app_->Document()));
+    Write(DescribeRecord(m_app->Document()));
 }
 
 void ScriptSession::Run(const RecordLine&) {
-    Write(DescribeRecord(app_->Document()));
+    Write(DescribeRecord(m_app->Document()));
 }
 
 void ScriptSession::Run(const CurveLine&) {
-    Write(DescribeFillingCurves(ComputeFillingCurves(app_->Document())));
+    Write(DescribeFillingCurves(ComputeFillingCurves(m_app->Document())));
 }
 
 void ScriptSession::Run(const StatusLine&) {
-    Write({"status " + headless::Quote(app_->View().ResultNote())});
+    Write({"status " + headless::Quote(m_app->View().ResultNote())});
 }
 
 void ScriptSession::Run(const SizingLine& line) {
@@ -296,28 +296,28 @@ void ScriptSession::Run(const SizingLine& line) {
         design.sumZeta = line.sumZeta.value_or(0);
         design.hvMax = line.hvMax;
         if (const std::optional<std::string> refused = sizing::CheckDesign(design)) {
-            platform_.transcript.Add("sizing refused " + headless::Quote(*refused));
+            m_platform.transcript.Add("sizing refused " + headless::Quote(*refused));
             return;
         }
-        sizingDesign_ = design;
-        Write(SizingTranscript(sizing::ComputeTableForForm(app_->View(), design)));
+        m_sizingDesign = design;
+        Write(SizingTranscript(sizing::ComputeTableForForm(m_app->View(), design)));
         return;
     }
-    if (!sizingDesign_)
+    if (!m_sizingDesign)
         throw ScriptError("sizing take before a sizing table was opened");
     // As the window, the table follows the form's current state when it is used.
-    const sizing::Table table = sizing::ComputeTableForForm(app_->View(), *sizingDesign_);
+    const sizing::Table table = sizing::ComputeTableForForm(m_app->View(), *m_sizingDesign);
     const auto row = std::find_if(table.rows.begin(), table.rows.end(),
                                   [&](const sizing::Row& r) { return r.dn == line.dn; });
     if (row == table.rows.end())
         throw ScriptError("the sizing table has no DN " + headless::Quote(line.dn));
-    if (!sizing::TakeOverRow(app_->View(), table, *row))
-        platform_.transcript.Add("sizing take " + line.dn + " refused");
+    if (!sizing::TakeOverRow(m_app->View(), table, *row))
+        m_platform.transcript.Add("sizing take " + line.dn + " refused");
     else if (const std::optional<std::string> note = sizing::FittedDifferenceNote(table, *row))
         platform::ShowMessage(*note);
 }
 
 void ScriptSession::Run(const CloseLine&) {
-    stage_ = Stage::Closed;
-    app_->Close();
+    m_stage = Stage::Closed;
+    m_app->Close();
 }

@@ -29,7 +29,7 @@ class ScriptSession {
     // The script failed: nothing more is written (the program still ends as the window closes).
     void Abandon();
 
-    const headless::Transcript& Transcript() const { return platform_.transcript; }
+    const headless::Transcript& Transcript() const { return m_platform.transcript; }
     // The form's controls while the window is open, else nullptr.
     const platform::ControlSet* Controls() const;
 
@@ -70,9 +70,9 @@ class ScriptSession {
     [[noreturn]] void DisabledOnLeave(int id, int previousFocus) const;
     void Write(const std::vector<std::string>& lines);
 
-    headless::HeadlessPlatform platform_;
-    std::unique_ptr<QuellrixApp> app_;  // destroyed before the platform it runs on
-    Stage stage_ = Stage::Setup;
-    bool keepLines_;
-    std::optional<sizing::Design> sizingDesign_;  // of the sizing table opened last
+    headless::HeadlessPlatform m_platform;
+    std::unique_ptr<QuellrixApp> m_app;  // destroyed before the platform it runs on
+    Stage m_stage = Stage::Setup;
+    bool m_keepLines;
+    std::optional<sizing::Design> m_sizingDesign;  // of the sizing table opened last
 };

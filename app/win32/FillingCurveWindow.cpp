@@ -24,7 +24,7 @@ int Scaled(HWND window, int pixels) {
 
 }  // namespace
 
-FillingCurveWindow::FillingCurveWindow(const CPlenwickDoc& record, HWND owner) : record_(record) {
+FillingCurveWindow::FillingCurveWindow(const CPlenwickDoc& record, HWND owner) : m_record(record) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -34,14 +34,14 @@ FillingCurveWindow::FillingCurveWindow(const CPlenwickDoc& record, HWND owner) :
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     windowClass.lpszClassName = kWindowClass;
     RegisterClassExW(&windowClass);
-    window_ = CreateWindowExW(0, kWindowClass, L"Teilfüllungskurve", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+    m_window = CreateWindowExW(0, kWindowClass, L"Teilfüllungskurve", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                               CW_USEDEFAULT, CW_USEDEFAULT, kFirstSize.cx, kFirstSize.cy, owner, nullptr,
                               instance, this);
     HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     for (auto [button, id, caption] :
-         {std::tuple{&copy_, kCopy, L"Tabelle &kopieren"}, std::tuple{&close_, kClose, L"Schl&ießen"}}) {
+         {std::tuple{&m_copy, kCopy, L"Tabelle &kopieren"}, std::tuple{&m_close, kClose, L"Schl&ießen"}}) {
         *button = CreateWindowExW(0, L"BUTTON", caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                                  0, 0, 0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                  0, 0, 0, 0, m_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                   instance, nullptr);
         SendMessageW(*button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
@@ -49,44 +49,44 @@ FillingCurveWindow::FillingCurveWindow(const CPlenwickDoc& record, HWND owner) :
 }
 
 FillingCurveWindow::~FillingCurveWindow() {
-    if (window_)
-        DestroyWindow(window_);
+    if (m_window)
+        DestroyWindow(m_window);
 }
 
 void FillingCurveWindow::Show() {
     Refresh();
-    ShowWindow(window_, SW_SHOWNORMAL);
-    SetForegroundWindow(window_);
+    ShowWindow(m_window, SW_SHOWNORMAL);
+    SetForegroundWindow(m_window);
 }
 
 void FillingCurveWindow::Refresh() {
-    curves_ = ComputeFillingCurves(record_);
-    InvalidateRect(window_, nullptr, TRUE);
+    m_curves = ComputeFillingCurves(m_record);
+    InvalidateRect(m_window, nullptr, TRUE);
 }
 
 void FillingCurveWindow::Layout() {
     RECT client{};
-    GetClientRect(window_, &client);
-    const int side = Scaled(window_, kSideWidth);
-    const int margin = Scaled(window_, kMargin);
-    const int height = Scaled(window_, kButtonHeight);
+    GetClientRect(m_window, &client);
+    const int side = Scaled(m_window, kSideWidth);
+    const int margin = Scaled(m_window, kMargin);
+    const int height = Scaled(m_window, kButtonHeight);
     const int left = client.right - side + margin;
     const int width = side - 2 * margin;
-    MoveWindow(close_, left, client.bottom - margin - height, width, height, TRUE);
-    MoveWindow(copy_, left, client.bottom - 2 * (margin + height) + margin / 2, width, height, TRUE);
-    InvalidateRect(window_, nullptr, TRUE);
+    MoveWindow(m_close, left, client.bottom - margin - height, width, height, TRUE);
+    MoveWindow(m_copy, left, client.bottom - 2 * (margin + height) + margin / 2, width, height, TRUE);
+    InvalidateRect(m_window, nullptr, TRUE);
 }
 
 void FillingCurveWindow::Paint(HDC dc) {
     RECT client{};
-    GetClientRect(window_, &client);
-    const int side = Scaled(window_, kSideWidth);
-    const int margin = Scaled(window_, kMargin);
-    const int text = Scaled(window_, 12);
+    GetClientRect(m_window, &client);
+    const int side = Scaled(m_window, kSideWidth);
+    const int margin = Scaled(m_window, kMargin);
+    const int text = Scaled(m_window, 12);
     SetBkMode(dc, TRANSPARENT);
     platform::win32::GdiDrawingContext context(dc);
     DrawFillingCurvePlot(
-        context, curves_,
+        context, m_curves,
         {client.left + margin, client.top + margin, client.right - side, client.bottom - margin}, text);
 
     // The operating point's comparison, in columns, and the note on the exact curves.
@@ -103,11 +103,11 @@ void FillingCurveWindow::Paint(HDC dc) {
     int top = client.top + margin;
     context.SetTextAlign(platform::TextAlign::Left);
     context.TextOut(left, top,
-                    curves_.operatingPoint ? OperatingPointHeading(curves_)
+                    m_curves.operatingPoint ? OperatingPointHeading(m_curves)
                                            : "Kein Betriebspunkt: ht ist nicht gegeben.");
     top += 2 * line;
     context.SelectFont(normal.get());
-    const std::vector<OperatingPointRow> rows = OperatingPointRows(curves_);
+    const std::vector<OperatingPointRow> rows = OperatingPointRows(m_curves);
     const int column = (side - 2 * margin) / 4;
     const std::array<int, 4> rights{left + 2 * column - column / 2, left + 3 * column - column / 3,
                                     left + 4 * column - column / 6, 0};
@@ -129,7 +129,7 @@ void FillingCurveWindow::Paint(HDC dc) {
     }
     context.SetTextAlign(platform::TextAlign::Left);
     top += line;
-    const std::string note = ExactCurvesNote(curves_);
+    const std::string note = ExactCurvesNote(m_curves);
     for (size_t start = 0; start < note.size();) {
         const size_t end = std::min(note.find('\n', start), note.size());
         context.TextOut(left, top, note.substr(start, end - start));
@@ -144,12 +144,12 @@ LRESULT CALLBACK FillingCurveWindow::WindowProcedure(HWND window, UINT message, 
     if (message == WM_NCCREATE) {
         auto* self =
             static_cast<FillingCurveWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
+        self->m_window = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto* self = reinterpret_cast<FillingCurveWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (message == WM_NCDESTROY && self) {
-        self->window_ = nullptr;
+        self->m_window = nullptr;
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         self = nullptr;
     }
@@ -160,9 +160,9 @@ LRESULT FillingCurveWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT: {
             PAINTSTRUCT paint{};
-            HDC dc = BeginPaint(window_, &paint);
+            HDC dc = BeginPaint(m_window, &paint);
             Paint(dc);
-            EndPaint(window_, &paint);
+            EndPaint(m_window, &paint);
             return 0;
         }
         case WM_SIZE:
@@ -174,14 +174,14 @@ LRESULT FillingCurveWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_COMMAND:
             if (LOWORD(wParam) == kCopy)
-                CopyTextToClipboard(window_, FillingCurveTable(curves_));
+                CopyTextToClipboard(m_window, FillingCurveTable(m_curves));
             if (LOWORD(wParam) == kClose || LOWORD(wParam) == IDCANCEL)
-                ShowWindow(window_, SW_HIDE);
+                ShowWindow(m_window, SW_HIDE);
             return 0;
         case WM_CLOSE:
-            ShowWindow(window_, SW_HIDE);  // kept for the next time, as the main window's child
+            ShowWindow(m_window, SW_HIDE);  // kept for the next time, as the main window's child
             return 0;
         default:
-            return DefWindowProcW(window_, message, wParam, lParam);
+            return DefWindowProcW(m_window, message, wParam, lParam);
     }
 }

@@ -16,8 +16,8 @@ class FillingCurveWindow {
     FillingCurveWindow(const FillingCurveWindow&) = delete;
     FillingCurveWindow& operator=(const FillingCurveWindow&) = delete;
 
-    HWND Window() const { return window_; }
-    const FillingCurves& Curves() const { return curves_; }
+    HWND Window() const { return m_window; }
+    const FillingCurves& Curves() const { return m_curves; }
     // Computes the curves from the record again and paints them.
     void Refresh();
     void Show();
@@ -28,9 +28,9 @@ class FillingCurveWindow {
     void Paint(HDC dc);
     void Layout();
 
-    const CPlenwickDoc& record_;
-    HWND window_ = nullptr;
-    HWND copy_ = nullptr;
-    HWND close_ = nullptr;
-    FillingCurves curves_;
+    const CPlenwickDoc& m_record;
+    HWND m_window = nullptr;
+    HWND m_copy = nullptr;
+    HWND m_close = nullptr;
+    FillingCurves m_curves;
 };

@@ -110,8 +110,8 @@ MainFrame::MainFrame() {
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     windowClass.lpszClassName = kWindowClass;
     RegisterClassExW(&windowClass);
-    accelerators_ = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME));
-    window_ = CreateWindowExW(0, kWindowClass, Widen(platform::kApplicationTitle).c_str(),
+    m_accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME));
+    m_window = CreateWindowExW(0, kWindowClass, Widen(platform::kApplicationTitle).c_str(),
                               WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
                               CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                               LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME)), instance, this);
@@ -120,25 +120,25 @@ MainFrame::MainFrame() {
 }
 
 MainFrame::~MainFrame() {
-    fillingCurves_.reset();
-    sizingTable_.reset();
+    m_fillingCurves.reset();
+    m_sizingTable.reset();
     DestroyForm();
-    if (window_)
-        DestroyWindow(window_);
+    if (m_window)
+        DestroyWindow(m_window);
 }
 
 void MainFrame::Attach(QuellrixApp& app, platform::win32::Win32PrinterService& printer) {
-    app_ = &app;
-    printer_ = &printer;
-    app.SetFileListener([this](const std::string& path) { recent_.Add(path); });
+    m_app = &app;
+    m_printer = &printer;
+    app.SetFileListener([this](const std::string& path) { m_recent.Add(path); });
 }
 
 void MainFrame::CreateToolBar() {
-    toolBar_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
+    m_toolBar = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
                                WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP, 0, 0, 0, 0,
-                               window_, nullptr, GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(toolBar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SendMessageW(toolBar_, TB_LOADIMAGES, IDB_STD_SMALL_COLOR, reinterpret_cast<LPARAM>(HINST_COMMCTRL));
+                               m_window, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(m_toolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageW(m_toolBar, TB_LOADIMAGES, IDB_STD_SMALL_COLOR, reinterpret_cast<LPARAM>(HINST_COMMCTRL));
     std::array<TBBUTTON, kToolButtons.size()> buttons{};
     for (size_t i = 0; i < kToolButtons.size(); ++i) {
         const ToolButton& button = kToolButtons[i];
@@ -147,65 +147,65 @@ void MainFrame::CreateToolBar() {
         buttons[i].fsState = TBSTATE_ENABLED;
         buttons[i].fsStyle = button.picture < 0 ? BTNS_SEP : BTNS_BUTTON;
     }
-    SendMessageW(toolBar_, TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
-    SendMessageW(toolBar_, TB_AUTOSIZE, 0, 0);
+    SendMessageW(m_toolBar, TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
+    SendMessageW(m_toolBar, TB_AUTOSIZE, 0, 0);
 }
 
 void MainFrame::CreateStatusBar() {
-    statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0,
-                                 0, 0, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    m_statusBar = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0,
+                                 0, 0, m_window, nullptr, GetModuleHandleW(nullptr), nullptr);
     ShowStatus(kIdleText);
 }
 
 void MainFrame::ShowStatus(const std::string& text) {
-    SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
+    SendMessageW(m_statusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
 }
 
 void MainFrame::UpdateIndicators() {
     for (size_t i = 0; i < kIndicators.size(); ++i) {
         const bool on = (GetKeyState(kIndicators[i].key) & 1) != 0;
-        SendMessageW(statusBar_, SB_SETTEXTW, i + 1,
+        SendMessageW(m_statusBar, SB_SETTEXTW, i + 1,
                      reinterpret_cast<LPARAM>(on ? kIndicators[i].text : L""));
     }
 }
 
 void MainFrame::Layout() {
     RECT client{};
-    GetClientRect(window_, &client);
+    GetClientRect(m_window, &client);
     std::array<int, kIndicators.size() + 1> edges{};
     for (size_t i = 0; i < edges.size(); ++i)
         edges[i] = client.right - static_cast<int>(edges.size() - 1 - i) * kIndicatorWidth -
                    (i + 1 == edges.size() ? 0 : GetSystemMetrics(SM_CXVSCROLL));
     edges.back() = -1;
-    SendMessageW(statusBar_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
-    SendMessageW(toolBar_, TB_AUTOSIZE, 0, 0);
-    SendMessageW(statusBar_, WM_SIZE, 0, 0);
-    if (!form_)
+    SendMessageW(m_statusBar, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+    SendMessageW(m_toolBar, TB_AUTOSIZE, 0, 0);
+    SendMessageW(m_statusBar, WM_SIZE, 0, 0);
+    if (!m_form)
         return;
-    SetWindowPos(form_->Window(), nullptr, 0, BarHeight(toolBar_), 0, 0,
+    SetWindowPos(m_form->Window(), nullptr, 0, BarHeight(m_toolBar), 0, 0,
                  SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void MainFrame::ShowForm(CPlenwickView& view) {
-    form_ = std::make_unique<platform::win32::FormWindow>(window_, CalculationFormTemplate(), view.Controls(),
+    m_form = std::make_unique<platform::win32::FormWindow>(m_window, CalculationFormTemplate(), view.Controls(),
                                                           view);
-    app_->Document().SetModifiedListener([this] { UpdateCaption(); });
+    m_app->Document().SetModifiedListener([this] { UpdateCaption(); });
     UpdateCaption();
     FitToForm();
     UpdateIndicators();
 }
 
 void MainFrame::DestroyForm() {
-    if (form_)
-        form_->Detach();
-    form_.reset();
+    if (m_form)
+        m_form->Detach();
+    m_form.reset();
 }
 
 // The window takes exactly the room its bars and the form need.
 void MainFrame::FitToForm() {
-    RECT area{0, 0, form_->Size().cx, form_->Size().cy + BarHeight(toolBar_) + BarHeight(statusBar_)};
-    AdjustWindowRectEx(&area, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)), TRUE, 0);
-    SetWindowPos(window_, nullptr, 0, 0, area.right - area.left, area.bottom - area.top,
+    RECT area{0, 0, m_form->Size().cx, m_form->Size().cy + BarHeight(m_toolBar) + BarHeight(m_statusBar)};
+    AdjustWindowRectEx(&area, static_cast<DWORD>(GetWindowLongPtrW(m_window, GWL_STYLE)), TRUE, 0);
+    SetWindowPos(m_window, nullptr, 0, 0, area.right - area.left, area.bottom - area.top,
                  SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
     Layout();
 }
@@ -214,29 +214,29 @@ bool MainFrame::PreTranslateMessage(MSG& message) {
     if (message.message == WM_KEYUP &&
         (message.wParam == VK_CAPITAL || message.wParam == VK_NUMLOCK || message.wParam == VK_SCROLL))
         UpdateIndicators();
-    if (sizingTable_ && IsDialogMessageW(sizingTable_->Window(), &message))
+    if (m_sizingTable && IsDialogMessageW(m_sizingTable->Window(), &message))
         return true;
-    if (accelerators_ && TranslateAcceleratorW(window_, accelerators_, &message))
+    if (m_accelerators && TranslateAcceleratorW(m_window, m_accelerators, &message))
         return true;
-    if (!form_)
+    if (!m_form)
         return false;
-    return form_->PreTranslateMessage(message) || IsDialogMessageW(form_->Window(), &message);
+    return m_form->PreTranslateMessage(message) || IsDialogMessageW(m_form->Window(), &message);
 }
 
 void MainFrame::RunCommand(Command command) {
-    if (!app_)
+    if (!m_app)
         return;
     switch (command) {
         case Command::ToggleToolbar:
-            ShowWindow(toolBar_, IsWindowVisible(toolBar_) ? SW_HIDE : SW_SHOW);
+            ShowWindow(m_toolBar, IsWindowVisible(m_toolBar) ? SW_HIDE : SW_SHOW);
             Layout();
             break;
         case Command::ToggleStatusBar:
-            ShowWindow(statusBar_, IsWindowVisible(statusBar_) ? SW_HIDE : SW_SHOW);
+            ShowWindow(m_statusBar, IsWindowVisible(m_statusBar) ? SW_HIDE : SW_SHOW);
             Layout();
             break;
         case Command::Exit:
-            PostMessageW(window_, WM_CLOSE, 0, 0);
+            PostMessageW(m_window, WM_CLOSE, 0, 0);
             break;
         case Command::RecentFile1:
             break;  // the entries of the list open their files
@@ -244,38 +244,38 @@ void MainFrame::RunCommand(Command command) {
             CopyResults();
             break;
         case Command::SizingTable:
-            if (app_->IsRunning()) {
-                if (!sizingTable_)
-                    sizingTable_ = std::make_unique<SizingWindow>(*app_, *printer_, window_);
-                sizingTable_->Prefill();
+            if (m_app->IsRunning()) {
+                if (!m_sizingTable)
+                    m_sizingTable = std::make_unique<SizingWindow>(*m_app, *m_printer, m_window);
+                m_sizingTable->Prefill();
             }
             break;
         case Command::FillingCurves:
-            if (app_->IsRunning()) {
-                if (!fillingCurves_)
-                    fillingCurves_ = std::make_unique<FillingCurveWindow>(app_->Document(), window_);
-                fillingCurves_->Show();
+            if (m_app->IsRunning()) {
+                if (!m_fillingCurves)
+                    m_fillingCurves = std::make_unique<FillingCurveWindow>(m_app->Document(), m_window);
+                m_fillingCurves->Show();
             }
             break;
         case Command::SavePdf:
-            if (app_->IsRunning())
-                SavePdf(app_->View());
+            if (m_app->IsRunning())
+                SavePdf(m_app->View());
             break;
         case Command::SaveDesignSheetPdf:
-            if (app_->IsEnabled(command))
-                SavePdf(app_->DesignSheet());
+            if (m_app->IsEnabled(command))
+                SavePdf(m_app->DesignSheet());
             break;
         case Command::ProjectHeader:
-            if (app_->IsRunning()) {
-                if (const auto header = EditProjectHeader(window_, app_->Document().GetProjectHeader()))
-                    app_->SetProjectHeader(*header);
+            if (m_app->IsRunning()) {
+                if (const auto header = EditProjectHeader(m_window, m_app->Document().GetProjectHeader()))
+                    m_app->SetProjectHeader(*header);
             }
             break;
         default:
-            app_->Execute(command);
+            m_app->Execute(command);
             UpdateCaption();
-            if (form_)
-                form_->FollowProgramFocus();  // "Neu" puts it into the first field
+            if (m_form)
+                m_form->FollowProgramFocus();  // "Neu" puts it into the first field
             break;
     }
 }
@@ -287,33 +287,33 @@ void MainFrame::UpdateMenu(HMENU menu) {
             (id >= kRecentFirst && id < kRecentFirst + RecentFiles::kSize))
             continue;
         const auto command = static_cast<Command>(id);
-        bool enabled = AlwaysEnabled(command) || (app_ && app_->IsEnabled(command));
+        bool enabled = AlwaysEnabled(command) || (m_app && m_app->IsEnabled(command));
         if (command == Command::RecentFile1)
             enabled = false;  // the placeholder of an empty list
         EnableMenuItem(menu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
     }
     CheckMenuItem(menu, ID_VIEW_TOOLBAR,
-                  MF_BYCOMMAND | (IsWindowVisible(toolBar_) ? MF_CHECKED : MF_UNCHECKED));
+                  MF_BYCOMMAND | (IsWindowVisible(m_toolBar) ? MF_CHECKED : MF_UNCHECKED));
     CheckMenuItem(menu, ID_VIEW_STATUS_BAR,
-                  MF_BYCOMMAND | (IsWindowVisible(statusBar_) ? MF_CHECKED : MF_UNCHECKED));
+                  MF_BYCOMMAND | (IsWindowVisible(m_statusBar) ? MF_CHECKED : MF_UNCHECKED));
 }
 
 // The entries, or the placeholder of an empty list, stand before the separator above "Beenden".
 void MainFrame::UpdateRecentFileMenu(HMENU menu) {
-    if (placeholder_.empty()) {
+    if (m_placeholder.empty()) {
         wchar_t text[64] = {};
         GetMenuStringW(menu, ID_FILE_MRU_FILE1, text, 64, MF_BYCOMMAND);
-        placeholder_ = text;
+        m_placeholder = text;
     }
     DeleteMenu(menu, ID_FILE_MRU_FILE1, MF_BYCOMMAND);
     for (int i = 0; i < RecentFiles::kSize; ++i) DeleteMenu(menu, kRecentFirst + i, MF_BYCOMMAND);
     int anchor = 0;
     while (anchor < GetMenuItemCount(menu) && GetMenuItemID(menu, anchor) != ID_APP_EXIT) ++anchor;
     --anchor;
-    const std::vector<std::string>& files = recent_.Files();
+    const std::vector<std::string>& files = m_recent.Files();
     if (files.empty())
         InsertMenuW(menu, static_cast<UINT>(anchor), MF_BYPOSITION | MF_STRING | MF_GRAYED, ID_FILE_MRU_FILE1,
-                    placeholder_.c_str());
+                    m_placeholder.c_str());
     for (size_t i = 0; i < files.size(); ++i) {
         const std::wstring text = L"&" + std::to_wstring(i + 1) + L" " + Widen(files[i]);
         InsertMenuW(menu, static_cast<UINT>(anchor) + static_cast<UINT>(i), MF_BYPOSITION | MF_STRING,
@@ -322,70 +322,70 @@ void MainFrame::UpdateRecentFileMenu(HMENU menu) {
 }
 
 void MainFrame::OpenRecentFile(const std::string& file) {
-    if (!app_ || !app_->IsRunning())
+    if (!m_app || !m_app->IsRunning())
         return;
     const DWORD attributes = GetFileAttributesW(Widen(file).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
         platform::ShowMessage(messages::NamedMessage(messages::MessageId::FileNotFound, file),
                               platform::MessageIcon::Exclamation);
-        recent_.Remove(file);
+        m_recent.Remove(file);
         return;
     }
-    if (app_->SaveModified())
-        app_->OpenDocument(file);  // a file opened enters the list anew
+    if (m_app->SaveModified())
+        m_app->OpenDocument(file);  // a file opened enters the list anew
     UpdateCaption();
 }
 
 // A document program's caption: "NAME - Quellrix" for a file, the document title while untitled, with
 // "*" for unsaved changes.
 void MainFrame::UpdateCaption() {
-    if (!app_ || !app_->IsRunning()) {
-        SetWindowTextW(window_, L"");
+    if (!m_app || !m_app->IsRunning()) {
+        SetWindowTextW(m_window, L"");
         return;
     }
-    std::string caption = app_->Document().GetTitle();
-    if (app_->Document().IsModified())
+    std::string caption = m_app->Document().GetTitle();
+    if (m_app->Document().IsModified())
         caption += "*";
-    if (!app_->DocumentPath().empty())
+    if (!m_app->DocumentPath().empty())
         caption += std::string(" - ") + platform::kApplicationTitle;
-    SetWindowTextW(window_, Widen(caption).c_str());
+    SetWindowTextW(m_window, Widen(caption).c_str());
 }
 
 void MainFrame::CopyResults() {
-    if (app_->IsRunning())
-        CopyTextToClipboard(window_, ResultsText(app_->View()));
+    if (m_app->IsRunning())
+        CopyTextToClipboard(m_window, ResultsText(m_app->View()));
 }
 
 void MainFrame::SavePdf(platform::Printable& printable) {
-    if (!printer_->SaveAsPdf(printable))
+    if (!m_printer->SaveAsPdf(printable))
         platform::ShowMessage(messages::Text(messages::MessageId::PdfPrinterMissing),
                               platform::MessageIcon::Exclamation);
 }
 
 void MainFrame::OnClose() {
-    if (!closed_ && app_ && app_->IsRunning() && !app_->SaveModified())
+    if (!m_closed && m_app && m_app->IsRunning() && !m_app->SaveModified())
         return;  // "Abbrechen", or the calculation could not be saved
-    if (!closed_) {
-        closed_ = true;
-        fillingCurves_.reset();
-        sizingTable_.reset();
-        if (form_)
-            form_->Detach();
-        if (app_)
-            app_->Close();  // the form writes the global data back
+    if (!m_closed) {
+        m_closed = true;
+        m_fillingCurves.reset();
+        m_sizingTable.reset();
+        if (m_form)
+            m_form->Detach();
+        if (m_app)
+            m_app->Close();  // the form writes the global data back
     }
-    DestroyWindow(window_);
+    DestroyWindow(m_window);
 }
 
 LRESULT CALLBACK MainFrame::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* frame = static_cast<MainFrame*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        frame->window_ = window;
+        frame->m_window = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(frame));
     }
     auto* frame = reinterpret_cast<MainFrame*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (message == WM_NCDESTROY && frame) {
-        frame->window_ = nullptr;
+        frame->m_window = nullptr;
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         frame = nullptr;
     }
@@ -398,9 +398,9 @@ LRESULT MainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             const int id = LOWORD(wParam);
             if (id >= kRecentFirst && id < kRecentFirst + RecentFiles::kSize) {
                 const auto index = static_cast<size_t>(id - kRecentFirst);
-                if (index < recent_.Files().size())
-                    OpenRecentFile(std::string(recent_.Files()[index]));
-            } else if (lParam == 0 || reinterpret_cast<HWND>(lParam) == toolBar_) {
+                if (index < m_recent.Files().size())
+                    OpenRecentFile(std::string(m_recent.Files()[index]));
+            } else if (lParam == 0 || reinterpret_cast<HWND>(lParam) == m_toolBar) {
                 RunCommand(static_cast<Command>(id));
             }
             return 0;
@@ -438,13 +438,13 @@ LRESULT MainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             Layout();
             return 0;
         case WM_ACTIVATE:
-            if (LOWORD(wParam) != WA_INACTIVE && form_)
-                form_->FollowProgramFocus();
+            if (LOWORD(wParam) != WA_INACTIVE && m_form)
+                m_form->FollowProgramFocus();
             UpdateIndicators();
             return 0;
         case WM_DPICHANGED: {
             const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+            SetWindowPos(m_window, nullptr, suggested->left, suggested->top,
                          suggested->right - suggested->left, suggested->bottom - suggested->top,
                          SWP_NOZORDER | SWP_NOACTIVATE);
             return 0;
@@ -456,6 +456,6 @@ LRESULT MainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             PostQuitMessage(0);
             return 0;
         default:
-            return DefWindowProcW(window_, message, wParam, lParam);
+            return DefWindowProcW(m_window, message, wParam, lParam);
     }
 }

@@ -36,12 +36,12 @@ class MainFrame {
     MainFrame(const MainFrame&) = delete;
     MainFrame& operator=(const MainFrame&) = delete;
 
-    HWND Window() const { return window_; }
+    HWND Window() const { return m_window; }
     // The application whose commands the window runs and the printer its PDF commands use.
     void Attach(QuellrixApp& app, platform::win32::Win32PrinterService& printer);
     // Puts the form of the view into the window, which then takes exactly the room it needs.
     void ShowForm(CPlenwickView& view);
-    platform::win32::FormWindow* Form() const { return form_.get(); }
+    platform::win32::FormWindow* Form() const { return m_form.get(); }
     // The form's windows go (before the application's controls do).
     void DestroyForm();
 
@@ -49,11 +49,11 @@ class MainFrame {
     bool PreTranslateMessage(MSG& message);
     void RunCommand(Command command);
     void UpdateCaption();
-    RecentFiles& Recent() { return recent_; }
+    RecentFiles& Recent() { return m_recent; }
     // The window "Teilfüllungskurve", made on its first use; nullptr before.
-    FillingCurveWindow* FillingCurves() const { return fillingCurves_.get(); }
+    FillingCurveWindow* FillingCurves() const { return m_fillingCurves.get(); }
     // The window "Bemessungstabelle", made on its first use; nullptr before.
-    SizingWindow* SizingTable() const { return sizingTable_.get(); }
+    SizingWindow* SizingTable() const { return m_sizingTable.get(); }
     // Opens a file of the recent-file list, after the unsaved-changes question.
     void OpenRecentFile(const std::string& file);
 
@@ -73,16 +73,16 @@ class MainFrame {
     // The printable's pages as a PDF file through the system's PDF printer.
     void SavePdf(platform::Printable& printable);
 
-    HWND window_ = nullptr;
-    HWND toolBar_ = nullptr;
-    HWND statusBar_ = nullptr;
-    HACCEL accelerators_ = nullptr;
-    QuellrixApp* app_ = nullptr;
-    platform::win32::Win32PrinterService* printer_ = nullptr;
-    std::unique_ptr<platform::win32::FormWindow> form_;
-    std::unique_ptr<FillingCurveWindow> fillingCurves_;
-    std::unique_ptr<SizingWindow> sizingTable_;
-    RecentFiles recent_;
-    std::wstring placeholder_;  // the recent-file list's entry while it is empty
-    bool closed_ = false;
+    HWND m_window = nullptr;
+    HWND m_toolBar = nullptr;
+    HWND m_statusBar = nullptr;
+    HACCEL m_accelerators = nullptr;
+    QuellrixApp* m_app = nullptr;
+    platform::win32::Win32PrinterService* m_printer = nullptr;
+    std::unique_ptr<platform::win32::FormWindow> m_form;
+    std::unique_ptr<FillingCurveWindow> m_fillingCurves;
+    std::unique_ptr<SizingWindow> m_sizingTable;
+    RecentFiles m_recent;
+    std::wstring m_placeholder;  // the recent-file list's entry while it is empty
+    bool m_closed = false;
 };

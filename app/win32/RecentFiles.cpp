@@ -26,34 +26,34 @@ std::string FullPath(const std::string& file) {
 
 }  // namespace
 
-RecentFiles::RecentFiles(platform::win32::RegistryStore store) : store_(std::move(store)) {
+RecentFiles::RecentFiles(platform::win32::RegistryStore store) : m_store(std::move(store)) {
     for (int i = 0; i < kSize; ++i) {
-        const std::optional<std::string> file = store_.ReadString(kSection, Entry(i));
-        if (file && !file->empty() && std::find(files_.begin(), files_.end(), *file) == files_.end())
-            files_.push_back(*file);
+        const std::optional<std::string> file = m_store.ReadString(kSection, Entry(i));
+        if (file && !file->empty() && std::find(m_files.begin(), m_files.end(), *file) == m_files.end())
+            m_files.push_back(*file);
     }
 }
 
 void RecentFiles::Add(const std::string& file) {
     const std::string path = FullPath(file);
-    files_.erase(std::remove(files_.begin(), files_.end(), path), files_.end());
-    files_.insert(files_.begin(), path);
-    if (files_.size() > kSize)
-        files_.resize(kSize);
+    m_files.erase(std::remove(m_files.begin(), m_files.end(), path), m_files.end());
+    m_files.insert(m_files.begin(), path);
+    if (m_files.size() > kSize)
+        m_files.resize(kSize);
     Save();
 }
 
 void RecentFiles::Remove(const std::string& file) {
-    files_.erase(std::remove(files_.begin(), files_.end(), file), files_.end());
+    m_files.erase(std::remove(m_files.begin(), m_files.end(), file), m_files.end());
     Save();
 }
 
 void RecentFiles::Save() const {
     for (int i = 0; i < kSize; ++i) {
-        if (i < static_cast<int>(files_.size())) {
-            store_.WriteString(kSection, Entry(i), files_[static_cast<size_t>(i)]);
+        if (i < static_cast<int>(m_files.size())) {
+            m_store.WriteString(kSection, Entry(i), m_files[static_cast<size_t>(i)]);
         } else {
-            store_.Remove(kSection, Entry(i));
+            m_store.Remove(kSection, Entry(i));
         }
     }
 }

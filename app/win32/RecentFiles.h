@@ -14,7 +14,7 @@ class RecentFiles {
     // Reads the list from the store.
     explicit RecentFiles(platform::win32::RegistryStore store = platform::win32::RegistryStore());
 
-    const std::vector<std::string>& Files() const { return files_; }
+    const std::vector<std::string>& Files() const { return m_files; }
     // Puts the file first (full path), dropping the oldest beyond four, and stores the list.
     void Add(const std::string& file);
     void Remove(const std::string& file);
@@ -22,6 +22,6 @@ class RecentFiles {
   private:
     void Save() const;
 
-    platform::win32::RegistryStore store_;
-    std::vector<std::string> files_;
+    platform::win32::RegistryStore m_store;
+    std::vector<std::string> m_files;
 };

@@ -69,94 +69,94 @@ void SetCueBanner(HWND dialog, int id, const std::string& text) {
 }  // namespace
 
 SizingWindow::SizingWindow(QuellrixApp& app, platform::PrinterService& printer, HWND owner)
-    : app_(app), printer_(printer), owner_(owner) {
-    window_ = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_SIZING_TABLE), owner,
+    : m_app(app), m_printer(printer), m_owner(owner) {
+    m_window = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_SIZING_TABLE), owner,
                                  DialogProcedure, reinterpret_cast<LPARAM>(this));
-    grid_ = GetDlgItem(window_, IDC_SIZING_GRID);
-    ListView_SetExtendedListViewStyle(grid_, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+    m_grid = GetDlgItem(m_window, IDC_SIZING_GRID);
+    ListView_SetExtendedListViewStyle(m_grid, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
     LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window_, WM_GETFONT, 0, 0)), sizeof font, &font);
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(m_window, WM_GETFONT, 0, 0)), sizeof font, &font);
     font.lfWeight = FW_BOLD;
-    bold_ = CreateFontIndirectW(&font);
-    SetDlgItemTextW(window_, IDC_SIZING_SOURCE, Widen(sizing::CriteriaSourceText()).c_str());
+    m_bold = CreateFontIndirectW(&font);
+    SetDlgItemTextW(m_window, IDC_SIZING_SOURCE, Widen(sizing::CriteriaSourceText()).c_str());
 }
 
 SizingWindow::~SizingWindow() {
-    if (window_)
-        DestroyWindow(window_);
-    if (bold_)
-        DeleteObject(bold_);
+    if (m_window)
+        DestroyWindow(m_window);
+    if (m_bold)
+        DeleteObject(m_bold);
 }
 
 void SizingWindow::Prefill() {
-    if (!app_.IsRunning())
+    if (!m_app.IsRunning())
         return;
-    const sizing::Design design = sizing::DesignFromForm(app_.View());
-    filling_ = true;
-    SetDlgItemTextW(window_, IDC_SIZING_Q, design.QLs > 0 ? Widen(Decimal(design.QLs)).c_str() : L"");
-    SetDlgItemTextW(window_, IDC_SIZING_J, design.JMkm > 0 ? Widen(Decimal(design.JMkm)).c_str() : L"");
-    filling_ = false;
+    const sizing::Design design = sizing::DesignFromForm(m_app.View());
+    m_filling = true;
+    SetDlgItemTextW(m_window, IDC_SIZING_Q, design.QLs > 0 ? Widen(Decimal(design.QLs)).c_str() : L"");
+    SetDlgItemTextW(m_window, IDC_SIZING_J, design.JMkm > 0 ? Widen(Decimal(design.JMkm)).c_str() : L"");
+    m_filling = false;
     Recompute(true);
-    ShowWindow(window_, SW_SHOWNORMAL);
-    SetForegroundWindow(window_);
+    ShowWindow(m_window, SW_SHOWNORMAL);
+    SetForegroundWindow(m_window);
 }
 
 sizing::Design SizingWindow::TypedDesign() const {
     sizing::Design design;
-    design.QLs = Typed(window_, IDC_SIZING_Q).value_or(0);
-    design.JMkm = Typed(window_, IDC_SIZING_J).value_or(0);
-    design.vMin = Typed(window_, IDC_SIZING_VMIN);
-    design.vMax = Typed(window_, IDC_SIZING_VMAX);
-    design.hdMax = Typed(window_, IDC_SIZING_HDMAX);
+    design.QLs = Typed(m_window, IDC_SIZING_Q).value_or(0);
+    design.JMkm = Typed(m_window, IDC_SIZING_J).value_or(0);
+    design.vMin = Typed(m_window, IDC_SIZING_VMIN);
+    design.vMax = Typed(m_window, IDC_SIZING_VMAX);
+    design.hdMax = Typed(m_window, IDC_SIZING_HDMAX);
     return design;
 }
 
 void SizingWindow::Recompute(bool selectRecommendation) {
-    if (!app_.IsRunning())
+    if (!m_app.IsRunning())
         return;
     const sizing::Design design = TypedDesign();
     // An open criterion shows its default in grey.
     const sizing::Criteria defaults = sizing::DefaultCriteria(sizing::ModeOf(design));
     const bool gravity = sizing::ModeOf(design) == sizing::FlowMode::Gravity;
-    SetCueBanner(window_, IDC_SIZING_VMIN, Decimal(defaults.vMin));
-    SetCueBanner(window_, IDC_SIZING_VMAX, Decimal(defaults.vMax));
-    SetCueBanner(window_, IDC_SIZING_HDMAX, gravity ? Decimal(defaults.hdMax) : std::string());
-    EnableWindow(GetDlgItem(window_, IDC_SIZING_HDMAX), gravity);
+    SetCueBanner(m_window, IDC_SIZING_VMIN, Decimal(defaults.vMin));
+    SetCueBanner(m_window, IDC_SIZING_VMAX, Decimal(defaults.vMax));
+    SetCueBanner(m_window, IDC_SIZING_HDMAX, gravity ? Decimal(defaults.hdMax) : std::string());
+    EnableWindow(GetDlgItem(m_window, IDC_SIZING_HDMAX), gravity);
     std::string summary;
     if (const std::optional<std::string> refused = sizing::CheckDesign(design)) {
-        table_.reset();
+        m_table.reset();
         summary = *refused;
     } else {
-        table_ = sizing::ComputeTableForForm(app_.View(), design);
-        for (const std::string& line : sizing::InputLines(*table_, app_.Clock().Now()))
+        m_table = sizing::ComputeTableForForm(m_app.View(), design);
+        for (const std::string& line : sizing::InputLines(*m_table, m_app.Clock().Now()))
             summary += line + "\n";
-        summary += table_->recommended < 0
+        summary += m_table->recommended < 0
                        ? std::string("keine DN erfüllt alle Kriterien")
-                       : "Empfehlung: DN " + table_->rows[static_cast<size_t>(table_->recommended)].dn;
+                       : "Empfehlung: DN " + m_table->rows[static_cast<size_t>(m_table->recommended)].dn;
     }
-    SetDlgItemTextW(window_, IDC_SIZING_SUMMARY, Widen(summary).c_str());
+    SetDlgItemTextW(m_window, IDC_SIZING_SUMMARY, Widen(summary).c_str());
     Fill(selectRecommendation);
 }
 
 void SizingWindow::Fill(bool selectRecommendation) {
-    const int selected = ListView_GetNextItem(grid_, -1, LVNI_SELECTED);
-    SendMessageW(grid_, WM_SETREDRAW, FALSE, 0);
-    ListView_DeleteAllItems(grid_);
-    while (ListView_DeleteColumn(grid_, 0)) {
+    const int selected = ListView_GetNextItem(m_grid, -1, LVNI_SELECTED);
+    SendMessageW(m_grid, WM_SETREDRAW, FALSE, 0);
+    ListView_DeleteAllItems(m_grid);
+    while (ListView_DeleteColumn(m_grid, 0)) {
     }
-    EnableWindow(GetDlgItem(window_, IDC_SIZING_TAKE_OVER), table_.has_value());
-    if (table_) {
-        const std::vector<std::string> headers = sizing::HeaderCells(table_->mode);
+    EnableWindow(GetDlgItem(m_window, IDC_SIZING_TAKE_OVER), m_table.has_value());
+    if (m_table) {
+        const std::vector<std::string> headers = sizing::HeaderCells(m_table->mode);
         for (size_t c = 0; c < headers.size(); ++c) {
             std::wstring text = Widen(headers[c]);
             LVCOLUMNW column{};
             column.mask = LVCF_TEXT | LVCF_FMT;
             column.fmt = c + 1 < headers.size() ? LVCFMT_RIGHT : LVCFMT_LEFT;
             column.pszText = text.data();
-            SendMessageW(grid_, LVM_INSERTCOLUMNW, c, reinterpret_cast<LPARAM>(&column));
+            SendMessageW(m_grid, LVM_INSERTCOLUMNW, c, reinterpret_cast<LPARAM>(&column));
         }
-        for (size_t r = 0; r < table_->rows.size(); ++r) {
-            const std::vector<std::string> cells = sizing::RowCells(*table_, r);
+        for (size_t r = 0; r < m_table->rows.size(); ++r) {
+            const std::vector<std::string> cells = sizing::RowCells(*m_table, r);
             for (size_t c = 0; c < cells.size(); ++c) {
                 std::wstring text = Widen(cells[c]);
                 LVITEMW item{};
@@ -164,67 +164,67 @@ void SizingWindow::Fill(bool selectRecommendation) {
                 item.iItem = static_cast<int>(r);
                 item.iSubItem = static_cast<int>(c);
                 item.pszText = text.data();
-                SendMessageW(grid_, c == 0 ? LVM_INSERTITEMW : LVM_SETITEMTEXTW, r,
+                SendMessageW(m_grid, c == 0 ? LVM_INSERTITEMW : LVM_SETITEMTEXTW, r,
                              reinterpret_cast<LPARAM>(&item));
             }
         }
         // Each column as wide as its widest cell or its header.
         for (int c = 0; c < static_cast<int>(headers.size()); ++c) {
-            ListView_SetColumnWidth(grid_, c, LVSCW_AUTOSIZE);
+            ListView_SetColumnWidth(m_grid, c, LVSCW_AUTOSIZE);
             const int header = static_cast<int>(
-                SendMessageW(grid_, LVM_GETSTRINGWIDTHW, 0,
+                SendMessageW(m_grid, LVM_GETSTRINGWIDTHW, 0,
                              reinterpret_cast<LPARAM>(Widen(headers[static_cast<size_t>(c)]).c_str())));
-            ListView_SetColumnWidth(grid_, c,
-                                    std::max(ListView_GetColumnWidth(grid_, c), header + kHeaderPadding));
+            ListView_SetColumnWidth(m_grid, c,
+                                    std::max(ListView_GetColumnWidth(m_grid, c), header + kHeaderPadding));
         }
         // Without a selection "Übernehmen" takes the recommendation, which then shows in its own colour.
-        if (!selectRecommendation && selected >= 0 && selected < static_cast<int>(table_->rows.size())) {
-            ListView_SetItemState(grid_, selected, LVIS_SELECTED | LVIS_FOCUSED,
+        if (!selectRecommendation && selected >= 0 && selected < static_cast<int>(m_table->rows.size())) {
+            ListView_SetItemState(m_grid, selected, LVIS_SELECTED | LVIS_FOCUSED,
                                   LVIS_SELECTED | LVIS_FOCUSED);
-        } else if (table_->recommended >= 0) {
-            ListView_EnsureVisible(grid_, table_->recommended, FALSE);
+        } else if (m_table->recommended >= 0) {
+            ListView_EnsureVisible(m_grid, m_table->recommended, FALSE);
         }
     }
-    SendMessageW(grid_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(grid_, nullptr, TRUE);
+    SendMessageW(m_grid, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(m_grid, nullptr, TRUE);
 }
 
 // The recommended row in green and bold, the rows that fail in grey.
 LRESULT SizingWindow::CustomDraw(NMLVCUSTOMDRAW& draw) {
     if (draw.nmcd.dwDrawStage == CDDS_PREPAINT)
         return CDRF_NOTIFYITEMDRAW;
-    if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT || !table_)
+    if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT || !m_table)
         return CDRF_DODEFAULT;
     const auto row = static_cast<int>(draw.nmcd.dwItemSpec);
-    if (row == table_->recommended) {
+    if (row == m_table->recommended) {
         draw.clrTextBk = kRecommendedColour;
-        SelectObject(draw.nmcd.hdc, bold_);
+        SelectObject(draw.nmcd.hdc, m_bold);
         return CDRF_NEWFONT;
     }
-    if (row >= 0 && row < static_cast<int>(table_->rows.size()) &&
-        !table_->rows[static_cast<size_t>(row)].Passes())
+    if (row >= 0 && row < static_cast<int>(m_table->rows.size()) &&
+        !m_table->rows[static_cast<size_t>(row)].Passes())
         draw.clrText = kFailingText;
     return CDRF_DODEFAULT;
 }
 
 bool SizingWindow::TakeSelectedRow() {
-    const int selected = ListView_GetNextItem(grid_, -1, LVNI_SELECTED);
-    const int row = selected >= 0 ? selected : (table_ ? table_->recommended : -1);
-    if (!table_ || row < 0 || row >= static_cast<int>(table_->rows.size()) || !app_.IsRunning())
+    const int selected = ListView_GetNextItem(m_grid, -1, LVNI_SELECTED);
+    const int row = selected >= 0 ? selected : (m_table ? m_table->recommended : -1);
+    if (!m_table || row < 0 || row >= static_cast<int>(m_table->rows.size()) || !m_app.IsRunning())
         return false;
-    const sizing::Row& taken = table_->rows[static_cast<size_t>(row)];
-    if (!sizing::TakeOverRow(app_.View(), *table_, taken)) {
+    const sizing::Row& taken = m_table->rows[static_cast<size_t>(row)];
+    if (!sizing::TakeOverRow(m_app.View(), *m_table, taken)) {
         platform::ShowMessage(messages::Text(messages::MessageId::SizingRowNotTaken));
         return false;
     }
-    if (const std::optional<std::string> note = sizing::FittedDifferenceNote(*table_, taken))
+    if (const std::optional<std::string> note = sizing::FittedDifferenceNote(*m_table, taken))
         platform::ShowMessage(*note);
-    SetForegroundWindow(owner_);
+    SetForegroundWindow(m_owner);
     return true;
 }
 
 void SizingWindow::SaveCsv() {
-    if (!table_)
+    if (!m_table)
         return;
     platform::FileDialog dialog;
     dialog.kind = platform::FileDialog::Kind::Save;
@@ -235,26 +235,26 @@ void SizingWindow::SaveCsv() {
     const std::optional<std::string> path = platform::ChooseFile(dialog);
     if (!path)
         return;
-    if (!platform::WriteDocumentFile(*path, sizing::CsvText(*table_, app_.Clock().Now())).Written())
+    if (!platform::WriteDocumentFile(*path, sizing::CsvText(*m_table, m_app.Clock().Now())).Written())
         platform::ShowMessage(messages::NamedMessage(messages::MessageId::FileNotWritten, *path),
                               platform::MessageIcon::Exclamation);
 }
 
 void SizingWindow::PrintTable(bool preview) {
-    if (!table_ || !app_.IsRunning())
+    if (!m_table || !m_app.IsRunning())
         return;
-    SizingTablePage page(*table_, app_.View().PageWidth(), app_.View().PageHeight(), printer_, app_.Clock());
+    SizingTablePage page(*m_table, m_app.View().PageWidth(), m_app.View().PageHeight(), m_printer, m_app.Clock());
     if (preview) {
-        printer_.Preview(page);
+        m_printer.Preview(page);
     } else {
-        printer_.Print(page);
+        m_printer.Print(page);
     }
 }
 
 INT_PTR CALLBACK SizingWindow::DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrW(window, DWLP_USER, lParam);
-        reinterpret_cast<SizingWindow*>(lParam)->window_ = window;
+        reinterpret_cast<SizingWindow*>(lParam)->m_window = window;
         return TRUE;
     }
     auto* self = reinterpret_cast<SizingWindow*>(GetWindowLongPtrW(window, DWLP_USER));
@@ -272,7 +272,7 @@ INT_PTR SizingWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (header.idFrom != IDC_SIZING_GRID)
                 return FALSE;
             if (header.code == NM_CUSTOMDRAW) {
-                SetWindowLongPtrW(window_, DWLP_MSGRESULT,
+                SetWindowLongPtrW(m_window, DWLP_MSGRESULT,
                                   CustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam)));
                 return TRUE;
             }
@@ -287,15 +287,15 @@ INT_PTR SizingWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 case IDC_SIZING_VMIN:
                 case IDC_SIZING_VMAX:
                 case IDC_SIZING_HDMAX:
-                    if (HIWORD(wParam) == EN_CHANGE && !filling_)
+                    if (HIWORD(wParam) == EN_CHANGE && !m_filling)
                         Recompute(true);
                     return TRUE;
                 case IDC_SIZING_TAKE_OVER:
                     TakeSelectedRow();
                     return TRUE;
                 case IDC_SIZING_COPY:
-                    if (table_)
-                        CopyTextToClipboard(window_, sizing::CopyText(*table_, app_.Clock().Now()));
+                    if (m_table)
+                        CopyTextToClipboard(m_window, sizing::CopyText(*m_table, m_app.Clock().Now()));
                     return TRUE;
                 case IDC_SIZING_CSV:
                     SaveCsv();
@@ -305,7 +305,7 @@ INT_PTR SizingWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                     PrintTable(LOWORD(wParam) == IDC_SIZING_PREVIEW);
                     return TRUE;
                 case IDCANCEL:
-                    ShowWindow(window_, SW_HIDE);
+                    ShowWindow(m_window, SW_HIDE);
                     return TRUE;
                 default:
                     return FALSE;

@@ -22,14 +22,14 @@ class SizingWindow {
     SizingWindow(const SizingWindow&) = delete;
     SizingWindow& operator=(const SizingWindow&) = delete;
 
-    HWND Window() const { return window_; }
+    HWND Window() const { return m_window; }
     // Takes the form's design values into the fields and computes the table; shows the window.
     void Prefill();
     // selectRecommendation: the selection goes, so that the recommendation is what is taken.
     void Recompute(bool selectRecommendation = false);
     // Takes the selected row (none selected: the recommended one) into the form.
     bool TakeSelectedRow();
-    const std::optional<sizing::Table>& Table() const { return table_; }
+    const std::optional<sizing::Table>& Table() const { return m_table; }
 
   private:
     static INT_PTR CALLBACK DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -40,12 +40,12 @@ class SizingWindow {
     void SaveCsv();
     void PrintTable(bool preview);
 
-    QuellrixApp& app_;
-    platform::PrinterService& printer_;
-    HWND owner_;
-    HWND window_ = nullptr;
-    HWND grid_ = nullptr;
-    HFONT bold_ = nullptr;
-    std::optional<sizing::Table> table_;
-    bool filling_ = false;  // the program writes the fields
+    QuellrixApp& m_app;
+    platform::PrinterService& m_printer;
+    HWND m_owner;
+    HWND m_window = nullptr;
+    HWND m_grid = nullptr;
+    HFONT m_bold = nullptr;
+    std::optional<sizing::Table> m_table;
+    bool m_filling = false;  // the program writes the fields
 };

@@ -1,27 +1,27 @@
 #include "app/win32/WindowSession.h"
 
-WindowSession::WindowSession(platform::Shell* shell) : app_({printer_, shell ? *shell : shell_, clock_}) {
-    prompt_.SetOwner(frame_.Window());
-    frame_.Attach(app_, printer_);
+WindowSession::WindowSession(platform::Shell* shell) : m_app({m_printer, shell ? *shell : m_shell, m_clock}) {
+    m_prompt.SetOwner(m_frame.Window());
+    m_frame.Attach(m_app, m_printer);
 }
 
 WindowSession::~WindowSession() {
-    frame_.DestroyForm();  // before the application's controls go
+    m_frame.DestroyForm();  // before the application's controls go
 }
 
 bool WindowSession::Start(const std::string& fileToOpen) {
-    if (!app_.Start(fileToOpen))
+    if (!m_app.Start(fileToOpen))
         return false;  // an opened file entered the recent-file list
-    frame_.ShowForm(app_.View());
-    ShowWindow(frame_.Window(), SW_SHOWNORMAL);
-    UpdateWindow(frame_.Window());
+    m_frame.ShowForm(m_app.View());
+    ShowWindow(m_frame.Window(), SW_SHOWNORMAL);
+    UpdateWindow(m_frame.Window());
     return true;
 }
 
 int WindowSession::Run() {
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (frame_.PreTranslateMessage(message))
+        if (m_frame.PreTranslateMessage(message))
             continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);

@@ -26,15 +26,15 @@ class WindowSession {
     // The message loop until the window is closed; the code PostQuitMessage gave.
     int Run();
 
-    QuellrixApp& App() { return app_; }
-    MainFrame& Frame() { return frame_; }
+    QuellrixApp& App() { return m_app; }
+    MainFrame& Frame() { return m_frame; }
 
   private:
-    platform::win32::Win32Prompt prompt_;
-    platform::ScopedPrompt installed_{prompt_};
-    MainFrame frame_;  // first: the printer's dialogs and the message boxes belong to it
-    platform::win32::Win32PrinterService printer_{frame_.Window()};
-    platform::Win32Shell shell_;
-    platform::SystemClock clock_;
-    QuellrixApp app_;
+    platform::win32::Win32Prompt m_prompt;
+    platform::ScopedPrompt m_installed{m_prompt};
+    MainFrame m_frame;  // first: the printer's dialogs and the message boxes belong to it
+    platform::win32::Win32PrinterService m_printer{m_frame.Window()};
+    platform::Win32Shell m_shell;
+    platform::SystemClock m_clock;
+    QuellrixApp m_app;
 };

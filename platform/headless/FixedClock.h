@@ -9,12 +9,12 @@ namespace headless {
 
 class FixedClock : public platform::Clock {
 public:
-    void Set(const platform::LocalTime& time) { fixed_ = time; }
-    platform::LocalTime Now() override { return fixed_ ? *fixed_ : system_.Now(); }
+    void Set(const platform::LocalTime& time) { m_fixed = time; }
+    platform::LocalTime Now() override { return m_fixed ? *m_fixed : m_system.Now(); }
 
 private:
-    std::optional<platform::LocalTime> fixed_;
-    platform::SystemClock system_;
+    std::optional<platform::LocalTime> m_fixed;
+    platform::SystemClock m_system;
 };
 
 }  // namespace headless

@@ -13,7 +13,7 @@ namespace headless {
 
 class HeadlessPlatform {
 public:
-    HeadlessPlatform() : installed_(prompt) {}
+    HeadlessPlatform() : m_installed(prompt) {}
 
     platform::Services Services() { return {printer, shell, clock}; }
 
@@ -24,7 +24,7 @@ public:
     FixedClock clock;
 
 private:
-    platform::ScopedPrompt installed_;
+    platform::ScopedPrompt m_installed;
 };
 
 }  // namespace headless

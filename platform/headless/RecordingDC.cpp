@@ -17,37 +17,37 @@ using Ledger = RecordingDC::Ledger;
 class RecordingFont : public platform::Font {
   public:
     RecordingFont(platform::FontSpec attributes, std::shared_ptr<Ledger> ledger)
-        : spec_(std::move(attributes)), ledger_(std::move(ledger)) {
-        if (ledger_)
-            ++ledger_->fontsCreated;
+        : m_spec(std::move(attributes)), m_ledger(std::move(ledger)) {
+        if (m_ledger)
+            ++m_ledger->fontsCreated;
     }
     ~RecordingFont() override {
-        if (ledger_)
-            ++ledger_->fontsDestroyed;
+        if (m_ledger)
+            ++m_ledger->fontsDestroyed;
     }
-    const platform::FontSpec& Attributes() const { return spec_; }
+    const platform::FontSpec& Attributes() const { return m_spec; }
 
   private:
-    platform::FontSpec spec_;
-    std::shared_ptr<Ledger> ledger_;
+    platform::FontSpec m_spec;
+    std::shared_ptr<Ledger> m_ledger;
 };
 
 class RecordingPen : public platform::Pen {
   public:
     RecordingPen(platform::PenSpec attributes, std::shared_ptr<Ledger> ledger)
-        : spec_(attributes), ledger_(std::move(ledger)) {
-        if (ledger_)
-            ++ledger_->pensCreated;
+        : m_spec(attributes), m_ledger(std::move(ledger)) {
+        if (m_ledger)
+            ++m_ledger->pensCreated;
     }
     ~RecordingPen() override {
-        if (ledger_)
-            ++ledger_->pensDestroyed;
+        if (m_ledger)
+            ++m_ledger->pensDestroyed;
     }
-    const platform::PenSpec& Attributes() const { return spec_; }
+    const platform::PenSpec& Attributes() const { return m_spec; }
 
   private:
-    platform::PenSpec spec_;
-    std::shared_ptr<Ledger> ledger_;
+    platform::PenSpec m_spec;
+    std::shared_ptr<Ledger> m_ledger;
 };
 
 platform::FontSpec StockFontSpec() {
@@ -87,87 +87,87 @@ std::string Numbers(std::initializer_list<int> values) {
 }  // namespace
 
 RecordingDC::RecordingDC(Transcript& transcript)
-    : transcript_(transcript),
-      ledger_(std::make_shared<Ledger>()),
-      stockFont_(std::make_unique<RecordingFont>(StockFontSpec(), nullptr)),
-      stockPen_(std::make_unique<RecordingPen>(platform::PenSpec{}, nullptr)),
-      font_(stockFont_.get()),
-      pen_(stockPen_.get()),
-      fontSpec_(StockFontSpec()) {}
+    : m_transcript(transcript),
+      m_ledger(std::make_shared<Ledger>()),
+      m_stockFont(std::make_unique<RecordingFont>(StockFontSpec(), nullptr)),
+      m_stockPen(std::make_unique<RecordingPen>(platform::PenSpec{}, nullptr)),
+      m_font(m_stockFont.get()),
+      m_pen(m_stockPen.get()),
+      m_fontSpec(StockFontSpec()) {}
 
 RecordingDC::~RecordingDC() = default;
 
 platform::TextMetrics RecordingDC::GetTextMetrics() {
-    return {CharacterHeight(fontSpec_), 0};
+    return {CharacterHeight(m_fontSpec), 0};
 }
 
 platform::Extent RecordingDC::GetTextExtent(std::string_view text) {
-    return {Saturated(Advance(fontSpec_) * CodePoints(text)), CharacterHeight(fontSpec_)};
+    return {Saturated(Advance(m_fontSpec) * CodePoints(text)), CharacterHeight(m_fontSpec)};
 }
 
 void RecordingDC::TextOut(int x, int y, std::string_view text) {
-    transcript_.Add("text" + Numbers({x, y}) + ' ' + Quote(text));
-    if (!keepTexts_)
+    m_transcript.Add("text" + Numbers({x, y}) + ' ' + Quote(text));
+    if (!m_keepTexts)
         return;
     const platform::Extent extent = GetTextExtent(text);
     long long left = x;
-    if (align_ == platform::TextAlign::Right)
+    if (m_align == platform::TextAlign::Right)
         left -= extent.width;
-    else if (align_ == platform::TextAlign::Centre)
+    else if (m_align == platform::TextAlign::Centre)
         left -= extent.width / 2;
-    drawnTexts_.push_back({std::string(text),
+    m_drawnTexts.push_back({std::string(text),
                            {Saturated(left), y, Saturated(left + extent.width),
                             Saturated(static_cast<long long>(y) + extent.height)}});
 }
 
 platform::TextAlign RecordingDC::SetTextAlign(platform::TextAlign align) {
-    return std::exchange(align_, align);
+    return std::exchange(m_align, align);
 }
 
 platform::Rgb RecordingDC::SetTextColor(platform::Rgb colour) {
-    return std::exchange(textColour_, colour);
+    return std::exchange(m_textColour, colour);
 }
 
 void RecordingDC::MoveTo(int x, int y) {
-    currentX_ = x;
-    currentY_ = y;
+    m_currentX = x;
+    m_currentY = y;
 }
 
 void RecordingDC::LineTo(int x, int y) {
-    transcript_.Add("line" + Numbers({currentX_, currentY_, x, y}));
+    m_transcript.Add("line" + Numbers({m_currentX, m_currentY, x, y}));
     MoveTo(x, y);
 }
 
 void RecordingDC::Rectangle(int left, int top, int right, int bottom) {
-    transcript_.Add("rect" + Numbers({left, top, right, bottom}));
+    m_transcript.Add("rect" + Numbers({left, top, right, bottom}));
 }
 
 std::unique_ptr<platform::Font> RecordingDC::CreateFont(const platform::FontSpec& attributes) {
-    if (failFonts_)
+    if (m_failFonts)
         return nullptr;
-    return std::make_unique<RecordingFont>(attributes, ledger_);
+    return std::make_unique<RecordingFont>(attributes, m_ledger);
 }
 
 std::unique_ptr<platform::Pen> RecordingDC::CreatePen(const platform::PenSpec& attributes) {
-    if (failPens_)
+    if (m_failPens)
         return nullptr;
-    return std::make_unique<RecordingPen>(attributes, ledger_);
+    return std::make_unique<RecordingPen>(attributes, m_ledger);
 }
 
 platform::Font* RecordingDC::SelectFont(platform::Font* font) {
     const auto* recording = dynamic_cast<const RecordingFont*>(font);
     if (!recording)
         return nullptr;
-    fontSpec_ = recording->Attributes();
-    return std::exchange(font_, font);
+    m_fontSpec = recording->Attributes();
+    return std::exchange(m_font, font);
 }
 
 platform::Pen* RecordingDC::SelectPen(platform::Pen* pen) {
     const auto* recording = dynamic_cast<const RecordingPen*>(pen);
     if (!recording)
         return nullptr;
-    penSpec_ = recording->Attributes();
-    return std::exchange(pen_, pen);
+    m_penSpec = recording->Attributes();
+    return std::exchange(m_pen, pen);
 }
 
 }  // namespace headless

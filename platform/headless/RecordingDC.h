@@ -29,7 +29,7 @@ class RecordingDC : public platform::DrawingContext {
     platform::TextMetrics GetTextMetrics() override;
     platform::Extent GetTextExtent(std::string_view text) override;
     void TextOut(int x, int y, std::string_view text) override;
-    platform::TextAlign GetTextAlign() override { return align_; }
+    platform::TextAlign GetTextAlign() override { return m_align; }
     platform::TextAlign SetTextAlign(platform::TextAlign align) override;
     platform::Rgb SetTextColor(platform::Rgb colour) override;
     void MoveTo(int x, int y) override;
@@ -41,46 +41,46 @@ class RecordingDC : public platform::DrawingContext {
     platform::Pen* SelectPen(platform::Pen* pen) override;
 
     // Makes later CreateFont / CreatePen calls fail (return nullptr) while set.
-    void FailFontCreation(bool fail) { failFonts_ = fail; }
-    void FailPenCreation(bool fail) { failPens_ = fail; }
+    void FailFontCreation(bool fail) { m_failFonts = fail; }
+    void FailPenCreation(bool fail) { m_failPens = fail; }
 
     // State for tests. The specs are copies taken at selection, valid even after the object is gone.
-    const platform::Font* CurrentFont() const { return font_; }
-    const platform::Pen* CurrentPen() const { return pen_; }
-    const platform::FontSpec& CurrentFontSpec() const { return fontSpec_; }
-    const platform::PenSpec& CurrentPenSpec() const { return penSpec_; }
-    platform::Font* StockFont() const { return stockFont_.get(); }
-    platform::Pen* StockPen() const { return stockPen_.get(); }
-    platform::Rgb TextColor() const { return textColour_; }
+    const platform::Font* CurrentFont() const { return m_font; }
+    const platform::Pen* CurrentPen() const { return m_pen; }
+    const platform::FontSpec& CurrentFontSpec() const { return m_fontSpec; }
+    const platform::PenSpec& CurrentPenSpec() const { return m_penSpec; }
+    platform::Font* StockFont() const { return m_stockFont.get(); }
+    platform::Pen* StockPen() const { return m_stockPen.get(); }
+    platform::Rgb TextColor() const { return m_textColour; }
     // Every text drawn while kept, with the box it covers by the alignment and the metrics at the time.
-    void KeepDrawnTexts(bool keep) { keepTexts_ = keep; }
+    void KeepDrawnTexts(bool keep) { m_keepTexts = keep; }
     struct DrawnText {
         std::string text;
         platform::Rect box;
     };
-    const std::vector<DrawnText>& DrawnTexts() const { return drawnTexts_; }
+    const std::vector<DrawnText>& DrawnTexts() const { return m_drawnTexts; }
 
     // Objects made by CreateFont / CreatePen (stock objects not counted) and how many were destroyed.
     struct Ledger {
         int fontsCreated = 0, fontsDestroyed = 0;
         int pensCreated = 0, pensDestroyed = 0;
     };
-    const Ledger& Objects() const { return *ledger_; }
+    const Ledger& Objects() const { return *m_ledger; }
 
   private:
-    Transcript& transcript_;
-    std::shared_ptr<Ledger> ledger_;  // shared with the objects, which may outlive the context
-    std::unique_ptr<platform::Font> stockFont_;
-    std::unique_ptr<platform::Pen> stockPen_;
-    platform::Font* font_;
-    platform::Pen* pen_;
-    platform::FontSpec fontSpec_;
-    platform::PenSpec penSpec_;
-    platform::TextAlign align_ = platform::TextAlign::Left;
-    platform::Rgb textColour_;
-    int currentX_ = 0, currentY_ = 0;
-    std::vector<DrawnText> drawnTexts_;
-    bool failFonts_ = false, failPens_ = false, keepTexts_ = false;
+    Transcript& m_transcript;
+    std::shared_ptr<Ledger> m_ledger;  // shared with the objects, which may outlive the context
+    std::unique_ptr<platform::Font> m_stockFont;
+    std::unique_ptr<platform::Pen> m_stockPen;
+    platform::Font* m_font;
+    platform::Pen* m_pen;
+    platform::FontSpec m_fontSpec;
+    platform::PenSpec m_penSpec;
+    platform::TextAlign m_align = platform::TextAlign::Left;
+    platform::Rgb m_textColour;
+    int m_currentX = 0, m_currentY = 0;
+    std::vector<DrawnText> m_drawnTexts;
+    bool m_failFonts = false, m_failPens = false, m_keepTexts = false;
 };
 
 }  // namespace headless

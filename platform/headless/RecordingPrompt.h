@@ -13,7 +13,7 @@ namespace headless {
 
 class RecordingPrompt : public platform::Prompt {
 public:
-    explicit RecordingPrompt(Transcript& transcript) : transcript_(transcript) {}
+    explicit RecordingPrompt(Transcript& transcript) : m_transcript(transcript) {}
 
     void Message(const std::string& text, platform::MessageIcon icon) override;
     int RunDialog(const platform::DialogTemplate& dialog) override;
@@ -22,22 +22,22 @@ public:
 
     void QueueAnswers(const std::vector<int>& codes);
     void QueueFile(std::string path);
-    size_t PendingAnswers() const { return answers_.size(); }
+    size_t PendingAnswers() const { return m_answers.size(); }
 
     struct Shown {
         std::string text;
         platform::MessageIcon icon;
     };
     // Every message shown so far, in order.
-    const std::vector<Shown>& Messages() const { return messages_; }
+    const std::vector<Shown>& Messages() const { return m_messages; }
     // Just the texts, for assertions.
     std::vector<std::string> MessageTexts() const;
 
 private:
-    Transcript& transcript_;
-    std::deque<int> answers_;
-    std::deque<std::string> files_;
-    std::vector<Shown> messages_;
+    Transcript& m_transcript;
+    std::deque<int> m_answers;
+    std::deque<std::string> m_files;
+    std::vector<Shown> m_messages;
 };
 
 }  // namespace headless

@@ -14,16 +14,16 @@ bool SimulatedPrinter::DoPreparePrinting(platform::PrintInfo& info) {
 void SimulatedPrinter::RunJob(platform::Printable& printable, bool preview) {
     platform::PrintInfo info;
     info.preview = preview;
-    info.pageWidth = jobPage_.width;
-    info.pageHeight = jobPage_.height;
+    info.pageWidth = m_jobPage.width;
+    info.pageHeight = m_jobPage.height;
     if (!printable.OnPreparePrinting(info)) return;
-    RecordingDC dc(transcript_);
+    RecordingDC dc(m_transcript);
     printable.OnBeginPrinting(dc, info);
     // A job without a known page count prints one page.
     const int last = info.maxPage >= info.minPage ? info.maxPage : info.minPage;
     for (int page = info.minPage; page <= last; ++page) {
         info.currentPage = page;
-        transcript_.Add("page " + std::to_string(page));
+        m_transcript.Add("page " + std::to_string(page));
         printable.OnPrint(dc, info);
     }
     printable.OnEndPrinting(dc, info);

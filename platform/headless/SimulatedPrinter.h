@@ -9,14 +9,14 @@ namespace headless {
 
 class SimulatedPrinter : public platform::PrinterService {
 public:
-    explicit SimulatedPrinter(Transcript& transcript) : transcript_(transcript) {}
+    explicit SimulatedPrinter(Transcript& transcript) : m_transcript(transcript) {}
 
     // The default printer the program will find (default: one of 4676 x 6744 dots).
-    void SetDefaultPrinter(const platform::DefaultPrinter& printer) { printer_ = printer; }
+    void SetDefaultPrinter(const platform::DefaultPrinter& printer) { m_printer = printer; }
     // The printable area each job reports (default: none, so the report keeps the start-up page).
-    void SetJobPage(const platform::PageSize& page) { jobPage_ = page; }
+    void SetJobPage(const platform::PageSize& page) { m_jobPage = page; }
 
-    platform::DefaultPrinter QueryDefaultPrinter() override { return printer_; }
+    platform::DefaultPrinter QueryDefaultPrinter() override { return m_printer; }
     // The print dialog is accepted as it stands.
     bool DoPreparePrinting(platform::PrintInfo& info) override;
     // Each page drawn is introduced by a line "page N".
@@ -27,9 +27,9 @@ public:
 private:
     void RunJob(platform::Printable& printable, bool preview);
 
-    Transcript& transcript_;
-    platform::DefaultPrinter printer_{platform::DefaultPrinter::Status::Ok, 4676, 6744};
-    platform::PageSize jobPage_;
+    Transcript& m_transcript;
+    platform::DefaultPrinter m_printer{platform::DefaultPrinter::Status::Ok, 4676, 6744};
+    platform::PageSize m_jobPage;
 };
 
 }  // namespace headless

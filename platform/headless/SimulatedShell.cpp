@@ -3,15 +3,15 @@
 namespace headless {
 
 int SimulatedShell::FindExecutable(const std::string& file, std::string& program) {
-    program = platform::ShellSucceeded(lookupResult_) ? kSimulatedBrowser : "";
-    transcript_.Add("browser lookup " + Quote(file) + " " + std::to_string(lookupResult_));
-    return lookupResult_;
+    program = platform::ShellSucceeded(m_lookupResult) ? kSimulatedBrowser : "";
+    m_transcript.Add("browser lookup " + Quote(file) + " " + std::to_string(m_lookupResult));
+    return m_lookupResult;
 }
 
 int SimulatedShell::ShellExecute(const std::string& program, const std::string& argument) {
-    transcript_.Add("browser start " + Quote(program) + " " + Quote(argument) + " " +
-                    std::to_string(startResult_));
-    return startResult_;
+    m_transcript.Add("browser start " + Quote(program) + " " + Quote(argument) + " " +
+                    std::to_string(m_startResult));
+    return m_startResult;
 }
 
 }  // namespace headless

@@ -16,19 +16,19 @@ inline constexpr const char* kSimulatedBrowser = "/usr/bin/x-www-browser";
 
 class SimulatedShell : public platform::Shell {
   public:
-    explicit SimulatedShell(Transcript& transcript) : transcript_(transcript) {}
+    explicit SimulatedShell(Transcript& transcript) : m_transcript(transcript) {}
 
     // The codes of the script commands "browser lookup CODE" and "browser start CODE".
-    void SetLookupResult(int code) { lookupResult_ = code; }
-    void SetStartResult(int code) { startResult_ = code; }
+    void SetLookupResult(int code) { m_lookupResult = code; }
+    void SetStartResult(int code) { m_startResult = code; }
 
     int FindExecutable(const std::string& file, std::string& program) override;
     int ShellExecute(const std::string& program, const std::string& argument) override;
 
   private:
-    Transcript& transcript_;
-    int lookupResult_ = 42;
-    int startResult_ = 42;
+    Transcript& m_transcript;
+    int m_lookupResult = 42;
+    int m_startResult = 42;
 };
 
 }  // namespace headless

@@ -48,19 +48,19 @@ std::string Quote(std::string_view text) {
 }
 
 void Transcript::Add(std::string line) {
-    if (echo_) *echo_ << line << '\n';
-    lines_.push_back(std::move(line));
+    if (m_echo) *m_echo << line << '\n';
+    m_lines.push_back(std::move(line));
 }
 
 std::vector<std::string> Transcript::TakeNew() {
-    std::vector<std::string> fresh(lines_.begin() + static_cast<std::ptrdiff_t>(taken_), lines_.end());
-    taken_ = lines_.size();
+    std::vector<std::string> fresh(m_lines.begin() + static_cast<std::ptrdiff_t>(m_taken), m_lines.end());
+    m_taken = m_lines.size();
     return fresh;
 }
 
 void Transcript::Clear() {
-    lines_.clear();
-    taken_ = 0;
+    m_lines.clear();
+    m_taken = 0;
 }
 
 }  // namespace headless

@@ -17,17 +17,17 @@ std::string Quote(std::string_view text);
 class Transcript {
 public:
     void Add(std::string line);
-    const std::vector<std::string>& Lines() const { return lines_; }
+    const std::vector<std::string>& Lines() const { return m_lines; }
     // Lines added since the last call of TakeNew (for tests that check one step at a time).
     std::vector<std::string> TakeNew();
     void Clear();
     // Every line is also written to the stream as it is added (nullptr: none).
-    void EchoTo(std::ostream* out) { echo_ = out; }
+    void EchoTo(std::ostream* out) { m_echo = out; }
 
 private:
-    std::vector<std::string> lines_;
-    size_t taken_ = 0;
-    std::ostream* echo_ = nullptr;
+    std::vector<std::string> m_lines;
+    size_t m_taken = 0;
+    std::ostream* m_echo = nullptr;
 };
 
 }  // namespace headless

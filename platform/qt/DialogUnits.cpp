@@ -28,27 +28,27 @@ QFont DialogFont(const std::string& face, int points) {
     return font;
 }
 
-DialogUnits::DialogUnits(const QFont& font, double widening) : widening_(std::max(1.0, widening)) {
+DialogUnits::DialogUnits(const QFont& font, double widening) : m_widening(std::max(1.0, widening)) {
     const QFontMetrics metrics(font);
     // The average width of the 52 letters, rounded as the classic dialog manager does.
     const int letters =
         metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    baseX_ = (letters / 26 + 1) / 2;
-    baseY_ = metrics.height();
-    if (baseX_ < 1)
-        baseX_ = 1;
-    if (baseY_ < 1)
-        baseY_ = 1;
+    m_baseX = (letters / 26 + 1) / 2;
+    m_baseY = metrics.height();
+    if (m_baseX < 1)
+        m_baseX = 1;
+    if (m_baseY < 1)
+        m_baseY = 1;
 }
 
 int DialogUnits::X(int du) const {
-    if (widening_ == 1.0)
-        return MulDiv(du, baseX_, 4);
-    return static_cast<int>(std::lround(du * baseX_ * widening_ / 4.0));
+    if (m_widening == 1.0)
+        return MulDiv(du, m_baseX, 4);
+    return static_cast<int>(std::lround(du * m_baseX * m_widening / 4.0));
 }
 
 int DialogUnits::Y(int du) const {
-    return MulDiv(du, baseY_, 8);
+    return MulDiv(du, m_baseY, 8);
 }
 
 QRect DialogUnits::Rect(const platform::DialogRect& rect) const {

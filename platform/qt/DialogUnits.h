@@ -18,18 +18,18 @@ class DialogUnits {
     // widening > 1 stretches the horizontal unit alone, so every position keeps its place in the layout.
     explicit DialogUnits(const QFont& font, double widening = 1.0);
 
-    int BaseX() const { return baseX_; }
-    double Widening() const { return widening_; }
-    int BaseY() const { return baseY_; }
+    int BaseX() const { return m_baseX; }
+    double Widening() const { return m_widening; }
+    int BaseY() const { return m_baseY; }
     int X(int du) const;
     int Y(int du) const;
     // Each edge is mapped on its own, so neighbouring rectangles stay neighbours.
     QRect Rect(const platform::DialogRect& rect) const;
 
   private:
-    int baseX_;
-    int baseY_;
-    double widening_;
+    int m_baseX;
+    int m_baseY;
+    double m_widening;
 };
 
 }  // namespace qtbackend

@@ -21,31 +21,31 @@ constexpr int kLabelOverrun = 12;
 FormWidget::FormWidget(const platform::FormTemplate& form, platform::ControlSet& controls,
                        platform::ControlSink& sink, QWidget* parent)
     : QWidget(parent),
-      controls_(controls),
-      sink_(sink),
-      units_(DialogFont(form.fontFace, form.fontPoints),
+      m_controls(controls),
+      m_sink(sink),
+      m_units(DialogFont(form.fontFace, form.fontPoints),
              FieldWidening(form, DialogFont(form.fontFace, form.fontPoints))),
-      defaultButton_(form.defaultButton) {
+      m_defaultButton(form.defaultButton) {
     setObjectName(QStringLiteral("form%1").arg(form.id));
     setFont(DialogFont(form.fontFace, form.fontPoints));
-    setFixedSize(units_.X(form.width), units_.Y(form.height));
+    setFixedSize(m_units.X(form.width), m_units.Y(form.height));
 
     // Back to front: group boxes, labels, controls.
     AddGroupBoxes(form);
     AddLabels(form);
     AddControls(form);
 
-    focusConnection_ = connect(qApp, &QApplication::focusChanged, this,
+    m_focusConnection = connect(qApp, &QApplication::focusChanged, this,
                                [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
 }
 
 FormWidget::~FormWidget() {
     Detach();
     // The widgets go before their peers, which their signal handlers use.
-    for (auto& [id, widget] : widgets_) delete widget;
-    widgets_.clear();
-    ids_.clear();
-    peers_.clear();
+    for (auto& [id, widget] : m_widgets) delete widget;
+    m_widgets.clear();
+    m_ids.clear();
+    m_peers.clear();
 }
 
 void FormWidget::AddGroupBoxes(const platform::FormTemplate& form) {
@@ -57,10 +57,10 @@ void FormWidget::AddGroupBoxes(const platform::FormTemplate& form) {
             "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
             " left: %2px; padding: 0 2px; }")
             .arg(captionMiddle)
-            .arg(units_.X(3));
+            .arg(m_units.X(3));
     for (const platform::GroupBoxTemplate& group : form.groups) {
         auto* box = new QGroupBox(ToQString(group.caption), this);
-        box->setGeometry(units_.Rect(group.rect));
+        box->setGeometry(m_units.Rect(group.rect));
         box->setStyleSheet(groupStyle);
         box->setFocusPolicy(Qt::NoFocus);
     }
@@ -81,21 +81,21 @@ void FormWidget::AddLabels(const platform::FormTemplate& form) {
         area.width += kLabelOverrun;
         if (control.labelAlign == platform::LabelAlign::Right)
             area.x -= kLabelOverrun;
-        label->setGeometry(units_.Rect(area));
+        label->setGeometry(m_units.Rect(area));
     }
 }
 
 void FormWidget::AddControls(const platform::FormTemplate& form) {
     QWidget* previous = nullptr;
     for (const platform::ControlTemplate& layout : form.controls) {
-        platform::Control* control = controls_.Find(layout.id);
+        platform::Control* control = m_controls.Find(layout.id);
         if (!control || control->Kind() != layout.kind)
             continue;
         std::unique_ptr<Peer> peer = MakePeer(*this, layout, *control);
         QWidget* widget = peer->Widget();
-        ids_[widget] = layout.id;
-        widgets_[layout.id] = widget;
-        tabStops_[layout.id] = layout.tabStop;
+        m_ids[widget] = layout.id;
+        m_widgets[layout.id] = widget;
+        m_tabStops[layout.id] = layout.tabStop;
         if (previous)
             setTabOrder(previous, widget);
         previous = widget;
@@ -103,94 +103,94 @@ void FormWidget::AddControls(const platform::FormTemplate& form) {
         control->AttachPeer(peer.get());
         peer->Synchronise();
         peer->Repaint();
-        peers_.push_back(std::move(peer));
+        m_peers.push_back(std::move(peer));
     }
 }
 
 void FormWidget::Detach() {
-    if (!attached_)
+    if (!m_attached)
         return;
-    attached_ = false;
-    disconnect(focusConnection_);
-    for (const auto& peer : peers_) peer->Control().AttachPeer(nullptr);
+    m_attached = false;
+    disconnect(m_focusConnection);
+    for (const auto& peer : m_peers) peer->Control().AttachPeer(nullptr);
 }
 
 QWidget* FormWidget::WidgetFor(int id) const {
-    const auto found = widgets_.find(id);
-    return found == widgets_.end() ? nullptr : found->second;
+    const auto found = m_widgets.find(id);
+    return found == m_widgets.end() ? nullptr : found->second;
 }
 
 int FormWidget::IdOf(const QWidget* widget) const {
     for (; widget && widget != this; widget = widget->parentWidget()) {
-        const auto found = ids_.find(widget);
-        if (found != ids_.end())
+        const auto found = m_ids.find(widget);
+        if (found != m_ids.end())
             return found->second;
     }
     return 0;
 }
 
 void FormWidget::Dispatch(const std::function<void()>& action, Qt::FocusReason reason) {
-    if (!attached_ || dispatching_)
+    if (!m_attached || m_dispatching)
         return;
-    dispatching_ = true;
+    m_dispatching = true;
     action();
-    dispatching_ = false;
-    if (attached_)
+    m_dispatching = false;
+    if (m_attached)
         FollowFocus(reason);
 }
 
 bool FormWidget::FocusOn(int id) {
-    return controls_.FocusedId() == id || controls_.UserFocus(id);
+    return m_controls.FocusedId() == id || m_controls.UserFocus(id);
 }
 
 void FormWidget::OnFocusChanged(QWidget* now) {
     // Another window (message box, dialog, popup, preview) or the window losing the focus: the field
     // keeps it. The menu bar and the toolbar do not take it either.
-    if (!attached_ || dispatching_ || !now || now->window() != window())
+    if (!m_attached || m_dispatching || !now || now->window() != window())
         return;
     const int id = IdOf(now);
-    if (id == 0 || id == controls_.FocusedId())
+    if (id == 0 || id == m_controls.FocusedId())
         return;
     // A locked field takes Qt's focus only for selecting its text: the program's focus stays.
-    if (!controls_.Find(id)->IsEnabled())
+    if (!m_controls.Find(id)->IsEnabled())
         return;
-    Dispatch([this, id] { controls_.UserFocus(id); });
+    Dispatch([this, id] { m_controls.UserFocus(id); });
 }
 
 void FormWidget::FollowFocus(Qt::FocusReason reason) {
-    const int id = controls_.FocusedId();
+    const int id = m_controls.FocusedId();
     QWidget* target = WidgetFor(id);
     const int qtFocus = IdOf(window()->focusWidget());
-    if (target && target->isEnabled() && controls_.Find(id)->IsEnabled()) {
+    if (target && target->isEnabled() && m_controls.Find(id)->IsEnabled()) {
         if (qtFocus != id) {
-            dispatching_ = true;
+            m_dispatching = true;
             target->setFocus(reason);
-            dispatching_ = false;
+            m_dispatching = false;
         }
         return;
     }
     // The program's focus went nowhere (its control was disabled on the way): the control Qt moved
     // the focus to takes it. Bounded, in case every such step disables the next control as well.
-    if (qtFocus != 0 && qtFocus != id && followDepth_ < static_cast<int>(peers_.size())) {
-        ++followDepth_;
-        Dispatch([this, qtFocus] { controls_.UserFocus(qtFocus); }, reason);
-        --followDepth_;
+    if (qtFocus != 0 && qtFocus != id && m_followDepth < static_cast<int>(m_peers.size())) {
+        ++m_followDepth;
+        Dispatch([this, qtFocus] { m_controls.UserFocus(qtFocus); }, reason);
+        --m_followDepth;
     }
 }
 
 int FormWidget::PreviousTabStop() const {
-    const std::vector<platform::Control*>& order = controls_.InTabOrder();
+    const std::vector<platform::Control*>& order = m_controls.InTabOrder();
     const int count = static_cast<int>(order.size());
     int start = 0;
     for (int i = 0; i < count; ++i) {
-        if (order[static_cast<size_t>(i)]->Id() == controls_.FocusedId())
+        if (order[static_cast<size_t>(i)]->Id() == m_controls.FocusedId())
             start = i;
     }
     for (int step = 1; step <= count; ++step) {
         const platform::Control* candidate =
             order[static_cast<size_t>(((start - step) % count + count) % count)];
-        const auto stop = tabStops_.find(candidate->Id());
-        if (candidate->IsEnabled() && stop != tabStops_.end() && stop->second)
+        const auto stop = m_tabStops.find(candidate->Id());
+        if (candidate->IsEnabled() && stop != m_tabStops.end() && stop->second)
             return candidate->Id();
     }
     return 0;
@@ -198,14 +198,14 @@ int FormWidget::PreviousTabStop() const {
 
 // Tab and Shift+Tab move through the template's tab stops, as ControlSet::UserTab does.
 bool FormWidget::focusNextPrevChild(bool next) {
-    if (!attached_)
+    if (!m_attached)
         return QWidget::focusNextPrevChild(next);
     Dispatch(
         [this, next] {
             if (next) {
-                controls_.UserTab();
+                m_controls.UserTab();
             } else if (const int previous = PreviousTabStop()) {
-                controls_.UserFocus(previous);
+                m_controls.UserFocus(previous);
             }
         },
         next ? Qt::TabFocusReason : Qt::BacktabFocusReason);

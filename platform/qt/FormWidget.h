@@ -39,18 +39,18 @@ class FormWidget : public QWidget {
 
     // Cuts the widgets off the controls (before the controls go away): no more input reaches them.
     void Detach();
-    bool IsAttached() const { return attached_; }
+    bool IsAttached() const { return m_attached; }
 
     // The widget of control id; nullptr when there is none.
     QWidget* WidgetFor(int id) const;
     // The control a widget, or a widget inside it, belongs to; 0 for none.
     int IdOf(const QWidget* widget) const;
 
-    const DialogUnits& Units() const { return units_; }
+    const DialogUnits& Units() const { return m_units; }
     // The push button that Enter in a field clicks; 0: none.
-    int DefaultButton() const { return defaultButton_; }
-    platform::ControlSet& Controls() const { return controls_; }
-    platform::ControlSink& Sink() const { return sink_; }
+    int DefaultButton() const { return m_defaultButton; }
+    platform::ControlSet& Controls() const { return m_controls; }
+    platform::ControlSink& Sink() const { return m_sink; }
 
     // Runs one user action on the controls, then moves Qt's focus to the program's focus.
     // Ignored while another action runs or after Detach.
@@ -71,18 +71,18 @@ class FormWidget : public QWidget {
     void FollowFocus(Qt::FocusReason reason);
     int PreviousTabStop() const;
 
-    platform::ControlSet& controls_;
-    platform::ControlSink& sink_;
-    DialogUnits units_;
-    int defaultButton_;
-    std::vector<std::unique_ptr<Peer>> peers_;
-    std::map<const QWidget*, int> ids_;
-    std::map<int, QWidget*> widgets_;
-    std::map<int, bool> tabStops_;
-    QMetaObject::Connection focusConnection_;
-    bool attached_ = true;
-    bool dispatching_ = false;
-    int followDepth_ = 0;
+    platform::ControlSet& m_controls;
+    platform::ControlSink& m_sink;
+    DialogUnits m_units;
+    int m_defaultButton;
+    std::vector<std::unique_ptr<Peer>> m_peers;
+    std::map<const QWidget*, int> m_ids;
+    std::map<int, QWidget*> m_widgets;
+    std::map<int, bool> m_tabStops;
+    QMetaObject::Connection m_focusConnection;
+    bool m_attached = true;
+    bool m_dispatching = false;
+    int m_followDepth = 0;
 };
 
 }  // namespace qtbackend

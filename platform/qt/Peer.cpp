@@ -109,57 +109,57 @@ class EditPeer : public Peer {
   public:
     EditPeer(FormWidget& form, const platform::ControlTemplate& layout, platform::EditControl& control)
         : Peer(form, control),
-          edit_(new QLineEdit(&form)),
-          focusPolicy_(FocusPolicyFor(layout, Qt::StrongFocus)) {
-        edit_->setObjectName(ObjectName(layout.id));
-        edit_->setFont(NumberFieldFont(form.font()));
-        edit_->setGeometry(form.Units().Rect(layout.rect));
-        edit_->setFocusPolicy(focusPolicy_);
-        QObject::connect(edit_, &QLineEdit::textEdited, edit_, [this](const QString& text) {
-            form_.Dispatch([&] {
-                if (form_.FocusOn(control_.Id()))
+          m_edit(new QLineEdit(&form)),
+          m_focusPolicy(FocusPolicyFor(layout, Qt::StrongFocus)) {
+        m_edit->setObjectName(ObjectName(layout.id));
+        m_edit->setFont(NumberFieldFont(form.font()));
+        m_edit->setGeometry(form.Units().Rect(layout.rect));
+        m_edit->setFocusPolicy(m_focusPolicy);
+        QObject::connect(m_edit, &QLineEdit::textEdited, m_edit, [this](const QString& text) {
+            m_form.Dispatch([&] {
+                if (m_form.FocusOn(m_control.Id()))
                     Edit().TextEditedByUser(ToStdString(text));
             });
-            if (form_.IsAttached())
+            if (m_form.IsAttached())
                 Synchronise();
         });
-        QObject::connect(edit_, &QLineEdit::returnPressed, edit_, [this] {
-            const int button = form_.DefaultButton();
-            if (button == 0 || !control_.IsEnabled())
+        QObject::connect(m_edit, &QLineEdit::returnPressed, m_edit, [this] {
+            const int button = m_form.DefaultButton();
+            if (button == 0 || !m_control.IsEnabled())
                 return;
-            form_.Dispatch([&] { form_.Controls().UserClick(button); });
+            m_form.Dispatch([&] { m_form.Controls().UserClick(button); });
         });
     }
 
-    QWidget* Widget() const override { return edit_; }
+    QWidget* Widget() const override { return m_edit; }
 
     void Synchronise() override {
         const platform::EditControl& control = Edit();
-        const QSignalBlocker blocker(edit_);
+        const QSignalBlocker blocker(m_edit);
         const QString text = ToQString(control.GetText());
-        if (edit_->text() != text) {
-            edit_->setText(text);
-            if (!edit_->hasFocus())
-                edit_->setCursorPosition(0);  // show the start, as a new text does
+        if (m_edit->text() != text) {
+            m_edit->setText(text);
+            if (!m_edit->hasFocus())
+                m_edit->setCursorPosition(0);  // show the start, as a new text does
         }
-        if (edit_->isReadOnly() == control.IsEnabled()) {
-            edit_->setReadOnly(!control.IsEnabled());
-            edit_->setFocusPolicy(control.IsEnabled() ? focusPolicy_ : Qt::ClickFocus);
+        if (m_edit->isReadOnly() == control.IsEnabled()) {
+            m_edit->setReadOnly(!control.IsEnabled());
+            m_edit->setFocusPolicy(control.IsEnabled() ? m_focusPolicy : Qt::ClickFocus);
             Repaint();
         }
     }
 
     // The field's own colour, locked or not.
     void Repaint() override {
-        edit_->setPalette(FieldPalette(Edit().Background(), edit_->isReadOnly()));
-        edit_->update();
+        m_edit->setPalette(FieldPalette(Edit().Background(), m_edit->isReadOnly()));
+        m_edit->update();
     }
 
   private:
-    platform::EditControl& Edit() const { return static_cast<platform::EditControl&>(control_); }
+    platform::EditControl& Edit() const { return static_cast<platform::EditControl&>(m_control); }
 
-    QLineEdit* edit_;
-    Qt::FocusPolicy focusPolicy_;
+    QLineEdit* m_edit;
+    Qt::FocusPolicy m_focusPolicy;
 };
 
 // --- editable drop-down lists ---
@@ -182,79 +182,79 @@ class DropDownList : public QComboBox {
 class ListPeer : public Peer {
   public:
     ListPeer(FormWidget& form, const platform::ControlTemplate& layout, platform::ListControl& control)
-        : Peer(form, control), list_(new DropDownList(&form)) {
-        list_->setObjectName(ObjectName(layout.id));
-        list_->setEditable(true);
-        list_->setInsertPolicy(QComboBox::NoInsert);
-        list_->setDuplicatesEnabled(true);
-        list_->setCompleter(nullptr);
+        : Peer(form, control), m_list(new DropDownList(&form)) {
+        m_list->setObjectName(ObjectName(layout.id));
+        m_list->setEditable(true);
+        m_list->setInsertPolicy(QComboBox::NoInsert);
+        m_list->setDuplicatesEnabled(true);
+        m_list->setCompleter(nullptr);
         // Qt would pick a matching entry itself when an edit finishes; the controls decide instead.
-        QObject::disconnect(list_->lineEdit(), &QLineEdit::editingFinished, list_, nullptr);
-        list_->setFocusPolicy(FocusPolicyFor(layout, Qt::StrongFocus));
+        QObject::disconnect(m_list->lineEdit(), &QLineEdit::editingFinished, m_list, nullptr);
+        m_list->setFocusPolicy(FocusPolicyFor(layout, Qt::StrongFocus));
 
         const DialogUnits& units = form.Units();
         QRect area = units.Rect(layout.rect);
         const int closedHeight = units.Y(kListHeight);
         const int itemHeight = std::max(1, QFontMetrics(form.font()).height() + 2);
-        list_->setMaxVisibleItems(std::max(1, (area.height() - closedHeight) / itemHeight));
+        m_list->setMaxVisibleItems(std::max(1, (area.height() - closedHeight) / itemHeight));
         area.setHeight(closedHeight);
-        list_->setGeometry(area);
+        m_list->setGeometry(area);
 
         const int id = layout.id;
-        QObject::connect(list_, qOverload<int>(&QComboBox::activated), list_, [this, id](int index) {
-            form_.Dispatch([&] { form_.Controls().UserPick(id, index); });
-            if (form_.IsAttached())
+        QObject::connect(m_list, qOverload<int>(&QComboBox::activated), m_list, [this, id](int index) {
+            m_form.Dispatch([&] { m_form.Controls().UserPick(id, index); });
+            if (m_form.IsAttached())
                 Synchronise();
         });
-        QObject::connect(list_->lineEdit(), &QLineEdit::textEdited, list_, [this, id](const QString& text) {
-            form_.Dispatch([&] { form_.Controls().UserEditListText(id, ToStdString(text)); });
-            if (form_.IsAttached())
+        QObject::connect(m_list->lineEdit(), &QLineEdit::textEdited, m_list, [this, id](const QString& text) {
+            m_form.Dispatch([&] { m_form.Controls().UserEditListText(id, ToStdString(text)); });
+            if (m_form.IsAttached())
                 Synchronise();
         });
         // Return takes or refuses the typed text, as leaving the list does.
-        QObject::connect(list_->lineEdit(), &QLineEdit::returnPressed, list_, [this, id] {
-            form_.Dispatch([&] { form_.Controls().UserConfirmListText(id); });
-            if (form_.IsAttached())
+        QObject::connect(m_list->lineEdit(), &QLineEdit::returnPressed, m_list, [this, id] {
+            m_form.Dispatch([&] { m_form.Controls().UserConfirmListText(id); });
+            if (m_form.IsAttached())
                 Synchronise();
         });
     }
 
-    QWidget* Widget() const override { return list_; }
+    QWidget* Widget() const override { return m_list; }
 
     void Synchronise() override {
-        const auto& control = static_cast<platform::ListControl&>(control_);
-        QLineEdit* line = list_->lineEdit();
-        const QSignalBlocker listBlocker(list_);
+        const auto& control = static_cast<platform::ListControl&>(m_control);
+        QLineEdit* line = m_list->lineEdit();
+        const QSignalBlocker listBlocker(m_list);
         const QSignalBlocker lineBlocker(line);
         const QString shownText = line->text();
         const int cursor = line->cursorPosition();
 
         if (!SameEntries(control.Entries())) {
-            list_->clear();
-            for (const std::string& entry : control.Entries()) list_->addItem(ToQString(entry));
+            m_list->clear();
+            for (const std::string& entry : control.Entries()) m_list->addItem(ToQString(entry));
         }
-        if (list_->currentIndex() != control.GetCurSel())
-            list_->setCurrentIndex(control.GetCurSel());
+        if (m_list->currentIndex() != control.GetCurSel())
+            m_list->setCurrentIndex(control.GetCurSel());
         const QString text = ToQString(control.GetEditText());
         if (line->text() != text)
             line->setText(text);
         if (text == shownText)
             line->setCursorPosition(cursor);
-        list_->setEnabled(control.IsEnabled());
+        m_list->setEnabled(control.IsEnabled());
     }
 
   private:
     bool SameEntries(const std::vector<std::string>& entries) const {
-        if (list_->count() != static_cast<int>(entries.size()))
+        if (m_list->count() != static_cast<int>(entries.size()))
             return false;
-        for (int i = 0; i < list_->count(); ++i) {
-            if (list_->itemText(i) != ToQString(entries[static_cast<size_t>(i)]))
+        for (int i = 0; i < m_list->count(); ++i) {
+            if (m_list->itemText(i) != ToQString(entries[static_cast<size_t>(i)]))
                 return false;
         }
         return true;
     }
 
-    DropDownList* list_;
+    DropDownList* m_list;
 };
 
 // --- the tab control, drawn as a row of buttons ---
@@ -300,59 +300,59 @@ class ButtonRow : public QWidget {
 class TabsPeer : public Peer {
   public:
     TabsPeer(FormWidget& form, const platform::ControlTemplate& layout, platform::TabControl& control)
-        : Peer(form, control), row_(new ButtonRow(&form)), mnemonics_(layout.itemMnemonics) {
-        row_->setObjectName(ObjectName(layout.id));
-        row_->setGeometry(form.Units().Rect(layout.rect));
-        row_->setFocusPolicy(FocusPolicyFor(layout, Qt::TabFocus));
-        row_->onArrow = [this](int step) { Choose(Tabs().GetCurSel() + step); };
-        row_->chosen = [this] {
+        : Peer(form, control), m_row(new ButtonRow(&form)), m_mnemonics(layout.itemMnemonics) {
+        m_row->setObjectName(ObjectName(layout.id));
+        m_row->setGeometry(form.Units().Rect(layout.rect));
+        m_row->setFocusPolicy(FocusPolicyFor(layout, Qt::TabFocus));
+        m_row->onArrow = [this](int step) { Choose(Tabs().GetCurSel() + step); };
+        m_row->chosen = [this] {
             const int index = Tabs().GetCurSel();
-            return index >= 0 && index < static_cast<int>(buttons_.size())
-                       ? buttons_[static_cast<size_t>(index)]->geometry()
+            return index >= 0 && index < static_cast<int>(m_buttons.size())
+                       ? m_buttons[static_cast<size_t>(index)]->geometry()
                        : QRect();
         };
     }
 
-    QWidget* Widget() const override { return row_; }
+    QWidget* Widget() const override { return m_row; }
 
     void Synchronise() override {
         const platform::TabControl& tabs = Tabs();
         if (!SameItems(tabs.Items()))
             Rebuild(tabs.Items());
-        for (size_t i = 0; i < buttons_.size(); ++i) {
-            const QSignalBlocker blocker(buttons_[i]);
-            buttons_[i]->setChecked(static_cast<int>(i) == tabs.GetCurSel());
+        for (size_t i = 0; i < m_buttons.size(); ++i) {
+            const QSignalBlocker blocker(m_buttons[i]);
+            m_buttons[i]->setChecked(static_cast<int>(i) == tabs.GetCurSel());
         }
-        row_->setEnabled(tabs.IsEnabled());
-        row_->update();
+        m_row->setEnabled(tabs.IsEnabled());
+        m_row->update();
     }
 
   private:
-    platform::TabControl& Tabs() const { return static_cast<platform::TabControl&>(control_); }
+    platform::TabControl& Tabs() const { return static_cast<platform::TabControl&>(m_control); }
 
     void Choose(int index) {
         if (index < 0 || index >= Tabs().GetItemCount())
             return;
-        const int id = control_.Id();
-        form_.Dispatch([&] { form_.Controls().UserSelectTab(id, index); });
-        if (form_.IsAttached())
+        const int id = m_control.Id();
+        m_form.Dispatch([&] { m_form.Controls().UserSelectTab(id, index); });
+        if (m_form.IsAttached())
             Synchronise();
     }
 
     // The tab's text with its key marked: the first character equal to its mnemonic, in any case.
     QString Caption(const std::string& item, size_t index) const {
         const QString text = ToQString(item);
-        if (index >= mnemonics_.size())
+        if (index >= m_mnemonics.size())
             return WindowCaption(item, -1);
-        const QString key = QString(QChar(mnemonics_[index]));
+        const QString key = QString(QChar(m_mnemonics[index]));
         return WindowCaption(item, static_cast<int>(text.indexOf(key, 0, Qt::CaseInsensitive)));
     }
 
     bool SameItems(const std::vector<std::string>& items) const {
-        if (buttons_.size() != items.size())
+        if (m_buttons.size() != items.size())
             return false;
         for (size_t i = 0; i < items.size(); ++i) {
-            if (buttons_[i]->text() != Caption(items[i], i))
+            if (m_buttons[i]->text() != Caption(items[i], i))
                 return false;
         }
         return true;
@@ -360,34 +360,34 @@ class TabsPeer : public Peer {
 
     // Each button is as wide as its text with a little padding, next to each other from the left.
     void Rebuild(const std::vector<std::string>& items) {
-        for (QPushButton* old : buttons_) {
+        for (QPushButton* old : m_buttons) {
             old->hide();
             old->deleteLater();  // the button may be the one whose click is being handled
         }
-        buttons_.clear();
-        const QFontMetrics metrics(row_->font());
-        const int padding = form_.Units().X(4);
-        const int gap = form_.Units().X(1);
+        m_buttons.clear();
+        const QFontMetrics metrics(m_row->font());
+        const int padding = m_form.Units().X(4);
+        const int gap = m_form.Units().X(1);
         int left = kFocusFrame;
         for (size_t i = 0; i < items.size(); ++i) {
-            auto* button = new QPushButton(Caption(items[i], i), row_);
+            auto* button = new QPushButton(Caption(items[i], i), m_row);
             button->setObjectName(QStringLiteral("tab%1").arg(i));
             button->setCheckable(true);
             button->setAutoExclusive(false);
             button->setFocusPolicy(Qt::NoFocus);
             const int width = metrics.horizontalAdvance(ToQString(items[i])) + 2 * padding;
-            button->setGeometry(left, kFocusFrame, width, row_->height() - 2 * kFocusFrame);
+            button->setGeometry(left, kFocusFrame, width, m_row->height() - 2 * kFocusFrame);
             button->show();
             const int index = static_cast<int>(i);
             QObject::connect(button, &QPushButton::clicked, button, [this, index] { Choose(index); });
-            buttons_.push_back(button);
+            m_buttons.push_back(button);
             left += width + gap;
         }
     }
 
-    ButtonRow* row_;
-    std::string mnemonics_;
-    std::vector<QPushButton*> buttons_;
+    ButtonRow* m_row;
+    std::string m_mnemonics;
+    std::vector<QPushButton*> m_buttons;
 };
 
 // --- push buttons and radio buttons ---
@@ -397,30 +397,30 @@ class PushButtonPeer : public Peer {
     PushButtonPeer(FormWidget& form, const platform::ControlTemplate& layout,
                    platform::ButtonControl& control)
         : Peer(form, control),
-          button_(new QPushButton(WindowCaption(control.GetCaption(), layout.mnemonic), &form)) {
-        button_->setObjectName(ObjectName(layout.id));
-        button_->setGeometry(form.Units().Rect(layout.rect));
-        button_->setAutoDefault(false);
+          m_button(new QPushButton(WindowCaption(control.GetCaption(), layout.mnemonic), &form)) {
+        m_button->setObjectName(ObjectName(layout.id));
+        m_button->setGeometry(form.Units().Rect(layout.rect));
+        m_button->setAutoDefault(false);
         // A click does not take the focus on its own: the click's action moves it, after the leave.
-        button_->setFocusPolicy(FocusPolicyFor(layout, Qt::TabFocus));
-        new EnterPresses(button_);
+        m_button->setFocusPolicy(FocusPolicyFor(layout, Qt::TabFocus));
+        new EnterPresses(m_button);
         const int id = layout.id;
-        QObject::connect(button_, &QPushButton::clicked, button_,
-                         [this, id] { form_.Dispatch([&] { form_.Controls().UserClick(id); }); });
+        QObject::connect(m_button, &QPushButton::clicked, m_button,
+                         [this, id] { m_form.Dispatch([&] { m_form.Controls().UserClick(id); }); });
     }
 
-    QWidget* Widget() const override { return button_; }
+    QWidget* Widget() const override { return m_button; }
 
-    void Synchronise() override { button_->setEnabled(control_.IsEnabled()); }
+    void Synchronise() override { m_button->setEnabled(m_control.IsEnabled()); }
 
     // The owner of the form may choose the button's colour.
     void Repaint() override {
-        button_->setPalette(PaletteWith(QPalette::Button, form_.Sink().ControlBrush(control_.Id())));
-        button_->update();
+        m_button->setPalette(PaletteWith(QPalette::Button, m_form.Sink().ControlBrush(m_control.Id())));
+        m_button->update();
     }
 
   private:
-    QPushButton* button_;
+    QPushButton* m_button;
 };
 
 // A radio button whose arrow keys choose the neighbour in its group.
@@ -445,34 +445,34 @@ class RadioPeer : public Peer {
   public:
     RadioPeer(FormWidget& form, const platform::ControlTemplate& layout, platform::ButtonControl& control)
         : Peer(form, control),
-          radio_(new ArrowRadio(WindowCaption(control.GetCaption(), layout.mnemonic), &form)) {
-        radio_->setObjectName(ObjectName(layout.id));
-        radio_->setGeometry(form.Units().Rect(layout.rect));
-        radio_->setAutoExclusive(false);  // the control set moves the check mark within the group
-        radio_->setFocusPolicy(FocusPolicyFor(layout, Qt::TabFocus));
-        new EnterPresses(radio_);
-        radio_->onArrow = [this](int step) { ChooseNeighbour(step); };
+          m_radio(new ArrowRadio(WindowCaption(control.GetCaption(), layout.mnemonic), &form)) {
+        m_radio->setObjectName(ObjectName(layout.id));
+        m_radio->setGeometry(form.Units().Rect(layout.rect));
+        m_radio->setAutoExclusive(false);  // the control set moves the check mark within the group
+        m_radio->setFocusPolicy(FocusPolicyFor(layout, Qt::TabFocus));
+        new EnterPresses(m_radio);
+        m_radio->onArrow = [this](int step) { ChooseNeighbour(step); };
         const int id = layout.id;
-        QObject::connect(radio_, &QRadioButton::clicked, radio_, [this, id] {
-            form_.Dispatch([&] { form_.Controls().UserClick(id); });
-            if (form_.IsAttached())
+        QObject::connect(m_radio, &QRadioButton::clicked, m_radio, [this, id] {
+            m_form.Dispatch([&] { m_form.Controls().UserClick(id); });
+            if (m_form.IsAttached())
                 Synchronise();
         });
     }
 
-    QWidget* Widget() const override { return radio_; }
+    QWidget* Widget() const override { return m_radio; }
 
     void Synchronise() override {
-        const QSignalBlocker blocker(radio_);
-        radio_->setChecked(static_cast<platform::ButtonControl&>(control_).GetCheck());
-        radio_->setEnabled(control_.IsEnabled());
+        const QSignalBlocker blocker(m_radio);
+        m_radio->setChecked(static_cast<platform::ButtonControl&>(m_control).GetCheck());
+        m_radio->setEnabled(m_control.IsEnabled());
     }
 
   private:
     // The radio buttons next to each other in tab order form one group, as the control set has it.
     void ChooseNeighbour(int step) {
-        const std::vector<platform::Control*>& order = form_.Controls().InTabOrder();
-        const auto self = std::find(order.begin(), order.end(), &control_);
+        const std::vector<platform::Control*>& order = m_form.Controls().InTabOrder();
+        const auto self = std::find(order.begin(), order.end(), &m_control);
         if (self == order.end())
             return;
         const auto index = static_cast<long>(self - order.begin()) + step;
@@ -482,10 +482,10 @@ class RadioPeer : public Peer {
         if (neighbour->Kind() != platform::ControlKind::RadioButton || !neighbour->IsEnabled())
             return;
         const int id = neighbour->Id();
-        form_.Dispatch([&] { form_.Controls().UserClick(id); });
+        m_form.Dispatch([&] { m_form.Controls().UserClick(id); });
     }
 
-    ArrowRadio* radio_;
+    ArrowRadio* m_radio;
 };
 
 // --- owner-drawn buttons: the form draws them ---
@@ -493,57 +493,57 @@ class RadioPeer : public Peer {
 class OwnerDrawnButton : public QAbstractButton {
   public:
     OwnerDrawnButton(QWidget* parent, std::function<void(QPainter&)> draw)
-        : QAbstractButton(parent), draw_(std::move(draw)) {}
+        : QAbstractButton(parent), m_draw(std::move(draw)) {}
 
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setFont(font());
-        draw_(painter);
+        m_draw(painter);
     }
 
   private:
-    std::function<void(QPainter&)> draw_;
+    std::function<void(QPainter&)> m_draw;
 };
 
 class OwnerDrawPeer : public Peer {
   public:
     OwnerDrawPeer(FormWidget& form, const platform::ControlTemplate& layout, platform::ButtonControl& control)
         : Peer(form, control),
-          button_(new OwnerDrawnButton(&form, [this](QPainter& painter) { Draw(painter); })) {
-        button_->setObjectName(ObjectName(layout.id));
-        button_->setGeometry(form.Units().Rect(layout.rect));
-        button_->setFocusPolicy(FocusPolicyFor(layout, Qt::TabFocus));
-        button_->setCursor(Qt::PointingHandCursor);
-        new EnterPresses(button_);
+          m_button(new OwnerDrawnButton(&form, [this](QPainter& painter) { Draw(painter); })) {
+        m_button->setObjectName(ObjectName(layout.id));
+        m_button->setGeometry(form.Units().Rect(layout.rect));
+        m_button->setFocusPolicy(FocusPolicyFor(layout, Qt::TabFocus));
+        m_button->setCursor(Qt::PointingHandCursor);
+        new EnterPresses(m_button);
         const int id = layout.id;
-        QObject::connect(button_, &QAbstractButton::pressed, button_, [this] {
-            if (form_.IsAttached())
+        QObject::connect(m_button, &QAbstractButton::pressed, m_button, [this] {
+            if (m_form.IsAttached())
                 Button().SetPressed(true);
         });
-        QObject::connect(button_, &QAbstractButton::released, button_, [this] {
-            if (form_.IsAttached())
+        QObject::connect(m_button, &QAbstractButton::released, m_button, [this] {
+            if (m_form.IsAttached())
                 Button().SetPressed(false);
         });
-        QObject::connect(button_, &QAbstractButton::clicked, button_,
-                         [this, id] { form_.Dispatch([&] { form_.Controls().UserClick(id); }); });
+        QObject::connect(m_button, &QAbstractButton::clicked, m_button,
+                         [this, id] { m_form.Dispatch([&] { m_form.Controls().UserClick(id); }); });
     }
 
-    QWidget* Widget() const override { return button_; }
+    QWidget* Widget() const override { return m_button; }
 
-    void Synchronise() override { button_->setEnabled(control_.IsEnabled()); }
+    void Synchronise() override { m_button->setEnabled(m_control.IsEnabled()); }
 
   private:
     void Draw(QPainter& painter) {
-        if (!form_.IsAttached())
+        if (!m_form.IsAttached())
             return;
         QtDrawingContext dc(painter);
-        form_.Sink().OnDrawItem(control_.Id(), dc, 0, 0, Button().IsPressed());
+        m_form.Sink().OnDrawItem(m_control.Id(), dc, 0, 0, Button().IsPressed());
     }
 
-    platform::ButtonControl& Button() const { return static_cast<platform::ButtonControl&>(control_); }
+    platform::ButtonControl& Button() const { return static_cast<platform::ButtonControl&>(m_control); }
 
-    OwnerDrawnButton* button_;
+    OwnerDrawnButton* m_button;
 };
 
 }  // namespace

@@ -14,15 +14,15 @@ class FormWidget;
 
 class Peer : public platform::ControlPeer {
   public:
-    Peer(FormWidget& form, platform::Control& control) : form_(form), control_(control) {}
+    Peer(FormWidget& form, platform::Control& control) : m_form(form), m_control(control) {}
 
-    platform::Control& Control() const { return control_; }
+    platform::Control& Control() const { return m_control; }
     virtual QWidget* Widget() const = 0;
     void Repaint() override { Widget()->update(); }
 
   protected:
-    FormWidget& form_;
-    platform::Control& control_;
+    FormWidget& m_form;
+    platform::Control& m_control;
 };
 
 // The peer and widget (a child of the form) for one control of the template.

@@ -129,81 +129,81 @@ class QtDrawingContext::ContextPen : public platform::Pen {
 };
 
 QtDrawingContext::QtDrawingContext(QPainter& painter)
-    : painter_(painter),
-      stockFont_(std::make_unique<ContextFont>(this, painter.font(), 0)),
-      stockPen_(std::make_unique<ContextPen>(this, PenFor(platform::PenSpec{}))),
-      selectedFont_(stockFont_.get()),
-      selectedPen_(stockPen_.get()),
-      font_(stockFont_->font),
-      pen_(stockPen_->pen) {
-    painter_.setRenderHint(QPainter::Antialiasing);
-    painter_.setRenderHint(QPainter::TextAntialiasing);
+    : m_painter(painter),
+      m_stockFont(std::make_unique<ContextFont>(this, painter.font(), 0)),
+      m_stockPen(std::make_unique<ContextPen>(this, PenFor(platform::PenSpec{}))),
+      m_selectedFont(m_stockFont.get()),
+      m_selectedPen(m_stockPen.get()),
+      m_font(m_stockFont->font),
+      m_pen(m_stockPen->pen) {
+    m_painter.setRenderHint(QPainter::Antialiasing);
+    m_painter.setRenderHint(QPainter::TextAntialiasing);
 }
 
 QtDrawingContext::~QtDrawingContext() = default;
 
 platform::TextMetrics QtDrawingContext::GetTextMetrics() {
-    const QFontMetrics metrics(font_, painter_.device());
+    const QFontMetrics metrics(m_font, m_painter.device());
     return {metrics.height(), std::max(0, metrics.leading())};
 }
 
 platform::Extent QtDrawingContext::GetTextExtent(std::string_view text) {
-    const QFontMetrics metrics(font_, painter_.device());
+    const QFontMetrics metrics(m_font, m_painter.device());
     return {metrics.horizontalAdvance(ToQString(text)), metrics.height()};
 }
 
 void QtDrawingContext::TextOut(int x, int y, std::string_view text) {
     const QString qtext = ToQString(text);
-    const QFontMetrics metrics(font_, painter_.device());
+    const QFontMetrics metrics(m_font, m_painter.device());
     const int width = metrics.horizontalAdvance(qtext);
     int offset = 0;
-    if (align_ == platform::TextAlign::Right)
+    if (m_align == platform::TextAlign::Right)
         offset = -width;
-    if (align_ == platform::TextAlign::Centre)
+    if (m_align == platform::TextAlign::Centre)
         offset = -width / 2;
 
-    painter_.save();
-    painter_.setFont(font_);
-    painter_.setPen(ToQColor(textColour_));
-    painter_.translate(x, y);
-    if (escapement_ != 0)
-        painter_.rotate(-escapement_ / 10.0);
-    painter_.drawText(QPoint(offset, metrics.ascent()), qtext);
-    painter_.restore();
+    m_painter.save();
+    m_painter.setFont(m_font);
+    m_painter.setPen(ToQColor(m_textColour));
+    m_painter.translate(x, y);
+    if (m_escapement != 0)
+        m_painter.rotate(-m_escapement / 10.0);
+    m_painter.drawText(QPoint(offset, metrics.ascent()), qtext);
+    m_painter.restore();
 }
 
 platform::TextAlign QtDrawingContext::SetTextAlign(platform::TextAlign align) {
-    return std::exchange(align_, align);
+    return std::exchange(m_align, align);
 }
 
 platform::Rgb QtDrawingContext::SetTextColor(platform::Rgb colour) {
-    return std::exchange(textColour_, colour);
+    return std::exchange(m_textColour, colour);
 }
 
 void QtDrawingContext::MoveTo(int x, int y) {
-    current_ = QPoint(x, y);
+    m_current = QPoint(x, y);
 }
 
 // A line of length 0 draws nothing (a round cap would leave a dot).
 void QtDrawingContext::LineTo(int x, int y) {
     const QPoint end(x, y);
-    if (end != current_) {
-        painter_.setPen(pen_);
-        painter_.drawLine(current_, end);
+    if (end != m_current) {
+        m_painter.setPen(m_pen);
+        m_painter.drawLine(m_current, end);
     }
-    current_ = end;
+    m_current = end;
 }
 
 void QtDrawingContext::Rectangle(int left, int top, int right, int bottom) {
-    painter_.setPen(pen_);
-    painter_.setBrush(Qt::white);
+    m_painter.setPen(m_pen);
+    m_painter.setBrush(Qt::white);
     // The outline runs along the first and the last unit inside the right and bottom edges.
-    painter_.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
-    painter_.setBrush(Qt::NoBrush);
+    m_painter.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
+    m_painter.setBrush(Qt::NoBrush);
 }
 
 std::unique_ptr<platform::Font> QtDrawingContext::CreateFont(const platform::FontSpec& attributes) {
-    return std::make_unique<ContextFont>(this, FontFor(attributes, stockFont_->font, painter_.device()),
+    return std::make_unique<ContextFont>(this, FontFor(attributes, m_stockFont->font, m_painter.device()),
                                          attributes.escapement);
 }
 
@@ -215,17 +215,17 @@ platform::Font* QtDrawingContext::SelectFont(platform::Font* font) {
     auto* own = dynamic_cast<ContextFont*>(font);
     if (!own || own->owner != this)
         return nullptr;
-    font_ = own->font;
-    escapement_ = own->escapement;
-    return std::exchange(selectedFont_, font);
+    m_font = own->font;
+    m_escapement = own->escapement;
+    return std::exchange(m_selectedFont, font);
 }
 
 platform::Pen* QtDrawingContext::SelectPen(platform::Pen* pen) {
     auto* own = dynamic_cast<ContextPen*>(pen);
     if (!own || own->owner != this)
         return nullptr;
-    pen_ = own->pen;
-    return std::exchange(selectedPen_, pen);
+    m_pen = own->pen;
+    return std::exchange(m_selectedPen, pen);
 }
 
 }  // namespace qtbackend

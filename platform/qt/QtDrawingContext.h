@@ -35,7 +35,7 @@ class QtDrawingContext : public platform::DrawingContext {
     platform::TextMetrics GetTextMetrics() override;
     platform::Extent GetTextExtent(std::string_view text) override;
     void TextOut(int x, int y, std::string_view text) override;
-    platform::TextAlign GetTextAlign() override { return align_; }
+    platform::TextAlign GetTextAlign() override { return m_align; }
     platform::TextAlign SetTextAlign(platform::TextAlign align) override;
     platform::Rgb SetTextColor(platform::Rgb colour) override;
     void MoveTo(int x, int y) override;
@@ -46,24 +46,24 @@ class QtDrawingContext : public platform::DrawingContext {
     platform::Font* SelectFont(platform::Font* font) override;
     platform::Pen* SelectPen(platform::Pen* pen) override;
 
-    const QFont& CurrentFont() const { return font_; }
-    const QPen& CurrentPen() const { return pen_; }
+    const QFont& CurrentFont() const { return m_font; }
+    const QPen& CurrentPen() const { return m_pen; }
 
   private:
     class ContextFont;
     class ContextPen;
 
-    QPainter& painter_;
-    std::unique_ptr<ContextFont> stockFont_;
-    std::unique_ptr<ContextPen> stockPen_;
-    platform::Font* selectedFont_;
-    platform::Pen* selectedPen_;
-    QFont font_;
-    int escapement_ = 0;  // tenths of a degree, counter-clockwise
-    QPen pen_;
-    platform::TextAlign align_ = platform::TextAlign::Left;
-    platform::Rgb textColour_;
-    QPoint current_;
+    QPainter& m_painter;
+    std::unique_ptr<ContextFont> m_stockFont;
+    std::unique_ptr<ContextPen> m_stockPen;
+    platform::Font* m_selectedFont;
+    platform::Pen* m_selectedPen;
+    QFont m_font;
+    int m_escapement = 0;  // tenths of a degree, counter-clockwise
+    QPen m_pen;
+    platform::TextAlign m_align = platform::TextAlign::Left;
+    platform::Rgb m_textColour;
+    QPoint m_current;
 };
 
 }  // namespace qtbackend

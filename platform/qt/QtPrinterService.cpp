@@ -30,17 +30,17 @@ const QString kPreviewPagesKey = QStringLiteral("Settings/PreviewPages");
 // Measuring at the printer's resolution without starting a job: the begin and end steps of a preview.
 class MeasuringSurface {
   public:
-    explicit MeasuringSurface(int resolution) : image_(1, 1, QImage::Format_RGB32) {
+    explicit MeasuringSurface(int resolution) : m_image(1, 1, QImage::Format_RGB32) {
         const int dotsPerMetre = static_cast<int>(resolution / 0.0254 + 0.5);
-        image_.setDotsPerMeterX(dotsPerMetre);
-        image_.setDotsPerMeterY(dotsPerMetre);
-        painter_.begin(&image_);
+        m_image.setDotsPerMeterX(dotsPerMetre);
+        m_image.setDotsPerMeterY(dotsPerMetre);
+        m_painter.begin(&m_image);
     }
-    QPainter& Painter() { return painter_; }
+    QPainter& Painter() { return m_painter; }
 
   private:
-    QImage image_;
-    QPainter painter_;
+    QImage m_image;
+    QPainter m_painter;
 };
 
 // Each page is laid out on the printable area of the printer's current page, in its dots.
@@ -75,16 +75,16 @@ QtPrinterService::QtPrinterService() = default;
 QtPrinterService::~QtPrinterService() = default;
 
 QPrinter& QtPrinterService::JobPrinter() {
-    if (!printer_) {
+    if (!m_printer) {
         const QPrinterInfo standard = QPrinterInfo::defaultPrinter();
         if (standard.isNull()) {
-            printer_ = MakeFallbackPrinter();
+            m_printer = MakeFallbackPrinter();
         } else {
-            printer_ = std::make_unique<QPrinter>(standard, QPrinter::HighResolution);
+            m_printer = std::make_unique<QPrinter>(standard, QPrinter::HighResolution);
         }
-        printer_->setDocName(QString::fromUtf8(platform::kApplicationTitle));
+        m_printer->setDocName(QString::fromUtf8(platform::kApplicationTitle));
     }
-    return *printer_;
+    return *m_printer;
 }
 
 platform::DefaultPrinter QtPrinterService::QueryDefaultPrinter() {
@@ -105,7 +105,7 @@ bool QtPrinterService::DoPreparePrinting(platform::PrintInfo& info) {
         return true;
 
     QPrinter& printer = JobPrinter();
-    QPrintDialog dialog(&printer, parent_);
+    QPrintDialog dialog(&printer, m_parent);
     dialog.setMinMax(info.minPage, info.maxPage);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
@@ -146,7 +146,7 @@ void QtPrinterService::Preview(platform::Printable& printable) {
     QtDrawingContext measuringDc(measuring.Painter());
     printable.OnBeginPrinting(measuringDc, info);
 
-    QPrintPreviewDialog dialog(&printer, parent_);
+    QPrintPreviewDialog dialog(&printer, m_parent);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
         QPainter painter(target);
         QtDrawingContext dc(painter);
@@ -156,9 +156,9 @@ void QtPrinterService::Preview(platform::Printable& printable) {
     QSettings settings;
     if (pages && settings.value(kPreviewPagesKey, 1).toInt() == 2)
         pages->setFacingPagesViewMode();
-    if (parent_) {
+    if (m_parent) {
         dialog.resize(
-            FittingScreen(dialog, QSize(std::max(parent_->width(), 800), std::max(parent_->height(), 900))));
+            FittingScreen(dialog, QSize(std::max(m_parent->width(), 800), std::max(m_parent->height(), 900))));
     }
     dialog.exec();
     if (pages) {
@@ -189,7 +189,7 @@ bool QtPrinterService::PrintToPdf(platform::Printable& printable, const QString&
 
 // The print dialog in its set-up role: printer, paper and options for the next jobs, nothing printed.
 void QtPrinterService::PrinterSetup() {
-    QPrintDialog dialog(&JobPrinter(), parent_);
+    QPrintDialog dialog(&JobPrinter(), m_parent);
     dialog.setWindowTitle(QStringLiteral("Druckereinrichtung"));
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {

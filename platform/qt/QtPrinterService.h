@@ -31,13 +31,13 @@ class QtPrinterService : public platform::PrinterService {
     // a page laid out for another size is scaled to fit. False when the file cannot be written.
     bool PrintToPdf(platform::Printable& printable, const QString& path);
 
-    void SetParentWindow(QWidget* window) { parent_ = window; }
+    void SetParentWindow(QWidget* window) { m_parent = window; }
     // The printer the jobs go to.
     QPrinter& JobPrinter();
 
   private:
-    QPointer<QWidget> parent_;
-    std::unique_ptr<QPrinter> printer_;
+    QPointer<QWidget> m_parent;
+    std::unique_ptr<QPrinter> m_printer;
 };
 
 // A printer for when there is no default printer: PDF, 600 dpi, A4, with a printable area just large

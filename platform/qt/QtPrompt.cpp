@@ -14,7 +14,7 @@ QWidget* QtPrompt::Parent() const {
         return modal;
     if (QWidget* active = QApplication::activeWindow())
         return active;
-    return parent_ && parent_->isVisible() ? parent_.data() : nullptr;
+    return m_parent && m_parent->isVisible() ? m_parent.data() : nullptr;
 }
 
 void QtPrompt::Message(const std::string& text, platform::MessageIcon icon) {
@@ -27,8 +27,8 @@ void QtPrompt::Message(const std::string& text, platform::MessageIcon icon) {
 }
 
 int QtPrompt::RunDialog(const platform::DialogTemplate& dialog) {
-    const auto picture = pictures_.find(dialog.id);
-    TemplateDialog window(dialog, picture == pictures_.end() ? nullptr : &picture->second, Parent());
+    const auto picture = m_pictures.find(dialog.id);
+    TemplateDialog window(dialog, picture == m_pictures.end() ? nullptr : &picture->second, Parent());
     return window.exec();
 }
 
@@ -49,7 +49,7 @@ std::optional<std::string> QtPrompt::ChooseFile(const platform::FileDialog& dial
 }
 
 void QtPrompt::SetDialogPicture(int dialogId, DialogPicture picture) {
-    pictures_[dialogId] = std::move(picture);
+    m_pictures[dialogId] = std::move(picture);
 }
 
 }  // namespace qtbackend

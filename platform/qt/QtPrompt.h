@@ -21,15 +21,15 @@ class QtPrompt : public platform::Prompt {
     std::optional<std::string> ChooseFile(const platform::FileDialog& dialog) override;
 
     // The window boxes belong to while no other window is active.
-    void SetParentWindow(QWidget* window) { parent_ = window; }
+    void SetParentWindow(QWidget* window) { m_parent = window; }
     // Shows the picture in every dialog with this template id.
     void SetDialogPicture(int dialogId, DialogPicture picture);
 
   private:
     QWidget* Parent() const;
 
-    QPointer<QWidget> parent_;
-    std::map<int, DialogPicture> pictures_;
+    QPointer<QWidget> m_parent;
+    std::map<int, DialogPicture> m_pictures;
 };
 
 }  // namespace qtbackend

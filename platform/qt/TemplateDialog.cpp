@@ -41,7 +41,7 @@ TemplateDialog::TemplateDialog(const platform::DialogTemplate& dialog, const Dia
                                QWidget* parent)
     : QDialog(parent,
               Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      closeCode_(dialog.closeCode) {
+      m_closeCode(dialog.closeCode) {
     setWindowTitle(ToQString(dialog.caption));
     setFont(DialogFont(dialog.fontFace, dialog.fontPoints));
     const DialogUnits units(font());
@@ -90,7 +90,7 @@ TemplateDialog::TemplateDialog(const platform::DialogTemplate& dialog, const Dia
 }
 
 void TemplateDialog::reject() {
-    done(closeCode_);
+    done(m_closeCode);
 }
 
 }  // namespace qtbackend

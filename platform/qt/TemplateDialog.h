@@ -24,7 +24,7 @@ class TemplateDialog : public QDialog {
     void reject() override;
 
   private:
-    int closeCode_;
+    int m_closeCode;
 };
 
 }  // namespace qtbackend

@@ -22,14 +22,14 @@ class EditPeer : public FormPeer {
     using FormPeer::FormPeer;
 
     void Synchronise() override {
-        const auto& edit = static_cast<EditControl&>(control_);
-        const FormWindow::SynchronisingScope scope(form_);
+        const auto& edit = static_cast<EditControl&>(m_control);
+        const FormWindow::SynchronisingScope scope(m_form);
         const std::wstring text = Widen(edit.GetText());
-        if (WindowText(window_) != text)
-            SetWindowTextW(window_, text.c_str());
-        const bool readOnly = (GetWindowLongPtrW(window_, GWL_STYLE) & ES_READONLY) != 0;
+        if (WindowText(m_window) != text)
+            SetWindowTextW(m_window, text.c_str());
+        const bool readOnly = (GetWindowLongPtrW(m_window, GWL_STYLE) & ES_READONLY) != 0;
         if (readOnly == edit.IsEnabled()) {
-            SendMessageW(window_, EM_SETREADONLY, !edit.IsEnabled(), 0);
+            SendMessageW(m_window, EM_SETREADONLY, !edit.IsEnabled(), 0);
             Repaint();
         }
     }
@@ -41,29 +41,29 @@ class ListPeer : public FormPeer {
     using FormPeer::FormPeer;
 
     void Synchronise() override {
-        const auto& list = static_cast<ListControl&>(control_);
-        const FormWindow::SynchronisingScope scope(form_);
+        const auto& list = static_cast<ListControl&>(m_control);
+        const FormWindow::SynchronisingScope scope(m_form);
         if (!SameEntries(list)) {
-            SendMessageW(window_, CB_RESETCONTENT, 0, 0);
+            SendMessageW(m_window, CB_RESETCONTENT, 0, 0);
             for (const std::string& entry : list.Entries())
-                SendMessageW(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(entry).c_str()));
+                SendMessageW(m_window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(entry).c_str()));
         }
-        if (SendMessageW(window_, CB_GETCURSEL, 0, 0) != list.GetCurSel())
-            SendMessageW(window_, CB_SETCURSEL, static_cast<WPARAM>(list.GetCurSel()), 0);
+        if (SendMessageW(m_window, CB_GETCURSEL, 0, 0) != list.GetCurSel())
+            SendMessageW(m_window, CB_SETCURSEL, static_cast<WPARAM>(list.GetCurSel()), 0);
         const std::wstring text = Widen(list.GetEditText());
-        if (WindowText(window_) != text)
-            SetWindowTextW(window_, text.c_str());
-        EnableWindow(window_, list.IsEnabled());
+        if (WindowText(m_window) != text)
+            SetWindowTextW(m_window, text.c_str());
+        EnableWindow(m_window, list.IsEnabled());
     }
 
   private:
     bool SameEntries(const ListControl& list) const {
-        if (SendMessageW(window_, CB_GETCOUNT, 0, 0) != list.GetCount())
+        if (SendMessageW(m_window, CB_GETCOUNT, 0, 0) != list.GetCount())
             return false;
         for (int i = 0; i < list.GetCount(); ++i) {
-            const auto length = SendMessageW(window_, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+            const auto length = SendMessageW(m_window, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
             std::wstring entry(static_cast<size_t>(length) + 1, L'\0');
-            SendMessageW(window_, CB_GETLBTEXT, static_cast<WPARAM>(i),
+            SendMessageW(m_window, CB_GETLBTEXT, static_cast<WPARAM>(i),
                          reinterpret_cast<LPARAM>(entry.data()));
             entry.resize(static_cast<size_t>(length));
             if (entry != Widen(list.GetLBText(i)))
@@ -77,34 +77,34 @@ class ListPeer : public FormPeer {
 class TabsPeer : public FormPeer {
   public:
     TabsPeer(FormWindow& form, Control& control, HWND window, std::string keys)
-        : FormPeer(form, control, window), keys_(std::move(keys)) {}
+        : FormPeer(form, control, window), m_keys(std::move(keys)) {}
 
     void Synchronise() override {
-        const auto& tabs = static_cast<TabControl&>(control_);
-        const FormWindow::SynchronisingScope scope(form_);
-        if (items_ != tabs.Items()) {
-            TabCtrl_DeleteAllItems(window_);
+        const auto& tabs = static_cast<TabControl&>(m_control);
+        const FormWindow::SynchronisingScope scope(m_form);
+        if (m_items != tabs.Items()) {
+            TabCtrl_DeleteAllItems(m_window);
             for (size_t i = 0; i < tabs.Items().size(); ++i) {
                 std::wstring text = Caption(tabs.Items()[i], i);
                 TCITEMW item{};
                 item.mask = TCIF_TEXT;
                 item.pszText = text.data();
-                SendMessageW(window_, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+                SendMessageW(m_window, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
             }
-            items_ = tabs.Items();
+            m_items = tabs.Items();
         }
-        if (TabCtrl_GetCurSel(window_) != tabs.GetCurSel())
-            TabCtrl_SetCurSel(window_, tabs.GetCurSel());
-        EnableWindow(window_, tabs.IsEnabled());
+        if (TabCtrl_GetCurSel(m_window) != tabs.GetCurSel())
+            TabCtrl_SetCurSel(m_window, tabs.GetCurSel());
+        EnableWindow(m_window, tabs.IsEnabled());
     }
 
   private:
     // The tab's text with its key marked: the first character equal to its key, in any case.
     std::wstring Caption(const std::string& item, size_t index) const {
-        if (index >= keys_.size())
+        if (index >= m_keys.size())
             return MnemonicCaption(item, -1);
         const std::wstring text = Widen(item);
-        const wchar_t key = static_cast<wchar_t>(towlower(static_cast<wint_t>(keys_[index])));
+        const wchar_t key = static_cast<wchar_t>(towlower(static_cast<wint_t>(m_keys[index])));
         for (size_t i = 0; i < text.size(); ++i) {
             if (towlower(text[i]) == key)
                 return MnemonicCaption(item, static_cast<int>(i));
@@ -112,8 +112,8 @@ class TabsPeer : public FormPeer {
         return MnemonicCaption(item, -1);
     }
 
-    std::string keys_;
-    std::vector<std::string> items_;
+    std::string m_keys;
+    std::vector<std::string> m_items;
 };
 
 // Push buttons and owner-drawn buttons: only their enabled state is mirrored.
@@ -121,7 +121,7 @@ class ButtonPeer : public FormPeer {
   public:
     using FormPeer::FormPeer;
 
-    void Synchronise() override { EnableWindow(window_, control_.IsEnabled()); }
+    void Synchronise() override { EnableWindow(m_window, m_control.IsEnabled()); }
 };
 
 class RadioPeer : public FormPeer {
@@ -129,10 +129,10 @@ class RadioPeer : public FormPeer {
     using FormPeer::FormPeer;
 
     void Synchronise() override {
-        const FormWindow::SynchronisingScope scope(form_);
-        const bool checked = static_cast<ButtonControl&>(control_).GetCheck();
-        SendMessageW(window_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-        EnableWindow(window_, control_.IsEnabled());
+        const FormWindow::SynchronisingScope scope(m_form);
+        const bool checked = static_cast<ButtonControl&>(m_control).GetCheck();
+        SendMessageW(m_window, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+        EnableWindow(m_window, m_control.IsEnabled());
     }
 };
 

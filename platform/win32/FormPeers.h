@@ -14,16 +14,16 @@ class FormWindow;
 class FormPeer : public ControlPeer {
   public:
     FormPeer(FormWindow& form, Control& control, HWND window)
-        : form_(form), control_(control), window_(window) {}
+        : m_form(form), m_control(control), m_window(window) {}
 
-    Control& Subject() const { return control_; }
-    HWND Window() const { return window_; }
-    void Repaint() override { InvalidateRect(window_, nullptr, TRUE); }
+    Control& Subject() const { return m_control; }
+    HWND Window() const { return m_window; }
+    void Repaint() override { InvalidateRect(m_window, nullptr, TRUE); }
 
   protected:
-    FormWindow& form_;
-    Control& control_;
-    HWND window_;
+    FormWindow& m_form;
+    Control& m_control;
+    HWND m_window;
 };
 
 // The peer of a control whose window the form has made from the template.

@@ -50,18 +50,18 @@ std::wstring WindowText(HWND window) {
 }  // namespace
 
 FormWindow::FormWindow(HWND parent, const FormTemplate& form, ControlSet& controls, ControlSink& sink)
-    : controls_(controls), sink_(sink), defaultButton_(form.defaultButton) {
+    : m_controls(controls), m_sink(sink), m_defaultButton(form.defaultButton) {
     const std::vector<WORD> dialog = EmptyDialogTemplate(form);
-    window_ = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
+    m_window = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
                                          reinterpret_cast<const DLGTEMPLATE*>(dialog.data()), parent,
                                          DialogProcedure, reinterpret_cast<LPARAM>(this));
-    if (!window_)
+    if (!m_window)
         return;
-    font_ = reinterpret_cast<HFONT>(SendMessageW(window_, WM_GETFONT, 0, 0));
+    m_font = reinterpret_cast<HFONT>(SendMessageW(m_window, WM_GETFONT, 0, 0));
     MeasureUnits(form);
     const RECT area = Pixels({0, 0, form.width, form.height});
-    size_ = {area.right, area.bottom};
-    SetWindowPos(window_, nullptr, 0, 0, size_.cx, size_.cy, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+    m_size = {area.right, area.bottom};
+    SetWindowPos(m_window, nullptr, 0, 0, m_size.cx, m_size.cy, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
     AddLabels(form);
     AddControls(form);
     AddGroupBoxes(form);
@@ -69,26 +69,26 @@ FormWindow::FormWindow(HWND parent, const FormTemplate& form, ControlSet& contro
 
 FormWindow::~FormWindow() {
     Detach();
-    if (window_)
-        DestroyWindow(window_);
-    for (const auto& [colour, brush] : brushes_) DeleteObject(brush);
+    if (m_window)
+        DestroyWindow(m_window);
+    for (const auto& [colour, brush] : m_brushes) DeleteObject(brush);
 }
 
 void FormWindow::Detach() {
-    if (!attached_)
+    if (!m_attached)
         return;
-    attached_ = false;
-    for (const auto& peer : peers_) peer->Subject().AttachPeer(nullptr);
+    m_attached = false;
+    for (const auto& peer : m_peers) peer->Subject().AttachPeer(nullptr);
 }
 
 // The dialog units of the font; the horizontal one widened where a field's widest text would not fit.
 void FormWindow::MeasureUnits(const FormTemplate& form) {
     RECT units{0, 0, 4, 8};
-    MapDialogRect(window_, &units);
-    baseX_ = std::max<int>(1, units.right);
-    baseY_ = std::max<int>(1, units.bottom);
-    HDC dc = GetDC(window_);
-    const HGDIOBJ previous = SelectObject(dc, font_);
+    MapDialogRect(m_window, &units);
+    m_baseX = std::max<int>(1, units.right);
+    m_baseY = std::max<int>(1, units.bottom);
+    HDC dc = GetDC(m_window);
+    const HGDIOBJ previous = SelectObject(dc, m_font);
     const int chrome = 2 * GetSystemMetrics(SM_CXEDGE) + 2 * kEditMargin + kCaretWidth + 1;
     for (const ControlTemplate& control : form.controls) {
         if (control.kind != ControlKind::Edit || control.widestText.empty() || control.rect.width <= 0)
@@ -96,16 +96,16 @@ void FormWindow::MeasureUnits(const FormTemplate& form) {
         const std::wstring text = Widen(control.widestText);
         SIZE extent{};
         GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-        const double width = control.rect.width * baseX_ / 4.0;
-        widening_ = std::max(widening_, (extent.cx + chrome) / width);
+        const double width = control.rect.width * m_baseX / 4.0;
+        m_widening = std::max(m_widening, (extent.cx + chrome) / width);
     }
     SelectObject(dc, previous);
-    ReleaseDC(window_, dc);
+    ReleaseDC(m_window, dc);
 }
 
 RECT FormWindow::Pixels(const DialogRect& rect) const {
-    const auto x = [this](int du) { return static_cast<LONG>(std::lround(du * baseX_ * widening_ / 4.0)); };
-    const auto y = [this](int du) { return static_cast<LONG>(MulDiv(du, baseY_, 8)); };
+    const auto x = [this](int du) { return static_cast<LONG>(std::lround(du * m_baseX * m_widening / 4.0)); };
+    const auto y = [this](int du) { return static_cast<LONG>(MulDiv(du, m_baseY, 8)); };
     return {x(rect.x), y(rect.y), x(rect.x + rect.width), y(rect.y + rect.height)};
 }
 
@@ -114,10 +114,10 @@ HWND FormWindow::MakeChild(const wchar_t* windowClass, const std::string& text, 
     const RECT area = Pixels(rect);
     HWND child = CreateWindowExW(
         extendedStyle, windowClass, Widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, area.left, area.top,
-        area.right - area.left, area.bottom - area.top, window_,
+        area.right - area.left, area.bottom - area.top, m_window,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     if (child)
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
     return child;
 }
 
@@ -144,12 +144,12 @@ void FormWindow::AddLabels(const FormTemplate& form) {
 
 void FormWindow::AddControls(const FormTemplate& form) {
     for (const ControlTemplate& layout : form.controls) {
-        Control* control = controls_.Find(layout.id);
+        Control* control = m_controls.Find(layout.id);
         if (!control || control->Kind() != layout.kind)
             continue;
         ControlWindowKind kind = WindowKindOf(layout);
         // A push button in a colour of its owner's is drawn by the form.
-        if (layout.kind == ControlKind::PushButton && sink_.ControlBrush(layout.id))
+        if (layout.kind == ControlKind::PushButton && m_sink.ControlBrush(layout.id))
             kind.style |= BS_OWNERDRAW;
         const DialogRect& rect = layout.rect;
         std::wstring caption;
@@ -164,29 +164,29 @@ void FormWindow::AddControls(const FormTemplate& form) {
             // The template's height is the list's when open; closed, it shows one line.
             const int itemHeight =
                 std::max(1, static_cast<int>(SendMessageW(window, CB_GETITEMHEIGHT, 0, 0)));
-            const int openHeight = MulDiv(rect.height - kListHeight, baseY_, 8);
+            const int openHeight = MulDiv(rect.height - kListHeight, m_baseY, 8);
             SendMessageW(window, CB_SETMINVISIBLE, static_cast<WPARAM>(std::max(1, openHeight / itemHeight)),
                          0);
         }
         if (layout.kind == ControlKind::Tabs)
-            tabKeys_[layout.id] = layout.itemMnemonics;
+            m_tabKeys[layout.id] = layout.itemMnemonics;
         std::unique_ptr<FormPeer> peer = MakeFormPeer(*this, layout, *control, window);
-        windows_[layout.id] = window;
-        tabStops_[layout.id] = layout.tabStop;
+        m_windows[layout.id] = window;
+        m_tabStops[layout.id] = layout.tabStop;
         control->AttachPeer(peer.get());
         peer->Synchronise();
-        peers_.push_back(std::move(peer));
+        m_peers.push_back(std::move(peer));
     }
 }
 
 HWND FormWindow::ControlWindow(int id) const {
-    const auto found = windows_.find(id);
-    return found == windows_.end() ? nullptr : found->second;
+    const auto found = m_windows.find(id);
+    return found == m_windows.end() ? nullptr : found->second;
 }
 
 int FormWindow::IdOf(HWND window) const {
-    for (; window && window != window_; window = GetParent(window)) {
-        for (const auto& [id, control] : windows_) {
+    for (; window && window != m_window; window = GetParent(window)) {
+        for (const auto& [id, control] : m_windows) {
             if (control == window)
                 return id;
         }
@@ -195,7 +195,7 @@ int FormWindow::IdOf(HWND window) const {
 }
 
 FormPeer* FormWindow::PeerOf(int id) const {
-    for (const auto& peer : peers_) {
+    for (const auto& peer : m_peers) {
         if (peer->Subject().Id() == id)
             return peer.get();
     }
@@ -203,74 +203,74 @@ FormPeer* FormWindow::PeerOf(int id) const {
 }
 
 void FormWindow::Dispatch(const std::function<void()>& action) {
-    if (!attached_ || dispatching_)
+    if (!m_attached || m_dispatching)
         return;
-    dispatching_ = true;
+    m_dispatching = true;
     action();
-    dispatching_ = false;
-    if (attached_)
+    m_dispatching = false;
+    if (m_attached)
         FollowFocus();
 }
 
 bool FormWindow::FocusOn(int id) {
-    return controls_.FocusedId() == id || controls_.UserFocus(id);
+    return m_controls.FocusedId() == id || m_controls.UserFocus(id);
 }
 
 void FormWindow::FollowProgramFocus() {
-    if (attached_)
+    if (m_attached)
         FollowFocus();
 }
 
 void FormWindow::FollowFocus() {
-    const int id = controls_.FocusedId();
+    const int id = m_controls.FocusedId();
     HWND target = ControlWindow(id);
     const int shown = IdOf(GetFocus());
-    if (target && controls_.Find(id)->IsEnabled()) {
+    if (target && m_controls.Find(id)->IsEnabled()) {
         if (shown != id) {
-            dispatching_ = true;
+            m_dispatching = true;
             SetFocus(target);
-            dispatching_ = false;
+            m_dispatching = false;
         }
         return;
     }
     // The program's focus went nowhere (its control was disabled on the way): the control the window
     // has the focus on takes it. Bounded, in case every such step disables the next control as well.
-    if (shown != 0 && shown != id && followDepth_ < static_cast<int>(peers_.size())) {
-        ++followDepth_;
-        Dispatch([this, shown] { controls_.UserFocus(shown); });
-        --followDepth_;
+    if (shown != 0 && shown != id && m_followDepth < static_cast<int>(m_peers.size())) {
+        ++m_followDepth;
+        Dispatch([this, shown] { m_controls.UserFocus(shown); });
+        --m_followDepth;
     }
 }
 
 int FormWindow::PreviousTabStop() const {
-    const std::vector<Control*>& order = controls_.InTabOrder();
+    const std::vector<Control*>& order = m_controls.InTabOrder();
     const int count = static_cast<int>(order.size());
     int start = 0;
     for (int i = 0; i < count; ++i) {
-        if (order[static_cast<size_t>(i)]->Id() == controls_.FocusedId())
+        if (order[static_cast<size_t>(i)]->Id() == m_controls.FocusedId())
             start = i;
     }
     for (int step = 1; step <= count; ++step) {
         const Control* candidate = order[static_cast<size_t>(((start - step) % count + count) % count)];
-        const auto stop = tabStops_.find(candidate->Id());
-        if (candidate->IsEnabled() && stop != tabStops_.end() && stop->second)
+        const auto stop = m_tabStops.find(candidate->Id());
+        if (candidate->IsEnabled() && stop != m_tabStops.end() && stop->second)
             return candidate->Id();
     }
     return 0;
 }
 
 bool FormWindow::PreTranslateMessage(const MSG& message) {
-    if (!attached_ || !window_ || (message.hwnd != window_ && !IsChild(window_, message.hwnd)))
+    if (!m_attached || !m_window || (message.hwnd != m_window && !IsChild(m_window, message.hwnd)))
         return false;
     if (message.message == WM_SYSCHAR) {
         const wchar_t key = static_cast<wchar_t>(towlower(static_cast<wint_t>(message.wParam)));
-        for (const auto& [id, keys] : tabKeys_) {
+        for (const auto& [id, keys] : m_tabKeys) {
             for (size_t index = 0; index < keys.size(); ++index) {
                 if (towlower(static_cast<wint_t>(keys[index])) != key)
                     continue;
                 const int tabs = id;
-                Dispatch([this, tabs, index] { controls_.UserSelectTab(tabs, static_cast<int>(index)); });
-                if (FormPeer* peer = PeerOf(tabs); peer && attached_)
+                Dispatch([this, tabs, index] { m_controls.UserSelectTab(tabs, static_cast<int>(index)); });
+                if (FormPeer* peer = PeerOf(tabs); peer && m_attached)
                     peer->Synchronise();
                 return true;
             }
@@ -279,8 +279,8 @@ bool FormWindow::PreTranslateMessage(const MSG& message) {
     }
     if (message.message != WM_KEYDOWN)
         return false;
-    const int focused = controls_.FocusedId();
-    const Control* control = controls_.Find(focused);
+    const int focused = m_controls.FocusedId();
+    const Control* control = m_controls.Find(focused);
     switch (message.wParam) {
         case VK_TAB: {
             if (GetKeyState(VK_CONTROL) < 0)
@@ -288,9 +288,9 @@ bool FormWindow::PreTranslateMessage(const MSG& message) {
             const bool back = GetKeyState(VK_SHIFT) < 0;
             Dispatch([this, back] {
                 if (!back) {
-                    controls_.UserTab();
+                    m_controls.UserTab();
                 } else if (const int previous = PreviousTabStop()) {
-                    controls_.UserFocus(previous);
+                    m_controls.UserFocus(previous);
                 }
             });
             return true;
@@ -301,17 +301,17 @@ bool FormWindow::PreTranslateMessage(const MSG& message) {
             if (control->Kind() == ControlKind::List) {
                 if (SendMessageW(ControlWindow(focused), CB_GETDROPPEDSTATE, 0, 0))
                     return false;  // Enter closes the open list, which picks its entry
-                Dispatch([this, focused] { controls_.UserConfirmListText(focused); });
-                if (FormPeer* peer = PeerOf(focused); peer && attached_)
+                Dispatch([this, focused] { m_controls.UserConfirmListText(focused); });
+                if (FormPeer* peer = PeerOf(focused); peer && m_attached)
                     peer->Synchronise();
                 return true;
             }
             if (control->Kind() == ControlKind::Tabs)
                 return true;
-            const int button = control->Kind() == ControlKind::Edit ? defaultButton_ : focused;
+            const int button = control->Kind() == ControlKind::Edit ? m_defaultButton : focused;
             if (button == 0 || !control->IsEnabled())
                 return true;
-            Dispatch([this, button] { controls_.UserClick(button); });
+            Dispatch([this, button] { m_controls.UserClick(button); });
             return true;
         }
         case VK_LEFT:
@@ -322,7 +322,7 @@ bool FormWindow::PreTranslateMessage(const MSG& message) {
                 return false;
             // The radio buttons next to each other in tab order form one group, as the control set has it.
             const int step = message.wParam == VK_LEFT || message.wParam == VK_UP ? -1 : 1;
-            const std::vector<Control*>& order = controls_.InTabOrder();
+            const std::vector<Control*>& order = m_controls.InTabOrder();
             const auto self = std::find(order.begin(), order.end(), control);
             const long index = static_cast<long>(self - order.begin()) + step;
             if (index < 0 || index >= static_cast<long>(order.size()))
@@ -330,7 +330,7 @@ bool FormWindow::PreTranslateMessage(const MSG& message) {
             const Control* neighbour = order[static_cast<size_t>(index)];
             if (neighbour->Kind() == ControlKind::RadioButton && neighbour->IsEnabled()) {
                 const int id = neighbour->Id();
-                Dispatch([this, id] { controls_.UserClick(id); });
+                Dispatch([this, id] { m_controls.UserClick(id); });
             }
             return true;
         }
@@ -342,7 +342,7 @@ bool FormWindow::PreTranslateMessage(const MSG& message) {
 INT_PTR CALLBACK FormWindow::DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrW(window, DWLP_USER, lParam);
-        reinterpret_cast<FormWindow*>(lParam)->window_ = window;
+        reinterpret_cast<FormWindow*>(lParam)->m_window = window;
         return FALSE;
     }
     auto* form = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, DWLP_USER));
@@ -357,10 +357,10 @@ INT_PTR FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_NOTIFY: {
             const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
             const int id = static_cast<int>(header.idFrom);
-            if (header.code == TCN_SELCHANGE && attached_ && !Synchronising()) {
+            if (header.code == TCN_SELCHANGE && m_attached && !Synchronising()) {
                 const int index = TabCtrl_GetCurSel(header.hwndFrom);
-                Dispatch([this, id, index] { controls_.UserSelectTab(id, index); });
-                if (FormPeer* peer = PeerOf(id); peer && attached_)
+                Dispatch([this, id, index] { m_controls.UserSelectTab(id, index); });
+                if (FormPeer* peer = PeerOf(id); peer && m_attached)
                     peer->Synchronise();
             }
             return TRUE;
@@ -377,9 +377,9 @@ INT_PTR FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void FormWindow::OnCommand(int id, int code) {
-    if (!attached_ || Synchronising())
+    if (!m_attached || Synchronising())
         return;
-    Control* control = controls_.Find(id);
+    Control* control = m_controls.Find(id);
     FormPeer* peer = PeerOf(id);
     if (!control || !peer)
         return;
@@ -394,7 +394,7 @@ void FormWindow::OnCommand(int id, int code) {
                     if (FocusOn(id))
                         edit.TextEditedByUser(text);
                 });
-                if (attached_)
+                if (m_attached)
                     peer->Synchronise();
             }
             return;
@@ -403,13 +403,13 @@ void FormWindow::OnCommand(int id, int code) {
                 OnFocusArrived(id);
             } else if (code == CBN_SELCHANGE) {
                 const int index = static_cast<int>(SendMessageW(peer->Window(), CB_GETCURSEL, 0, 0));
-                Dispatch([&] { controls_.UserPick(id, index); });
-                if (attached_)
+                Dispatch([&] { m_controls.UserPick(id, index); });
+                if (m_attached)
                     peer->Synchronise();
             } else if (code == CBN_EDITCHANGE) {
                 const std::string text = Narrow(WindowText(peer->Window()));
-                Dispatch([&] { controls_.UserEditListText(id, text); });
-                if (attached_)
+                Dispatch([&] { m_controls.UserEditListText(id, text); });
+                if (m_attached)
                     peer->Synchronise();
             }
             return;
@@ -417,8 +417,8 @@ void FormWindow::OnCommand(int id, int code) {
         case ControlKind::RadioButton:
         case ControlKind::OwnerDrawButton:
             if (code == BN_CLICKED) {
-                Dispatch([&] { controls_.UserClick(id); });
-                if (attached_)
+                Dispatch([&] { m_controls.UserClick(id); });
+                if (m_attached)
                     peer->Synchronise();
             }
             return;
@@ -430,13 +430,13 @@ void FormWindow::OnCommand(int id, int code) {
 void FormWindow::OnFocusArrived(int id) {
     // Another window giving the focus back, or a locked field taking it to select its text: the
     // program's focus stays.
-    if (dispatching_ || id == controls_.FocusedId() || !controls_.Find(id)->IsEnabled())
+    if (m_dispatching || id == m_controls.FocusedId() || !m_controls.Find(id)->IsEnabled())
         return;
-    Dispatch([this, id] { controls_.UserFocus(id); });
+    Dispatch([this, id] { m_controls.UserFocus(id); });
 }
 
 INT_PTR FormWindow::ControlColour(HDC dc, HWND control) {
-    const EditControl* edit = attached_ ? controls_.FindEdit(IdOf(control)) : nullptr;
+    const EditControl* edit = m_attached ? m_controls.FindEdit(IdOf(control)) : nullptr;
     const std::optional<Rgb> colour = edit ? edit->Background() : std::nullopt;
     if (!colour)
         return FALSE;
@@ -446,7 +446,7 @@ INT_PTR FormWindow::ControlColour(HDC dc, HWND control) {
 }
 
 HBRUSH FormWindow::Brush(Rgb colour) {
-    HBRUSH& brush = brushes_[RGB(colour.r, colour.g, colour.b)];
+    HBRUSH& brush = m_brushes[RGB(colour.r, colour.g, colour.b)];
     if (!brush)
         brush = CreateSolidBrush(RGB(colour.r, colour.g, colour.b));
     return brush;
@@ -464,7 +464,7 @@ void FormWindow::DrawColouredButton(const DRAWITEMSTRUCT& item, Rgb colour) {
         OffsetRect(&area, 1, 1);
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, disabled ? GetSysColor(COLOR_GRAYTEXT) : RGB(0, 0, 0));
-    const HGDIOBJ previous = SelectObject(item.hDC, font_);
+    const HGDIOBJ previous = SelectObject(item.hDC, m_font);
     std::wstring caption = WindowText(item.hwndItem);
     DrawTextW(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &area,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | ((item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0));
@@ -477,9 +477,9 @@ void FormWindow::DrawColouredButton(const DRAWITEMSTRUCT& item, Rgb colour) {
 
 void FormWindow::DrawItem(const DRAWITEMSTRUCT& item) {
     const int id = static_cast<int>(item.CtlID);
-    ButtonControl* button = attached_ ? controls_.FindButton(id) : nullptr;
+    ButtonControl* button = m_attached ? m_controls.FindButton(id) : nullptr;
     if (button && button->Kind() == ControlKind::PushButton) {
-        if (const std::optional<Rgb> colour = sink_.ControlBrush(id))
+        if (const std::optional<Rgb> colour = m_sink.ControlBrush(id))
             DrawColouredButton(item, *colour);
         return;
     }
@@ -489,10 +489,10 @@ void FormWindow::DrawItem(const DRAWITEMSTRUCT& item) {
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     button->SetPressed(pressed);
     SetBkMode(item.hDC, TRANSPARENT);
-    const HGDIOBJ previous = SelectObject(item.hDC, font_);
+    const HGDIOBJ previous = SelectObject(item.hDC, m_font);
     {
         GdiDrawingContext dc(item.hDC);
-        sink_.OnDrawItem(id, dc, item.rcItem.left, item.rcItem.top, pressed);
+        m_sink.OnDrawItem(id, dc, item.rcItem.left, item.rcItem.top, pressed);
     }
     SelectObject(item.hDC, previous);
     if (item.itemState & ODS_FOCUS)

@@ -37,18 +37,18 @@ class FormWindow {
 
     // Cuts the controls' windows off the form's controls (before those go away).
     void Detach();
-    bool IsAttached() const { return attached_; }
+    bool IsAttached() const { return m_attached; }
 
-    HWND Window() const { return window_; }
+    HWND Window() const { return m_window; }
     // The size of the form in pixels.
-    SIZE Size() const { return size_; }
+    SIZE Size() const { return m_size; }
     // The window of control id, nullptr when there is none; the control a window (or a window inside
     // it) belongs to, 0 for none.
     HWND ControlWindow(int id) const;
     int IdOf(HWND window) const;
 
-    ControlSet& Controls() const { return controls_; }
-    ControlSink& Sink() const { return sink_; }
+    ControlSet& Controls() const { return m_controls; }
+    ControlSink& Sink() const { return m_sink; }
     // Pixels of a rectangle in dialog units, each edge mapped on its own.
     RECT Pixels(const DialogRect& rect) const;
 
@@ -60,16 +60,16 @@ class FormWindow {
     // After the program moved its focus outside a user action (a menu command): the window's follows.
     void FollowProgramFocus();
     // True while the program writes into a control (its notifications are not the user's).
-    bool Synchronising() const { return synchronising_ > 0; }
+    bool Synchronising() const { return m_synchronising > 0; }
     class SynchronisingScope {
       public:
-        explicit SynchronisingScope(FormWindow& form) : form_(form) { ++form_.synchronising_; }
-        ~SynchronisingScope() { --form_.synchronising_; }
+        explicit SynchronisingScope(FormWindow& form) : m_form(form) { ++m_form.m_synchronising; }
+        ~SynchronisingScope() { --m_form.m_synchronising; }
         SynchronisingScope(const SynchronisingScope&) = delete;
         SynchronisingScope& operator=(const SynchronisingScope&) = delete;
 
       private:
-        FormWindow& form_;
+        FormWindow& m_form;
     };
 
     // The keys the form handles itself, before IsDialogMessage: Tab, Shift+Tab, Enter, the arrow keys
@@ -96,24 +96,24 @@ class FormWindow {
     int PreviousTabStop() const;
     FormPeer* PeerOf(int id) const;
 
-    ControlSet& controls_;
-    ControlSink& sink_;
-    HWND window_ = nullptr;
-    HFONT font_ = nullptr;
-    SIZE size_{};
-    int baseX_ = 1;  // pixels of 4 horizontal dialog units, widened so every field shows its widest text
-    int baseY_ = 1;  // pixels of 8 vertical dialog units
-    double widening_ = 1.0;
-    int defaultButton_ = 0;
-    std::map<int, std::string> tabKeys_;
-    std::vector<std::unique_ptr<FormPeer>> peers_;
-    std::map<int, HWND> windows_;
-    std::map<int, bool> tabStops_;
-    std::map<COLORREF, HBRUSH> brushes_;
-    bool attached_ = true;
-    bool dispatching_ = false;
-    int synchronising_ = 0;
-    int followDepth_ = 0;
+    ControlSet& m_controls;
+    ControlSink& m_sink;
+    HWND m_window = nullptr;
+    HFONT m_font = nullptr;
+    SIZE m_size{};
+    int m_baseX = 1;  // pixels of 4 horizontal dialog units, widened so every field shows its widest text
+    int m_baseY = 1;  // pixels of 8 vertical dialog units
+    double m_widening = 1.0;
+    int m_defaultButton = 0;
+    std::map<int, std::string> m_tabKeys;
+    std::vector<std::unique_ptr<FormPeer>> m_peers;
+    std::map<int, HWND> m_windows;
+    std::map<int, bool> m_tabStops;
+    std::map<COLORREF, HBRUSH> m_brushes;
+    bool m_attached = true;
+    bool m_dispatching = false;
+    int m_synchronising = 0;
+    int m_followDepth = 0;
 };
 
 }  // namespace platform::win32

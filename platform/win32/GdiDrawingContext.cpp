@@ -98,25 +98,25 @@ class GdiDrawingContext::GdiObject : public Base {
 };
 
 GdiDrawingContext::GdiDrawingContext(HDC dc)
-    : dc_(dc),
-      savedState_(::SaveDC(dc)),
-      stockFont_(
+    : m_dc(dc),
+      m_savedState(::SaveDC(dc)),
+      m_stockFont(
           std::make_unique<GdiFont>(this, static_cast<HFONT>(::GetCurrentObject(dc, OBJ_FONT)), false)),
-      stockPen_(std::make_unique<GdiPen>(this, static_cast<HPEN>(::GetCurrentObject(dc, OBJ_PEN)), false)),
-      selectedFont_(stockFont_.get()),
-      selectedPen_(stockPen_.get()) {
-    ::SetTextAlign(dc_, TA_TOP | TA_LEFT | TA_NOUPDATECP);
-    ::SetBkMode(dc_, TRANSPARENT);
-    ::SelectObject(dc_, ::GetStockObject(WHITE_BRUSH));
+      m_stockPen(std::make_unique<GdiPen>(this, static_cast<HPEN>(::GetCurrentObject(dc, OBJ_PEN)), false)),
+      m_selectedFont(m_stockFont.get()),
+      m_selectedPen(m_stockPen.get()) {
+    ::SetTextAlign(m_dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
+    ::SetBkMode(m_dc, TRANSPARENT);
+    ::SelectObject(m_dc, ::GetStockObject(WHITE_BRUSH));
 }
 
 GdiDrawingContext::~GdiDrawingContext() {
-    ::RestoreDC(dc_, savedState_);
+    ::RestoreDC(m_dc, m_savedState);
 }
 
 platform::TextMetrics GdiDrawingContext::GetTextMetrics() {
     TEXTMETRICW metrics{};
-    if (!::GetTextMetricsW(dc_, &metrics))
+    if (!::GetTextMetricsW(m_dc, &metrics))
         return {};
     return {metrics.tmHeight, metrics.tmExternalLeading};
 }
@@ -124,40 +124,40 @@ platform::TextMetrics GdiDrawingContext::GetTextMetrics() {
 platform::Extent GdiDrawingContext::GetTextExtent(std::string_view text) {
     const std::wstring wide = WideText(text);
     SIZE size{};
-    if (!::GetTextExtentPoint32W(dc_, wide.c_str(), static_cast<int>(wide.size()), &size))
+    if (!::GetTextExtentPoint32W(m_dc, wide.c_str(), static_cast<int>(wide.size()), &size))
         return {};
     return {size.cx, size.cy};
 }
 
 void GdiDrawingContext::TextOut(int x, int y, std::string_view text) {
     const std::wstring wide = WideText(text);
-    ::ExtTextOutW(dc_, x, y, 0, nullptr, wide.c_str(), static_cast<UINT>(wide.size()), nullptr);
+    ::ExtTextOutW(m_dc, x, y, 0, nullptr, wide.c_str(), static_cast<UINT>(wide.size()), nullptr);
 }
 
 platform::TextAlign GdiDrawingContext::GetTextAlign() {
-    return static_cast<platform::TextAlign>(::GetTextAlign(dc_) & kHorizontalAlignment);
+    return static_cast<platform::TextAlign>(::GetTextAlign(m_dc) & kHorizontalAlignment);
 }
 
 platform::TextAlign GdiDrawingContext::SetTextAlign(platform::TextAlign align) {
     const platform::TextAlign previous = GetTextAlign();
-    ::SetTextAlign(dc_, TA_TOP | TA_NOUPDATECP | static_cast<UINT>(align));
+    ::SetTextAlign(m_dc, TA_TOP | TA_NOUPDATECP | static_cast<UINT>(align));
     return previous;
 }
 
 platform::Rgb GdiDrawingContext::SetTextColor(platform::Rgb colour) {
-    return RgbOf(::SetTextColor(dc_, ColourRef(colour)));
+    return RgbOf(::SetTextColor(m_dc, ColourRef(colour)));
 }
 
 void GdiDrawingContext::MoveTo(int x, int y) {
-    ::MoveToEx(dc_, x, y, nullptr);
+    ::MoveToEx(m_dc, x, y, nullptr);
 }
 
 void GdiDrawingContext::LineTo(int x, int y) {
-    ::LineTo(dc_, x, y);
+    ::LineTo(m_dc, x, y);
 }
 
 void GdiDrawingContext::Rectangle(int left, int top, int right, int bottom) {
-    ::Rectangle(dc_, left, top, right, bottom);
+    ::Rectangle(m_dc, left, top, right, bottom);
 }
 
 std::unique_ptr<platform::Font> GdiDrawingContext::CreateFont(const platform::FontSpec& attributes) {
@@ -177,17 +177,17 @@ std::unique_ptr<platform::Pen> GdiDrawingContext::CreatePen(const platform::PenS
 template <typename Base, typename Handle>
 Base* GdiDrawingContext::Select(Base* object, Base*& selected) {
     auto* own = dynamic_cast<GdiObject<Base, Handle>*>(object);
-    if (!own || own->owner != this || !::SelectObject(dc_, own->handle))
+    if (!own || own->owner != this || !::SelectObject(m_dc, own->handle))
         return nullptr;
     return std::exchange(selected, object);
 }
 
 platform::Font* GdiDrawingContext::SelectFont(platform::Font* font) {
-    return Select<platform::Font, HFONT>(font, selectedFont_);
+    return Select<platform::Font, HFONT>(font, m_selectedFont);
 }
 
 platform::Pen* GdiDrawingContext::SelectPen(platform::Pen* pen) {
-    return Select<platform::Pen, HPEN>(pen, selectedPen_);
+    return Select<platform::Pen, HPEN>(pen, m_selectedPen);
 }
 
 }  // namespace platform::win32

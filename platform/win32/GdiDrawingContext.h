@@ -48,12 +48,12 @@ class GdiDrawingContext final : public platform::DrawingContext {
     template <typename Base, typename Handle>
     Base* Select(Base* object, Base*& selected);
 
-    HDC dc_;
-    int savedState_;
-    std::unique_ptr<GdiFont> stockFont_;
-    std::unique_ptr<GdiPen> stockPen_;
-    platform::Font* selectedFont_;
-    platform::Pen* selectedPen_;
+    HDC m_dc;
+    int m_savedState;
+    std::unique_ptr<GdiFont> m_stockFont;
+    std::unique_ptr<GdiPen> m_stockPen;
+    platform::Font* m_selectedFont;
+    platform::Pen* m_selectedPen;
 };
 
 }  // namespace platform::win32

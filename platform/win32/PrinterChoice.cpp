@@ -23,18 +23,18 @@ template <typename T>
 class Locked {
   public:
     explicit Locked(HGLOBAL memory)
-        : memory_(memory), data_(memory ? static_cast<const T*>(::GlobalLock(memory)) : nullptr) {}
+        : m_memory(memory), m_data(memory ? static_cast<const T*>(::GlobalLock(memory)) : nullptr) {}
     ~Locked() {
-        if (data_)
-            ::GlobalUnlock(memory_);
+        if (m_data)
+            ::GlobalUnlock(m_memory);
     }
     Locked(const Locked&) = delete;
     Locked& operator=(const Locked&) = delete;
-    const T* Get() const { return data_; }
+    const T* Get() const { return m_data; }
 
   private:
-    HGLOBAL memory_;
-    const T* data_;
+    HGLOBAL m_memory;
+    const T* m_data;
 };
 
 // The first size bytes of movable memory (at most as many as it holds).
@@ -138,14 +138,14 @@ bool PrinterExists(const std::wstring& name) {
 }
 
 PrinterChoice::~PrinterChoice() {
-    if (devMode_)
-        ::GlobalFree(devMode_);
-    if (devNames_)
-        ::GlobalFree(devNames_);
+    if (m_devMode)
+        ::GlobalFree(m_devMode);
+    if (m_devNames)
+        ::GlobalFree(m_devNames);
 }
 
 std::wstring PrinterChoice::DeviceName() const {
-    const Locked<DEVNAMES> names(devNames_);
+    const Locked<DEVNAMES> names(m_devNames);
     if (!names.Get())
         return DefaultPrinterName();
     return reinterpret_cast<const wchar_t*>(names.Get()) + names.Get()->wDeviceOffset;
@@ -155,20 +155,20 @@ HDC PrinterChoice::CreateDc() const {
     const std::wstring name = DeviceName();
     if (name.empty())
         return nullptr;
-    const Locked<DEVMODEW> mode(devMode_);
+    const Locked<DEVMODEW> mode(m_devMode);
     return ::CreateDCW(L"WINSPOOL", name.c_str(), nullptr, mode.Get());
 }
 
 std::vector<std::uint8_t> PrinterChoice::DevNamesBytes() const {
-    return BytesOf(devNames_, ::GlobalSize(devNames_) / sizeof(wchar_t) * sizeof(wchar_t));
+    return BytesOf(m_devNames, ::GlobalSize(m_devNames) / sizeof(wchar_t) * sizeof(wchar_t));
 }
 
 // Memory may be larger than the settings it holds: they are dmSize plus dmDriverExtra bytes.
 std::vector<std::uint8_t> PrinterChoice::DevModeBytes() const {
-    const Locked<DEVMODEW> mode(devMode_);
+    const Locked<DEVMODEW> mode(m_devMode);
     if (!mode.Get())
         return {};
-    return BytesOf(devMode_, std::size_t{mode.Get()->dmSize} + mode.Get()->dmDriverExtra);
+    return BytesOf(m_devMode, std::size_t{mode.Get()->dmSize} + mode.Get()->dmDriverExtra);
 }
 
 bool PrinterChoice::Restore(const std::vector<std::uint8_t>& devNames,
@@ -184,12 +184,12 @@ bool PrinterChoice::Restore(const std::vector<std::uint8_t>& devNames,
         return false;
     const std::vector<std::uint8_t> settings = devMode.empty() ? devMode : CorrectedDevMode(device, devMode);
     const HGLOBAL mode = settings.empty() ? nullptr : MovableCopy(settings.data(), settings.size());
-    if (devNames_)
-        ::GlobalFree(devNames_);
-    if (devMode_)
-        ::GlobalFree(devMode_);
-    devNames_ = names;
-    devMode_ = mode;
+    if (m_devNames)
+        ::GlobalFree(m_devNames);
+    if (m_devMode)
+        ::GlobalFree(m_devMode);
+    m_devNames = names;
+    m_devMode = mode;
     return true;
 }
 

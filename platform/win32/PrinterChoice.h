@@ -37,8 +37,8 @@ class PrinterChoice {
     PrinterChoice& operator=(const PrinterChoice&) = delete;
 
     // For the dialogs, which may free these and put others in their place.
-    HGLOBAL& DevMode() { return devMode_; }
-    HGLOBAL& DevNames() { return devNames_; }
+    HGLOBAL& DevMode() { return m_devMode; }
+    HGLOBAL& DevNames() { return m_devNames; }
 
     // The chosen printer's name, else the default printer's; empty when there is no printer.
     std::wstring DeviceName() const;
@@ -54,8 +54,8 @@ class PrinterChoice {
     bool Restore(const std::vector<std::uint8_t>& devNames, const std::vector<std::uint8_t>& devMode);
 
   private:
-    HGLOBAL devMode_ = nullptr;
-    HGLOBAL devNames_ = nullptr;
+    HGLOBAL m_devMode = nullptr;
+    HGLOBAL m_devNames = nullptr;
 };
 
 }  // namespace platform::win32

@@ -17,27 +17,27 @@ class Key {
     Key(const std::wstring& path, bool create) {
         const LSTATUS status =
             create ? RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                     KEY_SET_VALUE, nullptr, &key_, nullptr)
-                   : RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, &key_);
+                                     KEY_SET_VALUE, nullptr, &m_key, nullptr)
+                   : RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, &m_key);
         if (status != ERROR_SUCCESS)
-            key_ = nullptr;
+            m_key = nullptr;
     }
     ~Key() {
-        if (key_)
-            RegCloseKey(key_);
+        if (m_key)
+            RegCloseKey(m_key);
     }
     Key(const Key&) = delete;
     Key& operator=(const Key&) = delete;
-    HKEY Get() const { return key_; }
+    HKEY Get() const { return m_key; }
 
   private:
-    HKEY key_ = nullptr;
+    HKEY m_key = nullptr;
 };
 
 }  // namespace
 
 std::wstring RegistryStore::SectionKey(const std::string& section) const {
-    return key_ + L"\\" + Widen(section);
+    return m_key + L"\\" + Widen(section);
 }
 
 std::optional<std::vector<std::uint8_t>> RegistryStore::Read(const std::string& section,

@@ -17,7 +17,7 @@ class RegistryStore {
         L"Software\\Local AppWizard-Generated Applications\\Quellrix";
 
     // The store of the application's key, or (tests) of another key under HKEY_CURRENT_USER.
-    explicit RegistryStore(std::wstring key = kApplicationKey) : key_(std::move(key)) {}
+    explicit RegistryStore(std::wstring key = kApplicationKey) : m_key(std::move(key)) {}
 
     // Absent when the section or the entry does not exist or holds another type.
     std::optional<std::string> ReadString(const std::string& section, const std::string& entry) const;
@@ -41,7 +41,7 @@ class RegistryStore {
                std::size_t size) const;
     std::wstring SectionKey(const std::string& section) const;
 
-    std::wstring key_;
+    std::wstring m_key;
 };
 
 }  // namespace platform::win32

@@ -18,17 +18,17 @@ namespace {
 // A device context deleted when it goes out of scope.
 class DeviceContext {
   public:
-    explicit DeviceContext(HDC dc) : dc_(dc) {}
+    explicit DeviceContext(HDC dc) : m_dc(dc) {}
     ~DeviceContext() {
-        if (dc_)
-            ::DeleteDC(dc_);
+        if (m_dc)
+            ::DeleteDC(m_dc);
     }
     DeviceContext(const DeviceContext&) = delete;
     DeviceContext& operator=(const DeviceContext&) = delete;
-    HDC Get() const { return dc_; }
+    HDC Get() const { return m_dc; }
 
   private:
-    HDC dc_;
+    HDC m_dc;
 };
 
 constexpr DWORD kDialogFlags =
@@ -147,13 +147,13 @@ bool PrintDocument(HDC printer, platform::Printable& printable, platform::PrintI
 }
 
 Win32PrinterService::Win32PrinterService(HWND owner, RegistryStore profile)
-    : owner_(owner), profile_(std::move(profile)) {
-    LoadPrintSettings(profile_, choice_, previewPages_);
+    : m_owner(owner), m_profile(std::move(profile)) {
+    LoadPrintSettings(m_profile, m_choice, m_previewPages);
 }
 
 Win32PrinterService::~Win32PrinterService() {
-    if (preparedJob_)
-        ::DeleteDC(preparedJob_);
+    if (m_preparedJob)
+        ::DeleteDC(m_preparedJob);
 }
 
 platform::DefaultPrinter Win32PrinterService::QueryDefaultPrinter() {
@@ -164,7 +164,7 @@ platform::DefaultPrinter Win32PrinterService::QueryDefaultPrinter() {
     HANDLE printer = nullptr;
     if (!::OpenPrinterW(name.data(), &printer, nullptr))
         return {Status::SettingsUnreadable, 0, 0};
-    const LONG settings = ::DocumentPropertiesW(owner_, printer, name.data(), nullptr, nullptr, 0);
+    const LONG settings = ::DocumentPropertiesW(m_owner, printer, name.data(), nullptr, nullptr, 0);
     ::ClosePrinter(printer);
     if (settings <= 0)
         return {Status::SettingsUnreadable, 0, 0};
@@ -179,25 +179,25 @@ bool Win32PrinterService::DoPreparePrinting(platform::PrintInfo& info) {
         info.maxPage = info.minPage;
     if (info.preview)
         return true;
-    if (preparedJob_)
-        ::DeleteDC(std::exchange(preparedJob_, nullptr));
+    if (m_preparedJob)
+        ::DeleteDC(std::exchange(m_preparedJob, nullptr));
     HDC job = nullptr;
-    DialogEnd end = owner_ ? ShowPrintDialogEx(owner_, choice_, info, job) : DialogEnd::Unavailable;
+    DialogEnd end = m_owner ? ShowPrintDialogEx(m_owner, m_choice, info, job) : DialogEnd::Unavailable;
     if (end == DialogEnd::Unavailable)
-        end = ShowPrintDialog(owner_, choice_, info, job);
+        end = ShowPrintDialog(m_owner, m_choice, info, job);
     if (end == DialogEnd::Print || end == DialogEnd::Apply)
-        SavePrinterChoice(profile_, choice_);
-    preparedJob_ = job;
+        SavePrinterChoice(m_profile, m_choice);
+    m_preparedJob = job;
     return end == DialogEnd::Print && job && info.minPage <= info.maxPage;
 }
 
 void Win32PrinterService::Print(platform::Printable& printable) {
     platform::PrintInfo info;
     const bool prepared = printable.OnPreparePrinting(info);
-    const DeviceContext job(std::exchange(preparedJob_, nullptr));
+    const DeviceContext job(std::exchange(m_preparedJob, nullptr));
     if (!prepared)
         return;
-    const DeviceContext chosen(job.Get() ? nullptr : choice_.CreateDc());
+    const DeviceContext chosen(job.Get() ? nullptr : m_choice.CreateDc());
     const HDC printer = job.Get() ? job.Get() : chosen.Get();
     if (!printer) {
         platform::ShowMessage(platform::kPrintJobNotStarted, platform::MessageIcon::Exclamation);
@@ -212,10 +212,10 @@ void Win32PrinterService::Preview(platform::Printable& printable) {
     info.preview = true;
     if (!printable.OnPreparePrinting(info))
         return;
-    const DeviceContext printer(choice_.CreateDc());
+    const DeviceContext printer(m_choice.CreateDc());
     const DeviceContext screen(printer.Get() ? nullptr : ::CreateCompatibleDC(nullptr));
-    PreviewRequest request{owner_, printer.Get(),
-                           printer.Get() ? GeometryOf(printer.Get()) : FallbackGeometry(), previewPages_};
+    PreviewRequest request{m_owner, printer.Get(),
+                           printer.Get() ? GeometryOf(printer.Get()) : FallbackGeometry(), m_previewPages};
     info.pageWidth = request.paper.printableWidth;
     info.pageHeight = request.paper.printableHeight;
     PreviewEnd end;
@@ -225,9 +225,9 @@ void Win32PrinterService::Preview(platform::Printable& printable) {
         end = RunPreviewWindow(printable, info, request);
         printable.OnEndPrinting(measuring, info);
     }
-    if (request.pagesSideBySide != previewPages_) {
-        previewPages_ = request.pagesSideBySide;
-        SavePreviewPages(profile_, previewPages_);
+    if (request.pagesSideBySide != m_previewPages) {
+        m_previewPages = request.pagesSideBySide;
+        SavePreviewPages(m_profile, m_previewPages);
     }
     if (end == PreviewEnd::PrintRequested)
         Print(printable);
@@ -235,11 +235,11 @@ void Win32PrinterService::Preview(platform::Printable& printable) {
 
 // The print dialog in its set-up role: printer, paper and options for the next jobs, nothing printed.
 void Win32PrinterService::PrinterSetup() {
-    auto dialog = PrintDialogFor<PRINTDLGW>(owner_, choice_, platform::PrintInfo{}, PD_PRINTSETUP);
+    auto dialog = PrintDialogFor<PRINTDLGW>(m_owner, m_choice, platform::PrintInfo{}, PD_PRINTSETUP);
     const bool accepted = ::PrintDlgW(&dialog) != 0;
-    TakeChoice(choice_, dialog);
+    TakeChoice(m_choice, dialog);
     if (accepted)
-        SavePrinterChoice(profile_, choice_);
+        SavePrinterChoice(m_profile, m_choice);
 }
 
 bool Win32PrinterService::SaveAsPdf(platform::Printable& printable, const std::string& path) {

@@ -47,18 +47,18 @@ class Win32PrinterService final : public platform::PrinterService {
     // asks for the file unless path names one. False when the machine has no such printer.
     bool SaveAsPdf(platform::Printable& printable, const std::string& path = {});
 
-    void SetOwner(HWND owner) { owner_ = owner; }
+    void SetOwner(HWND owner) { m_owner = owner; }
     // Pages side by side in the preview (1 or 2), as the preview was left last.
-    int PreviewPages() const { return previewPages_; }
+    int PreviewPages() const { return m_previewPages; }
     // The printer the jobs go to; empty when there is none.
-    std::wstring PrinterName() const { return choice_.DeviceName(); }
+    std::wstring PrinterName() const { return m_choice.DeviceName(); }
 
   private:
-    HWND owner_;
-    RegistryStore profile_;
-    PrinterChoice choice_;
-    HDC preparedJob_ = nullptr;  // from the print dialog, for the job being started
-    int previewPages_ = 1;
+    HWND m_owner;
+    RegistryStore m_profile;
+    PrinterChoice m_choice;
+    HDC m_preparedJob = nullptr;  // from the print dialog, for the job being started
+    int m_previewPages = 1;
 };
 
 }  // namespace platform::win32

@@ -86,7 +86,7 @@ std::wstring FilterPairs(const std::string& filter) {
 HWND Win32Prompt::Owner() const {
     if (HWND active = GetActiveWindow())
         return active;
-    return owner_ && IsWindowVisible(owner_) ? owner_ : nullptr;
+    return m_owner && IsWindowVisible(m_owner) ? m_owner : nullptr;
 }
 
 void Win32Prompt::Message(const std::string& text, MessageIcon icon) {

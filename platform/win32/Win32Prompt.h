@@ -19,12 +19,12 @@ class Win32Prompt final : public Prompt {
     std::optional<std::string> ChooseFile(const FileDialog& dialog) override;
 
     // The window boxes belong to while no window of the program is active.
-    void SetOwner(HWND owner) { owner_ = owner; }
+    void SetOwner(HWND owner) { m_owner = owner; }
 
   private:
     HWND Owner() const;
 
-    HWND owner_ = nullptr;
+    HWND m_owner = nullptr;
 };
 
 }  // namespace platform::win32

@@ -30,22 +30,22 @@ using test_support::WriteBytes;
 class ScopedFileSizeLimit {
   public:
     explicit ScopedFileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &previous_);
-        previousHandler_ = ::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = previous_;
+        ::getrlimit(RLIMIT_FSIZE, &m_previous);
+        m_previousHandler = ::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = m_previous;
         limited.rlim_cur = bytes;
         ::setrlimit(RLIMIT_FSIZE, &limited);
     }
     ~ScopedFileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &previous_);
-        ::signal(SIGXFSZ, previousHandler_);
+        ::setrlimit(RLIMIT_FSIZE, &m_previous);
+        ::signal(SIGXFSZ, m_previousHandler);
     }
     ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
     ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
 
   private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = SIG_DFL;
+    rlimit m_previous{};
+    void (*m_previousHandler)(int) = SIG_DFL;
 };
 
 // Runs check as an unprivileged user (in a child process when the tests run as root, since root
@@ -74,21 +74,21 @@ bool Unprivileged(Check check) {
 class MachineDirectoryTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_FALSE(dir_.Path().empty());
+        ASSERT_FALSE(m_dir.Path().empty());
         // Reachable for the unprivileged checks.
-        fs::permissions(dir_.Path(), fs::perms::all);
+        fs::permissions(m_dir.Path(), fs::perms::all);
     }
 
-    fs::path Dir() const { return dir_.Path(); }
-    fs::path IniPath() const { return dir_.Ini(); }
+    fs::path Dir() const { return m_dir.Path(); }
+    fs::path IniPath() const { return m_dir.Ini(); }
     void Seed(const std::string& bytes) const { WriteBytes(IniPath(), bytes); }
     std::string Contents() const { return ReadBytes(IniPath()); }
 
     // The names in the machine directory: no sibling of a replaced file may stay behind.
-    std::set<std::string> Entries() const { return dir_.Entries(); }
+    std::set<std::string> Entries() const { return m_dir.Entries(); }
 
   private:
-    test_support::ScratchMachineDirectory dir_{test_support::ScratchMachineDirectory::Temp::NotToo};
+    test_support::ScratchMachineDirectory m_dir{test_support::ScratchMachineDirectory::Temp::NotToo};
 };
 
 }  // namespace catalogue_test

@@ -20,12 +20,12 @@ namespace {
 // Writes each printing step and draws one line of text on each page.
 class StepLog : public platform::Printable {
   public:
-    explicit StepLog(platform::PrinterService& service) : service_(service) {}
+    explicit StepLog(platform::PrinterService& service) : m_service(service) {}
 
     bool OnPreparePrinting(platform::PrintInfo& info) override {
         steps.push_back(info.preview ? "prepare preview" : "prepare");
         info.maxPage = 1;
-        return service_.DoPreparePrinting(info);
+        return m_service.DoPreparePrinting(info);
     }
     void OnBeginPrinting(platform::DrawingContext&, platform::PrintInfo&) override {
         steps.push_back("begin");
@@ -49,7 +49,7 @@ class StepLog : public platform::Printable {
     QSize page;  // the job's page as the last page drawn was told
 
   private:
-    platform::PrinterService& service_;
+    platform::PrinterService& m_service;
 };
 
 QString PdfText(const QString& file) {

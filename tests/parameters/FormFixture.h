@@ -24,25 +24,25 @@ inline std::string MessageLine(const std::string& text) {
 // Passes everything on to the headless prompt, running a hook first while the box or dialog is up.
 class HookedPrompt : public platform::Prompt {
   public:
-    explicit HookedPrompt(platform::Prompt& inner) : inner_(inner), installed_(*this) {}
+    explicit HookedPrompt(platform::Prompt& inner) : m_inner(inner), m_installed(*this) {}
 
     void Message(const std::string& text, platform::MessageIcon icon) override {
         if (onMessage)
             onMessage();
-        inner_.Message(text, icon);
+        m_inner.Message(text, icon);
     }
     int RunDialog(const platform::DialogTemplate& dialog) override {
         if (onDialog)
             onDialog();
-        return inner_.RunDialog(dialog);
+        return m_inner.RunDialog(dialog);
     }
 
     std::function<void()> onMessage;
     std::function<void()> onDialog;
 
   private:
-    platform::Prompt& inner_;
-    platform::ScopedPrompt installed_;
+    platform::Prompt& m_inner;
+    platform::ScopedPrompt m_installed;
 };
 
 class FormTest : public ::testing::Test {

@@ -80,13 +80,13 @@ std::vector<std::string> UnfitSizingTexts(const CPlenwickView& view) {
 }
 
 InputSnapshot::InputSnapshot(const CPlenwickDoc& doc)
-    : values_{doc.GetRe(), doc.GetK(), doc.GetDi(),  doc.GetG(), doc.GetV(),     doc.GetNy(),
+    : m_values{doc.GetRe(), doc.GetK(), doc.GetDi(),  doc.GetG(), doc.GetV(),     doc.GetNy(),
               doc.GetQ(),  doc.GetI(), doc.GetRho(), doc.GetT(), doc.GetLambda()} {}
 
 std::string InputSnapshot::ChangedSince(const InputSnapshot& other) const {
     std::string names;
-    for (size_t i = 0; i < values_.size(); ++i) {
-        if (std::memcmp(&values_[i], &other.values_[i], sizeof(double)) != 0)
+    for (size_t i = 0; i < m_values.size(); ++i) {
+        if (std::memcmp(&m_values[i], &other.m_values[i], sizeof(double)) != 0)
             names += (names.empty() ? "" : ", ") + std::string(kInputNames[i]);
     }
     return names;

@@ -36,7 +36,7 @@ class InputSnapshot {
     std::string ChangedSince(const InputSnapshot& other) const;
 
   private:
-    std::array<double, 11> values_;
+    std::array<double, 11> m_values;
 };
 
 // The texts drawn on printed or previewed pages among transcript lines.

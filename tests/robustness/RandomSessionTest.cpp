@@ -136,41 +136,41 @@ class RandomSession {
   public:
     // seedSettings, when given, puts a settings file in place before the program starts.
     explicit RandomSession(unsigned seed, const std::function<void(const fs::path& ini)>& seedSettings = {})
-        : seed_(seed), random_(seed) {
+        : m_seed(seed), m_random(seed) {
         if (seedSettings)
-            seedSettings(directory_.Ini());
-        app_.Start();
-        hp_.transcript.TakeNew();
+            seedSettings(m_directory.Ini());
+        m_app.Start();
+        m_hp.transcript.TakeNew();
     }
-    ~RandomSession() { app_.Close(); }
+    ~RandomSession() { m_app.Close(); }
 
-    void Close() { app_.Close(); }
+    void Close() { m_app.Close(); }
     // What stands in the settings file's place: its kind and its bytes, or a link's target.
     std::string SettingsState() const {
-        const fs::file_status status = fs::symlink_status(directory_.Ini());
+        const fs::file_status status = fs::symlink_status(m_directory.Ini());
         if (fs::is_symlink(status))
-            return "link to " + fs::read_symlink(directory_.Ini()).string();
+            return "link to " + fs::read_symlink(m_directory.Ini()).string();
         if (fs::is_regular_file(status))
-            return "file " + ReadBytes(directory_.Ini());
+            return "file " + ReadBytes(m_directory.Ini());
         return "kind " + std::to_string(static_cast<int>(status.type()));
     }
 
     // Runs the actions, printing every printEvery of them; stops at the first broken invariant.
     void Run(int actions, int printEvery) {
-        for (step_ = 1; step_ <= actions && !::testing::Test::HasFailure(); ++step_) {
+        for (m_step = 1; m_step <= actions && !::testing::Test::HasFailure(); ++m_step) {
             Act();
-            if (step_ % printEvery == 0)
+            if (m_step % printEvery == 0)
                 PrintAndCheck();
         }
     }
-    int CalculatedCount() const { return calculated_; }
+    int CalculatedCount() const { return m_calculated; }
 
   private:
     // One action chosen at random among those the form allows now.
     void Act() {
         const InputSnapshot before(Doc());
         const bool wasCalculated = Doc().IsCalculated();
-        solverRan_ = false;
+        m_solverRan = false;
         switch (Pick(12)) {
             case 0:
             case 1:
@@ -205,10 +205,10 @@ class RandomSession {
         if (Doc().IsCalculated() && !Doc().HoldsFiniteValues())
             Fail("the record is calculated and holds a value that is not finite");
         const std::string changed = InputSnapshot(Doc()).ChangedSince(before);
-        if (!solverRan_ && !changed.empty() && Doc().IsCalculated())
+        if (!m_solverRan && !changed.empty() && Doc().IsCalculated())
             Fail("inputs " + changed + " changed, the record is still calculated");
         if (Doc().IsCalculated() && !wasCalculated)
-            ++calculated_;
+            ++m_calculated;
     }
 
     void TypeIntoField() {
@@ -227,12 +227,12 @@ class RandomSession {
             return;
         const bool wasCalculated = Doc().IsCalculated();
         const double storedBefore = StoredQuantity(id);
-        const std::string textBefore = app_.View().Field(id).GetText();
+        const std::string textBefore = m_app.View().Field(id).GetText();
         Note("type " + std::to_string(id) + " \"" + text.substr(0, 40) + "\"");
         Form().UserType(id, text);
         std::string rewritten = text;
         std::replace(rewritten.begin(), rewritten.end(), ',', '.');
-        userTexts_[id] = {text, rewritten};
+        m_userTexts[id] = {text, rewritten};
 
         const int how = Pick(5);
         if (how == 3)
@@ -244,7 +244,7 @@ class RandomSession {
         Note(how == 2 ? "tab" : "leave");
         how == 2 ? Form().UserTab() : Form().UserLeave();
         // A text left as it was (typed again, refused, or cancelled by a closed question) is no entry.
-        if (app_.View().Field(id).GetText() != textBefore)
+        if (m_app.View().Field(id).GetText() != textBefore)
             CheckEntry(id, text, storedBefore, wasCalculated);
     }
 
@@ -283,7 +283,7 @@ class RandomSession {
         if (!Form().Find(id)->IsEnabled())
             return;
         Note("click " + std::to_string(id));
-        solverRan_ = id == IDC_BERECHNEN;
+        m_solverRan = id == IDC_BERECHNEN;
         Form().UserClick(id);
     }
 
@@ -304,13 +304,13 @@ class RandomSession {
     }
 
     void QueueAnswers() {
-        if (hp_.prompt.PendingAnswers() > 4)
+        if (m_hp.prompt.PendingAnswers() > 4)
             return;
         static const std::vector<int> kCodes = {1, 2, 3, 1, 2, 3, 0, 7, -1};
         std::vector<int> codes(1 + Pick(3));
         for (int& code : codes) code = kCodes[Pick(kCodes.size())];
         Note("answer ...");
-        hp_.prompt.QueueAnswers(codes);
+        m_hp.prompt.QueueAnswers(codes);
     }
 
     void MoveFocus() {
@@ -328,42 +328,42 @@ class RandomSession {
             Note("edit " + std::to_string(id) + " \"" + text.substr(0, 40) + "\"");
             Form().UserEditListText(id, text);
             if (ShowsNonFinite(text))
-                listTexts_.insert(text);
+                m_listTexts.insert(text);
             return;
         }
         const Command command = kCommands[Pick(kCommands.size())];
         Note("command " + std::to_string(static_cast<int>(command)));
-        app_.Execute(command);
+        m_app.Execute(command);
         if (command == Command::Print || command == Command::PrintPreview)
             CheckPrinted();
-        hp_.transcript.TakeNew();
+        m_hp.transcript.TakeNew();
     }
 
     void PrintAndCheck() {
-        hp_.transcript.TakeNew();
+        m_hp.transcript.TakeNew();
         Note("command print");
-        app_.Execute(Command::Print);
+        m_app.Execute(Command::Print);
         CheckPrinted();
     }
 
     void CheckPrinted() {
-        const std::vector<std::string> texts = PrintedTexts(hp_.transcript.TakeNew());
+        const std::vector<std::string> texts = PrintedTexts(m_hp.transcript.TakeNew());
         if (texts.empty())
             Fail("the print job drew nothing");
         for (const std::string& text : texts) {
             if (ShowsNonFinite(text))
                 Fail("the report prints a non-finite value: " + text);
         }
-        for (const std::string& text : UnfitSheetTexts(app_.View(), 4676, 6744)) {
+        for (const std::string& text : UnfitSheetTexts(m_app.View(), 4676, 6744)) {
             // The sheet names the class and DN the lists show, as the user typed them.
             const bool typed =
-                std::any_of(listTexts_.begin(), listTexts_.end(), [&](const std::string& listText) {
+                std::any_of(m_listTexts.begin(), m_listTexts.end(), [&](const std::string& listText) {
                     return text.find(" " + listText + "\"") != std::string::npos;
                 });
             if (!typed)
                 Fail("the design sheet draws " + text);
         }
-        for (const std::string& text : UnfitSizingTexts(app_.View())) Fail("the sizing table shows " + text);
+        for (const std::string& text : UnfitSizingTexts(m_app.View())) Fail("the sizing table shows " + text);
     }
 
     void CheckFields() {
@@ -371,20 +371,20 @@ class RandomSession {
             if (control->Kind() != platform::ControlKind::Edit)
                 continue;
             const std::string& text = static_cast<const platform::EditControl*>(control)->GetText();
-            const auto typed = userTexts_.find(control->Id());
-            const bool typedByUser = typed != userTexts_.end() && typed->second.count(text);
+            const auto typed = m_userTexts.find(control->Id());
+            const bool typedByUser = typed != m_userTexts.end() && typed->second.count(text);
             if ((ShowsNonFinite(text) || text.size() > kLongestFieldText) && !typedByUser)
                 Fail("field " + std::to_string(control->Id()) + " shows \"" + text + "\"");
         }
     }
 
     void CheckMessages() {
-        const auto& shown = hp_.prompt.Messages();
-        for (; messagesChecked_ < shown.size(); ++messagesChecked_) {
+        const auto& shown = m_hp.prompt.Messages();
+        for (; m_messagesChecked < shown.size(); ++m_messagesChecked) {
             // A refused entry is named as it was typed.
-            const bool namesEntry = shown[messagesChecked_].text.rfind(kRefusalStart, 0) == 0;
-            if (!namesEntry && MessageShowsUnfitNumber(shown[messagesChecked_].text))
-                Fail("a message shows \"" + shown[messagesChecked_].text + "\"");
+            const bool namesEntry = shown[m_messagesChecked].text.rfind(kRefusalStart, 0) == 0;
+            if (!namesEntry && MessageShowsUnfitNumber(shown[m_messagesChecked].text))
+                Fail("a message shows \"" + shown[m_messagesChecked].text + "\"");
         }
     }
 
@@ -416,11 +416,11 @@ class RandomSession {
                 return odd < std::size(kOddTexts) ? kOddTexts[odd] : std::string(500, '9');
             }
             case 1:
-                x = std::pow(10.0, std::uniform_real_distribution<double>(-6, 6)(random_));
+                x = std::pow(10.0, std::uniform_real_distribution<double>(-6, 6)(m_random));
                 break;
             case 2:
             case 3:
-                x *= std::pow(10.0, std::uniform_real_distribution<double>(-0.5, 0.5)(random_));
+                x *= std::pow(10.0, std::uniform_real_distribution<double>(-0.5, 0.5)(m_random));
                 break;
             default:
                 break;
@@ -433,37 +433,37 @@ class RandomSession {
         return text;
     }
 
-    size_t Pick(size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(random_); }
+    size_t Pick(size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(m_random); }
 
     void Note(std::string action) {
-        history_.push_back(std::move(action));
-        if (history_.size() > 30)
-            history_.pop_front();
+        m_history.push_back(std::move(action));
+        if (m_history.size() > 30)
+            m_history.pop_front();
     }
 
     void Fail(const std::string& what) {
         std::string recent;
-        for (const std::string& action : history_) recent += "\n  " + action;
-        ADD_FAILURE() << "seed " << seed_ << ", action " << step_ << ": " << what
+        for (const std::string& action : m_history) recent += "\n  " + action;
+        ADD_FAILURE() << "seed " << m_seed << ", action " << m_step << ": " << what
                       << "\nlast actions:" << recent;
     }
 
-    platform::ControlSet& Form() { return app_.View().Controls(); }
-    const CPlenwickDoc& Doc() { return app_.Document(); }
+    platform::ControlSet& Form() { return m_app.View().Controls(); }
+    const CPlenwickDoc& Doc() { return m_app.Document(); }
 
     test_support::ScratchMachineDirectory
-        directory_;  // first: the program reads the settings file when it starts
-    headless::HeadlessPlatform hp_;
-    QuellrixApp app_{hp_.Services()};
-    unsigned seed_;
-    std::mt19937 random_;
-    int step_ = 0;
-    int calculated_ = 0;
-    bool solverRan_ = false;
-    std::map<int, std::set<std::string>> userTexts_;  // what the user typed, before and after leaving
-    std::set<std::string> listTexts_;                 // texts showing "nan" or "inf" typed into a list
-    std::deque<std::string> history_;
-    size_t messagesChecked_ = 0;
+        m_directory;  // first: the program reads the settings file when it starts
+    headless::HeadlessPlatform m_hp;
+    QuellrixApp m_app{m_hp.Services()};
+    unsigned m_seed;
+    std::mt19937 m_random;
+    int m_step = 0;
+    int m_calculated = 0;
+    bool m_solverRan = false;
+    std::map<int, std::set<std::string>> m_userTexts;  // what the user typed, before and after leaving
+    std::set<std::string> m_listTexts;                 // texts showing "nan" or "inf" typed into a list
+    std::deque<std::string> m_history;
+    size_t m_messagesChecked = 0;
 };
 
 class RandomSessionTest : public ::testing::TestWithParam<unsigned> {};

@@ -35,7 +35,7 @@ std::string ReadFile(const std::string& path) {
 
 class ScriptExecutableTest : public script_test::SessionTest {
   protected:
-    std::string PathOf(const std::string& name) const { return scratch_.Path() + "/" + name; }
+    std::string PathOf(const std::string& name) const { return m_scratch.Path() + "/" + name; }
 
     std::string WriteScript(const std::string& name, const std::string& content) const {
         std::ofstream(PathOf(name), std::ios::binary) << content;
@@ -57,7 +57,7 @@ class ScriptExecutableTest : public script_test::SessionTest {
     }
 
   private:
-    test_support::ScratchDirectory scratch_;
+    test_support::ScratchDirectory m_scratch;
 };
 
 TEST_F(ScriptExecutableTest, BadUsageExitsWithStatusTwo) {

@@ -23,7 +23,7 @@ struct RunResult {
 // Each test runs the program on its own machine directory and temporary directory.
 class SessionTest : public ::testing::Test {
   protected:
-    SessionTest() : windirEnv_("WINDIR", windir_.Path()), tmpdirEnv_("TMPDIR", tmpdir_.Path()) {}
+    SessionTest() : m_windirEnv("WINDIR", m_windir.Path()), m_tmpdirEnv("TMPDIR", m_tmpdir.Path()) {}
 
     static RunResult Run(const std::string& script) {
         std::istringstream in(script);
@@ -35,11 +35,11 @@ class SessionTest : public ::testing::Test {
         return result;
     }
 
-    const std::string& Windir() const { return windir_.Path(); }
+    const std::string& Windir() const { return m_windir.Path(); }
 
   private:
-    test_support::ScratchDirectory windir_, tmpdir_;
-    test_support::ScopedEnv windirEnv_, tmpdirEnv_;
+    test_support::ScratchDirectory m_windir, m_tmpdir;
+    test_support::ScopedEnv m_windirEnv, m_tmpdirEnv;
 };
 
 inline std::vector<std::string> Lines(const std::string& text) {

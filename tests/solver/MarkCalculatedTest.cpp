@@ -6,13 +6,13 @@ namespace {
 // Records which fields repaint, in order.
 class RepaintLog : public platform::ControlPeer {
   public:
-    RepaintLog(int id, std::vector<int>& log) : id_(id), log_(log) {}
+    RepaintLog(int id, std::vector<int>& log) : m_id(id), m_log(log) {}
     void Synchronise() override {}
-    void Repaint() override { log_.push_back(id_); }
+    void Repaint() override { m_log.push_back(m_id); }
 
   private:
-    int id_;
-    std::vector<int>& log_;
+    int m_id;
+    std::vector<int>& m_log;
 };
 
 class MarkCalculated : public SolverTest {
@@ -20,9 +20,9 @@ class MarkCalculated : public SolverTest {
     MarkCalculated() {
         for (int id : kResultFields) {
             view.Field(id).SetResultMark(true);
-            peers_.emplace_back(id, repainted);
+            m_peers.emplace_back(id, repainted);
         }
-        for (size_t i = 0; i < kResultFields.size(); ++i) view.Field(kResultFields[i]).AttachPeer(&peers_[i]);
+        for (size_t i = 0; i < kResultFields.size(); ++i) view.Field(kResultFields[i]).AttachPeer(&m_peers[i]);
     }
     ~MarkCalculated() override {
         for (int id : kResultFields) view.Field(id).AttachPeer(nullptr);
@@ -31,7 +31,7 @@ class MarkCalculated : public SolverTest {
     std::vector<int> repainted;
 
   private:
-    std::vector<RepaintLog> peers_;
+    std::vector<RepaintLog> m_peers;
 };
 
 TEST_F(MarkCalculated, FalseClearsTheFourteenMarksInOrder) {

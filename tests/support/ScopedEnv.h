@@ -33,10 +33,10 @@ inline std::optional<std::string> GetEnv(const char* name) {
 
 class ScopedEnv {
   public:
-    ScopedEnv(const char* name, std::optional<std::string> value) : name_(name), previous_(GetEnv(name)) {
+    ScopedEnv(const char* name, std::optional<std::string> value) : m_name(name), m_previous(GetEnv(name)) {
         Apply(value);
     }
-    ~ScopedEnv() { Apply(previous_); }
+    ~ScopedEnv() { Apply(m_previous); }
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;
 
@@ -44,18 +44,18 @@ class ScopedEnv {
     void Apply(const std::optional<std::string>& value) {
 #ifdef _WIN32
         // The runtime's copy and the process's environment alike; an empty value removes the variable.
-        ::_wputenv_s(platform::win32::Widen(name_).c_str(),
+        ::_wputenv_s(platform::win32::Widen(m_name).c_str(),
                      value ? platform::win32::Widen(*value).c_str() : L"");
 #else
         if (value) {
-            ::setenv(name_, value->c_str(), 1);
+            ::setenv(m_name, value->c_str(), 1);
         } else {
-            ::unsetenv(name_);
+            ::unsetenv(m_name);
         }
 #endif
     }
-    const char* name_;
-    std::optional<std::string> previous_;
+    const char* m_name;
+    std::optional<std::string> m_previous;
 };
 
 }  // namespace test_support

@@ -16,28 +16,28 @@ class ScratchDirectory {
     ScratchDirectory() {
         std::random_device random;
         std::error_code error;
-        for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+        for (int attempt = 0; attempt < 100 && m_path.empty(); ++attempt) {
             const std::filesystem::path candidate =
                 std::filesystem::temp_directory_path() / ("quellrix-test-" + std::to_string(random()));
             if (std::filesystem::create_directory(candidate, error))
-                path_ = candidate.u8string();
+                m_path = candidate.u8string();
         }
     }
     ~ScratchDirectory() {
         std::error_code ignored;
-        std::filesystem::permissions(path_, std::filesystem::perms::all, ignored);
-        std::filesystem::remove_all(path_, ignored);
+        std::filesystem::permissions(m_path, std::filesystem::perms::all, ignored);
+        std::filesystem::remove_all(m_path, ignored);
     }
     ScratchDirectory(const ScratchDirectory&) = delete;
     ScratchDirectory& operator=(const ScratchDirectory&) = delete;
 
-    const std::string& Path() const { return path_; }
-    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+    const std::string& Path() const { return m_path; }
+    std::string operator/(const std::string& name) const { return m_path + "/" + name; }
 
     // The names of the directory's entries.
     std::set<std::string> Entries() const {
         std::set<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(path_))
+        for (const auto& entry : std::filesystem::directory_iterator(m_path))
             names.insert(entry.path().filename().string());
         return names;
     }
@@ -49,7 +49,7 @@ class ScratchDirectory {
     }
 
   private:
-    std::string path_;
+    std::string m_path;
 };
 
 // A scratch directory that serves as the machine directory (WINDIR, where "Rohre.ini" lies) and, unless
@@ -59,16 +59,16 @@ class ScratchMachineDirectory : public ScratchDirectory {
   public:
     enum class Temp { Too, NotToo };
     explicit ScratchMachineDirectory(Temp temp = Temp::Too)
-        : windir_(kMachineDirectoryVariable, Path()),
-          tmpdir_(kTempDirectoryVariable,
+        : m_windir(kMachineDirectoryVariable, Path()),
+          m_tmpdir(kTempDirectoryVariable,
                   temp == Temp::Too ? std::optional<std::string>(Path()) : CurrentTmpdir()) {}
 
     std::filesystem::path Ini() const { return std::filesystem::u8path(Path()) / "Rohre.ini"; }
 
   private:
     static std::optional<std::string> CurrentTmpdir() { return GetEnv(kTempDirectoryVariable); }
-    ScopedEnv windir_;
-    ScopedEnv tmpdir_;
+    ScopedEnv m_windir;
+    ScopedEnv m_tmpdir;
 };
 
 }  // namespace test_support

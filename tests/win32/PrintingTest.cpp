@@ -26,9 +26,9 @@ using platform::win32::Win32PrinterService;
 class LoggedReport : public platform::Printable {
   public:
     LoggedReport() {
-        doc_.SetDi(0.1);
-        doc_.SetV(1.0);
-        doc_.SetT(10);
+        m_doc.SetDi(0.1);
+        m_doc.SetV(1.0);
+        m_doc.SetT(10);
     }
     bool OnPreparePrinting(platform::PrintInfo& info) override {
         steps.push_back("prepare");
@@ -41,7 +41,7 @@ class LoggedReport : public platform::Printable {
     void OnPrint(platform::DrawingContext& dc, platform::PrintInfo& info) override {
         steps.push_back("print " + std::to_string(info.currentPage));
         page = info;
-        ComposeCalculationReport(dc, info.pageWidth, info.pageHeight, doc_, {2026, 12, 9, 2, 0, 0}, info, std::string());
+        ComposeCalculationReport(dc, info.pageWidth, info.pageHeight, m_doc, {2026, 12, 9, 2, 0, 0}, info, std::string());
     }
     void OnEndPrinting(platform::DrawingContext&, platform::PrintInfo&) override { steps.push_back("end"); }
 
@@ -49,7 +49,7 @@ class LoggedReport : public platform::Printable {
     platform::PrintInfo page;
 
   private:
-    CPlenwickDoc doc_;
+    CPlenwickDoc m_doc;
 };
 
 class Win32Printing : public ::testing::Test {

@@ -23,14 +23,14 @@ constexpr const char* kIni = "Rohre.ini";
 
 class Win32ProfileTest : public ::testing::Test {
   protected:
-    fs::path Ini() const { return fs::u8path(dir_.Path()) / kIni; }
+    fs::path Ini() const { return fs::u8path(m_dir.Path()) / kIni; }
     std::string IniName() const { return Ini().u8string(); }
 
-    test_support::ScratchMachineDirectory dir_{test_support::ScratchMachineDirectory::Temp::NotToo};
+    test_support::ScratchMachineDirectory m_dir{test_support::ScratchMachineDirectory::Temp::NotToo};
 };
 
 TEST_F(Win32ProfileTest, AReparsePointInTheFilesPlaceIsRefusedAndNeverWritten) {
-    const fs::path target = fs::u8path(dir_.Path()) / "geheim.txt";
+    const fs::path target = fs::u8path(m_dir.Path()) / "geheim.txt";
     test_support::WriteBytes(target, "[Gobale Daten]\ng=1.23\n");
     ::CreateSymbolicLinkW(Widen(IniName()).c_str(), Widen(target.u8string()).c_str(),
                           SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE);
@@ -98,17 +98,17 @@ TEST_F(Win32ProfileTest, ConcurrentReplacementsAreNeverSeenTorn) {
     reader.join();
     EXPECT_EQ(failedWrites, 0) << "errno " << lastError;
     EXPECT_EQ(tornReads, 0) << "of " << reads << " reads";
-    EXPECT_EQ(dir_.Entries(), std::set<std::string>{kIni});
+    EXPECT_EQ(m_dir.Entries(), std::set<std::string>{kIni});
 }
 
 TEST_F(Win32ProfileTest, SiblingsOfDeadWritersAreRemoved) {
     const std::string orphan = "." + std::string(kIni) + ".999999.0.tmp";
     const std::string own =
         "." + std::string(kIni) + "." + std::to_string(::GetCurrentProcessId()) + ".77.tmp";
-    test_support::WriteBytes(fs::u8path(dir_.Path()) / orphan, "[A]\nx=");
-    test_support::WriteBytes(fs::u8path(dir_.Path()) / own, "[A]\nx=");
+    test_support::WriteBytes(fs::u8path(m_dir.Path()) / orphan, "[A]\nx=");
+    test_support::WriteBytes(fs::u8path(m_dir.Path()) / own, "[A]\nx=");
     ASSERT_TRUE(platform::WritePrivateProfileString("A", "x", "1", kIni));
-    EXPECT_EQ(dir_.Entries(), (std::set<std::string>{kIni, own}));
+    EXPECT_EQ(m_dir.Entries(), (std::set<std::string>{kIni, own}));
 }
 
 // The machine directory and the file under a user name with umlauts, CR LF kept as it is.

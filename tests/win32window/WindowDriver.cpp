@@ -47,11 +47,11 @@ BOOL CALLBACK FindModal(HWND window, LPARAM data) {
 
 ModalAnswerer::ModalAnswerer() {
     active = this;
-    timer_ = SetTimer(nullptr, 0, 30, Tick);
+    m_timer = SetTimer(nullptr, 0, 30, Tick);
 }
 
 ModalAnswerer::~ModalAnswerer() {
-    KillTimer(nullptr, timer_);
+    KillTimer(nullptr, m_timer);
     active = nullptr;
 }
 
@@ -71,13 +71,13 @@ void ModalAnswerer::Poll() {
     modal.window = window;
     modal.caption = TextOf(window);
     EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&modal));
-    seen_.push_back(modal);
-    if (handlers_.empty()) {
+    m_seen.push_back(modal);
+    if (m_handlers.empty()) {
         Press(modal, IDCANCEL);
         return;
     }
-    const auto handler = std::move(handlers_.front());
-    handlers_.pop_front();
+    const auto handler = std::move(m_handlers.front());
+    m_handlers.pop_front();
     handler(modal);
 }
 

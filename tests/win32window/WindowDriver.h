@@ -28,17 +28,17 @@ class ModalAnswerer {
     ModalAnswerer& operator=(const ModalAnswerer&) = delete;
 
     // The next modal window goes to the handler; without one it is cancelled (Escape).
-    void Then(std::function<void(const Modal&)> handler) { handlers_.push_back(std::move(handler)); }
-    const std::vector<Modal>& Seen() const { return seen_; }
-    int PendingHandlers() const { return static_cast<int>(handlers_.size()); }
+    void Then(std::function<void(const Modal&)> handler) { m_handlers.push_back(std::move(handler)); }
+    const std::vector<Modal>& Seen() const { return m_seen; }
+    int PendingHandlers() const { return static_cast<int>(m_handlers.size()); }
 
   private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
     void Poll();
 
-    UINT_PTR timer_ = 0;
-    std::deque<std::function<void(const Modal&)>> handlers_;
-    std::vector<Modal> seen_;
+    UINT_PTR m_timer = 0;
+    std::deque<std::function<void(const Modal&)>> m_handlers;
+    std::vector<Modal> m_seen;
 };
 
 // Ends a modal window as its button id would (message box: IDOK, IDYES, ...).

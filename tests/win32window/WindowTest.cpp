@@ -49,12 +49,12 @@ class WindowTest : public testing::Test {
     WindowTest() {
         std::error_code ignored;
         fs::remove(fs::u8path(SettingsFile()), ignored);
-        session_ = std::make_unique<WindowSession>();
+        m_session = std::make_unique<WindowSession>();
     }
 
     bool Start() {
-        answerer_.Then([](const wintest::Modal& box) { wintest::Press(box, IDOK); });  // the printer warning
-        const bool started = session_->Start();
+        m_answerer.Then([](const wintest::Modal& box) { wintest::Press(box, IDOK); });  // the printer warning
+        const bool started = m_session->Start();
         Pump(100);
         return started;
     }
@@ -62,17 +62,17 @@ class WindowTest : public testing::Test {
     // waits for its window.
     void Pump(int milliseconds) {
         const auto translate = [this](MSG& message) {
-            return session_->Frame().PreTranslateMessage(message);
+            return m_session->Frame().PreTranslateMessage(message);
         };
         wintest::Pump(translate, milliseconds);
-        for (int waited = 0; answerer_.PendingHandlers() > 0 && waited < kPatience; waited += 50)
+        for (int waited = 0; m_answerer.PendingHandlers() > 0 && waited < kPatience; waited += 50)
             wintest::Pump(translate, 50);
     }
     static constexpr int kPatience = 5000;
-    HWND Control(int id) { return session_->Frame().Form()->ControlWindow(id); }
+    HWND Control(int id) { return m_session->Frame().Form()->ControlWindow(id); }
     std::string Text(int id) { return wintest::TextOf(Control(id)); }
     void RunCommand(::Command command) {
-        PostMessageW(session_->Frame().Window(), WM_COMMAND, static_cast<WPARAM>(command), 0);
+        PostMessageW(m_session->Frame().Window(), WM_COMMAND, static_cast<WPARAM>(command), 0);
         Pump(100);
     }
     // The colour the window shows inside a field.
@@ -97,25 +97,25 @@ class WindowTest : public testing::Test {
     ~WindowTest() override { EndSession(); }
 
     void EndSession() {
-        session_.reset();
+        m_session.reset();
         // The window's end left its quit message, which would end the next session's first message box.
         MSG message{};
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         }
     }
 
-    wintest::ModalAnswerer answerer_;
-    std::unique_ptr<WindowSession> session_;
+    wintest::ModalAnswerer m_answerer;
+    std::unique_ptr<WindowSession> m_session;
 };
 
 TEST_F(WindowTest, StartsWithThePrinterWarningAndTheUntitledForm) {
     ASSERT_TRUE(Start());
-    ASSERT_GE(answerer_.Seen().size(), 1u);
-    const wintest::Modal& warning = answerer_.Seen().front();
+    ASSERT_GE(m_answerer.Seen().size(), 1u);
+    const wintest::Modal& warning = m_answerer.Seen().front();
     EXPECT_EQ(warning.caption, "Quellrix");
     EXPECT_NE(warning.text.find("Standarddrucker"), std::string::npos) << warning.text;
-    EXPECT_EQ(wintest::TextOf(session_->Frame().Window()), "Quellrix V 1.0");
-    EXPECT_TRUE(IsWindowVisible(session_->Frame().Window()));
+    EXPECT_EQ(wintest::TextOf(m_session->Frame().Window()), "Quellrix V 1.0");
+    EXPECT_TRUE(IsWindowVisible(m_session->Frame().Window()));
 }
 
 // The same user actions headless and in the window give the same texts in every field.
@@ -141,21 +141,21 @@ TEST_F(WindowTest, TypicalCaseGivesTheHeadlessTextsWithTheResultMarkedYellow) {
     EXPECT_FALSE(Text(IDC_J).empty());
     EXPECT_EQ(FieldColour(IDC_J), RGB(240, 240, 0));
     EXPECT_NE(FieldColour(IDC_V), RGB(240, 240, 0));
-    EXPECT_EQ(wintest::TextOf(session_->Frame().Window()), "Quellrix V 1.0*");
+    EXPECT_EQ(wintest::TextOf(m_session->Frame().Window()), "Quellrix V 1.0*");
 }
 
 // A velocity beyond the definition range is told when the field is left.
 TEST_F(WindowTest, EntryBeyondItsRangeIsToldInAMessageBox) {
     ASSERT_TRUE(Start());
-    answerer_.Then([](const wintest::Modal& box) { wintest::Press(box, IDOK); });
+    m_answerer.Then([](const wintest::Modal& box) { wintest::Press(box, IDOK); });
     wintest::Type(Control(IDC_V), "20");
     wintest::PressKey(Control(IDC_V), VK_TAB);
     Pump(300);
-    ASSERT_EQ(answerer_.Seen().size(), 2u);
-    EXPECT_EQ(answerer_.Seen().back().caption, "Quellrix");
-    EXPECT_NE(answerer_.Seen().back().text.find("Definitionsbereich"), std::string::npos)
-        << answerer_.Seen().back().text;
-    EXPECT_EQ(answerer_.PendingHandlers(), 0);
+    ASSERT_EQ(m_answerer.Seen().size(), 2u);
+    EXPECT_EQ(m_answerer.Seen().back().caption, "Quellrix");
+    EXPECT_NE(m_answerer.Seen().back().text.find("Definitionsbereich"), std::string::npos)
+        << m_answerer.Seen().back().text;
+    EXPECT_EQ(m_answerer.PendingHandlers(), 0);
 }
 
 // A new Re over a result asks which quantity follows; "v" adapts the velocity.
@@ -163,12 +163,12 @@ TEST_F(WindowTest, AdjustmentDialogAnsweredAdaptsTheChosenQuantity) {
     ASSERT_TRUE(Start());
     CalculateTypicalCase();
     const std::string v = Text(IDC_V);
-    answerer_.Then([](const wintest::Modal& dialog) { wintest::Press(dialog, IDC_ADJUST_V); });
+    m_answerer.Then([](const wintest::Modal& dialog) { wintest::Press(dialog, IDC_ADJUST_V); });
     wintest::Type(Control(IDC_RE), "100000");
     wintest::PressKey(Control(IDC_RE), VK_TAB);
     Pump(300);
-    ASSERT_EQ(answerer_.Seen().size(), 2u);
-    const wintest::Modal& dialog = answerer_.Seen().back();
+    ASSERT_EQ(m_answerer.Seen().size(), 2u);
+    const wintest::Modal& dialog = m_answerer.Seen().back();
     EXPECT_EQ(dialog.caption, "Parameteranpassung");
     EXPECT_EQ(dialog.buttons, "&di|&ny|&v");
     EXPECT_NE(Text(IDC_V), v);
@@ -182,8 +182,8 @@ TEST_F(WindowTest, KeyboardTabAndEnter) {
     wintest::PressKey(Control(IDC_V), VK_TAB);
     Pump(100);
     EXPECT_EQ(Text(IDC_V), "1.5");
-    EXPECT_NE(session_->App().View().Controls().FocusedId(), IDC_V);
-    EXPECT_EQ(session_->Frame().Form()->IdOf(GetFocus()), session_->App().View().Controls().FocusedId());
+    EXPECT_NE(m_session->App().View().Controls().FocusedId(), IDC_V);
+    EXPECT_EQ(m_session->Frame().Form()->IdOf(GetFocus()), m_session->App().View().Controls().FocusedId());
     wintest::Type(Control(IDC_V), "2");
     wintest::PressKey(Control(IDC_V), VK_RETURN);
     Pump(100);
@@ -211,37 +211,37 @@ TEST_F(WindowTest, DialogTemplatesHaveTheirButtons) {
 
 TEST_F(WindowTest, AboutBoxFromItsTemplate) {
     ASSERT_TRUE(Start());
-    answerer_.Then([](const wintest::Modal& dialog) { wintest::Press(dialog, IDOK); });
+    m_answerer.Then([](const wintest::Modal& dialog) { wintest::Press(dialog, IDOK); });
     RunCommand(Command::About);
-    ASSERT_EQ(answerer_.Seen().size(), 2u);
-    EXPECT_EQ(answerer_.Seen().back().caption, kAboutCaption);
-    EXPECT_NE(answerer_.Seen().back().text.find("Programmierung"), std::string::npos);
+    ASSERT_EQ(m_answerer.Seen().size(), 2u);
+    EXPECT_EQ(m_answerer.Seen().back().caption, kAboutCaption);
+    EXPECT_NE(m_answerer.Seen().back().text.find("Programmierung"), std::string::npos);
 }
 
 TEST_F(WindowTest, PrintPreviewOpensOnTheReportAndCloses) {
     ASSERT_TRUE(Start());
     CalculateTypicalCase();
-    answerer_.Then([](const wintest::Modal& preview) { PostMessageW(preview.window, WM_CLOSE, 0, 0); });
+    m_answerer.Then([](const wintest::Modal& preview) { PostMessageW(preview.window, WM_CLOSE, 0, 0); });
     RunCommand(Command::PrintPreview);
-    ASSERT_EQ(answerer_.Seen().size(), 2u);
-    EXPECT_EQ(answerer_.Seen().back().caption, "Quellrix - Seitenansicht");
-    EXPECT_TRUE(IsWindowEnabled(session_->Frame().Window()));
+    ASSERT_EQ(m_answerer.Seen().size(), 2u);
+    EXPECT_EQ(m_answerer.Seen().back().caption, "Quellrix - Seitenansicht");
+    EXPECT_TRUE(IsWindowEnabled(m_session->Frame().Window()));
 }
 
 // "Speichern unter" names the file in the save dialog; the file is written, named in the caption and
 // first in the recent-file list; the project dialog's lines go into the calculation.
 TEST_F(WindowTest, SaveAsThroughTheFileDialogAndProjectHeader) {
     ASSERT_TRUE(Start());
-    answerer_.Then([](const wintest::Modal& dialog) {
+    m_answerer.Then([](const wintest::Modal& dialog) {
         SetDlgItemTextW(dialog.window, IDC_PROJECT, L"Kanal Nord");
         wintest::Press(dialog, IDOK);
     });
     RunCommand(Command::ProjectHeader);
-    EXPECT_EQ(session_->App().Document().GetProjectHeader().project, "Kanal Nord");
+    EXPECT_EQ(m_session->App().Document().GetProjectHeader().project, "Kanal Nord");
 
     CalculateTypicalCase();
     const std::string file = (fs::u8path(MachineDirectory()) / fs::u8path(u8"Prüfung ä.qrx")).u8string();
-    answerer_.Then([file](const wintest::Modal& dialog) {
+    m_answerer.Then([file](const wintest::Modal& dialog) {
         // The file-name field of the common dialog (explorer style, else the old one).
         HWND name = GetDlgItem(dialog.window, 1148);
         SetWindowTextW(name ? name : GetDlgItem(dialog.window, 1152), platform::win32::Widen(file).c_str());
@@ -249,11 +249,11 @@ TEST_F(WindowTest, SaveAsThroughTheFileDialogAndProjectHeader) {
     });
     RunCommand(Command::SaveAs);
     Pump(300);
-    ASSERT_EQ(answerer_.Seen().size(), 3u);
+    ASSERT_EQ(m_answerer.Seen().size(), 3u);
     EXPECT_TRUE(fs::is_regular_file(fs::u8path(file)));
-    EXPECT_EQ(wintest::TextOf(session_->Frame().Window()), u8"Prüfung ä.qrx - Quellrix");
-    ASSERT_FALSE(session_->Frame().Recent().Files().empty());
-    EXPECT_EQ(session_->Frame().Recent().Files().front(), file);
+    EXPECT_EQ(wintest::TextOf(m_session->Frame().Window()), u8"Prüfung ä.qrx - Quellrix");
+    ASSERT_FALSE(m_session->Frame().Recent().Files().empty());
+    EXPECT_EQ(m_session->Frame().Recent().Files().front(), file);
 }
 
 TEST_F(WindowTest, CopyResultsPutsTheResultsTextOnTheClipboard) {
@@ -279,7 +279,7 @@ TEST_F(WindowTest, SizingTableAndFillingCurveWindow) {
     ASSERT_TRUE(Start());
     CalculateTypicalCase();
     RunCommand(Command::SizingTable);
-    SizingWindow* sizing = session_->Frame().SizingTable();
+    SizingWindow* sizing = m_session->Frame().SizingTable();
     ASSERT_NE(sizing, nullptr);
     ASSERT_TRUE(sizing->Table().has_value());
     const sizing::Table& table = *sizing->Table();
@@ -292,7 +292,7 @@ TEST_F(WindowTest, SizingTableAndFillingCurveWindow) {
     EXPECT_EQ(Text(IDC_DN), recommended);
 
     RunCommand(Command::FillingCurves);
-    FillingCurveWindow* curves = session_->Frame().FillingCurves();
+    FillingCurveWindow* curves = m_session->Frame().FillingCurves();
     ASSERT_NE(curves, nullptr);
     EXPECT_TRUE(IsWindowVisible(curves->Window()));
     EXPECT_EQ(wintest::TextOf(curves->Window()), "Teilfüllungskurve");
@@ -304,9 +304,9 @@ TEST_F(WindowTest, HelpPageWrittenAndOpened) {
     EndSession();
     headless::Transcript transcript;
     headless::SimulatedShell shell(transcript);
-    session_ = std::make_unique<WindowSession>(&shell);
+    m_session = std::make_unique<WindowSession>(&shell);
     ASSERT_TRUE(Start());
-    EXPECT_EQ(answerer_.PendingHandlers(), 0);
+    EXPECT_EQ(m_answerer.PendingHandlers(), 0);
     RunCommand(Command::Help);
     ASSERT_EQ(transcript.Lines().size(), 2u);
     const std::string& lookup = transcript.Lines().front();
@@ -322,10 +322,10 @@ TEST_F(WindowTest, ClosingWritesTheGlobalData) {
     wintest::Type(Control(IDC_T), "20");
     wintest::PressKey(Control(IDC_T), VK_TAB);
     Pump(100);
-    answerer_.Then([](const wintest::Modal& question) { wintest::Press(question, IDNO); });
-    PostMessageW(session_->Frame().Window(), WM_CLOSE, 0, 0);
+    m_answerer.Then([](const wintest::Modal& question) { wintest::Press(question, IDNO); });
+    PostMessageW(m_session->Frame().Window(), WM_CLOSE, 0, 0);
     Pump(300);
-    EXPECT_FALSE(session_->App().IsRunning());
+    EXPECT_FALSE(m_session->App().IsRunning());
     std::ifstream file(fs::u8path(SettingsFile()));
     std::stringstream settings;
     settings << file.rdbuf();
