@@ -180,7 +180,8 @@ Optionen:
                   enthält, sonst "," wenn sie eines enthält, sonst Tabulator, sonst ";"
   --decimal Z     Dezimalzeichen . oder , (sonst "," bei ";" als Trennzeichen, sonst ".")
   -j, --threads N Anzahl der Rechen-Threads (sonst einer je Kern)
-  --windir DIR    Verzeichnis von Rohre.ini (sonst )" MACHINE_DIRECTORY_VARIABLE R"(, sonst das Maschinenverzeichnis)
+  --windir DIR    Verzeichnis von Rohre.ini (sonst )" MACHINE_DIRECTORY_VARIABLE
+           R"(, sonst das Maschinenverzeichnis)
   -h, --help      diese Hilfe
 
 EINGABE "-" ist die Standardeingabe; die Eingabedatei selbst als Ausgabe wird abgelehnt.

@@ -145,7 +145,8 @@ const char* ColumnName(Column column) {
     return "";
 }
 
-std::vector<std::string> LookalikeColumns(const std::vector<std::string>& header, const HeaderColumns& columns) {
+std::vector<std::string> LookalikeColumns(const std::vector<std::string>& header,
+                                          const HeaderColumns& columns) {
     std::vector<std::string> warnings;
     for (size_t i = 0; i < header.size(); ++i) {
         const std::string_view name = HeaderName(header[i]);

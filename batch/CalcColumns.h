@@ -54,7 +54,8 @@ std::optional<std::string> MapHeader(const std::vector<std::string>& header, Hea
 
 // Warnings for header cells that name no known column but look like one (a letter off, an umlaut
 // written otherwise), each naming the cell and the column it may mean.
-std::vector<std::string> LookalikeColumns(const std::vector<std::string>& header, const HeaderColumns& columns);
+std::vector<std::string> LookalikeColumns(const std::vector<std::string>& header,
+                                          const HeaderColumns& columns);
 
 // The result columns after the input columns: names, and the form's fields they show.
 struct ResultColumn {

@@ -352,9 +352,9 @@ int RunCalc(int inFd, int outFd, const Catalogue& catalogue, const CalcSettings&
     size_t bytesInFlight = 0;
     std::vector<std::shared_ptr<Block>> spare;  // written blocks, whose buffers are used again
     RecordScanner scanner(dialect.delimiter);
-    size_t scanned = 0;      // bytes of pending fed to the scanner
-    size_t blockEnd = 0;     // the end of the last whole record fed
-    size_t blockRows = 0;    // records up to blockEnd
+    size_t scanned = 0;    // bytes of pending fed to the scanner
+    size_t blockEnd = 0;   // the end of the last whole record fed
+    size_t blockRows = 0;  // records up to blockEnd
     size_t rows = 0;
     size_t rowsNotOk = 0;
     Progress progress(settings.progress, input);

@@ -46,9 +46,8 @@ int RunTable(const BatchOptions& options, const Catalogue& catalogue, int outFd,
         return kUsageOrIoError;
     }
     const CatalogueClass& chosen = catalogue.classes[static_cast<size_t>(pipeClass)];
-    const sizing::Table table =
-        sizing::ComputeTable(chosen.name, chosen.rows,
-                             {doc.GetNy(), doc.GetG(), doc.GetK(), doc.GetT(), doc.GetRho()}, design);
+    const sizing::Table table = sizing::ComputeTable(
+        chosen.name, chosen.rows, {doc.GetNy(), doc.GetG(), doc.GetK(), doc.GetT(), doc.GetRho()}, design);
 
     const char delimiter = options.delimiter.value_or(';');
     const char decimal = options.decimal.value_or(delimiter == ';' ? ',' : '.');

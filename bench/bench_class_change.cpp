@@ -35,7 +35,7 @@ class MachineDirectory {
             return;
         Use();
         m_written = SettingsFile().WriteDefaultSettings() &&
-                   platform::WritePrivateProfileStrings(entries, SettingsFile::kFileName);
+                    platform::WritePrivateProfileStrings(entries, SettingsFile::kFileName);
         if (m_written && !appended.empty())
             std::ofstream(Ini(), std::ios::app | std::ios::binary) << appended;
     }

@@ -14,8 +14,8 @@ std::string UnreadableSettingsMessage(const std::string& path, const platform::P
 // The file is missing and cannot be created; error is the errno of the failed creation.
 std::string UncreatableSettingsMessage(const std::string& path, int error);
 
-// The file holds neither a class list nor global data (empty or garbled) and cannot be completed; error is the errno of the
-// failed write.
+// The file holds neither a class list nor global data (empty or garbled) and cannot be completed; error is
+// the errno of the failed write.
 std::string IncompleteSettingsMessage(const std::string& path, int error);
 
 }  // namespace catalogue

@@ -131,17 +131,17 @@ FillingCurves ComputeFillingCurves(const CPlenwickDoc& record) {
 
 std::string FillingCurvesConditions(const FillingCurves& curves) {
     using namespace hydraulics::units;
-    return "di = " + Shown("%.2f", curves.pipe.di * kMillimetre.toDisplay) + " mm, k = " +
-           Shown("%.3f", curves.pipe.k * kMillimetre.toDisplay) + " mm, J = " +
-           Shown("%.3f", curves.pipe.I * kMetrePerKilometre.toDisplay) + " m/km";
+    return "di = " + Shown("%.2f", curves.pipe.di * kMillimetre.toDisplay) +
+           " mm, k = " + Shown("%.3f", curves.pipe.k * kMillimetre.toDisplay) +
+           " mm, J = " + Shown("%.3f", curves.pipe.I * kMetrePerKilometre.toDisplay) + " m/km";
 }
 
 std::string ExactCurvesNote(const FillingCurves& curves) {
     if (curves.HasExact()) {
-        return "Größtwerte exakt:\nQt/Q = " + Shown("%.4f", curves.flowPeak->ratio) + " bei h/d = " +
-               Shown("%.3f", curves.flowPeak->filling) + "\nvt/v = " +
-               Shown("%.4f", curves.velocityPeak->ratio) + " bei h/d = " +
-               Shown("%.3f", curves.velocityPeak->filling);
+        return "Größtwerte exakt:\nQt/Q = " + Shown("%.4f", curves.flowPeak->ratio) +
+               " bei h/d = " + Shown("%.3f", curves.flowPeak->filling) +
+               "\nvt/v = " + Shown("%.4f", curves.velocityPeak->ratio) +
+               " bei h/d = " + Shown("%.3f", curves.velocityPeak->filling);
     }
     if (!curves.missing.empty())
         return "Für die exakte Kurve fehlt: " + Joined(curves.missing, ", ");

@@ -31,8 +31,8 @@ struct FillingCurves {
     // gave, and those the fitted relations derive from it), else the fitted relations at ht/di.
     std::optional<FillingCurvePoint> operatingPoint;
     hydraulics::PipeAtSlope pipe{};  // the record's di, k, ν, g and J the curves are for
-    double flow = 0;      // the record's full-filling Q [m³/s], 0 when not given
-    double velocity = 0;  // the record's full-filling v [m/s], 0 when not given
+    double flow = 0;                 // the record's full-filling Q [m³/s], 0 when not given
+    double velocity = 0;             // the record's full-filling v [m/s], 0 when not given
     // Inputs of the exact relations the record does not give, as the form names them ("di", "J", …).
     std::vector<std::string> missing;
     std::optional<hydraulics::RatioPeak> flowPeak;      // of the exact relations

@@ -204,7 +204,6 @@ std::string FormatNumber(MessageId id, double x) {
     return WithNumber(Text(id), x);
 }
 
-
 const char* FlowDiameterInputName(hydraulics::FlowDiameterInput input) {
     switch (input) {
         case hydraulics::FlowDiameterInput::Q:
@@ -258,7 +257,8 @@ std::string LimitBreachMessage(const hydraulics::LimitBreach& breach) {
 std::string NonConvergenceMessage(int Re, double k, double di, int steps) {
     const int diMillimetres =
         hydraulics::TruncateToInt(std::round(di * hydraulics::units::kMillimetre.toDisplay));
-    return platform::Format(WithNumber(Text(MessageId::LambdaNotConverging), k).c_str(), Re, diMillimetres, steps);
+    return platform::Format(WithNumber(Text(MessageId::LambdaNotConverging), k).c_str(), Re, diMillimetres,
+                            steps);
 }
 
 const char* EntryLimitMessage(hydraulics::EntryQuantity quantity, hydraulics::EntrySide side) {

@@ -8,14 +8,14 @@ struct LocalTime {
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual LocalTime Now() = 0;
 };
 
 // The system's local time.
 class SystemClock : public Clock {
-public:
+  public:
     LocalTime Now() override;
 };
 

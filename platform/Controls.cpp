@@ -7,7 +7,8 @@ namespace platform {
 // --- Control ---
 
 void Control::Enable(bool enabled) {
-    if (m_enabled == enabled) return;
+    if (m_enabled == enabled)
+        return;
     m_enabled = enabled;
     Changed();
     Synchronise();
@@ -15,15 +16,18 @@ void Control::Enable(bool enabled) {
 
 void Control::Invalidate() {
     ++m_repaints;
-    if (m_peer) m_peer->Repaint();
+    if (m_peer)
+        m_peer->Repaint();
 }
 
 void Control::Deliver(ControlEvent event) {
-    if (m_sink) m_sink->OnControlEvent(m_id, event);
+    if (m_sink)
+        m_sink->OnControlEvent(m_id, event);
 }
 
 void Control::Synchronise() {
-    if (m_peer) m_peer->Synchronise();
+    if (m_peer)
+        m_peer->Synchronise();
 }
 
 // --- EditControl ---
@@ -44,7 +48,8 @@ void EditControl::SetText(std::string text) {
 }
 
 void EditControl::TextEditedByUser(std::string text) {
-    if (!m_beforeTyping) m_beforeTyping = m_text;
+    if (!m_beforeTyping)
+        m_beforeTyping = m_text;
     Store(std::move(text));
     Deliver(ControlEvent::TextChanged);
 }
@@ -80,18 +85,21 @@ void ListControl::SetEntries(const std::vector<std::string>& entries) {
 }
 
 std::string ListControl::GetLBText(int index) const {
-    if (index < 0 || index >= GetCount()) return {};
+    if (index < 0 || index >= GetCount())
+        return {};
     return m_entries[static_cast<size_t>(index)];
 }
 
 void ListControl::SetCurSel(int index) {
     if (index < 0 || index >= GetCount()) {
-        if (m_selection != -1 || !m_editText.empty()) Changed();
+        if (m_selection != -1 || !m_editText.empty())
+            Changed();
         m_selection = -1;
         m_editText.clear();
     } else {
         const std::string& entry = m_entries[static_cast<size_t>(index)];
-        if (m_selection != index || m_editText != entry) Changed();
+        if (m_selection != index || m_editText != entry)
+            Changed();
         m_selection = index;
         m_editText = entry;
     }
@@ -100,7 +108,8 @@ void ListControl::SetCurSel(int index) {
 }
 
 void ListControl::SetEditText(std::string text) {
-    if (m_selection >= 0 || text != m_editText) Changed();
+    if (m_selection >= 0 || text != m_editText)
+        Changed();
     m_editText = std::move(text);
     m_selection = -1;
     Synchronise();
@@ -135,18 +144,22 @@ void TabControl::InsertItem(int index, std::string text) {
     Changed();
     index = std::clamp(index, 0, GetItemCount());
     m_items.insert(m_items.begin() + index, std::move(text));
-    if (m_selection >= index) ++m_selection;
-    if (m_selection < 0) m_selection = 0;  // the first tab inserted is selected
+    if (m_selection >= index)
+        ++m_selection;
+    if (m_selection < 0)
+        m_selection = 0;  // the first tab inserted is selected
     Synchronise();
 }
 
 std::string TabControl::GetItemText(int index) const {
-    if (index < 0 || index >= GetItemCount()) return {};
+    if (index < 0 || index >= GetItemCount())
+        return {};
     return m_items[static_cast<size_t>(index)];
 }
 
 void TabControl::SetCurSel(int index) {
-    if (index != m_selection) Changed();
+    if (index != m_selection)
+        Changed();
     m_selection = (index >= 0 && index < GetItemCount()) ? index : -1;
     Synchronise();
 }
@@ -154,14 +167,16 @@ void TabControl::SetCurSel(int index) {
 // --- ButtonControl ---
 
 void ButtonControl::SetCheck(bool checked) {
-    if (m_checked == checked) return;
+    if (m_checked == checked)
+        return;
     m_checked = checked;
     Changed();
     Synchronise();
 }
 
 void ButtonControl::SetPressed(bool pressed) {
-    if (m_pressed == pressed) return;
+    if (m_pressed == pressed)
+        return;
     m_pressed = pressed;
     Invalidate();
 }
@@ -228,19 +243,25 @@ void ControlSet::UserLeave() {
 
 bool ControlSet::TakeFocus(int id) {
     Control* control = Find(id);
-    if (!control || !control->IsEnabled()) return false;
-    if (m_focused == id) return true;
+    if (!control || !control->IsEnabled())
+        return false;
+    if (m_focused == id)
+        return true;
     UserLeave();
     // The leave processing may have disabled the control that is to get the focus.
-    if (!control->IsEnabled()) return false;
+    if (!control->IsEnabled())
+        return false;
     m_focused = id;
     return true;
 }
 
-bool ControlSet::UserFocus(int id) { return TakeFocus(id); }
+bool ControlSet::UserFocus(int id) {
+    return TakeFocus(id);
+}
 
 void ControlSet::UserTab() {
-    if (m_order.empty()) return;
+    if (m_order.empty())
+        return;
     auto current = std::find_if(m_order.begin(), m_order.end(),
                                 [this](const Control* c) { return c->Id() == m_focused; });
     size_t start = current == m_order.end() ? m_order.size() - 1 : size_t(current - m_order.begin());
@@ -255,7 +276,8 @@ void ControlSet::UserTab() {
 
 bool ControlSet::UserType(int id, const std::string& text) {
     EditControl* field = FindEdit(id);
-    if (!field || !TakeFocus(id)) return false;
+    if (!field || !TakeFocus(id))
+        return false;
     if (text.empty()) {
         field->TextEditedByUser(std::string());
         return true;
@@ -265,21 +287,26 @@ bool ControlSet::UserType(int id, const std::string& text) {
     for (size_t i = 0; i < text.size();) {
         size_t length = 1;
         const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead >= 0xF0) length = 4;
-        else if (lead >= 0xE0) length = 3;
-        else if (lead >= 0xC0) length = 2;
+        if (lead >= 0xF0)
+            length = 4;
+        else if (lead >= 0xE0)
+            length = 3;
+        else if (lead >= 0xC0)
+            length = 2;
         length = std::min(length, text.size() - i);
         typed.append(text, i, length);
         i += length;
         field->TextEditedByUser(typed);
-        if (FindEdit(id) != field) break;
+        if (FindEdit(id) != field)
+            break;
     }
     return true;
 }
 
 bool ControlSet::UserClick(int id) {
     ButtonControl* button = FindButton(id);
-    if (!button || !TakeFocus(id)) return false;
+    if (!button || !TakeFocus(id))
+        return false;
     if (button->Kind() == ControlKind::RadioButton) {
         // The radio buttons next to each other in tab order form one group.
         auto self = std::find(m_order.begin(), m_order.end(), button);
@@ -295,7 +322,8 @@ bool ControlSet::UserClick(int id) {
 
 bool ControlSet::UserPick(int id, int index) {
     ListControl* list = FindList(id);
-    if (!list || index < 0 || index >= list->GetCount() || !TakeFocus(id)) return false;
+    if (!list || index < 0 || index >= list->GetCount() || !TakeFocus(id))
+        return false;
     list->SetCurSel(index);
     list->Deliver(ControlEvent::SelectionChanged);
     return true;
@@ -303,22 +331,26 @@ bool ControlSet::UserPick(int id, int index) {
 
 bool ControlSet::UserEditListText(int id, const std::string& text) {
     ListControl* list = FindList(id);
-    if (!list || !TakeFocus(id)) return false;
+    if (!list || !TakeFocus(id))
+        return false;
     list->SetEditText(text);
     return true;
 }
 
 bool ControlSet::UserConfirmListText(int id) {
     ListControl* list = FindList(id);
-    if (!list || !TakeFocus(id)) return false;
+    if (!list || !TakeFocus(id))
+        return false;
     list->OnKillFocus();
     return true;
 }
 
 bool ControlSet::UserSelectTab(int id, int index) {
     TabControl* tabs = FindTabs(id);
-    if (!tabs || index < 0 || index >= tabs->GetItemCount() || !TakeFocus(id)) return false;
-    if (tabs->GetCurSel() == index) return true;  // choosing the selected tab again changes nothing
+    if (!tabs || index < 0 || index >= tabs->GetItemCount() || !TakeFocus(id))
+        return false;
+    if (tabs->GetCurSel() == index)
+        return true;  // choosing the selected tab again changes nothing
     tabs->SetCurSel(index);
     tabs->Deliver(ControlEvent::SelectionChanged);
     return true;

@@ -35,21 +35,22 @@ enum class ControlKind { Edit, List, Tabs, PushButton, RadioButton, OwnerDrawBut
 
 // Receives the controls' events: the form view.
 class ControlSink {
-public:
+  public:
     virtual void OnControlEvent(int id, ControlEvent event) = 0;
     // The brush a control is painted with, when its owner decides it (nullopt: the platform's default).
     virtual std::optional<Rgb> ControlBrush(int /*id*/) { return std::nullopt; }
     // Draws the owner-drawn control id into dc, its rectangle starting at (left, top); pressed while
     // the user holds it down. Nothing by default.
-    virtual void OnDrawItem(int /*id*/, DrawingContext& /*dc*/, int /*left*/, int /*top*/, bool /*pressed*/) {}
+    virtual void OnDrawItem(int /*id*/, DrawingContext& /*dc*/, int /*left*/, int /*top*/, bool /*pressed*/) {
+    }
 
-protected:
+  protected:
     ~ControlSink() = default;
 };
 
 // The backend's side of one control.
 class ControlPeer {
-public:
+  public:
     virtual ~ControlPeer() = default;
     // The program changed the control's state: show it.
     virtual void Synchronise() = 0;
@@ -58,7 +59,7 @@ public:
 };
 
 class Control {
-public:
+  public:
     virtual ~Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -80,7 +81,7 @@ public:
     // The revision of its set at the control's last change of state (0: never changed in a set).
     std::uint64_t ChangedAt() const { return m_changedAt; }
 
-protected:
+  protected:
     // Each kind is its own class: the kind tells the class.
     Control(int id, ControlKind kind) : m_id(id), m_kind(kind) {}
     friend class ControlSet;
@@ -88,11 +89,12 @@ protected:
     void Synchronise();
     // The control's state changed: its set's revision counts it.
     void Changed() {
-        if (m_changes) m_changedAt = ++*m_changes;
+        if (m_changes)
+            m_changedAt = ++*m_changes;
     }
     ControlSink* Sink() const { return m_sink; }
 
-private:
+  private:
     int m_id;
     ControlKind m_kind;
     bool m_enabled = true;
@@ -104,7 +106,7 @@ private:
 };
 
 class EditControl : public Control {
-public:
+  public:
     explicit EditControl(int id) : Control(id, ControlKind::Edit) {}
 
     const std::string& GetText() const { return m_text; }
@@ -125,7 +127,7 @@ public:
     // The field's own background colour (nullopt: the platform's default).
     virtual std::optional<Rgb> Background() const { return std::nullopt; }
 
-private:
+  private:
     // Stores the text, counting a change.
     void Store(std::string&& text);
 
@@ -136,7 +138,7 @@ private:
 
 // An editable drop-down list: a text field above an unsorted list.
 class ListControl : public Control {
-public:
+  public:
     explicit ListControl(int id) : Control(id, ControlKind::List) {}
 
     // Empties the list and its text field; nothing is selected.
@@ -163,7 +165,7 @@ public:
     // to the selected entry's text. A list that had no entry selected keeps the typed text.
     void OnKillFocus();
 
-private:
+  private:
     friend class ControlSet;
     std::vector<std::string> m_entries;
     int m_selection = -1;
@@ -173,7 +175,7 @@ private:
 };
 
 class TabControl : public Control {
-public:
+  public:
     explicit TabControl(int id) : Control(id, ControlKind::Tabs) {}
 
     void DeleteAllItems();
@@ -185,13 +187,13 @@ public:
     void SetCurSel(int index);
     const std::vector<std::string>& Items() const { return m_items; }
 
-private:
+  private:
     std::vector<std::string> m_items;
     int m_selection = -1;
 };
 
 class ButtonControl : public Control {
-public:
+  public:
     ButtonControl(int id, ControlKind kind, std::string caption)
         : Control(id, kind), m_caption(std::move(caption)) {}
 
@@ -202,7 +204,7 @@ public:
     // The backend reports the pressed state of an owner-drawn button (it is drawn differently).
     void SetPressed(bool pressed);
 
-private:
+  private:
     std::string m_caption;
     bool m_checked = false;
     bool m_pressed = false;
@@ -210,7 +212,7 @@ private:
 
 // All controls of one form, its tab order and its focus, and the user's actions on them.
 class ControlSet {
-public:
+  public:
     ControlSet() = default;
     ControlSet(const ControlSet&) = delete;
     ControlSet& operator=(const ControlSet&) = delete;
@@ -262,7 +264,7 @@ public:
     // Choose tab index of a tab control.
     bool UserSelectTab(int id, int index);
 
-private:
+  private:
     void AddControl(std::unique_ptr<Control> control, bool tabStop);
     bool TakeFocus(int id);
 

@@ -8,14 +8,14 @@
 namespace platform {
 
 class DocumentView {
-public:
+  public:
     virtual ~DocumentView() = default;
     // The document asks its views to show its state again (no sender, no hint).
     virtual void OnUpdate() = 0;
 };
 
 class CDocument {
-public:
+  public:
     virtual ~CDocument() = default;
 
     // The framework's new-document step; true to go on.
@@ -35,7 +35,7 @@ public:
     void RemoveView(DocumentView* view);
     void UpdateAllViews();
 
-private:
+  private:
     std::string m_title;
     std::vector<DocumentView*> m_views;
     bool m_modified = false;

@@ -19,18 +19,24 @@ namespace platform {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 #ifdef _WIN32
 // A Windows program here never changes the C runtime's locale from "C", and mingw-w64's own
 // conversions (C99 printf and strtod) are the ones used.
 class CLocaleScope {
-public:
+  public:
     CLocaleScope() {}
 };
 
-double StrtodC(const char* text) { return std::strtod(text, nullptr); }
+double StrtodC(const char* text) {
+    return std::strtod(text, nullptr);
+}
 #else
 // The C locale, used for every conversion so that a locale set by a GUI toolkit never turns the
 // decimal point into a comma.
@@ -40,17 +46,19 @@ locale_t CLocale() {
 }
 
 class CLocaleScope {
-public:
+  public:
     CLocaleScope() : m_previous(uselocale(CLocale())) {}
     ~CLocaleScope() { uselocale(m_previous); }
     CLocaleScope(const CLocaleScope&) = delete;
     CLocaleScope& operator=(const CLocaleScope&) = delete;
 
-private:
+  private:
     locale_t m_previous;
 };
 
-double StrtodC(const char* text) { return strtod_l(text, nullptr, CLocale()); }
+double StrtodC(const char* text) {
+    return strtod_l(text, nullptr, CLocale());
+}
 #endif
 
 constexpr unsigned long long kPowersOfTen[]{1,      10,      100,      1000,      10000,
@@ -130,21 +138,25 @@ double LeadingNumber(std::string_view text) {
     size_t i = 0;
     while (i < text.size() && IsBlank(text[i])) ++i;
     const size_t start = i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
     size_t digits = 0;
     while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
     if (i < text.size() && text[i] == '.') {
         ++i;
         while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
     }
-    if (digits == 0) return 0.0;
+    if (digits == 0)
+        return 0.0;
     size_t end = i;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         size_t j = i + 1;
-        if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
+            ++j;
         size_t expDigits = 0;
         while (j < text.size() && IsDigit(text[j])) ++j, ++expDigits;
-        if (expDigits > 0) end = j;
+        if (expDigits > 0)
+            end = j;
     }
     // Up to 2^53 with at most 22 decimals and no exponent the quotient of two exact doubles is the
     // correctly rounded value, as strtod gives it.
@@ -184,15 +196,20 @@ int LeadingInteger(std::string_view text) {
     size_t i = 0;
     while (i < text.size() && IsBlank(text[i])) ++i;
     bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
     long long value = 0;
     for (; i < text.size() && IsDigit(text[i]); ++i) {
         value = value * 10 + (text[i] - '0');
-        if (value > static_cast<long long>(INT_MAX) + 1) value = static_cast<long long>(INT_MAX) + 1;
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            value = static_cast<long long>(INT_MAX) + 1;
     }
-    if (negative) value = -value;
-    if (value > INT_MAX) return INT_MAX;
-    if (value < INT_MIN) return INT_MIN;
+    if (negative)
+        value = -value;
+    if (value > INT_MAX)
+        return INT_MAX;
+    if (value < INT_MIN)
+        return INT_MIN;
     return static_cast<int>(value);
 }
 

@@ -37,7 +37,8 @@ std::string FixedFormat(const char* format, double x);
 
 // printf-style formatting that always writes a decimal point, whatever the process locale.
 #ifdef __MINGW32__
-std::string Format(const char* format, ...) __attribute__((format(gnu_printf, 1, 2)));  // mingw-w64's C99 printf
+std::string Format(const char* format, ...)
+    __attribute__((format(gnu_printf, 1, 2)));  // mingw-w64's C99 printf
 #else
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
 #endif

@@ -27,7 +27,7 @@ struct PrintInfo {
 
 // The object whose pages are printed: the form view.
 class Printable {
-public:
+  public:
     virtual ~Printable() = default;
     // At the start of printing and of print preview; false ends the command.
     virtual bool OnPreparePrinting(PrintInfo& info) = 0;
@@ -49,7 +49,7 @@ struct DefaultPrinter {
 };
 
 class PrinterService {
-public:
+  public:
     virtual ~PrinterService() = default;
     virtual DefaultPrinter QueryDefaultPrinter() = 0;
     // The framework's standard print preparation: the print dialog when printing, none in preview.

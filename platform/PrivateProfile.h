@@ -40,8 +40,8 @@ std::optional<ProfileProblem> CheckPrivateProfile(std::string_view fileName);
 //
 // The file is replaced as a whole (platform/ProfileFile.h), so it is never left torn: on failure it is
 // unchanged. Writers read, change and replace it one after the other, under an advisory lock on its
-// directory (DirectoryLock.h). Siblings that writers which died left behind are removed first. Returns false, leaving
-// the file as it was, when the file is unreadable or read-only, the directory is not writable, or a
+// directory (DirectoryLock.h). Siblings that writers which died left behind are removed first. Returns false,
+// leaving the file as it was, when the file is unreadable or read-only, the directory is not writable, or a
 // name or value holds a line break or NUL (or the section name ']' or the key '='); error, when
 // given, then receives the errno of the failure (EINVAL for an entry that cannot be stored).
 bool WritePrivateProfileString(std::string_view section, std::string_view key, std::string_view value,

@@ -76,8 +76,8 @@ int CreateSibling(const std::string& path, std::string& siblingPath) {
     const size_t slash = path.rfind('/');
     const std::string directory = path.substr(0, slash + 1);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        siblingPath =
-            directory + SiblingName(path.substr(slash + 1), static_cast<unsigned long>(::getpid()), counter++);
+        siblingPath = directory +
+                      SiblingName(path.substr(slash + 1), static_cast<unsigned long>(::getpid()), counter++);
         const int fd =
             ::open(siblingPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
         if (fd >= 0 || errno != EEXIST)

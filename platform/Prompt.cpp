@@ -32,7 +32,7 @@ std::optional<std::string> ChooseFile(const FileDialog& dialog) {
 
 Prompt& InstalledPrompt() {
     class Forwarding : public Prompt {
-    public:
+      public:
         void Message(const std::string& text, MessageIcon icon) override { ShowMessage(text, icon); }
         int RunDialog(const DialogTemplate& dialog) override { return RunModalDialog(dialog); }
         std::optional<std::string> ChooseFile(const FileDialog& dialog) override {

@@ -54,7 +54,7 @@ struct FileDialog {
 };
 
 class Prompt {
-public:
+  public:
     virtual ~Prompt() = default;
     // A modal message box with the caption kApplicationTitle and an OK button.
     virtual void Message(const std::string& text, MessageIcon icon) = 0;
@@ -78,13 +78,13 @@ Prompt& InstalledPrompt();
 
 // Installs a prompt for the lifetime of the scope (tests, the session runner, the window).
 class ScopedPrompt {
-public:
+  public:
     explicit ScopedPrompt(Prompt& prompt) : m_previous(InstallPrompt(&prompt)) {}
     ~ScopedPrompt() { InstallPrompt(m_previous); }
     ScopedPrompt(const ScopedPrompt&) = delete;
     ScopedPrompt& operator=(const ScopedPrompt&) = delete;
 
-private:
+  private:
     Prompt* m_previous;
 };
 

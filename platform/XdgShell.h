@@ -9,8 +9,8 @@
 // xdg-open honours it: the first of its colon-separated commands that can be run; a command of one word
 // is the program, one with arguments or "%s" is left to "xdg-open". Codes: file missing 2, a folder of its
 // path missing 3, no association (no xdg-mime, no default, no entry or no Exec line, and no command of
-// BROWSER that can be run) 31, the program of the entry missing or not executable 11, xdg-mime not answering within the timeout 1, no process could be created 0;
-// success 42.
+// BROWSER that can be run) 31, the program of the entry missing or not executable 11, xdg-mime not answering
+// within the timeout 1, no process could be created 0; success 42.
 //
 // ShellExecute: starts the program with the argument, detached in a session of its own (no zombie, no
 // waiting for it), standard streams on /dev/null. Codes: program missing 2, a folder of its path

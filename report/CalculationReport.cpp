@@ -133,7 +133,8 @@ void WriteRoughnessLine(LayoutArea& detail, const CPlenwickDoc& doc) {
 }
 
 void WriteSlopeLine(LayoutArea& detail, const CPlenwickDoc& doc) {
-    FieldLine(detail, "Druckgefälle J:", NumberText("%.3f [m/km]", doc.GetI() * kMetrePerKilometre.toDisplay));
+    FieldLine(detail,
+              "Druckgefälle J:", NumberText("%.3f [m/km]", doc.GetI() * kMetrePerKilometre.toDisplay));
 }
 
 void WriteLambdaLine(LayoutArea& detail, const CPlenwickDoc& doc) {
@@ -184,8 +185,7 @@ void ComposeCalculationReport(platform::DrawingContext& dc, int pageWidth, int p
         page.SelectFont(kFontNormal);
         header->Home();
         header->Advance(0, 5);
-        header->WriteField("Datum:", DateLine(now), kFontNormal, 0,
-                           FieldAnchor::LabelAtCursor, 0);
+        header->WriteField("Datum:", DateLine(now), kFontNormal, 0, FieldAnchor::LabelAtCursor, 0);
     }
 
     if (LayoutArea* frame = page.FindArea("detailouter")) {
@@ -202,8 +202,8 @@ void ComposeCalculationReport(platform::DrawingContext& dc, int pageWidth, int p
         page.SelectFont(kFontHeadline1);
         const platform::TextAlign previous = dc.SetTextAlign(platform::TextAlign::Centre);
         headline->NextTab();
-        headline->WriteText(Format("%s %s - Berechnung von Rohrparametern", record::kProgramName,
-                                   record::kVersionText));
+        headline->WriteText(
+            Format("%s %s - Berechnung von Rohrparametern", record::kProgramName, record::kVersionText));
         headline->NewLine(1.0);
         page.SelectFont(kFontHeadline2);
         headline->NextTab();

@@ -206,8 +206,8 @@ void SheetPainter::Body(const DesignSheetContent& content) {
         const int top = m_y;
         BlockRow({&content.fullFilling}, {});
         m_y = std::max(m_y, Checks(content.checks, 0, content.checks.size(), Half(1),
-                                 Heading(kChecksTitle, Half(1), top)) +
-                              Gap());
+                                   Heading(kChecksTitle, Half(1), top)) +
+                                Gap());
     } else {
         BlockRow({&content.fullFilling}, {&*content.partialFilling});
         const int room = approvalTop - m_y - 2 * Gap() - ChecksHeight(content.checks.size()) -
@@ -503,11 +503,11 @@ void SheetPainter::Curves(const SheetCurves& curves, int height) {
             m_page.SelectPen(kAxisPen);
             for (double ratio : {point.flow, point.velocity})
                 m_dc.Rectangle(x - marker / 2, Y(ratio) - marker / 2, x + marker / 2 + 1,
-                              Y(ratio) + marker / 2 + 1);
+                               Y(ratio) + marker / 2 + 1);
         }
         m_page.SelectPen(kAxisPen);
         m_dc.Rectangle(legend.left + sample / 2 - marker / 2, legendY + small / 2 - marker / 2,
-                      legend.left + sample / 2 + marker / 2 + 1, legendY + small / 2 + marker / 2 + 1);
+                       legend.left + sample / 2 + marker / 2 + 1, legendY + small / 2 + marker / 2 + 1);
         m_page.SelectFont(kSmallFont);
         const int textLeft = legend.left + sample + small / 2;
         Text(textLeft, legendY,

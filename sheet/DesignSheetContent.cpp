@@ -145,7 +145,8 @@ class SheetBuilder {
         return {"Fließgeschwindigkeit", "v", Shown(m_doc.GetV(), SignificantText, 4), "m/s"};
     }
     Quantity QLs() const {
-        return {"Durchfluss", "Q", Shown(m_doc.GetQ() * kLitrePerSecond.toDisplay, SignificantText, 4), "l/s"};
+        return {"Durchfluss", "Q", Shown(m_doc.GetQ() * kLitrePerSecond.toDisplay, SignificantText, 4),
+                "l/s"};
     }
     Quantity QM3h() const {
         return {"Durchfluss", "Q", Shown(m_doc.GetQ() * kCubicMetrePerHour.toDisplay, SignificantText, 4),
@@ -251,15 +252,16 @@ SheetBlock SheetBuilder::PartialFilling() const {
         {Row({"Füllhöhe", "ht", Shown(ht * kMillimetre.toDisplay, FixedText, 1), "mm"},
              derived(PartialQuantity::Ht)),
          Row({"Füllungsgrad", "h/d", Shown(filling, FixedText, 3), kRatioUnit}, derived(PartialQuantity::Ht)),
-         Row({"Durchfluss", "Qt", Shown(m_doc.GetQt() * kLitrePerSecond.toDisplay, SignificantText, 4), "l/s"},
+         Row({"Durchfluss", "Qt", Shown(m_doc.GetQt() * kLitrePerSecond.toDisplay, SignificantText, 4),
+              "l/s"},
              derived(PartialQuantity::Qt)),
          Row({"Durchfluss", "Qt", Shown(m_doc.GetQt() * kCubicMetrePerHour.toDisplay, SignificantText, 4),
               "m³/h"},
              derived(PartialQuantity::Qt)),
          Row({"Fließgeschwindigkeit", "vt", Shown(m_doc.GetVt(), SignificantText, 4), "m/s"},
              derived(PartialQuantity::Vt)),
-         Row({"Wasserspiegelbreite", "b", Shown(m_doc.GetSurfaceWidth() * kMillimetre.toDisplay, FixedText, 1),
-              "mm"},
+         Row({"Wasserspiegelbreite", "b",
+              Shown(m_doc.GetSurfaceWidth() * kMillimetre.toDisplay, FixedText, 1), "mm"},
              m_calculated && given.has_value())},
         {},
         "Qt und vt nach den angepassten Teilfüllungsbeziehungen des Kreisquerschnitts; ab h/d ≥ " +

@@ -60,8 +60,8 @@ double AsShown(double x) {
 std::string Crossed(const char* quantity, double value, const char* relation, const char* limitName,
                     double limit, const char* unit) {
     const char* limitFormat = AsShown(limit) == limit ? "%.2f" : "%g";
-    return WithComma(platform::Format("%s %s %s %s ", quantity, FittingNumber("%.2f", value).c_str(), relation,
-                                      limitName) +
+    return WithComma(platform::Format("%s %s %s %s ", quantity, FittingNumber("%.2f", value).c_str(),
+                                      relation, limitName) +
                      FittingNumber(limitFormat, limit) + unit);
 }
 

@@ -107,11 +107,11 @@ struct Table {
     std::string className;
     Conditions conditions{0, 0, 0, 0, 0};
     Criteria criteria{0, 0, 0, 0, std::nullopt};
-    double QLs = 0;   // design flow as typed [l/s]
-    double JMkm = 0;  // slope as the form takes it [m/km]: the typed J within the form's entry limits
-    double Q = 0;     // m³/s, as the form reads QLs
-    double I = 0;     // m/m, as the form reads JMkm
-    double L = 0;     // m, pressure line
+    double QLs = 0;      // design flow as typed [l/s]
+    double JMkm = 0;     // slope as the form takes it [m/km]: the typed J within the form's entry limits
+    double Q = 0;        // m³/s, as the form reads QLs
+    double I = 0;        // m/m, as the form reads JMkm
+    double L = 0;        // m, pressure line
     double sumZeta = 0;  // Σζ of its fittings
     std::vector<Row> rows;
     int recommended = -1;  // index into rows, -1: no DN meets every criterion

@@ -60,10 +60,10 @@ int main(int argc, char** argv) {
         }
     }
     // Writing into the file being read would overwrite rows not yet read, or never end.
-    struct stat inStatus {}, outStatus {};
-    if (::fstat(in, &inStatus) == 0 && ::fstat(STDOUT_FILENO, &outStatus) == 0 &&
-        S_ISREG(inStatus.st_mode) && inStatus.st_ino != 0 && inStatus.st_dev == outStatus.st_dev &&
-        inStatus.st_ino == outStatus.st_ino) {
+    struct stat inStatus = {};
+    struct stat outStatus = {};
+    if (::fstat(in, &inStatus) == 0 && ::fstat(STDOUT_FILENO, &outStatus) == 0 && S_ISREG(inStatus.st_mode) &&
+        inStatus.st_ino != 0 && inStatus.st_dev == outStatus.st_dev && inStatus.st_ino == outStatus.st_ino) {
         std::cerr << "quellrix-batch: Eingabe und Ausgabe sind dieselbe Datei\n";
         return batch::kUsageOrIoError;
     }

@@ -110,8 +110,8 @@ FillingCurveWindow::FillingCurveWindow(const CPlenwickDoc& record, QWidget* pare
     m_heading->setFont(bold);
     m_pointTable = new QTableWidget(0, 4);
     m_pointTable->setObjectName(QStringLiteral("operatingPointTable"));
-    m_pointTable->setHorizontalHeaderLabels({QString(), QStringLiteral("angepasst"), QStringLiteral("exakt"),
-                                            QStringLiteral("Abweichung")});
+    m_pointTable->setHorizontalHeaderLabels(
+        {QString(), QStringLiteral("angepasst"), QStringLiteral("exakt"), QStringLiteral("Abweichung")});
     m_pointTable->verticalHeader()->hide();
     m_pointTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pointTable->setSelectionMode(QAbstractItemView::NoSelection);
@@ -142,7 +142,8 @@ FillingCurveWindow::FillingCurveWindow(const CPlenwickDoc& record, QWidget* pare
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(m_chartView, 1);
     layout->addLayout(side);
-    for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(true);  // Enter presses it
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setAutoDefault(true);  // Enter presses it
     Refresh();
     resize(qtbackend::FittingScreen(*this, layout->sizeHint().expandedTo(QSize(960, 580))));
 }
@@ -189,8 +190,9 @@ void FillingCurveWindow::BuildChart() {
     m_froudeAxis->setLabelFormat(QStringLiteral("%.1f"));
     m_froudeAxis->setGridLineVisible(false);
     m_chart->addAxis(m_froudeAxis, Qt::AlignRight);
-    for (QXYSeries* series : std::initializer_list<QXYSeries*>{m_pointLine, m_fittedFlow, m_exactFlow, m_fittedVelocity,
-                                                                m_exactVelocity, m_fittedPoint, m_exactPoint}) {
+    for (QXYSeries* series :
+         std::initializer_list<QXYSeries*>{m_pointLine, m_fittedFlow, m_exactFlow, m_fittedVelocity,
+                                           m_exactVelocity, m_fittedPoint, m_exactPoint}) {
         m_chart->addSeries(series);
         series->attachAxis(m_fillingAxis);
         series->attachAxis(m_ratioAxis);
@@ -212,7 +214,7 @@ void FillingCurveWindow::BuildChart() {
 void FillingCurveWindow::Refresh() {
     m_curves = ComputeFillingCurves(m_record);
     m_chart->setTitle(QStringLiteral("Teilfüllung im Kreisquerschnitt<br>") +
-                     Text(FillingCurvesConditions(m_curves)).toHtmlEscaped());
+                      Text(FillingCurvesConditions(m_curves)).toHtmlEscaped());
     using hydraulics::FillingRatios;
     m_fittedFlow->replace(Along(m_curves, false, &FillingRatios::flow));
     m_fittedVelocity->replace(Along(m_curves, false, &FillingRatios::velocity));
@@ -241,11 +243,12 @@ void FillingCurveWindow::ShowOperatingPoint() {
         m_pointLine->append({{point.filling, 0}, {point.filling, m_ratioAxis->max()}});
         m_fittedPoint->append({{point.filling, point.fitted.flow}, {point.filling, point.fitted.velocity}});
         if (point.exact)
-            m_exactPoint->append({{point.filling, point.exact->flow}, {point.filling, point.exact->velocity}});
+            m_exactPoint->append(
+                {{point.filling, point.exact->flow}, {point.filling, point.exact->velocity}});
     }
 
     m_heading->setText(m_curves.operatingPoint ? Text(OperatingPointHeading(m_curves))
-                                             : QStringLiteral("Kein Betriebspunkt: ht ist nicht gegeben."));
+                                               : QStringLiteral("Kein Betriebspunkt: ht ist nicht gegeben."));
     const std::vector<OperatingPointRow> rows = OperatingPointRows(m_curves);
     m_pointTable->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
@@ -253,7 +256,8 @@ void FillingCurveWindow::ShowOperatingPoint() {
         const std::string* cells[] = {&row.quantity, &row.fitted, &row.exact, &row.deviation};
         for (int c = 0; c < 4; ++c) {
             auto* item = new QTableWidgetItem(Text(*cells[c]));
-            item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+            item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter
+                                          : Qt::AlignRight | Qt::AlignVCenter);
             m_pointTable->setItem(r, c, item);
         }
     }
@@ -321,15 +325,16 @@ void FillingCurveWindow::AskAndSave() {
     const QString svg = QStringLiteral("SVG-Grafik (*.svg)");
     const QString pdf = QStringLiteral("PDF-Dokument (*.pdf)");
     QString filter = png;
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Teilfüllungskurve speichern"),
-                                                QStringLiteral("Teilfuellungskurve.png"),
-                                                png + QStringLiteral(";;") + svg + QStringLiteral(";;") + pdf,
-                                                &filter);
+    QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Teilfüllungskurve speichern"), QStringLiteral("Teilfuellungskurve.png"),
+        png + QStringLiteral(";;") + svg + QStringLiteral(";;") + pdf, &filter);
     if (path.isEmpty())
         return;
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != QLatin1String("png") && suffix != QLatin1String("svg") && suffix != QLatin1String("pdf"))
-        path += filter == svg ? QStringLiteral(".svg") : filter == pdf ? QStringLiteral(".pdf") : QStringLiteral(".png");
+        path += filter == svg   ? QStringLiteral(".svg")
+                : filter == pdf ? QStringLiteral(".pdf")
+                                : QStringLiteral(".png");
     if (!SaveChart(path)) {
         platform::ShowMessage("Die Datei \"" + path.toStdString() + "\" kann nicht gespeichert werden.",
                               platform::MessageIcon::Exclamation);

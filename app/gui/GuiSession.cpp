@@ -29,7 +29,8 @@ void ConfigureApplication(QApplication& application) {
     QApplication::setWindowIcon(ProgramIcon());
 }
 
-GuiSession::GuiSession() : m_app({m_printer, m_shell, m_clock}), m_frame(std::make_unique<CMainFrame>(m_app, m_printer)) {
+GuiSession::GuiSession()
+    : m_app({m_printer, m_shell, m_clock}), m_frame(std::make_unique<CMainFrame>(m_app, m_printer)) {
     m_prompt.SetParentWindow(m_frame.get());
     m_prompt.SetDialogPicture(AboutBoxTemplate().id, {PipePicture(kAboutPictureSize), kAboutPicture});
     m_printer.SetParentWindow(m_frame.get());

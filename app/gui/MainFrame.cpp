@@ -54,9 +54,11 @@ QList<QKeySequence> StandardKeys(QKeySequence::StandardKey command, QKeyCombinat
 
 }  // namespace
 
-CMainFrame::CMainFrame(QuellrixApp& app, qtbackend::QtPrinterService& printer) : m_app(app), m_printer(printer) {
+CMainFrame::CMainFrame(QuellrixApp& app, qtbackend::QtPrinterService& printer)
+    : m_app(app), m_printer(printer) {
     setObjectName(QStringLiteral("mainFrame"));
-    m_app.SetFileListener([this](const std::string& path) { m_recentFiles.Add(QString::fromStdString(path)); });
+    m_app.SetFileListener(
+        [this](const std::string& path) { m_recentFiles.Add(QString::fromStdString(path)); });
     setWindowIcon(ProgramIcon());
     CreateMenus();
     CreateToolBar();
@@ -377,8 +379,8 @@ void CMainFrame::CopyResults() {
 }
 
 void CMainFrame::SavePdf(platform::Printable& printable, const char* title, const char* fileName) {
-    const QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8(title), QString::fromUtf8(fileName),
-                                                      QStringLiteral("PDF-Dateien (*.pdf)"));
+    const QString path = QFileDialog::getSaveFileName(
+        this, QString::fromUtf8(title), QString::fromUtf8(fileName), QStringLiteral("PDF-Dateien (*.pdf)"));
     if (path.isEmpty())
         return;
     if (!m_printer.PrintToPdf(printable, path)) {

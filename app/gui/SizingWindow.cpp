@@ -134,7 +134,8 @@ SizingWindow::SizingWindow(QuellrixApp& app, qtbackend::QtPrinterService& printe
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     buttons->addWidget(close);
     layout->addLayout(buttons);
-    for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(true);  // Enter presses it
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setAutoDefault(true);  // Enter presses it
     resize(qtbackend::FittingScreen(*this, QSize(900, 640)));
 }
 
@@ -184,11 +185,11 @@ void SizingWindow::Recompute(bool selectRecommendation) {
         m_summary->setText(QString::fromStdString(*refused));
     } else {
         m_table = sizing::ComputeTableForForm(m_app.View(), design);
-        const QString best =
-            m_table->recommended < 0
-                ? QStringLiteral("keine DN erfüllt alle Kriterien")
-                : QStringLiteral("Empfehlung: DN %1")
-                      .arg(QString::fromStdString(m_table->rows[static_cast<size_t>(m_table->recommended)].dn));
+        const QString best = m_table->recommended < 0
+                                 ? QStringLiteral("keine DN erfüllt alle Kriterien")
+                                 : QStringLiteral("Empfehlung: DN %1")
+                                       .arg(QString::fromStdString(
+                                           m_table->rows[static_cast<size_t>(m_table->recommended)].dn));
         QStringList inputs;
         for (const std::string& line : sizing::InputLines(*m_table, m_app.Clock().Now()))
             inputs << QString::fromStdString(line);
@@ -284,7 +285,8 @@ void SizingWindow::SaveCsv() {
 void SizingWindow::PrintTable(bool preview) {
     if (!m_table || !m_app.IsRunning())
         return;
-    SizingTablePage page(*m_table, m_app.View().PageWidth(), m_app.View().PageHeight(), m_printer, m_app.Clock());
+    SizingTablePage page(*m_table, m_app.View().PageWidth(), m_app.View().PageHeight(), m_printer,
+                         m_app.Clock());
     if (preview) {
         m_printer.Preview(page);
     } else {

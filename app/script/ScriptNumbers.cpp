@@ -72,7 +72,8 @@ int ParseSigned(std::string_view word, const char* what) {
 double ParseDecimal(std::string_view word, const char* what) {
     const size_t start = !word.empty() && word.front() == '-' ? 1 : 0;
     const size_t point = word.find('.');
-    const std::string_view whole = word.substr(start, point == std::string_view::npos ? point : point - start);
+    const std::string_view whole =
+        word.substr(start, point == std::string_view::npos ? point : point - start);
     const std::string_view fraction =
         point == std::string_view::npos ? std::string_view() : word.substr(point + 1);
     const auto digitsOnly = [](std::string_view digits) {

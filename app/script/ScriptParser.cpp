@@ -173,7 +173,8 @@ SizingLine ParseSizing(Words& words) {
     for (;;) {
         const size_t equals = word.find('=');
         const std::string_view key = word.substr(0, equals);
-        const auto known = std::find_if(keys.begin(), keys.end(), [&](const auto& k) { return key == k.first; });
+        const auto known =
+            std::find_if(keys.begin(), keys.end(), [&](const auto& k) { return key == k.first; });
         if (equals == std::string_view::npos || known == keys.end())
             throw ScriptError("sizing argument " + headless::Quote(word) +
                               " is not Q=, J=, vmin=, vmax=, hd=, taumin=, L=, zeta= or hvmax=");

@@ -239,7 +239,8 @@ void ScriptSession::Run(const DocumentLine&) {
     const CPlenwickDoc& doc = m_app->Document();
     const ProjectHeader& header = doc.GetProjectHeader();
     Write({
-        "document title " + headless::Quote(doc.GetTitle()) + " modified=" + (m_app->IsModified() ? "1" : "0"),
+        "document title " + headless::Quote(doc.GetTitle()) +
+            " modified=" + (m_app->IsModified() ? "1" : "0"),
         "document file " +
             (m_app->DocumentPath().empty() ? std::string("none") : headless::Quote(m_app->DocumentPath())),
         "document Projekt " + headless::Quote(header.project),

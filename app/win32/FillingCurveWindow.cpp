@@ -35,8 +35,8 @@ FillingCurveWindow::FillingCurveWindow(const CPlenwickDoc& record, HWND owner) :
     windowClass.lpszClassName = kWindowClass;
     RegisterClassExW(&windowClass);
     m_window = CreateWindowExW(0, kWindowClass, L"Teilfüllungskurve", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                              CW_USEDEFAULT, CW_USEDEFAULT, kFirstSize.cx, kFirstSize.cy, owner, nullptr,
-                              instance, this);
+                               CW_USEDEFAULT, CW_USEDEFAULT, kFirstSize.cx, kFirstSize.cy, owner, nullptr,
+                               instance, this);
     HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     for (auto [button, id, caption] :
          {std::tuple{&m_copy, kCopy, L"Tabelle &kopieren"}, std::tuple{&m_close, kClose, L"Schl&ießen"}}) {
@@ -104,7 +104,7 @@ void FillingCurveWindow::Paint(HDC dc) {
     context.SetTextAlign(platform::TextAlign::Left);
     context.TextOut(left, top,
                     m_curves.operatingPoint ? OperatingPointHeading(m_curves)
-                                           : "Kein Betriebspunkt: ht ist nicht gegeben.");
+                                            : "Kein Betriebspunkt: ht ist nicht gegeben.");
     top += 2 * line;
     context.SelectFont(normal.get());
     const std::vector<OperatingPointRow> rows = OperatingPointRows(m_curves);

@@ -112,9 +112,9 @@ MainFrame::MainFrame() {
     RegisterClassExW(&windowClass);
     m_accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME));
     m_window = CreateWindowExW(0, kWindowClass, Widen(platform::kApplicationTitle).c_str(),
-                              WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
-                              LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME)), instance, this);
+                               WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                               LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME)), instance, this);
     CreateToolBar();
     CreateStatusBar();
 }
@@ -135,8 +135,8 @@ void MainFrame::Attach(QuellrixApp& app, platform::win32::Win32PrinterService& p
 
 void MainFrame::CreateToolBar() {
     m_toolBar = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
-                               WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP, 0, 0, 0, 0,
-                               m_window, nullptr, GetModuleHandleW(nullptr), nullptr);
+                                WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP, 0, 0, 0, 0,
+                                m_window, nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(m_toolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageW(m_toolBar, TB_LOADIMAGES, IDB_STD_SMALL_COLOR, reinterpret_cast<LPARAM>(HINST_COMMCTRL));
     std::array<TBBUTTON, kToolButtons.size()> buttons{};
@@ -153,7 +153,7 @@ void MainFrame::CreateToolBar() {
 
 void MainFrame::CreateStatusBar() {
     m_statusBar = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0,
-                                 0, 0, m_window, nullptr, GetModuleHandleW(nullptr), nullptr);
+                                  0, 0, m_window, nullptr, GetModuleHandleW(nullptr), nullptr);
     ShowStatus(kIdleText);
 }
 
@@ -187,8 +187,8 @@ void MainFrame::Layout() {
 }
 
 void MainFrame::ShowForm(CPlenwickView& view) {
-    m_form = std::make_unique<platform::win32::FormWindow>(m_window, CalculationFormTemplate(), view.Controls(),
-                                                          view);
+    m_form = std::make_unique<platform::win32::FormWindow>(m_window, CalculationFormTemplate(),
+                                                           view.Controls(), view);
     m_app->Document().SetModifiedListener([this] { UpdateCaption(); });
     UpdateCaption();
     FitToForm();

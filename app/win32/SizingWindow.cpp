@@ -71,7 +71,7 @@ void SetCueBanner(HWND dialog, int id, const std::string& text) {
 SizingWindow::SizingWindow(QuellrixApp& app, platform::PrinterService& printer, HWND owner)
     : m_app(app), m_printer(printer), m_owner(owner) {
     m_window = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_SIZING_TABLE), owner,
-                                 DialogProcedure, reinterpret_cast<LPARAM>(this));
+                                  DialogProcedure, reinterpret_cast<LPARAM>(this));
     m_grid = GetDlgItem(m_window, IDC_SIZING_GRID);
     ListView_SetExtendedListViewStyle(m_grid, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
     LOGFONTW font{};
@@ -243,7 +243,8 @@ void SizingWindow::SaveCsv() {
 void SizingWindow::PrintTable(bool preview) {
     if (!m_table || !m_app.IsRunning())
         return;
-    SizingTablePage page(*m_table, m_app.View().PageWidth(), m_app.View().PageHeight(), m_printer, m_app.Clock());
+    SizingTablePage page(*m_table, m_app.View().PageWidth(), m_app.View().PageHeight(), m_printer,
+                         m_app.Clock());
     if (preview) {
         m_printer.Preview(page);
     } else {

@@ -30,19 +30,14 @@ platform::DialogTemplate AdjustTemplate(int id, std::string text,
 
 CAdjustReDlg::CAdjustReDlg()
     : CAdjustDialog(AdjustTemplate(
-          IDD_ADJUST_RE,
-          messages::Text(messages::MessageId::AdjustReynolds),
+          IDD_ADJUST_RE, messages::Text(messages::MessageId::AdjustReynolds),
           {{IDC_ADJUST_DI, "di", ADAPT_DI}, {IDC_ADJUST_NY, "ny", ADAPT_NY}, {IDC_ADJUST_V, "v", ADAPT_V}})) {
 }
 
 CAdjustAreaDlg::CAdjustAreaDlg()
-    : CAdjustDialog(
-          AdjustTemplate(IDD_ADJUST_AREA,
-                         messages::Text(messages::MessageId::AdjustArea),
-                         {{IDC_ADJUST_Q, "Q", ADAPT_Q}, {IDC_ADJUST_V, "v", ADAPT_V}})) {}
+    : CAdjustDialog(AdjustTemplate(IDD_ADJUST_AREA, messages::Text(messages::MessageId::AdjustArea),
+                                   {{IDC_ADJUST_Q, "Q", ADAPT_Q}, {IDC_ADJUST_V, "v", ADAPT_V}})) {}
 
 CZeroQvDlg::CZeroQvDlg()
-    : CAdjustDialog(
-          AdjustTemplate(IDD_ZERO_QV,
-                         messages::Text(messages::MessageId::ZeroFlowOrVelocity),
-                         {{IDC_ADJUST_Q, "Q", ZERO_Q}, {IDC_ADJUST_V, "v", ZERO_V}})) {}
+    : CAdjustDialog(AdjustTemplate(IDD_ZERO_QV, messages::Text(messages::MessageId::ZeroFlowOrVelocity),
+                                   {{IDC_ADJUST_Q, "Q", ZERO_Q}, {IDC_ADJUST_V, "v", ZERO_V}})) {}

@@ -18,7 +18,9 @@ class CAdjustDialog {
     CAdjustDialog& operator=(const CAdjustDialog&) = delete;
 
     // Shows the dialog modally through the prompt and returns the code it ended with.
-    int DoModal(platform::Prompt& prompt = platform::InstalledPrompt()) const { return prompt.RunDialog(m_template); }
+    int DoModal(platform::Prompt& prompt = platform::InstalledPrompt()) const {
+        return prompt.RunDialog(m_template);
+    }
     const platform::DialogTemplate& Template() const { return m_template; }
 
   protected:

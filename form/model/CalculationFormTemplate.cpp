@@ -101,10 +101,8 @@ platform::FormTemplate MakeTemplate() {
     form.defaultButton = IDC_BERECHNEN;
 
     form.groups = {
-        {"Globale Daten", {7, 6, 338, 47}},
-        {"Gesuchter Parameter", {7, 58, 338, 38}},
-        {"Rohrparameter", {7, 101, 338, 47}},
-        {"Rauhigkeitsparameter", {7, 151, 338, 31}},
+        {"Globale Daten", {7, 6, 338, 47}},   {"Gesuchter Parameter", {7, 58, 338, 38}},
+        {"Rohrparameter", {7, 101, 338, 47}}, {"Rauhigkeitsparameter", {7, 151, 338, 31}},
         {"Parameter", {7, 187, 338, 125}},
     };
     return form;

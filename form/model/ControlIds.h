@@ -39,8 +39,8 @@ enum ControlId : int {
     IDC_ADJUST_V = 1044,
     IDC_ADJUST_Q = 1050,
 
-    // Buttons of the unsaved-changes question: the values of the Windows message-box answers, which
-    // windows.h defines as macros of these names when it comes first.
+// Buttons of the unsaved-changes question: the values of the Windows message-box answers, which
+// windows.h defines as macros of these names when it comes first.
 #ifndef IDYES
     IDYES = 6,
     IDNO = 7,

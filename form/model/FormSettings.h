@@ -36,7 +36,8 @@ class FileSettings : public FormSettings {
     std::vector<std::string> ClassList() override;
     const std::vector<std::optional<std::string>>& ClassDns(const std::string& className) override;
     std::optional<std::string> RowValue(const std::string& className, int row, const char* key) override;
-    void WriteGlobalData(const std::optional<std::string>& gravity, const std::optional<std::string>& temperature,
+    void WriteGlobalData(const std::optional<std::string>& gravity,
+                         const std::optional<std::string>& temperature,
                          const std::optional<std::string>& viscosity,
                          const std::optional<std::string>& density) override;
 

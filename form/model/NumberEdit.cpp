@@ -28,20 +28,24 @@ bool HasDigitGrouping(std::string_view text) {
 }
 
 std::optional<platform::Rgb> NumberFieldColour(bool valid, bool resultMark) {
-    if (!valid) return kInvalidColour;
-    if (resultMark) return kResultColour;
+    if (!valid)
+        return kInvalidColour;
+    if (resultMark)
+        return kResultColour;
     return std::nullopt;
 }
 
 void CNumberEdit::SetResultMark(bool marked) {
-    if (m_resultMark == marked) return;
+    if (m_resultMark == marked)
+        return;
     m_resultMark = marked;
     Changed();
     Invalidate();
 }
 
 void CNumberEdit::SetValid(bool valid) {
-    if (m_valid == valid) return;
+    if (m_valid == valid)
+        return;
     m_valid = valid;
     Changed();
     Invalidate();

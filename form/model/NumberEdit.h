@@ -23,7 +23,7 @@ inline constexpr platform::Rgb kInvalidColour{200, 80, 80};
 inline constexpr platform::Rgb kResultColour{240, 240, 0};
 
 class CNumberEdit : public platform::EditControl {
-public:
+  public:
     explicit CNumberEdit(int id) : EditControl(id) {}
 
     // Each stores its flag and repaints the field only when the value changed.
@@ -55,7 +55,7 @@ public:
 
     std::optional<platform::Rgb> Background() const override;
 
-private:
+  private:
     std::string m_textBeforeEntry;
     std::optional<std::string> m_refusedEntry;
     bool m_valid = true;

@@ -2,8 +2,14 @@
 #include "form/PlenwickView.h"
 #include "help/HelpLauncher.h"
 
-void CPlenwickView::OnHelp() { help::ShowHelpPage(m_services.shell); }
+void CPlenwickView::OnHelp() {
+    help::ShowHelpPage(m_services.shell);
+}
 
-void CPlenwickView::OnWebLink() { help::OpenMakerWebAddress(m_services.shell); }
+void CPlenwickView::OnWebLink() {
+    help::OpenMakerWebAddress(m_services.shell);
+}
 
-void CPlenwickView::DeleteHelpFile() { help::DeleteHelpFile(); }
+void CPlenwickView::DeleteHelpFile() {
+    help::DeleteHelpFile();
+}

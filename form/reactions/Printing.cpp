@@ -21,10 +21,12 @@ bool CPlenwickView::ReadPrinterPageSize() {
     const platform::DefaultPrinter printer = m_services.printer.QueryDefaultPrinter();
     switch (printer.status) {
         case platform::DefaultPrinter::Status::NoDefaultPrinter:
-            Prompt().Message(messages::Text(messages::MessageId::NoDefaultPrinter), platform::MessageIcon::Exclamation);
+            Prompt().Message(messages::Text(messages::MessageId::NoDefaultPrinter),
+                             platform::MessageIcon::Exclamation);
             break;
         case platform::DefaultPrinter::Status::SettingsUnreadable:
-            Prompt().Message(messages::Text(messages::MessageId::PrinterUnreadable), platform::MessageIcon::None);
+            Prompt().Message(messages::Text(messages::MessageId::PrinterUnreadable),
+                             platform::MessageIcon::None);
             break;
         case platform::DefaultPrinter::Status::Ok:
             // A printer without a printable area would leave the report without a page: keep the

@@ -8,11 +8,11 @@
 namespace headless {
 
 class FixedClock : public platform::Clock {
-public:
+  public:
     void Set(const platform::LocalTime& time) { m_fixed = time; }
     platform::LocalTime Now() override { return m_fixed ? *m_fixed : m_system.Now(); }
 
-private:
+  private:
     std::optional<platform::LocalTime> m_fixed;
     platform::SystemClock m_system;
 };

@@ -12,7 +12,7 @@
 namespace headless {
 
 class HeadlessPlatform {
-public:
+  public:
     HeadlessPlatform() : m_installed(prompt) {}
 
     platform::Services Services() { return {printer, shell, clock}; }
@@ -23,7 +23,7 @@ public:
     SimulatedShell shell{transcript};
     FixedClock clock;
 
-private:
+  private:
     platform::ScopedPrompt m_installed;
 };
 

@@ -116,8 +116,8 @@ void RecordingDC::TextOut(int x, int y, std::string_view text) {
     else if (m_align == platform::TextAlign::Centre)
         left -= extent.width / 2;
     m_drawnTexts.push_back({std::string(text),
-                           {Saturated(left), y, Saturated(left + extent.width),
-                            Saturated(static_cast<long long>(y) + extent.height)}});
+                            {Saturated(left), y, Saturated(left + extent.width),
+                             Saturated(static_cast<long long>(y) + extent.height)}});
 }
 
 platform::TextAlign RecordingDC::SetTextAlign(platform::TextAlign align) {

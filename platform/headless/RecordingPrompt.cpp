@@ -13,7 +13,7 @@ void RecordingPrompt::Message(const std::string& text, platform::MessageIcon ico
 int RecordingPrompt::RunDialog(const platform::DialogTemplate& dialog) {
     if (m_answers.empty()) {
         m_transcript.Add("dialog " + std::to_string(dialog.id) + " " + std::to_string(dialog.closeCode) +
-                        " closed");
+                         " closed");
         return dialog.closeCode;
     }
     const int code = m_answers.front();

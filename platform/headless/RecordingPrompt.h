@@ -12,7 +12,7 @@
 namespace headless {
 
 class RecordingPrompt : public platform::Prompt {
-public:
+  public:
     explicit RecordingPrompt(Transcript& transcript) : m_transcript(transcript) {}
 
     void Message(const std::string& text, platform::MessageIcon icon) override;
@@ -33,7 +33,7 @@ public:
     // Just the texts, for assertions.
     std::vector<std::string> MessageTexts() const;
 
-private:
+  private:
     Transcript& m_transcript;
     std::deque<int> m_answers;
     std::deque<std::string> m_files;

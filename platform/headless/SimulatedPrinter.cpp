@@ -7,7 +7,8 @@
 namespace headless {
 
 bool SimulatedPrinter::DoPreparePrinting(platform::PrintInfo& info) {
-    if (info.maxPage < info.minPage) info.maxPage = info.minPage;
+    if (info.maxPage < info.minPage)
+        info.maxPage = info.minPage;
     return true;
 }
 
@@ -16,7 +17,8 @@ void SimulatedPrinter::RunJob(platform::Printable& printable, bool preview) {
     info.preview = preview;
     info.pageWidth = m_jobPage.width;
     info.pageHeight = m_jobPage.height;
-    if (!printable.OnPreparePrinting(info)) return;
+    if (!printable.OnPreparePrinting(info))
+        return;
     RecordingDC dc(m_transcript);
     printable.OnBeginPrinting(dc, info);
     // A job without a known page count prints one page.

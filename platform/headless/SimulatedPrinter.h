@@ -8,7 +8,7 @@
 namespace headless {
 
 class SimulatedPrinter : public platform::PrinterService {
-public:
+  public:
     explicit SimulatedPrinter(Transcript& transcript) : m_transcript(transcript) {}
 
     // The default printer the program will find (default: one of 4676 x 6744 dots).
@@ -24,7 +24,7 @@ public:
     void Preview(platform::Printable& printable) override { RunJob(printable, true); }
     void PrinterSetup() override {}
 
-private:
+  private:
     void RunJob(platform::Printable& printable, bool preview);
 
     Transcript& m_transcript;

@@ -10,7 +10,7 @@ int SimulatedShell::FindExecutable(const std::string& file, std::string& program
 
 int SimulatedShell::ShellExecute(const std::string& program, const std::string& argument) {
     m_transcript.Add("browser start " + Quote(program) + " " + Quote(argument) + " " +
-                    std::to_string(m_startResult));
+                     std::to_string(m_startResult));
     return m_startResult;
 }
 

@@ -29,12 +29,23 @@ std::string Quote(std::string_view text) {
         const std::string_view sequence = text.substr(i, length == 0 ? 1 : length);
         i += sequence.size();
         switch (c) {
-            case '"': quoted += "\\\""; continue;
-            case '\\': quoted += "\\\\"; continue;
-            case '\n': quoted += "\\n"; continue;
-            case '\r': quoted += "\\r"; continue;
-            case '\t': quoted += "\\t"; continue;
-            default: break;
+            case '"':
+                quoted += "\\\"";
+                continue;
+            case '\\':
+                quoted += "\\\\";
+                continue;
+            case '\n':
+                quoted += "\\n";
+                continue;
+            case '\r':
+                quoted += "\\r";
+                continue;
+            case '\t':
+                quoted += "\\t";
+                continue;
+            default:
+                break;
         }
         const auto byte = static_cast<unsigned char>(c);
         if (length == 0 || byte < 0x20 || byte == 0x7F || IsC1Control(sequence)) {
@@ -48,7 +59,8 @@ std::string Quote(std::string_view text) {
 }
 
 void Transcript::Add(std::string line) {
-    if (m_echo) *m_echo << line << '\n';
+    if (m_echo)
+        *m_echo << line << '\n';
     m_lines.push_back(std::move(line));
 }
 

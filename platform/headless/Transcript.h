@@ -15,7 +15,7 @@ namespace headless {
 std::string Quote(std::string_view text);
 
 class Transcript {
-public:
+  public:
     void Add(std::string line);
     const std::vector<std::string>& Lines() const { return m_lines; }
     // Lines added since the last call of TakeNew (for tests that check one step at a time).
@@ -24,7 +24,7 @@ public:
     // Every line is also written to the stream as it is added (nullptr: none).
     void EchoTo(std::ostream* out) { m_echo = out; }
 
-private:
+  private:
     std::vector<std::string> m_lines;
     size_t m_taken = 0;
     std::ostream* m_echo = nullptr;

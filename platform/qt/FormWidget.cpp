@@ -24,7 +24,7 @@ FormWidget::FormWidget(const platform::FormTemplate& form, platform::ControlSet&
       m_controls(controls),
       m_sink(sink),
       m_units(DialogFont(form.fontFace, form.fontPoints),
-             FieldWidening(form, DialogFont(form.fontFace, form.fontPoints))),
+              FieldWidening(form, DialogFont(form.fontFace, form.fontPoints))),
       m_defaultButton(form.defaultButton) {
     setObjectName(QStringLiteral("form%1").arg(form.id));
     setFont(DialogFont(form.fontFace, form.fontPoints));
@@ -36,7 +36,7 @@ FormWidget::FormWidget(const platform::FormTemplate& form, platform::ControlSet&
     AddControls(form);
 
     m_focusConnection = connect(qApp, &QApplication::focusChanged, this,
-                               [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
+                                [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
 }
 
 FormWidget::~FormWidget() {

@@ -97,7 +97,8 @@ QFont FontFor(const platform::FontSpec& attributes, const QFont& defaultFont, co
     if (attributes.width > 0) {
         const qreal natural = QFontMetricsF(font, device).averageCharWidth();
         if (natural > 0)
-            font.setStretch(std::clamp(static_cast<int>(std::lround(100.0 * attributes.width / natural)), 1, 4000));
+            font.setStretch(
+                std::clamp(static_cast<int>(std::lround(100.0 * attributes.width / natural)), 1, 4000));
     }
     return font;
 }

@@ -157,8 +157,8 @@ void QtPrinterService::Preview(platform::Printable& printable) {
     if (pages && settings.value(kPreviewPagesKey, 1).toInt() == 2)
         pages->setFacingPagesViewMode();
     if (m_parent) {
-        dialog.resize(
-            FittingScreen(dialog, QSize(std::max(m_parent->width(), 800), std::max(m_parent->height(), 900))));
+        dialog.resize(FittingScreen(
+            dialog, QSize(std::max(m_parent->width(), 800), std::max(m_parent->height(), 900))));
     }
     dialog.exec();
     if (pages) {

@@ -53,8 +53,8 @@ FormWindow::FormWindow(HWND parent, const FormTemplate& form, ControlSet& contro
     : m_controls(controls), m_sink(sink), m_defaultButton(form.defaultButton) {
     const std::vector<WORD> dialog = EmptyDialogTemplate(form);
     m_window = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
-                                         reinterpret_cast<const DLGTEMPLATE*>(dialog.data()), parent,
-                                         DialogProcedure, reinterpret_cast<LPARAM>(this));
+                                          reinterpret_cast<const DLGTEMPLATE*>(dialog.data()), parent,
+                                          DialogProcedure, reinterpret_cast<LPARAM>(this));
     if (!m_window)
         return;
     m_font = reinterpret_cast<HFONT>(SendMessageW(m_window, WM_GETFONT, 0, 0));

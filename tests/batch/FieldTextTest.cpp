@@ -55,9 +55,7 @@ TEST(FieldTextTest, FixedTextIsPrintfsFixedFormat) {
     }
     for (double x : values) {
         EXPECT_EQ(platform::FixedText(x, 6), Printf("%f", x)) << x;
-        EXPECT_EQ(platform::FixedFormat(kCatalogueDiFormat, x),
-                  Printf(kCatalogueDiFormat, x))
-            << x;
+        EXPECT_EQ(platform::FixedFormat(kCatalogueDiFormat, x), Printf(kCatalogueDiFormat, x)) << x;
     }
 }
 

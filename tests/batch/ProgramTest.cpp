@@ -42,7 +42,8 @@ TEST(ProgramTest, ExitStatusTellsAllOkSomeNotOkOrUsageAndInputErrors) {
         {"printf 'DN;v\\n100;1\\n' > in.csv && \"$QB\" - < in.csv 1<> in.csv", 2, "dieselbe Datei"},
         {"{ head -c 16384 /dev/zero | tr '\\0' ';'; echo; } | \"$QB\"", 2, "mehr als 16384 Spalten"},
         {"printf 'F\\374llung;DN;v;ht\\nteil;100;1;20\\n' | \"$QB\"", 0, "gelesen als Windows-1252"},
-        {"printf 'Klase;DN;v\\nK7;100;1\\n' | \"$QB\"", 0, "„Klase“ ist unbekannt und wird unverändert durchgereicht (gemeint: Klasse?)"},
+        {"printf 'Klase;DN;v\\nK7;100;1\\n' | \"$QB\"", 0,
+         "„Klase“ ist unbekannt und wird unverändert durchgereicht (gemeint: Klasse?)"},
         {"\"$QB\" missing.csv", 2, "missing.csv"},
         {"\"$QB\" .", 2, "Eingabe nicht lesbar"},
         {"\"$QB\" --frobnicate", 2, "unbekannte Option --frobnicate"},
@@ -115,7 +116,8 @@ TEST(ProgramTest, TableAndCurveWriteTheirWindowsCells) {
 // Extreme designs: every cell and reason says what cannot be computed, no nan, inf or number too long.
 TEST(ProgramTest, TableCellsNeverShowNanInfOrOverlongNumbers) {
     test_support::ScratchMachineDirectory directory;
-    for (const char* design : {"--Q 1e308", "--Q 1e308 --J 5", "--Q 0.01 --rho 1.2", "--Q 0.01 --rho 1.2 --J 5"}) {
+    for (const char* design :
+         {"--Q 1e308", "--Q 1e308 --J 5", "--Q 0.01 --rho 1.2", "--Q 0.01 --rho 1.2 --J 5"}) {
         SCOPED_TRACE(design);
         const ProgramRun run = Shell(directory, std::string("\"$QB\" table ") + design);
         EXPECT_EQ(run.status, 0) << run.err;

@@ -2,7 +2,6 @@
 // new keys and sections go, and that everything else stays byte for byte.
 #include "platform/PrivateProfile.h"
 
-
 #include "MachineDirectoryFixture.h"
 #include "platform/MachineDirectory.h"
 

@@ -380,7 +380,8 @@ TEST_F(SettingsFileTest, SimultaneousClosesLeaveOneProgramsGlobalDataWhole) {
             char go;
             const bool started = ::read(start[0], &go, 1) == 0;  // all start when the pipe closes
             const std::string n = std::to_string(i);
-            ::_exit(started && SettingsFile().WriteGlobalData("9." + n, "1" + n, "1.3" + n, "99" + n) ? 0 : 1);
+            ::_exit(started && SettingsFile().WriteGlobalData("9." + n, "1" + n, "1.3" + n, "99" + n) ? 0
+                                                                                                      : 1);
         }
         programs.push_back(pid);
     }
@@ -414,9 +415,10 @@ TEST_F(SettingsFileTest, GlobalDataThatIsNoUsableValueIsNotStored) {
     };
     const struct {
         const char *g, *T, *nu, *rho;
-    } unusable[] = {{"0", "10", "1.3", "1000"},  {"9.8", "-300", "1.3", "1000"}, {"9.8", "10", "inf", "1000"},
-                    {"9.8", "10", "1.3", "nan"}, {"9.8", "10", "1.3", ""},       {"1e999", "10", "1.3", "1000"},
-                    {"9.8", "", "1.3", "1000"},  {"9.8", "x1", "1.3", "1000"}};
+    } unusable[] = {{"0", "10", "1.3", "1000"},   {"9.8", "-300", "1.3", "1000"},
+                    {"9.8", "10", "inf", "1000"}, {"9.8", "10", "1.3", "nan"},
+                    {"9.8", "10", "1.3", ""},     {"1e999", "10", "1.3", "1000"},
+                    {"9.8", "", "1.3", "1000"},   {"9.8", "x1", "1.3", "1000"}};
     for (const auto& c : unusable) {
         SCOPED_TRACE(std::string(c.g) + " " + c.T + " " + c.nu + " " + c.rho);
         EXPECT_FALSE(settings.WriteGlobalData(c.g, c.T, c.nu, c.rho));

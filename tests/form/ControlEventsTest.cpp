@@ -13,7 +13,7 @@ namespace {
 using platform::ControlEvent;
 
 class EventLog : public platform::ControlSink {
-public:
+  public:
     void OnControlEvent(int id, ControlEvent event) override {
         static const char* names[] = {"changed", "left", "clicked", "picked"};
         std::string entry = std::to_string(id) + " " + names[static_cast<int>(event)];
@@ -21,7 +21,8 @@ public:
             entry += " \"" + edit->GetText() + "\"";
         }
         events.push_back(entry);
-        if (onEvent) onEvent(id, event);
+        if (onEvent)
+            onEvent(id, event);
     }
     platform::ControlSet* controls = nullptr;
     std::vector<std::string> events;
@@ -29,14 +30,17 @@ public:
 };
 
 class ControlEvents : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         controls.Add(std::make_unique<CNumberEdit>(1), true);
         controls.Add(std::make_unique<CNumberEdit>(2), true);
         controls.Add(std::make_unique<platform::ListControl>(3), true);
-        controls.Add(std::make_unique<platform::ButtonControl>(4, platform::ControlKind::PushButton, "Go"), true);
-        controls.Add(std::make_unique<platform::ButtonControl>(5, platform::ControlKind::RadioButton, "A"), false);
-        controls.Add(std::make_unique<platform::ButtonControl>(6, platform::ControlKind::RadioButton, "B"), false);
+        controls.Add(std::make_unique<platform::ButtonControl>(4, platform::ControlKind::PushButton, "Go"),
+                     true);
+        controls.Add(std::make_unique<platform::ButtonControl>(5, platform::ControlKind::RadioButton, "A"),
+                     false);
+        controls.Add(std::make_unique<platform::ButtonControl>(6, platform::ControlKind::RadioButton, "B"),
+                     false);
         controls.Add(std::make_unique<platform::TabControl>(7), false);
         log.controls = &controls;
         controls.AttachSink(&log);
@@ -49,7 +53,8 @@ protected:
 
 TEST_F(ControlEvents, TypingDeliversOneChangePerCharacter) {
     ASSERT_TRUE(controls.UserType(1, "9,8"));
-    EXPECT_EQ(log.events, (std::vector<std::string>{"1 changed \"9\"", "1 changed \"9,\"", "1 changed \"9,8\""}));
+    EXPECT_EQ(log.events,
+              (std::vector<std::string>{"1 changed \"9\"", "1 changed \"9,\"", "1 changed \"9,8\""}));
 }
 
 TEST_F(ControlEvents, TypingCountsMultiByteCharactersOnce) {
@@ -93,9 +98,10 @@ TEST_F(ControlEvents, ClickPickAndTabRunTheLeaveFirst) {
     controls.UserPick(3, 0);
     controls.UserType(1, "3");
     controls.UserSelectTab(7, 1);
-    EXPECT_EQ(log.events, (std::vector<std::string>{"1 changed \"1\"", "1 left", "4 clicked", "2 changed \"2\"",
-                                                    "2 changed \"2\"", "2 left", "3 picked", "1 changed \"3\"",
-                                                    "1 changed \"3\"", "1 left", "7 picked"}));
+    EXPECT_EQ(log.events,
+              (std::vector<std::string>{"1 changed \"1\"", "1 left", "4 clicked", "2 changed \"2\"",
+                                        "2 changed \"2\"", "2 left", "3 picked", "1 changed \"3\"",
+                                        "1 changed \"3\"", "1 left", "7 picked"}));
     EXPECT_EQ(list.GetEditText(), "K7");
 }
 

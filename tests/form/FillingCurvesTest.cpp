@@ -161,8 +161,8 @@ TEST(FillingCurvePlotTest, TextsScalesAndOperatingPoint) {
         });
     };
     for (const char* text : {"Teilfüllung im Kreisquerschnitt", "0,0", "0,5", "1,0", "1,2",
-                             "Füllungsgrad h/d [–]", "Verhältnis zur Vollfüllung Qt/Q, vt/v [–]", "Qt/Q angepasst",
-                             "Qt/Q exakt", "vt/v angepasst", "vt/v exakt"}) {
+                             "Füllungsgrad h/d [–]", "Verhältnis zur Vollfüllung Qt/Q, vt/v [–]",
+                             "Qt/Q angepasst", "Qt/Q exakt", "vt/v angepasst", "vt/v exakt"}) {
         EXPECT_TRUE(drawn(text)) << text;
     }
     EXPECT_TRUE(drawn(FillingCurvesConditions(curves)));

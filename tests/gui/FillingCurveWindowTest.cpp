@@ -87,7 +87,8 @@ TEST_F(FillingCurveWindowTest, ExtrasMenuOpensThePlotOfBothRelationsWithTheOpera
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Teilfüllungskurve"));
 
-    const hydraulics::CircularSection section({Doc().GetDi(), Doc().GetK(), Doc().GetNy(), Doc().GetG(), Doc().GetI()});
+    const hydraulics::CircularSection section(
+        {Doc().GetDi(), Doc().GetK(), Doc().GetNy(), Doc().GetG(), Doc().GetI()});
     ASSERT_TRUE(section.IsDefined());
     auto* fittedFlow = Find<QLineSeries>(window, "Qt/Q angepasst");
     auto* exactVelocity = Find<QLineSeries>(window, "vt/v exakt");
@@ -136,7 +137,8 @@ TEST_F(FillingCurveWindowTest, FollowsTheFormAndShowsWhatTheExactRelationsLack) 
         for (QLabel* label : window.findChildren<QLabel*>()) texts << label->text();
         return texts;
     }();
-    EXPECT_TRUE(labels.contains(QStringLiteral("Für die exakte Kurve fehlt: J"))) << labels.join('|').toStdString();
+    EXPECT_TRUE(labels.contains(QStringLiteral("Für die exakte Kurve fehlt: J")))
+        << labels.join('|').toStdString();
 
     TypeSewer(QStringLiteral("250"));
     Open();
@@ -159,8 +161,9 @@ TEST_F(FillingCurveWindowTest, SavesThePlotAndCopiesTheTable) {
     TypeSewer(QStringLiteral("150"));
     FillingCurveWindow& window = Open();
     QTemporaryDir dir;
-    const std::pair<const char*, QByteArray> formats[] = {
-        {"kurve.png", QByteArray("\x89PNG")}, {"kurve.svg", QByteArray("<?xml")}, {"kurve.PDF", QByteArray("%PDF")}};
+    const std::pair<const char*, QByteArray> formats[] = {{"kurve.png", QByteArray("\x89PNG")},
+                                                          {"kurve.svg", QByteArray("<?xml")},
+                                                          {"kurve.PDF", QByteArray("%PDF")}};
     for (const auto& [name, magic] : formats) {
         const QString path = dir.filePath(QString::fromUtf8(name));
         ASSERT_TRUE(window.SaveChart(path)) << name;

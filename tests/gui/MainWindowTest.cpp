@@ -107,7 +107,8 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndStates) {
               (QStringList{"&Rückgängig\tStrg+Z", "|", "&Ausschneiden\tStrg+X", "&Kopieren\tStrg+C",
                            "E&infügen\tStrg+V", "|", "&Ergebnisse kopieren\tStrg+Umschalt+C"}));
     EXPECT_EQ(ActionTexts(menus[2]->menu()->actions()), (QStringList{"&Symbolleiste", "S&tatusleiste"}));
-    EXPECT_EQ(ActionTexts(menus[3]->menu()->actions()), (QStringList{"&Bemessungstabelle...", "&Teilfüllungskurve..."}));
+    EXPECT_EQ(ActionTexts(menus[3]->menu()->actions()),
+              (QStringList{"&Bemessungstabelle...", "&Teilfüllungskurve..."}));
     EXPECT_EQ(ActionTexts(menus[4]->menu()->actions()), (QStringList{"Inf&o über Quellrix...", "&Hilfe"}));
 
     // Disabled even while a text field has the focus.

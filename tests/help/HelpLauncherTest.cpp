@@ -196,7 +196,8 @@ TEST_F(HelpLauncher, EveryFailedStartHasItsMessage) {
             (Lines{LookupLine(probeFile), StartLine(help::kMakerWebAddress, c.code), MessageLine(c.message)}))
             << c.code;
     }
-    for (int code = 3; code < 32; ++code) EXPECT_EQ(messages::BrowserStartFailureMessage(code), internal3) << code;
+    for (int code = 3; code < 32; ++code)
+        EXPECT_EQ(messages::BrowserStartFailureMessage(code), internal3) << code;
     shell.SetStartResult(32);
     help::ShowHelpPage(shell);
     EXPECT_EQ(transcript.TakeNew().size(), 2u) << "32 is success";

@@ -37,7 +37,8 @@ class XdgShell : public ::testing::Test {
     void InstallEntry(const std::string& path, const std::string& exec) {
         std::filesystem::create_directories(std::filesystem::path(path).parent_path());
         WriteBytes(path,
-                  "[Desktop Entry]\nName=Browser\n" + exec + "\n[Desktop Action new]\nExec=/bin/false\n", 0644);
+                   "[Desktop Entry]\nName=Browser\n" + exec + "\n[Desktop Action new]\nExec=/bin/false\n",
+                   0644);
     }
     int Lookup(const std::string& file) { return shell.FindExecutable(file, program); }
 

@@ -31,7 +31,7 @@ TEST(InputChecksTest, FirstFailingCheckInTheOrderOfTheSoughtParameter) {
         {SOUGHT_K, {0, 0.1, 0.01, 9.81, 0, 0}, InputCheck::V},  // k and Re are not checked
         {SOUGHT_DI, zero, std::nullopt},
         {SOUGHT_J, good, std::nullopt},
-        {SOUGHT_J, {1, 0.1, 0, 100, 0.0001, 1e5}, std::nullopt},   // g = 100 passes
+        {SOUGHT_J, {1, 0.1, 0, 100, 0.0001, 1e5}, std::nullopt},  // g = 100 passes
         {SOUGHT_J, {1, 0.1, 0, 100.0001, 0.0001, 1e5}, InputCheck::G},
         {SOUGHT_VQ, {0, 0.1, 0.00009, 0.1, 0.0001, 0}, InputCheck::I},  // g = 0.1 passes
         {SOUGHT_J, {1, 0.1, 0, 9.81, kNaN, 1e5}, InputCheck::K},

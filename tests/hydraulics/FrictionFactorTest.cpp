@@ -75,11 +75,11 @@ struct HostileInput {
 
 TEST_F(FrictionFactorTest, AnyInputEndsWithinTheStepLimit) {
     const HostileInput inputs[] = {
-        {0, 0.0001, 0.1, true},          {1, 0.0, 0.1, true},           {100000, 0.0, 0.0, true},
-        {100000, -0.01, 0.1, true},      {100000, 0.0001, -0.1, true},  {2350, 0.5, 0.1, true},
-        {100000, kNaN, 0.1, true},       {100000, kInf, 0.1, true},     {100000, 0.0001, kNaN, true},
-        {100000, kNaN, 1e300, true},     {100000, kNaN, -kInf, true},   {-100000, 0.0001, 0.1, false},
-        {INT_MAX, 0.0, 0.1, false},      {INT_MIN, 0.0001, 0.1, false}, {100000, 0.0001, kInf, false},
+        {0, 0.0001, 0.1, true},      {1, 0.0, 0.1, true},           {100000, 0.0, 0.0, true},
+        {100000, -0.01, 0.1, true},  {100000, 0.0001, -0.1, true},  {2350, 0.5, 0.1, true},
+        {100000, kNaN, 0.1, true},   {100000, kInf, 0.1, true},     {100000, 0.0001, kNaN, true},
+        {100000, kNaN, 1e300, true}, {100000, kNaN, -kInf, true},   {-100000, 0.0001, 0.1, false},
+        {INT_MAX, 0.0, 0.1, false},  {INT_MIN, 0.0001, 0.1, false}, {100000, 0.0001, kInf, false},
     };
     for (const HostileInput& input : inputs) {
         SCOPED_TRACE(testing::Message() << "Re " << input.Re << ", k " << input.k << ", di " << input.di);

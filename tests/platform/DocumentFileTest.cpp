@@ -137,9 +137,8 @@ TEST(DocumentFile, APlantedLinkADeviceAFifoAndAReadOnlyFileAreNotReplaced) {
     EXPECT_TRUE(platform::WriteDocumentFile(dir / "eigener.qrx", "{}").Written());
     EXPECT_EQ(test_support::ReadBytes(dir / "thesis.txt"), "{}");
     test_support::WriteBytes(dir / "fremd.qrx", "alt", 0644);
-    EXPECT_TRUE(catalogue_test::Unprivileged([&] {
-        return platform::WriteDocumentFile(dir / "fremd.qrx", "{}").fault == Fault::kReadOnly;
-    }));
+    EXPECT_TRUE(catalogue_test::Unprivileged(
+        [&] { return platform::WriteDocumentFile(dir / "fremd.qrx", "{}").fault == Fault::kReadOnly; }));
 }
 
 // A save killed between creating its sibling and renaming it leaves ".NAME.PID.N.tmp"; the next save

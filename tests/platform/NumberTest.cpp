@@ -48,10 +48,19 @@ TEST(LeadingNumber, OutOfRangeGivesInfinityNotUndefinedBehaviour) {
 // Every decimal reads as the double strtod gives it, bit for bit: the short ones that a quotient of two
 // exact doubles gives, and the long ones, exponents and ties around 2^53 that it does not.
 TEST(LeadingNumber, ReadsExactlyAsStrtod) {
-    std::vector<std::string> texts{"-0", "0.1", "0.30000000000000004", "9007199254740992", "9007199254740993",
-                                   "9007199254740992.5", "1234567890123456789", "12345678901234567890",
-                                   "0.0000000000000000000001", "0.00000000000000000000001",
-                                   "123.4560000000000000000000", "1.7976931348623157e308", "4.9e-324",
+    std::vector<std::string> texts{"-0",
+                                   "0.1",
+                                   "0.30000000000000004",
+                                   "9007199254740992",
+                                   "9007199254740993",
+                                   "9007199254740992.5",
+                                   "1234567890123456789",
+                                   "12345678901234567890",
+                                   "0.0000000000000000000001",
+                                   "0.00000000000000000000001",
+                                   "123.4560000000000000000000",
+                                   "1.7976931348623157e308",
+                                   "4.9e-324",
                                    "5e-324"};
     std::mt19937_64 random(11);
     for (int i = 0; i < 20000; ++i) {
@@ -86,9 +95,9 @@ TEST_P(LeadingIntegerTest, ReadsTheDigits) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, LeadingIntegerTest,
-                         testing::Values(IntegerCase{"", 0}, IntegerCase{"100", 100}, IntegerCase{" 450 ", 450},
-                                         IntegerCase{"2abc", 2}, IntegerCase{"-3", -3},
-                                         IntegerCase{"1.9", 1}, IntegerCase{"x1", 0},
+                         testing::Values(IntegerCase{"", 0}, IntegerCase{"100", 100},
+                                         IntegerCase{" 450 ", 450}, IntegerCase{"2abc", 2},
+                                         IntegerCase{"-3", -3}, IntegerCase{"1.9", 1}, IntegerCase{"x1", 0},
                                          IntegerCase{"99999999999999999999", 2147483647},
                                          IntegerCase{"-99999999999999999999", -2147483647 - 1}));
 
@@ -99,7 +108,8 @@ TEST(Format, AlwaysWritesADecimalPoint) {
     EXPECT_EQ(platform::Format("%5.2f", 9.6), " 9.60");
     EXPECT_EQ(platform::Format("%5.3f", 0.00005), "0.000");
     EXPECT_DOUBLE_EQ(platform::LeadingNumber("9.81"), 9.81);
-    if (german) std::setlocale(LC_NUMERIC, "C");
+    if (german)
+        std::setlocale(LC_NUMERIC, "C");
 }
 
 TEST(Format, LongTexts) {

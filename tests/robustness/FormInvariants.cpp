@@ -29,7 +29,8 @@ bool ShowsNonFinite(std::string_view text) {
 }
 
 bool MessageShowsUnfitNumber(std::string_view text) {
-    static const std::regex unfit("(^|[^[:alpha:]])[-+]?(nan|inf)([^[:alpha:]]|$)|[0-9]{17}", std::regex::icase);
+    static const std::regex unfit("(^|[^[:alpha:]])[-+]?(nan|inf)([^[:alpha:]]|$)|[0-9]{17}",
+                                  std::regex::icase);
     return std::regex_search(text.begin(), text.end(), unfit);
 }
 
@@ -81,7 +82,7 @@ std::vector<std::string> UnfitSizingTexts(const CPlenwickView& view) {
 
 InputSnapshot::InputSnapshot(const CPlenwickDoc& doc)
     : m_values{doc.GetRe(), doc.GetK(), doc.GetDi(),  doc.GetG(), doc.GetV(),     doc.GetNy(),
-              doc.GetQ(),  doc.GetI(), doc.GetRho(), doc.GetT(), doc.GetLambda()} {}
+               doc.GetQ(),  doc.GetI(), doc.GetRho(), doc.GetT(), doc.GetLambda()} {}
 
 std::string InputSnapshot::ChangedSince(const InputSnapshot& other) const {
     std::string names;

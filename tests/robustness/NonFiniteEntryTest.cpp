@@ -154,8 +154,8 @@ TEST_F(NonFiniteEntry, SubnormalDensityGivesNoInfiniteViscosity) {
 
 // Hand-edited global data beyond the double range are stored finite at start.
 TEST_F(ProgramTest, HugeGlobalDataFromTheSettingsFile) {
-    test_support::WriteBytes(directory.Ini(),
-               "[Gobale Daten]\nRevision=2\ng=1e999\nFluidtemperatur=1e999\nFluiddichte=-1e999\n");
+    test_support::WriteBytes(
+        directory.Ini(), "[Gobale Daten]\nRevision=2\ng=1e999\nFluidtemperatur=1e999\nFluiddichte=-1e999\n");
     Start();
     EXPECT_EQ(Doc().GetG(), DBL_MAX);
     EXPECT_EQ(Doc().GetT(), DBL_MAX);

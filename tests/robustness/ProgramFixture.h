@@ -49,7 +49,8 @@ class ProgramTest : public ::testing::Test {
     platform::ControlSet& Form() { return app.View().Controls(); }
     CPlenwickDoc& Doc() { return app.Document(); }
 
-    test_support::ScratchMachineDirectory directory;  // first: WINDIR and TMPDIR are set before the program starts
+    test_support::ScratchMachineDirectory
+        directory;  // first: WINDIR and TMPDIR are set before the program starts
     headless::HeadlessPlatform hp;
     QuellrixApp app{hp.Services()};
 };

@@ -22,7 +22,8 @@ class MarkCalculated : public SolverTest {
             view.Field(id).SetResultMark(true);
             m_peers.emplace_back(id, repainted);
         }
-        for (size_t i = 0; i < kResultFields.size(); ++i) view.Field(kResultFields[i]).AttachPeer(&m_peers[i]);
+        for (size_t i = 0; i < kResultFields.size(); ++i)
+            view.Field(kResultFields[i]).AttachPeer(&m_peers[i]);
     }
     ~MarkCalculated() override {
         for (int id : kResultFields) view.Field(id).AttachPeer(nullptr);

@@ -38,7 +38,8 @@ TEST_F(RoughnessSought, ZeroReynoldsNumberGivesNoRoughness) {
     doc.SetRe(0);
     Calculate();
 
-    EXPECT_EQ(Messages(), std::vector<std::string>{"k liegt außerhalb der Berechnungsgrenzen: (nicht berechenbar)[mm]"});
+    EXPECT_EQ(Messages(),
+              std::vector<std::string>{"k liegt außerhalb der Berechnungsgrenzen: (nicht berechenbar)[mm]"});
     EXPECT_EQ(doc.GetK(), 0.0001);
     EXPECT_EQ(Text(IDC_K), "0.100000");
     EXPECT_EQ(Text(IDC_LAMBDA), platform::Format("%f", doc.GetLambda()));

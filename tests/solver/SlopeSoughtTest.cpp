@@ -67,8 +67,9 @@ TEST_F(SlopeSought, StepLimitDrawsTheMessageBeforeLambdaIsShown) {
     doc.SetRe(7);
     doc.SetK(0.01906);
     Calculate();
-    EXPECT_EQ(Messages(), std::vector<std::string>{
-                              "Fehler: Lambda konvergiert nicht!  Re: 7, K: 0.019060, di: 100, Counter: 100"});
+    EXPECT_EQ(Messages(),
+              std::vector<std::string>{
+                  "Fehler: Lambda konvergiert nicht!  Re: 7, K: 0.019060, di: 100, Counter: 100"});
     EXPECT_EQ(doc.GetLambda(), CFrictionFactor().LambdaIterative(7, 0.01906, 0.1));
     EXPECT_FALSE(Text(IDC_J).empty());
 

@@ -61,7 +61,7 @@ class ScratchMachineDirectory : public ScratchDirectory {
     explicit ScratchMachineDirectory(Temp temp = Temp::Too)
         : m_windir(kMachineDirectoryVariable, Path()),
           m_tmpdir(kTempDirectoryVariable,
-                  temp == Temp::Too ? std::optional<std::string>(Path()) : CurrentTmpdir()) {}
+                   temp == Temp::Too ? std::optional<std::string>(Path()) : CurrentTmpdir()) {}
 
     std::filesystem::path Ini() const { return std::filesystem::u8path(Path()) / "Rohre.ini"; }
 

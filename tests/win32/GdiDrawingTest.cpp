@@ -123,8 +123,9 @@ TEST(GdiDrawingContext, ReportPageTextsAsComposed) {
     headless::Transcript transcript;
     TextListDC composed(transcript);
     ComposeCalculationReport(composed, 4676, 6744, doc, now, info, std::string());
-    const Records drawn = DrawnInMetafile(
-        [&](GdiDrawingContext& dc) { ComposeCalculationReport(dc, 4676, 6744, doc, now, info, std::string()); });
+    const Records drawn = DrawnInMetafile([&](GdiDrawingContext& dc) {
+        ComposeCalculationReport(dc, 4676, 6744, doc, now, info, std::string());
+    });
 
     ASSERT_GT(composed.texts.size(), 20u);
     EXPECT_EQ(drawn.texts, composed.texts);

@@ -41,7 +41,8 @@ class LoggedReport : public platform::Printable {
     void OnPrint(platform::DrawingContext& dc, platform::PrintInfo& info) override {
         steps.push_back("print " + std::to_string(info.currentPage));
         page = info;
-        ComposeCalculationReport(dc, info.pageWidth, info.pageHeight, m_doc, {2026, 12, 9, 2, 0, 0}, info, std::string());
+        ComposeCalculationReport(dc, info.pageWidth, info.pageHeight, m_doc, {2026, 12, 9, 2, 0, 0}, info,
+                                 std::string());
     }
     void OnEndPrinting(platform::DrawingContext&, platform::PrintInfo&) override { steps.push_back("end"); }
 
