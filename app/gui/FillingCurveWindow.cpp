@@ -145,6 +145,9 @@ FillingCurveWindow::FillingCurveWindow(const CPlenwickDoc& record, QWidget* pare
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setAutoDefault(true);  // Enter presses it
     Refresh();
+    // The notes wrap within the table's width; the chart keeps room for its eleven h/d labels.
+    m_note->setMaximumWidth(std::max(m_pointTable->sizeHint().width(), save->sizeHint().width()));
+    m_chartView->setMinimumWidth(600);
     resize(qtbackend::FittingScreen(*this, layout->sizeHint().expandedTo(QSize(960, 580))));
 }
 
