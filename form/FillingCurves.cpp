@@ -6,6 +6,7 @@
 #include "hydraulics/Formulas.h"
 #include "record/PlenwickDoc.h"
 #include "hydraulics/Units.h"
+#include "messages/MessageTexts.h"
 #include "platform/Number.h"
 
 namespace {
@@ -64,7 +65,7 @@ std::vector<std::string> MissingInputs(const CPlenwickDoc& record) {
 // finite, in exponent form when the format would make it longer than 16 characters.
 std::string Shown(const char* format, double value) {
     if (!std::isfinite(value))
-        return "nicht berechenbar";
+        return messages::Text(messages::MessageId::NotComputable);
     std::string text = platform::FixedFormat(format, value);
     if (text.size() > 16)
         text = platform::Format("%.3e", value);
