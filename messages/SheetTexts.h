@@ -99,12 +99,6 @@ enum class SheetText {
     NoResult,
     PartialResults,  // the partial results
     ChecksHeading,
-    CurvesHeading,
-    FillingAxis,
-    FittedFlowCurve,
-    FittedVelocityCurve,
-    ExactFlowCurve,
-    ExactVelocityCurve,
     OperatingPointAt,  // h/d
     BasisHeading,
     Project,

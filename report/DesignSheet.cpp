@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "messages/CurveTexts.h"
 #include "messages/SheetTexts.h"
 #include "platform/Number.h"
 #include "record/ProgramName.h"
@@ -439,7 +440,7 @@ int SheetPainter::Checks(const std::vector<SheetCheck>& checks, size_t from, siz
 
 void SheetPainter::Curves(const SheetCurves& curves, int height) {
     const Column full = Full();
-    const int top = Heading(messages::Text(messages::SheetText::CurvesHeading), full, m_y);
+    const int top = Heading(messages::Text(messages::CurveText::Title), full, m_y);
     const int bottom = m_y + height;
     m_page.SelectFont(kSmallFont);
     const int small = LineHeight(kSmallFont, 1.0);
@@ -472,7 +473,7 @@ void SheetPainter::Curves(const SheetCurves& curves, int height) {
     for (int i = 0; i <= ratioSteps; i += 2)
         Text(plotLeft - small / 3, Y(i / 10.0) - small / 2, report::ShortestText(i / 10.0), TextAlign::Right);
     Text((plotLeft + plotRight) / 2, plotBottom + small * 5 / 4,
-         messages::Text(messages::SheetText::FillingAxis), TextAlign::Centre);
+         messages::Text(messages::CurveText::FillingAxis), TextAlign::Centre);
     Text(plotLeft, top, "Qt/Q, vt/v [–]");
 
     struct Series {
@@ -482,13 +483,13 @@ void SheetPainter::Curves(const SheetCurves& curves, int height) {
         const char* label;
     };
     const Series series[] = {{&curves.fitted, &SheetCurvePoint::flow, kFittedFlowPen,
-                              messages::Text(messages::SheetText::FittedFlowCurve)},
+                              messages::Text(messages::CurveText::FittedFlow)},
                              {&curves.fitted, &SheetCurvePoint::velocity, kFittedVelocityPen,
-                              messages::Text(messages::SheetText::FittedVelocityCurve)},
+                              messages::Text(messages::CurveText::FittedVelocity)},
                              {&curves.exact, &SheetCurvePoint::flow, kExactFlowPen,
-                              messages::Text(messages::SheetText::ExactFlowCurve)},
+                              messages::Text(messages::CurveText::ExactFlow)},
                              {&curves.exact, &SheetCurvePoint::velocity, kExactVelocityPen,
-                              messages::Text(messages::SheetText::ExactVelocityCurve)}};
+                              messages::Text(messages::CurveText::ExactVelocity)}};
     const Column legend{full.At(0.64), full.Right() - full.At(0.64)};
     const int sample = legend.width / 7;
     int legendY = plotTop;
