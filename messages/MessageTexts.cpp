@@ -77,6 +77,7 @@ constexpr TextTable<MessageId> kTable{{
     {MessageId::FileCannotBeOpened, "Die Datei \"%s\" kann nicht geöffnet werden."},
     {MessageId::FileNotFound, "Die Datei \"%s\" wurde nicht gefunden."},
     {MessageId::FileNotWritten, "Die Datei \"%s\" kann nicht geschrieben werden."},
+    {MessageId::FileNotSaved, "Die Datei \"%s\" kann nicht gespeichert werden."},
     {MessageId::FileReadOnly,
      "Die Datei \"%s\" ist schreibgeschützt.\nSpeichern Sie die Berechnung mit \"Speichern unter\" unter "
      "einem anderen Namen."},

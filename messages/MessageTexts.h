@@ -74,6 +74,7 @@ enum class MessageId {
     FileCannotBeOpened,
     FileNotFound,
     FileNotWritten,
+    FileNotSaved,
     FileReadOnly,
     FileNotRegular,
     FileForeignLink,
