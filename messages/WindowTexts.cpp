@@ -7,6 +7,7 @@ namespace messages {
 namespace {
 
 constexpr TextTable<WindowText> kTable{{
+    {WindowText::Ready, "Bereit"},
     {WindowText::Save, "&Speichern..."},
     {WindowText::CopyTable, "Tabelle &kopieren"},
     {WindowText::Copy, "&Kopieren"},

@@ -10,6 +10,8 @@
 namespace messages {
 
 enum class WindowText {
+    // the main window's status bar at rest
+    Ready,
     // buttons
     Save,
     CopyTable,

@@ -30,7 +30,7 @@
 
 namespace {
 
-const QString kIdleText = QStringLiteral("Bereit");
+const QString kIdleText = QString::fromUtf8(messages::Text(messages::WindowText::Ready));
 
 struct MenuEntry {
     Command command;
