@@ -8,6 +8,7 @@
 #include "document/CalculationFile.h"
 #include "form/PlenwickView.h"
 #include "messages/MessageTexts.h"
+#include "messages/WindowTexts.h"
 #include "platform/DocumentFile.h"
 #include "platform/MachineDirectory.h"
 #include "platform/Prompt.h"
@@ -15,9 +16,7 @@
 
 namespace {
 
-constexpr const char* kFilter = "Quellrix-Berechnungen (*.qrx)";
 constexpr const char* kSuffix = "qrx";
-constexpr const char* kUntitledFile = "Berechnung.qrx";
 
 void Warn(const std::string& text) {
     platform::ShowMessage(text, platform::MessageIcon::Exclamation);
@@ -136,9 +135,9 @@ void QuellrixApp::Named(const std::string& path) {
 bool QuellrixApp::SaveAs() {
     platform::FileDialog dialog;
     dialog.kind = platform::FileDialog::Kind::Save;
-    dialog.caption = "Speichern unter";
-    dialog.suggested = m_path.empty() ? kUntitledFile : m_path;
-    dialog.filter = kFilter;
+    dialog.caption = messages::Text(messages::WindowText::SaveAsCaption);
+    dialog.suggested = m_path.empty() ? messages::Text(messages::WindowText::UntitledCalculation) : m_path;
+    dialog.filter = messages::Text(messages::WindowText::CalculationFilter);
     dialog.suffix = kSuffix;
     const std::optional<std::string> path = platform::ChooseFile(dialog);
     return path && SaveDocument(*path);
@@ -174,9 +173,9 @@ bool QuellrixApp::ExecuteFileCommand(Command command) {
                 return true;
             platform::FileDialog dialog;
             dialog.kind = platform::FileDialog::Kind::Open;
-            dialog.caption = "Öffnen";
+            dialog.caption = messages::Text(messages::WindowText::OpenCaption);
             dialog.suggested = m_path;
-            dialog.filter = kFilter;
+            dialog.filter = messages::Text(messages::WindowText::CalculationFilter);
             if (const std::optional<std::string> path = platform::ChooseFile(dialog))
                 OpenDocument(*path);
             return true;

@@ -9,6 +9,7 @@
 #include "batch/FieldText.h"
 #include "catalogue/RoughnessChoices.h"
 #include "form/model/ControlIds.h"
+#include "messages/BatchTexts.h"
 #include "platform/Number.h"
 
 namespace batch {
@@ -112,7 +113,7 @@ bool ComputedWhenSought(Column column, int sought) {
 }
 
 std::string CellError(Column column, const std::string& cell, const std::string& what) {
-    return std::string("Spalte ") + ColumnName(column) + ": „" + cell + "“ " + what;
+    return messages::Filled(messages::BatchText::Cell, {ColumnName(column), cell, what});
 }
 
 // The edit distance of two names without regard to case, counted up to limit + 1.
@@ -159,9 +160,8 @@ std::vector<std::string> LookalikeColumns(const std::vector<std::string>& header
                 alike = alike || (length >= 3 && Distance(name, candidate, 2) <= (length >= 6 ? 2u : 1u));
             }
             if (alike) {
-                warnings.push_back("Spalte „" + std::string(name) +
-                                   "“ ist unbekannt und wird unverändert durchgereicht (gemeint: " +
-                                   known.names.front() + "?)");
+                warnings.push_back(
+                    messages::Filled(messages::BatchText::ColumnLike, {name, known.names.front()}));
                 break;
             }
         }
@@ -182,7 +182,7 @@ std::optional<std::string> MapHeader(const std::vector<std::string>& header, Hea
                 continue;
             int& position = columns.position[static_cast<size_t>(known.column)];
             if (position >= 0)
-                return std::string("Spalte ") + known.names.front() + " steht zweimal in der Kopfzeile";
+                return messages::Filled(messages::BatchText::ColumnTwice, {known.names.front()});
             position = static_cast<int>(i);
             columns.cells[i] = known.column;
             break;
@@ -229,14 +229,16 @@ bool EntriesFromCells(const std::vector<std::string>& cells, const HeaderColumns
             }
         }
         if (!known)
-            errors.push_back(CellError(Column::Sought, *cell, "ist keiner von J, v, k, di"));
+            errors.push_back(
+                CellError(Column::Sought, *cell, messages::Text(messages::BatchText::CellNotSought)));
     }
     if (const std::string* cell = cellOf(Column::Filling)) {
         const std::string name = Trimmed(*cell);
         if (SameName(name, "teil") || SameName(name, "Teilfüllung") || SameName(name, "Teilfuellung"))
             entries.partialFilling = true;
         else if (!(SameName(name, "voll") || SameName(name, "Vollfüllung") || SameName(name, "Vollfuellung")))
-            errors.push_back(CellError(Column::Filling, *cell, "ist weder voll noch teil"));
+            errors.push_back(
+                CellError(Column::Filling, *cell, messages::Text(messages::BatchText::CellNotFilling)));
     }
 
     // Every other column given must be one the form lets the user enter.
@@ -245,8 +247,8 @@ bool EntriesFromCells(const std::vector<std::string>& cells, const HeaderColumns
         if (!cellOf(column))
             continue;
         if (ComputedWhenSought(column, entries.sought)) {
-            errors.push_back(std::string("Spalte ") + ColumnName(column) + ": wird berechnet, wenn " +
-                             SoughtLabel(entries.sought) + " gesucht ist");
+            errors.push_back(messages::Filled(messages::BatchText::ColumnComputed,
+                                              {ColumnName(column), SoughtLabel(entries.sought)}));
         }
     }
 
@@ -254,7 +256,8 @@ bool EntriesFromCells(const std::vector<std::string>& cells, const HeaderColumns
     if (const std::string* cell = cellOf(Column::Class)) {
         entries.classIndex = FindClass(catalogue, Trimmed(*cell));
         if (entries.classIndex < 0)
-            errors.push_back(CellError(Column::Class, *cell, "steht nicht in Rohre.ini"));
+            errors.push_back(
+                CellError(Column::Class, *cell, messages::Text(messages::BatchText::CellClassUnknown)));
         pipeClass = entries.classIndex;
     }
     if (const std::string* cell = cellOf(Column::Dn)) {
@@ -262,9 +265,12 @@ bool EntriesFromCells(const std::vector<std::string>& cells, const HeaderColumns
             const CatalogueClass& found = catalogue.classes[static_cast<size_t>(pipeClass)];
             entries.dnIndex = FindDn(found, Trimmed(*cell));
             if (entries.dnIndex < 0)
-                errors.push_back(CellError(Column::Dn, *cell, "steht nicht in der Klasse " + found.name));
+                errors.push_back(
+                    CellError(Column::Dn, *cell,
+                              messages::Filled(messages::BatchText::CellDnNotInClass, {found.name})));
         } else if (entries.classIndex == -1 && catalogue.classes.empty()) {
-            errors.push_back(CellError(Column::Dn, *cell, "ohne Rohrklassen in Rohre.ini"));
+            errors.push_back(
+                CellError(Column::Dn, *cell, messages::Text(messages::BatchText::CellDnWithoutClasses)));
         }
     }
     if (const std::string* cell = cellOf(Column::Roughness)) {
@@ -273,8 +279,9 @@ bool EntriesFromCells(const std::vector<std::string>& cells, const HeaderColumns
         if (text.size() == 1 && text[0] >= '0' && text[0] < '0' + count)
             entries.roughness = text[0] - '0';
         else
-            errors.push_back(CellError(Column::Roughness, *cell,
-                                       "ist keine Nummer von 0 bis " + std::to_string(count - 1)));
+            errors.push_back(CellError(
+                Column::Roughness, *cell,
+                messages::Filled(messages::BatchText::CellNotRoughness, {std::to_string(count - 1)})));
     }
 
     struct Typed {
@@ -293,7 +300,8 @@ bool EntriesFromCells(const std::vector<std::string>& cells, const HeaderColumns
             if (TypedNumberText(*cell, decimal, typed))
                 entries.*field.entry = typed;
             else
-                errors.push_back(CellError(field.column, *cell, "ist keine Zahl"));
+                errors.push_back(
+                    CellError(field.column, *cell, messages::Text(messages::BatchText::CellNotNumber)));
         }
     }
     constexpr struct {
@@ -308,11 +316,12 @@ bool EntriesFromCells(const std::vector<std::string>& cells, const HeaderColumns
         if (value >= 0 && std::isfinite(value))
             entries.*line.entry = value;
         else
-            errors.push_back(CellError(line.column, *cell, "ist keine Zahl von mindestens 0"));
+            errors.push_back(
+                CellError(line.column, *cell, messages::Text(messages::BatchText::CellNotNonNegative)));
     }
     if (entries.k && entries.roughness > kManualRoughness)
-        errors.push_back(std::string("Spalte k: nur mit Rauheit ") + std::to_string(kManualRoughness) +
-                         " (manuelle Eingabe)");
+        errors.push_back(
+            messages::Filled(messages::BatchText::KOnlyManual, {std::to_string(kManualRoughness)}));
 
     constexpr struct {
         Column column;
@@ -325,15 +334,16 @@ bool EntriesFromCells(const std::vector<std::string>& cells, const HeaderColumns
         if (!cell)
             continue;
         if (!entries.partialFilling) {
-            errors.push_back(std::string("Spalte ") + ColumnName(partial.column) + ": nur bei Teilfüllung");
+            errors.push_back(
+                messages::Filled(messages::BatchText::PartialOnly, {ColumnName(partial.column)}));
         } else if (entries.partial) {
-            errors.push_back(std::string("Spalte ") + ColumnName(partial.column) +
-                             ": nur einer von ht, Qt, vt");
+            errors.push_back(messages::Filled(messages::BatchText::PartialOne, {ColumnName(partial.column)}));
         } else if (TypedNumberText(*cell, decimal, typed)) {
             entries.partial = partial.quantity;
             entries.partialText = typed;
         } else {
-            errors.push_back(CellError(partial.column, *cell, "ist keine Zahl"));
+            errors.push_back(
+                CellError(partial.column, *cell, messages::Text(messages::BatchText::CellNotNumber)));
         }
     }
     return errors.empty();

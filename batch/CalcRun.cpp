@@ -20,6 +20,7 @@
 #include "batch/RowCalculator.h"
 #include "batch/RowWriter.h"
 #include "batch/StopSignals.h"
+#include "messages/BatchTexts.h"
 #include "platform/Utf8.h"
 
 namespace batch {
@@ -92,8 +93,6 @@ struct Block {
 
 // More columns than a spreadsheet has: a header or record with more is refused unread.
 constexpr size_t kMaxColumns = 16384;
-constexpr std::string_view kOverlongStatus = "Zeile länger als 16 MiB (Anführungszeichen nicht geschlossen?)";
-constexpr std::string_view kTooManyFieldsStatus = "Zeile hat mehr als 16384 Felder";
 
 // The output row of a record that is not read: empty input cells, empty results, the status.
 void AppendUnreadRow(size_t width, const Dialect& dialect, std::string_view status, std::string& out) {
@@ -172,7 +171,8 @@ class Workers {
             const RecordExtent record = FirstRecord(rest, m_dialect.delimiter);
             const std::string_view text = rest.substr(0, record.length);
             if (TooManyFields(text, m_dialect.delimiter)) {
-                AppendUnreadRow(m_columns.cells.size(), m_dialect, kTooManyFieldsStatus, block.output);
+                AppendUnreadRow(m_columns.cells.size(), m_dialect,
+                                messages::Text(messages::BatchText::RowTooManyFields), block.output);
                 ++block.rowsNotOk;
             } else if (!calculator.AppendRow(text, block.output)) {
                 ++block.rowsNotOk;
@@ -231,10 +231,12 @@ class Progress {
             const double share =
                 static_cast<double>(m_input.Consumed()) / static_cast<double>(m_input.Size());
             const int filled = static_cast<int>(share * 30);
-            std::fprintf(stderr, "\r[%-30s] %3d %%  %zu Zeilen", std::string(filled, '#').c_str(),
-                         static_cast<int>(share * 100), rows);
+            std::fputc('\r', stderr);
+            std::fprintf(stderr, messages::Text(messages::BatchText::ProgressShare),
+                         std::string(filled, '#').c_str(), static_cast<int>(share * 100), rows);
         } else {
-            std::fprintf(stderr, "\r%zu Zeilen", rows);
+            std::fputc('\r', stderr);
+            std::fprintf(stderr, messages::Text(messages::BatchText::ProgressRows), rows);
         }
         std::fflush(stderr);
     }
@@ -258,7 +260,9 @@ int RunCalc(int inFd, int outFd, const Catalogue& catalogue, const CalcSettings&
     auto readFailed = [&] {
         if (StopSignal())
             return stopped();
-        errors << "quellrix-batch: Eingabe nicht lesbar: " << std::strerror(input.Error()) << '\n';
+        errors << "quellrix-batch: "
+               << messages::Filled(messages::BatchText::InputUnreadable, {std::strerror(input.Error())})
+               << '\n';
         return static_cast<int>(kUsageOrIoError);
     };
     auto writeFailed = [&](RowWriter::Result result, int status) {
@@ -266,7 +270,9 @@ int RunCalc(int inFd, int outFd, const Catalogue& catalogue, const CalcSettings&
             return stopped();
         if (result == RowWriter::Result::PipeClosed)
             return status;
-        errors << "quellrix-batch: Ausgabe nicht schreibbar: " << std::strerror(writer.Error()) << '\n';
+        errors << "quellrix-batch: "
+               << messages::Filled(messages::BatchText::OutputUnwritable, {std::strerror(writer.Error())})
+               << '\n';
         return static_cast<int>(kUsageOrIoError);
     };
     // The header: the first record, read whole (quotes as ',' or ';' would delimit them).
@@ -301,7 +307,7 @@ int RunCalc(int inFd, int outFd, const Catalogue& catalogue, const CalcSettings&
             return readFailed();
         header = FirstRecord(std::string_view(pending).substr(headerStart), dialect.delimiter);
         if (pending.size() > kMaxRecordBytes) {
-            errors << "quellrix-batch: Kopfzeile länger als 16 MiB\n";
+            errors << "quellrix-batch: " << messages::Text(messages::BatchText::HeaderTooLong) << '\n';
             return kUsageOrIoError;
         }
     }
@@ -310,19 +316,19 @@ int RunCalc(int inFd, int outFd, const Catalogue& catalogue, const CalcSettings&
         dialect.lineEnd = "\r\n";
 
     if (TooManyFields(headerText, dialect.delimiter)) {
-        errors << "quellrix-batch: Kopfzeile hat mehr als 16384 Spalten\n";
+        errors << "quellrix-batch: " << messages::Text(messages::BatchText::HeaderTooManyColumns) << '\n';
         return kUsageOrIoError;
     }
     // A spreadsheet on Windows saves CSV in its code page unless told otherwise.
     const bool utf8 = platform::IsUtf8(headerText);
     if (!utf8)
-        errors << "quellrix-batch: Kopfzeile ist kein UTF-8; gelesen als Windows-1252\n";
+        errors << "quellrix-batch: " << messages::Text(messages::BatchText::HeaderNotUtf8) << '\n';
     CsvFields headerFields;
     SplitRecord(utf8 ? std::string(headerText) : platform::Windows1252ToUtf8(headerText), dialect.delimiter,
                 headerFields);
     HeaderColumns columns;
     if (headerFields.Faulty()) {
-        errors << "quellrix-batch: Kopfzeile: Anführungszeichen fehlerhaft\n";
+        errors << "quellrix-batch: " << messages::Text(messages::BatchText::HeaderQuotes) << '\n';
         return kUsageOrIoError;
     }
     if (const std::optional<std::string> error = MapHeader(headerFields.values, columns)) {
@@ -438,7 +444,7 @@ int RunCalc(int inFd, int outFd, const Catalogue& catalogue, const CalcSettings&
         }
         std::shared_ptr<Block> block = newBlock();
         block->input.clear();
-        AppendUnreadRow(width, dialect, kOverlongStatus, block->output);
+        AppendUnreadRow(width, dialect, messages::Text(messages::BatchText::RowTooLong), block->output);
         block->rowEnds.push_back(block->output.size());
         block->rows = block->rowsNotOk = 1;
         block->done = true;

@@ -6,6 +6,7 @@
 #include "batch/CalcRun.h"
 #include "batch/FieldText.h"
 #include "batch/RowWriter.h"
+#include "messages/BatchTexts.h"
 #include "platform/Number.h"
 
 namespace batch {
@@ -17,7 +18,7 @@ bool OptionText(const BatchOptions& options, const std::string& name, std::optio
         return true;
     std::string text;
     if (!TypedNumberText(found->second, '.', text) && !TypedNumberText(found->second, ',', text)) {
-        problem = "--" + name + ": \"" + found->second + "\" ist keine Zahl";
+        problem = messages::Filled(messages::BatchText::OptionNotNumber, {name, found->second});
         return false;
     }
     typed = text;
@@ -44,7 +45,7 @@ bool PipeEntries(const BatchOptions& options, const Catalogue& catalogue, RowEnt
     if (const auto name = options.values.find("klasse"); name != options.values.end()) {
         entries.classIndex = pipeClass = FindClass(catalogue, name->second);
         if (pipeClass < 0) {
-            problem = "--klasse: \"" + name->second + "\" steht nicht in Rohre.ini";
+            problem = messages::Filled(messages::BatchText::ClassOptionUnknown, {name->second});
             return false;
         }
     }
@@ -52,7 +53,7 @@ bool PipeEntries(const BatchOptions& options, const Catalogue& catalogue, RowEnt
         entries.dnIndex =
             pipeClass < 0 ? -1 : FindDn(catalogue.classes[static_cast<size_t>(pipeClass)], dn->second);
         if (entries.dnIndex < 0) {
-            problem = "--dn: \"" + dn->second + "\" steht nicht in der Klasse";
+            problem = messages::Filled(messages::BatchText::DnOptionUnknown, {dn->second});
             return false;
         }
     }
@@ -69,7 +70,9 @@ int WriteOutput(int fd, const std::string& text, int status, std::ostream& error
         case RowWriter::Result::Failed:
             break;
     }
-    errors << "quellrix-batch: Ausgabe nicht schreibbar: " << std::strerror(writer.Error()) << '\n';
+    errors << "quellrix-batch: "
+           << messages::Filled(messages::BatchText::OutputUnwritable, {std::strerror(writer.Error())})
+           << '\n';
     return kUsageOrIoError;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "messages/BatchTexts.h"
 #include "platform/Number.h"
 #include "record/RecordChecks.h"
 
@@ -75,20 +76,21 @@ bool RowCalculator::AppendRow(std::string_view record, std::string& out) {
     bool computed = false;
     m_errors.clear();
     if (record.empty()) {
-        m_errors.push_back("leere Zeile");
+        m_errors.push_back(messages::Text(messages::BatchText::EmptyRow));
     } else if (m_fields.Faulty()) {
         if (m_fields.unterminatedQuote)
-            m_errors.push_back("Anführungszeichen nicht geschlossen");
+            m_errors.push_back(messages::Text(messages::BatchText::QuoteOpen));
         if (m_fields.textAfterQuote)
-            m_errors.push_back("Text nach dem schließenden Anführungszeichen");
+            m_errors.push_back(messages::Text(messages::BatchText::TextAfterQuote));
         if (m_fields.quoteInField)
-            m_errors.push_back("Anführungszeichen mitten im Feld");
+            m_errors.push_back(messages::Text(messages::BatchText::QuoteInField));
     } else if (m_fields.values.size() != width) {
-        std::string count = "Zeile hat " + std::to_string(m_fields.values.size()) + " statt " +
-                            std::to_string(width) + " Felder";
+        std::string count = messages::Filled(messages::BatchText::FieldCount,
+                                             {std::to_string(m_fields.values.size()), std::to_string(width)});
         const size_t given = m_fields.values.size();
         if (given < width)
-            count += width - given == 1 ? ", es fehlt die Spalte " : ", es fehlen die Spalten ";
+            count += messages::Text(width - given == 1 ? messages::BatchText::OneColumnMissing
+                                                       : messages::BatchText::ColumnsMissing);
         for (size_t i = given; i < width; ++i) count += (i == given ? "" : ", ") + m_columns.names[i];
         m_errors.push_back(count);
     } else if (EntriesFromCells(m_fields.values, m_columns, m_catalogue, m_dialect.decimal, m_entries,
@@ -120,7 +122,7 @@ bool RowCalculator::AppendRow(std::string_view record, std::string& out) {
     if (ok)
         m_status = kStatusOk;
     else if (m_status.empty())
-        m_status = "nicht berechnet";
+        m_status = messages::Text(messages::BatchText::NotComputed);
     out += m_dialect.delimiter;
     AppendField(out, m_status, m_dialect.delimiter);
     out += m_dialect.lineEnd;

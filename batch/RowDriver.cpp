@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "form/model/ControlIds.h"
+#include "messages/BatchTexts.h"
 
 namespace batch {
 
@@ -144,9 +145,8 @@ void RowDriver::Type(int field, const std::string& text) {
     else
         edit.OnKillFocus();
     if (m_prompt.dialogsClosed != dialogsBefore)
-        m_prompt.messages.push_back(std::string("Spalte ") + EntryColumnName(field) +
-                                    ": nicht übernommen, die Rückfrage „Parameteranpassung“ wurde wie mit "
-                                    "dem Schließfeld abgebrochen");
+        m_prompt.messages.push_back(
+            messages::Filled(messages::BatchText::AdjustmentCancelled, {EntryColumnName(field)}));
 }
 
 void RowDriver::Run(const RowEntries& entries) {

@@ -7,6 +7,7 @@
 #include "batch/CsvReader.h"
 #include "batch/DesignValues.h"
 #include "batch/RowDriver.h"
+#include "messages/BatchTexts.h"
 #include "sizing/SizingTable.h"
 
 namespace batch {
@@ -42,7 +43,7 @@ int RunTable(const BatchOptions& options, const Catalogue& catalogue, int outFd,
     const CPlenwickDoc& doc = form.Record();
     const int pipeClass = entries.classIndex >= 0 ? entries.classIndex : 0;
     if (catalogue.classes.empty()) {
-        errors << "quellrix-batch: keine Rohrklasse in Rohre.ini\n";
+        errors << "quellrix-batch: " << messages::Text(messages::BatchText::NoPipeClass) << '\n';
         return kUsageOrIoError;
     }
     const CatalogueClass& chosen = catalogue.classes[static_cast<size_t>(pipeClass)];

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 
+#include "messages/MessageTexts.h"
 #include "platform/MachineDirectory.h"
 #include "platform/Number.h"
 
@@ -9,37 +10,31 @@ namespace catalogue {
 
 namespace {
 
-constexpr const char* kUnreadableMessage =
-    "Die Datei %s kann nicht gelesen werden: %s.\nDie Datei bleibt unverändert. Das Programm arbeitet mit dem eingebauten Rohrkatalog und speichert die globalen Daten nicht.";
-constexpr const char* kUncreatableMessage =
-    "Die Datei %s kann nicht angelegt werden: %s.\nDas Programm arbeitet mit dem eingebauten Rohrkatalog und speichert die globalen Daten nicht.";
-
-constexpr const char* kIncompleteMessage =
-    "Die Datei %s enthält keinen Rohrkatalog und kann nicht ergänzt werden: %s.\nDas Programm arbeitet mit dem eingebauten Rohrkatalog und speichert die globalen Daten nicht.";
-
 // The reason of a system error, as the user is told it.
 std::string SystemReason(const std::string& path, int error) {
     switch (error) {
         case EACCES:
         case EPERM:
-            return "Keine Berechtigung";
+            return messages::Text(messages::MessageId::ReasonNoPermission);
         case EROFS:
-            return "Das Dateisystem ist schreibgeschützt";
+            return messages::Text(messages::MessageId::ReasonReadOnlyFileSystem);
         case ENOENT:
-            return "Das Verzeichnis " + platform::DirectoryOf(path) + " existiert nicht";
+            return messages::NamedMessage(messages::MessageId::ReasonNoDirectory,
+                                          platform::DirectoryOf(path));
         case ENOTDIR:
-            return platform::DirectoryOf(path) + " ist kein Verzeichnis";
+            return messages::NamedMessage(messages::MessageId::ReasonNotDirectory,
+                                          platform::DirectoryOf(path));
         case ENOSPC:
 #ifdef EDQUOT
         case EDQUOT:
 #endif
-            return "Der Datenträger ist voll";
+            return messages::Text(messages::MessageId::ReasonDiskFull);
         case EFBIG:
-            return "Die Datei würde zu groß";
+            return messages::Text(messages::MessageId::ReasonFileTooLarge);
         case EIO:
-            return "Ein-/Ausgabefehler";
+            return messages::Text(messages::MessageId::ReasonInputOutput);
         default:
-            return platform::Format("Systemfehler %d", error);
+            return platform::Format(messages::Text(messages::MessageId::ReasonSystemError), error);
     }
 }
 
@@ -47,15 +42,16 @@ std::string FaultReason(const std::string& path, const platform::ProfileProblem&
     using platform::ProfileFault;
     switch (problem.fault) {
         case ProfileFault::kSymbolicLink:
-            return "An ihrer Stelle steht eine symbolische Verknüpfung";
+            return messages::Text(messages::MessageId::ReasonSymbolicLink);
         case ProfileFault::kNotRegular:
-            return "Sie ist keine gewöhnliche Datei";
+            return messages::Text(messages::MessageId::ReasonNotRegular);
         case ProfileFault::kTooLarge:
-            return platform::Format("Sie ist größer als %zu MB", platform::kProfileMaxFileSize >> 20);
+            return platform::Format(messages::Text(messages::MessageId::ReasonLargerThan),
+                                    platform::kProfileMaxFileSize >> 20);
         case ProfileFault::kNulByte:
-            return "Sie enthält ein NUL-Zeichen";
+            return messages::Text(messages::MessageId::ReasonNulByte);
         case ProfileFault::kUtf16:
-            return "Sie ist in UTF-16 kodiert";
+            return messages::Text(messages::MessageId::ReasonUtf16);
         case ProfileFault::kMissing:
         case ProfileFault::kSystemError:
             break;
@@ -66,15 +62,15 @@ std::string FaultReason(const std::string& path, const platform::ProfileProblem&
 }  // namespace
 
 std::string UnreadableSettingsMessage(const std::string& path, const platform::ProfileProblem& problem) {
-    return platform::Format(kUnreadableMessage, path.c_str(), FaultReason(path, problem).c_str());
+    return messages::NamedMessage(messages::MessageId::SettingsUnreadable, path, FaultReason(path, problem));
 }
 
 std::string UncreatableSettingsMessage(const std::string& path, int error) {
-    return platform::Format(kUncreatableMessage, path.c_str(), SystemReason(path, error).c_str());
+    return messages::NamedMessage(messages::MessageId::SettingsUncreatable, path, SystemReason(path, error));
 }
 
 std::string IncompleteSettingsMessage(const std::string& path, int error) {
-    return platform::Format(kIncompleteMessage, path.c_str(), SystemReason(path, error).c_str());
+    return messages::NamedMessage(messages::MessageId::SettingsIncomplete, path, SystemReason(path, error));
 }
 
 }  // namespace catalogue

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "messages/CurveTexts.h"
 #include "platform/Number.h"
 
 namespace {
@@ -26,16 +27,16 @@ std::string Scale(double value) {
 }
 
 struct Series {
-    const char* name;
+    messages::CurveText name;
     platform::Rgb colour;
     bool exact;
     double FillingRatios::*ratio;
 };
 constexpr Series kSeries[] = {
-    {"Qt/Q angepasst", kFlowColour, false, &FillingRatios::flow},
-    {"Qt/Q exakt", kFlowColour, true, &FillingRatios::flow},
-    {"vt/v angepasst", kVelocityColour, false, &FillingRatios::velocity},
-    {"vt/v exakt", kVelocityColour, true, &FillingRatios::velocity},
+    {messages::CurveText::FittedFlow, kFlowColour, false, &FillingRatios::flow},
+    {messages::CurveText::ExactFlow, kFlowColour, true, &FillingRatios::flow},
+    {messages::CurveText::FittedVelocity, kVelocityColour, false, &FillingRatios::velocity},
+    {messages::CurveText::ExactVelocity, kVelocityColour, true, &FillingRatios::velocity},
 };
 
 // Selects a pen made here for the scope; the context's previous pen goes back at the end.
@@ -85,9 +86,10 @@ void DrawFillingCurvePlot(platform::DrawingContext& dc, const FillingCurves& cur
 
     // Title and conditions above, the legend at the right, the scales' labels at the left and below.
     const int middle = (area.left + area.right) / 2;
-    dc.TextOut(middle, area.top, "Teilfüllung im Kreisquerschnitt");
+    dc.TextOut(middle, area.top, messages::Text(messages::CurveText::ChartTitle));
     dc.TextOut(middle, area.top + line, FillingCurvesConditions(curves));
-    const int legendWidth = dc.GetTextExtent("vt/v angepasst").width + 4 * textHeight;
+    const int legendWidth =
+        dc.GetTextExtent(messages::Text(messages::CurveText::FittedVelocity)).width + 4 * textHeight;
     const platform::Rect plot{area.left + 4 * textHeight, area.top + 4 * line,
                               area.right - legendWidth - textHeight, area.bottom - 3 * line};
     if (plot.right - plot.left >= 10 && plot.bottom - plot.top >= 10)
@@ -130,13 +132,13 @@ void DrawPlot(platform::DrawingContext& dc, const FillingCurves& curves, const p
         dc.LineTo(plot.right, plot.bottom);
     }
     for (int i = 0; i <= 10; ++i) dc.TextOut(x(i / 10.0), plot.bottom + textHeight / 3, Scale(i / 10.0));
-    dc.TextOut(middle, plot.bottom + line + textHeight / 3, "Füllungsgrad h/d [–]");
+    dc.TextOut(middle, plot.bottom + line + textHeight / 3, messages::Text(messages::CurveText::FillingAxis));
     dc.SetTextAlign(platform::TextAlign::Right);
     const int ticks = static_cast<int>(std::lround(top * 10));
     for (int i = 0; i <= ticks; ++i)
         dc.TextOut(plot.left - textHeight / 2, y(i / 10.0) - textHeight / 2, Scale(i / 10.0));
     dc.SetTextAlign(platform::TextAlign::Left);
-    dc.TextOut(area.left, plot.top - line, "Verhältnis zur Vollfüllung Qt/Q, vt/v [–]");
+    dc.TextOut(area.left, plot.top - line, messages::Text(messages::CurveText::RatioAxis));
 
     // The curves, and their legend at the right.
     int legendTop = plot.top;
@@ -163,7 +165,7 @@ void DrawPlot(platform::DrawingContext& dc, const FillingCurves& curves, const p
         const int legendLeft = plot.right + textHeight;
         dc.MoveTo(legendLeft, legendTop + textHeight / 2);
         dc.LineTo(legendLeft + 2 * textHeight, legendTop + textHeight / 2);
-        dc.TextOut(legendLeft + 5 * textHeight / 2, legendTop, series.name);
+        dc.TextOut(legendLeft + 5 * textHeight / 2, legendTop, messages::Text(series.name));
         legendTop += line;
     }
 

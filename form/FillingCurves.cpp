@@ -6,6 +6,8 @@
 #include "hydraulics/Formulas.h"
 #include "record/PlenwickDoc.h"
 #include "hydraulics/Units.h"
+#include "messages/CurveTexts.h"
+#include "messages/MessageTexts.h"
 #include "platform/Number.h"
 
 namespace {
@@ -64,7 +66,7 @@ std::vector<std::string> MissingInputs(const CPlenwickDoc& record) {
 // finite, in exponent form when the format would make it longer than 16 characters.
 std::string Shown(const char* format, double value) {
     if (!std::isfinite(value))
-        return "nicht berechenbar";
+        return messages::Text(messages::MessageId::NotComputable);
     std::string text = platform::FixedFormat(format, value);
     if (text.size() > 16)
         text = platform::Format("%.3e", value);
@@ -138,28 +140,28 @@ std::string FillingCurvesConditions(const FillingCurves& curves) {
 
 std::string ExactCurvesNote(const FillingCurves& curves) {
     if (curves.HasExact()) {
-        return "Größtwerte exakt:\nQt/Q = " + Shown("%.4f", curves.flowPeak->ratio) +
-               " bei h/d = " + Shown("%.3f", curves.flowPeak->filling) +
-               "\nvt/v = " + Shown("%.4f", curves.velocityPeak->ratio) +
-               " bei h/d = " + Shown("%.3f", curves.velocityPeak->filling);
+        return messages::Filled(
+            messages::CurveText::Peaks,
+            {Shown("%.4f", curves.flowPeak->ratio), Shown("%.3f", curves.flowPeak->filling),
+             Shown("%.4f", curves.velocityPeak->ratio), Shown("%.3f", curves.velocityPeak->filling)});
     }
     if (!curves.missing.empty())
-        return "Für die exakte Kurve fehlt: " + Joined(curves.missing, ", ");
-    return "Für diese Werte ergibt das Fließgesetz keine Geschwindigkeit: keine exakte Kurve.";
+        return messages::Filled(messages::CurveText::ExactMissing, {Joined(curves.missing, ", ")});
+    return messages::Text(messages::CurveText::NoVelocity);
 }
 
 std::string CriticalFillingNote(const FillingCurves& curves) {
     if (!curves.HasExact())
         return std::string();
     if (curves.criticalFillings.empty())
-        return "Normalabfluss bei keiner Füllung kritisch (Fr ≠ 1)";
+        return messages::Text(messages::CurveText::NeverCritical);
     std::vector<std::string> fillings;
     for (double x : curves.criticalFillings) fillings.push_back(Shown("%.3f", x));
-    return "Normalabfluss kritisch (Fr = 1) bei h/d = " + Joined(fillings, "; ");
+    return messages::Filled(messages::CurveText::CriticalAt, {Joined(fillings, "; ")});
 }
 
 std::string FillingCurveTable(const FillingCurves& curves) {
-    std::string table = "h/d\tQt/Q angepasst\tvt/v angepasst\tQt/Q exakt\tvt/v exakt\tFr exakt\n";
+    std::string table = messages::Text(messages::CurveText::TableHeader);
     for (const FillingCurvePoint& point : curves.points) {
         table += Shown("%.2f", point.filling) + '\t' + Shown("%.6f", point.fitted.flow) + '\t' +
                  Shown("%.6f", point.fitted.velocity) + '\t';
@@ -178,12 +180,12 @@ std::string FillingCurveTable(const FillingCurves& curves) {
 std::string OperatingPointHeading(const FillingCurves& curves) {
     if (!curves.operatingPoint)
         return std::string();
-    return "Betriebspunkt ht/di = " + Shown("%.3f", curves.operatingPoint->filling);
+    return messages::Filled(messages::CurveText::OperatingPointHeading,
+                            {Shown("%.3f", curves.operatingPoint->filling)});
 }
 
 std::string OperatingPointSources() {
-    return "Angepasst: ht, Qt und vt des Formulars (der gegebene Wert wie eingegeben, die übrigen nach "
-           "seinen Näherungsformeln daraus). Exakt: Kreisquerschnitt beim selben ht/di.";
+    return messages::Text(messages::CurveText::OperatingPointSources);
 }
 
 std::vector<OperatingPointRow> OperatingPointRows(const FillingCurves& curves) {

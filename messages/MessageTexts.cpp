@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "hydraulics/Units.h"
+#include "messages/TextTable.h"
 #include "platform/Number.h"
 #include "platform/Shell.h"
 
@@ -12,13 +13,7 @@ namespace messages {
 
 namespace {
 
-struct Entry {
-    MessageId id;
-    const char* text;
-};
-
-// The table, in the order of MessageId.
-constexpr std::array<Entry, static_cast<std::size_t>(MessageId::Count)> kTable{{
+constexpr TextTable<MessageId> kTable{{
     {MessageId::InvalidV, "Der Wert für v ist mit <%5.3f> ungültig"},
     {MessageId::InvalidDi, "Der Wert für Di ist mit <%5.3f> ungültig"},
     {MessageId::InvalidI, "Der Wert für I ist mit <%5.3f> ungültig"},
@@ -82,6 +77,7 @@ constexpr std::array<Entry, static_cast<std::size_t>(MessageId::Count)> kTable{{
     {MessageId::FileCannotBeOpened, "Die Datei \"%s\" kann nicht geöffnet werden."},
     {MessageId::FileNotFound, "Die Datei \"%s\" wurde nicht gefunden."},
     {MessageId::FileNotWritten, "Die Datei \"%s\" kann nicht geschrieben werden."},
+    {MessageId::FileNotSaved, "Die Datei \"%s\" kann nicht gespeichert werden."},
     {MessageId::FileReadOnly,
      "Die Datei \"%s\" ist schreibgeschützt.\nSpeichern Sie die Berechnung mit \"Speichern unter\" unter "
      "einem anderen Namen."},
@@ -142,16 +138,29 @@ constexpr std::array<Entry, static_cast<std::size_t>(MessageId::Count)> kTable{{
     {MessageId::PdfPrinterMissing,
      "Als PDF speichern ist nicht verfügbar: der Drucker \"Microsoft Print to PDF\" ist nicht eingerichtet."},
     {MessageId::PartialFillingNotice, "Teilfüllung %s (Fr = %s), τ = %s N/m² %s τmin = %s N/m²"},
+    {MessageId::NotComputable, "nicht berechenbar"},
+    {MessageId::SettingsUnreadable,
+     "Die Datei %s kann nicht gelesen werden: %s.\nDie Datei bleibt unverändert. Das Programm arbeitet mit dem eingebauten Rohrkatalog und speichert die globalen Daten nicht."},
+    {MessageId::SettingsUncreatable,
+     "Die Datei %s kann nicht angelegt werden: %s.\nDas Programm arbeitet mit dem eingebauten Rohrkatalog und speichert die globalen Daten nicht."},
+    {MessageId::SettingsIncomplete,
+     "Die Datei %s enthält keinen Rohrkatalog und kann nicht ergänzt werden: %s.\nDas Programm arbeitet mit dem eingebauten Rohrkatalog und speichert die globalen Daten nicht."},
+    {MessageId::ReasonNoPermission, "Keine Berechtigung"},
+    {MessageId::ReasonReadOnlyFileSystem, "Das Dateisystem ist schreibgeschützt"},
+    {MessageId::ReasonNoDirectory, "Das Verzeichnis %s existiert nicht"},
+    {MessageId::ReasonNotDirectory, "%s ist kein Verzeichnis"},
+    {MessageId::ReasonDiskFull, "Der Datenträger ist voll"},
+    {MessageId::ReasonFileTooLarge, "Die Datei würde zu groß"},
+    {MessageId::ReasonInputOutput, "Ein-/Ausgabefehler"},
+    {MessageId::ReasonSystemError, "Systemfehler %d"},
+    {MessageId::ReasonSymbolicLink, "An ihrer Stelle steht eine symbolische Verknüpfung"},
+    {MessageId::ReasonNotRegular, "Sie ist keine gewöhnliche Datei"},
+    {MessageId::ReasonLargerThan, "Sie ist größer als %zu MB"},
+    {MessageId::ReasonNulByte, "Sie enthält ein NUL-Zeichen"},
+    {MessageId::ReasonUtf16, "Sie ist in UTF-16 kodiert"},
 }};
 
-constexpr bool TableInOrder() {
-    for (std::size_t i = 0; i < kTable.size(); ++i) {
-        if (static_cast<std::size_t>(kTable[i].id) != i)
-            return false;
-    }
-    return true;
-}
-static_assert(TableInOrder(), "the message table follows the order of MessageId");
+static_assert(IsComplete(kTable), "every message, in the order of MessageId");
 
 MessageId InputCheckId(hydraulics::InputCheck check) {
     switch (check) {
@@ -191,7 +200,8 @@ std::string WithNumber(const char* text, double x) {
     ++end;
     const std::string conversion(whole.substr(start, end - start));
     if (!std::isfinite(x))
-        return std::string(whole.substr(0, start)) + "nicht berechenbar" + std::string(whole.substr(end));
+        return std::string(whole.substr(0, start)) + Text(MessageId::NotComputable) +
+               std::string(whole.substr(end));
     std::string number = platform::Format(conversion.c_str(), x);
     if (number.size() > 16)
         number = platform::Format("%.6e", x);

@@ -74,6 +74,7 @@ enum class MessageId {
     FileCannotBeOpened,
     FileNotFound,
     FileNotWritten,
+    FileNotSaved,
     FileReadOnly,
     FileNotRegular,
     FileForeignLink,
@@ -123,6 +124,25 @@ enum class MessageId {
     PdfPrinterMissing,
     // the checks of a partly filled result in one line, for the window's status bar
     PartialFillingNotice,
+    // a value that cannot be computed, in place of its number
+    NotComputable,
+    // "Rohre.ini" cannot be used (path, reason), and the reasons
+    SettingsUnreadable,
+    SettingsUncreatable,
+    SettingsIncomplete,
+    ReasonNoPermission,
+    ReasonReadOnlyFileSystem,
+    ReasonNoDirectory,   // the directory
+    ReasonNotDirectory,  // the directory
+    ReasonDiskFull,
+    ReasonFileTooLarge,
+    ReasonInputOutput,
+    ReasonSystemError,  // errno, printf
+    ReasonSymbolicLink,
+    ReasonNotRegular,
+    ReasonLargerThan,  // MB, printf
+    ReasonNulByte,
+    ReasonUtf16,
     Count
 };
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "hydraulics/Units.h"
+#include "messages/MessageTexts.h"
 #include "platform/Number.h"
 #include "record/PlenwickDoc.h"
 #include "record/ProgramName.h"
@@ -102,7 +103,7 @@ void Heading(ReportLayout& page, LayoutArea& area, const char* number, const cha
 // and says so; a number longer than 16 characters is given in exponent form before its unit.
 std::string NumberText(const char* format, double x) {
     if (!std::isfinite(x))
-        return "nicht berechenbar";
+        return messages::Text(messages::MessageId::NotComputable);
     constexpr size_t kLongestNumber = 16;
     std::string text = Format(format, x);
     const size_t unit = text.find(' ', text.find_first_not_of(' '));
@@ -114,7 +115,7 @@ std::string NumberText(const char* format, double x) {
 // Q [m³/s] in l/s and in m³/h, each by its format.
 std::string FlowText(const char* litresFormat, const char* cubicMetresFormat, double Q) {
     if (!std::isfinite(Q))
-        return "nicht berechenbar";
+        return messages::Text(messages::MessageId::NotComputable);
     return NumberText(litresFormat, Q * kLitrePerSecond.toDisplay) + ", " +
            NumberText(cubicMetresFormat, Q * kCubicMetrePerHour.toDisplay);
 }

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <string>
 
+#include "messages/CurveTexts.h"
+#include "messages/SheetTexts.h"
 #include "platform/Number.h"
 #include "record/ProgramName.h"
 #include "report/ReportLayout.h"
@@ -53,7 +55,6 @@ constexpr double kProjectRowSpacing = 1.55;
 constexpr double kLowestRatioTop = 1.2;  // the ratio axis reaches at least this
 constexpr int kRemarkLines = 2;
 constexpr double kLeastCurveLines = 10;  // the plot's least height, in lines of the normal font
-constexpr const char* kChecksTitle = "Geprüfte Grenzen und Kriterien";
 constexpr const char* kSeparator = " · ";
 
 struct Margins {
@@ -105,7 +106,7 @@ void RegisterFontsAndPens(ReportLayout& page) {
 }
 
 std::string DateText(const platform::LocalTime& t) {
-    return platform::Format("Datum: %02d.%02d.%04d", t.day, t.month, t.year);
+    return platform::Format(messages::Text(messages::SheetText::Date), t.day, t.month, t.year);
 }
 
 // A horizontal band of the body: its left edge and width in device units.
@@ -205,9 +206,10 @@ void SheetPainter::Body(const DesignSheetContent& content) {
         // The checks beside the full-filling values.
         const int top = m_y;
         BlockRow({&content.fullFilling}, {});
-        m_y = std::max(m_y, Checks(content.checks, 0, content.checks.size(), Half(1),
-                                   Heading(kChecksTitle, Half(1), top)) +
-                                Gap());
+        m_y =
+            std::max(m_y, Checks(content.checks, 0, content.checks.size(), Half(1),
+                                 Heading(messages::Text(messages::SheetText::ChecksHeading), Half(1), top)) +
+                              Gap());
     } else {
         BlockRow({&content.fullFilling}, {&*content.partialFilling});
         const int room = approvalTop - m_y - 2 * Gap() - ChecksHeight(content.checks.size()) -
@@ -232,7 +234,7 @@ int SheetPainter::BasisHeight(size_t lines) {
 void SheetPainter::Basis(const std::vector<std::string>& lines) {
     if (lines.empty())
         return;
-    m_y = Heading("Berechnungsgrundlagen", Full(), m_y);
+    m_y = Heading(messages::Text(messages::SheetText::BasisHeading), Full(), m_y);
     m_page.SelectFont(kSmallFont);
     for (const std::string& line : lines) {
         Text(m_rect.left, m_y, report::ElidedText(m_dc, line, Full().width));
@@ -251,14 +253,15 @@ void SheetPainter::Approval() {
     const int top = m_y;
     const int left = full.left + pad, right = full.Right() - pad, middle = (left + right) / 2;
     m_page.SelectFont(kBoldFont);
-    const int label = m_dc.GetTextExtent("Aufgestellt").width + 2 * pad;
+    const int label = m_dc.GetTextExtent(messages::Text(messages::SheetText::Prepared)).width + 2 * pad;
     m_y += pad + LineHeight(kNormalFont, kProjectRowSpacing);
-    ProjectField("Aufgestellt", "", left, left + label, middle - pad, 1);
-    ProjectField("Geprüft", "", middle + pad, middle + pad + label, right, 1);
+    ProjectField(messages::Text(messages::SheetText::Prepared), "", left, left + label, middle - pad, 1);
+    ProjectField(messages::Text(messages::SheetText::Checked), "", middle + pad, middle + pad + label, right,
+                 1);
     m_page.SelectFont(kSmallFont);
     const int below = m_y + LineHeight(kNormalFont, 1.25);
-    Text(left + label, below, "Datum, Unterschrift");
-    Text(middle + pad + label, below, "Datum, Unterschrift");
+    Text(left + label, below, messages::Text(messages::SheetText::DateSignature));
+    Text(middle + pad + label, below, messages::Text(messages::SheetText::DateSignature));
     Frame(kRulePen, full.left, top, full.Right(), m_rect.bottom);
     m_y = m_rect.bottom;
 }
@@ -298,14 +301,17 @@ void SheetPainter::ProjectBox(const ProjectHeader& project) {
     const int top = m_y;
     const int left = full.left + pad, right = full.Right() - pad, middle = (left + right) / 2;
     m_page.SelectFont(kBoldFont);
-    const int label = m_dc.GetTextExtent("Bemerkung").width + 2 * pad;
+    const int label = m_dc.GetTextExtent(messages::Text(messages::SheetText::Remark)).width + 2 * pad;
     m_y += pad;
-    ProjectField("Projekt", project.project, left, left + label, right, 1);
+    ProjectField(messages::Text(messages::SheetText::Project), project.project, left, left + label, right, 1);
     m_y += row;
-    ProjectField("Abschnitt", project.section, left, left + label, middle - pad, 1);
-    ProjectField("Bearbeiter", project.engineer, middle + pad, middle + pad + label, right, 1);
+    ProjectField(messages::Text(messages::SheetText::Section), project.section, left, left + label,
+                 middle - pad, 1);
+    ProjectField(messages::Text(messages::SheetText::Engineer), project.engineer, middle + pad,
+                 middle + pad + label, right, 1);
     m_y += row;
-    ProjectField("Bemerkung", project.remark, left, left + label, right, kRemarkLines);
+    ProjectField(messages::Text(messages::SheetText::Remark), project.remark, left, left + label, right,
+                 kRemarkLines);
     m_y += row * kRemarkLines;
     Frame(kRulePen, full.left, top, full.Right(), m_y);
 }
@@ -316,8 +322,8 @@ void SheetPainter::ResultBox(const DesignSheetContent& content) {
     const int top = m_y;
     m_y += pad;
     m_page.SelectFont(kHeadingFont);
-    Text(full.left + pad, m_y, "Ergebnis");
-    const int headingWidth = m_dc.GetTextExtent("Ergebnis").width;
+    Text(full.left + pad, m_y, messages::Text(messages::SheetText::ResultHeading));
+    const int headingWidth = m_dc.GetTextExtent(messages::Text(messages::SheetText::ResultHeading)).width;
     m_page.SelectFont(kNormalFont);
     const int taskLeft = full.left + 3 * pad + headingWidth;
     Text(taskLeft, m_y + LineHeight(kHeadingFont, 1.0) - LineHeight(kNormalFont, 1.0),
@@ -327,7 +333,7 @@ void SheetPainter::ResultBox(const DesignSheetContent& content) {
     std::string results;
     for (const std::string& result : content.results) results += (results.empty() ? "" : kSeparator) + result;
     if (results.empty())
-        results = "Kein Ergebnis berechnet.";
+        results = messages::Text(messages::SheetText::NoResult);
     m_page.SelectFont(kResultFont);
     for (const std::string& line : report::FittedLines(m_dc, results, full.width - 2 * pad)) {
         Text(full.left + pad, m_y, line);
@@ -337,7 +343,7 @@ void SheetPainter::ResultBox(const DesignSheetContent& content) {
         std::string partial;
         for (const std::string& result : content.partialResults)
             partial += (partial.empty() ? "" : kSeparator) + result;
-        partial = "Teilfüllung: " + partial;
+        partial = messages::Filled(messages::SheetText::PartialResults, {partial});
         m_page.SelectFont(kNormalFont);
         for (const std::string& line : report::FittedLines(m_dc, partial, full.width - 2 * pad)) {
             Text(full.left + pad, m_y, line);
@@ -406,7 +412,7 @@ int SheetPainter::ChecksHeight(size_t count) {
 void SheetPainter::ChecksFullWidth(const std::vector<SheetCheck>& checks) {
     if (checks.empty())
         return;
-    const int top = Heading(kChecksTitle, Full(), m_y);
+    const int top = Heading(messages::Text(messages::SheetText::ChecksHeading), Full(), m_y);
     const size_t half = (checks.size() + 1) / 2;
     const int left = Checks(checks, 0, half, Half(0), top);
     m_y = std::max(left, Checks(checks, half, checks.size(), Half(1), top));
@@ -420,7 +426,8 @@ int SheetPainter::Checks(const std::vector<SheetCheck>& checks, size_t from, siz
         const SheetCheck& check = checks[i];
         m_page.SelectFont(kNormalFont);
         const Rgb previous = m_dc.SetTextColor(check.met ? kBlack : kFailedColour);
-        const std::string text = check.met ? check.text : check.text + " – nicht eingehalten";
+        const std::string text =
+            check.met ? check.text : messages::Filled(messages::SheetText::NotMet, {check.text});
         const int box = m_dc.GetTextMetrics().height;
         m_body.SetXPercent(m_body.XToPercent(column.left));
         m_body.SetYPercent(m_body.YToPercent(y));
@@ -433,7 +440,7 @@ int SheetPainter::Checks(const std::vector<SheetCheck>& checks, size_t from, siz
 
 void SheetPainter::Curves(const SheetCurves& curves, int height) {
     const Column full = Full();
-    const int top = Heading("Teilfüllungskurve", full, m_y);
+    const int top = Heading(messages::Text(messages::CurveText::Title), full, m_y);
     const int bottom = m_y + height;
     m_page.SelectFont(kSmallFont);
     const int small = LineHeight(kSmallFont, 1.0);
@@ -465,7 +472,8 @@ void SheetPainter::Curves(const SheetCurves& curves, int height) {
         Text(X(i / 10.0), plotBottom + small / 4, report::ShortestText(i / 10.0), TextAlign::Centre);
     for (int i = 0; i <= ratioSteps; i += 2)
         Text(plotLeft - small / 3, Y(i / 10.0) - small / 2, report::ShortestText(i / 10.0), TextAlign::Right);
-    Text((plotLeft + plotRight) / 2, plotBottom + small * 5 / 4, "Füllungsgrad h/d [–]", TextAlign::Centre);
+    Text((plotLeft + plotRight) / 2, plotBottom + small * 5 / 4,
+         messages::Text(messages::CurveText::FillingAxis), TextAlign::Centre);
     Text(plotLeft, top, "Qt/Q, vt/v [–]");
 
     struct Series {
@@ -474,11 +482,14 @@ void SheetPainter::Curves(const SheetCurves& curves, int height) {
         const char* pen;
         const char* label;
     };
-    const Series series[] = {
-        {&curves.fitted, &SheetCurvePoint::flow, kFittedFlowPen, "Qt/Q angepasst"},
-        {&curves.fitted, &SheetCurvePoint::velocity, kFittedVelocityPen, "vt/v angepasst"},
-        {&curves.exact, &SheetCurvePoint::flow, kExactFlowPen, "Qt/Q exakt"},
-        {&curves.exact, &SheetCurvePoint::velocity, kExactVelocityPen, "vt/v exakt"}};
+    const Series series[] = {{&curves.fitted, &SheetCurvePoint::flow, kFittedFlowPen,
+                              messages::Text(messages::CurveText::FittedFlow)},
+                             {&curves.fitted, &SheetCurvePoint::velocity, kFittedVelocityPen,
+                              messages::Text(messages::CurveText::FittedVelocity)},
+                             {&curves.exact, &SheetCurvePoint::flow, kExactFlowPen,
+                              messages::Text(messages::CurveText::ExactFlow)},
+                             {&curves.exact, &SheetCurvePoint::velocity, kExactVelocityPen,
+                              messages::Text(messages::CurveText::ExactVelocity)}};
     const Column legend{full.At(0.64), full.Right() - full.At(0.64)};
     const int sample = legend.width / 7;
     int legendY = plotTop;
@@ -511,7 +522,9 @@ void SheetPainter::Curves(const SheetCurves& curves, int height) {
         m_page.SelectFont(kSmallFont);
         const int textLeft = legend.left + sample + small / 2;
         Text(textLeft, legendY,
-             report::ElidedText(m_dc, "Betriebspunkt h/d = " + report::FixedText(point.filling, 3),
+             report::ElidedText(m_dc,
+                                messages::Filled(messages::SheetText::OperatingPointAt,
+                                                 {report::FixedText(point.filling, 3)}),
                                 legend.Right() - textLeft));
         legendY += small * 3 / 2;
         Text(textLeft, legendY,
@@ -536,13 +549,12 @@ void Head(ReportLayout& page, LayoutArea& head, const platform::LocalTime& now) 
     const platform::Rect rect = head.GetRect();
     const TextAlign previous = dc.SetTextAlign(TextAlign::Left);
     page.SelectFont(kTitleFont);
-    dc.TextOut(rect.left, rect.top, "Bemessungsblatt");
+    dc.TextOut(rect.left, rect.top, messages::Text(messages::SheetText::SheetTitle));
     int y = rect.top + dc.GetTextMetrics().height;
     page.SelectFont(kSubtitleFont);
     const int line = dc.GetTextMetrics().height * 13 / 10;
-    dc.TextOut(rect.left, y, "Hydraulische Bemessung einer Rohrleitung aus duktilem Gusseisen");
-    dc.TextOut(rect.left, y + line,
-               "Fließgesetz nach Prandtl-Colebrook · Berechnung nach ATV-Arbeitsblatt A 110");
+    dc.TextOut(rect.left, y, messages::Text(messages::SheetText::Subtitle));
+    dc.TextOut(rect.left, y + line, messages::Text(messages::SheetText::SubtitleBasis));
     dc.SetTextAlign(TextAlign::Right);
     dc.TextOut(rect.right, rect.top, DateText(now));
     dc.TextOut(rect.right, rect.top + line,
@@ -562,11 +574,12 @@ void Foot(ReportLayout& page, LayoutArea& foot, const platform::PrintInfo& info)
     page.SelectFont(kSmallFont);
     const int y = rect.top + dc.GetTextMetrics().height / 2;
     const TextAlign previous = dc.SetTextAlign(TextAlign::Left);
-    dc.TextOut(
-        rect.left, y,
-        platform::Format("Erstellt mit %s %s · Veltrum-Berlin", record::kProgramName, record::kVersionText));
+    dc.TextOut(rect.left, y,
+               platform::Format(messages::Text(messages::SheetText::CreatedWith), record::kProgramName,
+                                record::kVersionText));
     dc.SetTextAlign(TextAlign::Right);
-    dc.TextOut(rect.right, y, platform::Format("Seite %d von %d", info.currentPage, info.maxPage));
+    dc.TextOut(rect.right, y,
+               platform::Format(messages::Text(messages::SheetText::PageOf), info.currentPage, info.maxPage));
     dc.SetTextAlign(previous);
 }
 

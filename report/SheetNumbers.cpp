@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "messages/MessageTexts.h"
 #include "platform/Number.h"
 
 namespace report {
@@ -11,7 +12,6 @@ namespace report {
 namespace {
 
 constexpr int kMaxDecimals = 12;
-constexpr const char* kNotComputable = "nicht berechenbar";
 constexpr size_t kMostIntegerDigits = 10;
 constexpr const char* kGroupSeparator = "\u202f";  // narrow no-break space
 constexpr size_t kLeastGroupedDigits = 5;
@@ -63,13 +63,13 @@ std::string Shown(const std::string& text, double x, bool significant) {
 
 std::string FixedText(double x, int decimals) {
     if (!std::isfinite(x))
-        return kNotComputable;
+        return messages::Text(messages::MessageId::NotComputable);
     return Shown(platform::FixedText(x, std::clamp(decimals, 0, kMaxDecimals)), x, false);
 }
 
 std::string SignificantText(double x, int digits) {
     if (!std::isfinite(x))
-        return kNotComputable;
+        return messages::Text(messages::MessageId::NotComputable);
     if (x == 0)
         return "0";
     return Shown(platform::FixedText(x, DecimalsFor(x, std::clamp(digits, 1, kMaxDecimals))), x, true);
@@ -77,7 +77,7 @@ std::string SignificantText(double x, int digits) {
 
 std::string ShortestText(double x) {
     if (!std::isfinite(x))
-        return kNotComputable;
+        return messages::Text(messages::MessageId::NotComputable);
     std::string text = platform::FixedText(x, DecimalsFor(x, 6));
     if (text.find('.') != std::string::npos) {
         text.erase(text.find_last_not_of('0') + 1);

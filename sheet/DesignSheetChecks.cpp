@@ -10,6 +10,7 @@
 #include "hydraulics/SoughtParameter.h"
 #include "hydraulics/Units.h"
 #include "messages/MessageTexts.h"
+#include "messages/SheetTexts.h"
 #include "platform/Number.h"
 #include "record/PlenwickDoc.h"
 #include "record/RecordChecks.h"
@@ -20,10 +21,12 @@ namespace {
 using hydraulics::InputCheck;
 using namespace hydraulics::units;
 using messages::Decimal;
+using messages::Filled;
+using messages::SheetText;
+using messages::Text;
 using report::ShortestText;
 
 constexpr const char* kAtMost = " ≤ ";
-constexpr const char* kAtLeast = " ≥ ";
 
 const char* CheckedName(InputCheck check) {
     switch (check) {
@@ -61,18 +64,17 @@ SheetCheck Within(const Range& range, double value) {
 }
 
 SheetCheck Converged(int steps, bool converged) {
-    return {"Colebrook-White-Iteration konvergiert (" + std::to_string(steps) +
-                (steps == 1 ? " Schritt)" : " Schritte)"),
-            converged};
+    return {
+        Filled(steps == 1 ? SheetText::ConvergedOneStep : SheetText::ConvergedSteps, {std::to_string(steps)}),
+        converged};
 }
 
 // di from Q, J and k by Colebrook-White, when λ is not given.
 void FlowDiameterChecks(const CPlenwickDoc& doc, std::vector<SheetCheck>& checks) {
     const hydraulics::FlowDiameterResult solved =
         hydraulics::SolveDiameterFromFlow({doc.GetQ(), doc.GetI(), doc.GetK(), doc.GetNy(), doc.GetG()});
-    checks.push_back(
-        {solved.Computed() ? "Eingaben ausreichend: di aus Q, J und k" : "nicht genügend Werte für di",
-         solved.Computed()});
+    checks.push_back({Text(solved.Computed() ? SheetText::FlowDiameterInputs : SheetText::NotEnoughForDi),
+                      solved.Computed()});
     if (solved.Computed())
         checks.push_back(Converged(solved.status.steps, solved.status.converged));
 }
@@ -81,19 +83,19 @@ std::string DiameterRuleText(hydraulics::DiameterRule rule) {
     using hydraulics::DiameterRule;
     switch (rule) {
         case DiameterRule::LambdaSlopeVelocity:
-            return "di aus λ, J, g und v";
+            return Text(SheetText::DiFromLambdaVelocity);
         case DiameterRule::LambdaSlopeFlow:
-            return "di aus λ, J, g und Q";
+            return Text(SheetText::DiFromLambdaFlow);
         case DiameterRule::ReynoldsVelocity:
-            return "di aus Re, ν und v";
+            return Text(SheetText::DiFromReynoldsVelocity);
         case DiameterRule::ReynoldsFlow:
-            return "di aus Re, ν und Q";
+            return Text(SheetText::DiFromReynoldsFlow);
         case DiameterRule::FlowVelocity:
-            return "di aus Q und v";
+            return Text(SheetText::DiFromFlowVelocity);
         case DiameterRule::NotEnoughValues:
             break;
     }
-    return "nicht genügend Werte für di";
+    return Text(SheetText::NotEnoughForDi);
 }
 
 // What "Berechnen" checked before it solved.
@@ -106,7 +108,7 @@ void InputChecks(const CPlenwickDoc& doc, std::vector<SheetCheck>& checks) {
             FlowDiameterChecks(doc, checks);
             return;
         }
-        checks.push_back({"Eingaben ausreichend: " + DiameterRuleText(solved.rule),
+        checks.push_back({Filled(SheetText::InputsSufficient, {DiameterRuleText(solved.rule)}),
                           solved.rule != hydraulics::DiameterRule::NotEnoughValues});
         return;
     }
@@ -117,8 +119,8 @@ void InputChecks(const CPlenwickDoc& doc, std::vector<SheetCheck>& checks) {
         return;
     const bool passed = !hydraulics::FirstFailedCheck(
         sought, {doc.GetV(), doc.GetDi(), doc.GetI(), doc.GetG(), doc.GetK(), doc.GetRe()});
-    checks.push_back({"Eingabeprüfung: " + names + " (" + ShortestText(hydraulics::kMinGravity) + kAtMost +
-                          "g" + kAtMost + ShortestText(hydraulics::kMaxGravity) + " m/s²)",
+    checks.push_back({Filled(SheetText::InputCheck, {names, ShortestText(hydraulics::kMinGravity),
+                                                     ShortestText(hydraulics::kMaxGravity)}),
                       passed});
     if (sought == SOUGHT_J) {
         const hydraulics::SlopeResult slope =
@@ -132,21 +134,20 @@ void InputChecks(const CPlenwickDoc& doc, std::vector<SheetCheck>& checks) {
 void FlowChecks(const CPlenwickDoc& doc, std::vector<SheetCheck>& checks) {
     if (const std::optional<hydraulics::GravityFlowChecks> gravity = PartialFillingChecks(doc)) {
         if (gravity->state) {
-            checks.push_back({"Fließzustand " +
-                                  std::string(messages::FlowRegimeName(gravity->state->regime)) +
-                                  " (Fr = " + Decimal("%.2f", gravity->state->froude) + ")",
+            checks.push_back({Filled(SheetText::FlowState, {messages::FlowRegimeName(gravity->state->regime),
+                                                            Decimal("%.2f", gravity->state->froude)}),
                               !gravity->NearCritical()});
         }
         const hydraulics::SelfCleansingCheck& tau = gravity->selfCleansing;
-        checks.push_back({"Wandschubspannung τ = " + Decimal("%.2f", tau.tau) + (tau.met ? kAtLeast : " < ") +
-                              "τmin = " + Decimal("%.2f", tau.tauMin) + " N/m²",
+        checks.push_back({Filled(SheetText::WallShear, {Decimal("%.2f", tau.tau), tau.met ? "≥" : "<",
+                                                        Decimal("%.2f", tau.tauMin)}),
                           tau.met});
     }
     if (const std::optional<hydraulics::LineLoss> line = RecordLineLoss(doc)) {
-        checks.push_back({"Verlusthöhe hv = " + Decimal("%.2f", line->total) +
-                              " m (L = " + ShortestText(doc.GetLineLength()) +
-                              " m, Σζ = " + ShortestText(doc.GetLossSum()) + ")",
-                          !line->failed});
+        checks.push_back(
+            {Filled(SheetText::LineLoss, {Decimal("%.2f", line->total), ShortestText(doc.GetLineLength()),
+                                          ShortestText(doc.GetLossSum())}),
+             !line->failed});
     }
 }
 
@@ -154,22 +155,22 @@ void FlowChecks(const CPlenwickDoc& doc, std::vector<SheetCheck>& checks) {
 void ResultLimit(const CPlenwickDoc& doc, std::vector<SheetCheck>& checks) {
     switch (doc.GetSought()) {
         case SOUGHT_J:
-            checks.push_back(Within({"Berechnungsgrenze", "J", 0, hydraulics::kMaxSlopeResult,
+            checks.push_back(Within({Text(SheetText::CalculationLimit), "J", 0, hydraulics::kMaxSlopeResult,
                                      kMetrePerKilometre.toDisplay, "m/km"},
                                     doc.GetI()));
             break;
         case SOUGHT_VQ:
-            checks.push_back(Within({"Berechnungsgrenze", "v", hydraulics::kMinVelocityResult,
+            checks.push_back(Within({Text(SheetText::CalculationLimit), "v", hydraulics::kMinVelocityResult,
                                      hydraulics::kMaxVelocityResult, 1, "m/s"},
                                     doc.GetV()));
             break;
         case SOUGHT_K:
-            checks.push_back(Within(
-                {"Berechnungsgrenze", "k", 0, hydraulics::kMaxRoughnessResult, kMillimetre.toDisplay, "mm"},
-                doc.GetK()));
+            checks.push_back(Within({Text(SheetText::CalculationLimit), "k", 0,
+                                     hydraulics::kMaxRoughnessResult, kMillimetre.toDisplay, "mm"},
+                                    doc.GetK()));
             break;
         case SOUGHT_DI:
-            checks.push_back(Within({"Berechnungsgrenze", "di", hydraulics::kMinDiameterResult,
+            checks.push_back(Within({Text(SheetText::CalculationLimit), "di", hydraulics::kMinDiameterResult,
                                      hydraulics::kMaxDiameterResult, kMillimetre.toDisplay, "mm"},
                                     doc.GetDi()));
             break;
@@ -189,21 +190,21 @@ void EntryRanges(const CPlenwickDoc& doc, std::vector<SheetCheck>& checks) {
         bool stated;  // by the result limit
     };
     const Entry entries[] = {
-        {{"Fließgeschwindigkeit", "v", kVelocityEntry.low.bound, kVelocityEntry.high.bound, 1, "m/s"},
+        {{Text(SheetText::Velocity), "v", kVelocityEntry.low.bound, kVelocityEntry.high.bound, 1, "m/s"},
          doc.GetV(),
          sought == SOUGHT_VQ},
-        {{"Turbulente Strömung", "Re", kReynoldsEntry.low.bound, kReynoldsEntry.high.bound, 1, ""},
+        {{Text(SheetText::TurbulentFlow), "Re", kReynoldsEntry.low.bound, kReynoldsEntry.high.bound, 1, ""},
          doc.GetRe(),
          false},
-        {{"Wandrauhigkeit", "k", kRoughnessEntry.low.bound, kRoughnessEntry.high.bound, kMillimetre.toDisplay,
-          "mm"},
+        {{Text(SheetText::Roughness), "k", kRoughnessEntry.low.bound, kRoughnessEntry.high.bound,
+          kMillimetre.toDisplay, "mm"},
          doc.GetK(),
          sought == SOUGHT_K},
-        {{"Gefälle", "J", kSlopeEntry.low.bound, kSlopeEntry.high.bound, kMetrePerKilometre.toDisplay,
-          "m/km"},
+        {{Text(SheetText::Slope), "J", kSlopeEntry.low.bound, kSlopeEntry.high.bound,
+          kMetrePerKilometre.toDisplay, "m/km"},
          doc.GetI(),
          false},
-        {{"Innendurchmesser", "di", kDiameterEntry.low.bound, kDiameterEntry.high.bound,
+        {{Text(SheetText::InnerDiameter), "di", kDiameterEntry.low.bound, kDiameterEntry.high.bound,
           kMillimetre.toDisplay, "mm"},
          doc.GetDi(),
          sought == SOUGHT_DI},
@@ -215,14 +216,14 @@ void EntryRanges(const CPlenwickDoc& doc, std::vector<SheetCheck>& checks) {
     if (doc.IsFullFilling())
         return;
     if (!(doc.GetHt() <= 0)) {
-        checks.push_back({"Füllhöhe " + ShortestText(kMinFillingHeight * kMillimetre.toDisplay) + " mm" +
-                              kAtMost + "ht" + kAtMost + "di",
-                          doc.GetHt() >= kMinFillingHeight && doc.GetHt() <= doc.GetDi()});
+        checks.push_back(
+            {Filled(SheetText::FillingHeightRange, {ShortestText(kMinFillingHeight * kMillimetre.toDisplay)}),
+             doc.GetHt() >= kMinFillingHeight && doc.GetHt() <= doc.GetDi()});
     }
     if (!(doc.GetVt() <= 0)) {
-        checks.push_back(Within(
-            {"Teilfüllungsgeschw.", "vt", kVelocityEntry.low.bound, kVelocityEntry.high.bound, 1, "m/s"},
-            doc.GetVt()));
+        checks.push_back(Within({Text(SheetText::PartialVelocity), "vt", kVelocityEntry.low.bound,
+                                 kVelocityEntry.high.bound, 1, "m/s"},
+                                doc.GetVt()));
     }
 }
 

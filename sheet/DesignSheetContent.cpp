@@ -13,12 +13,16 @@
 #include "hydraulics/Formulas.h"
 #include "hydraulics/SoughtParameter.h"
 #include "hydraulics/Units.h"
+#include "messages/SheetTexts.h"
 #include "record/PlenwickDoc.h"
 #include "report/SheetNumbers.h"
 
 namespace {
 
 using namespace hydraulics::units;
+using messages::Filled;
+using messages::SheetText;
+using messages::Text;
 using report::FixedText;
 using report::SignificantText;
 
@@ -40,15 +44,15 @@ std::string Shown(double x, std::string (*format)(double, int), int digits) {
 const char* SoughtName(int sought) {
     switch (sought) {
         case SOUGHT_J:
-            return "Gefälle J";
+            return Text(SheetText::SoughtJ);
         case SOUGHT_VQ:
-            return "Fließgeschwindigkeit v und Durchfluss Q";
+            return Text(SheetText::SoughtVQ);
         case SOUGHT_K:
-            return "Wandrauhigkeit k";
+            return Text(SheetText::SoughtK);
         case SOUGHT_DI:
-            return "Innendurchmesser di";
+            return Text(SheetText::SoughtDi);
         default:
-            return "kein Parameter";
+            return Text(SheetText::SoughtNone);
     }
 }
 
@@ -57,13 +61,11 @@ std::string SoughtFormula(const CPlenwickDoc& doc) {
     using hydraulics::DiameterRule;
     switch (doc.GetSought()) {
         case SOUGHT_J:
-            return "Gesucht J: λ iterativ aus Re, k und di, dann I aus λ und v.";
+            return Text(SheetText::FormulaJ);
         case SOUGHT_VQ:
-            return "Gesucht v und Q: λ = 1 / (−2 · lg(2,51 · ν / √(2 · g · I "
-                   "· di³) + k / (3,71 · di)))², v = √(2 · g · I · di / λ).";
+            return Text(SheetText::FormulaVQ);
         case SOUGHT_K:
-            return "Gesucht k: λ = 2 · g · I · di / v², k = 3,71 · di · "
-                   "(10^(−1 / (2 · √λ)) − 2,51 / (Re · √λ)).";
+            return Text(SheetText::FormulaK);
         case SOUGHT_DI:
             break;
         default:
@@ -73,30 +75,24 @@ std::string SoughtFormula(const CPlenwickDoc& doc) {
         {doc.GetNy(), doc.GetRe(), doc.GetLambda(), doc.GetI(), doc.GetQ(), doc.GetV(), doc.GetG()});
     switch (solved.rule) {
         case DiameterRule::LambdaSlopeVelocity:
-            return "Gesucht di: di = λ / I · v² / (2 · g).";
+            return Text(SheetText::FormulaDiLambdaVelocity);
         case DiameterRule::LambdaSlopeFlow:
-            return "Gesucht di: di = (8 · λ · Q² / (g · I · π²))^0,2.";
+            return Text(SheetText::FormulaDiLambdaFlow);
         case DiameterRule::ReynoldsVelocity:
-            return "Gesucht di: di = Re · ν / v.";
+            return Text(SheetText::FormulaDiReynoldsVelocity);
         case DiameterRule::ReynoldsFlow:
-            return "Gesucht di: di = 4 · Q / (Re · ν · π).";
+            return Text(SheetText::FormulaDiReynoldsFlow);
         case DiameterRule::FlowVelocity:
-            return "Gesucht di: di = √(4 · Q / (π · v)).";
+            return Text(SheetText::FormulaDiFlowVelocity);
         case DiameterRule::NotEnoughValues:
             break;
     }
-    return "Gesucht di: nicht genügend Werte.";
+    return Text(SheetText::FormulaDiMissing);
 }
 
 std::vector<std::string> Basis(const CPlenwickDoc& doc) {
-    return {
-        "Widerstandsbeiwert nach Prandtl-Colebrook: 1 / √λ = −2 · lg(2,51 / (Re · "
-        "√λ) + k / (3,71 · di))",
-        "Fließgesetz nach Darcy-Weisbach: I = λ / di · v² / (2 · g) mit dem Gefälle J = "
-        "1000 · I [m/km]; Re = v · di / ν; Q = π / 4 · di² · v",
-        SoughtFormula(doc),
-        "Kinematische Zähigkeit aus T und ρ: ν = 0,001779 / (ρ · (1 + 0,03368 · T + "
-        "0,000221 · T²))"};
+    return {Text(SheetText::BasisFriction), Text(SheetText::BasisFlowLaw), SoughtFormula(doc),
+            Text(SheetText::BasisViscosity)};
 }
 
 std::string ListText(const platform::ListControl& list) {
@@ -132,25 +128,27 @@ class SheetBuilder {
   private:
     bool IsResult(int sought) const { return m_calculated && m_sought == sought; }
     Quantity Di() const {
-        return {"Innendurchmesser", "di", Shown(m_doc.GetDi() * kMillimetre.toDisplay, FixedText, 2), "mm"};
+        return {Text(SheetText::InnerDiameter), "di",
+                Shown(m_doc.GetDi() * kMillimetre.toDisplay, FixedText, 2), "mm"};
     }
     Quantity K() const {
-        return {"Wandrauhigkeit", "k", Shown(m_doc.GetK() * kMillimetre.toDisplay, SignificantText, 3), "mm"};
+        return {Text(SheetText::Roughness), "k",
+                Shown(m_doc.GetK() * kMillimetre.toDisplay, SignificantText, 3), "mm"};
     }
     Quantity J() const {
-        return {"Gefälle", "J", Shown(m_doc.GetI() * kMetrePerKilometre.toDisplay, SignificantText, 4),
-                "m/km"};
+        return {Text(SheetText::Slope), "J",
+                Shown(m_doc.GetI() * kMetrePerKilometre.toDisplay, SignificantText, 4), "m/km"};
     }
     Quantity V() const {
-        return {"Fließgeschwindigkeit", "v", Shown(m_doc.GetV(), SignificantText, 4), "m/s"};
+        return {Text(SheetText::Velocity), "v", Shown(m_doc.GetV(), SignificantText, 4), "m/s"};
     }
     Quantity QLs() const {
-        return {"Durchfluss", "Q", Shown(m_doc.GetQ() * kLitrePerSecond.toDisplay, SignificantText, 4),
-                "l/s"};
+        return {Text(SheetText::Flow), "Q",
+                Shown(m_doc.GetQ() * kLitrePerSecond.toDisplay, SignificantText, 4), "l/s"};
     }
     Quantity QM3h() const {
-        return {"Durchfluss", "Q", Shown(m_doc.GetQ() * kCubicMetrePerHour.toDisplay, SignificantText, 4),
-                "m³/h"};
+        return {Text(SheetText::Flow), "Q",
+                Shown(m_doc.GetQ() * kCubicMetrePerHour.toDisplay, SignificantText, 4), "m³/h"};
     }
 
     SheetBlock Pipe() const;
@@ -171,43 +169,43 @@ class SheetBuilder {
 };
 
 SheetBlock SheetBuilder::Pipe() const {
-    SheetBlock block{"Rohr", {}, {}, ""};
+    SheetBlock block{Text(SheetText::PipeBlock), {}, {}, ""};
     const std::string className = ListText(m_view.List(IDC_CLASS));
     const std::string dn = ListText(m_view.List(IDC_DN));
     if (!className.empty())
-        block.values.push_back({"Wanddickenklasse", className, "", false});
+        block.values.push_back({Text(SheetText::PipeClass), className, "", false});
     if (!dn.empty())
-        block.values.push_back({"Nennweite", "DN " + dn, "", false});
+        block.values.push_back({Text(SheetText::NominalDiameter), "DN " + dn, "", false});
     const double da = m_view.Number(IDC_DA), s = m_view.Number(IDC_S), zma = m_view.Number(IDC_ZMA);
-    block.values.push_back(Row({"Außendurchmesser", "da", Shown(da, FixedText, 1), "mm"}, false));
-    block.values.push_back(Row({"Wanddicke", "s", Shown(s, FixedText, 1), "mm"}, false));
-    block.values.push_back(Row({"Zementmörtelauskleidung", "ZMA", Shown(zma, FixedText, 1), "mm"}, false));
+    block.values.push_back(Row({Text(SheetText::OuterDiameter), "da", Shown(da, FixedText, 1), "mm"}, false));
+    block.values.push_back(Row({Text(SheetText::WallThickness), "s", Shown(s, FixedText, 1), "mm"}, false));
+    block.values.push_back(Row({Text(SheetText::Lining), "ZMA", Shown(zma, FixedText, 1), "mm"}, false));
     block.values.push_back(Row(Di(), IsResult(SOUGHT_DI)));
     const double catalogueDi = CatalogueInnerDiameterMm(da, s, zma);
     if (IsGiven(da) && std::fabs(catalogueDi - m_doc.GetDi() * kMillimetre.toDisplay) >= kSameDiMm) {
-        block.note = std::string(m_sought == SOUGHT_DI ? "di ist berechnet" : "di ist frei vorgegeben") +
-                     "; das gewählte Rohr hat di = da − 2 · (s + ZMA) = " + FixedText(catalogueDi, 2) +
-                     " mm.";
+        block.note = Filled(SheetText::CatalogueDi,
+                            {Text(m_sought == SOUGHT_DI ? SheetText::DiComputed : SheetText::DiGiven),
+                             FixedText(catalogueDi, 2)});
     }
     return block;
 }
 
 SheetBlock SheetBuilder::Fluid() const {
-    return {"Fluid",
-            {Row({"Fluidtemperatur", "T", Shown(m_doc.GetT(), FixedText, 1), "°C"}, false),
-             Row({"Dichte", "ρ", Shown(m_doc.GetRho(), SignificantText, 4), "kg/m³"}, false),
-             Row({"Kinematische Zähigkeit", "ν",
+    return {Text(SheetText::FluidBlock),
+            {Row({Text(SheetText::Temperature), "T", Shown(m_doc.GetT(), FixedText, 1), "°C"}, false),
+             Row({Text(SheetText::Density), "ρ", Shown(m_doc.GetRho(), SignificantText, 4), "kg/m³"}, false),
+             Row({Text(SheetText::Viscosity), "ν",
                   Shown(m_doc.GetNy() * kMicroSquareMetrePerSecond.toDisplay, SignificantText, 4), "mm²/s"},
                  false),
-             Row({"Erdbeschleunigung", "g", Shown(m_doc.GetG(), FixedText, 2), "m/s²"}, false)},
+             Row({Text(SheetText::Gravity), "g", Shown(m_doc.GetG(), FixedText, 2), "m/s²"}, false)},
             {},
             ""};
 }
 
 SheetBlock SheetBuilder::Roughness() const {
-    SheetBlock block{"Wandrauhigkeit", {Row(K(), IsResult(SOUGHT_K))}, {}, ""};
+    SheetBlock block{Text(SheetText::Roughness), {Row(K(), IsResult(SOUGHT_K))}, {}, ""};
     if (m_sought == SOUGHT_K) {
-        block.lines.push_back("Ansatz: berechnet aus Gefälle und Fließgeschwindigkeit");
+        block.lines.push_back(Text(SheetText::RoughnessComputed));
         return block;
     }
     // The choice names the k only while k is its value; a k typed over a preset is the user's own.
@@ -218,7 +216,8 @@ SheetBlock SheetBuilder::Roughness() const {
         position >= 0 && position < static_cast<int>(choices.size()) &&
         (position == kManualRoughness ||
          std::fabs(choices[static_cast<size_t>(position)].kMm - m_doc.GetK() * kMillimetre.toDisplay) < 1e-9);
-    block.lines.push_back("Ansatz: " + (named ? list.GetLBText(position) : std::string("frei eingegeben")));
+    block.lines.push_back(Filled(SheetText::RoughnessApproach,
+                                 {named ? list.GetLBText(position) : Text(SheetText::RoughnessTyped)}));
     return block;
 }
 
@@ -226,17 +225,15 @@ SheetBlock SheetBuilder::FullFilling() const {
     const bool flowResult = IsResult(SOUGHT_VQ);
     const double area = hydraulics::AreaFromDiameter(m_doc.GetDi());
     SheetBlock block{
-        "Vollfüllung",
+        Text(SheetText::FullFillingBlock),
         {Row(J(), IsResult(SOUGHT_J)), Row(V(), flowResult), Row(QLs(), flowResult), Row(QM3h(), flowResult),
-         Row({"Fließquerschnitt", "A", Shown(area, SignificantText, 4), "m²"}, IsResult(SOUGHT_DI)),
-         Row({"Reynoldszahl", "Re", Shown(m_doc.GetRe(), FixedText, 0), kRatioUnit}, flowResult),
-         Row({"Widerstandsbeiwert", "λ", Shown(m_doc.GetLambda(), SignificantText, 4), kRatioUnit},
+         Row({Text(SheetText::Area), "A", Shown(area, SignificantText, 4), "m²"}, IsResult(SOUGHT_DI)),
+         Row({Text(SheetText::Reynolds), "Re", Shown(m_doc.GetRe(), FixedText, 0), kRatioUnit}, flowResult),
+         Row({Text(SheetText::FrictionFactor), "λ", Shown(m_doc.GetLambda(), SignificantText, 4), kRatioUnit},
              m_calculated && m_sought != SOUGHT_DI)},
         {},
         ""};
-    block.note = m_calculated
-                     ? "Fett: Ergebnis der Berechnung; die übrigen Werte sind Vorgaben oder folgen aus ihnen."
-                     : "Kein Ergebnis berechnet: alle Werte sind Eingaben.";
+    block.note = Text(m_calculated ? SheetText::ResultsBold : SheetText::NoResultInputs);
     return block;
 }
 
@@ -248,24 +245,24 @@ SheetBlock SheetBuilder::PartialFilling() const {
     const double di = m_doc.GetDi(), ht = m_doc.GetHt();
     const double filling = IsGiven(di) ? ht / di : 0;
     return {
-        "Teilfüllung",
-        {Row({"Füllhöhe", "ht", Shown(ht * kMillimetre.toDisplay, FixedText, 1), "mm"},
+        Text(SheetText::PartialFillingBlock),
+        {Row({Text(SheetText::FillingHeight), "ht", Shown(ht * kMillimetre.toDisplay, FixedText, 1), "mm"},
              derived(PartialQuantity::Ht)),
-         Row({"Füllungsgrad", "h/d", Shown(filling, FixedText, 3), kRatioUnit}, derived(PartialQuantity::Ht)),
-         Row({"Durchfluss", "Qt", Shown(m_doc.GetQt() * kLitrePerSecond.toDisplay, SignificantText, 4),
-              "l/s"},
+         Row({Text(SheetText::FillingRatio), "h/d", Shown(filling, FixedText, 3), kRatioUnit},
+             derived(PartialQuantity::Ht)),
+         Row({Text(SheetText::Flow), "Qt",
+              Shown(m_doc.GetQt() * kLitrePerSecond.toDisplay, SignificantText, 4), "l/s"},
              derived(PartialQuantity::Qt)),
-         Row({"Durchfluss", "Qt", Shown(m_doc.GetQt() * kCubicMetrePerHour.toDisplay, SignificantText, 4),
-              "m³/h"},
+         Row({Text(SheetText::Flow), "Qt",
+              Shown(m_doc.GetQt() * kCubicMetrePerHour.toDisplay, SignificantText, 4), "m³/h"},
              derived(PartialQuantity::Qt)),
-         Row({"Fließgeschwindigkeit", "vt", Shown(m_doc.GetVt(), SignificantText, 4), "m/s"},
+         Row({Text(SheetText::Velocity), "vt", Shown(m_doc.GetVt(), SignificantText, 4), "m/s"},
              derived(PartialQuantity::Vt)),
-         Row({"Wasserspiegelbreite", "b",
+         Row({Text(SheetText::SurfaceWidth), "b",
               Shown(m_doc.GetSurfaceWidth() * kMillimetre.toDisplay, FixedText, 1), "mm"},
              m_calculated && given.has_value())},
         {},
-        "Qt und vt nach den angepassten Teilfüllungsbeziehungen des Kreisquerschnitts; ab h/d ≥ " +
-            FixedText(hydraulics::kFullFillingRatio, 2) + " gilt Qt = Q und vt = v." + FittedNote()};
+        Filled(SheetText::PartialNote, {FixedText(hydraulics::kFullFillingRatio, 2)}) + FittedNote()};
 }
 
 std::string SheetBuilder::FittedNote() const {
@@ -285,12 +282,10 @@ SheetCurves SheetBuilder::Curves() const {
         const FillingCurvePoint& point = *curves.operatingPoint;
         sheet.operatingPoint = SheetCurvePoint{point.filling, point.fitted.flow, point.fitted.velocity};
     }
-    sheet.notes = {
-        "Exakt: Kreisquerschnitt nach Prandtl-Colebrook mit dem hydraulischen Durchmesser 4R bei " +
-            FillingCurvesConditions(curves) + ".",
-        ExactCurvesNote(curves)};
+    sheet.notes = {Filled(SheetText::ExactCurves, {FillingCurvesConditions(curves)}),
+                   ExactCurvesNote(curves)};
     if (curves.operatingPoint)
-        sheet.notes.push_back("Betriebspunkt: " + OperatingPointSources());
+        sheet.notes.push_back(Filled(SheetText::OperatingPoint, {OperatingPointSources()}));
     return sheet;
 }
 
@@ -324,8 +319,9 @@ void SheetBuilder::Results(DesignSheetContent& sheet) const {
 DesignSheetContent SheetBuilder::Build() {
     DesignSheetContent sheet;
     sheet.project = m_doc.GetProjectHeader();
-    sheet.task = std::string("gesucht: ") + SoughtName(m_sought) + " · " +
-                 (m_doc.IsFullFilling() ? "Vollfüllung" : "Teilfüllung");
+    sheet.task = Filled(SheetText::Task,
+                        {SoughtName(m_sought), Text(m_doc.IsFullFilling() ? SheetText::FullFillingBlock
+                                                                          : SheetText::PartialFillingBlock)});
     Results(sheet);
     sheet.pipe = Pipe();
     sheet.fluid = Fluid();

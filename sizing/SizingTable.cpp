@@ -11,6 +11,7 @@
 #include "hydraulics/Formulas.h"
 #include "hydraulics/Units.h"
 #include "messages/MessageTexts.h"
+#include "messages/SizingTexts.h"
 #include "platform/Number.h"
 #include "record/PlenwickDoc.h"
 
@@ -45,7 +46,7 @@ std::string WithComma(std::string text) {
 // format would make it longer than a cell holds.
 std::string FittingNumber(const char* format, double x) {
     if (!std::isfinite(x))
-        return "nicht berechenbar";
+        return messages::Text(messages::MessageId::NotComputable);
     const std::string text = platform::Format(format, x);
     return text.size() <= 12 ? text : platform::Format("%.3e", x);
 }
@@ -75,8 +76,8 @@ void CheckVelocity(Row& row, const char* name, double v, const Criteria& criteri
 // Near-critical flow and too little wall shear stress, on the values as shown.
 void CheckGravityCriteria(Row& row, const Criteria& criteria) {
     if (row.froude && hydraulics::RegimeOf(AsShown(*row.froude)) == hydraulics::FlowRegime::NearCritical) {
-        row.reasons.push_back(WithComma(platform::Format("Fr %.2f nahe kritisch (%.2f bis %.2f)", *row.froude,
-                                                         hydraulics::kNearCriticalBand.low,
+        row.reasons.push_back(WithComma(platform::Format(messages::Text(messages::SizingText::NearCritical),
+                                                         *row.froude, hydraulics::kNearCriticalBand.low,
                                                          hydraulics::kNearCriticalBand.high)));
     }
     if (AsShown(row.selfCleansing.tau) < criteria.tauMin)
@@ -85,7 +86,8 @@ void CheckGravityCriteria(Row& row, const Criteria& criteria) {
 
 void CheckTurbulent(Row& row, double Re) {
     if (Re < kTurbulentReynolds)
-        row.reasons.push_back("Re " + FittingNumber("%.0f", Re) + " < 2350: keine turbulente Strömung");
+        row.reasons.push_back(platform::Format(messages::Text(messages::SizingText::NotTurbulent),
+                                               FittingNumber("%.0f", Re).c_str()));
 }
 
 void ComputeGravityRow(Row& row, const Table& table) {
@@ -101,7 +103,7 @@ void ComputeGravityRow(Row& row, const Table& table) {
         return;
     }
     if (!full.hasFlow) {
-        row.reasons.push_back("di zu klein für einen Durchfluss");
+        row.reasons.push_back(messages::Text(messages::SizingText::DiTooSmallForFlow));
         return;
     }
     row.hasValues = true;
@@ -112,14 +114,14 @@ void ComputeGravityRow(Row& row, const Table& table) {
         CheckTurbulent(row, full.Re);
     if (table.Q > full.Q) {
         row.overloaded = true;
-        row.reasons.insert(row.reasons.begin(), "überlastet");
+        row.reasons.insert(row.reasons.begin(), messages::Text(messages::SizingText::Overloaded));
         return;
     }
     // The exact section for the table, the fitted relations as the form completes them from a typed Qt.
     row.fitted = hydraulics::CompareFittedFilling({row.di, c.k, c.ny, c.g, table.I}, full.Q, full.v,
                                                   hydraulics::PartialQuantity::Qt, table.Q);
     if (!row.fitted.exact) {
-        row.reasons.push_back("Teilfüllung des Kreisquerschnitts nicht bestimmbar");
+        row.reasons.push_back(messages::Text(messages::SizingText::PartialNotFound));
         return;
     }
     row.ht = row.fitted.exact->ht;
@@ -140,7 +142,7 @@ void ComputeGravityRow(Row& row, const Table& table) {
 void ComputePressureRow(Row& row, const Table& table) {
     const Conditions& c = table.conditions;
     if (row.di <= hydraulics::kMinFlowDiameter) {
-        row.reasons.push_back("di zu klein für einen Durchfluss");
+        row.reasons.push_back(messages::Text(messages::SizingText::DiTooSmallForFlow));
         return;
     }
     // As the form derives them from a typed Q.
@@ -226,14 +228,7 @@ Criteria DefaultCriteria(FlowMode mode) {
 }
 
 const char* CriteriaSourceText() {
-    return "Vorgabewerte der Kriterien: Freispiegelabfluss (J angegeben) vt von 0,5 bis 6,0 m/s, "
-           "h/d höchstens 0,7 und τ mindestens 0,867 N/m² (Schleppspannung nach ASCE MOP 60 / WEF FD-5); "
-           "Fr von 0,86 bis 1,13 gilt als nahe kritisch (US Army Corps of Engineers, EM 1110-2-1601); "
-           "Druckabfluss (ohne J) v von 0,5 bis 2,0 m/s. Es sind übliche Richtwerte, "
-           "keine Normwerte: Die Mindestgeschwindigkeit steht für die Ablagerungsfreiheit, deren Nachweis "
-           "für Abwasserkanäle DWA-A 110 und DIN EN 752 regeln; die Geschwindigkeiten in Wasserleitungen "
-           "folgen den Bemessungsempfehlungen von DVGW W 400-1. Maßgebend sind das Regelwerk und die "
-           "Vorgaben des Netzbetreibers.";
+    return messages::Text(messages::SizingText::CriteriaSource);
 }
 
 FlowMode ModeOf(const Design& design) {
@@ -242,23 +237,23 @@ FlowMode ModeOf(const Design& design) {
 
 std::optional<std::string> CheckDesign(const Design& design) {
     if (!(design.QLs * kLitrePerSecond.toSi >= kSmallestFlow) || !std::isfinite(design.QLs))
-        return std::string("Bitte einen Durchfluss Q von mindestens 0,01 l/s angeben.");
+        return messages::Text(messages::SizingText::FlowMissing);
     if (!std::isfinite(design.JMkm) || design.JMkm < 0)
-        return std::string("Das Gefälle J muss eine positive Zahl sein (leer: Druckabfluss).");
+        return messages::Text(messages::SizingText::SlopeInvalid);
     const Criteria defaults = DefaultCriteria(ModeOf(design));
     const double vMin = design.vMin.value_or(defaults.vMin);
     const double vMax = design.vMax.value_or(defaults.vMax);
     const double hdMax = design.hdMax.value_or(defaults.hdMax);
     if (!std::isfinite(vMin) || !std::isfinite(vMax) || vMin < 0 || vMax < vMin)
-        return std::string("Die Geschwindigkeiten müssen 0 ≤ vmin ≤ vmax erfüllen.");
+        return messages::Text(messages::SizingText::VelocitiesInvalid);
     if (!(hdMax > 0 && hdMax <= 1))
-        return std::string("h/d max muss größer als 0 und höchstens 1 sein.");
+        return messages::Text(messages::SizingText::FillingInvalid);
     if (!(design.tauMin.value_or(defaults.tauMin) >= 0))
-        return std::string("τmin muss eine Zahl von mindestens 0 sein.");
+        return messages::Text(messages::SizingText::TauMinInvalid);
     if (!(design.L >= 0 && design.sumZeta >= 0 && std::isfinite(design.L) && std::isfinite(design.sumZeta)))
-        return std::string("Die Länge L und die Summe Σζ müssen Zahlen von mindestens 0 sein.");
+        return messages::Text(messages::SizingText::LineInvalid);
     if (design.hvMax && !(*design.hvMax >= 0))
-        return std::string("hv max muss eine Zahl von mindestens 0 sein.");
+        return messages::Text(messages::SizingText::HvMaxInvalid);
     return std::nullopt;
 }
 
@@ -291,7 +286,7 @@ Table ComputeTable(const std::string& className, const std::vector<PipeRow>& pip
         Row row;
         row.dn = listed.DN;
         if (!pipe.da || !pipe.s || !pipe.ZMA) {
-            row.reasons.push_back("Rohrdaten in \u201eRohre.ini\u201c unvollständig");
+            row.reasons.push_back(messages::Text(messages::SizingText::PipeDataIncomplete));
             table.rows.push_back(std::move(row));
             continue;
         }
@@ -332,13 +327,11 @@ std::optional<std::string> FittedDifferenceNote(const Table& table, const Row& r
         return std::nullopt;
     const hydraulics::PartialValues& fitted = row.fitted.fitted;
     const auto decimal = [](const char* format, double x) { return WithComma(platform::Format(format, x)); };
-    return "Das Formular rechnet die Teilfüllung mit Näherungsformeln, die hier um mehr als " +
-           decimal("%g", hydraulics::kFittedFillingTolerance * 100) +
-           " % vom Kreisquerschnitt abweichen: Für DN " + row.dn +
-           " zeigt es nach \u201eBerechnen\u201c ht = " + decimal("%.1f", fitted.ht * kMillimetre.toDisplay) +
-           " mm und vt = " + decimal("%.2f", fitted.vt) +
-           " m/s, exakt sind ht = " + decimal("%.1f", row.ht * kMillimetre.toDisplay) +
-           " mm und vt = " + decimal("%.2f", row.vt) + " m/s.";
+    return platform::Format(
+        messages::Text(messages::SizingText::FittedDifference),
+        decimal("%g", hydraulics::kFittedFillingTolerance * 100).c_str(), row.dn.c_str(),
+        decimal("%.1f", fitted.ht * kMillimetre.toDisplay).c_str(), decimal("%.2f", fitted.vt).c_str(),
+        decimal("%.1f", row.ht * kMillimetre.toDisplay).c_str(), decimal("%.2f", row.vt).c_str());
 }
 
 Design DesignFromForm(const CPlenwickView& view) {
@@ -385,9 +378,20 @@ bool TakeOverRow(CPlenwickView& view, const Table& table, const Row& row) {
 
 std::vector<std::string> HeaderCells(FlowMode mode) {
     if (mode == FlowMode::Gravity)
-        return {"DN",  "di [mm]",  "Qv [l/s]", "vv [m/s]", "Q/Qv",     "ht [mm]",
-                "h/d", "vt [m/s]", "Fr",       "τ [N/m²]", "Bewertung"};
-    return {"DN", "di [mm]", "v [m/s]", "Re", "λ", "J [m/km]", "hv [m/100 m]", "hv [m]", "Bewertung"};
+        return {"DN",
+                "di [mm]",
+                "Qv [l/s]",
+                "vv [m/s]",
+                "Q/Qv",
+                "ht [mm]",
+                "h/d",
+                "vt [m/s]",
+                "Fr",
+                "τ [N/m²]",
+                messages::Text(messages::SizingText::VerdictColumn)};
+    return {"DN",           "di [mm]", "v [m/s]",
+            "Re",           "λ",       "J [m/km]",
+            "hv [m/100 m]", "hv [m]",  messages::Text(messages::SizingText::VerdictColumn)};
 }
 
 std::vector<std::string> RowCells(const Table& table, size_t index, char decimal) {
@@ -427,34 +431,34 @@ size_t CheckColumnCount(FlowMode mode) {
 
 std::string Verdict(const Table& table, size_t index) {
     if (static_cast<int>(index) == table.recommended)
-        return "Empfehlung";
+        return messages::Text(messages::SizingText::Recommended);
     const Row& row = table.rows[index];
-    return row.Passes() ? "erfüllt" : JoinedReasons(row);
+    return row.Passes() ? messages::Text(messages::SizingText::Met) : JoinedReasons(row);
 }
 
 std::string DesignSummary(const Table& table) {
     if (table.mode == FlowMode::Gravity) {
-        return WithComma(platform::Format(
-            "Freispiegelabfluss, Klasse %s: Q = %g l/s, J = %g m/km; vt %g bis %g m/s, h/d höchstens %g, "
-            "τ mindestens %g N/m², Fr nicht nahe kritisch",
-            table.className.c_str(), table.QLs, table.JMkm, table.criteria.vMin, table.criteria.vMax,
-            table.criteria.hdMax, table.criteria.tauMin));
+        return WithComma(platform::Format(messages::Text(messages::SizingText::GravitySummary),
+                                          table.className.c_str(), table.QLs, table.JMkm, table.criteria.vMin,
+                                          table.criteria.vMax, table.criteria.hdMax, table.criteria.tauMin));
     }
     std::string summary =
-        platform::Format("Druckabfluss, Klasse %s: Q = %g l/s; v %g bis %g m/s", table.className.c_str(),
+        platform::Format(messages::Text(messages::SizingText::PressureSummary), table.className.c_str(),
                          table.QLs, table.criteria.vMin, table.criteria.vMax);
     if (table.L > 0 || table.sumZeta > 0)
-        summary += platform::Format("; Leitung L = %g m, Σζ = %g", table.L, table.sumZeta);
+        summary +=
+            platform::Format(messages::Text(messages::SizingText::LineSummary), table.L, table.sumZeta);
     if (table.criteria.hvMax)
-        summary += platform::Format(", hv höchstens %g m", *table.criteria.hvMax);
+        summary +=
+            platform::Format(messages::Text(messages::SizingText::HvMaxSummary), *table.criteria.hvMax);
     return WithComma(summary);
 }
 
 std::vector<std::string> InputLines(const Table& table, const platform::LocalTime& when) {
     const Conditions& c = table.conditions;
     std::vector<std::string> lines{
-        platform::Format("Bemessungstabelle \u2013 Wanddickenklasse %s, Stand %02d.%02d.%04d, %02d:%02d",
-                         table.className.c_str(), when.day, when.month, when.year, when.hour, when.minute),
+        platform::Format(messages::Text(messages::SizingText::Title), table.className.c_str(), when.day,
+                         when.month, when.year, when.hour, when.minute),
         WithComma(platform::Format(
             "T = %s °C, ρ = %s kg/m³, ν = %s ·10⁻⁶ m²/s, g = %s m/s², k = %s mm",
             FittingNumber("%.1f", c.T).c_str(), FittingNumber("%g", c.rho).c_str(),
@@ -462,9 +466,7 @@ std::vector<std::string> InputLines(const Table& table, const platform::LocalTim
             FittingNumber("%g", c.g).c_str(), FittingNumber("%g", c.k * kMillimetre.toDisplay).c_str())),
         DesignSummary(table)};
     if (table.mode == FlowMode::Gravity) {
-        lines.push_back(
-            "ht, h/d und vt exakt für den Kreisquerschnitt (Prandtl-Colebrook mit 4R); das "
-            "Formular rechnet mit Näherungsformeln");
+        lines.push_back(messages::Text(messages::SizingText::ExactNote));
     }
     return lines;
 }

@@ -17,6 +17,7 @@
 #include "batch/StopSignals.h"
 #include "batch/CurveCommand.h"
 #include "batch/TableCommand.h"
+#include "messages/BatchTexts.h"
 #include "platform/MachineDirectory.h"
 #include "platform/ProgramStart.h"
 
@@ -25,7 +26,8 @@ int main(int argc, char** argv) {
     platform::UseBinaryStandardStreams();
     const auto options = batch::ParseBatchArguments(platform::ProgramArguments(argc, argv), problem);
     if (!options) {
-        std::cerr << "quellrix-batch: " << problem << "\n(quellrix-batch --help zeigt den Aufruf)\n";
+        std::cerr << "quellrix-batch: " << problem << '\n'
+                  << messages::Text(messages::BatchText::SeeHelp) << '\n';
         return batch::kUsageOrIoError;
     }
     if (options->help) {
@@ -64,7 +66,7 @@ int main(int argc, char** argv) {
     struct stat outStatus = {};
     if (::fstat(in, &inStatus) == 0 && ::fstat(STDOUT_FILENO, &outStatus) == 0 && S_ISREG(inStatus.st_mode) &&
         inStatus.st_ino != 0 && inStatus.st_dev == outStatus.st_dev && inStatus.st_ino == outStatus.st_ino) {
-        std::cerr << "quellrix-batch: Eingabe und Ausgabe sind dieselbe Datei\n";
+        std::cerr << "quellrix-batch: " << messages::Text(messages::BatchText::InputIsOutput) << '\n';
         return batch::kUsageOrIoError;
     }
     batch::CalcSettings settings;

@@ -25,6 +25,9 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "messages/CurveTexts.h"
+#include "messages/MessageTexts.h"
+#include "messages/WindowTexts.h"
 #include "platform/Prompt.h"
 #include "platform/qt/ScreenFit.h"
 
@@ -101,7 +104,7 @@ double HighestRatio(const FillingCurves& curves) {
 FillingCurveWindow::FillingCurveWindow(const CPlenwickDoc& record, QWidget* parent)
     : QWidget(parent, Qt::Window), m_record(record) {
     setObjectName(QStringLiteral("fillingCurveWindow"));
-    setWindowTitle(QStringLiteral("Teilfüllungskurve"));
+    setWindowTitle(Text(messages::Text(messages::CurveText::Title)));
     BuildChart();
 
     m_heading = new QLabel;
@@ -110,8 +113,10 @@ FillingCurveWindow::FillingCurveWindow(const CPlenwickDoc& record, QWidget* pare
     m_heading->setFont(bold);
     m_pointTable = new QTableWidget(0, 4);
     m_pointTable->setObjectName(QStringLiteral("operatingPointTable"));
-    m_pointTable->setHorizontalHeaderLabels(
-        {QString(), QStringLiteral("angepasst"), QStringLiteral("exakt"), QStringLiteral("Abweichung")});
+    m_pointTable->setHorizontalHeaderLabels({QString(),
+                                             Text(messages::Text(messages::CurveText::FittedColumn)),
+                                             Text(messages::Text(messages::CurveText::ExactColumn)),
+                                             Text(messages::Text(messages::CurveText::DeviationColumn))});
     m_pointTable->verticalHeader()->hide();
     m_pointTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pointTable->setSelectionMode(QAbstractItemView::NoSelection);
@@ -122,13 +127,13 @@ FillingCurveWindow::FillingCurveWindow(const CPlenwickDoc& record, QWidget* pare
     m_note = new QLabel;
     m_note->setWordWrap(true);
 
-    auto* save = new QPushButton(QStringLiteral("&Speichern..."));
+    auto* save = new QPushButton(Text(messages::Text(messages::WindowText::Save)));
     save->setObjectName(QStringLiteral("saveChart"));
     connect(save, &QPushButton::clicked, this, [this] { AskAndSave(); });
-    auto* copy = new QPushButton(QStringLiteral("Tabelle &kopieren"));
+    auto* copy = new QPushButton(Text(messages::Text(messages::WindowText::CopyTable)));
     copy->setObjectName(QStringLiteral("copyTable"));
     connect(copy, &QPushButton::clicked, this, [this] { CopyTable(); });
-    auto* close = new QPushButton(QStringLiteral("Schl&ießen"));
+    auto* close = new QPushButton(Text(messages::Text(messages::WindowText::Close)));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
     auto* side = new QVBoxLayout;
@@ -163,33 +168,38 @@ void FillingCurveWindow::BuildChart() {
     m_chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);  // lines show their dashes
     m_chart->setBackgroundRoundness(0);
 
-    m_fittedFlow = Curve("Qt/Q angepasst", kFlowColour, Qt::DashLine);
-    m_exactFlow = Curve("Qt/Q exakt", kFlowColour, Qt::SolidLine);
-    m_fittedVelocity = Curve("vt/v angepasst", kVelocityColour, Qt::DashLine);
-    m_exactVelocity = Curve("vt/v exakt", kVelocityColour, Qt::SolidLine);
+    m_fittedFlow = Curve(messages::Text(messages::CurveText::FittedFlow), kFlowColour, Qt::DashLine);
+    m_exactFlow = Curve(messages::Text(messages::CurveText::ExactFlow), kFlowColour, Qt::SolidLine);
+    m_fittedVelocity =
+        Curve(messages::Text(messages::CurveText::FittedVelocity), kVelocityColour, Qt::DashLine);
+    m_exactVelocity =
+        Curve(messages::Text(messages::CurveText::ExactVelocity), kVelocityColour, Qt::SolidLine);
     m_pointLine = Curve("", QColor(110, 110, 110), Qt::DotLine);
-    m_fittedPoint = Marker("Betriebspunkt angepasst", QScatterSeries::MarkerShapeRectangle, false);
-    m_exactPoint = Marker("Betriebspunkt exakt", QScatterSeries::MarkerShapeCircle, true);
-    m_froude = Curve("Fr exakt (rechte Achse)", kFroudeColour, Qt::SolidLine);
+    m_fittedPoint =
+        Marker(messages::Text(messages::CurveText::FittedPoint), QScatterSeries::MarkerShapeRectangle, false);
+    m_exactPoint =
+        Marker(messages::Text(messages::CurveText::ExactPoint), QScatterSeries::MarkerShapeCircle, true);
+    m_froude = Curve(messages::Text(messages::CurveText::FroudeCurve), kFroudeColour, Qt::SolidLine);
     m_criticalLine = Curve("", kFroudeColour, Qt::DotLine);
-    m_criticalPoints = Marker("kritische Füllung Fr = 1", QScatterSeries::MarkerShapeTriangle, true);
+    m_criticalPoints = Marker(messages::Text(messages::CurveText::CriticalFilling),
+                              QScatterSeries::MarkerShapeTriangle, true);
     m_criticalPoints->setColor(kFroudeColour);
     m_criticalPoints->setBorderColor(kFroudeColour);
 
     m_fillingAxis = new QValueAxis;
-    m_fillingAxis->setTitleText(QStringLiteral("Füllungsgrad h/d [–]"));
+    m_fillingAxis->setTitleText(Text(messages::Text(messages::CurveText::FillingAxis)));
     m_fillingAxis->setRange(0, 1);
     m_fillingAxis->setTickCount(11);
     m_fillingAxis->setMinorTickCount(1);
     m_fillingAxis->setLabelFormat(QStringLiteral("%.1f"));
     m_ratioAxis = new QValueAxis;
-    m_ratioAxis->setTitleText(QStringLiteral("Verhältnis zur Vollfüllung Qt/Q, vt/v [–]"));
+    m_ratioAxis->setTitleText(Text(messages::Text(messages::CurveText::RatioAxis)));
     m_ratioAxis->setLabelFormat(QStringLiteral("%.1f"));
     m_ratioAxis->setMinorTickCount(1);
     m_chart->addAxis(m_fillingAxis, Qt::AlignBottom);
     m_chart->addAxis(m_ratioAxis, Qt::AlignLeft);
     m_froudeAxis = new QValueAxis;
-    m_froudeAxis->setTitleText(QStringLiteral("Froude-Zahl Fr [–]"));
+    m_froudeAxis->setTitleText(Text(messages::Text(messages::CurveText::FroudeAxis)));
     m_froudeAxis->setLabelFormat(QStringLiteral("%.1f"));
     m_froudeAxis->setGridLineVisible(false);
     m_chart->addAxis(m_froudeAxis, Qt::AlignRight);
@@ -216,8 +226,8 @@ void FillingCurveWindow::BuildChart() {
 
 void FillingCurveWindow::Refresh() {
     m_curves = ComputeFillingCurves(m_record);
-    m_chart->setTitle(QStringLiteral("Teilfüllung im Kreisquerschnitt<br>") +
-                      Text(FillingCurvesConditions(m_curves)).toHtmlEscaped());
+    m_chart->setTitle(Text(messages::Text(messages::CurveText::ChartTitle)).toHtmlEscaped() +
+                      QStringLiteral("<br>") + Text(FillingCurvesConditions(m_curves)).toHtmlEscaped());
     using hydraulics::FillingRatios;
     m_fittedFlow->replace(Along(m_curves, false, &FillingRatios::flow));
     m_fittedVelocity->replace(Along(m_curves, false, &FillingRatios::velocity));
@@ -251,7 +261,7 @@ void FillingCurveWindow::ShowOperatingPoint() {
     }
 
     m_heading->setText(m_curves.operatingPoint ? Text(OperatingPointHeading(m_curves))
-                                               : QStringLiteral("Kein Betriebspunkt: ht ist nicht gegeben."));
+                                               : Text(messages::Text(messages::CurveText::NoOperatingPoint)));
     const std::vector<OperatingPointRow> rows = OperatingPointRows(m_curves);
     m_pointTable->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
@@ -324,13 +334,14 @@ bool FillingCurveWindow::SaveChart(const QString& path) const {
 }
 
 void FillingCurveWindow::AskAndSave() {
-    const QString png = QStringLiteral("PNG-Bild (*.png)");
-    const QString svg = QStringLiteral("SVG-Grafik (*.svg)");
-    const QString pdf = QStringLiteral("PDF-Dokument (*.pdf)");
+    const QString png = Text(messages::Text(messages::WindowText::PngFilter));
+    const QString svg = Text(messages::Text(messages::WindowText::SvgFilter));
+    const QString pdf = Text(messages::Text(messages::WindowText::PdfFilter));
     QString filter = png;
-    QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Teilfüllungskurve speichern"), QStringLiteral("Teilfuellungskurve.png"),
-        png + QStringLiteral(";;") + svg + QStringLiteral(";;") + pdf, &filter);
+    QString path =
+        QFileDialog::getSaveFileName(this, Text(messages::Text(messages::WindowText::SaveCurveCaption)),
+                                     Text(messages::Text(messages::WindowText::CurveFileName)),
+                                     png + QStringLiteral(";;") + svg + QStringLiteral(";;") + pdf, &filter);
     if (path.isEmpty())
         return;
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -339,7 +350,7 @@ void FillingCurveWindow::AskAndSave() {
                 : filter == pdf ? QStringLiteral(".pdf")
                                 : QStringLiteral(".png");
     if (!SaveChart(path)) {
-        platform::ShowMessage("Die Datei \"" + path.toStdString() + "\" kann nicht gespeichert werden.",
+        platform::ShowMessage(messages::NamedMessage(messages::MessageId::FileNotSaved, path.toStdString()),
                               platform::MessageIcon::Exclamation);
     }
 }

@@ -22,6 +22,7 @@
 #include "form/PlenwickView.h"
 #include "form/ResultsText.h"
 #include "messages/MessageTexts.h"
+#include "messages/WindowTexts.h"
 #include "platform/Prompt.h"
 #include "platform/qt/FormWidget.h"
 #include "platform/qt/QtPrinterService.h"
@@ -29,7 +30,7 @@
 
 namespace {
 
-const QString kIdleText = QStringLiteral("Bereit");
+const QString kIdleText = QString::fromUtf8(messages::Text(messages::WindowText::Ready));
 
 struct MenuEntry {
     Command command;
@@ -232,11 +233,13 @@ void CMainFrame::RunCommand(Command command) {
             break;
         case Command::SavePdf:
             if (m_app.IsRunning())
-                SavePdf(m_app.View(), "Als PDF speichern", "Rechenbericht.pdf");
+                SavePdf(m_app.View(), messages::Text(messages::WindowText::SaveReportPdfCaption),
+                        messages::Text(messages::WindowText::ReportPdfFileName));
             break;
         case Command::SaveDesignSheetPdf:
             if (m_app.IsEnabled(command))
-                SavePdf(m_app.DesignSheet(), "Bemessungsblatt als PDF speichern", "Bemessungsblatt.pdf");
+                SavePdf(m_app.DesignSheet(), messages::Text(messages::WindowText::SaveSheetPdfCaption),
+                        messages::Text(messages::WindowText::SheetPdfFileName));
             break;
         case Command::ProjectHeader:
             EditProjectHeader();
@@ -379,8 +382,9 @@ void CMainFrame::CopyResults() {
 }
 
 void CMainFrame::SavePdf(platform::Printable& printable, const char* title, const char* fileName) {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QString::fromUtf8(title), QString::fromUtf8(fileName), QStringLiteral("PDF-Dateien (*.pdf)"));
+    const QString path =
+        QFileDialog::getSaveFileName(this, QString::fromUtf8(title), QString::fromUtf8(fileName),
+                                     QString::fromUtf8(messages::Text(messages::WindowText::PdfFilesFilter)));
     if (path.isEmpty())
         return;
     if (!m_printer.PrintToPdf(printable, path)) {

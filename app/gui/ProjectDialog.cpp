@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "messages/WindowTexts.h"
+
 namespace {
 
 // The longest text of a field: what a calculation file holds.
@@ -15,13 +17,13 @@ constexpr int kMaxLength = 1000;
 
 ProjectDialog::ProjectDialog(const ProjectHeader& header, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("projectDialog"));
-    setWindowTitle(QStringLiteral("Projektangaben"));
+    setWindowTitle(QString::fromUtf8(messages::Text(messages::WindowText::ProjectTitle)));
     auto* form = new QFormLayout;
     const std::array<std::pair<const char*, const std::string*>, 4> rows{{
-        {"&Projekt:", &header.project},
-        {"&Abschnitt:", &header.section},
-        {"&Bearbeiter:", &header.engineer},
-        {"Be&merkung:", &header.remark},
+        {messages::Text(messages::WindowText::ProjectLabel), &header.project},
+        {messages::Text(messages::WindowText::SectionLabel), &header.section},
+        {messages::Text(messages::WindowText::EngineerLabel), &header.engineer},
+        {messages::Text(messages::WindowText::RemarkLabel), &header.remark},
     }};
     for (size_t i = 0; i < rows.size(); ++i) {
         auto* field = new QLineEdit(QString::fromStdString(*rows[i].second), this);
@@ -32,7 +34,8 @@ ProjectDialog::ProjectDialog(const ProjectHeader& header, QWidget* parent) : QDi
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    buttons->button(QDialogButtonBox::Cancel)
+        ->setText(QString::fromUtf8(messages::Text(messages::WindowText::Cancel)));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

@@ -18,6 +18,8 @@
 #include "form/PlenwickView.h"
 #include "sizing/SizingTablePage.h"
 #include "messages/MessageTexts.h"
+#include "messages/SizingTexts.h"
+#include "messages/WindowTexts.h"
 #include "platform/Prompt.h"
 #include "platform/qt/QtPrinterService.h"
 #include "platform/qt/ScreenFit.h"
@@ -50,32 +52,32 @@ QLineEdit* NumberField(QWidget* parent, const char* name) {
 SizingWindow::SizingWindow(QuellrixApp& app, qtbackend::QtPrinterService& printer, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window), m_app(app), m_printer(printer), m_mainWindow(mainWindow) {
     setObjectName(QStringLiteral("sizingWindow"));
-    setWindowTitle(QStringLiteral("Bemessungstabelle"));
+    setWindowTitle(QString::fromUtf8(messages::Text(messages::WindowText::SizingTitle)));
     auto* layout = new QVBoxLayout(this);
 
     auto* inputs = new QHBoxLayout;
     auto* design = new QFormLayout;
     m_q = NumberField(this, "designFlow");
     m_j = NumberField(this, "designSlope");
-    design->addRow(QStringLiteral("Durchfluss &Q [l/s]"), m_q);
-    design->addRow(QStringLiteral("&Gefälle J [m/km] (leer: Druckabfluss)"), m_j);
+    design->addRow(QString::fromUtf8(messages::Text(messages::WindowText::FlowLabel)), m_q);
+    design->addRow(QString::fromUtf8(messages::Text(messages::WindowText::SlopeLabel)), m_j);
     auto* line = new QFormLayout;
     m_length = NumberField(this, "lineLength");
     m_lossSum = NumberField(this, "lossSum");
-    line->addRow(QStringLiteral("Leitungs&länge L [m]"), m_length);
-    line->addRow(QStringLiteral("Σζ der &Formstücke"), m_lossSum);
+    line->addRow(QString::fromUtf8(messages::Text(messages::WindowText::LengthLabel)), m_length);
+    line->addRow(QString::fromUtf8(messages::Text(messages::WindowText::LossSumLabel)), m_lossSum);
     auto* criteria = new QFormLayout;
     m_vMin = NumberField(this, "vMin");
     m_vMax = NumberField(this, "vMax");
     m_hdMax = NumberField(this, "hdMax");
-    criteria->addRow(QStringLiteral("v&min [m/s]"), m_vMin);
-    criteria->addRow(QStringLiteral("vma&x [m/s]"), m_vMax);
-    criteria->addRow(QStringLiteral("&h/d max"), m_hdMax);
+    criteria->addRow(QString::fromUtf8(messages::Text(messages::WindowText::VMinLabel)), m_vMin);
+    criteria->addRow(QString::fromUtf8(messages::Text(messages::WindowText::VMaxLabel)), m_vMax);
+    criteria->addRow(QString::fromUtf8(messages::Text(messages::WindowText::HdMaxLabel)), m_hdMax);
     auto* checks = new QFormLayout;
     m_tauMin = NumberField(this, "tauMin");
     m_hvMax = NumberField(this, "hvMax");
-    checks->addRow(QStringLiteral("τmi&n [N/m²]"), m_tauMin);
-    checks->addRow(QStringLiteral("h&v max [m]"), m_hvMax);
+    checks->addRow(QString::fromUtf8(messages::Text(messages::WindowText::TauMinLabel)), m_tauMin);
+    checks->addRow(QString::fromUtf8(messages::Text(messages::WindowText::HvMaxLabel)), m_hvMax);
     inputs->addLayout(design);
     inputs->addSpacing(24);
     inputs->addLayout(line);
@@ -110,27 +112,27 @@ SizingWindow::SizingWindow(QuellrixApp& app, qtbackend::QtPrinterService& printe
     layout->addWidget(help);
 
     auto* buttons = new QHBoxLayout;
-    m_takeOver = new QPushButton(QStringLiteral("Ü&bernehmen"), this);
+    m_takeOver = new QPushButton(QString::fromUtf8(messages::Text(messages::WindowText::TakeOver)), this);
     m_takeOver->setObjectName(QStringLiteral("takeOver"));
     connect(m_takeOver, &QPushButton::clicked, this, [this] { TakeSelectedRow(); });
     buttons->addWidget(m_takeOver);
     buttons->addStretch();
     const std::pair<const char*, void (SizingWindow::*)()> commands[] = {
-        {"&Kopieren", &SizingWindow::CopyTable},
-        {"CSV &speichern...", &SizingWindow::SaveCsv},
+        {messages::Text(messages::WindowText::Copy), &SizingWindow::CopyTable},
+        {messages::Text(messages::WindowText::SaveCsv), &SizingWindow::SaveCsv},
     };
     for (const auto& [caption, slot] : commands) {
         auto* button = new QPushButton(QString::fromUtf8(caption), this);
         connect(button, &QPushButton::clicked, this, slot);
         buttons->addWidget(button);
     }
-    auto* print = new QPushButton(QStringLiteral("&Drucken..."), this);
+    auto* print = new QPushButton(QString::fromUtf8(messages::Text(messages::WindowText::Print)), this);
     connect(print, &QPushButton::clicked, this, [this] { PrintTable(false); });
     buttons->addWidget(print);
-    auto* preview = new QPushButton(QStringLiteral("Seiten&ansicht"), this);
+    auto* preview = new QPushButton(QString::fromUtf8(messages::Text(messages::WindowText::Preview)), this);
     connect(preview, &QPushButton::clicked, this, [this] { PrintTable(true); });
     buttons->addWidget(preview);
-    auto* close = new QPushButton(QStringLiteral("Schl&ießen"), this);
+    auto* close = new QPushButton(QString::fromUtf8(messages::Text(messages::WindowText::Close)), this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     buttons->addWidget(close);
     layout->addLayout(buttons);
@@ -186,10 +188,10 @@ void SizingWindow::Recompute(bool selectRecommendation) {
     } else {
         m_table = sizing::ComputeTableForForm(m_app.View(), design);
         const QString best = m_table->recommended < 0
-                                 ? QStringLiteral("keine DN erfüllt alle Kriterien")
-                                 : QStringLiteral("Empfehlung: DN %1")
-                                       .arg(QString::fromStdString(
-                                           m_table->rows[static_cast<size_t>(m_table->recommended)].dn));
+                                 ? QString::fromUtf8(messages::Text(messages::SizingText::NoRowMet))
+                                 : QString::fromStdString(messages::Filled(
+                                       messages::WindowText::Recommendation,
+                                       {m_table->rows[static_cast<size_t>(m_table->recommended)].dn}));
         QStringList inputs;
         for (const std::string& line : sizing::InputLines(*m_table, m_app.Clock().Now()))
             inputs << QString::fromStdString(line);
@@ -268,9 +270,10 @@ void SizingWindow::CopyTable() {
 void SizingWindow::SaveCsv() {
     if (!m_table)
         return;
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Bemessungstabelle speichern"),
-                                                      QStringLiteral("Bemessungstabelle.csv"),
-                                                      QStringLiteral("CSV-Dateien (*.csv)"));
+    const QString path = QFileDialog::getSaveFileName(
+        this, QString::fromUtf8(messages::Text(messages::WindowText::SaveTableCaption)),
+        QString::fromUtf8(messages::Text(messages::WindowText::TableFileName)),
+        QString::fromUtf8(messages::Text(messages::WindowText::CsvFilter)));
     if (path.isEmpty())
         return;
     QFile file(path);

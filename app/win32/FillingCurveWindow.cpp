@@ -4,6 +4,8 @@
 
 #include "app/win32/Clipboard.h"
 #include "form/FillingCurvePlot.h"
+#include "messages/CurveTexts.h"
+#include "messages/WindowTexts.h"
 #include "platform/win32/GdiDrawingContext.h"
 #include "platform/win32/Wide.h"
 
@@ -34,15 +36,16 @@ FillingCurveWindow::FillingCurveWindow(const CPlenwickDoc& record, HWND owner) :
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     windowClass.lpszClassName = kWindowClass;
     RegisterClassExW(&windowClass);
-    m_window = CreateWindowExW(0, kWindowClass, L"Teilfüllungskurve", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                               CW_USEDEFAULT, CW_USEDEFAULT, kFirstSize.cx, kFirstSize.cy, owner, nullptr,
-                               instance, this);
+    m_window = CreateWindowExW(0, kWindowClass,
+                               platform::win32::Widen(messages::Text(messages::CurveText::Title)).c_str(),
+                               WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
+                               kFirstSize.cx, kFirstSize.cy, owner, nullptr, instance, this);
     HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    for (auto [button, id, caption] :
-         {std::tuple{&m_copy, kCopy, L"Tabelle &kopieren"}, std::tuple{&m_close, kClose, L"Schl&ießen"}}) {
-        *button = CreateWindowExW(0, L"BUTTON", caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                                  0, 0, 0, 0, m_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                  instance, nullptr);
+    for (auto [button, id, caption] : {std::tuple{&m_copy, kCopy, messages::WindowText::CopyTable},
+                                       std::tuple{&m_close, kClose, messages::WindowText::Close}}) {
+        *button = CreateWindowExW(0, L"BUTTON", platform::win32::Widen(messages::Text(caption)).c_str(),
+                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0, m_window,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
         SendMessageW(*button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
     Layout();
@@ -104,7 +107,7 @@ void FillingCurveWindow::Paint(HDC dc) {
     context.SetTextAlign(platform::TextAlign::Left);
     context.TextOut(left, top,
                     m_curves.operatingPoint ? OperatingPointHeading(m_curves)
-                                            : "Kein Betriebspunkt: ht ist nicht gegeben.");
+                                            : messages::Text(messages::CurveText::NoOperatingPoint));
     top += 2 * line;
     context.SelectFont(normal.get());
     const std::vector<OperatingPointRow> rows = OperatingPointRows(m_curves);
@@ -113,9 +116,9 @@ void FillingCurveWindow::Paint(HDC dc) {
                                     left + 4 * column - column / 6, 0};
     if (!rows.empty()) {
         context.SetTextAlign(platform::TextAlign::Right);
-        context.TextOut(rights[0], top, "angepasst");
-        context.TextOut(rights[1], top, "exakt");
-        context.TextOut(rights[2], top, "Abweichung");
+        context.TextOut(rights[0], top, messages::Text(messages::CurveText::FittedColumn));
+        context.TextOut(rights[1], top, messages::Text(messages::CurveText::ExactColumn));
+        context.TextOut(rights[2], top, messages::Text(messages::CurveText::DeviationColumn));
         top += line;
     }
     for (const OperatingPointRow& row : rows) {

@@ -16,6 +16,7 @@
 #include "form/ResultsText.h"
 #include "form/model/CalculationFormTemplate.h"
 #include "messages/MessageTexts.h"
+#include "messages/WindowTexts.h"
 #include "platform/Prompt.h"
 #include "platform/win32/FormWindow.h"
 #include "platform/win32/Wide.h"
@@ -28,7 +29,7 @@ using platform::win32::Narrow;
 using platform::win32::Widen;
 
 constexpr const wchar_t* kWindowClass = L"QuellrixFrame";
-constexpr const char* kIdleText = "Bereit";
+const char* const kIdleText = messages::Text(messages::WindowText::Ready);
 constexpr int kRecentFirst = ID_FILE_MRU_FILE1 + 1;  // the entries; ID_FILE_MRU_FILE1 is the placeholder
 
 // The resource script's command numbers are the program's.

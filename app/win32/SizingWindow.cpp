@@ -11,6 +11,8 @@
 #include "app/win32/resource.h"
 #include "form/PlenwickView.h"
 #include "messages/MessageTexts.h"
+#include "messages/SizingTexts.h"
+#include "messages/WindowTexts.h"
 #include "platform/DocumentFile.h"
 #include "platform/Number.h"
 #include "platform/Prompt.h"
@@ -131,8 +133,9 @@ void SizingWindow::Recompute(bool selectRecommendation) {
         for (const std::string& line : sizing::InputLines(*m_table, m_app.Clock().Now()))
             summary += line + "\n";
         summary += m_table->recommended < 0
-                       ? std::string("keine DN erfüllt alle Kriterien")
-                       : "Empfehlung: DN " + m_table->rows[static_cast<size_t>(m_table->recommended)].dn;
+                       ? std::string(messages::Text(messages::SizingText::NoRowMet))
+                       : messages::Filled(messages::WindowText::Recommendation,
+                                          {m_table->rows[static_cast<size_t>(m_table->recommended)].dn});
     }
     SetDlgItemTextW(m_window, IDC_SIZING_SUMMARY, Widen(summary).c_str());
     Fill(selectRecommendation);
@@ -228,9 +231,9 @@ void SizingWindow::SaveCsv() {
         return;
     platform::FileDialog dialog;
     dialog.kind = platform::FileDialog::Kind::Save;
-    dialog.caption = "Bemessungstabelle speichern";
-    dialog.suggested = "Bemessungstabelle.csv";
-    dialog.filter = "CSV-Dateien (*.csv)";
+    dialog.caption = messages::Text(messages::WindowText::SaveTableCaption);
+    dialog.suggested = messages::Text(messages::WindowText::TableFileName);
+    dialog.filter = messages::Text(messages::WindowText::CsvFilter);
     dialog.suffix = "csv";
     const std::optional<std::string> path = platform::ChooseFile(dialog);
     if (!path)

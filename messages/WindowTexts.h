@@ -1,0 +1,68 @@
+// The texts of the windows beside the form, Qt and Win32 alike: titles, buttons, labels, the file dialogs'
+// captions, suggested names and filters, and the sizing window's status line. The form's own controls
+// and the menus keep theirs in their layout; Win32 dialogs from the resource script keep their labels there.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace messages {
+
+enum class WindowText {
+    // the main window's status bar at rest
+    Ready,
+    // buttons
+    Save,
+    CopyTable,
+    Copy,
+    SaveCsv,
+    Print,
+    Preview,
+    TakeOver,
+    Close,
+    Cancel,
+    // the sizing window
+    SizingTitle,
+    Recommendation,  // the DN
+    FlowLabel,
+    SlopeLabel,
+    LengthLabel,
+    LossSumLabel,
+    VMinLabel,
+    VMaxLabel,
+    HdMaxLabel,
+    TauMinLabel,
+    HvMaxLabel,
+    // the project dialog
+    ProjectTitle,
+    ProjectLabel,
+    SectionLabel,
+    EngineerLabel,
+    RemarkLabel,
+    // file dialogs
+    OpenCaption,
+    SaveAsCaption,
+    CalculationFilter,
+    UntitledCalculation,
+    SaveCurveCaption,
+    CurveFileName,
+    PngFilter,
+    SvgFilter,
+    PdfFilter,
+    SaveReportPdfCaption,
+    ReportPdfFileName,
+    SaveSheetPdfCaption,
+    SheetPdfFileName,
+    PdfFilesFilter,
+    SaveTableCaption,
+    TableFileName,
+    CsvFilter,
+    Count
+};
+
+const char* Text(WindowText id);
+// The text with its "%s" filled in order.
+std::string Filled(WindowText id, std::initializer_list<std::string_view> arguments);
+
+}  // namespace messages
