@@ -2,8 +2,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -15,8 +13,8 @@
 #include <QVBoxLayout>
 
 #include "app/Application.h"
+#include "app/SizingTableCommands.h"
 #include "form/PlenwickView.h"
-#include "sizing/SizingTablePage.h"
 #include "messages/MessageTexts.h"
 #include "messages/SizingTexts.h"
 #include "messages/WindowTexts.h"
@@ -268,33 +266,13 @@ void SizingWindow::CopyTable() {
 }
 
 void SizingWindow::SaveCsv() {
-    if (!m_table)
-        return;
-    const QString path = QFileDialog::getSaveFileName(
-        this, QString::fromUtf8(messages::Text(messages::WindowText::SaveTableCaption)),
-        QString::fromUtf8(messages::Text(messages::WindowText::TableFileName)),
-        QString::fromUtf8(messages::Text(messages::WindowText::CsvFilter)));
-    if (path.isEmpty())
-        return;
-    QFile file(path);
-    const std::string csv = sizing::CsvText(*m_table, m_app.Clock().Now());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size())) {
-        platform::ShowMessage(messages::NamedMessage(messages::MessageId::FileNotWritten, path.toStdString()),
-                              platform::MessageIcon::Exclamation);
-    }
+    if (m_table)
+        SaveSizingTableCsv(*m_table, m_app);
 }
 
 void SizingWindow::PrintTable(bool preview) {
-    if (!m_table || !m_app.IsRunning())
-        return;
-    SizingTablePage page(*m_table, m_app.View().PageWidth(), m_app.View().PageHeight(), m_printer,
-                         m_app.Clock());
-    if (preview) {
-        m_printer.Preview(page);
-    } else {
-        m_printer.Print(page);
-    }
+    if (m_table)
+        PrintSizingTable(*m_table, m_app, m_printer, preview);
 }
 
 bool SizingWindow::event(QEvent* event) {

@@ -7,17 +7,16 @@
 #include <string>
 
 #include "app/Application.h"
+#include "app/SizingTableCommands.h"
 #include "app/win32/Clipboard.h"
 #include "app/win32/resource.h"
 #include "form/PlenwickView.h"
 #include "messages/MessageTexts.h"
 #include "messages/SizingTexts.h"
 #include "messages/WindowTexts.h"
-#include "platform/DocumentFile.h"
 #include "platform/Number.h"
 #include "platform/Prompt.h"
 #include "platform/win32/Wide.h"
-#include "sizing/SizingTablePage.h"
 
 namespace {
 
@@ -227,32 +226,13 @@ bool SizingWindow::TakeSelectedRow() {
 }
 
 void SizingWindow::SaveCsv() {
-    if (!m_table)
-        return;
-    platform::FileDialog dialog;
-    dialog.kind = platform::FileDialog::Kind::Save;
-    dialog.caption = messages::Text(messages::WindowText::SaveTableCaption);
-    dialog.suggested = messages::Text(messages::WindowText::TableFileName);
-    dialog.filter = messages::Text(messages::WindowText::CsvFilter);
-    dialog.suffix = "csv";
-    const std::optional<std::string> path = platform::ChooseFile(dialog);
-    if (!path)
-        return;
-    if (!platform::WriteDocumentFile(*path, sizing::CsvText(*m_table, m_app.Clock().Now())).Written())
-        platform::ShowMessage(messages::NamedMessage(messages::MessageId::FileNotWritten, *path),
-                              platform::MessageIcon::Exclamation);
+    if (m_table)
+        SaveSizingTableCsv(*m_table, m_app);
 }
 
 void SizingWindow::PrintTable(bool preview) {
-    if (!m_table || !m_app.IsRunning())
-        return;
-    SizingTablePage page(*m_table, m_app.View().PageWidth(), m_app.View().PageHeight(), m_printer,
-                         m_app.Clock());
-    if (preview) {
-        m_printer.Preview(page);
-    } else {
-        m_printer.Print(page);
-    }
+    if (m_table)
+        PrintSizingTable(*m_table, m_app, m_printer, preview);
 }
 
 INT_PTR CALLBACK SizingWindow::DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
