@@ -91,12 +91,8 @@ TEST(CsvDialectTest, FirstRecordEndsAtTheFirstLineEndOutsideQuotes) {
         size_t length, next;
     };
     const std::vector<Case> cases{
-        {"a;b\nc", 3, 4},
-        {"a;b\r\nc", 3, 5},
-        {"a;b", 3, 3},
-        {"a;b\n\"c\nd\"\n", 3, 4},
-        {"\"a\nb\";c\nd", 7, 8},
-        {"a\"b;c\nd", 5, 6},
+        {"a;b\nc", 3, 4},           {"a;b\r\nc", 3, 5},      {"a;b", 3, 3},
+        {"a;b\n\"c\nd\"\n", 3, 4},  {"\"a\nb\";c\nd", 7, 8}, {"a\"b;c\nd", 5, 6},
         {"\"a\"\"\nb\"\r\n", 7, 9},
     };
     for (const Case& c : cases) {
