@@ -10,7 +10,12 @@
 namespace batch {
 
 RowCalculator::RowCalculator(const Catalogue& catalogue, const HeaderColumns& columns, const Dialect& dialect)
-    : m_catalogue(catalogue), m_columns(columns), m_dialect(dialect), m_form(catalogue) {}
+    : m_catalogue(catalogue),
+      m_columns(columns),
+      m_dialect(dialect),
+      // The texts are numbers: with a delimiter that no number holds they go as they are.
+      m_plainNumbers(std::string_view("0123456789+-.,eE").find(dialect.delimiter) == std::string_view::npos),
+      m_form(catalogue) {}
 
 void AppendHeader(std::string_view header, const Dialect& dialect, std::string& out) {
     out += header;
@@ -28,27 +33,43 @@ void AppendHeader(std::string_view header, const Dialect& dialect, std::string& 
 }
 
 void RowCalculator::AppendNumber(std::string& out, const std::string& text) const {
-    // The texts are numbers: with a delimiter that no number holds they go as they are.
-    const bool plain =
-        std::string_view("0123456789+-.,eE").find(m_dialect.delimiter) == std::string_view::npos;
     const size_t start = out.size();
-    if (plain)
+    if (m_plainNumbers)
         out += text;
     else
         AppendField(out, text, m_dialect.delimiter);
     if (m_dialect.decimal != '.') {
-        for (size_t i = start; i < out.size(); ++i) {
-            if (out[i] == '.')
-                out[i] = m_dialect.decimal;
+        char* const end = out.data() + out.size();
+        for (char* c = out.data() + start; c != end; ++c) {
+            if (*c == '.')
+                *c = m_dialect.decimal;
         }
     }
 }
 
 void RowCalculator::AppendResults(std::string& out, bool calculated) {
-    for (const ResultColumn& column : ResultColumns()) {
-        out += m_dialect.delimiter;
-        if (calculated)
-            AppendNumber(out, m_form.Text(column.field));
+    const std::vector<ResultColumn>& columns = ResultColumns();
+    if (!calculated || !m_plainNumbers) {
+        for (const ResultColumn& column : columns) {
+            out += m_dialect.delimiter;
+            if (calculated)
+                AppendNumber(out, m_form.Text(column.field));
+        }
+        return;
+    }
+    // Unquoted numbers: the cells are sized first and then written in one pass.
+    size_t length = columns.size();
+    for (const ResultColumn& column : columns) length += m_form.Text(column.field).size();
+    const size_t start = out.size();
+    out.resize(start + length);
+    char* cell = out.data() + start;
+    const char delimiter = m_dialect.delimiter;
+    const char decimal = m_dialect.decimal;
+    for (const ResultColumn& column : columns) {
+        *cell++ = delimiter;
+        const std::string& text = m_form.Text(column.field);
+        const char* const end = text.data() + text.size();
+        for (const char* c = text.data(); c != end; ++c) *cell++ = *c == '.' ? decimal : *c;
     }
 }
 
@@ -63,7 +84,7 @@ void RowCalculator::AppendChecks(std::string& out, bool calculated) {
     const auto cell = [&](bool exists, double x) {
         out += m_dialect.delimiter;
         if (exists)
-            AppendNumber(out, platform::Format("%f", x));
+            AppendNumber(out, platform::FixedFormat("%f", x));
     };
     cell(checks && checks->state, checks && checks->state ? checks->state->froude : 0);
     cell(checks.has_value(), checks ? checks->selfCleansing.tau : 0);

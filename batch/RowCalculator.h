@@ -40,6 +40,7 @@ class RowCalculator {
     const Catalogue& m_catalogue;
     const HeaderColumns& m_columns;
     Dialect m_dialect;
+    bool m_plainNumbers;  // numbers need no quotes in the dialect's fields
     RowDriver m_form;
     CsvFields m_fields;
     RowEntries m_entries;

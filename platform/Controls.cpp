@@ -6,9 +6,7 @@ namespace platform {
 
 // --- Control ---
 
-void Control::Enable(bool enabled) {
-    if (m_enabled == enabled)
-        return;
+void Control::ChangeEnabled(bool enabled) {
     m_enabled = enabled;
     Changed();
     Synchronise();

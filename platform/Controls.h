@@ -68,7 +68,10 @@ class Control {
     ControlKind Kind() const { return m_kind; }
 
     bool IsEnabled() const { return m_enabled; }
-    void Enable(bool enabled);
+    void Enable(bool enabled) {
+        if (m_enabled != enabled)
+            ChangeEnabled(enabled);
+    }
 
     void AttachSink(ControlSink* sink) { m_sink = sink; }
     void AttachPeer(ControlPeer* peer) { m_peer = peer; }
@@ -95,6 +98,8 @@ class Control {
     ControlSink* Sink() const { return m_sink; }
 
   private:
+    void ChangeEnabled(bool enabled);
+
     int m_id;
     ControlKind m_kind;
     bool m_enabled = true;

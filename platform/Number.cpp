@@ -228,6 +228,8 @@ std::string FixedText(double x, int decimals, int width) {
         length = static_cast<size_t>(result.ptr - buffer);
     }
     const size_t padding = static_cast<size_t>(width) > length ? static_cast<size_t>(width) - length : 0;
+    if (padding == 0)
+        return std::string(begin, length);
     std::string text(padding + length, ' ');
     std::memcpy(&text[padding], begin, length);
     return text;
@@ -241,7 +243,9 @@ std::string ShownNumber(double x) {
 
 std::string FieldFitted(std::string text, double x) {
     constexpr size_t kLongestShown = 16;
-    return text.size() <= kLongestShown ? text : Format("%.9g", x);
+    if (text.size() <= kLongestShown)
+        return text;
+    return Format("%.9g", x);
 }
 
 std::string FixedFormat(const char* format, double x) {

@@ -129,7 +129,7 @@ void FormModel::Restore(const CalculationState& state, std::optional<std::uint64
         return !shownAt || control.ChangedAt() > *shownAt;
     };
     RememberGlobalEntries();
-    m_controls.AttachSink(nullptr);  // the state is shown as it was: no reaction runs
+    m_eventsMuted = true;  // the state is shown as it was: no reaction runs
     for (const FieldState& saved : state.form.fields) {
         CNumberEdit& field = Field(saved.id);
         if (!changed(field))
@@ -153,7 +153,7 @@ void FormModel::Restore(const CalculationState& state, std::optional<std::uint64
     SoughtTabs().SetCurSel(state.form.soughtTab);
     Button(IDC_FULL_FILLING).SetCheck(state.form.fullFilling);
     Button(IDC_PARTIAL_FILLING).SetCheck(!state.form.fullFilling);
-    m_controls.AttachSink(this);
+    m_eventsMuted = false;
 
     m_partialGiven = state.form.partialGiven;
     m_diText = Field(IDC_DI).GetText();
@@ -165,7 +165,7 @@ void FormModel::Restore(const CalculationState& state, std::optional<std::uint64
 void FormModel::ResetForm() {
     RememberGlobalEntries();
     m_controls.DropFocus();
-    m_controls.AttachSink(nullptr);
+    m_eventsMuted = true;
     for (const platform::ControlTemplate& control : CalculationFormTemplate().controls) {
         switch (control.kind) {
             case platform::ControlKind::Edit: {
@@ -188,7 +188,7 @@ void FormModel::ResetForm() {
                 break;
         }
     }
-    m_controls.AttachSink(this);
+    m_eventsMuted = false;
     m_partialGiven.reset();
     m_diText.clear();
     m_diTyped = false;

@@ -135,6 +135,8 @@ void FormModel::CreateControls() {
 }
 
 void FormModel::OnControlEvent(int id, platform::ControlEvent event) {
+    if (m_eventsMuted)
+        return;
     if (event == ControlEvent::TextChanged && m_controls.FocusedId() == id)
         NoteGlobalEntry(id);
     ++m_eventDepth;

@@ -215,6 +215,8 @@ class FormModel : public platform::ControlSink {
     CalculationState m_savedState;
     std::uint64_t m_checkedRevision = 0;
     int m_eventDepth = 0;
+    // True while a state is shown as it was: the controls' events run no reaction.
+    bool m_eventsMuted = false;
     std::function<void()> m_eventListener;
 };
 

@@ -35,24 +35,28 @@ std::optional<platform::Rgb> NumberFieldColour(bool valid, bool resultMark) {
     return std::nullopt;
 }
 
-void CNumberEdit::SetResultMark(bool marked) {
-    if (m_resultMark == marked)
-        return;
+void CNumberEdit::ChangeResultMark(bool marked) {
     m_resultMark = marked;
     Changed();
     Invalidate();
 }
 
-void CNumberEdit::SetValid(bool valid) {
-    if (m_valid == valid)
-        return;
+void CNumberEdit::ChangeValid(bool valid) {
     m_valid = valid;
     Changed();
     Invalidate();
 }
 
 void CNumberEdit::ShowNumber(double x) {
-    SetText(platform::ShownNumber(x));
+    if (m_shownRevision == TextRevision() && m_shownNumber == x) {
+        SetText(GetText());
+        return;
+    }
+    std::string text = platform::ShownNumber(x);
+    // The revision the text gets (a change counts one), before the change reaction may write another.
+    m_shownRevision = TextRevision() + (text != GetText() ? 1 : 0);
+    m_shownNumber = x;
+    SetText(std::move(text));
 }
 
 void CNumberEdit::ShowFormatted(const char* format, double x) {

@@ -27,8 +27,14 @@ class CNumberEdit : public platform::EditControl {
     explicit CNumberEdit(int id) : EditControl(id) {}
 
     // Each stores its flag and repaints the field only when the value changed.
-    virtual void SetResultMark(bool marked);
-    virtual void SetValid(bool valid);
+    void SetResultMark(bool marked) {
+        if (m_resultMark != marked)
+            ChangeResultMark(marked);
+    }
+    void SetValid(bool valid) {
+        if (m_valid != valid)
+            ChangeValid(valid);
+    }
 
     bool IsValid() const { return m_valid; }
     bool HasResultMark() const { return m_resultMark; }
@@ -56,6 +62,9 @@ class CNumberEdit : public platform::EditControl {
     std::optional<platform::Rgb> Background() const override;
 
   private:
+    void ChangeResultMark(bool marked);
+    void ChangeValid(bool valid);
+
     std::string m_textBeforeEntry;
     std::optional<std::string> m_refusedEntry;
     bool m_valid = true;
@@ -63,4 +72,8 @@ class CNumberEdit : public platform::EditControl {
     // The number of the text of this revision: a text is read once.
     mutable std::uint64_t m_numberRevision = 0;
     mutable double m_number = 0;
+    // The text of revision m_shownRevision is ShowNumber's text of m_shownNumber (an empty text that of
+    // 0): showing an equal number again needs no formatting.
+    std::uint64_t m_shownRevision = 0;
+    double m_shownNumber = 0;
 };

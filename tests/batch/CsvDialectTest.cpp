@@ -85,6 +85,23 @@ TEST(CsvDialectTest, SplitRecordUnquotesAndFlagsBrokenQuotes) {
     }
 }
 
+TEST(CsvDialectTest, FirstRecordEndsAtTheFirstLineEndOutsideQuotes) {
+    struct Case {
+        std::string data;
+        size_t length, next;
+    };
+    const std::vector<Case> cases{
+        {"a;b\nc", 3, 4},           {"a;b\r\nc", 3, 5},      {"a;b", 3, 3},
+        {"a;b\n\"c\nd\"\n", 3, 4},  {"\"a\nb\";c\nd", 7, 8}, {"a\"b;c\nd", 5, 6},
+        {"\"a\"\"\nb\"\r\n", 7, 9},
+    };
+    for (const Case& c : cases) {
+        const batch::RecordExtent extent = batch::FirstRecord(c.data, ';');
+        EXPECT_EQ(extent.length, c.length) << c.data;
+        EXPECT_EQ(extent.next, c.next) << c.data;
+    }
+}
+
 TEST(CsvDialectTest, RecordEndsOnlyOutsideQuotesWhereverTheInputIsCut) {
     const std::string data = "a;\"x\ny\"\nb;\"\"\"\n\"\nc;d\n";
     const std::vector<size_t> ends{8, 16, 20};

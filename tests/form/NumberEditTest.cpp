@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 namespace {
 
 struct ShowCase {
@@ -22,6 +25,50 @@ INSTANTIATE_TEST_SUITE_P(Values, ShowNumberTest,
                          testing::Values(ShowCase{0, ""}, ShowCase{1e-13, ""}, ShowCase{-1e-13, ""},
                                          ShowCase{1e-12, "0.000000"}, ShowCase{101, "101.000000"},
                                          ShowCase{-2.5, "-2.500000"}));
+
+// Each change of the text, by ShowNumber or any other writer, is followed by the number shown next.
+TEST(NumberEdit, ShowingANumberAgainShowsItsTextWhateverWasWrittenBetween) {
+    struct Rewriter : platform::ControlSink {
+        CNumberEdit* field = nullptr;
+        std::string rewriteTo;  // written once by the next change reaction
+        int events = 0;
+        void OnControlEvent(int, platform::ControlEvent) override {
+            ++events;
+            if (!rewriteTo.empty())
+                field->SetText(std::exchange(rewriteTo, std::string()));
+        }
+    };
+    struct Step {
+        double shown;
+        const char* writtenBetween;  // by SetText (nullptr: nothing)
+        const char* rewrittenByReaction;
+        const char* text;
+    };
+    const Step steps[]{
+        {2.5, nullptr, "", "2.500000"},
+        {2.5, nullptr, "", "2.500000"},
+        {2.5, "7", "", "2.500000"},
+        {3, nullptr, "x", "x"},
+        {3, nullptr, "", "3.000000"},
+        {0, nullptr, "", ""},
+        {0, "1", "", ""},
+        {1e-13, nullptr, "", ""},
+        {-2.5, nullptr, "", "-2.500000"},
+    };
+    CNumberEdit field(1);
+    Rewriter sink;
+    sink.field = &field;
+    field.AttachSink(&sink);
+    for (const Step& step : steps) {
+        if (step.writtenBetween)
+            field.SetText(step.writtenBetween);
+        sink.rewriteTo = step.rewrittenByReaction;
+        const int events = sink.events;
+        field.ShowNumber(step.shown);
+        EXPECT_EQ(field.GetText(), step.text) << step.shown;
+        EXPECT_GE(sink.events, events + 1) << step.shown;
+    }
+}
 
 TEST(NumberEdit, ShowFormatted) {
     CNumberEdit field(1);
