@@ -109,6 +109,10 @@ sizing::Design SizingWindow::TypedDesign() const {
     design.vMin = Typed(m_window, IDC_SIZING_VMIN);
     design.vMax = Typed(m_window, IDC_SIZING_VMAX);
     design.hdMax = Typed(m_window, IDC_SIZING_HDMAX);
+    design.tauMin = Typed(m_window, IDC_SIZING_TAU_MIN);
+    design.L = Typed(m_window, IDC_SIZING_LENGTH).value_or(0);
+    design.sumZeta = Typed(m_window, IDC_SIZING_LOSS_SUM).value_or(0);
+    design.hvMax = Typed(m_window, IDC_SIZING_HV_MAX);
     return design;
 }
 
@@ -123,6 +127,10 @@ void SizingWindow::Recompute(bool selectRecommendation) {
     SetCueBanner(m_window, IDC_SIZING_VMAX, Decimal(defaults.vMax));
     SetCueBanner(m_window, IDC_SIZING_HDMAX, gravity ? Decimal(defaults.hdMax) : std::string());
     EnableWindow(GetDlgItem(m_window, IDC_SIZING_HDMAX), gravity);
+    SetCueBanner(m_window, IDC_SIZING_TAU_MIN, gravity ? Decimal(defaults.tauMin) : std::string());
+    EnableWindow(GetDlgItem(m_window, IDC_SIZING_TAU_MIN), gravity);
+    for (int id : {IDC_SIZING_LENGTH, IDC_SIZING_LOSS_SUM, IDC_SIZING_HV_MAX})
+        EnableWindow(GetDlgItem(m_window, id), !gravity);
     std::string summary;
     if (const std::optional<std::string> refused = sizing::CheckDesign(design)) {
         m_table.reset();
@@ -271,6 +279,10 @@ INT_PTR SizingWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 case IDC_SIZING_VMIN:
                 case IDC_SIZING_VMAX:
                 case IDC_SIZING_HDMAX:
+                case IDC_SIZING_LENGTH:
+                case IDC_SIZING_LOSS_SUM:
+                case IDC_SIZING_TAU_MIN:
+                case IDC_SIZING_HV_MAX:
                     if (HIWORD(wParam) == EN_CHANGE && !m_filling)
                         Recompute(true);
                     return TRUE;

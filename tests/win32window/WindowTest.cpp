@@ -290,6 +290,19 @@ TEST_F(WindowTest, SizingTableAndFillingCurveWindow) {
     wintest::Click(GetDlgItem(sizing->Window(), IDC_SIZING_TAKE_OVER));
     Pump(200);
     EXPECT_EQ(Text(IDC_DN), recommended);
+    // The wall shear stress criterion in gravity flow; the pressure line's fields in pressure flow.
+    SetDlgItemTextW(sizing->Window(), IDC_SIZING_TAU_MIN, L"2,5");
+    EXPECT_DOUBLE_EQ(sizing->Table()->criteria.tauMin, 2.5);
+    SetDlgItemTextW(sizing->Window(), IDC_SIZING_J, L"");
+    SetDlgItemTextW(sizing->Window(), IDC_SIZING_LENGTH, L"120");
+    SetDlgItemTextW(sizing->Window(), IDC_SIZING_LOSS_SUM, L"3,5");
+    SetDlgItemTextW(sizing->Window(), IDC_SIZING_HV_MAX, L"2");
+    ASSERT_TRUE(sizing->Table().has_value());
+    EXPECT_EQ(sizing->Table()->mode, sizing::FlowMode::Pressure);
+    EXPECT_DOUBLE_EQ(sizing->Table()->L, 120);
+    EXPECT_DOUBLE_EQ(sizing->Table()->sumZeta, 3.5);
+    EXPECT_EQ(sizing->Table()->criteria.hvMax, 2.0);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(sizing->Window(), IDC_SIZING_TAU_MIN)));
 
     RunCommand(Command::FillingCurves);
     FillingCurveWindow* curves = m_session->Frame().FillingCurves();
