@@ -3,6 +3,7 @@
 #include <array>
 #include <cwctype>
 
+#include "app/win32/DialogTexts.h"
 #include "app/win32/resource.h"
 #include "platform/win32/Wide.h"
 
@@ -32,6 +33,13 @@ std::string FieldText(HWND dialog, int id) {
 INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        using messages::WindowText;
+        SetDialogTexts(dialog, WindowText::ProjectTitle,
+                       {{IDC_PROJECT_LABEL, WindowText::ProjectLabel},
+                        {IDC_SECTION_LABEL, WindowText::SectionLabel},
+                        {IDC_ENGINEER_LABEL, WindowText::EngineerLabel},
+                        {IDC_REMARK_LABEL, WindowText::RemarkLabel},
+                        {IDCANCEL, WindowText::Cancel}});
         const auto& header = *reinterpret_cast<const ProjectHeader*>(lParam);
         for (const auto& [id, member] : Fields()) {
             SendDlgItemMessageW(dialog, id, EM_LIMITTEXT, kMaxLength, 0);

@@ -9,6 +9,7 @@
 #include "app/Application.h"
 #include "app/SizingTableCommands.h"
 #include "app/win32/Clipboard.h"
+#include "app/win32/DialogTexts.h"
 #include "app/win32/resource.h"
 #include "form/PlenwickView.h"
 #include "messages/MessageTexts.h"
@@ -247,6 +248,23 @@ INT_PTR CALLBACK SizingWindow::DialogProcedure(HWND window, UINT message, WPARAM
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrW(window, DWLP_USER, lParam);
         reinterpret_cast<SizingWindow*>(lParam)->m_window = window;
+        using messages::WindowText;
+        SetDialogTexts(window, WindowText::SizingTitle,
+                       {{IDC_SIZING_Q_LABEL, WindowText::FlowLabel},
+                        {IDC_SIZING_J_LABEL, WindowText::SlopeLabel},
+                        {IDC_SIZING_LENGTH_LABEL, WindowText::LengthLabel},
+                        {IDC_SIZING_LOSS_SUM_LABEL, WindowText::LossSumLabel},
+                        {IDC_SIZING_VMIN_LABEL, WindowText::VMinLabel},
+                        {IDC_SIZING_VMAX_LABEL, WindowText::VMaxLabel},
+                        {IDC_SIZING_HDMAX_LABEL, WindowText::HdMaxLabel},
+                        {IDC_SIZING_TAU_MIN_LABEL, WindowText::TauMinLabel},
+                        {IDC_SIZING_HV_MAX_LABEL, WindowText::HvMaxLabel},
+                        {IDC_SIZING_TAKE_OVER, WindowText::TakeOver},
+                        {IDC_SIZING_COPY, WindowText::Copy},
+                        {IDC_SIZING_CSV, WindowText::SaveCsv},
+                        {IDC_SIZING_PRINT, WindowText::Print},
+                        {IDC_SIZING_PREVIEW, WindowText::Preview},
+                        {IDCANCEL, WindowText::Close}});
         return TRUE;
     }
     auto* self = reinterpret_cast<SizingWindow*>(GetWindowLongPtrW(window, DWLP_USER));

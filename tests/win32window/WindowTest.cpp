@@ -233,6 +233,8 @@ TEST_F(WindowTest, PrintPreviewOpensOnTheReportAndCloses) {
 TEST_F(WindowTest, SaveAsThroughTheFileDialogAndProjectHeader) {
     ASSERT_TRUE(Start());
     m_answerer.Then([](const wintest::Modal& dialog) {
+        EXPECT_EQ(wintest::TextOf(dialog.window), "Projektangaben");
+        EXPECT_EQ(wintest::TextOf(GetDlgItem(dialog.window, IDC_REMARK_LABEL)), "Be&merkung:");
         SetDlgItemTextW(dialog.window, IDC_PROJECT, L"Kanal Nord");
         wintest::Press(dialog, IDOK);
     });
@@ -281,6 +283,8 @@ TEST_F(WindowTest, SizingTableAndFillingCurveWindow) {
     RunCommand(Command::SizingTable);
     SizingWindow* sizing = m_session->Frame().SizingTable();
     ASSERT_NE(sizing, nullptr);
+    EXPECT_EQ(wintest::TextOf(sizing->Window()), "Bemessungstabelle");
+    EXPECT_EQ(wintest::TextOf(GetDlgItem(sizing->Window(), IDC_SIZING_TAU_MIN_LABEL)), "τmi&n [N/m²]");
     ASSERT_TRUE(sizing->Table().has_value());
     const sizing::Table& table = *sizing->Table();
     ASSERT_GE(table.recommended, 0);
