@@ -74,11 +74,11 @@ double FillingCurvePlotTop(const FillingCurves& curves) {
 
 void DrawFillingCurvePlot(platform::DrawingContext& dc, const FillingCurves& curves,
                           const platform::Rect& area, int textHeight) {
-    platform::FontSpec spec;
-    spec.height = -textHeight;
-    spec.weight = 400;
-    spec.faceName = "Arial";
-    const std::unique_ptr<platform::Font> font = dc.CreateFont(spec);
+    platform::FontSpec attributes;
+    attributes.height = -textHeight;
+    attributes.weight = 400;
+    attributes.faceName = "Arial";
+    const std::unique_ptr<platform::Font> font = dc.CreateFont(attributes);
     platform::Font* previousFont = dc.SelectFont(font.get());
     const platform::TextAlign previousAlign = dc.SetTextAlign(platform::TextAlign::Centre);
     const platform::Rgb previousColour = dc.SetTextColor(kAxisColour);

@@ -8,15 +8,9 @@
 #include <string_view>
 
 #include "document/CalculationFile.h"
+#include "Require.h"
 
-namespace {
-
-void Require(bool holds) {
-    if (!holds)
-        std::abort();
-}
-
-}  // namespace
+using fuzzing::Require;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -12,15 +12,9 @@
 #include "batch/CalcColumns.h"
 #include "batch/CsvReader.h"
 #include "batch/RowCalculator.h"
+#include "Require.h"
 
-namespace {
-
-void Require(bool holds) {
-    if (!holds)
-        std::abort();
-}
-
-}  // namespace
+using fuzzing::Require;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     if (size < 2)

@@ -10,13 +10,11 @@
 #include <string_view>
 
 #include "platform/Number.h"
+#include "Require.h"
+
+using fuzzing::Require;
 
 namespace {
-
-void Require(bool holds) {
-    if (!holds)
-        std::abort();
-}
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';

@@ -7,15 +7,9 @@
 #include <vector>
 
 #include "platform/PrinterSettingsBytes.h"
+#include "Require.h"
 
-namespace {
-
-void Require(bool holds) {
-    if (!holds)
-        std::abort();
-}
-
-}  // namespace
+using fuzzing::Require;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<std::uint8_t> bytes(data, data + size);

@@ -25,15 +25,13 @@
 #include "MachineDirectory.h"
 #include "platform/PrivateProfile.h"
 #include "platform/Utf8.h"
+#include "Require.h"
+
+using fuzzing::Require;
 
 namespace {
 
 constexpr const char* kFile = "Fuzz.ini";
-
-void Require(bool holds) {
-    if (!holds)
-        std::abort();
-}
 
 std::optional<std::string> ReadFile() {
     std::ifstream in(fuzzing::MachineDirectory() / kFile, std::ios::binary);

@@ -23,13 +23,11 @@
 #include "catalogue/SettingsFile.h"
 #include "platform/ProfileFile.h"
 #include "platform/Utf8.h"
+#include "Require.h"
+
+using fuzzing::Require;
 
 namespace {
-
-void Require(bool holds) {
-    if (!holds)
-        std::abort();
-}
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;

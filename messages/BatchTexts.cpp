@@ -126,8 +126,4 @@ const char* Text(BatchText id) {
     return kTable[static_cast<std::size_t>(id)].text;
 }
 
-std::string Filled(BatchText id, std::initializer_list<std::string_view> arguments) {
-    return Filled(Text(id), arguments);
-}
-
 }  // namespace messages

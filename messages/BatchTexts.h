@@ -3,9 +3,7 @@
 // Filled(id, {...}); the progress texts are printf formats.
 #pragma once
 
-#include <initializer_list>
-#include <string>
-#include <string_view>
+#include "messages/TextTable.h"
 
 namespace messages {
 
@@ -67,7 +65,5 @@ enum class BatchText {
 };
 
 const char* Text(BatchText id);
-// The text with its "%s" filled in order.
-std::string Filled(BatchText id, std::initializer_list<std::string_view> arguments);
 
 }  // namespace messages

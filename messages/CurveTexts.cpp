@@ -46,8 +46,4 @@ const char* Text(CurveText id) {
     return kTable[static_cast<std::size_t>(id)].text;
 }
 
-std::string Filled(CurveText id, std::initializer_list<std::string_view> arguments) {
-    return Filled(Text(id), arguments);
-}
-
 }  // namespace messages

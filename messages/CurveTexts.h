@@ -2,9 +2,7 @@
 // plot, the design sheet and the copied table. A text with "%s" is filled with Filled(id, {...}).
 #pragma once
 
-#include <initializer_list>
-#include <string>
-#include <string_view>
+#include "messages/TextTable.h"
 
 namespace messages {
 
@@ -40,7 +38,5 @@ enum class CurveText {
 };
 
 const char* Text(CurveText id);
-// The text with its "%s" filled in order.
-std::string Filled(CurveText id, std::initializer_list<std::string_view> arguments);
 
 }  // namespace messages

@@ -124,8 +124,4 @@ const char* Text(SheetText id) {
     return kTable[static_cast<std::size_t>(id)].text;
 }
 
-std::string Filled(SheetText id, std::initializer_list<std::string_view> arguments) {
-    return Filled(Text(id), arguments);
-}
-
 }  // namespace messages

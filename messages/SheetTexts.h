@@ -3,9 +3,7 @@
 // the page's date and page number are printf formats.
 #pragma once
 
-#include <initializer_list>
-#include <string>
-#include <string_view>
+#include "messages/TextTable.h"
 
 namespace messages {
 
@@ -112,7 +110,5 @@ enum class SheetText {
 };
 
 const char* Text(SheetText id);
-// The text with its "%s" filled in order.
-std::string Filled(SheetText id, std::initializer_list<std::string_view> arguments);
 
 }  // namespace messages

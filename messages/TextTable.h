@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace messages {
 
@@ -32,5 +33,11 @@ constexpr bool IsComplete(const TextTable<Id>& table) {
 
 // text with each "%s" replaced by the next argument as it is, whatever bytes it holds.
 std::string Filled(std::string_view text, std::initializer_list<std::string_view> arguments);
+
+// A table entry's text (its table's Text(id)) with its "%s" filled in order.
+template <typename Id, typename = std::enable_if_t<std::is_enum_v<Id>>>
+std::string Filled(Id id, std::initializer_list<std::string_view> arguments) {
+    return Filled(std::string_view(Text(id)), arguments);
+}
 
 }  // namespace messages

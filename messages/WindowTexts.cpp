@@ -62,8 +62,4 @@ const char* Text(WindowText id) {
     return kTable[static_cast<std::size_t>(id)].text;
 }
 
-std::string Filled(WindowText id, std::initializer_list<std::string_view> arguments) {
-    return Filled(Text(id), arguments);
-}
-
 }  // namespace messages

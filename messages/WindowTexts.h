@@ -1,11 +1,10 @@
 // The texts of the windows beside the form, Qt and Win32 alike: titles, buttons, labels, the file dialogs'
-// captions, suggested names and filters, and the sizing window's status line. The form's own controls
-// and the menus keep theirs in their layout; Win32 dialogs from the resource script keep their labels there.
+// captions, suggested names and filters, and the sizing window's status line. The form's own controls,
+// its dialogs and the menus keep theirs in their layout; the Win32 sizing and project dialogs take theirs
+// from here when they start.
 #pragma once
 
-#include <initializer_list>
-#include <string>
-#include <string_view>
+#include "messages/TextTable.h"
 
 namespace messages {
 
@@ -62,7 +61,5 @@ enum class WindowText {
 };
 
 const char* Text(WindowText id);
-// The text with its "%s" filled in order.
-std::string Filled(WindowText id, std::initializer_list<std::string_view> arguments);
 
 }  // namespace messages
