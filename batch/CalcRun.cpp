@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "batch/CsvReader.h"
+#include "batch/GroupedRows.h"
 #include "batch/RowCalculator.h"
 #include "batch/RowWriter.h"
 #include "batch/StopSignals.h"
@@ -38,6 +39,8 @@ constexpr size_t kBlockOutputBytes = 4u << 20;
 constexpr size_t kBytesInFlight = 64u << 20;
 // Written blocks kept for their buffers.
 constexpr size_t kSpareBlocks = 4;
+// Rows grouped by their prefix at a time (a few hundred kB of output).
+constexpr size_t kGroupedRows = 4096;
 constexpr auto kProgressInterval = std::chrono::milliseconds(200);
 
 // Reads a file descriptor in pieces.
@@ -141,6 +144,7 @@ class Workers {
   private:
     void Work() {
         std::optional<RowCalculator> calculator;
+        GroupedRows grouped;
         while (true) {
             std::shared_ptr<Block> block;
             {
@@ -153,10 +157,12 @@ class Workers {
             }
             if (!calculator)
                 calculator.emplace(m_catalogue, m_columns, m_dialect);
-            Compute(*calculator, *block);
+            Compute(*calculator, grouped, *block);
             // A calculator keeps the buffers of its largest row: after a large block it starts afresh.
-            if (block->output.size() > kBlockOutputBytes / 2)
+            if (block->output.size() > kBlockOutputBytes / 2) {
                 calculator.reset();
+                grouped = GroupedRows();
+            }
             {
                 std::lock_guard<std::mutex> lock(m_mutex);
                 block->done = true;
@@ -164,22 +170,27 @@ class Workers {
             m_finished.notify_all();
         }
     }
-    void Compute(RowCalculator& calculator, Block& block) {
+    void Compute(RowCalculator& calculator, GroupedRows& grouped, Block& block) {
         block.output.reserve(std::min(block.input.size() * 3, block.input.size() + kBlockOutputBytes));
+        const auto groupOf = [&](std::string_view record) { return calculator.GroupKey(record); };
+        const auto computeRow = [&](std::string_view record, std::string& out) {
+            if (!TooManyFields(record, m_dialect.delimiter))
+                return calculator.AppendRow(record, out);
+            AppendUnreadRow(m_columns.cells.size(), m_dialect,
+                            messages::Text(messages::BatchText::RowTooManyFields), out);
+            return false;
+        };
+        std::vector<std::string_view> records;
         std::string_view rest = block.input;
         while (!rest.empty()) {
-            const RecordExtent record = FirstRecord(rest, m_dialect.delimiter);
-            const std::string_view text = rest.substr(0, record.length);
-            if (TooManyFields(text, m_dialect.delimiter)) {
-                AppendUnreadRow(m_columns.cells.size(), m_dialect,
-                                messages::Text(messages::BatchText::RowTooManyFields), block.output);
-                ++block.rowsNotOk;
-            } else if (!calculator.AppendRow(text, block.output)) {
-                ++block.rowsNotOk;
+            records.clear();
+            while (!rest.empty() && records.size() < kGroupedRows) {
+                const RecordExtent record = FirstRecord(rest, m_dialect.delimiter);
+                records.push_back(rest.substr(0, record.length));
+                rest.remove_prefix(record.next);
             }
-            ++block.rows;
-            block.rowEnds.push_back(block.output.size());
-            rest.remove_prefix(record.next);
+            block.rowsNotOk += grouped.Append(records, groupOf, computeRow, block.output, block.rowEnds);
+            block.rows += records.size();
         }
     }
 

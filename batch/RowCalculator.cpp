@@ -15,7 +15,34 @@ RowCalculator::RowCalculator(const Catalogue& catalogue, const HeaderColumns& co
       m_dialect(dialect),
       // The texts are numbers: with a delimiter that no number holds they go as they are.
       m_plainNumbers(std::string_view("0123456789+-.,eE").find(dialect.delimiter) == std::string_view::npos),
-      m_form(catalogue) {}
+      m_form(catalogue) {
+    for (const std::optional<Column>& cell : columns.cells) {
+        m_prefixCells.push_back(cell == Column::Filling || cell == Column::Sought || cell == Column::T ||
+                                cell == Column::Rho || cell == Column::G || cell == Column::Class ||
+                                cell == Column::Dn);
+    }
+    // The cells after the last of the prefix do not count.
+    while (!m_prefixCells.empty() && !m_prefixCells.back()) m_prefixCells.pop_back();
+}
+
+std::uint64_t RowCalculator::GroupKey(std::string_view record) const {
+    // FNV-1a over the prefix's cells; a record with quotes is not looked into.
+    constexpr std::uint64_t kPrime = 1099511628211u;
+    std::uint64_t hash = 14695981039346656037u;
+    if (record.find('"') != std::string_view::npos)
+        return hash;
+    size_t start = 0;
+    for (size_t cell = 0; cell < m_prefixCells.size() && start <= record.size(); ++cell) {
+        const size_t end = std::min(record.find(m_dialect.delimiter, start), record.size());
+        if (m_prefixCells[cell]) {
+            for (size_t i = start; i < end; ++i)
+                hash = (hash ^ static_cast<unsigned char>(record[i])) * kPrime;
+            hash = (hash ^ 0x100) * kPrime;
+        }
+        start = end + 1;
+    }
+    return hash;
+}
 
 void AppendHeader(std::string_view header, const Dialect& dialect, std::string& out) {
     out += header;

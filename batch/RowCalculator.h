@@ -3,6 +3,7 @@
 // what is wrong with the row's cells).
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,9 @@ class RowCalculator {
     // Appends the output row of record (without its line end) to out, with the line end; false when the
     // row is not ok.
     bool AppendRow(std::string_view record, std::string& out);
+    // A hash of the cells that make a row's prefix (filling, sought parameter, fluid data, class, DN) as
+    // written: rows with the same prefix have the same key.
+    std::uint64_t GroupKey(std::string_view record) const;
 
   private:
     void AppendResults(std::string& out, bool calculated);
@@ -40,7 +44,8 @@ class RowCalculator {
     const Catalogue& m_catalogue;
     const HeaderColumns& m_columns;
     Dialect m_dialect;
-    bool m_plainNumbers;  // numbers need no quotes in the dialect's fields
+    bool m_plainNumbers;              // numbers need no quotes in the dialect's fields
+    std::vector<char> m_prefixCells;  // per header cell up to the prefix's last: whether it is one
     RowDriver m_form;
     CsvFields m_fields;
     RowEntries m_entries;

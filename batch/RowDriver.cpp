@@ -154,12 +154,16 @@ void RowDriver::Run(const RowEntries& entries) {
     const std::unordered_map<std::string, std::optional<Snapshot>>::iterator known = StartPrefix(entries);
     if (known != m_prefixes.end() && known->second) {
         // The prefix ran before: its state and messages are what running it again would give.
-        m_form.RestoreState(known->second->state);
+        ShowKept(*known->second);
         m_prompt.messages = known->second->messages;
     } else {
         EnterPrefix(entries);
-        if (known != m_prefixes.end())
-            known->second = Snapshot{m_form.CaptureState(), m_prompt.messages};
+        m_keptShown = 0;
+        if (known != m_prefixes.end()) {
+            known->second = Snapshot{m_form.CaptureState(), m_prompt.messages, ++m_keptSerials};
+            m_keptShown = m_keptSerials;
+            m_keptShownAt = m_form.Controls().Revision();
+        }
     }
     m_record.SetLineLength(entries.L);
     m_record.SetLossSum(entries.sumZeta);
@@ -206,6 +210,15 @@ void RowDriver::EnterPrefix(const RowEntries& entries) {
     // The form after its first showing has no focus.
     m_form.Controls().DropFocus();
     ForEachPrefixEntry(entries, *this);
+}
+
+void RowDriver::ShowKept(const Snapshot& kept) {
+    if (kept.serial == m_keptShown)
+        m_form.RestoreStateShownAt(kept.state, m_keptShownAt);
+    else
+        m_form.RestoreState(kept.state);
+    m_keptShown = kept.serial;
+    m_keptShownAt = m_form.Controls().Revision();
 }
 
 void RowDriver::Click(int id) {

@@ -8,7 +8,8 @@
 // entries up to the DN pick (filling mode, sought parameter, fluid data, class and DN: the prefix) repeat
 // from row to row in most files, and their reactions (the class's DN list, the pipe's dimensions) are the
 // dearest part of a row; so the form and messages after a prefix are kept once it has come twice, and a
-// later row with the same prefix starts from them.
+// later row with the same prefix starts from them. Rows of one prefix one after another cost least: the
+// form then shows the kept prefix but for what the row before changed, and only that is restored.
 #pragma once
 
 #include <cstdint>
@@ -71,6 +72,7 @@ class RowDriver {
     struct Snapshot {
         CalculationState state;
         std::vector<std::string> messages;
+        std::uint64_t serial = 0;  // tells kept prefixes apart, also after the notes start afresh
     };
     // Prefixes noted at most (a few kB each when kept); beyond, the notes start afresh.
     static constexpr size_t kMaxPrefixes = 1024;
@@ -83,6 +85,8 @@ class RowDriver {
     std::unordered_map<std::string, std::optional<Snapshot>>::iterator StartPrefix(const RowEntries& entries);
     // The form as after its first showing, then the prefix's entries.
     void EnterPrefix(const RowEntries& entries);
+    // The form as it was after a kept prefix.
+    void ShowKept(const Snapshot& kept);
     // The entries after the prefix, then "Berechnen".
     void EnterRest(const RowEntries& entries);
     // The user's actions.
@@ -99,6 +103,9 @@ class RowDriver {
     std::uint64_t m_startShownAt = 0;  // the controls' revision when they last showed m_start
     std::unordered_map<std::string, std::optional<Snapshot>> m_prefixes;
     std::string m_key;  // of the current row's prefix
+    std::uint64_t m_keptSerials = 0;
+    std::uint64_t m_keptShown = 0;    // serial of the kept prefix the controls last showed (0: none)
+    std::uint64_t m_keptShownAt = 0;  // the controls' revision then
 };
 
 }  // namespace batch

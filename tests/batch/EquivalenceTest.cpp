@@ -3,7 +3,9 @@
 // cell must be the text of its field, and the status the messages the form showed, in order.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <numeric>
 #include <random>
 #include <sstream>
 
@@ -333,13 +335,26 @@ TEST(EquivalenceTest, ARowsOutcomeDoesNotDependOnTheRowsBefore) {
     dialect.decimal = '.';
     batch::RowCalculator kept(catalogue, columns, dialect);
     int ok = 0;
-    for (const std::string& record : records) {
-        std::string afterOthers, alone;
-        kept.AppendRow(record, afterOthers);
-        ok += batch::RowCalculator(catalogue, columns, dialect).AppendRow(record, alone);
-        EXPECT_EQ(afterOthers, alone);
+    std::vector<std::string> alone(records.size());
+    for (size_t i = 0; i < records.size(); ++i) {
+        std::string afterOthers;
+        kept.AppendRow(records[i], afterOthers);
+        ok += batch::RowCalculator(catalogue, columns, dialect).AppendRow(records[i], alone[i]);
+        EXPECT_EQ(afterOthers, alone[i]);
     }
     EXPECT_GT(ok, 100);
+    // Also in the order the tool computes a block: the rows of one prefix one after another.
+    std::vector<size_t> order(records.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        return kept.GroupKey(records[a]) < kept.GroupKey(records[b]);
+    });
+    batch::RowCalculator grouped(catalogue, columns, dialect);
+    for (const size_t i : order) {
+        std::string afterSamePrefix;
+        grouped.AppendRow(records[i], afterSamePrefix);
+        EXPECT_EQ(afterSamePrefix, alone[i]);
+    }
 }
 
 }  // namespace
