@@ -26,20 +26,23 @@ RowCalculator::RowCalculator(const Catalogue& catalogue, const HeaderColumns& co
 }
 
 std::uint64_t RowCalculator::GroupKey(std::string_view record) const {
-    // FNV-1a over the prefix's cells; a record with quotes is not looked into.
+    // FNV-1a over the prefix's cells and the delimiters between them; a quote there ends the look.
     constexpr std::uint64_t kPrime = 1099511628211u;
-    std::uint64_t hash = 14695981039346656037u;
-    if (record.find('"') != std::string_view::npos)
-        return hash;
-    size_t start = 0;
-    for (size_t cell = 0; cell < m_prefixCells.size() && start <= record.size(); ++cell) {
-        const size_t end = std::min(record.find(m_dialect.delimiter, start), record.size());
-        if (m_prefixCells[cell]) {
-            for (size_t i = start; i < end; ++i)
-                hash = (hash ^ static_cast<unsigned char>(record[i])) * kPrime;
+    constexpr std::uint64_t kBasis = 14695981039346656037u;
+    if (m_prefixCells.empty())
+        return kBasis;
+    std::uint64_t hash = kBasis;
+    size_t cell = 0;
+    for (const char c : record) {
+        if (c == '"')
+            return kBasis;
+        if (c == m_dialect.delimiter) {
+            if (++cell == m_prefixCells.size())
+                break;
             hash = (hash ^ 0x100) * kPrime;
+        } else if (m_prefixCells[cell]) {
+            hash = (hash ^ static_cast<unsigned char>(c)) * kPrime;
         }
-        start = end + 1;
     }
     return hash;
 }
