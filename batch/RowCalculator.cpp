@@ -122,19 +122,29 @@ void RowCalculator::AppendChecks(std::string& out, bool calculated) {
 }
 
 bool RowCalculator::AppendRow(std::string_view record, std::string& out) {
+    Read(record, 0);
+    return AppendRead(record, 0, out);
+}
+
+void RowCalculator::Read(std::string_view record, size_t slot) {
+    if (slot >= m_read.size())
+        m_read.resize(slot + 1);
+    ReadRow& row = m_read[slot];
     SplitRecord(record, m_dialect.delimiter, m_fields);
     const size_t width = m_columns.cells.size();
-    bool computed = false;
-    m_errors.clear();
+    row.readable = false;
+    row.errors.clear();
+    row.unterminatedQuote = m_fields.unterminatedQuote;
+    row.fieldsWritten = record.empty() ? 1 : m_fields.values.size();
     if (record.empty()) {
-        m_errors.push_back(messages::Text(messages::BatchText::EmptyRow));
+        row.errors.push_back(messages::Text(messages::BatchText::EmptyRow));
     } else if (m_fields.Faulty()) {
         if (m_fields.unterminatedQuote)
-            m_errors.push_back(messages::Text(messages::BatchText::QuoteOpen));
+            row.errors.push_back(messages::Text(messages::BatchText::QuoteOpen));
         if (m_fields.textAfterQuote)
-            m_errors.push_back(messages::Text(messages::BatchText::TextAfterQuote));
+            row.errors.push_back(messages::Text(messages::BatchText::TextAfterQuote));
         if (m_fields.quoteInField)
-            m_errors.push_back(messages::Text(messages::BatchText::QuoteInField));
+            row.errors.push_back(messages::Text(messages::BatchText::QuoteInField));
     } else if (m_fields.values.size() != width) {
         std::string count = messages::Filled(messages::BatchText::FieldCount,
                                              {std::to_string(m_fields.values.size()), std::to_string(width)});
@@ -143,25 +153,31 @@ bool RowCalculator::AppendRow(std::string_view record, std::string& out) {
             count += messages::Text(width - given == 1 ? messages::BatchText::OneColumnMissing
                                                        : messages::BatchText::ColumnsMissing);
         for (size_t i = given; i < width; ++i) count += (i == given ? "" : ", ") + m_columns.names[i];
-        m_errors.push_back(count);
-    } else if (EntriesFromCells(m_fields.values, m_columns, m_catalogue, m_dialect.decimal, m_entries,
-                                m_errors)) {
-        m_form.Run(m_entries);
-        computed = true;
+        row.errors.push_back(count);
+    } else {
+        row.readable = EntriesFromCells(m_fields.values, m_columns, m_catalogue, m_dialect.decimal,
+                                        row.entries, row.errors);
     }
+}
+
+bool RowCalculator::AppendRead(std::string_view record, size_t slot, std::string& out) {
+    const ReadRow& row = m_read[slot];
+    const size_t width = m_columns.cells.size();
+    const bool computed = row.readable;
+    if (computed)
+        m_form.Run(row.entries);
 
     out += record;
     // A quote left open at the end of the input is closed, so that the output stays readable.
-    if (m_fields.unterminatedQuote)
+    if (row.unterminatedQuote)
         out += '"';
     // A short record is filled up to the header's columns; a long one is kept whole.
-    const size_t fieldsWritten = record.empty() ? 1 : m_fields.values.size();
-    for (size_t i = fieldsWritten; i < width; ++i) out += m_dialect.delimiter;
+    for (size_t i = row.fieldsWritten; i < width; ++i) out += m_dialect.delimiter;
     AppendResults(out, computed);
     AppendChecks(out, computed);
 
     m_status.clear();
-    const std::vector<std::string>& told = computed ? m_form.Messages() : m_errors;
+    const std::vector<std::string>& told = computed ? m_form.Messages() : row.errors;
     for (const std::string& text : told) {
         if (!m_status.empty())
             m_status += kStatusSeparator;

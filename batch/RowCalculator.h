@@ -30,6 +30,11 @@ class RowCalculator {
     // Appends the output row of record (without its line end) to out, with the line end; false when the
     // row is not ok.
     bool AppendRow(std::string_view record, std::string& out);
+    // AppendRow in two steps, so that the rows of a block are all read before they are computed, in
+    // another order: Read reads the record's cells into a numbered slot, AppendRead computes that slot
+    // and appends the record's output row.
+    void Read(std::string_view record, size_t slot);
+    bool AppendRead(std::string_view record, size_t slot, std::string& out);
     // A hash of the cells that make a row's prefix (filling, sought parameter, fluid data, class, DN) as
     // written: rows with the same prefix have the same key.
     std::uint64_t GroupKey(std::string_view record) const;
@@ -46,10 +51,18 @@ class RowCalculator {
     Dialect m_dialect;
     bool m_plainNumbers;              // numbers need no quotes in the dialect's fields
     std::vector<char> m_prefixCells;  // per header cell up to the prefix's last: whether it is one
+    // What Read found in a record.
+    struct ReadRow {
+        RowEntries entries;
+        bool readable = false;  // the entries hold the row; else the errors tell why not
+        std::vector<std::string> errors;
+        size_t fieldsWritten = 0;  // the record's fields (an empty record writes one)
+        bool unterminatedQuote = false;
+    };
+
     RowDriver m_form;
     CsvFields m_fields;
-    RowEntries m_entries;
-    std::vector<std::string> m_errors;
+    std::vector<ReadRow> m_read;
     std::string m_status;
 };
 
