@@ -41,9 +41,6 @@ class GroupedRows {
         return notOk;
     }
 
-    // Memory held for the rows of the largest window so far.
-    size_t Capacity() const { return m_rows.capacity(); }
-
   private:
     struct Row {
         std::uint64_t key;

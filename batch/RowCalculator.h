@@ -40,6 +40,15 @@ class RowCalculator {
     std::uint64_t GroupKey(std::string_view record) const;
 
   private:
+    // What Read found in a record.
+    struct ReadRow {
+        RowEntries entries;
+        bool readable = false;  // the entries hold the row; else the errors tell why not
+        std::vector<std::string> errors;
+        size_t fieldsWritten = 0;  // the record's fields (an empty record writes one)
+        bool unterminatedQuote = false;
+    };
+
     void AppendResults(std::string& out, bool calculated);
     // The flow checks of the record's result after the form's values.
     void AppendChecks(std::string& out, bool calculated);
@@ -51,15 +60,6 @@ class RowCalculator {
     Dialect m_dialect;
     bool m_plainNumbers;              // numbers need no quotes in the dialect's fields
     std::vector<char> m_prefixCells;  // per header cell up to the prefix's last: whether it is one
-    // What Read found in a record.
-    struct ReadRow {
-        RowEntries entries;
-        bool readable = false;  // the entries hold the row; else the errors tell why not
-        std::vector<std::string> errors;
-        size_t fieldsWritten = 0;  // the record's fields (an empty record writes one)
-        bool unterminatedQuote = false;
-    };
-
     RowDriver m_form;
     CsvFields m_fields;
     std::vector<ReadRow> m_read;
